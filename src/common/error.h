@@ -1,0 +1,26 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace kelvane {
+
+// The one failure type the user sees: its text is shown as it stands (message box, standard error).
+class KelvaneError : public std::runtime_error {
+public:
+    explicit KelvaneError(const std::string& message) : std::runtime_error(message) {}
+};
+
+[[noreturn]] void fail(const std::string& message);
+
+// The runtime's fixed messages.
+std::string notValidIntegerMessage(const std::string& text);
+std::string notValidFloatMessage(const std::string& text);
+inline constexpr const char* kDivisionByZero = "Floating point division by zero";
+inline constexpr const char* kInvalidOperation = "Invalid floating point operation";
+inline constexpr const char* kRangeCheckError = "Range check error";
+std::string listIndexOutOfBoundsMessage(long long index);
+std::string cannotOpenFileMessage(const std::string& path, const std::string& reason);
+std::string cannotCreateFileMessage(const std::string& path, const std::string& reason);
+
+} // namespace kelvane

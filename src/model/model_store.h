@@ -1,0 +1,155 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The in-memory structural model: plain records in 1-based arrays. Entry 0 of every array exists,
+// is zero-filled and is never a model object. Counts may be -1 after an import whose table was
+// missing; every loop runs 1..count and so treats -1 as 0.
+namespace kelvane {
+
+// Degree-of-freedom arrays are 1-based like the rest of the store: index 1..6 is U1, U2, U3, R1, R2, R3.
+using DofFlags = std::array<std::int32_t, 7>;
+using DofValues = std::array<double, 7>;
+
+struct TNODE {
+    double x = 0, y = 0, z = 0;
+    double ux = 0, uy = 0, uz = 0;
+    std::int32_t ScreenX = 0, ScreenY = 0;
+    DofFlags restraint{};
+    DofValues mass{};
+    std::int32_t tiedTo = 0;
+    std::vector<double> histUX, histUY, histUZ;
+};
+
+struct TFRAME {
+    std::string sectionName;
+    std::int32_t section = 0;
+    std::int32_t nodeI = 0, nodeJ = 0;
+    double angle = 0;
+    double axis2X = 0, axis2Y = 0, axis2Z = 0;
+    std::int32_t ScreenX = 0, ScreenY = 0, AxisTipX = 0, AxisTipY = 0;
+    std::int32_t HingeIX = 0, HingeIY = 0, HingeJX = 0, HingeJY = 0;
+    std::int32_t segments = 0;
+    double hingeValueI = 0, hingeValueJ = 0;
+    std::int32_t release = 0; // 0 none, 1 IREL, 2 JREL
+};
+
+struct Fiber {
+    double y = 0, z = 0, area = 0;
+    std::int32_t material = 0;
+};
+
+inline constexpr int kFiberCapacity = 80;
+
+enum SectionShape : std::int32_t { ShapeNone = 0, ShapeRectangle = 1, ShapeI = 2, ShapeBox = 3, ShapePipe = 4 };
+
+enum ElementType : std::int32_t {
+    ElasticBeamColumn = 1,
+    NonlinearBeamColumn = 2,
+    DispBeamColumn = 3,
+    BeamWithHinge = 4,
+    Truss = 5,
+    CorotTruss = 6,
+    RigidLink = 7,
+};
+
+struct TSECTION {
+    std::int32_t shape = 0;
+    std::int32_t elementType = 0;
+    double t1 = 0, t2 = 0, t3 = 0, t4 = 0, t5 = 0, t6 = 0;
+    std::int32_t material = 0;
+    std::string name;
+    std::int32_t colour = 0; // 0xRRGGBB
+    double area = 0, i22 = 0, i33 = 0, av2 = 0, av3 = 0, torsion = 0, shearModulus = 0;
+    std::array<Fiber, kFiberCapacity + 1> fibers{}; // slots 1..80
+    std::int32_t fiberCount = 0;
+    std::int32_t divideFX = 0, divideFY = 0, barNumNX = 0, barNumNY = 0;
+    double cover = 0;
+    double topBar = 0, bottomBar = 0;
+    std::int32_t sectionKind = 0; // 1 beam, 2 column
+    std::int32_t geomTransf = 0;  // 1 Linear, 2 P-Delta, 3 Corotational
+    double hingeLengthI = 0, hingeLengthJ = 0;
+};
+
+struct TAREASEC {
+    double thickness = 0;
+    std::int32_t isShell = 0;
+    std::int32_t material = 0;
+    std::string name;
+    std::int32_t colour = 0;
+};
+
+struct TSHELL {
+    std::string sectionName;
+    std::int32_t section = 0;
+    std::int32_t node1 = 0, node2 = 0, node3 = 0, node4 = 0;
+};
+
+struct TSOLID {
+    std::int32_t section = 0;
+    std::int32_t node1 = 0, node2 = 0, node3 = 0, node4 = 0, node5 = 0, node6 = 0, node7 = 0, node8 = 0;
+};
+
+struct TMAT {
+    std::string name;
+    std::int32_t model = 0; // 1 Elastic, 2 Steel01, 3 Concrete01, 4 Steel02, 5 Concrete02
+    double e = 0, nu = 0, g = 0;
+};
+
+enum LoadKind : std::int32_t { LoadNone = 0, LoadJointForce = 1, LoadDistributed = 2 };
+
+struct TLOAD {
+    std::int32_t target = 0;
+    std::int32_t kind = 0;
+    std::string caseName;
+    std::int32_t direction = 0;
+    double fx = 0, fy = 0, fz = 0, mx = 0, my = 0, mz = 0;
+};
+
+struct TDIAPH {
+    std::int32_t slaveCount = 0;
+    std::vector<std::int32_t> members; // 1-based
+    std::int32_t master = 0;
+};
+
+inline constexpr int kLoadCaseCapacity = 10;
+inline constexpr int kLineFieldCount = 40;
+using LineFields = std::array<std::string, kLineFieldCount>;
+
+struct ModelStore {
+    std::vector<TNODE> nodes;
+    std::vector<TFRAME> frames;
+    std::vector<TSHELL> shells;
+    std::vector<TSOLID> solids;
+    std::vector<TMAT> materials;
+    std::vector<TSECTION> frameSections;
+    std::vector<TAREASEC> shellSections;
+    std::vector<TLOAD> loads;
+    std::vector<TDIAPH> diaphragms;
+    std::array<std::string, kLoadCaseCapacity + 1> loadCaseNames{}; // entries 1..10
+
+    std::int32_t nodeCount = 0;
+    std::int32_t frameCount = 0;
+    std::int32_t shellCount = 0; // areas whose section is a shell section
+    std::int32_t areaCount = 0;
+    std::int32_t solidCount = 0;
+    std::int32_t materialCount = 0;
+    std::int32_t frameSectionCount = 0;
+    std::int32_t shellSectionCount = 0;
+    std::int32_t loadCount = 0;
+    std::int32_t loadCaseCount = 0;
+    std::int32_t diaphragmCount = 0;
+
+    // The text of the last file loaded, one entry per line; kept between imports.
+    std::vector<std::string> s2kLines;
+    // The fields of the line last split by the tokenizer.
+    LineFields lineFields{};
+};
+
+// A count as a loop bound: -1 (table missing) counts as 0.
+inline int countOf(std::int32_t count) { return count > 0 ? count : 0; }
+
+} // namespace kelvane
