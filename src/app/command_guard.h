@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 
 class QWidget;
@@ -10,5 +11,15 @@ namespace kelvane {
 // The command stops where it failed and keeps what it had stored; the program keeps running.
 // Returns false when the command failed.
 bool runGuarded(QWidget* parent, const std::function<void()>& command);
+
+// Where a failure's text goes. The default shows a critical message box; window tests install
+// their own presenter to observe the text without a modal box.
+using ErrorPresenter = std::function<void(QWidget* parent, const QString& text)>;
+
+// Installs a presenter and returns the one it replaces; an empty presenter restores the message box.
+ErrorPresenter setErrorPresenter(ErrorPresenter presenter);
+
+// Shows a failure's text through the current presenter (for handlers that report without throwing).
+void presentError(QWidget* parent, const QString& text);
 
 } // namespace kelvane

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace kelvane {
+
+// The file-open and file-save dialogs every window asks for a path. The filter is in Qt's form
+// ("s2k file (*.s2k)"), empty for none; the default suffix (without dot) is appended to a typed
+// name that has none, empty for none. An empty result means the user cancelled.
+class FileDialogs {
+public:
+    virtual ~FileDialogs() = default;
+    virtual QString openFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix) = 0;
+};
+
+// The provider windows use: the platform dialogs unless a test installed its own.
+FileDialogs& fileDialogs();
+
+// Installs a provider (not owned) and returns the one it replaces; nullptr restores the platform dialogs.
+FileDialogs* setFileDialogs(FileDialogs* dialogs);
+
+} // namespace kelvane

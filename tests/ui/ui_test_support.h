@@ -1,0 +1,67 @@
+#pragma once
+
+#include "app/command_guard.h"
+#include "app/file_dialogs.h"
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+
+// Helpers for window tests: scripted file dialogs and captured error boxes.
+namespace kelvane::test {
+
+// Answers file dialogs from a queue of prepared paths (an empty string is a cancel) and remembers
+// what each dialog was asked to show. Installed for the lifetime of the object.
+class ScriptedFileDialogs final : public FileDialogs {
+public:
+    ScriptedFileDialogs() : previous_(setFileDialogs(this)) {}
+    ~ScriptedFileDialogs() override { setFileDialogs(previous_); }
+    ScriptedFileDialogs(const ScriptedFileDialogs&) = delete;
+    ScriptedFileDialogs& operator=(const ScriptedFileDialogs&) = delete;
+
+    void answer(const QString& path) { answers_.push_back(path); }
+    void cancel() { answers_.push_back(QString()); }
+
+    QString openFileName(QWidget*, const QString& filter, const QString& defaultSuffix) override {
+        return next(QStringLiteral("open"), filter, defaultSuffix);
+    }
+    QString saveFileName(QWidget*, const QString& filter, const QString& defaultSuffix) override {
+        return next(QStringLiteral("save"), filter, defaultSuffix);
+    }
+
+    // One entry per dialog shown: "open|FILTER|SUFFIX" or "save|FILTER|SUFFIX".
+    const QStringList& requests() const { return requests_; }
+    int pendingAnswers() const { return static_cast<int>(answers_.size()); }
+
+private:
+    QString next(const QString& kind, const QString& filter, const QString& defaultSuffix) {
+        requests_.append(kind + '|' + filter + '|' + defaultSuffix);
+        if (answers_.empty())
+            return QString();
+        QString path = answers_.front();
+        answers_.pop_front();
+        return path;
+    }
+
+    FileDialogs* previous_;
+    std::deque<QString> answers_;
+    QStringList requests_;
+};
+
+// Collects the texts the top-level error handler would show in message boxes.
+class ErrorCapture {
+public:
+    ErrorCapture()
+        : previous_(setErrorPresenter([this](QWidget*, const QString& text) { messages_.append(text); })) {}
+    ~ErrorCapture() { setErrorPresenter(previous_); }
+    ErrorCapture(const ErrorCapture&) = delete;
+    ErrorCapture& operator=(const ErrorCapture&) = delete;
+
+    const QStringList& messages() const { return messages_; }
+
+private:
+    ErrorPresenter previous_;
+    QStringList messages_;
+};
+
+} // namespace kelvane::test
