@@ -1,12 +1,35 @@
 #include "tcl/ui/solver_launcher.h"
 
 #include "common/error.h"
+#include "tcl/solver_location.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
 
 namespace kelvane {
 
 void launchSolverDetached(const QString& scriptPath) {
-    (void)scriptPath;
-    fail("The OpenSees solver cannot be started yet.");
+    launchSolverDetached(scriptPath, QCoreApplication::applicationDirPath());
+}
+
+void launchSolverDetached(const QString& scriptPath, const QString& programFolder) {
+    const QByteArray pathVariable = qgetenv("PATH");
+    const std::string solver =
+        findSolverExecutable(QDir::toNativeSeparators(programFolder).toStdString(), pathVariable.toStdString());
+    if (solver.empty()) {
+        fail("The OpenSees solver \"" + solverExecutableName() + "\" was found neither in the program folder \"" +
+             QDir::toNativeSeparators(programFolder).toStdString() + "\" nor on the PATH.");
+    }
+    const QFileInfo script(scriptPath);
+    const QString scriptFullPath = QDir::toNativeSeparators(script.absoluteFilePath());
+    // The solver finds the ground-motion files and writes its recorder files relative to its
+    // working folder, which must therefore be the script's folder.
+    if (!QProcess::startDetached(QString::fromStdString(solver), {scriptFullPath}, script.absolutePath())) {
+        fail("The OpenSees solver \"" + solver + "\" could not be started on \"" + scriptFullPath.toStdString() +
+             "\".");
+    }
 }
 
 } // namespace kelvane

@@ -1,0 +1,142 @@
+#include "common/error.h"
+#include "support/test_support.h"
+#include "tcl/solver_location.h"
+#include "tcl/ui/solver_launcher.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <chrono>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace kelvane {
+namespace {
+
+namespace fs = std::filesystem;
+using test::TempDir;
+
+void makeExecutable(const fs::path& file, const std::string& content = "#!/bin/sh\n") {
+    test::writeFile(file.string(), content);
+    fs::permissions(file, fs::perms::owner_all, fs::perm_options::add);
+}
+
+TEST(SolverLocation, PrefersTheProgramFolderOverThePath) {
+    TempDir program, onPath;
+    makeExecutable(program.path() / solverExecutableName());
+    makeExecutable(onPath.path() / solverExecutableName());
+    EXPECT_EQ(findSolverExecutable(program.path().string(), onPath.path().string()),
+              (program.path() / solverExecutableName()).string());
+}
+
+TEST(SolverLocation, FallsBackToTheFirstRunnableSolverOnThePath) {
+    TempDir program, empty, notRunnable, first, second;
+    test::writeFile((notRunnable.path() / solverExecutableName()).string(), "not executable");
+    fs::create_directory(empty.path() / solverExecutableName()); // a folder of that name is no solver
+    makeExecutable(first.path() / solverExecutableName());
+    makeExecutable(second.path() / solverExecutableName());
+    const std::string path = "::" + empty.path().string() + ":" + notRunnable.path().string() + ":" +
+                             first.path().string() + ":" + second.path().string();
+    EXPECT_EQ(findSolverExecutable(program.path().string(), path), (first.path() / solverExecutableName()).string());
+}
+
+TEST(SolverLocation, GivesNothingWhenNoSolverExists) {
+    TempDir program, elsewhere;
+    EXPECT_EQ(findSolverExecutable(program.path().string(), elsewhere.path().string()), "");
+    EXPECT_EQ(findSolverExecutable("", ""), "");
+    // An empty PATH entry stands for the current folder, which is never searched.
+    const fs::path previous = fs::current_path();
+    makeExecutable(program.path() / solverExecutableName());
+    fs::current_path(program.path());
+    EXPECT_EQ(findSolverExecutable(elsewhere.path().string(), ":"), "");
+    fs::current_path(previous);
+}
+
+QCoreApplication& application() {
+    static int argc = 1;
+    static char name[] = "test_ui";
+    static char* argv[] = {name, nullptr};
+    if (QCoreApplication* existing = QCoreApplication::instance())
+        return *existing;
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// A stand-in solver that records its working folder and its arguments beside itself, atomically.
+void writeRecordingSolver(const fs::path& folder) {
+    makeExecutable(folder / solverExecutableName(), "#!/bin/sh\n"
+                                                    "record=\"$(dirname \"$0\")/record\"\n"
+                                                    "{ pwd; echo \"$#\"; printf '%s\\n' \"$@\"; } > \"$record.tmp\"\n"
+                                                    "mv \"$record.tmp\" \"$record\"\n");
+}
+
+std::string waitForRecord(const fs::path& record) {
+    for (int attempt = 0; attempt < 200 && !fs::exists(record); ++attempt)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    return fs::exists(record) ? test::readFile(record.string()) : std::string("(no record)");
+}
+
+TEST(SolverLauncher, StartsTheSolverInTheScriptFolderWithTheFullPathAsOneArgument) {
+    application();
+    TempDir program;
+    writeRecordingSolver(program.path());
+    const fs::path jobFolder = program.path() / "job with blanks";
+    fs::create_directory(jobFolder);
+    const fs::path script = jobFolder / "frame model.tcl";
+    test::writeFile(script.string(), "wipe\r\n");
+    const std::string canonicalJob = fs::canonical(jobFolder).string();
+
+    launchSolverDetached(QString::fromStdString(script.string()), QString::fromStdString(program.path().string()));
+
+    EXPECT_EQ(waitForRecord(program.path() / "record"), canonicalJob + "\n1\n" + canonicalJob + "/frame model.tcl\n");
+}
+
+TEST(SolverLauncher, RelativeScriptPathIsPassedAsAFullPath) {
+    application();
+    TempDir program;
+    writeRecordingSolver(program.path());
+    const fs::path script = program.path() / "a b.tcl";
+    test::writeFile(script.string(), "wipe\r\n");
+    const fs::path previous = fs::current_path();
+    fs::current_path(program.path());
+    launchSolverDetached(QStringLiteral("a b.tcl"), QString::fromStdString(program.path().string()));
+    fs::current_path(previous);
+
+    const std::string folder = fs::canonical(program.path()).string();
+    EXPECT_EQ(waitForRecord(program.path() / "record"), folder + "\n1\n" + folder + "/a b.tcl\n");
+}
+
+TEST(SolverLauncher, UsesTheSolverOnThePathWhenTheProgramFolderHasNone) {
+    application();
+    TempDir program, tools;
+    writeRecordingSolver(tools.path());
+    const fs::path script = program.path() / "frame.tcl";
+    test::writeFile(script.string(), "wipe\r\n");
+    const QByteArray previousPath = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(tools.path().string() + ":" + previousPath.toStdString()));
+    launchSolverDetached(QString::fromStdString(script.string()), QString::fromStdString(program.path().string()));
+    qputenv("PATH", previousPath);
+
+    const std::string folder = fs::canonical(program.path()).string();
+    EXPECT_EQ(waitForRecord(tools.path() / "record"), folder + "\n1\n" + folder + "/frame.tcl\n");
+}
+
+TEST(SolverLauncher, MissingSolverIsReportedWithTheFoldersSearched) {
+    application();
+    TempDir program;
+    const QByteArray previousPath = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(program.path().string()));
+    try {
+        launchSolverDetached(QStringLiteral("/nowhere/frame.tcl"), QString::fromStdString(program.path().string()));
+        ADD_FAILURE() << "a missing solver must be reported";
+    } catch (const KelvaneError& error) {
+        EXPECT_NE(std::string(error.what()).find("\"" + solverExecutableName() + "\" was found neither in the program "
+                                                 "folder \"" + program.path().string() + "\" nor on the PATH"),
+                  std::string::npos)
+            << error.what();
+    }
+    qputenv("PATH", previousPath);
+}
+
+} // namespace
+} // namespace kelvane
