@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/model_store.h"
+#include "viewer/canvas.h"
+#include "viewer/view_state.h"
+
+#include <cstdint>
+
+// The parallel projection of the camera: model coordinates to pixel points of a W x H surface
+// (origin top-left, y downwards).
+namespace kelvane {
+
+// The integer nearest to `value`, an exact half going to the even neighbour. Values beyond the
+// 32-bit range are clamped to it and NaN gives 0, so no conversion is ever undefined.
+std::int32_t roundToPixel(double value);
+
+// One point: u, v, w from the two angles, then (u - OffsetX) / Scale + W / 2 and
+// (w - OffsetY) / Scale + H / 2, each rounded half to even.
+Point projectPoint(const ViewState& view, int width, int height, double x, double y, double z);
+
+// Every joint at its coordinates plus deformationScale times its displacement, into
+// ScreenX/ScreenY.
+void ProjectNodes(ModelStore& model, const ViewState& view, double deformationScale, int width,
+                  int height);
+
+// Every frame's midpoint (undisplaced), local-axis tip (40 pixels along axis 2) and the points at
+// 20 % and 80 % between its joints' current pixel points. Runs after ProjectNodes. A frame whose
+// joint numbers lie outside the joint table keeps its previous points.
+void ProjectFrames(ModelStore& model, const ViewState& view, int width, int height);
+
+} // namespace kelvane
