@@ -3,12 +3,24 @@
 #include "app/command_guard.h"
 #include "app/file_dialogs.h"
 
+#include <QApplication>
 #include <QString>
 #include <QStringList>
 #include <deque>
 
 // Helpers for window tests: scripted file dialogs and captured error boxes.
 namespace kelvane::test {
+
+// The one QApplication of the window tests, created on first use.
+inline QApplication& ensureApplication() {
+    if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return *existing;
+    static int argc = 1;
+    static char name[] = "test_ui";
+    static char* argv[] = {name, nullptr};
+    static QApplication application(argc, argv);
+    return application;
+}
 
 // Answers file dialogs from a queue of prepared paths (an empty string is a cancel) and remembers
 // what each dialog was asked to show. Installed for the lifetime of the object.
