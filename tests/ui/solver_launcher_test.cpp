@@ -2,8 +2,8 @@
 #include "support/test_support.h"
 #include "tcl/solver_location.h"
 #include "tcl/ui/solver_launcher.h"
+#include "ui/ui_test_support.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <chrono>
 #include <filesystem>
@@ -52,16 +52,6 @@ TEST(SolverLocation, GivesNothingWhenNoSolverExists) {
     fs::current_path(previous);
 }
 
-QCoreApplication& application() {
-    static int argc = 1;
-    static char name[] = "test_ui";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication* existing = QCoreApplication::instance())
-        return *existing;
-    static QApplication app(argc, argv);
-    return app;
-}
-
 // A stand-in solver that records its working folder and its arguments beside itself, atomically.
 void writeRecordingSolver(const fs::path& folder) {
     makeExecutable(folder / solverExecutableName(), "#!/bin/sh\n"
@@ -77,7 +67,7 @@ std::string waitForRecord(const fs::path& record) {
 }
 
 TEST(SolverLauncher, StartsTheSolverInTheScriptFolderWithTheFullPathAsOneArgument) {
-    application();
+    test::ensureApplication();
     TempDir program;
     writeRecordingSolver(program.path());
     const fs::path jobFolder = program.path() / "job with blanks";
@@ -92,7 +82,7 @@ TEST(SolverLauncher, StartsTheSolverInTheScriptFolderWithTheFullPathAsOneArgumen
 }
 
 TEST(SolverLauncher, RelativeScriptPathIsPassedAsAFullPath) {
-    application();
+    test::ensureApplication();
     TempDir program;
     writeRecordingSolver(program.path());
     const fs::path script = program.path() / "a b.tcl";
@@ -107,7 +97,7 @@ TEST(SolverLauncher, RelativeScriptPathIsPassedAsAFullPath) {
 }
 
 TEST(SolverLauncher, UsesTheSolverOnThePathWhenTheProgramFolderHasNone) {
-    application();
+    test::ensureApplication();
     TempDir program, tools;
     writeRecordingSolver(tools.path());
     const fs::path script = program.path() / "frame.tcl";
@@ -122,7 +112,7 @@ TEST(SolverLauncher, UsesTheSolverOnThePathWhenTheProgramFolderHasNone) {
 }
 
 TEST(SolverLauncher, MissingSolverIsReportedWithTheFoldersSearched) {
-    application();
+    test::ensureApplication();
     TempDir program;
     const QByteArray previousPath = qgetenv("PATH");
     qputenv("PATH", QByteArray::fromStdString(program.path().string()));

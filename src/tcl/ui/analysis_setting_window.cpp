@@ -1,11 +1,189 @@
 #include "tcl/ui/analysis_setting_window.h"
 
+#include "app/command_guard.h"
 #include "app/session.h"
+#include "common/number_format.h"
+#include "common/number_parse.h"
+#include "tcl/ui/latin1_text.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+#include <algorithm>
 
 namespace kelvane {
 
-AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
+namespace {
+
+QComboBox* makeList(const QString& name) {
+    auto* list = new QComboBox;
+    list->setObjectName(name);
+    list->setEditable(false);
+    return list;
+}
+
+QLineEdit* makeEdit(const QString& name) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(name);
+    return edit;
+}
+
+QCheckBox* makeCheck(const QString& caption, const QString& name) {
+    auto* check = new QCheckBox(caption);
+    check->setObjectName(name);
+    return check;
+}
+
+QGroupBox* makeGroup(const QString& caption, QFormLayout*& form) {
+    auto* group = new QGroupBox(caption);
+    form = new QFormLayout(group);
+    return group;
+}
+
+QGroupBox* makeCheckGroup(const QString& caption, QCheckBox* check) {
+    auto* group = new QGroupBox(caption);
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(check);
+    return group;
+}
+
+void fillWithLoadCases(QComboBox* list, const ModelStore& model) {
+    list->clear();
+    const int cases = std::min(countOf(model.loadCaseCount), kLoadCaseCapacity);
+    for (int c = 1; c <= cases; ++c)
+        list->addItem(toQString(model.loadCaseNames[static_cast<std::size_t>(c)]));
+}
+
+// Selects item code-1; a code with no item leaves the list without a selection.
+void selectByCode(QComboBox* list, std::int32_t code) {
+    list->setCurrentIndex(code >= 1 && code <= list->count() ? code - 1 : -1);
+}
+
+std::int32_t selectedCode(const QComboBox* list) { return list->currentIndex() + 1; }
+
+std::int32_t integerOf(const QLineEdit* edit) { return parseInt(toBytes(edit->text())); }
+double realOf(const QLineEdit* edit) { return parseReal(toBytes(edit->text())); }
+
+} // namespace
+
+AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session) {
     setWindowTitle(QStringLiteral("Analysis Setting"));
+
+    analysisType_ = makeList(QStringLiteral("analysisType"));
+    analysisType_->addItems({QStringLiteral("Single Load Control"), QStringLiteral("Single Displacement Control"),
+                             QStringLiteral("Gravity+PushOver"), QStringLiteral("Modal Analysis"),
+                             QStringLiteral("Time History Analysis"), QStringLiteral("D+L+Time Hist Analysis"),
+                             QStringLiteral("MultipleSupport Excitation")});
+    loadControlCase_ = makeList(QStringLiteral("loadControlCase"));
+    loadSteps_ = makeEdit(QStringLiteral("loadSteps"));
+    loadFactor_ = makeEdit(QStringLiteral("loadFactor"));
+    dispControlCase_ = makeList(QStringLiteral("dispControlCase"));
+    controlNode_ = makeEdit(QStringLiteral("controlNode"));
+    controlDisp_ = makeEdit(QStringLiteral("controlDisp"));
+    controlDof_ = makeEdit(QStringLiteral("controlDof"));
+    dispSteps_ = makeEdit(QStringLiteral("dispSteps"));
+    numIntgrPts_ = makeEdit(QStringLiteral("numIntgrPts"));
+    rebarMaterial_ = makeEdit(QStringLiteral("rebarMaterial"));
+    useAggregator_ = makeCheck(QStringLiteral("Torsional Constant and Shear Area"), QStringLiteral("useAggregator"));
+    modalNumber_ = makeEdit(QStringLiteral("modalNumber"));
+    modalNumber_->setText(QStringLiteral("12"));
+    genPlateFiber_ =
+        makeCheck(QStringLiteral("Gen ND Material Plate Fiber Information"), QStringLiteral("genPlateFiber"));
+    genMass_ = makeCheck(QStringLiteral("Gen Mass Information"), QStringLiteral("genMass"));
+
+    auto* top = new QFormLayout;
+    top->addRow(QStringLiteral("Analysis Type"), analysisType_);
+
+    QFormLayout* form = nullptr;
+    QGroupBox* loadControl = makeGroup(QStringLiteral("Load Control Case (Const)"), form);
+    form->addRow(QStringLiteral("Load Case"), loadControlCase_);
+    form->addRow(QStringLiteral("Load Steps"), loadSteps_);
+    form->addRow(QStringLiteral("Load Factor"), loadFactor_);
+
+    QGroupBox* dispControl = makeGroup(QStringLiteral("Disp Control Case (Linear)"), form);
+    form->addRow(QStringLiteral("Load Vector"), dispControlCase_);
+    form->addRow(QStringLiteral("Control Node"), controlNode_);
+    form->addRow(QStringLiteral("Control Disp"), controlDisp_);
+    form->addRow(QStringLiteral("Control Dof"), controlDof_);
+    form->addRow(QStringLiteral("Analysis Step"), dispSteps_);
+
+    QGroupBox* nonlinear = makeGroup(QStringLiteral("Nonlinear Setting"), form);
+    form->addRow(QStringLiteral("Force/Disp Beam Column numIntgrPts"), numIntgrPts_);
+    form->addRow(QStringLiteral("Rebar Material Number"), rebarMaterial_);
+
+    QGroupBox* modal = makeGroup(QStringLiteral("Modal Number"), form);
+    form->addRow(QStringLiteral("Modal Number"), modalNumber_);
+
+    auto* okButton = new QPushButton(QStringLiteral("OK"));
+    okButton->setObjectName(QStringLiteral("okButton"));
+    connect(okButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { storeSettings(); }); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(loadControl);
+    layout->addWidget(dispControl);
+    layout->addWidget(nonlinear);
+    layout->addWidget(makeCheckGroup(QStringLiteral("Section Aggregator"), useAggregator_));
+    layout->addWidget(modal);
+    layout->addWidget(makeCheckGroup(QStringLiteral("Gen ND material"), genPlateFiber_));
+    layout->addWidget(makeCheckGroup(QStringLiteral("Gen Node Mass"), genMass_));
+    layout->addWidget(okButton, 0, Qt::AlignRight);
+}
+
+void AnalysisSettingWindow::showEvent(QShowEvent* event) {
+    // A window restored by the desktop keeps what the user has typed.
+    if (!event->spontaneous())
+        fillFromSettings();
+    QWidget::showEvent(event);
+}
+
+void AnalysisSettingWindow::fillFromSettings() {
+    const AnalysisSettings& settings = session_.analysis;
+    fillWithLoadCases(loadControlCase_, session_.model);
+    fillWithLoadCases(dispControlCase_, session_.model);
+    selectByCode(analysisType_, settings.analysisType);
+    selectByCode(loadControlCase_, settings.loadControlCase);
+    selectByCode(dispControlCase_, settings.dispControlCase);
+    loadSteps_->setText(toQString(formatInt(settings.loadSteps)));
+    loadFactor_->setText(toQString(formatE3(settings.loadFactor)));
+    controlNode_->setText(toQString(formatInt(settings.controlNode)));
+    controlDisp_->setText(toQString(formatE3(settings.controlDisp)));
+    controlDof_->setText(toQString(formatInt(settings.controlDof)));
+    dispSteps_->setText(toQString(formatInt(settings.dispSteps)));
+    numIntgrPts_->setText(toQString(formatInt(settings.numIntgrPts)));
+    rebarMaterial_->setText(toQString(formatInt(settings.rebarMaterial)));
+    // "Modal Number" keeps its own text from one showing to the next.
+    useAggregator_->setChecked(settings.useAggregator);
+    genPlateFiber_->setChecked(settings.genPlateFiber);
+    genMass_->setChecked(settings.genMass);
+}
+
+// Stores field by field; a box that does not convert stops here, leaving the fields before it
+// stored and the window open.
+void AnalysisSettingWindow::storeSettings() {
+    AnalysisSettings& settings = session_.analysis;
+    settings.loadSteps = integerOf(loadSteps_);
+    settings.loadFactor = realOf(loadFactor_);
+    settings.loadControlCase = selectedCode(loadControlCase_);
+    settings.dispControlCase = selectedCode(dispControlCase_);
+    settings.analysisType = selectedCode(analysisType_);
+    settings.rebarMaterial = integerOf(rebarMaterial_);
+    settings.numIntgrPts = integerOf(numIntgrPts_);
+    settings.dispSteps = integerOf(dispSteps_);
+    settings.controlDof = integerOf(controlDof_);
+    settings.controlDisp = realOf(controlDisp_);
+    settings.controlNode = integerOf(controlNode_);
+    settings.useAggregator = useAggregator_->isChecked();
+    settings.modalNumber = integerOf(modalNumber_);
+    settings.genPlateFiber = genPlateFiber_->isChecked();
+    settings.genMass = genMass_->isChecked();
+    close();
 }
 
 } // namespace kelvane

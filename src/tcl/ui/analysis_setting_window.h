@@ -2,17 +2,44 @@
 
 #include <QWidget>
 
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
 namespace kelvane {
 
 struct Session;
 
+// Edits the analysis procedure and its numbers. Filled from the record each time it is shown;
+// "OK" stores the controls back in a fixed order and closes it.
 class AnalysisSettingWindow : public QWidget {
     Q_OBJECT
 public:
     explicit AnalysisSettingWindow(Session& session, QWidget* parent = nullptr);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void fillFromSettings();
+    void storeSettings();
+
     Session& session_;
+    QComboBox* analysisType_;
+    QComboBox* loadControlCase_;
+    QLineEdit* loadSteps_;
+    QLineEdit* loadFactor_;
+    QComboBox* dispControlCase_;
+    QLineEdit* controlNode_;
+    QLineEdit* controlDisp_;
+    QLineEdit* controlDof_;
+    QLineEdit* dispSteps_;
+    QLineEdit* numIntgrPts_;
+    QLineEdit* rebarMaterial_;
+    QCheckBox* useAggregator_;
+    QLineEdit* modalNumber_;
+    QCheckBox* genPlateFiber_;
+    QCheckBox* genMass_;
 };
 
 } // namespace kelvane
