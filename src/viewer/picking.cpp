@@ -1,0 +1,44 @@
+#include "viewer/picking.h"
+
+#include "common/error.h"
+#include "common/number_format.h"
+#include "common/number_parse.h"
+#include "viewer/scene_access.h"
+
+namespace kelvane {
+
+namespace {
+
+// The box spans 10 pixels: its left and top edges are inside, its right and bottom edges outside.
+bool insidePickBox(const TFRAME& frame, int x, int y) {
+    return x >= frame.ScreenX - 5 && x <= frame.ScreenX + 4 && y >= frame.ScreenY - 5 &&
+           y <= frame.ScreenY + 4;
+}
+
+} // namespace
+
+std::int32_t PickFrame(const ModelStore& model, int x, int y) {
+    std::int32_t picked = 0;
+    const int count = frameCountOf(model);
+    for (int k = 1; k <= count; ++k)
+        if (insidePickBox(model.frames[static_cast<std::size_t>(k)], x, y))
+            picked = k;
+    return picked;
+}
+
+FramePropertyRows framePropertyRows(const ModelStore& model, const std::string& frameLabelText) {
+    const std::int32_t n = parseInt(frameLabelText);
+    if (n < 1 || n > frameCountOf(model))
+        fail("Frame " + formatInt(n) + " is not in the frame table (1.." + formatInt(frameCountOf(model)) + ")");
+    const TFRAME& frame = model.frames[static_cast<std::size_t>(n)];
+    const TSECTION& section = frameSectionOf(model, frame.section);
+    return {{{"Label", formatInt(n)},
+             {"Node i", formatInt(frame.nodeI)},
+             {"Node j", formatInt(frame.nodeJ)},
+             {"Angle", formatGeneral(frame.angle)},
+             {"Section", section.name},
+             {"Element Type", formatInt(section.elementType)},
+             {"Material", materialOf(model, section.material).name}}};
+}
+
+} // namespace kelvane

@@ -1,0 +1,90 @@
+#include "viewer/projection.h"
+
+#include "viewer/scene_access.h"
+
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace kelvane {
+
+namespace {
+
+constexpr double kDegreesToRadians = std::numbers::pi / 180.0;
+// The local-axis stroke stands this many pixels from the frame's midpoint.
+constexpr double kAxisStrokePixels = 40.0;
+
+} // namespace
+
+std::int32_t roundToPixel(double value) {
+    if (std::isnan(value))
+        return 0;
+    // nearbyint rounds in the current mode, which is round-to-nearest-even.
+    const double rounded = std::nearbyint(value);
+    if (rounded >= static_cast<double>(std::numeric_limits<std::int32_t>::max()))
+        return std::numeric_limits<std::int32_t>::max();
+    if (rounded <= static_cast<double>(std::numeric_limits<std::int32_t>::min()))
+        return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(rounded);
+}
+
+Point projectPoint(const ViewState& view, int width, int height, double x, double y, double z) {
+    const double plan = view.PlanAngle * kDegreesToRadians;
+    const double tilt = view.TiltAngle * kDegreesToRadians;
+    const double u = std::cos(plan) * x - std::sin(plan) * y;
+    const double v = std::sin(plan) * x + std::cos(plan) * y;
+    const double w = std::sin(tilt) * z - std::cos(tilt) * v;
+    return {roundToPixel((u - view.OffsetX) / view.Scale + width / 2.0),
+            roundToPixel((w - view.OffsetY) / view.Scale + height / 2.0)};
+}
+
+void ProjectNodes(ModelStore& model, const ViewState& view, double deformationScale, int width,
+                  int height) {
+    const int count = jointCount(model);
+    for (int k = 1; k <= count; ++k) {
+        TNODE& node = model.nodes[static_cast<std::size_t>(k)];
+        const Point p = projectPoint(view, width, height, node.x + deformationScale * node.ux,
+                                     node.y + deformationScale * node.uy,
+                                     node.z + deformationScale * node.uz);
+        node.ScreenX = p.x;
+        node.ScreenY = p.y;
+    }
+}
+
+namespace {
+
+std::int32_t interpolate(std::int32_t from, std::int32_t to, double fraction) {
+    return roundToPixel(from + fraction * static_cast<double>(std::int64_t{to} - from));
+}
+
+} // namespace
+
+void ProjectFrames(ModelStore& model, const ViewState& view, int width, int height) {
+    const int count = frameCountOf(model);
+    for (int k = 1; k <= count; ++k) {
+        TFRAME& frame = model.frames[static_cast<std::size_t>(k)];
+        const TNODE* i = jointAt(model, frame.nodeI);
+        const TNODE* j = jointAt(model, frame.nodeJ);
+        if (i == nullptr || j == nullptr)
+            continue;
+        const double mx = (i->x + j->x) / 2;
+        const double my = (i->y + j->y) / 2;
+        const double mz = (i->z + j->z) / 2;
+        const Point middle = projectPoint(view, width, height, mx, my, mz);
+        frame.ScreenX = middle.x;
+        frame.ScreenY = middle.y;
+
+        const double reach = kAxisStrokePixels * view.Scale;
+        const Point tip = projectPoint(view, width, height, mx + reach * frame.axis2X,
+                                       my + reach * frame.axis2Y, mz + reach * frame.axis2Z);
+        frame.AxisTipX = tip.x;
+        frame.AxisTipY = tip.y;
+
+        frame.HingeIX = interpolate(i->ScreenX, j->ScreenX, 0.2);
+        frame.HingeIY = interpolate(i->ScreenY, j->ScreenY, 0.2);
+        frame.HingeJX = interpolate(i->ScreenX, j->ScreenX, 0.8);
+        frame.HingeJY = interpolate(i->ScreenY, j->ScreenY, 0.8);
+    }
+}
+
+} // namespace kelvane

@@ -1,0 +1,55 @@
+#include "viewer/scene.h"
+
+#include "viewer/projection.h"
+#include "viewer/scene_layers.h"
+
+namespace kelvane {
+
+void RedrawModel(Canvas& canvas, const Scene& scene) {
+    ModelStore& model = scene.model;
+    const ViewOptions& options = scene.options;
+    const int width = canvas.width();
+    const int height = canvas.height();
+
+    DrawBackground(canvas);
+    ProjectNodes(model, scene.view, scene.results.DeformationScale, width, height);
+    ProjectFrames(model, scene.view, width, height);
+
+    if (options.node)
+        DrawNodes(canvas, model);
+    if (options.nodeSupport)
+        DrawSupports(canvas, model, scene.colours);
+    if (options.frame) {
+        DrawFrames(canvas, model);
+        if (scene.selectedFrame != 0)
+            DrawSelectedFrame(canvas, model, scene.selectedFrame);
+    }
+    if (options.nodeLabels)
+        DrawNodeLabels(canvas, model);
+    if (options.frameLabels)
+        DrawFrameLabels(canvas, model);
+    if (options.frameAxis)
+        DrawFrameAxes(canvas, model);
+    if (options.diaphragms)
+        DrawDiaphragms(canvas, model);
+    if (options.hingeCircle)
+        DrawHingeCircles(canvas, model, scene.colours, scene.results);
+    if (options.shellElement)
+        DrawShells(canvas, model);
+    if (options.shellLabels)
+        DrawShellLabels(canvas, model);
+    if (options.momentRelease)
+        DrawMomentReleases(canvas, model);
+    if (options.solidElement)
+        DrawSolids(canvas, model);
+    if (options.solidLabel)
+        DrawSolidLabels(canvas, model);
+
+    const LoadDisplay& loads = scene.loadDisplay;
+    if (loads.loadCase != 0 && loads.loadType == 1)
+        DrawPointLoads(canvas, model, loads.loadCase);
+    if (loads.loadCase != 0 && loads.loadType == 2)
+        DrawElementLoads(canvas, model, loads.loadCase);
+}
+
+} // namespace kelvane

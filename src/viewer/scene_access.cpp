@@ -1,0 +1,29 @@
+#include "viewer/scene_access.h"
+
+namespace kelvane {
+
+namespace {
+
+template <typename Record>
+const Record& recordOr0(const std::vector<Record>& records, std::int32_t count, std::int32_t index) {
+    static const Record empty{};
+    if (index >= 1 && index <= boundedCount(count, records.size()))
+        return records[static_cast<std::size_t>(index)];
+    return empty;
+}
+
+} // namespace
+
+const TSECTION& frameSectionOf(const ModelStore& model, std::int32_t index) {
+    return recordOr0(model.frameSections, model.frameSectionCount, index);
+}
+
+const TAREASEC& shellSectionOf(const ModelStore& model, std::int32_t index) {
+    return recordOr0(model.shellSections, model.shellSectionCount, index);
+}
+
+const TMAT& materialOf(const ModelStore& model, std::int32_t index) {
+    return recordOr0(model.materials, model.materialCount, index);
+}
+
+} // namespace kelvane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QTableWidget;
+
+namespace kelvane {
+
+struct Session;
+
+// "Frame Properties": lists the picked frame's joints, angle, section, element type and material.
+// Closing it clears the selection.
+class FramePropertiesWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit FramePropertiesWindow(Session& session, QWidget* parent = nullptr);
+
+signals:
+    void redrawRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void refresh();
+
+    Session& session_;
+    QLineEdit* frameLabel_;
+    QTableWidget* grid_;
+};
+
+} // namespace kelvane
