@@ -1,0 +1,184 @@
+#include "sections/fiber_mesher.h"
+
+#include "common/checked_math.h"
+#include "common/error.h"
+
+#include <cmath>
+#include <numbers>
+#include <string>
+
+namespace kelvane {
+namespace {
+
+std::string sectionLabel(const TSECTION& section, int sectionNumber) {
+    return "Frame section " + std::to_string(sectionNumber) + " (" + section.name + ")";
+}
+
+void requireNonNegative(const TSECTION& section, int sectionNumber, std::int32_t count, const char* caption) {
+    if (count < 0)
+        fail(sectionLabel(section, sectionNumber) + ": \"" + caption + "\" is " + std::to_string(count) +
+             "; a fiber mesh needs division and bar counts of 0 or more");
+}
+
+// The number of fibers the mesher writes (counts already known to be non-negative).
+std::int64_t meshFiberCount(const TSECTION& s) {
+    const std::int64_t fx = s.divideFX, fy = s.divideFY, nx = s.barNumNX, ny = s.barNumNY;
+    switch (s.shape) {
+    case ShapeRectangle: {
+        const std::int64_t concrete = fx * fy;
+        if (s.sectionKind == 1)
+            return concrete + nx + ny;
+        if (s.sectionKind == 2)
+            return concrete + 2 * (nx + ny);
+        return concrete;
+    }
+    case ShapeI: return 2 * fx + fy;
+    case ShapeBox: return 2 * fx + 2 * fy;
+    case ShapePipe: return fx;
+    default: return 0;
+    }
+}
+
+void checkCounts(const TSECTION& s, int sectionNumber) {
+    requireNonNegative(s, sectionNumber, s.divideFX, "Divide FX");
+    if (s.shape == ShapePipe)
+        return;
+    requireNonNegative(s, sectionNumber, s.divideFY, "Divide FY");
+    if (s.shape != ShapeRectangle)
+        return;
+    requireNonNegative(s, sectionNumber, s.barNumNX, "Bar Num NX");
+    requireNonNegative(s, sectionNumber, s.barNumNY, "Bar Num NY");
+}
+
+class FiberList {
+public:
+    explicit FiberList(TSECTION& section) : section_(section) {}
+    void add(double y, double z, double area, std::int32_t material) {
+        section_.fibers[static_cast<std::size_t>(++count_)] = Fiber{y, z, area, material};
+    }
+    void finish() { section_.fiberCount = count_; }
+
+private:
+    TSECTION& section_;
+    int count_ = 0;
+};
+
+// One row of `bars` bars spread evenly between the cover lines y = -(w/2 - c) and w/2 - c. The
+// spacing is computed before it is multiplied, so a row of one bar divides by zero.
+void addBarRow(FiberList& fibers, const TSECTION& s, std::int32_t bars, double z, double rowArea,
+               std::int32_t rebarMaterial) {
+    if (bars < 1)
+        return;
+    const double w = s.t2, c = s.cover;
+    const double spacing = checkedDiv(w - 2 * c, bars - 1);
+    for (int i = 1; i <= bars; ++i)
+        fibers.add(-(w / 2 - c) + (i - 1) * spacing, z, rowArea / bars, rebarMaterial);
+}
+
+// The bars between the corners on one side face, at y.
+void addSideRow(FiberList& fibers, const TSECTION& s, double y, std::int32_t rebarMaterial) {
+    const double h = s.t1, c = s.cover;
+    const std::int32_t bars = s.barNumNY;
+    for (int i = 1; i <= bars; ++i)
+        fibers.add(y, -(h / 2 - c) + i * (h - 2 * c) / (bars + 1), s.bottomBar / bars, rebarMaterial);
+}
+
+void meshRectangle(FiberList& fibers, const TSECTION& s, std::int32_t rebarMaterial) {
+    const double w = s.t2, h = s.t1, c = s.cover;
+    const std::int32_t fx = s.divideFX, fy = s.divideFY;
+    if (fx >= 1 && fy >= 1) {
+        const double dy = w / fx, dz = h / fy;
+        for (int j = 0; j < fy; ++j)
+            for (int k = 1; k <= fx; ++k)
+                fibers.add(-(w / 2 - dy / 2) + (k - 1) * dy, -(h / 2 - dz / 2) + j * dz, dy * dz, s.material);
+    }
+    if (s.sectionKind == 1) {
+        addBarRow(fibers, s, s.barNumNX, h / 2 - c, s.topBar, rebarMaterial);
+        addBarRow(fibers, s, s.barNumNY, -(h / 2 - c), s.bottomBar, rebarMaterial);
+    } else if (s.sectionKind == 2) {
+        addBarRow(fibers, s, s.barNumNX, -(h / 2 - c), s.topBar, rebarMaterial);
+        addBarRow(fibers, s, s.barNumNX, h / 2 - c, s.topBar, rebarMaterial);
+        addSideRow(fibers, s, -(w / 2 - c), rebarMaterial);
+        addSideRow(fibers, s, w / 2 - c, rebarMaterial);
+    }
+}
+
+// The two flanges of an I or a box: bottom flange first, each split into divideFX fibers.
+void addFlanges(FiberList& fibers, const TSECTION& s) {
+    const double h = s.t1, b = s.t2, tf = s.t3;
+    const std::int32_t fx = s.divideFX;
+    for (double z : {-(h / 2 - tf / 2), h / 2 - tf / 2})
+        for (int i = 1; i <= fx; ++i)
+            fibers.add(-b / 2 + b / (2 * fx) + (i - 1) * b / fx, z, b * tf / fx, s.material);
+}
+
+// One web at y, split into divideFY fibers from the bottom over the clear height.
+void addWeb(FiberList& fibers, const TSECTION& s, double y) {
+    const double h = s.t1, tf = s.t3, tw = s.t4;
+    const std::int32_t fy = s.divideFY;
+    for (int i = 1; i <= fy; ++i)
+        fibers.add(y, -h / 2 + tf + (h - 2 * tf) / (2 * fy) + (i - 1) * (h - 2 * tf) / fy, (h - 2 * tf) * tw / fy,
+                   s.material);
+}
+
+void meshPipe(FiberList& fibers, const TSECTION& s) {
+    const double outside = s.t1, wall = s.t2;
+    const std::int32_t n = s.divideFX;
+    const double r = outside / 2 - wall / 2;
+    const double inside = outside - 2 * wall;
+    for (int i = 1; i <= n; ++i) {
+        const double angle = (i - 1) * 360.0 / n * (std::numbers::pi / 180);
+        fibers.add(r * std::cos(angle), r * std::sin(angle),
+                   (outside * outside - inside * inside) * (std::numbers::pi / 4) / n, s.material);
+    }
+}
+
+} // namespace
+
+void meshFiberSection(TSECTION& section, int sectionNumber, std::int32_t rebarMaterial) {
+    if (section.shape < ShapeRectangle || section.shape > ShapePipe)
+        return;
+    checkCounts(section, sectionNumber);
+    const std::int64_t needed = meshFiberCount(section);
+    if (needed > kFiberCapacity)
+        fail(sectionLabel(section, sectionNumber) + " needs " + std::to_string(needed) +
+             " fibers; a fiber section holds at most " + std::to_string(kFiberCapacity));
+    FiberList fibers(section);
+    switch (section.shape) {
+    case ShapeRectangle: meshRectangle(fibers, section, rebarMaterial); break;
+    case ShapeI:
+        addFlanges(fibers, section);
+        addWeb(fibers, section, 0.0);
+        break;
+    case ShapeBox:
+        addFlanges(fibers, section);
+        addWeb(fibers, section, -(section.t2 / 2 - section.t4 / 2));
+        addWeb(fibers, section, section.t2 / 2 - section.t4 / 2);
+        break;
+    case ShapePipe: meshPipe(fibers, section); break;
+    default: break;
+    }
+    fibers.finish();
+}
+
+void meshFiberSections(ModelStore& store, std::int32_t rebarMaterial) {
+    for (int s = 1; s <= countOf(store.frameSectionCount); ++s) {
+        TSECTION& section = store.frameSections[s];
+        if (section.elementType >= NonlinearBeamColumn && section.elementType <= CorotTruss)
+            meshFiberSection(section, s, rebarMaterial);
+    }
+}
+
+std::optional<std::int64_t> previewFiberCount(const TSECTION& section) {
+    if (section.shape < ShapeRectangle || section.shape > ShapeBox)
+        return std::nullopt;
+    return meshFiberCount(section);
+}
+
+std::optional<std::int64_t> previewFiberCount(const ModelStore& store, int sectionNumber) {
+    if (sectionNumber < 1 || sectionNumber > countOf(store.frameSectionCount))
+        return std::nullopt;
+    return previewFiberCount(store.frameSections[sectionNumber]);
+}
+
+} // namespace kelvane

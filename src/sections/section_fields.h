@@ -1,0 +1,17 @@
+#pragma once
+
+#include "model/model_store.h"
+
+#include <string_view>
+
+namespace kelvane {
+
+// Stores `text` into the named editable field of a frame section, converted as the frame section
+// window converts it: the four counts as integers, bar areas, cover and hinge lengths as decimal
+// numbers (with the runtime's conversion messages). The list fields take the 1-based item number:
+// `elementType` 1..6, `sectionKind` 1..2, `geomTransf` 1..3; `colour` is an RGB value, decimal or
+// "#RRGGBB". Fields: elementType, sectionKind, divideFX, divideFY, barNumNX, barNumNY, topBar,
+// bottomBar, cover, hingeLengthI, hingeLengthJ, colour, geomTransf. Anything else is refused.
+void setSectionField(TSECTION& section, std::string_view field, std::string_view text);
+
+} // namespace kelvane

@@ -1,0 +1,194 @@
+#include "tcl/block_writers.h"
+
+#include "common/checked_math.h"
+#include "common/error.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace kelvane {
+namespace {
+
+void writeFixed(ScriptWriter& out, std::span<const std::string_view> lines) {
+    for (std::string_view line : lines)
+        out.text(line);
+}
+
+constexpr std::string_view kRayleighDamping[] = {
+    " ",
+    "set xDamp 0.05;",
+    "set nEigenI 1;",
+    "set nEigenJ 2;",
+    "set lambdaN [eigen [expr $nEigenJ]];",
+    "set lambdaI [lindex $lambdaN [expr $nEigenI-1]];",
+    "set lambdaJ [lindex $lambdaN [expr $nEigenJ-1]];",
+    "set omegaI [expr pow($lambdaI,0.5)]; ",
+    "set omegaJ [expr pow($lambdaJ,0.5)];",
+    "set alphaM [expr $xDamp*(2*$omegaI*$omegaJ)/($omegaI+$omegaJ)]; ",
+    "set betaKcurr [expr 2.*$xDamp/($omegaI+$omegaJ)];   ",
+    "rayleigh $alphaM $betaKcurr 0 0  ",
+    "  ",
+};
+
+constexpr std::string_view kUniformExcitation[] = {
+    "set IDloadTag 1001;",
+    "set iGMfile \"GMX.txt\";",
+    "set iGMdirection \"1\"; ",
+    "set iGMfact \"0.1\";  ",
+    "set dt 0.02;   ",
+    "foreach GMdirection $iGMdirection GMfile $iGMfile GMfact $iGMfact { ",
+    "incr IDloadTag; ",
+    "set GMfatt [expr 1*$iGMfact];  ",
+    "set AccelSeries \"Series -dt $dt -filePath $iGMfile -factor  $GMfatt\";",
+    "pattern UniformExcitation  $IDloadTag  $GMdirection -accel  $AccelSeries; ",
+    "}  ",
+    "  ",
+    "constraints Transformation; ",
+    "numberer Plain;  ",
+    "system UmfPack; ",
+    "test EnergyIncr 1.0e-4 200; ",
+    "algorithm Newton ",
+    "integrator Newmark 0.5 0.25 ",
+    "analysis Transient",
+    "analyze 1000 0.02",
+};
+
+constexpr std::string_view kMultiSupport[] = {
+    "set iGMfile \"DM1X.txt\"; ",
+    "set iGMfact \"1\";",
+    "set dt 0.02;",
+    "set dispSeries1 \"Series -dt $dt -filePath $iGMfile -factor  $iGMfact\";",
+    "  ",
+    "set iGMfile \"DM1X.txt\";",
+    "set iGMfact \"1\";",
+    "set dt 0.02; ",
+    "set dispSeries2 \"Series -dt $dt -filePath $iGMfile -factor  $iGMfact\";",
+    "  ",
+    "pattern MultiSupport  1   { ",
+    "    groundMotion 1 Plain -disp $dispSeries1",
+    "    imposedMotion 1 1 1  ",
+    "    imposedMotion 3 1 1  ",
+    " }",
+    "pattern MultiSupport  2   {",
+    "    groundMotion 2 Plain -disp $dispSeries2",
+    "    imposedMotion 2 1 2 ",
+    "    imposedMotion 4 1 2 ",
+    " }",
+    "  ",
+    "constraints Transformation;",
+    "numberer Plain; ",
+    "system UmfPack;  ",
+    "test EnergyIncr 1.0e-4 200; ",
+    "algorithm Newton ",
+    "integrator Newmark 0.5 0.25",
+    "analysis Transient",
+    "analyze 1000 0.02 ",
+};
+
+constexpr std::string_view kModalAnalysis[] = {
+    "set numModes 12",
+    "set lambda [eigen  $numModes]",
+    "set period \"Periods.txt\"",
+    "set Periods [open $period \"w\"]",
+    "puts $Periods \" $lambda\"",
+    "close $Periods",
+    "record",
+};
+
+// The name of load case `index`; an index outside the model's cases names no case.
+std::string_view loadCaseName(const ModelStore& store, std::int32_t index) {
+    if (index < 1 || index > countOf(store.loadCaseCount) || index > kLoadCaseCapacity)
+        return {};
+    return store.loadCaseNames[static_cast<std::size_t>(index)];
+}
+
+void writeLoadPattern(const ScriptInput& in, ScriptWriter& out, std::string_view header, std::int32_t loadCase) {
+    const ModelStore& store = in.store;
+    const std::string_view name = loadCaseName(store, loadCase);
+    out.text(header);
+    out.line("## Load Case = %s", {name});
+    out.line("pattern Plain %D Linear {", {loadCase});
+    for (int i = 1; i <= countOf(store.loadCount); ++i) {
+        const TLOAD& load = store.loads[i];
+        if (load.caseName != name)
+            continue;
+        if (load.kind == LoadJointForce) {
+            out.line("load %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E",
+                     {load.target, load.fx, load.fy, load.fz, load.mx, load.my, load.mz});
+        } else if (load.kind == LoadDistributed) {
+            if (load.direction == 1)
+                out.line("eleLoad -ele %D -type -beamUniform 0 0 %0.4E", {load.target, load.fx});
+            else if (load.direction == 2)
+                out.line("eleLoad -ele %D -type -beamUniform 0 %0.4E 0", {load.target, load.fx});
+            else if (load.direction == 3)
+                out.line("eleLoad -ele %D -type -beamUniform %0.4E 0 0", {load.target, -load.fx});
+        }
+    }
+    out.text("}");
+}
+
+void writeStaticSolver(const ScriptInput& in, ScriptWriter& out) {
+    out.text("puts \"analysis\"");
+    // Diaphragm ties are multi-point constraints, which the plain handler cannot enforce.
+    out.text(hasDiaphragmTie(in.store) ? "constraints Transformation" : "constraints Plain");
+    static constexpr std::string_view kTail[] = {"numberer Plain", "system BandGeneral", "test EnergyIncr 1.0e-6 200",
+                                                 "algorithm Newton"};
+    writeFixed(out, kTail);
+}
+
+void writeLoadControlStage(const ScriptInput& in, ScriptWriter& out, std::string_view header) {
+    const AnalysisSettings& a = in.analysis;
+    const double increment = checkedDiv(a.loadFactor, a.loadSteps);
+    writeLoadPattern(in, out, header, a.loadControlCase);
+    writeStaticSolver(in, out);
+    out.line("integrator LoadControl %0.4E", {increment});
+    out.text("analysis Static");
+    out.line("analyze %d", {a.loadSteps});
+}
+
+void writeDispControlStage(const ScriptInput& in, ScriptWriter& out, std::string_view header) {
+    const AnalysisSettings& a = in.analysis;
+    writeLoadPattern(in, out, header, a.dispControlCase);
+    writeStaticSolver(in, out);
+    out.line("integrator DisplacementControl %d %d %0.4E", {a.controlNode, a.controlDof, a.controlDisp});
+    out.text("analysis Static");
+    out.line("analyze %d", {a.dispSteps});
+}
+
+} // namespace
+
+void writeLoadAnalysisBlock(const ScriptInput& in, ScriptWriter& out) {
+    const AnalysisSettings& a = in.analysis;
+    switch (a.analysisType) {
+    case SingleLoadControl: writeLoadControlStage(in, out, "puts \"loading\""); break;
+    case SingleDisplacementControl: writeDispControlStage(in, out, "puts \"loading\""); break;
+    case GravityPushOver:
+        if (a.loadControlCase == a.dispControlCase)
+            fail("Gravity+PushOver needs two different load cases: the gravity stage and the pushover stage both "
+                 "name load case " +
+                 std::to_string(a.loadControlCase) + " (pattern tag " + std::to_string(a.loadControlCase) + ")");
+        writeLoadControlStage(in, out, "puts \"gravity\"");
+        out.text("loadConst -time 0.0");
+        writeDispControlStage(in, out, "puts \"pushover\"");
+        break;
+    case ModalAnalysis: writeFixed(out, kModalAnalysis); break;
+    case TimeHistoryAnalysis:
+        writeFixed(out, kRayleighDamping);
+        writeFixed(out, kUniformExcitation);
+        break;
+    case GravityTimeHistoryAnalysis:
+        writeLoadControlStage(in, out, "puts \"gravity\"");
+        out.text("loadConst -time 0.0");
+        writeFixed(out, kRayleighDamping);
+        writeFixed(out, kUniformExcitation);
+        break;
+    case MultipleSupportExcitation:
+        writeFixed(out, kRayleighDamping);
+        writeFixed(out, kMultiSupport);
+        break;
+    default: break;
+    }
+}
+
+} // namespace kelvane

@@ -1,0 +1,61 @@
+#include "tcl/block_writers.h"
+
+#include <string_view>
+
+namespace kelvane {
+namespace {
+
+// Node chunks of 100: chunk c = 0.. covers nodes c*100+1 .. c*100+100; the remainder comes last.
+template <typename WriteChunk> void forEachNodeChunk(int count, WriteChunk write) {
+    const int whole = count / 100, rest = count % 100;
+    for (int c = 0; c < whole; ++c)
+        write(c, c * 100 + 1, c * 100 + 100);
+    if (rest > 0)
+        write(whole, whole * 100 + 1, whole * 100 + rest);
+}
+
+// Frame chunks of 100: chunk k = 1.. covers frames (k-1)*100+1 .. k*100; the remainder is chunk 0.
+template <typename WriteChunk> void forEachFrameChunk(int count, WriteChunk write) {
+    const int whole = count / 100, rest = count % 100;
+    for (int k = 1; k <= whole; ++k)
+        write(k, (k - 1) * 100 + 1, k * 100);
+    if (rest > 0)
+        write(0, whole * 100 + 1, whole * 100 + rest);
+}
+
+void writeFrameRecorders(ScriptWriter& out, int frameCount, std::string_view lineTemplate) {
+    forEachFrameChunk(frameCount, [&](int chunk, int first, int last) { out.line(lineTemplate, {chunk, first, last}); });
+}
+
+} // namespace
+
+void writeRecorderBlock(const ScriptInput& in, ScriptWriter& out) {
+    const int nodeCount = countOf(in.store.nodeCount);
+    const int frameCount = countOf(in.store.frameCount);
+    const RecorderSettings& wanted = in.recorders;
+
+    out.text("puts \"recorder\"");
+    if (wanted.nodeDisplacement)
+        forEachNodeChunk(nodeCount, [&](int chunk, int first, int last) {
+            out.line("recorder Node -file node%d.out -time -nodeRange %D %D -dof 1 2 3 disp", {chunk, first, last});
+        });
+    if (wanted.elementForce)
+        writeFrameRecorders(out, frameCount, "recorder Element -file ele%d.out -time -eleRange %D %D localForce");
+    if (wanted.sectionDeformation) {
+        writeFrameRecorders(out, frameCount,
+                            "recorder Element -file ele%d_secs.out -time -eleRange %D %D section 1 deformation");
+        const std::int32_t lastSection = in.analysis.numIntgrPts;
+        forEachFrameChunk(frameCount, [&](int chunk, int first, int last) {
+            out.line("recorder Element -file ele%d_secn.out -time -eleRange %D %D section %d deformation",
+                     {chunk, first, last, lastSection});
+        });
+    }
+    if (wanted.modalShape)
+        for (int mode = 1; mode <= in.analysis.modalNumber; ++mode)
+            forEachNodeChunk(nodeCount, [&](int chunk, int first, int last) {
+                out.line("recorder Node -file eigen%d_node%d.out -time -nodeRange %D %D -dof 1 2 3 \"eigen %D\"",
+                         {mode, chunk, first, last, mode});
+            });
+}
+
+} // namespace kelvane

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Builds script lines from printf-like templates, so that every line reads in the code exactly as
+// it reads in the script. Placeholders: "%d" and "%D" integers; "%s" and "%S" strings;
+// "%0.nE" and "%0.ne" scientific with n significant digits; "%0.nF" and "%0.nf" fixed with n
+// decimals. Everything else is copied as it stands, blanks included.
+namespace kelvane {
+
+using ScriptLines = std::vector<std::string>;
+
+class ScriptArg {
+public:
+    enum class Kind { Integer, Real, Text };
+    ScriptArg(std::int32_t value) : kind_(Kind::Integer), integer_(value) {}
+    ScriptArg(std::int64_t value) : kind_(Kind::Integer), integer_(value) {}
+    ScriptArg(double value) : kind_(Kind::Real), real_(value) {}
+    ScriptArg(std::string_view value) : kind_(Kind::Text), text_(value) {}
+    ScriptArg(const std::string& value) : kind_(Kind::Text), text_(value) {}
+    ScriptArg(const char* value) : kind_(Kind::Text), text_(value) {}
+
+    Kind kind() const { return kind_; }
+    std::int64_t integer() const { return integer_; }
+    double real() const { return real_; }
+    std::string_view text() const { return text_; }
+
+private:
+    Kind kind_;
+    std::int64_t integer_ = 0;
+    double real_ = 0;
+    std::string_view text_;
+};
+
+// Appends the filled template to `out`. A placeholder without a matching argument, an argument of
+// the wrong kind or an argument left over is a programming error (std::logic_error).
+void appendTemplate(std::string& out, std::string_view lineTemplate, std::initializer_list<ScriptArg> args);
+
+// Appends lines to a script under construction.
+class ScriptWriter {
+public:
+    explicit ScriptWriter(ScriptLines& lines) : lines_(lines) {}
+
+    // A fixed line, copied as it stands (no placeholders are interpreted).
+    void text(std::string_view line) { lines_.emplace_back(line); }
+    // A line built from a template and its values.
+    void line(std::string_view lineTemplate, std::initializer_list<ScriptArg> args);
+
+private:
+    ScriptLines& lines_;
+};
+
+} // namespace kelvane

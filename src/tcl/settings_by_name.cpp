@@ -1,0 +1,85 @@
+#include "tcl/settings_by_name.h"
+
+#include "common/error.h"
+#include "common/number_parse.h"
+
+#include <string>
+
+namespace kelvane {
+namespace {
+
+bool parseSwitch(std::string_view name, std::string_view text) {
+    if (auto value = tryParseBool(text))
+        return *value;
+    fail("'" + std::string(text) + "' is not a valid value for " + std::string(name) +
+         " (use 1/0, true/false or on/off)");
+}
+
+} // namespace
+
+void setSettingByName(AnalysisSettings& analysis, RecorderSettings& recorders, std::string_view name,
+                      std::string_view valueText) {
+    struct IntegerField {
+        std::string_view name;
+        std::int32_t AnalysisSettings::*field;
+    };
+    struct RealField {
+        std::string_view name;
+        double AnalysisSettings::*field;
+    };
+    struct AnalysisSwitch {
+        std::string_view name;
+        bool AnalysisSettings::*field;
+    };
+    struct RecorderSwitch {
+        std::string_view name;
+        bool RecorderSettings::*field;
+    };
+    static const IntegerField integers[] = {
+        {"analysisType", &AnalysisSettings::analysisType},   {"loadControlCase", &AnalysisSettings::loadControlCase},
+        {"dispControlCase", &AnalysisSettings::dispControlCase}, {"loadSteps", &AnalysisSettings::loadSteps},
+        {"dispSteps", &AnalysisSettings::dispSteps},         {"controlDof", &AnalysisSettings::controlDof},
+        {"controlNode", &AnalysisSettings::controlNode},     {"modalNumber", &AnalysisSettings::modalNumber},
+        {"rebarMaterial", &AnalysisSettings::rebarMaterial}, {"numIntgrPts", &AnalysisSettings::numIntgrPts},
+    };
+    static const RealField reals[] = {
+        {"loadFactor", &AnalysisSettings::loadFactor},
+        {"controlDisp", &AnalysisSettings::controlDisp},
+    };
+    static const AnalysisSwitch analysisSwitches[] = {
+        {"genPlateFiber", &AnalysisSettings::genPlateFiber},
+        {"genMass", &AnalysisSettings::genMass},
+        {"useAggregator", &AnalysisSettings::useAggregator},
+    };
+    static const RecorderSwitch recorderSwitches[] = {
+        {"nodeDisplacement", &RecorderSettings::nodeDisplacement},
+        {"elementForce", &RecorderSettings::elementForce},
+        {"sectionDeformation", &RecorderSettings::sectionDeformation},
+        {"sectionStressStrain", &RecorderSettings::sectionStressStrain},
+        {"modalShape", &RecorderSettings::modalShape},
+    };
+
+    for (const auto& entry : integers)
+        if (entry.name == name) {
+            analysis.*entry.field = parseInt(valueText);
+            return;
+        }
+    for (const auto& entry : reals)
+        if (entry.name == name) {
+            analysis.*entry.field = parseReal(valueText);
+            return;
+        }
+    for (const auto& entry : analysisSwitches)
+        if (entry.name == name) {
+            analysis.*entry.field = parseSwitch(name, valueText);
+            return;
+        }
+    for (const auto& entry : recorderSwitches)
+        if (entry.name == name) {
+            recorders.*entry.field = parseSwitch(name, valueText);
+            return;
+        }
+    fail("Unknown setting '" + std::string(name) + "'");
+}
+
+} // namespace kelvane

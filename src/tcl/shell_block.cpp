@@ -1,0 +1,20 @@
+#include "tcl/block_writers.h"
+#include "tcl/store_access.h"
+
+namespace kelvane {
+
+void writeShellBlock(const ScriptInput& in, ScriptWriter& out) {
+    const ModelStore& store = in.store;
+    const int frameCount = countOf(store.frameCount);
+    out.text("puts \"shell element\"");
+    // Tags follow the area index, so areas of other sections leave gaps.
+    for (int i = 1; i <= countOf(store.areaCount); ++i) {
+        if (sectionOfArea(store, i).isShell != 1)
+            continue;
+        const TSHELL& shell = store.shells[i];
+        out.line("element ShellMITC4 %D %D %D %D %D %D",
+                 {frameCount + i, shell.node1, shell.node2, shell.node3, shell.node4, 700 + shell.section});
+    }
+}
+
+} // namespace kelvane

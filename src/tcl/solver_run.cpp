@@ -1,0 +1,254 @@
+#include "tcl/solver_run.h"
+
+#include "common/error.h"
+#include "common/text_file.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <set>
+#include <sstream>
+#include <system_error>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace kelvane {
+
+namespace {
+
+// A pipe whose ends close themselves; the child's copies are closed by exec (O_CLOEXEC).
+struct Pipe {
+    int read = -1;
+    int write = -1;
+    Pipe() {
+        int ends[2];
+        if (::pipe2(ends, O_CLOEXEC) != 0)
+            fail("Cannot create a pipe for the solver: " + std::string(std::strerror(errno)));
+        read = ends[0];
+        write = ends[1];
+    }
+    ~Pipe() {
+        closeRead();
+        closeWrite();
+    }
+    Pipe(const Pipe&) = delete;
+    Pipe& operator=(const Pipe&) = delete;
+    void closeRead() {
+        if (read >= 0) ::close(read);
+        read = -1;
+    }
+    void closeWrite() {
+        if (write >= 0) ::close(write);
+        write = -1;
+    }
+};
+
+// Runs in the forked child: only async-signal-safe calls until exec. On failure the child
+// reports errno through `report` and exits.
+[[noreturn]] void execChild(const std::string& program, std::vector<char*>& argv, const std::string& folder,
+                            Pipe& out, Pipe& err, Pipe& report) {
+    int nullInput = ::open("/dev/null", O_RDONLY);
+    int step = 0;
+    if (nullInput < 0 || ::dup2(nullInput, STDIN_FILENO) < 0) step = 1;
+    else if (::dup2(out.write, STDOUT_FILENO) < 0 || ::dup2(err.write, STDERR_FILENO) < 0) step = 2;
+    else if (::chdir(folder.c_str()) != 0) step = 3;
+    else ::execv(program.c_str(), argv.data());
+    const int reported[2] = {step == 0 ? 4 : step, errno};
+    [[maybe_unused]] auto written = ::write(report.write, reported, sizeof reported);
+    ::_exit(127);
+}
+
+std::string startFailureMessage(const std::string& program, const std::string& folder, int step, int error) {
+    const std::string reason = std::strerror(error);
+    if (step == 3) return "Cannot run the solver in the folder \"" + folder + "\": " + reason;
+    return "Cannot start the solver \"" + program + "\": " + reason;
+}
+
+// Reads both streams until both are closed; polling keeps a full pipe from blocking the child.
+void drainStreams(Pipe& out, Pipe& err, ProcessOutcome& outcome) {
+    std::array<char, 65536> buffer{};
+    while (out.read >= 0 || err.read >= 0) {
+        pollfd fds[2] = {{out.read, POLLIN, 0}, {err.read, POLLIN, 0}};
+        if (::poll(fds, 2, -1) < 0) {
+            if (errno == EINTR) continue;
+            fail("Cannot read the solver's output: " + std::string(std::strerror(errno)));
+        }
+        Pipe* pipes[2] = {&out, &err};
+        std::string* targets[2] = {&outcome.out, &outcome.err};
+        for (int i = 0; i < 2; ++i) {
+            if (pipes[i]->read < 0 || fds[i].revents == 0) continue;
+            const ssize_t count = ::read(pipes[i]->read, buffer.data(), buffer.size());
+            if (count > 0) targets[i]->append(buffer.data(), static_cast<std::size_t>(count));
+            else if (count == 0 || errno != EINTR) pipes[i]->closeRead();
+        }
+    }
+}
+
+void waitForChild(pid_t child, ProcessOutcome& outcome) {
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0) {
+        if (errno != EINTR) fail("Cannot wait for the solver: " + std::string(std::strerror(errno)));
+    }
+    if (WIFEXITED(status)) outcome.exitCode = WEXITSTATUS(status);
+    else if (WIFSIGNALED(status)) outcome.signal = WTERMSIG(status);
+}
+
+std::string lowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
+    return text;
+}
+
+// Removes terminal colour sequences (ESC [ ... letter), which the solver puts around "FAILURE".
+std::string withoutEscapes(const std::string& line) {
+    std::string clean;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '\x1b' && i + 1 < line.size() && line[i + 1] == '[') {
+            i += 2;
+            while (i < line.size() && !(line[i] >= '@' && line[i] <= '~')) ++i;
+            continue;
+        }
+        clean += line[i];
+    }
+    return clean;
+}
+
+std::string trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// Words with which OpenSees and Tcl announce that something went wrong.
+bool reportsError(const std::string& line) {
+    static const char* const markers[] = {
+        "error", "fail", "warning", "invalid", "abort", "can't", "cannot", "couldn't",
+        "wrong # args", "no such", "not found", "missing", "unable", "singular", "segmentation fault",
+    };
+    const std::string lower = lowerCase(line);
+    return std::any_of(std::begin(markers), std::end(markers),
+                       [&](const char* marker) { return lower.find(marker) != std::string::npos; });
+}
+
+std::string exitDescription(const ProcessOutcome& outcome) {
+    if (outcome.signal != 0) {
+        const char* name = ::strsignal(outcome.signal);
+        return "The solver was ended by signal " + std::to_string(outcome.signal) + " (" +
+               (name ? name : "unknown") + ")";
+    }
+    return "The solver stopped with exit status " + std::to_string(outcome.exitCode);
+}
+
+std::string recorderFileProblem(const std::filesystem::path& folder, const std::string& name,
+                                const FileStamps& before) {
+    std::error_code error;
+    const auto path = folder / name;
+    if (!std::filesystem::is_regular_file(path, error))
+        return "The solver did not write the recorder file " + name;
+    const auto written = std::filesystem::last_write_time(path, error);
+    const auto earlier = before.find(name);
+    if (!error && earlier != before.end() && earlier->second == written)
+        return "The solver did not write the recorder file " + name + " (the file is left from an earlier run)";
+    if (std::filesystem::file_size(path, error) == 0 && !error)
+        return "The solver wrote no line to the recorder file " + name;
+    return {};
+}
+
+} // namespace
+
+ProcessOutcome runProcess(const std::string& program, const std::vector<std::string>& arguments,
+                          const std::string& workingFolder) {
+    std::vector<std::string> argvText;
+    argvText.push_back(program);
+    argvText.insert(argvText.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (auto& argument : argvText) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+
+    Pipe out, err, report;
+    const pid_t child = ::fork();
+    if (child < 0) fail("Cannot start the solver \"" + program + "\": " + std::strerror(errno));
+    if (child == 0) execChild(program, argv, workingFolder, out, err, report);
+
+    out.closeWrite();
+    err.closeWrite();
+    report.closeWrite();
+    int reported[2] = {0, 0};
+    ssize_t count;
+    do {
+        count = ::read(report.read, reported, sizeof reported);
+    } while (count < 0 && errno == EINTR);
+
+    ProcessOutcome outcome;
+    drainStreams(out, err, outcome);
+    waitForChild(child, outcome);
+    if (count == static_cast<ssize_t>(sizeof reported))
+        fail(startFailureMessage(program, workingFolder, reported[0], reported[1]));
+    return outcome;
+}
+
+std::vector<std::string> recorderFileNames(const std::vector<std::string>& scriptLines) {
+    std::vector<std::string> names;
+    std::set<std::string> seen;
+    for (const auto& line : scriptLines) {
+        std::istringstream words(line);
+        std::string word;
+        if (!(words >> word) || word != "recorder") continue;
+        while (words >> word && word != "-file") {
+        }
+        std::string name;
+        if (word != "-file" || !(words >> name)) continue;
+        if (name.find_first_of("$[\"{") != std::string::npos) continue;
+        if (seen.insert(name).second) names.push_back(name);
+    }
+    return names;
+}
+
+FileStamps stampFiles(const std::filesystem::path& folder, const std::vector<std::string>& names) {
+    FileStamps stamps;
+    for (const auto& name : names) {
+        std::error_code error;
+        const auto time = std::filesystem::last_write_time(folder / name, error);
+        if (!error) stamps[name] = time;
+    }
+    return stamps;
+}
+
+std::string firstErrorLine(const std::string& output) {
+    for (const auto& line : splitLines(output)) {
+        const std::string clean = trimmed(withoutEscapes(line));
+        if (reportsError(clean)) return clean;
+    }
+    return {};
+}
+
+SolverVerdict judgeSolverRun(const ProcessOutcome& outcome, const std::filesystem::path& folder,
+                             const std::vector<std::string>& recorderFiles, const FileStamps& before) {
+    std::string line = firstErrorLine(outcome.err);
+    if (line.empty()) line = firstErrorLine(outcome.out);
+    if (line.empty() && (outcome.signal != 0 || outcome.exitCode != 0)) line = exitDescription(outcome);
+    for (std::size_t i = 0; line.empty() && i < recorderFiles.size(); ++i)
+        line = recorderFileProblem(folder, recorderFiles[i], before);
+    return {!line.empty(), line};
+}
+
+SolverRun runSolverOnScript(const std::string& solver, const std::string& scriptPath) {
+    const auto scriptLines = loadLines(scriptPath);
+    const std::filesystem::path script = std::filesystem::absolute(scriptPath);
+    const std::filesystem::path folder = script.parent_path();
+    const auto recorders = recorderFileNames(scriptLines);
+    const FileStamps before = stampFiles(folder, recorders);
+
+    SolverRun run;
+    run.solver = solver;
+    run.outcome = runProcess(solver, {script.string()}, folder.string());
+    run.verdict = judgeSolverRun(run.outcome, folder, recorders, before);
+    return run;
+}
+
+} // namespace kelvane

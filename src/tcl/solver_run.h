@@ -1,0 +1,59 @@
+#pragma once
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+// Running the OpenSees solver to the end and judging the run. The solver's exit status alone says
+// little (classic OpenSees exits 0 when a script dies on an error), so a run is judged by its
+// exit status, its console output and the recorder files the script names.
+namespace kelvane {
+
+struct ProcessOutcome {
+    int exitCode = -1;  // the exit status when the process exited normally, else -1
+    int signal = 0;     // the signal that ended the process, else 0
+    std::string out;    // everything it wrote on standard output
+    std::string err;    // everything it wrote on standard error
+};
+
+// Starts `program` with the arguments as given (no shell, so blanks need no quoting), standard
+// input from /dev/null and the working folder `workingFolder`; waits for it and captures both
+// output streams. Raises KelvaneError when the program cannot be started.
+ProcessOutcome runProcess(const std::string& program, const std::vector<std::string>& arguments,
+                          const std::string& workingFolder);
+
+// The files named by "recorder ... -file NAME" lines, in script order, without repeats. Names
+// built from Tcl variables or commands cannot be known before the run and are left out.
+std::vector<std::string> recorderFileNames(const std::vector<std::string>& scriptLines);
+
+// What a folder's files looked like before the run, so that a file left by an earlier run is
+// not taken for one written by this run.
+using FileStamps = std::map<std::string, std::filesystem::file_time_type>;
+FileStamps stampFiles(const std::filesystem::path& folder, const std::vector<std::string>& names);
+
+struct SolverVerdict {
+    bool failed = false;
+    std::string firstError;  // the line to show the user when the run failed
+};
+
+// A run failed when the process did not exit with status 0, when a line of its output reports
+// an error, or when a recorder file is missing, empty or untouched since before the run.
+SolverVerdict judgeSolverRun(const ProcessOutcome& outcome, const std::filesystem::path& folder,
+                             const std::vector<std::string>& recorderFiles, const FileStamps& before);
+
+// The first line of solver output that reports an error ("" when none does). Colour escape
+// sequences are removed and the line is trimmed.
+std::string firstErrorLine(const std::string& output);
+
+struct SolverRun {
+    std::string solver;      // the executable that ran
+    ProcessOutcome outcome;
+    SolverVerdict verdict;
+};
+
+// Runs `solver` on the script in the script's own folder, so the files the script names resolve
+// there, and judges the run.
+SolverRun runSolverOnScript(const std::string& solver, const std::string& scriptPath);
+
+} // namespace kelvane
