@@ -220,8 +220,19 @@ FileStamps stampFiles(const std::filesystem::path& folder, const std::vector<std
 }
 
 std::string firstErrorLine(const std::string& output) {
+    // A Python traceback (the interpreter's own failure) names the error in its last,
+    // unindented line; the source lines above it say nothing to the user.
+    bool inTraceback = false;
     for (const auto& line : splitLines(output)) {
         const std::string clean = trimmed(withoutEscapes(line));
+        if (clean.rfind("Traceback (most recent call last)", 0) == 0) {
+            inTraceback = true;
+            continue;
+        }
+        if (inTraceback) {
+            if (clean.empty() || line[0] == ' ' || line[0] == '\t') continue;
+            return clean;
+        }
         if (reportsError(clean)) return clean;
     }
     return {};
