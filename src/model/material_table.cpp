@@ -1,0 +1,48 @@
+#include "common/checked_math.h"
+#include "model/table_reader.h"
+#include "model/table_readers.h"
+
+#include <string>
+
+namespace kelvane {
+
+// Two lines per material: "  NAME=name ..." and a property line whose second and third pairs are
+// E=modulus and U=Poisson's ratio. Every data line is followed by a look at the next line (for the
+// last one, the blank line that ends the table), and the shear modulus is recomputed each time.
+void readMaterialTable(ModelStore& store) {
+    TableReader table(store, "MATERIAL");
+    const long long count = table.dataLineCount() / 2;
+    sizeTableArray(store.materials, count);
+    store.materialCount = static_cast<std::int32_t>(count);
+
+    std::int32_t m = 0;
+    for (int line = table.firstLine(); line < table.endLine(); ++line) {
+        table.tokenize(line);
+        if (table.fieldIs(0, "NAME")) {
+            if (m == store.materialCount)
+                table.failOnLine("material " + std::to_string(m + 1) +
+                                 " has no room: every material takes exactly two lines, a NAME line and a "
+                                 "property line");
+            ++m;
+            store.materials[static_cast<std::size_t>(m)].name = table.field(1);
+            store.materials[static_cast<std::size_t>(m)].model = 1;
+        }
+
+        table.tokenize(line + 1);
+        const bool hasModulus = table.fieldIs(3, "E");
+        const bool hasPoisson = table.fieldIs(5, "U");
+        if (m == 0) {
+            if (hasModulus || hasPoisson)
+                table.failOnLine("a property line stands before the first NAME line");
+            continue;
+        }
+        TMAT& material = store.materials[static_cast<std::size_t>(m)];
+        if (hasModulus)
+            material.e = table.realField(4);
+        if (hasPoisson)
+            material.nu = table.realField(6);
+        material.g = checkedDiv(checkedDiv(material.e, 2.0), 1.0 + material.nu);
+    }
+}
+
+} // namespace kelvane
