@@ -156,8 +156,11 @@ void ZoomAll(ViewState& view, const ModelStore& model, int width, int height,
         }
         const double spanX = static_cast<double>(xmax - xmin);
         const double spanY = static_cast<double>(ymax - ymin);
-        view.OffsetX = spanX / 2 * view.Scale;
-        view.OffsetY = -spanY / 2 * view.Scale;
+        // Move the middle of the projected extents to the middle of the surface, wherever the
+        // model lies (a fixed half-span offset would only centre models that extend from the
+        // origin towards the right and the top of the screen, and not the YZ view at all).
+        view.OffsetX += (static_cast<double>(xmin + xmax) / 2 - width / 2.0) * view.Scale;
+        view.OffsetY += (static_cast<double>(ymin + ymax) / 2 - height / 2.0) * view.Scale;
         const double factor = std::max(spanX / (kFillShare * width), spanY / (kFillShare * height));
         view.Scale = factor != 0 ? view.Scale * factor : 1.0;
         redraw();

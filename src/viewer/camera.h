@@ -54,9 +54,9 @@ ViewerResponse Image1MouseUp(ViewerContext& context, int x, int y);
 ViewerResponse FormMouseWheelDown(ViewState& view);
 ViewerResponse FormMouseWheelUp(ViewState& view);
 
-// Fits the model to 80 % of the surface in two passes, each ending with `redraw`; the second pass
-// reads the joints' pixel points written by the first one's redraw. Nothing happens without
-// joints or on a surface without area.
+// Fits the model to 80 % of the surface, centred, in two passes, each ending with `redraw`; the
+// second pass reads the joints' pixel points written by the first one's redraw. Nothing happens
+// without joints or on a surface without area.
 void ZoomAll(ViewState& view, const ModelStore& model, int width, int height,
              const RedrawFunction& redraw);
 
