@@ -1,0 +1,163 @@
+// The toolbar and menu commands of the main window, and the drawing surface's mouse handlers.
+#include "app/command_guard.h"
+#include "app/drawing_surface.h"
+#include "app/file_dialogs.h"
+#include "app/help_pages.h"
+#include "app/main_window.h"
+#include "app/session.h"
+#include "app/status_panel_bar.h"
+#include "model/s2k_import.h"
+#include "model/ui/v14_transfer_window.h"
+#include "results/node_results.h"
+#include "results/ui/animation_window.h"
+#include "results/ui/deformation_window.h"
+#include "sections/ui/frame_section_window.h"
+#include "sections/ui/material_window.h"
+#include "tcl/ui/analysis_setting_window.h"
+#include "tcl/ui/recorder_setting_window.h"
+#include "tcl/ui/script_window.h"
+#include "tcl/ui/solver_launcher.h"
+#include "viewer/camera.h"
+#include "viewer/ui/frame_properties_window.h"
+#include "viewer/ui/show_load_window.h"
+#include "viewer/ui/view_option_window.h"
+#include "viewer/view_options.h"
+
+#include <QFile>
+
+namespace kelvane {
+
+namespace {
+
+void showToolWindow(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+MouseButton mouseButtonOf(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::RightButton: return MouseButton::Right;
+    case Qt::MiddleButton: return MouseButton::Middle;
+    default: return MouseButton::Left;
+    }
+}
+
+} // namespace
+
+void MainWindow::importFile(const QString& path) {
+    guarded([&] {
+        loadS2kFile(session_.model, QFile::encodeName(path).toStdString());
+        importModel(session_.model, session_.colours);
+        showModelCounts();
+        drawModel();
+        zoomAll();
+    });
+}
+
+// Cancelling the dialog re-imports the lines loaded last time.
+void MainWindow::importS2kCommand() {
+    guarded([this] {
+        const QString path = fileDialogs().openFileName(this, QStringLiteral("s2k file (*.s2k)"), QStringLiteral("s2k"));
+        if (!path.isEmpty())
+            loadS2kFile(session_.model, QFile::encodeName(path).toStdString());
+        importModel(session_.model, session_.colours);
+        showModelCounts();
+        drawModel();
+        zoomAll();
+    });
+}
+
+void MainWindow::showFrameSection() { showToolWindow(frameSectionWindow_); }
+void MainWindow::showMaterial() { showToolWindow(materialWindow_); }
+
+void MainWindow::standardView(StandardView setView) {
+    guarded([&] {
+        setView(session_.view, session_.model, surface_->canvas().width(), surface_->canvas().height(),
+                [this] { drawModel(); });
+    });
+}
+
+void MainWindow::viewXY() { standardView(&ViewXY); }
+void MainWindow::viewXZ() { standardView(&ViewXZ); }
+void MainWindow::viewYZ() { standardView(&ViewYZ); }
+
+void MainWindow::zoomAllCommand() {
+    guarded([this] { zoomAll(); });
+}
+
+void MainWindow::rotateView() { perform(beginRotate(session_.interaction)); }
+void MainWindow::pan() { perform(beginPan(session_.interaction)); }
+void MainWindow::selectElement() { perform(beginSelect(session_.interaction)); }
+void MainWindow::idle() { perform(beginIdle(session_.interaction)); }
+
+void MainWindow::refresh() {
+    guarded([this] {
+        hideLoads(session_.loadDisplay);
+        drawModel();
+    });
+}
+
+void MainWindow::showShowLoad() { showToolWindow(showLoadWindow_); }
+void MainWindow::showViewOption() { showToolWindow(viewOptionWindow_); }
+void MainWindow::showAnalysisCase() { showToolWindow(analysisSettingWindow_); }
+void MainWindow::showRecorderSetting() { showToolWindow(recorderSettingWindow_); }
+void MainWindow::showTclFile() { showToolWindow(scriptWindow_); }
+
+void MainWindow::runOpenSees() {
+    guarded([this] {
+        const QString path = fileDialogs().openFileName(this, QStringLiteral("tcl file (*.tcl)"), QStringLiteral("tcl"));
+        if (!path.isEmpty())
+            launchSolverDetached(path);
+    });
+}
+
+void MainWindow::clearResultsCommand() {
+    guarded([this] {
+        clearResults(session_.model);
+        drawModel();
+    });
+}
+
+void MainWindow::showDeformation() { showToolWindow(deformationWindow_); }
+void MainWindow::showAnimation() { showToolWindow(animationWindow_); }
+void MainWindow::showV14Transfer() { showToolWindow(v14TransferWindow_); }
+
+// "Post", "Force" exists in the menu and does nothing.
+void MainWindow::force() {}
+
+void MainWindow::openTutorial() {
+    guarded([this] { openHelpPage(QStringLiteral("tutorial.html")); });
+}
+
+void MainWindow::openAbout() {
+    guarded([this] { openHelpPage(QStringLiteral("about.html")); });
+}
+
+ViewerContext MainWindow::viewerContext() {
+    return ViewerContext{session_.view,          session_.interaction,        session_.model,
+                         session_.selectedFrame, surface_->canvas().width(), surface_->canvas().height()};
+}
+
+void MainWindow::mousePressed(Qt::MouseButton button, int x, int y) {
+    guarded([&] {
+        ViewerContext context = viewerContext();
+        perform(Image1MouseDown(context, mouseButtonOf(button), x, y));
+    });
+}
+
+void MainWindow::mouseMoved(int x, int y) {
+    guarded([&] {
+        ViewerContext context = viewerContext();
+        perform(Image1MouseMove(context, x, y));
+    });
+}
+
+void MainWindow::mouseReleased(int x, int y) {
+    guarded([&] {
+        ViewerContext context = viewerContext();
+        perform(Image1MouseUp(context, x, y));
+    });
+}
+
+} // namespace kelvane

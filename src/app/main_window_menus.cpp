@@ -1,0 +1,154 @@
+// The toolbar and the main menu of the main window, as tables: one row, one command.
+#include "app/main_window.h"
+#include "app/toolbar_icons.h"
+
+#include <QMenuBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <vector>
+
+namespace kelvane {
+
+namespace {
+
+struct ToolRow {
+    const char* name; // nullptr marks the gap between two button groups
+    ToolIcon icon;
+};
+
+struct MenuRow {
+    const char* caption;    // "-" is a separator
+    const char* toolButton; // the button whose click the entry triggers, or nullptr
+};
+
+struct MenuColumn {
+    const char* title;
+    std::vector<MenuRow> rows;
+};
+
+constexpr ToolRow kSeparator{nullptr, ToolIcon::Import};
+
+} // namespace
+
+void MainWindow::buildToolBar() {
+    struct Row {
+        ToolRow tool;
+        Command command;
+    };
+    const Row rows[] = {
+        {{"toolButton1", ToolIcon::Import}, &MainWindow::importS2kCommand},
+        {kSeparator, nullptr},
+        {{"toolButton5", ToolIcon::FrameSection}, &MainWindow::showFrameSection},
+        {{"toolButton6", ToolIcon::Material}, &MainWindow::showMaterial},
+        {kSeparator, nullptr},
+        {{"toolButton10", ToolIcon::ViewXY}, &MainWindow::viewXY},
+        {{"toolButton11", ToolIcon::ViewXZ}, &MainWindow::viewXZ},
+        {{"toolButton12", ToolIcon::ViewYZ}, &MainWindow::viewYZ},
+        {{"toolButton13", ToolIcon::ZoomAll}, &MainWindow::zoomAllCommand},
+        {{"toolButton4", ToolIcon::Rotate}, &MainWindow::rotateView},
+        {{"toolButton3", ToolIcon::Pan}, &MainWindow::pan},
+        {{"toolButton2", ToolIcon::Refresh}, &MainWindow::refresh},
+        {kSeparator, nullptr},
+        {{"toolButton16", ToolIcon::ShowLoad}, &MainWindow::showShowLoad},
+        {{"toolButton9", ToolIcon::ViewOption}, &MainWindow::showViewOption},
+        {{"toolButton17", ToolIcon::Select}, &MainWindow::selectElement},
+        {{"toolButton30", ToolIcon::Idle}, &MainWindow::idle},
+        {kSeparator, nullptr},
+        {{"toolButton19", ToolIcon::AnalysisCase}, &MainWindow::showAnalysisCase},
+        {{"toolButton24", ToolIcon::RecorderSetting}, &MainWindow::showRecorderSetting},
+        {{"toolButton8", ToolIcon::TclFile}, &MainWindow::showTclFile},
+        {kSeparator, nullptr},
+        {{"toolButton26", ToolIcon::RunSolver}, &MainWindow::runOpenSees},
+        {{"toolButton27", ToolIcon::ClearResults}, &MainWindow::clearResultsCommand},
+        {{"toolButton25", ToolIcon::Deformation}, &MainWindow::showDeformation},
+        {{"toolButton20", ToolIcon::Animation}, &MainWindow::showAnimation},
+    };
+
+    auto* bar = new QToolBar(this);
+    bar->setObjectName(QStringLiteral("toolBar"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(20, 20));
+    bar->toggleViewAction()->setEnabled(false);
+    for (const Row& row : rows) {
+        if (row.tool.name == nullptr) {
+            bar->addSeparator();
+            continue;
+        }
+        auto* button = new QToolButton(bar);
+        button->setObjectName(QString::fromLatin1(row.tool.name));
+        button->setIcon(toolbarIcon(row.tool.icon));
+        button->setIconSize(QSize(20, 20));
+        button->setFixedSize(27, 26);
+        button->setAutoRaise(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QToolButton::clicked, this, row.command);
+        bar->addWidget(button);
+    }
+    addToolBar(Qt::TopToolBarArea, bar);
+}
+
+void MainWindow::buildMenus() {
+    const MenuColumn columns[] = {
+        {"File", {{"Import Sap2000 txt file", "toolButton1"}, {"-", nullptr}, {"Sap2000V14 to Sap2000 v6 (s2k)", nullptr}}},
+        {"View",
+         {{"Pan", "toolButton3"},
+          {"Zoom All", "toolButton13"},
+          {"Rotate View", "toolButton4"},
+          {"Refresh", "toolButton2"},
+          {"-", nullptr},
+          {"XY View", "toolButton10"},
+          {"XZ View", "toolButton11"},
+          {"YZ View", "toolButton12"},
+          {"-", nullptr},
+          {"View Option", "toolButton9"},
+          {"Show Load", "toolButton16"}}},
+        {"Define",
+         {{"Frame Section", "toolButton5"},
+          {"Material", "toolButton6"},
+          {"-", nullptr},
+          {"Recorder Setting", "toolButton24"},
+          {"Analysis Case", "toolButton19"}}},
+        {"Gen_tcl", {{"OpenSEES tcl File", "toolButton8"}, {"-", nullptr}, {"Run OpenSEES", "toolButton26"}}},
+        {"Post", {{"Deformation", "toolButton25"}, {"Force", nullptr}, {"-", nullptr}, {"Animation", "toolButton20"}}},
+        {"Help", {{"Kelvane Tutorial", nullptr}, {"-", nullptr}, {"About", nullptr}}},
+    };
+    // Entries without a toolbar button.
+    struct MenuCommand {
+        const char* caption;
+        Command command;
+    };
+    const MenuCommand menuCommands[] = {
+        {"Sap2000V14 to Sap2000 v6 (s2k)", &MainWindow::showV14Transfer},
+        {"Force", &MainWindow::force},
+        {"Kelvane Tutorial", &MainWindow::openTutorial},
+        {"About", &MainWindow::openAbout},
+    };
+
+    for (const MenuColumn& column : columns) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(column.title));
+        for (const MenuRow& row : column.rows) {
+            const QString caption = QString::fromLatin1(row.caption);
+            if (caption == QLatin1String("-")) {
+                menu->addSeparator();
+                continue;
+            }
+            // No "&": the captions are shown exactly as written.
+            QAction* action = menu->addAction(caption);
+            if (row.toolButton != nullptr) {
+                QToolButton* button = toolButton(row.toolButton);
+                connect(action, &QAction::triggered, button, [button] { button->click(); });
+                continue;
+            }
+            for (const MenuCommand& entry : menuCommands)
+                if (caption == QLatin1String(entry.caption))
+                    connect(action, &QAction::triggered, this, entry.command);
+        }
+    }
+}
+
+QToolButton* MainWindow::toolButton(const char* name) const {
+    return findChild<QToolButton*>(QString::fromLatin1(name));
+}
+
+} // namespace kelvane

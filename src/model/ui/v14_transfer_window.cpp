@@ -1,0 +1,82 @@
+#include "model/ui/v14_transfer_window.h"
+
+#include "app/command_guard.h"
+#include "app/file_dialogs.h"
+#include "app/widget_names.h"
+#include "common/error.h"
+#include "common/text_file.h"
+#include "model/v14_converter.h"
+
+#include <QFile>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kelvane {
+
+namespace {
+
+const QString kS2kFilter = QStringLiteral("s2k file (*.s2k)");
+
+} // namespace
+
+V14TransferWindow::V14TransferWindow(Session&, QWidget* parent)
+    : QWidget(parent, Qt::Window), report_(new QPlainTextEdit(this)) {
+    setWindowTitle(QStringLiteral("Transfer Sap2000 V14 s2k file to Sap2000 V16"));
+
+    auto* useFor = new QGroupBox(QStringLiteral("Use For"), this);
+    useFor->setObjectName(QStringLiteral("useFor"));
+    auto* useForLayout = new QVBoxLayout(useFor);
+    useForLayout->addWidget(new QLabel(QStringLiteral("Transfer 3D Solid model buildt in Sap2000 V14"), useFor));
+    useForLayout->addWidget(
+        new QLabel(QStringLiteral("to Be Sap2000 V6 S2K Format Which can Import to Kelvane"), useFor));
+
+    auto* open = new QPushButton(QStringLiteral("Open S2k"), this);
+    open->setObjectName(QStringLiteral("openS2kButton"));
+    auto* save = new QPushButton(QStringLiteral("Save S2k"), this);
+    save->setObjectName(QStringLiteral("saveS2kButton"));
+    connect(open, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { openAndConvert(); }); });
+    connect(save, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { saveConverted(); }); });
+
+    report_->setObjectName(QStringLiteral("report"));
+    report_->setReadOnly(true);
+    report_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    report_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    report_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(open);
+    buttons->addWidget(save);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(useFor);
+    layout->addLayout(buttons);
+    layout->addWidget(report_, 1);
+    resize(420, 380);
+}
+
+// A failed conversion keeps nothing to save: the previous output is dropped before converting.
+void V14TransferWindow::openAndConvert() {
+    const QString path = fileDialogs().openFileName(this, kS2kFilter + QStringLiteral(";;All files (*)"), QString());
+    if (path.isEmpty())
+        return;
+    output_.clear();
+    report_->clear();
+    V14Conversion conversion = convertV14(loadLines(QFile::encodeName(path).toStdString()));
+    output_ = std::move(conversion.outputLines);
+    for (const std::string& line : conversion.reportLines)
+        report_->appendPlainText(fromBytes(line));
+}
+
+void V14TransferWindow::saveConverted() {
+    if (output_.empty())
+        fail("There is no converted text to save: open and convert a SAP2000 V14 file first.");
+    const QString path = fileDialogs().saveFileName(this, kS2kFilter, QStringLiteral("s2k"));
+    if (path.isEmpty())
+        return;
+    saveLinesCrLf(QFile::encodeName(path).toStdString(), output_);
+}
+
+} // namespace kelvane

@@ -1,0 +1,150 @@
+#include "results/ui/deformation_window.h"
+
+#include "app/command_guard.h"
+#include "app/file_dialogs.h"
+#include "app/session.h"
+#include "app/widget_names.h"
+#include "common/number_format.h"
+#include "common/number_parse.h"
+#include "common/text_file.h"
+#include "results/node_results.h"
+#include "results/result_display.h"
+#include "results/section_results.h"
+#include "results/ui/colour_legend.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kelvane {
+
+namespace {
+
+QLineEdit* editBox(const QString& caption, const QString& text, QWidget* parent) {
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(lowerCamelName(caption));
+    return edit;
+}
+
+QPushButton* button(const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(lowerCamelName(caption) + QStringLiteral("Button"));
+    return b;
+}
+
+QGroupBox* group(const QString& caption, QWidget* parent) {
+    auto* box = new QGroupBox(caption, parent);
+    box->setObjectName(lowerCamelName(caption) + QStringLiteral("Group"));
+    return box;
+}
+
+} // namespace
+
+DeformationWindow::DeformationWindow(Session& session, QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session),
+      loadStep_(editBox(QStringLiteral("Load Step"), QStringLiteral("1"), this)),
+      scalingFactor_(editBox(QStringLiteral("Scaling Factor"), QStringLiteral("1"), this)),
+      modeNum_(editBox(QStringLiteral("Mode Num"), QStringLiteral("1"), this)), deformation_(new QComboBox(this)),
+      maxValue_(editBox(QStringLiteral("Max Value"), QStringLiteral("0.0001"), this)),
+      minValue_(editBox(QStringLiteral("Min Value"), QStringLiteral("-0.0001"), this)) {
+    setWindowTitle(QStringLiteral("Deformation Shape"));
+
+    deformation_->setObjectName(QStringLiteral("deformation"));
+    deformation_->addItems({QStringLiteral("Axial Strain"), QStringLiteral("Curvature Kz"), QStringLiteral("Curvature Ky")});
+
+    auto* loadNode = button(QStringLiteral("Load Node Deform Data"), this);
+    auto* loadSection = button(QStringLiteral("Load Sec Deform Data"), this);
+    auto* loadMode = button(QStringLiteral("Load Model Shape"), this);
+    auto* ok = button(QStringLiteral("OK"), this);
+    auto* cancel = button(QStringLiteral("Cancel"), this);
+    connect(loadNode, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { loadNodeDeformationData(); }); });
+    connect(loadSection, &QPushButton::clicked, this,
+            [this] { runGuarded(this, [this] { loadSectionDeformationData(); }); });
+    connect(loadMode, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { loadModeShapeData(); }); });
+    connect(ok, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { applyAndClose(); }); });
+    connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
+
+    auto formGroup = [this](const QString& caption, std::initializer_list<std::pair<QString, QWidget*>> rows) {
+        QGroupBox* box = group(caption, this);
+        auto* form = new QFormLayout(box);
+        for (const auto& [label, field] : rows)
+            form->addRow(label, field);
+        return box;
+    };
+
+    auto* loadButtons = new QVBoxLayout;
+    loadButtons->addWidget(loadNode);
+    loadButtons->addWidget(loadSection);
+    loadButtons->addWidget(loadMode);
+    auto* top = new QHBoxLayout;
+    top->addLayout(loadButtons);
+    top->addWidget(formGroup(QStringLiteral("Load Step"), {{QStringLiteral("Load Step"), loadStep_}}));
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(formGroup(QStringLiteral("Disp Scaling"), {{QStringLiteral("Scaling Factor"), scalingFactor_}}));
+    middle->addWidget(formGroup(QStringLiteral("Modal Shape"), {{QStringLiteral("Mode Num"), modeNum_}}));
+
+    QGroupBox* section = formGroup(QStringLiteral("Section Deformation"), {{QStringLiteral("Deformation"), deformation_},
+                                                                          {QStringLiteral("Max Value"), maxValue_},
+                                                                          {QStringLiteral("Min Value"), minValue_}});
+    auto* legend = new ColourLegend(session_.colours, this);
+    legend->setObjectName(QStringLiteral("legend"));
+    static_cast<QFormLayout*>(section->layout())->addRow(QString(), legend);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(middle);
+    layout->addWidget(section);
+    layout->addLayout(buttons);
+}
+
+std::optional<std::string> DeformationWindow::chooseResultFolder() {
+    const QString file = fileDialogs().openFileName(this, QString(), QString());
+    if (file.isEmpty())
+        return std::nullopt;
+    return folderOf(QFile::encodeName(file).toStdString());
+}
+
+// Each reader converts its boxes before the dialog opens, so a bad box reads nothing.
+void DeformationWindow::loadNodeDeformationData() {
+    const std::int32_t step = parseInt(toBytes(loadStep_->text()));
+    if (const auto folder = chooseResultFolder())
+        loadNodeDeformation(session_.model, *folder, step);
+}
+
+void DeformationWindow::loadSectionDeformationData() {
+    const std::int32_t component = deformation_->currentIndex() + 1;
+    const std::int32_t step = parseInt(toBytes(loadStep_->text()));
+    const auto folder = chooseResultFolder();
+    if (!folder)
+        return;
+    if (loadSectionDeformation(session_.model, *folder, step, component, session_.results)) {
+        maxValue_->setText(fromBytes(formatGeneral(session_.results.ColourRangeMax)));
+        minValue_->setText(fromBytes(formatGeneral(session_.results.ColourRangeMin)));
+    }
+}
+
+void DeformationWindow::loadModeShapeData() {
+    const std::int32_t mode = parseInt(toBytes(modeNum_->text()));
+    if (const auto folder = chooseResultFolder())
+        loadModeShape(session_.model, *folder, mode);
+}
+
+void DeformationWindow::applyAndClose() {
+    applyResultDisplay(session_.results, toBytes(maxValue_->text()), toBytes(minValue_->text()),
+                       toBytes(scalingFactor_->text()));
+    emit redrawRequested();
+    hide();
+}
+
+} // namespace kelvane

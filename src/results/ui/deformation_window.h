@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+#include <optional>
+#include <string>
+
+class QComboBox;
+class QLineEdit;
+
+namespace kelvane {
+
+struct Session;
+
+// "Deformation Shape": reads joint displacements, section deformations or a mode shape from the
+// recorder files of a chosen folder, and on "OK" sets the display scale and colour range.
+class DeformationWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit DeformationWindow(Session& session, QWidget* parent = nullptr);
+
+signals:
+    void redrawRequested();
+
+private:
+    // The folder of a file the user picks in the open dialog; no value when cancelled.
+    std::optional<std::string> chooseResultFolder();
+    void loadNodeDeformationData();
+    void loadSectionDeformationData();
+    void loadModeShapeData();
+    void applyAndClose();
+
+    Session& session_;
+    QLineEdit* loadStep_;
+    QLineEdit* scalingFactor_;
+    QLineEdit* modeNum_;
+    QComboBox* deformation_;
+    QLineEdit* maxValue_;
+    QLineEdit* minValue_;
+};
+
+} // namespace kelvane
