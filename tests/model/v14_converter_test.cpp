@@ -62,7 +62,7 @@ TEST(V14Converter, RestraintListsStartWithTheFirstSetFlagAndForceRowsReplaceEarl
     // Flags are never cleared; "yes" is not "Yes".
     EXPECT_EQ(tableOf(conversion, "RESTRAINT"), (Lines{"  ADD=2  DOF=,U2,U3"}));
     EXPECT_EQ(tableOf(conversion, "LOAD"), (Lines{"  NAME=PUSH", "    TYPE=FORCE", "      ADD=1  UX=1.0000E+002",
-                                                   "      ADD=1  MZ=-5.0000E+000"}));
+                                                   "      ADD=1  RZ=-5.0000E+000"}));
 }
 
 TEST(V14Converter, RestraintsAndLoadsNameJointRowsWhileJointsAndSolidsKeepLabels) {
