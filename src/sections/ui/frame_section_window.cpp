@@ -1,11 +1,331 @@
 #include "sections/ui/frame_section_window.h"
 
+#include "app/command_guard.h"
+#include "app/file_dialogs.h"
 #include "app/session.h"
+#include "common/number_format.h"
+#include "model/colour_table.h"
+#include "paint/qpainter_canvas.h"
+#include "sections/section_fields.h"
+#include "sections/section_preview.h"
+#include "sections/section_settings_file.h"
+#include "tcl/ui/latin1_text.h"
+
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFile>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
 
 namespace kelvane {
 
-FrameSectionWindow::FrameSectionWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
+namespace {
+
+const QString kSettingsFilter = QStringLiteral("Frame section settings (*.sec)");
+
+QComboBox* makeList(const QString& name, const QStringList& items, bool enabled = true) {
+    auto* list = new QComboBox;
+    list->setObjectName(name);
+    list->addItems(items);
+    list->setEnabled(enabled);
+    return list;
+}
+
+QLineEdit* makeEdit(const QString& name, bool readOnly = false) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(name);
+    edit->setReadOnly(readOnly);
+    return edit;
+}
+
+QPushButton* makeButton(const QString& caption, const QString& name) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    return button;
+}
+
+// Selects item code-1; a code with no item leaves the list without a selection.
+void selectByCode(QComboBox* list, std::int32_t code) {
+    list->setCurrentIndex(code >= 1 && code <= list->count() ? code - 1 : -1);
+}
+
+// The code of the selected item; with no selection the stored code stays, so a rigid-link
+// section (type 7, not in the list) keeps its type.
+std::int32_t codeOrKept(const QComboBox* list, std::int32_t stored) {
+    return list->currentIndex() >= 0 ? list->currentIndex() + 1 : stored;
+}
+
+QColor toQColor(std::int32_t colour) { return QColor(redOf(colour), greenOf(colour), blueOf(colour)); }
+
+} // namespace
+
+FrameSectionWindow::FrameSectionWindow(Session& session, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      session_(session),
+      previewCanvas_(std::make_unique<QPainterCanvas>(kSectionPreviewSize, kSectionPreviewSize)),
+      chooseColour_([](QWidget* owner, const QColor& initial) { return QColorDialog::getColor(initial, owner); }) {
     setWindowTitle(QStringLiteral("Frame Section (Nonlinear)"));
+
+    preview_ = new QLabel;
+    preview_->setObjectName(QStringLiteral("sectionPreview"));
+    preview_->setFixedSize(kSectionPreviewSize, kSectionPreviewSize);
+    preview_->setFrameShape(QFrame::NoFrame);
+    sectionList_ = new QListWidget;
+    sectionList_->setObjectName(QStringLiteral("sectionList"));
+    sectionList_->setFixedHeight(kSectionPreviewSize);
+
+    swatch_ = new QLabel;
+    swatch_->setObjectName(QStringLiteral("frameColor"));
+    swatch_->setFixedSize(60, 20);
+    swatch_->setAutoFillBackground(true);
+    swatch_->setFrameShape(QFrame::Box);
+    swatch_->setCursor(Qt::PointingHandCursor);
+    swatch_->installEventFilter(this);
+    elementType_ = makeList(QStringLiteral("elementType"),
+                            {QStringLiteral("Elastic BeamColumn"), QStringLiteral("Nonlinear BeamColumn"),
+                             QStringLiteral("Disp BeamColumn"), QStringLiteral("Beam with Hinge"),
+                             QStringLiteral("Truss"), QStringLiteral("corotTruss")});
+    name_ = makeList(QStringLiteral("name"), {}, false);
+    shape_ = makeList(QStringLiteral("shape"),
+                      {QString::fromUtf8("矩形"), QString::fromUtf8("工字形"), QString::fromUtf8("方形"),
+                       QString::fromUtf8("圆管形")},
+                      false);
+    material_ = makeList(QStringLiteral("material"), {}, false);
+    for (int i = 0; i < 6; ++i)
+        dimensions_[i] = makeEdit(QStringLiteral("t%1").arg(i + 1), true);
+    geomTransf_ = makeList(QStringLiteral("geomTransf"),
+                           {QStringLiteral("Linear"), QStringLiteral("P-Delta"), QStringLiteral("Corotational ")});
+    topBar_ = makeEdit(QStringLiteral("topBar"));
+    bottomBar_ = makeEdit(QStringLiteral("bottomBar"));
+    sectionKind_ = makeList(QStringLiteral("sectionKind"), {QStringLiteral("Beam Section"), QStringLiteral("Column Section")});
+    divideFX_ = makeEdit(QStringLiteral("divideFX"));
+    divideFY_ = makeEdit(QStringLiteral("divideFY"));
+    barNumNX_ = makeEdit(QStringLiteral("barNumNX"));
+    barNumNY_ = makeEdit(QStringLiteral("barNumNY"));
+    cover_ = makeEdit(QStringLiteral("cover"));
+    hingeLengthI_ = makeEdit(QStringLiteral("hingeLengthI"));
+    hingeLengthJ_ = makeEdit(QStringLiteral("hingeLengthJ"));
+    hingeLengthI_->setText(QStringLiteral("1000"));
+    hingeLengthJ_->setText(QStringLiteral("1000"));
+
+    auto* properties = new QGroupBox(QStringLiteral("Section Properties"));
+    auto* propertiesForm = new QFormLayout(properties);
+    propertiesForm->addRow(QStringLiteral("Frame Color"), swatch_);
+    propertiesForm->addRow(QStringLiteral("Frame Type"), elementType_);
+    propertiesForm->addRow(QStringLiteral("Section Name"), name_);
+    propertiesForm->addRow(QStringLiteral("Section Shape"), shape_);
+    propertiesForm->addRow(QStringLiteral("Material"), material_);
+    auto* dimensionGrid = new QGridLayout;
+    for (int i = 0; i < 6; ++i) {
+        dimensionGrid->addWidget(new QLabel(QStringLiteral("Dimention T%1").arg(i + 1)), i / 2, (i % 2) * 2);
+        dimensionGrid->addWidget(dimensions_[i], i / 2, (i % 2) * 2 + 1);
+    }
+    propertiesForm->addRow(dimensionGrid);
+
+    auto* pDelta = new QGroupBox(QStringLiteral("P-Delta"));
+    (new QFormLayout(pDelta))->addRow(QStringLiteral("GeoTransf"), geomTransf_);
+
+    auto* rebar = new QGroupBox(QStringLiteral("Rebar Setting"));
+    auto* rebarForm = new QFormLayout(rebar);
+    rebarForm->addRow(QStringLiteral("X-Bar(Top) "), topBar_);
+    rebarForm->addRow(QStringLiteral("Y-Bar(Bot)"), bottomBar_);
+
+    auto* nonlinear = new QGroupBox(QStringLiteral("Nonlinear Setting"));
+    auto* nonlinearGrid = new QGridLayout(nonlinear);
+    nonlinearGrid->addWidget(new QLabel(QStringLiteral("Section Type")), 0, 0);
+    nonlinearGrid->addWidget(sectionKind_, 0, 1, 1, 3);
+    const std::pair<const char*, QLineEdit*> counts[] = {
+        {"Divide FX", divideFX_}, {"Divide FY", divideFY_}, {"Bar Num NX", barNumNX_}, {"Bar Num NY", barNumNY_}};
+    for (int i = 0; i < 4; ++i) {
+        nonlinearGrid->addWidget(new QLabel(QString::fromLatin1(counts[i].first)), 1 + i / 2, (i % 2) * 2);
+        nonlinearGrid->addWidget(counts[i].second, 1 + i / 2, (i % 2) * 2 + 1);
+    }
+    nonlinearGrid->addWidget(new QLabel(QStringLiteral("Cover")), 3, 0);
+    nonlinearGrid->addWidget(cover_, 3, 1);
+
+    auto* hinge = new QGroupBox(QStringLiteral("Beam With Hinge(Hinge Length)"));
+    auto* hingeForm = new QFormLayout(hinge);
+    hingeForm->addRow(QStringLiteral("Hinge Length Node I"), hingeLengthI_);
+    hingeForm->addRow(QStringLiteral("Hinge Length Node J"), hingeLengthJ_);
+
+    auto* importButton = makeButton(QStringLiteral("Import"), QStringLiteral("importButton"));
+    auto* exportButton = makeButton(QStringLiteral("Export"), QStringLiteral("exportButton"));
+    auto* okButton = makeButton(QStringLiteral("OK"), QStringLiteral("okButton"));
+    auto* closeButton = makeButton(QStringLiteral("Close"), QStringLiteral("closeButton"));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(preview_);
+    top->addWidget(sectionList_, 1);
+    auto* settingsRow = new QHBoxLayout;
+    settingsRow->addWidget(pDelta);
+    settingsRow->addWidget(rebar);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(importButton);
+    buttons->addWidget(exportButton);
+    buttons->addStretch(1);
+    buttons->addWidget(okButton);
+    buttons->addWidget(closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(properties);
+    layout->addLayout(settingsRow);
+    layout->addWidget(nonlinear);
+    layout->addWidget(hinge);
+    layout->addLayout(buttons);
+
+    // The picture starts blank, like the preview of a section without dimensions.
+    drawSectionPreview(*previewCanvas_, TSECTION{});
+    preview_->setPixmap(QPixmap::fromImage(previewCanvas_->image()));
+
+    connect(sectionList_, &QListWidget::currentRowChanged, this,
+            [this](int row) { runGuarded(this, [&] { showSection(row + 1); }); });
+    connect(okButton, &QPushButton::clicked, this,
+            [this] { runGuarded(this, [&] { applySection(selectedSection()); }); });
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(importButton, &QPushButton::clicked, this, [this] { runGuarded(this, [&] { importSettings(); }); });
+    connect(exportButton, &QPushButton::clicked, this, [this] { runGuarded(this, [&] { exportSettings(); }); });
+}
+
+FrameSectionWindow::~FrameSectionWindow() = default;
+
+void FrameSectionWindow::setColourChooser(ColourChooser chooser) { chooseColour_ = std::move(chooser); }
+
+void FrameSectionWindow::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        runGuarded(this, [&] { fillLists(); });
+    QWidget::showEvent(event);
+}
+
+void FrameSectionWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    // Changed section colours show in the model view at once.
+    emit redrawRequested();
+}
+
+bool FrameSectionWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == swatch_ && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        chooseColour();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void FrameSectionWindow::fillLists() {
+    const ModelStore& model = session_.model;
+    const QSignalBlocker blocker(sectionList_);
+    sectionList_->clear();
+    name_->clear();
+    for (int k = 1; k <= countOf(model.frameSectionCount); ++k) {
+        const QString name = toQString(model.frameSections[static_cast<std::size_t>(k)].name);
+        sectionList_->addItem(name);
+        name_->addItem(name);
+    }
+    material_->clear();
+    for (int m = 1; m <= countOf(model.materialCount); ++m)
+        material_->addItem(toQString(model.materials[static_cast<std::size_t>(m)].name));
+    if (sectionList_->count() > 0) {
+        sectionList_->setCurrentRow(0);
+        showSection(1);
+    }
+}
+
+int FrameSectionWindow::selectedSection() const { return sectionList_->currentRow() + 1; }
+
+void FrameSectionWindow::showSection(int k) {
+    if (k < 1 || k > countOf(session_.model.frameSectionCount))
+        return;
+    const TSECTION& s = session_.model.frameSections[static_cast<std::size_t>(k)];
+    name_->setCurrentIndex(k - 1);
+    selectByCode(shape_, s.shape);
+    selectByCode(sectionKind_, s.sectionKind);
+    selectByCode(material_, s.material);
+    selectByCode(elementType_, s.elementType);
+    selectByCode(geomTransf_, s.geomTransf);
+    const double dimensions[6] = {s.t1, s.t2, s.t3, s.t4, s.t5, s.t6};
+    for (int i = 0; i < 6; ++i)
+        dimensions_[i]->setText(toQString(formatGeneral(dimensions[i])));
+    divideFX_->setText(toQString(formatInt(s.divideFX)));
+    divideFY_->setText(toQString(formatInt(s.divideFY)));
+    barNumNX_->setText(toQString(formatInt(s.barNumNX)));
+    barNumNY_->setText(toQString(formatInt(s.barNumNY)));
+    cover_->setText(toQString(formatGeneral(s.cover)));
+    topBar_->setText(toQString(formatGeneral(s.topBar)));
+    bottomBar_->setText(toQString(formatGeneral(s.bottomBar)));
+    hingeLengthI_->setText(toQString(formatGeneral(s.hingeLengthI)));
+    hingeLengthJ_->setText(toQString(formatGeneral(s.hingeLengthJ)));
+    setSwatchColour(s.colour);
+    redrawPreview(k);
+}
+
+// Stores field by field in a fixed order; a box that does not convert stops here with the fields
+// before it stored and the preview as it was.
+void FrameSectionWindow::applySection(int k) {
+    if (k < 1 || k > countOf(session_.model.frameSectionCount))
+        return;
+    TSECTION& s = session_.model.frameSections[static_cast<std::size_t>(k)];
+    s.elementType = codeOrKept(elementType_, s.elementType);
+    s.sectionKind = codeOrKept(sectionKind_, s.sectionKind);
+    const std::pair<const char*, QLineEdit*> boxes[] = {
+        {"divideFX", divideFX_}, {"divideFY", divideFY_},   {"barNumNX", barNumNX_},         {"barNumNY", barNumNY_},
+        {"topBar", topBar_},     {"bottomBar", bottomBar_}, {"cover", cover_},               {"hingeLengthI", hingeLengthI_},
+        {"hingeLengthJ", hingeLengthJ_}};
+    for (const auto& [field, box] : boxes)
+        setSectionField(s, field, toBytes(box->text()));
+    s.colour = swatchColour_;
+    s.geomTransf = codeOrKept(geomTransf_, s.geomTransf);
+    redrawPreview(k);
+}
+
+void FrameSectionWindow::chooseColour() {
+    const QColor chosen = chooseColour_(this, toQColor(swatchColour_));
+    if (chosen.isValid())
+        setSwatchColour(rgb(chosen.red(), chosen.green(), chosen.blue()));
+}
+
+void FrameSectionWindow::setSwatchColour(std::int32_t colour) {
+    swatchColour_ = colour;
+    QPalette palette = swatch_->palette();
+    palette.setColor(QPalette::Window, toQColor(colour));
+    swatch_->setPalette(palette);
+}
+
+void FrameSectionWindow::redrawPreview(int k) {
+    const auto showPicture = [this] { preview_->setPixmap(QPixmap::fromImage(previewCanvas_->image())); };
+    try {
+        drawSectionPreview(*previewCanvas_, session_.model, k);
+    } catch (...) {
+        // What was drawn before a failure (a one-bar row) is shown all the same.
+        showPicture();
+        throw;
+    }
+    showPicture();
+}
+
+void FrameSectionWindow::importSettings() {
+    const QString path = fileDialogs().openFileName(this, kSettingsFilter, QStringLiteral("sec"));
+    if (path.isEmpty())
+        return;
+    importSectionSettings(QFile::encodeName(path).toStdString(), session_.model);
+    showSection(selectedSection());
+    emit redrawRequested();
+}
+
+void FrameSectionWindow::exportSettings() {
+    const QString path = fileDialogs().saveFileName(this, kSettingsFilter, QStringLiteral("sec"));
+    if (path.isEmpty())
+        return;
+    exportSectionSettings(QFile::encodeName(path).toStdString(), session_.model);
 }
 
 } // namespace kelvane

@@ -1,11 +1,99 @@
 #include "sections/ui/material_window.h"
 
 #include "app/session.h"
+#include "common/number_format.h"
+#include "tcl/ui/latin1_text.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
 
 namespace kelvane {
 
+namespace {
+
+QLineEdit* makeEdit(const QString& name, bool readOnly = false) {
+    auto* edit = new QLineEdit;
+    edit->setObjectName(name);
+    edit->setReadOnly(readOnly);
+    return edit;
+}
+
+} // namespace
+
 MaterialWindow::MaterialWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
     setWindowTitle(QStringLiteral("Material Data"));
+
+    materialList_ = new QListWidget;
+    materialList_->setObjectName(QStringLiteral("materialList"));
+    name_ = makeEdit(QStringLiteral("name"), true);
+    model_ = new QComboBox;
+    model_->setObjectName(QStringLiteral("model"));
+    model_->addItems({QStringLiteral("Elastic"), QStringLiteral("Steel01"), QStringLiteral("Concrete01"),
+                      QStringLiteral("Steel02"), QStringLiteral("Concrete02")});
+    e_ = makeEdit(QStringLiteral("e"));
+    g_ = makeEdit(QStringLiteral("g"));
+    nu_ = makeEdit(QStringLiteral("nu"));
+
+    auto* elastic = new QGroupBox(QStringLiteral("Material Properties(Elastic)"));
+    auto* form = new QFormLayout(elastic);
+    form->addRow(QStringLiteral("Name"), name_);
+    form->addRow(QStringLiteral("Type"), model_);
+    form->addRow(QStringLiteral("Elastic Modulus"), e_);
+    form->addRow(QStringLiteral("Shear Modulus"), g_);
+    form->addRow(QStringLiteral("Posson's Ratio"), nu_);
+    auto* nonlinear = new QGroupBox(QStringLiteral("Nonlinear Material Setting"));
+    nonlinear->setMinimumHeight(120);
+
+    auto* closeButton = new QPushButton(QStringLiteral("Close"));
+    closeButton->setObjectName(QStringLiteral("closeButton"));
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(materialList_, &QListWidget::currentRowChanged, this, [this](int row) { showMaterial(row + 1); });
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(elastic);
+    left->addWidget(nonlinear, 1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addWidget(materialList_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addWidget(closeButton, 0, Qt::AlignRight);
+}
+
+void MaterialWindow::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        fillList();
+    QWidget::showEvent(event);
+}
+
+void MaterialWindow::fillList() {
+    const ModelStore& model = session_.model;
+    const QSignalBlocker blocker(materialList_);
+    materialList_->clear();
+    for (int m = 1; m <= countOf(model.materialCount); ++m)
+        materialList_->addItem(toQString(model.materials[static_cast<std::size_t>(m)].name));
+    if (materialList_->count() > 0) {
+        materialList_->setCurrentRow(0);
+        showMaterial(1);
+    }
+}
+
+void MaterialWindow::showMaterial(int k) {
+    if (k < 1 || k > countOf(session_.model.materialCount))
+        return;
+    const TMAT& m = session_.model.materials[static_cast<std::size_t>(k)];
+    name_->setText(toQString(m.name));
+    model_->setCurrentIndex(m.model >= 1 && m.model <= model_->count() ? m.model - 1 : -1);
+    e_->setText(toQString(formatF(m.e, 0)));
+    g_->setText(toQString(formatF(m.g, 0)));
+    nu_->setText(toQString(formatF(m.nu, 3)));
 }
 
 } // namespace kelvane
