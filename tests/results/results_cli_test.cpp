@@ -1,0 +1,54 @@
+#include "results_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace kelvane {
+namespace {
+
+test::CommandResult runResults(const std::string& options, const std::string& folder = "portal") {
+    return test::runCommand("'" + test::binPath("kelvane-cli") + "' results '" +
+                            test::resultsData("portal/portal.s2k") + "' '" + test::resultsData(folder) + "' " + options);
+}
+
+TEST(ResultsCommand, PrintsJointDisplacementsFrameEndValuesAndTheColourRange) {
+    const test::CommandResult result = runResults("--step 2 --section-component 2");
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "joint=1 ux=0 uy=0 uz=0\n"
+                          "joint=2 ux=0 uy=0 uz=0\n"
+                          "joint=3 ux=2.5 uy=0 uz=-0.0006\n"
+                          "joint=4 ux=2.4999 uy=0 uz=0.0006\n"
+                          "frame=1 i=0.0004 j=-0.0002\n"
+                          "frame=2 i=0.00041 j=-0.00021\n"
+                          "frame=3 i=-0.0001 j=0.0001\n"
+                          "range_min=-0.00021 range_max=0.00041\n");
+}
+
+TEST(ResultsCommand, ReadsTheModeShapeInsteadOfAStep) {
+    const test::CommandResult result = runResults("--mode 1");
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out, "joint=1 ux=0 uy=0 uz=0\n"
+                          "joint=2 ux=0 uy=0 uz=0\n"
+                          "joint=3 ux=1 uy=0 uz=0.01\n"
+                          "joint=4 ux=1 uy=0 uz=-0.01\n");
+}
+
+TEST(ResultsCommand, FailuresPrintTheReadersMessageAlone) {
+    const test::CommandResult beyond = runResults("--step 3");
+    EXPECT_EQ(beyond.exitCode, 1);
+    EXPECT_EQ(beyond.err, "List index out of bounds (2)\n");
+    EXPECT_EQ(beyond.out, "");
+
+    const test::CommandResult noFiles = runResults("--step 1", "joints250/missing");
+    EXPECT_EQ(noFiles.exitCode, 1);
+    EXPECT_EQ(noFiles.err.rfind("Cannot open file \"" + test::resultsData("joints250/missing") + "/node0.out\". ", 0), 0u)
+        << noFiles.err;
+
+    EXPECT_EQ(runResults("--step two").err, "'two' is not a valid integer value\n");
+    EXPECT_EQ(runResults("--step 1 --section-component 4").exitCode, 2);
+    EXPECT_EQ(runResults("").exitCode, 2);
+}
+
+} // namespace
+} // namespace kelvane
