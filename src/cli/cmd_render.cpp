@@ -71,12 +71,20 @@ RenderArguments parseArguments(const Arguments& args) {
     return parsed;
 }
 
+// Qt's start-up notes (runtime folder, platform) are not the batch user's business; only its
+// critical messages reach standard error.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << message.toLocal8Bit().constData() << "\n";
+}
+
 // Fonts and painting need a GUI application; without a display the offscreen platform serves.
 std::unique_ptr<QGuiApplication> ensureGuiApplication() {
     if (QCoreApplication::instance() != nullptr)
         return nullptr;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietQtMessages);
     static int argc = 1;
     static char name[] = "kelvane-cli";
     static char* argv[] = {name, nullptr};
@@ -85,10 +93,10 @@ std::unique_ptr<QGuiApplication> ensureGuiApplication() {
 
 int runRender(const Arguments& args) {
     const RenderArguments arguments = parseArguments(args);
-    const auto application = ensureGuiApplication();
     ModelStore model;
     const ColourTable colours = initPalette();
     importS2kFile(model, colours, arguments.modelPath);
+    const auto application = ensureGuiApplication();
     const QImage image = renderModelView(model, colours, arguments.view, arguments.width, arguments.height);
     savePng(image, arguments.imagePath);
     std::cout << "wrote " << arguments.imagePath << " (" << image.width() << " x " << image.height() << ")\n";
