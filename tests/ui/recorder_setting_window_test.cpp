@@ -12,16 +12,19 @@ namespace {
 
 class RecorderSettingWindowTest : public ::testing::Test {
 protected:
-    RecorderSettingWindowTest() { test::ensureApplication(); }
-
     QCheckBox* check(const char* name) {
         auto* box = window.findChild<QCheckBox*>(QString::fromLatin1(name));
         if (!box)
             ADD_FAILURE() << "no check box " << name;
         return box;
     }
-    void click(const char* name) { QTest::mouseClick(check(name), Qt::LeftButton); }
+    // Clicks the box's indicator (the middle of a wide box lies beyond its caption).
+    void click(const char* name) {
+        QCheckBox* box = check(name);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+    }
 
+    const bool applicationReady = (test::ensureApplication(), true);
     Session session;
     RecorderSettingWindow window{session};
 };

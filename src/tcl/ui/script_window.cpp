@@ -85,8 +85,9 @@ void ScriptWindow::save() {
     for (const QString& line : script_->toPlainText().split(QLatin1Char('\n'))) {
         const auto wide = std::find_if(line.begin(), line.end(), [](QChar c) { return c.unicode() > 0xFF; });
         if (wide != line.end())
-            fail("Line " + std::to_string(lines.size() + 1) + " of the script holds the character \"" +
-                 QString(*wide).toStdString() + "\", which cannot be saved in 8-bit text; nothing was saved.");
+            fail("Line " + std::to_string(lines.size() + 1) + " of the script holds the character U+" +
+                 QString::number(wide->unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')).toStdString() +
+                 ", which cannot be saved in 8-bit text; nothing was saved.");
         lines.push_back(toBytes(line));
     }
     saveLinesCrLf(QFile::encodeName(path).toStdString(), lines);
