@@ -1,10 +1,7 @@
 #include "cli/command_registry.h"
-#include "common/error.h"
-#include "common/number_parse.h"
 #include "common/text_file.h"
 #include "model/colour_table.h"
 #include "model/s2k_import.h"
-#include "sections/section_fields.h"
 #include "tcl/analysis_settings.h"
 #include "tcl/script_generator.h"
 #include "tcl/settings_by_name.h"
@@ -19,21 +16,6 @@ struct Assignment {
     std::string name;
     std::string value;
 };
-
-constexpr std::string_view kSectionPrefix = "section.";
-
-// section.K.FIELD=VALUE: stores VALUE into field FIELD of frame section K (1-based, table order).
-void setSectionAssignment(ModelStore& store, const Assignment& assignment) {
-    const std::string_view rest = std::string_view(assignment.name).substr(kSectionPrefix.size());
-    const std::size_t dot = rest.find('.');
-    const auto number = tryParseInt(rest.substr(0, dot == std::string_view::npos ? rest.size() : dot));
-    if (dot == std::string_view::npos || !number)
-        fail("'" + assignment.name + "' does not name a frame section field (section.K.FIELD)");
-    if (*number < 1 || *number > countOf(store.frameSectionCount))
-        fail("Frame section " + std::to_string(*number) + " does not exist: the model has " +
-             std::to_string(countOf(store.frameSectionCount)) + " frame sections");
-    setSectionField(store.frameSections[static_cast<std::size_t>(*number)], rest.substr(dot + 1), assignment.value);
-}
 
 // tcl MODEL.s2k -o OUT.tcl [--set NAME=VALUE]...: imports the model, applies the settings and the
 // section fields in the order given, generates the script and writes it with CR LF line ends. The
@@ -68,12 +50,8 @@ int runTcl(const Arguments& args) {
     AnalysisSettings analysis;
     RecorderSettings recorders;
     importS2kFile(store, initPalette(), input);
-    for (const Assignment& assignment : assignments) {
-        if (assignment.name.starts_with(kSectionPrefix))
-            setSectionAssignment(store, assignment);
-        else
-            setSettingByName(analysis, recorders, assignment.name, assignment.value);
-    }
+    for (const Assignment& assignment : assignments)
+        setNamedValue(store, analysis, recorders, assignment.name, assignment.value);
     saveLinesCrLf(output, generateScript(store, analysis, recorders));
     return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "common/error.h"
 #include "common/number_parse.h"
+#include "sections/section_fields.h"
 
 #include <string>
 
@@ -80,6 +81,24 @@ void setSettingByName(AnalysisSettings& analysis, RecorderSettings& recorders, s
             return;
         }
     fail("Unknown setting '" + std::string(name) + "'");
+}
+
+void setNamedValue(ModelStore& store, AnalysisSettings& analysis, RecorderSettings& recorders, std::string_view name,
+                   std::string_view valueText) {
+    constexpr std::string_view prefix = "section.";
+    if (!name.starts_with(prefix)) {
+        setSettingByName(analysis, recorders, name, valueText);
+        return;
+    }
+    const std::string_view rest = name.substr(prefix.size());
+    const std::size_t dot = rest.find('.');
+    const auto number = tryParseInt(rest.substr(0, dot == std::string_view::npos ? rest.size() : dot));
+    if (dot == std::string_view::npos || !number)
+        fail("'" + std::string(name) + "' does not name a frame section field (section.K.FIELD)");
+    if (*number < 1 || *number > countOf(store.frameSectionCount))
+        fail("Frame section " + std::to_string(*number) + " does not exist: the model has " +
+             std::to_string(countOf(store.frameSectionCount)) + " frame sections");
+    setSectionField(store.frameSections[static_cast<std::size_t>(*number)], rest.substr(dot + 1), valueText);
 }
 
 } // namespace kelvane

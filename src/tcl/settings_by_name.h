@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/model_store.h"
 #include "tcl/analysis_settings.h"
 
 #include <string_view>
@@ -12,5 +13,11 @@ namespace kelvane {
 // refused with a message naming it.
 void setSettingByName(AnalysisSettings& analysis, RecorderSettings& recorders, std::string_view name,
                       std::string_view valueText);
+
+// As setSettingByName, and "section.K.FIELD" stores the value into field FIELD of frame section K
+// (1-based, table order) as the frame section window would. A section number outside the table
+// is refused with a message.
+void setNamedValue(ModelStore& store, AnalysisSettings& analysis, RecorderSettings& recorders, std::string_view name,
+                   std::string_view valueText);
 
 } // namespace kelvane

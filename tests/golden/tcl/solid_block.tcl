@@ -1,0 +1,51 @@
+wipe
+puts "System"
+model basic -ndm 3 -ndf 6
+puts "restraint"
+node 1 0.000E+000 0.000E+000 0.000E+000
+node 2 1.000E+003 0.000E+000 0.000E+000
+node 3 0.000E+000 1.000E+003 0.000E+000
+node 4 1.000E+003 1.000E+003 0.000E+000
+node 5 0.000E+000 0.000E+000 1.000E+003
+node 6 1.000E+003 0.000E+000 1.000E+003
+node 7 0.000E+000 1.000E+003 1.000E+003
+node 8 1.000E+003 1.000E+003 1.000E+003
+node 9 0.000E+000 0.000E+000 2.000E+003
+node 10 1.000E+003 0.000E+000 2.000E+003
+node 11 0.000E+000 1.000E+003 2.000E+003
+node 12 1.000E+003 1.000E+003 2.000E+003
+puts "rigidDiaphragm"
+puts "mass"
+puts "node"
+fix 1 1 1 1 0 0 0;
+fix 2 1 1 1 0 0 0;
+fix 3 1 1 1 0 0 0;
+fix 4 1 1 1 0 0 0;
+puts "Equal DOF"
+puts "material"
+
+puts "transformation"
+puts "element"
+puts "shell element"
+puts "SOLID element"
+element stdBrick 1 1 2 4 3 5 6 8 7 100
+element stdBrick 2 5 6 8 7 9 10 12 11 100
+puts "recorder"
+recorder Node -file node0.out -time -nodeRange 1 12 -dof 1 2 3 disp
+puts "loading"
+## Load Case = TOP
+pattern Plain 1 Linear {
+load 9 0.000E+000 0.000E+000 -1.000E+004 0.000E+000 0.000E+000 0.000E+000
+load 10 0.000E+000 0.000E+000 -1.000E+004 0.000E+000 0.000E+000 0.000E+000
+load 11 0.000E+000 0.000E+000 -1.000E+004 0.000E+000 0.000E+000 0.000E+000
+load 12 0.000E+000 0.000E+000 -1.000E+004 0.000E+000 0.000E+000 0.000E+000
+}
+puts "analysis"
+constraints Plain
+numberer Plain
+system BandGeneral
+test EnergyIncr 1.0e-6 200
+algorithm Newton
+integrator LoadControl 1.000E-002
+analysis Static
+analyze 100
