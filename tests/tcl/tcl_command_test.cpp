@@ -1,0 +1,66 @@
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace kelvane {
+namespace {
+
+const std::string kMixed = std::string(KELVANE_TEST_DATA) + "/tcl/mixed_sections.s2k";
+
+test::CommandResult runTcl(const std::string& arguments) {
+    return test::runCommand("'" + test::binPath("kelvane-cli") + "' tcl " + arguments);
+}
+
+TEST(TclCommand, AppliesSettingsAndSectionFieldsAndWritesCrLfScript) {
+    test::TempDir folder;
+    const std::string out = folder.file("mixed.tcl");
+    const test::CommandResult result = runTcl(
+        "'" + kMixed + "' -o '" + out +
+        "' --set section.2.sectionKind=1 --set section.2.barNumNX=3 --set section.2.barNumNY=2"
+        " --set section.2.topBar=900 --set section.2.bottomBar=600 --set section.1.geomTransf=2"
+        " --set section.1.divideFX=3 --set section.1.divideFY=4 --set section.3.hingeLengthI=350.6"
+        " --set section.3.geomTransf=3 --set section.5.divideFX=8 --set useAggregator=on --set rebarMaterial=1");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(test::readFile(out), test::readFile(test::goldenPath("tcl/mixed_aggregator.tcl")));
+}
+
+TEST(TclCommand, GenerationFailurePrintsTheMessageAloneAndKeepsThePreviousFile) {
+    test::TempDir folder;
+    const std::string out = folder.file("kept.tcl");
+    test::writeFile(out, "previous script\r\n");
+    const std::string model = "'" + kMixed + "' -o '" + out + "'";
+
+    test::CommandResult oneBar = runTcl(model + " --set section.2.sectionKind=1 --set section.2.barNumNX=1");
+    EXPECT_EQ(oneBar.exitCode, 1);
+    EXPECT_EQ(oneBar.err, "Floating point division by zero\n");
+
+    test::CommandResult noSteps = runTcl(model + " --set loadSteps=0 --set loadFactor=0");
+    EXPECT_EQ(noSteps.exitCode, 1);
+    EXPECT_EQ(noSteps.err, "Invalid floating point operation\n");
+
+    test::CommandResult badValue = runTcl(model + " --set section.1.cover=abc");
+    EXPECT_EQ(badValue.exitCode, 1);
+    EXPECT_EQ(badValue.err, "'abc' is not a valid floating point value\n");
+
+    test::CommandResult noSection = runTcl(model + " --set section.10.cover=40");
+    EXPECT_EQ(noSection.exitCode, 1);
+    EXPECT_EQ(noSection.err, "Frame section 10 does not exist: the model has 9 frame sections\n");
+
+    test::CommandResult unknown = runTcl(model + " --set storeys=3");
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_EQ(unknown.err, "Unknown setting 'storeys'\n");
+
+    EXPECT_EQ(test::readFile(out), "previous script\r\n");
+}
+
+TEST(TclCommand, MalformedCommandLinesAreUsageErrors) {
+    EXPECT_EQ(runTcl("'" + kMixed + "'").exitCode, 2);
+    EXPECT_EQ(runTcl("'" + kMixed + "' -o x.tcl --set loadSteps").exitCode, 2);
+    EXPECT_EQ(runTcl("'" + kMixed + "' -o x.tcl --set").exitCode, 2);
+}
+
+} // namespace
+} // namespace kelvane
