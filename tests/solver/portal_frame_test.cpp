@@ -1,0 +1,69 @@
+#include "solver/solver_fixture.h"
+
+#include "results/node_results.h"
+
+#include <cmath>
+
+namespace kelvane::test {
+namespace {
+
+// tests/data/solver/portal.s2k: fixed-base columns 400 x 400 of height 3000 at X = 0 and 5000,
+// a beam 600 deep x 300 wide between their tops, a rigid diaphragm over joints 2 and 4 with its
+// master (joint 5) at mid-span, 100 kN along X on the master.
+constexpr double kE = 200000.0;
+constexpr double kHeight = 3000.0;
+constexpr double kSpan = 5000.0;
+constexpr double kLoad = 100000.0;
+constexpr int kMaster = 5;
+
+// Slope-deflection by hand: fixed-base portal, both top joints turning alike, axial strains
+// neglected: k = 24 E Ic / h^3 * (1 + 6 rho) / (4 + 6 rho), rho = (Ib / L) / (Ic / h).
+double handSwayStiffness() {
+    const double columnI = std::pow(400.0, 4) / 12.0;
+    const double beamI = 300.0 * std::pow(600.0, 3) / 12.0;
+    const double rho = (beamI / kSpan) / (columnI / kHeight);
+    return 24.0 * kE * columnI / std::pow(kHeight, 3) * (1.0 + 6.0 * rho) / (4.0 + 6.0 * rho);
+}
+
+class PortalFrameTest : public SolverTest {};
+
+TEST_F(PortalFrameTest, LoadControlSwayMatchesTheHandCalculation) {
+    ASSERT_FALSE(writeAndRun(dataPath("solver/portal.s2k"), {"loadSteps=10"}).empty());
+    ModelStore store = importedModel(dataPath("solver/portal.s2k"));
+    loadNodeDeformation(store, folder(), 10);
+    const double sway = store.nodes[kMaster].ux;
+    // The columns' axial shortening under the overturning moment, which the hand formula leaves
+    // out, adds 0.4 % here; 1 % bounds it.
+    EXPECT_NEAR(sway, kLoad / handSwayStiffness(), 0.01 * sway);
+    // The diaphragm carries both column tops with the master.
+    EXPECT_NEAR(store.nodes[2].ux, sway, 1e-6 * sway);
+    EXPECT_NEAR(store.nodes[4].ux, sway, 1e-6 * sway);
+    EXPECT_EQ(store.nodes[1].ux, 0.0);
+}
+
+TEST_F(PortalFrameTest, DisplacementControlReachesTheTargetWithTheSameStiffness) {
+    const std::string script = writeScript(dataPath("solver/portal.s2k"), {"loadSteps=10"}, "load.tcl");
+    ASSERT_TRUE(runScript(script));
+    ModelStore store = importedModel(dataPath("solver/portal.s2k"));
+    loadNodeDeformation(store, folder(), 10);
+    const double loadControlSway = store.nodes[kMaster].ux;
+
+    const int steps = 50;
+    const double increment = 0.01;
+    ASSERT_FALSE(writeAndRun(dataPath("solver/portal.s2k"),
+                             {"analysisType=2", "controlNode=5", "controlDof=1", "controlDisp=0.01",
+                              "dispSteps=" + std::to_string(steps)})
+                     .empty());
+    const auto lines = nonEmptyLines(file("node0.out"));
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(steps));
+    loadNodeDeformation(store, folder(), steps);
+    const double target = steps * increment;
+    EXPECT_NEAR(store.nodes[kMaster].ux, target, 1e-6);
+    // The time column of a displacement-controlled run is the load factor: the load that the
+    // load-controlled run needed for its sway, scaled to the target.
+    const double loadFactor = numbersOf(lines.back()).front();
+    EXPECT_NEAR(loadFactor, target / loadControlSway, 1e-4 * loadFactor);
+}
+
+} // namespace
+} // namespace kelvane::test

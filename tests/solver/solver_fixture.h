@@ -1,0 +1,45 @@
+#pragma once
+
+#include "model/model_store.h"
+#include "support/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace kelvane::test {
+
+// A test that writes a script with kelvane-cli, runs the real OpenSees on it and reads back what
+// it wrote, all in a fresh folder. Without an installed solver the test is skipped, except in CI
+// (CI=true), where a missing solver is a failure.
+class SolverTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+
+    // kelvane-cli tcl MODEL -o FOLDER/NAME --set ...; an empty string when generation failed
+    // (the failure is recorded).
+    std::string writeScript(const std::string& modelPath, const std::vector<std::string>& settings,
+                            const std::string& name = "model.tcl");
+    // kelvane-cli run SCRIPT; records a failure with the solver's error line when the run failed.
+    bool runScript(const std::string& scriptPath);
+    // Both steps; the script's path, or "" when either failed.
+    std::string writeAndRun(const std::string& modelPath, const std::vector<std::string>& settings);
+
+    std::string folder() const { return dir_.path().string(); }
+    std::string file(const std::string& name) const { return dir_.file(name); }
+
+private:
+    TempDir dir_;
+};
+
+// The model as the importer reads it, for the result readers.
+ModelStore importedModel(const std::string& modelPath);
+// The non-empty lines of a text file.
+std::vector<std::string> nonEmptyLines(const std::string& path);
+// The numbers of one line, separated by blanks.
+std::vector<double> numbersOf(const std::string& line);
+// A path quoted for the shell.
+std::string shellQuoted(const std::string& text);
+
+} // namespace kelvane::test
