@@ -28,24 +28,33 @@ std::int32_t roundToPixel(double value) {
     return static_cast<std::int32_t>(rounded);
 }
 
+Projector::Projector(const ViewState& view, int width, int height)
+    : cosPlan_(std::cos(view.PlanAngle * kDegreesToRadians)),
+      sinPlan_(std::sin(view.PlanAngle * kDegreesToRadians)),
+      cosTilt_(std::cos(view.TiltAngle * kDegreesToRadians)),
+      sinTilt_(std::sin(view.TiltAngle * kDegreesToRadians)), offsetX_(view.OffsetX),
+      offsetY_(view.OffsetY), scale_(view.Scale), halfWidth_(width / 2.0), halfHeight_(height / 2.0) {}
+
+Point Projector::operator()(double x, double y, double z) const {
+    const double u = cosPlan_ * x - sinPlan_ * y;
+    const double v = sinPlan_ * x + cosPlan_ * y;
+    const double w = sinTilt_ * z - cosTilt_ * v;
+    return {roundToPixel((u - offsetX_) / scale_ + halfWidth_),
+            roundToPixel((w - offsetY_) / scale_ + halfHeight_)};
+}
+
 Point projectPoint(const ViewState& view, int width, int height, double x, double y, double z) {
-    const double plan = view.PlanAngle * kDegreesToRadians;
-    const double tilt = view.TiltAngle * kDegreesToRadians;
-    const double u = std::cos(plan) * x - std::sin(plan) * y;
-    const double v = std::sin(plan) * x + std::cos(plan) * y;
-    const double w = std::sin(tilt) * z - std::cos(tilt) * v;
-    return {roundToPixel((u - view.OffsetX) / view.Scale + width / 2.0),
-            roundToPixel((w - view.OffsetY) / view.Scale + height / 2.0)};
+    return Projector(view, width, height)(x, y, z);
 }
 
 void ProjectNodes(ModelStore& model, const ViewState& view, double deformationScale, int width,
                   int height) {
+    const Projector project(view, width, height);
     const int count = jointCount(model);
     for (int k = 1; k <= count; ++k) {
         TNODE& node = model.nodes[static_cast<std::size_t>(k)];
-        const Point p = projectPoint(view, width, height, node.x + deformationScale * node.ux,
-                                     node.y + deformationScale * node.uy,
-                                     node.z + deformationScale * node.uz);
+        const Point p = project(node.x + deformationScale * node.ux, node.y + deformationScale * node.uy,
+                                node.z + deformationScale * node.uz);
         node.ScreenX = p.x;
         node.ScreenY = p.y;
     }
@@ -60,6 +69,7 @@ std::int32_t interpolate(std::int32_t from, std::int32_t to, double fraction) {
 } // namespace
 
 void ProjectFrames(ModelStore& model, const ViewState& view, int width, int height) {
+    const Projector project(view, width, height);
     const int count = frameCountOf(model);
     for (int k = 1; k <= count; ++k) {
         TFRAME& frame = model.frames[static_cast<std::size_t>(k)];
@@ -70,13 +80,12 @@ void ProjectFrames(ModelStore& model, const ViewState& view, int width, int heig
         const double mx = (i->x + j->x) / 2;
         const double my = (i->y + j->y) / 2;
         const double mz = (i->z + j->z) / 2;
-        const Point middle = projectPoint(view, width, height, mx, my, mz);
+        const Point middle = project(mx, my, mz);
         frame.ScreenX = middle.x;
         frame.ScreenY = middle.y;
 
         const double reach = kAxisStrokePixels * view.Scale;
-        const Point tip = projectPoint(view, width, height, mx + reach * frame.axis2X,
-                                       my + reach * frame.axis2Y, mz + reach * frame.axis2Z);
+        const Point tip = project(mx + reach * frame.axis2X, my + reach * frame.axis2Y, mz + reach * frame.axis2Z);
         frame.AxisTipX = tip.x;
         frame.AxisTipY = tip.y;
 

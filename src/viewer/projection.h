@@ -18,6 +18,18 @@ std::int32_t roundToPixel(double value);
 // (w - OffsetY) / Scale + H / 2, each rounded half to even.
 Point projectPoint(const ViewState& view, int width, int height, double x, double y, double z);
 
+// The same projection with the angles' sines and cosines worked out once, for many points.
+class Projector {
+public:
+    Projector(const ViewState& view, int width, int height);
+    Point operator()(double x, double y, double z) const;
+
+private:
+    double cosPlan_, sinPlan_, cosTilt_, sinTilt_;
+    double offsetX_, offsetY_, scale_;
+    double halfWidth_, halfHeight_;
+};
+
 // Every joint at its coordinates plus deformationScale times its displacement, into
 // ScreenX/ScreenY.
 void ProjectNodes(ModelStore& model, const ViewState& view, double deformationScale, int width,
