@@ -1,0 +1,64 @@
+#include "solver/solver_fixture.h"
+
+#include "common/text_file.h"
+#include "results/animation_state.h"
+#include "results/displacement_history.h"
+
+#include <cmath>
+#include <filesystem>
+
+namespace kelvane::test {
+namespace {
+
+// The shear building (base joints 1 to 4, roof master 19) shaken through the two transient
+// procedures; both run 1000 steps of 0.02 s from the ground-motion files bundled beside it.
+constexpr int kSteps = 1000;
+constexpr int kRoof = 19;
+
+class GroundMotionTest : public SolverTest {
+protected:
+    // Runs the procedure with the named ground-motion file in the script's folder and loads the
+    // displacement history as the animation window does.
+    void runAndLoadHistory(int procedure, const std::string& motionFile) {
+        std::filesystem::copy_file(dataPath("solver/" + motionFile), file(motionFile));
+        ASSERT_FALSE(writeAndRun(dataPath("solver/shear-building.s2k"),
+                                 {"analysisType=" + std::to_string(procedure)})
+                         .empty());
+        ASSERT_EQ(nonEmptyLines(file("node0.out")).size(), static_cast<std::size_t>(kSteps));
+        store = importedModel(dataPath("solver/shear-building.s2k"));
+        LoadDisplacementHistory(store, animation, std::to_string(kSteps), "1", folder());
+        ASSERT_EQ(animation.loadedSteps, kSteps);
+    }
+
+    double peakRoofSway() const {
+        double peak = 0;
+        for (int step = 1; step <= kSteps; ++step) peak = std::max(peak, std::abs(store.nodes[kRoof].histUX[step]));
+        return peak;
+    }
+
+    ModelStore store;
+    AnimationState animation;
+};
+
+TEST_F(GroundMotionTest, UniformExcitationShakesTheFloorsAndNotTheBase) {
+    runAndLoadHistory(5, "GMX.txt");
+    EXPECT_GT(peakRoofSway(), 1e-3);
+    for (int step = 1; step <= kSteps; ++step) ASSERT_EQ(store.nodes[1].histUX[step], 0.0) << "step " << step;
+}
+
+TEST_F(GroundMotionTest, MultipleSupportMovesTheSupportsAlongTheDisplacementRecord) {
+    runAndLoadHistory(7, "DM1X.txt");
+    // Step s is time 0.02 s, the (s+1)-th value of the record; after its end the record is 0.
+    const auto record = loadLines(dataPath("solver/DM1X.txt"));
+    for (int support = 1; support <= 4; ++support) {
+        for (int step = 1; step <= kSteps; ++step) {
+            const double expected = step < static_cast<int>(record.size()) ? numbersOf(record[step]).at(0) : 0.0;
+            ASSERT_NEAR(store.nodes[support].histUX[step], expected, 1e-5 + 1e-5 * std::abs(expected))
+                << "support " << support << " step " << step;
+        }
+    }
+    EXPECT_GT(peakRoofSway(), 1.0);
+}
+
+} // namespace
+} // namespace kelvane::test

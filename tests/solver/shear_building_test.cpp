@@ -1,0 +1,64 @@
+#include "solver/solver_fixture.h"
+
+#include "results/node_results.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace kelvane::test {
+namespace {
+
+// tests/data/solver/shear-building.s2k: three storeys of 3000, four steel columns 400 (t1, along
+// X) x 300 (t2) per storey, floor joints held against R1 and R2 so that every storey is a shear
+// storey of stiffness 4 * 12 E I / h^3, one diaphragm per floor with a mass of 10 in X and Y on
+// its master (joints 17, 18, 19).
+constexpr double kE = 200000.0;
+constexpr double kHeight = 3000.0;
+constexpr double kMass = 10.0;
+constexpr int kMasters[] = {17, 18, 19};
+
+double storeyStiffness(double secondMoment) { return 4.0 * 12.0 * kE * secondMoment / std::pow(kHeight, 3); }
+
+// A fixed-free chain of n equal masses and springs: omega_j^2 = k/m (2 - 2 cos((2j - 1) pi / (2n + 1)))
+// with the mode shape phi_i = sin(i (2j - 1) pi / (2n + 1)).
+double chainEigenvalue(double stiffness, int mode) {
+    return stiffness / kMass * (2.0 - 2.0 * std::cos((2 * mode - 1) * std::numbers::pi / 7.0));
+}
+
+class ShearBuildingTest : public SolverTest {};
+
+TEST_F(ShearBuildingTest, ModalAnalysisGivesTheClosedFormEigenvaluesAndFirstModeShape) {
+    ASSERT_FALSE(writeAndRun(dataPath("solver/shear-building.s2k"),
+                             {"analysisType=4", "modalShape=1", "modalNumber=1"})
+                     .empty());
+    const double kx = storeyStiffness(300.0 * std::pow(400.0, 3) / 12.0);
+    const double ky = storeyStiffness(400.0 * std::pow(300.0, 3) / 12.0);
+    std::vector<double> expected;
+    for (int mode = 1; mode <= 3; ++mode) {
+        expected.push_back(chainEigenvalue(kx, mode));
+        expected.push_back(chainEigenvalue(ky, mode));
+    }
+    std::sort(expected.begin(), expected.end());
+
+    const auto lines = nonEmptyLines(file("Periods.txt"));
+    ASSERT_EQ(lines.size(), 1u);
+    const std::vector<double> eigenvalues = numbersOf(lines[0]);
+    ASSERT_GE(eigenvalues.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_NEAR(eigenvalues[i], expected[i], 1e-6 * expected[i]) << "eigenvalue " << i + 1;
+
+    // Mode 1 sways along Y (the weaker direction): floors in the ratio sin(pi/7) : sin(2pi/7) : sin(3pi/7).
+    ModelStore store = importedModel(dataPath("solver/shear-building.s2k"));
+    loadModeShape(store, folder(), 1);
+    const double roof = store.nodes[kMasters[2]].uy;
+    ASSERT_NE(roof, 0.0);
+    for (int floor = 1; floor <= 2; ++floor) {
+        const double ratio = std::sin(floor * std::numbers::pi / 7.0) / std::sin(3.0 * std::numbers::pi / 7.0);
+        EXPECT_NEAR(store.nodes[kMasters[floor - 1]].uy / roof, ratio, 1e-4) << "floor " << floor;
+    }
+    for (int master : kMasters) EXPECT_NEAR(store.nodes[master].ux, 0.0, 1e-6 * std::abs(roof));
+}
+
+} // namespace
+} // namespace kelvane::test
