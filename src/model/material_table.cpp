@@ -1,4 +1,5 @@
 #include "common/checked_math.h"
+#include "common/error.h"
 #include "model/table_reader.h"
 #include "model/table_readers.h"
 
@@ -11,6 +12,10 @@ namespace kelvane {
 // last one, the blank line that ends the table), and the shear modulus is recomputed each time.
 void readMaterialTable(ModelStore& store) {
     TableReader table(store, "MATERIAL");
+    // Halving would hide a short negative size (a header on line 1 or 2 without its closing blank
+    // line); such a table fails like every other unclosed table.
+    if (table.dataLineCount() < -1)
+        fail(kRangeCheckError);
     const long long count = table.dataLineCount() / 2;
     sizeTableArray(store.materials, count);
     store.materialCount = static_cast<std::int32_t>(count);
