@@ -93,16 +93,6 @@ TEST_F(ModelRender, EmptyModelIsTheBackgroundWithItsTitle) {
             ASSERT_EQ(colourAt(image, x, y), 0xFFFFFF) << x << "," << y;
 }
 
-TEST_F(ModelRender, StandardViewNamesAreTheLowerCasePlanes) {
-    StandardView view = StandardView::XY;
-    EXPECT_TRUE(parseStandardView("yz", view));
-    EXPECT_EQ(view, StandardView::YZ);
-    EXPECT_TRUE(parseStandardView("xz", view));
-    EXPECT_EQ(view, StandardView::XZ);
-    EXPECT_FALSE(parseStandardView("XZ", view));
-    EXPECT_FALSE(parseStandardView("", view));
-}
-
 TEST_F(ModelRender, SavedPictureReadsBackAndAFailedSaveNamesTheFile) {
     test::TempDir folder;
     const QImage image = renderModelView(model, colours, StandardView::YZ, 120, 90);

@@ -56,17 +56,6 @@ TEST_F(PainterCanvasTest, OutlinedRectangleRunsThePenOnTheOutermostPixels) {
     EXPECT_EQ(at(58, 38), kRed);
 }
 
-TEST_F(PainterCanvasTest, ClearPenAndClearBrushDrawNothing) {
-    clearTo(kWhite);
-    canvas.setPenStyle(PenStyle::Clear);
-    canvas.setBrushStyle(BrushStyle::Clear);
-    canvas.rectangle(5, 5, 30, 30);
-    canvas.ellipse(5, 5, 30, 30);
-    canvas.moveTo(0, 0);
-    canvas.lineTo(59, 39);
-    EXPECT_EQ(countColour(0, 0, 60, 40, kWhite), 60 * 40);
-}
-
 TEST_F(PainterCanvasTest, LinesTakeThePenColourAndWidth) {
     clearTo(kWhite);
     canvas.setPenStyle(PenStyle::Solid);
@@ -132,17 +121,6 @@ TEST_F(PainterCanvasTest, TextSitsOnABoxInTheBrushColourOnlyWhenTheBrushIsSolid)
     canvas.textOut(4, 4, "1234");
     EXPECT_EQ(countColour(0, 0, 60, 40, rgb(255, 255, 0)), 0);
     EXPECT_GT(countColour(4, 4, 40, 25, kBlack), 5);
-}
-
-TEST_F(PainterCanvasTest, ResizeStartsAFreshSurface) {
-    canvas.resize(30, 20);
-    EXPECT_EQ(canvas.width(), 30);
-    EXPECT_EQ(canvas.height(), 20);
-    canvas.setPenStyle(PenStyle::Clear);
-    canvas.setBrushStyle(BrushStyle::Solid);
-    canvas.setBrushColour(kRed);
-    canvas.rectangle(0, 0, 30, 20);
-    EXPECT_EQ(at(29, 19), kRed);
 }
 
 } // namespace

@@ -68,21 +68,6 @@ TEST(JointLayers, SupportColourCountsTheRestrainedDegreesOfFreedom) {
     }
 }
 
-TEST(JointLayers, LabelsAreJointNumbersOnYellow) {
-    ModelStore model;
-    addPixelJoint(model, 10, 12);
-    addPixelJoint(model, -3, 7);
-    RecordingCanvas canvas;
-    DrawNodeLabels(canvas, model);
-    const auto texts = canvas.callsOf(CallKind::Text);
-    ASSERT_EQ(texts.size(), 2u);
-    EXPECT_EQ(texts[1].text, "2");
-    EXPECT_EQ(texts[1].points[0], (Point{-3, 7}));
-    EXPECT_EQ(texts[1].brush, (BrushState{rgb(255, 255, 0), BrushStyle::Solid}));
-    EXPECT_EQ(texts[1].font.size, 10);
-    EXPECT_EQ(texts[1].font.colour, 0);
-}
-
 TEST(JointLayers, DiaphragmLinesRunFromTheMasterToEachConstrainedJoint) {
     ModelStore model;
     for (int k = 1; k <= 9; ++k)
@@ -145,17 +130,6 @@ TEST_F(FrameLayers, LabelsSitAtTheRoundedMiddleOfTheCurrentJointPoints) {
     EXPECT_EQ(texts[1].points[0], (Point{4, 26}));
     EXPECT_EQ(texts[1].text, "2");
     EXPECT_EQ(texts[0].brush, (BrushState{rgb(0, 255, 0), BrushStyle::Solid}));
-}
-
-TEST_F(FrameLayers, AxisStrokesJoinTheMidpointToTheAxisTip) {
-    addFrame(model, 1, 2, beam);
-    model.frames[1].ScreenX = 100;
-    model.frames[1].ScreenY = 50;
-    model.frames[1].AxisTipX = 100;
-    model.frames[1].AxisTipY = 10;
-    DrawFrameAxes(canvas, model);
-    ASSERT_EQ(canvas.lines().size(), 1u);
-    EXPECT_EQ(canvas.lines()[0], (RecordedLine{{100, 50}, {100, 10}, {rgb(0, 128, 0), 1, PenStyle::Solid}}));
 }
 
 TEST_F(FrameLayers, MomentReleaseCirclesUseTruncatedMidpointsAndInheritTheBrushStyle) {

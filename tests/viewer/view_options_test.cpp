@@ -26,12 +26,6 @@ TEST(ViewOptionSwitchesTest, EachCheckBoxMapsToItsOwnSwitch) {
     }
 }
 
-TEST(ViewOptionSwitchesTest, DefaultsTickTheDefaultLayers) {
-    const ViewOptionSwitches expected = {true, false, true,  false, false, true, false,
-                                         false, true, false, true,  true,  false};
-    EXPECT_EQ(viewOptionSwitches(ViewOptions{}), expected);
-}
-
 TEST(ShowLoad, CaseListHoldsTheModelsCasesInOrder) {
     ModelStore model;
     EXPECT_TRUE(loadCaseItems(model).empty());
