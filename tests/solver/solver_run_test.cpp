@@ -1,0 +1,191 @@
+#include "common/error.h"
+#include "support/test_support.h"
+#include "tcl/solver_run.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <thread>
+
+namespace kelvane {
+namespace {
+
+using test::TempDir;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+TEST(RecorderFileNames, TakesTheFileOfEveryRecorderLineOnce) {
+    const std::vector<std::string> script = {
+        "recorder Node -file node0.out -time -nodeRange 1 100 -dof 1 2 3 disp",
+        "recorder Element -file ele0_secs.out -time -eleRange 1 40 section 1 deformation",
+        "recorder Node -file eigen1_node0.out -time -nodeRange 1 100 -dof 1 2 3 \"eigen 1\"",
+        "  recorder Node -file node0.out -time -nodeRange 1 100 -dof 1 2 3 disp",
+        "# recorder Node -file commented.out",
+        "recorder Node -file $name -time",
+        "recorder Node -file",
+        "puts \"recorder\"",
+        "node 1 0 0 0",
+    };
+    EXPECT_THAT(recorderFileNames(script), ElementsAre("node0.out", "ele0_secs.out", "eigen1_node0.out"));
+}
+
+TEST(FirstErrorLine, FindsTheSolversComplaintsAndIgnoresOrdinaryOutput) {
+    EXPECT_EQ(firstErrorLine("System\nrestraint\nrecorder\nanalysis\n"), "");
+    EXPECT_EQ(firstErrorLine("loading\n\x1b[0;31m   FAILURE\x1b[0m :: Iter:   200, EnergyIncr: 5000\n"),
+              "FAILURE :: Iter:   200, EnergyIncr: 5000");
+    EXPECT_EQ(firstErrorLine("invalid command name \"foo\"\n    while executing\n\"foo bar\"\n"),
+              "invalid command name \"foo\"");
+    EXPECT_EQ(firstErrorLine("WARNING - ForceBeamColumn3d::update - failed\r\nLoadControl::update - model failed\r\n"),
+              "WARNING - ForceBeamColumn3d::update - failed");
+    EXPECT_EQ(firstErrorLine("couldn't read file \"GMX.txt\": no such file or directory\n"),
+              "couldn't read file \"GMX.txt\": no such file or directory");
+    // The interpreter's own failure: the last line of the traceback says what happened.
+    EXPECT_EQ(firstErrorLine("Traceback (most recent call last):\n  File \"x.py\", line 1, in <module>\n"
+                             "    raise InterpreterError(err) from None\n"
+                             "opensees.tcl.InterpreterError: wrong # args: should be \"info script ?filename?\"\n"),
+              "opensees.tcl.InterpreterError: wrong # args: should be \"info script ?filename?\"");
+}
+
+class JudgeSolverRun : public ::testing::Test {
+protected:
+    ProcessOutcome cleanExit() const {
+        ProcessOutcome outcome;
+        outcome.exitCode = 0;
+        outcome.out = "System\nanalysis\n";
+        return outcome;
+    }
+    TempDir dir;
+};
+
+TEST_F(JudgeSolverRun, CleanExitWithEveryRecorderFileWrittenSucceeds) {
+    test::writeFile(dir.file("node0.out"), "1 0 0 0\n");
+    const SolverVerdict verdict = judgeSolverRun(cleanExit(), dir.path(), {"node0.out"}, {});
+    EXPECT_FALSE(verdict.failed) << verdict.firstError;
+}
+
+TEST_F(JudgeSolverRun, ExitStatusZeroIsNotEnough) {
+    ProcessOutcome outcome = cleanExit();
+    outcome.err = "invalid command name \"foo\"\n";
+    test::writeFile(dir.file("node0.out"), "1 0 0 0\n");
+    const SolverVerdict verdict = judgeSolverRun(outcome, dir.path(), {"node0.out"}, {});
+    EXPECT_TRUE(verdict.failed);
+    EXPECT_EQ(verdict.firstError, "invalid command name \"foo\"");
+}
+
+TEST_F(JudgeSolverRun, ExitStatusAndSignalFailTheRunEvenWithoutAMessage) {
+    ProcessOutcome outcome = cleanExit();
+    outcome.exitCode = 253;
+    EXPECT_EQ(judgeSolverRun(outcome, dir.path(), {}, {}).firstError, "The solver stopped with exit status 253");
+    outcome.exitCode = -1;
+    outcome.signal = 11;
+    const SolverVerdict verdict = judgeSolverRun(outcome, dir.path(), {}, {});
+    EXPECT_TRUE(verdict.failed);
+    EXPECT_THAT(verdict.firstError, HasSubstr("signal 11"));
+}
+
+TEST_F(JudgeSolverRun, MissingEmptyOrStaleRecorderFilesFailTheRun) {
+    EXPECT_EQ(judgeSolverRun(cleanExit(), dir.path(), {"node0.out"}, {}).firstError,
+              "The solver did not write the recorder file node0.out");
+
+    test::writeFile(dir.file("node0.out"), "");
+    EXPECT_EQ(judgeSolverRun(cleanExit(), dir.path(), {"node0.out"}, {}).firstError,
+              "The solver wrote no line to the recorder file node0.out");
+
+    test::writeFile(dir.file("node0.out"), "1 0 0 0\n");
+    const FileStamps before = stampFiles(dir.path(), {"node0.out", "absent.out"});
+    EXPECT_EQ(before.count("absent.out"), 0u);
+    EXPECT_THAT(judgeSolverRun(cleanExit(), dir.path(), {"node0.out"}, before).firstError,
+                HasSubstr("left from an earlier run"));
+}
+
+TEST_F(JudgeSolverRun, FileRewrittenDuringTheRunCounts) {
+    test::writeFile(dir.file("node0.out"), "old\n");
+    const FileStamps before = stampFiles(dir.path(), {"node0.out"});
+    std::filesystem::last_write_time(dir.file("node0.out"), before.at("node0.out") + std::chrono::seconds(1));
+    EXPECT_FALSE(judgeSolverRun(cleanExit(), dir.path(), {"node0.out"}, before).failed);
+}
+
+// A stand-in program written by the test: a shell script that reports its arguments and folder.
+std::string writeStandIn(const TempDir& dir, const std::string& body) {
+    const std::string path = dir.file("stand-in");
+    test::writeFile(path, "#!/bin/sh\n" + body);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+    return path;
+}
+
+TEST(RunProcess, PassesArgumentsUnsplitInTheWorkingFolderAndCapturesBothStreams) {
+    TempDir dir;
+    const std::filesystem::path work = dir.path() / "job folder";
+    std::filesystem::create_directory(work);
+    const std::string program = writeStandIn(dir, "echo \"$#|$1\"; pwd; echo oops >&2; cat; exit 3\n");
+    const ProcessOutcome outcome = runProcess(program, {"a b; $(c)"}, work.string());
+    EXPECT_EQ(outcome.exitCode, 3);
+    EXPECT_EQ(outcome.signal, 0);
+    // One argument, blanks and shell characters untouched; standard input is empty.
+    EXPECT_EQ(outcome.out, "1|a b; $(c)\n" + std::filesystem::canonical(work).string() + "\n");
+    EXPECT_EQ(outcome.err, "oops\n");
+}
+
+TEST(RunProcess, DrainsLargeOutputOnBothStreamsWithoutBlocking) {
+    TempDir dir;
+    const std::string program = writeStandIn(
+        dir, "i=0; while [ $i -lt 4000 ]; do echo \"out line $i of a long run\"; "
+             "echo \"err line $i of a long run\" >&2; i=$((i+1)); done\n");
+    const ProcessOutcome outcome = runProcess(program, {}, dir.path().string());
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 4000);
+    EXPECT_EQ(std::count(outcome.err.begin(), outcome.err.end(), '\n'), 4000);
+}
+
+TEST(RunProcess, ReportsSignalsAndProgramsThatCannotStart) {
+    TempDir dir;
+    const ProcessOutcome killed = runProcess(writeStandIn(dir, "kill -9 $$\n"), {}, dir.path().string());
+    EXPECT_EQ(killed.signal, 9);
+    EXPECT_EQ(killed.exitCode, -1);
+
+    EXPECT_THROW(
+        {
+            try {
+                runProcess(dir.file("no-such-solver"), {}, dir.path().string());
+            } catch (const KelvaneError& error) {
+                EXPECT_THAT(error.what(), HasSubstr("Cannot start the solver"));
+                throw;
+            }
+        },
+        KelvaneError);
+    EXPECT_THROW(runProcess(writeStandIn(dir, "exit 0\n"), {}, dir.file("no-such-folder")), KelvaneError);
+}
+
+TEST(RunSolverOnScript, RunsInTheScriptsFolderAndChecksTheNamedRecorders) {
+    TempDir dir;
+    const std::filesystem::path job = dir.path() / "my job";
+    std::filesystem::create_directory(job);
+    test::writeFile((job / "frame.tcl").string(),
+                    "recorder Node -file node0.out -time -nodeRange 1 2 -dof 1 2 3 disp\r\n"
+                    "recorder Element -file ele0.out -time -eleRange 1 1 localForce\r\n");
+    // A solver that writes only the first of the two files, in its working folder.
+    const std::string solver = writeStandIn(dir, "[ -f \"$1\" ] || exit 9\necho '1 0 0 0' > node0.out\n");
+    const SolverRun run = runSolverOnScript(solver, (job / "frame.tcl").string());
+    EXPECT_EQ(run.outcome.exitCode, 0);
+    EXPECT_TRUE(std::filesystem::exists(job / "node0.out"));
+    EXPECT_TRUE(run.verdict.failed);
+    EXPECT_EQ(run.verdict.firstError, "The solver did not write the recorder file ele0.out");
+
+    EXPECT_THROW(runSolverOnScript(solver, (job / "missing.tcl").string()), KelvaneError);
+}
+
+TEST(RunCommand, RefusesToRunWhenNoSolverIsFound) {
+    TempDir dir;
+    const std::string cli = dir.file("kelvane-cli");
+    std::filesystem::copy_file(test::binPath("kelvane-cli"), cli);
+    test::writeFile(dir.file("model.tcl"), "puts hello\n");
+    const test::CommandResult result =
+        test::runCommand("PATH=" + dir.file("empty") + " '" + cli + "' run '" + dir.file("model.tcl") + "'");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_THAT(result.err, HasSubstr("scripts/setup.sh"));
+    EXPECT_EQ(result.out, "");
+}
+
+} // namespace
+} // namespace kelvane
