@@ -21,12 +21,12 @@ constexpr int kBarRadius = 4;
 
 // Maps section coordinates (y right, z up, origin at the centre) to pixels of the picture.
 class PreviewScale {
-public:
+  public:
     explicit PreviewScale(double pixelsPerUnit) : k_(pixelsPerUnit) {}
 
     Point pixel(double y, double z) const { return {kCentre + rounded(k_ * y), kCentre - rounded(k_ * z)}; }
 
-private:
+  private:
     // Nearest integer, ties to even; absurd offsets are bounded so the conversion stays defined.
     static int rounded(double offset) {
         constexpr double kLimit = 1.0e6;
@@ -39,7 +39,7 @@ private:
 };
 
 class PreviewPainter {
-public:
+  public:
     PreviewPainter(Canvas& canvas, const TSECTION& section, const PreviewScale& scale)
         : canvas_(canvas), s_(section), scale_(scale) {}
 
@@ -49,7 +49,8 @@ public:
     }
 
     void circle(double diameter) {
-        const Point a = scale_.pixel(-diameter / 2, diameter / 2), b = scale_.pixel(diameter / 2, -diameter / 2);
+        const Point a = scale_.pixel(-diameter / 2, diameter / 2),
+                    b = scale_.pixel(diameter / 2, -diameter / 2);
         canvas_.ellipse(a.x, a.y, b.x, b.y);
     }
 
@@ -110,7 +111,7 @@ public:
         }
     }
 
-private:
+  private:
     // The bars at the mesher's positions: the X rows in red, then the Y rows in blue.
     void rectangleBars() {
         const double w = s_.t2, h = s_.t1, c = s_.cover;
@@ -169,11 +170,20 @@ void drawSectionPreview(Canvas& canvas, const TSECTION& section) {
     const PreviewScale scale(160 / larger);
     PreviewPainter painter(canvas, section, scale);
     switch (section.shape) {
-    case ShapeRectangle: painter.rectangle(); break;
-    case ShapeI: painter.flangedShape({-section.t4 / 2}); break;
-    case ShapeBox: painter.flangedShape({-section.t2 / 2, section.t2 / 2 - section.t4}); break;
-    case ShapePipe: painter.pipe(); break;
-    default: break;
+    case ShapeRectangle:
+        painter.rectangle();
+        break;
+    case ShapeI:
+        painter.flangedShape({-section.t4 / 2});
+        break;
+    case ShapeBox:
+        painter.flangedShape({-section.t2 / 2, section.t2 / 2 - section.t4});
+        break;
+    case ShapePipe:
+        painter.pipe();
+        break;
+    default:
+        break;
     }
     canvas.setBrushColour(kWhite);
     if (const auto count = previewFiberCount(section))

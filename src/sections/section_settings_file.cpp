@@ -17,7 +17,7 @@ namespace kelvane {
 namespace {
 
 constexpr std::array<std::string_view, 13> kFieldNames = {
-    "elementType", "sectionKind", "divideFX", "divideFY",     "barNumNX",     "barNumNY",   "cover",
+    "elementType", "sectionKind", "divideFX",     "divideFY",     "barNumNX",   "barNumNY", "cover",
     "topBar",      "bottomBar",   "hingeLengthI", "hingeLengthJ", "geomTransf", "colour"};
 
 // The shortest text that reads back as the same double.
@@ -34,18 +34,30 @@ std::string colourText(std::int32_t colour) {
 }
 
 std::string fieldText(const TSECTION& s, std::string_view field) {
-    if (field == "elementType") return formatInt(s.elementType);
-    if (field == "sectionKind") return formatInt(s.sectionKind);
-    if (field == "divideFX") return formatInt(s.divideFX);
-    if (field == "divideFY") return formatInt(s.divideFY);
-    if (field == "barNumNX") return formatInt(s.barNumNX);
-    if (field == "barNumNY") return formatInt(s.barNumNY);
-    if (field == "cover") return exactReal(s.cover);
-    if (field == "topBar") return exactReal(s.topBar);
-    if (field == "bottomBar") return exactReal(s.bottomBar);
-    if (field == "hingeLengthI") return exactReal(s.hingeLengthI);
-    if (field == "hingeLengthJ") return exactReal(s.hingeLengthJ);
-    if (field == "geomTransf") return formatInt(s.geomTransf);
+    if (field == "elementType")
+        return formatInt(s.elementType);
+    if (field == "sectionKind")
+        return formatInt(s.sectionKind);
+    if (field == "divideFX")
+        return formatInt(s.divideFX);
+    if (field == "divideFY")
+        return formatInt(s.divideFY);
+    if (field == "barNumNX")
+        return formatInt(s.barNumNX);
+    if (field == "barNumNY")
+        return formatInt(s.barNumNY);
+    if (field == "cover")
+        return exactReal(s.cover);
+    if (field == "topBar")
+        return exactReal(s.topBar);
+    if (field == "bottomBar")
+        return exactReal(s.bottomBar);
+    if (field == "hingeLengthI")
+        return exactReal(s.hingeLengthI);
+    if (field == "hingeLengthJ")
+        return exactReal(s.hingeLengthJ);
+    if (field == "geomTransf")
+        return formatInt(s.geomTransf);
     return colourText(s.colour);
 }
 
@@ -90,7 +102,7 @@ void setElementType(TSECTION& section, std::string_view text) {
 // Reads the lines into edited copies of the named sections, checking everything before anything
 // is applied.
 class SettingsReader {
-public:
+  public:
     SettingsReader(const std::string& fileName, const ModelStore& store)
         : fileName_(fileName), store_(store), names_(indexNames(store)) {}
 
@@ -98,14 +110,15 @@ public:
         if (lines.empty())
             failAt(1, "the file is empty; expected the line \"" + std::string(kSectionSettingsHeader) + "\"");
         if (lines[0] != kSectionSettingsHeader)
-            failAt(1, "expected the line \"" + std::string(kSectionSettingsHeader) + "\", found \"" + lines[0] + "\"");
+            failAt(1, "expected the line \"" + std::string(kSectionSettingsHeader) + "\", found \"" +
+                          lines[0] + "\"");
         for (std::size_t i = 1; i < lines.size(); ++i)
             readLine(static_cast<int>(i) + 1, lines[i]);
         finishBlock();
         return edited_;
     }
 
-private:
+  private:
     [[noreturn]] void failAt(int line, const std::string& message) const {
         fail("Section settings file \"" + fileName_ + "\", line " + std::to_string(line) + ": " + message);
     }
@@ -127,8 +140,8 @@ private:
         const std::string field(trimmed(content.substr(0, equals)));
         const std::string_view value = trimmed(content.substr(equals + 1));
         if (!given_.emplace(field, line).second)
-            failAt(line, "field " + field + " is given twice for section '" + currentName_ + "' (first on line " +
-                             std::to_string(given_[field]) + ")");
+            failAt(line, "field " + field + " is given twice for section '" + currentName_ +
+                             "' (first on line " + std::to_string(given_[field]) + ")");
         try {
             if (field == "elementType")
                 setElementType(*current_, value);
@@ -146,10 +159,12 @@ private:
         if (found == names_.numbers.end())
             failAt(line, "the model has no frame section named '" + name + "'");
         if (const auto seen = blockLines_.find(found->second); seen != blockLines_.end())
-            failAt(line, "section '" + name + "' is given twice (first on line " + std::to_string(seen->second) + ")");
+            failAt(line, "section '" + name + "' is given twice (first on line " +
+                             std::to_string(seen->second) + ")");
         blockLines_.emplace(found->second, line);
-        current_ = &edited_.emplace(found->second, store_.frameSections[static_cast<std::size_t>(found->second)])
-                        .first->second;
+        current_ =
+            &edited_.emplace(found->second, store_.frameSections[static_cast<std::size_t>(found->second)])
+                 .first->second;
         currentName_ = name;
         currentLine_ = line;
         given_.clear();
@@ -198,7 +213,8 @@ void exportSectionSettings(const std::string& path, const ModelStore& store) {
     saveLinesCrLf(path, sectionSettingsLines(store));
 }
 
-int applySectionSettings(const std::vector<std::string>& lines, const std::string& fileName, ModelStore& store) {
+int applySectionSettings(const std::vector<std::string>& lines, const std::string& fileName,
+                         ModelStore& store) {
     SettingsReader reader(fileName, store);
     const std::map<int, TSECTION> edited = reader.read(lines);
     for (const auto& [number, section] : edited)

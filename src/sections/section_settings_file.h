@@ -32,7 +32,8 @@ void exportSectionSettings(const std::string& path, const ModelStore& store);
 // a missing or repeated field, or a name the model does not hold stops with a message naming
 // `fileName` and the line, and nothing is applied. Sections the file does not name keep their
 // settings. Returns the number of sections changed.
-int applySectionSettings(const std::vector<std::string>& lines, const std::string& fileName, ModelStore& store);
+int applySectionSettings(const std::vector<std::string>& lines, const std::string& fileName,
+                         ModelStore& store);
 
 // Reads a file and applies it as above.
 int importSectionSettings(const std::string& path, ModelStore& store);

@@ -23,7 +23,8 @@ bool isRunnableFile(const std::filesystem::path& candidate) {
     return true;
 #else
     using std::filesystem::perms;
-    return (status.permissions() & (perms::owner_exec | perms::group_exec | perms::others_exec)) != perms::none;
+    return (status.permissions() & (perms::owner_exec | perms::group_exec | perms::others_exec)) !=
+           perms::none;
 #endif
 }
 

@@ -101,8 +101,8 @@ TEST(SectionPreview, ColumnDrawsBarsOnAllFourFaces) {
     drawSectionPreview(canvas, column);
     const auto ellipses = canvas.callsOf(CallKind::Ellipse);
     // X rows: bottom then top, 3 bars each; side rows at z = -215 + 430/3 * i.
-    EXPECT_THAT(centres(ellipses, kRed), ElementsAre(Point{63, 169}, Point{100, 169}, Point{137, 169}, Point{63, 31},
-                                                     Point{100, 31}, Point{137, 31}));
+    EXPECT_THAT(centres(ellipses, kRed), ElementsAre(Point{63, 169}, Point{100, 169}, Point{137, 169},
+                                                     Point{63, 31}, Point{100, 31}, Point{137, 31}));
     EXPECT_THAT(centres(ellipses, kBlue),
                 ElementsAre(Point{63, 123}, Point{63, 77}, Point{137, 123}, Point{137, 77}));
     EXPECT_EQ(canvas.callsOf(CallKind::Text).at(0).text, "NUM OF FIBERS = 35");
@@ -124,7 +124,8 @@ TEST(SectionPreview, IShapeAndBoxShowTheirFlangesWebsAndDivisions) {
     for (const auto& call : iCanvas.callsOf(CallKind::Rectangle))
         boxes.push_back(call.points);
     EXPECT_THAT(boxes, ElementsAre(ElementsAre(Point{0, 0}, Point{200, 200}),
-                                   ElementsAre(Point{60, 20}, Point{140, 28}), ElementsAre(Point{60, 172}, Point{140, 180}),
+                                   ElementsAre(Point{60, 20}, Point{140, 28}),
+                                   ElementsAre(Point{60, 172}, Point{140, 180}),
                                    ElementsAre(Point{98, 28}, Point{102, 172})));
     // Three cuts across each flange, five across the web (spacing 360/6 = 60, 24 pixels).
     EXPECT_THAT(verticalLineColumns(iCanvas, kBlue), ElementsAre(80, 80, 100, 100, 120, 120));

@@ -73,7 +73,8 @@ TEST(SectionSettingsFile, RoundTripCarriesTheSettingsToARevisedModelByName) {
     const std::string path = folder.file("settings.txt");
     exportSectionSettings(path, original);
     const std::string text = test::readFile(path);
-    EXPECT_EQ(text.rfind(std::string(kSectionSettingsHeader) + "\r\n[B300X500]\r\nelementType=4\r\n", 0), 0u) << text;
+    EXPECT_EQ(text.rfind(std::string(kSectionSettingsHeader) + "\r\n[B300X500]\r\nelementType=4\r\n", 0), 0u)
+        << text;
     EXPECT_NE(text.find("colour=#FF00A0\r\n"), std::string::npos);
     EXPECT_NE(text.find("[C 600 X 600]\r\n"), std::string::npos);
 
@@ -97,8 +98,9 @@ TEST(SectionSettingsFile, ExportRefusesSectionsThatShareAName) {
         sectionSettingsLines(store);
         ADD_FAILURE() << "two sections named B1 cannot be kept apart";
     } catch (const KelvaneError& error) {
-        EXPECT_STREQ(error.what(), "Frame sections 1 and 3 are both named 'B1'; section settings are kept by name and "
-                                   "cannot tell them apart");
+        EXPECT_STREQ(error.what(),
+                     "Frame sections 1 and 3 are both named 'B1'; section settings are kept by name and "
+                     "cannot tell them apart");
     }
 }
 
@@ -126,7 +128,8 @@ TEST(SectionSettingsFile, BadInputIsReportedWithItsLineAndNothingIsApplied) {
     const Case cases[] = {
         {"", "line 1: the file is empty; expected the line \"Kelvane frame section settings 1\""},
         {"Kelvane frame section settings 2\n" + block("B1"),
-         "line 1: expected the line \"Kelvane frame section settings 1\", found \"Kelvane frame section settings 2\""},
+         "line 1: expected the line \"Kelvane frame section settings 1\", found \"Kelvane frame section "
+         "settings 2\""},
         {header + block("B1") + block("X9"), "line 16: the model has no frame section named 'X9'"},
         {header + block("B1") + block("C1", "divideFY=4.5"), "line 20: '4.5' is not a valid integer value"},
         {header + block("C1", "cover=abc"), "line 9: 'abc' is not a valid floating point value"},
@@ -134,16 +137,20 @@ TEST(SectionSettingsFile, BadInputIsReportedWithItsLineAndNothingIsApplied) {
         {header + block("C1", "elementType=8"), "line 3: '8' is not an element type (1..7)"},
         {header + block("C1", "colour=green"), "line 15: 'green' is not a valid"},
         {header + block("C1", "-hingeLengthJ") + block("B1"), "line 2: section 'C1' lacks hingeLengthJ"},
-        {header + block("C1") + "cover=20\n", "line 16: field cover is given twice for section 'C1' (first on line 9)"},
-        {header + block("C1") + block("B1") + block("C1"), "line 30: section 'C1' is given twice (first on line 2)"},
+        {header + block("C1") + "cover=20\n",
+         "line 16: field cover is given twice for section 'C1' (first on line 9)"},
+        {header + block("C1") + block("B1") + block("C1"),
+         "line 30: section 'C1' is given twice (first on line 2)"},
         {header + "cover=20\n" + block("C1"), "line 2: a field comes before the first [section name] line"},
         {header + block("C1") + "weight=3\n", "line 16: Unknown frame section field 'weight'"},
-        {header + block("C1") + "just words\n", "line 16: \"just words\" is neither a [section name] line nor a "
-                                                 "field=value line"},
+        {header + block("C1") + "just words\n",
+         "line 16: \"just words\" is neither a [section name] line nor a "
+         "field=value line"},
         {header + block("DUP"), "line 2: Frame sections 3 and 4 are both named 'DUP'"},
     };
     for (const Case& c : cases) {
-        ModelStore store = storeOf({section("B1", 500), section("C1", 600), section("DUP", 300), section("DUP", 200)});
+        ModelStore store =
+            storeOf({section("B1", 500), section("C1", 600), section("DUP", 300), section("DUP", 200)});
         const ModelStore before = store;
         try {
             applySectionSettings(splitLines(c.text), "job.sec", store);

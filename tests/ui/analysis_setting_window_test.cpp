@@ -13,7 +13,7 @@ namespace kelvane {
 namespace {
 
 class AnalysisSettingWindowTest : public ::testing::Test {
-protected:
+  protected:
     AnalysisSettingWindowTest() {
         session.model.loadCaseCount = 3;
         session.model.loadCaseNames[1] = "DEAD";

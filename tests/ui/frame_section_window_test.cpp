@@ -20,7 +20,7 @@ namespace {
 constexpr int kBeam = 1, kGirder = 2, kPipe = 3, kLink = 4, kCircle = 5;
 
 class FrameSectionWindowTest : public ::testing::Test {
-protected:
+  protected:
     FrameSectionWindowTest() {
         importS2kFile(session.model, session.colours, test::dataPath("sections/frame_sections.s2k"));
         window.setColourChooser([this](QWidget*, const QColor& initial) {
@@ -279,13 +279,15 @@ TEST_F(FrameSectionWindowTest, ExportAndImportCarryTheSettingsThroughAFile) {
     EXPECT_EQ(redraws.count(), 1);
 
     // A file naming a section the model lacks is refused as a whole.
-    test::writeFile(folder.file("other.sec"), std::string(kSectionSettingsHeader) + "\r\n[B300X500]\r\n"
-                                                                                   "elementType=3\r\n[NOSUCH]\r\n");
+    test::writeFile(folder.file("other.sec"), std::string(kSectionSettingsHeader) +
+                                                  "\r\n[B300X500]\r\n"
+                                                  "elementType=3\r\n[NOSUCH]\r\n");
     test::ErrorCapture errors;
     dialogs.answer(QString::fromStdString(folder.file("other.sec")));
     press("importButton");
     ASSERT_EQ(errors.messages().size(), 1);
-    EXPECT_TRUE(errors.messages().front().contains("line 2: section 'B300X500' lacks")) << errors.messages().front().toStdString();
+    EXPECT_TRUE(errors.messages().front().contains("line 2: section 'B300X500' lacks"))
+        << errors.messages().front().toStdString();
     EXPECT_EQ(section(kBeam).elementType, exported.elementType);
 
     dialogs.cancel();

@@ -15,13 +15,14 @@ namespace kelvane {
 namespace {
 
 class MaterialWindowTest : public ::testing::Test {
-protected:
+  protected:
     QLineEdit* edit(const char* name) { return window.findChild<QLineEdit*>(QString::fromLatin1(name)); }
     QComboBox* type() { return window.findChild<QComboBox*>(QStringLiteral("model")); }
     QListWidget* materials() { return window.findChild<QListWidget*>(QStringLiteral("materialList")); }
     void clickMaterial(int k) {
         QListWidgetItem* item = materials()->item(k - 1);
-        QTest::mouseClick(materials()->viewport(), Qt::LeftButton, {}, materials()->visualItemRect(item).center());
+        QTest::mouseClick(materials()->viewport(), Qt::LeftButton, {},
+                          materials()->visualItemRect(item).center());
     }
 
     const bool applicationReady = (test::ensureApplication(), true);

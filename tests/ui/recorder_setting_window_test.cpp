@@ -11,7 +11,7 @@ namespace kelvane {
 namespace {
 
 class RecorderSettingWindowTest : public ::testing::Test {
-protected:
+  protected:
     QCheckBox* check(const char* name) {
         auto* box = window.findChild<QCheckBox*>(QString::fromLatin1(name));
         if (!box)

@@ -24,7 +24,7 @@ std::string crLfText(const ScriptLines& lines) {
 }
 
 class ScriptWindowTest : public ::testing::Test {
-protected:
+  protected:
     ScriptWindowTest() {
         importS2kFile(session.model, session.colours, test::dataPath("sections/frame_sections.s2k"));
         window.show();
@@ -108,7 +108,8 @@ TEST_F(ScriptWindowTest, UnwritableTargetIsReportedAndCancelWritesNothing) {
     dialogs.answer(QString::fromStdString(path));
     press("saveButton");
     ASSERT_EQ(errors.messages().size(), 1);
-    EXPECT_TRUE(errors.messages().front().startsWith("Cannot create file \"" + QString::fromStdString(path) + "\". "))
+    EXPECT_TRUE(
+        errors.messages().front().startsWith("Cannot create file \"" + QString::fromStdString(path) + "\". "))
         << errors.messages().front().toStdString();
     EXPECT_EQ(text()->toPlainText(), "OpenSEES Tcl File");
 
@@ -125,8 +126,8 @@ TEST_F(ScriptWindowTest, TextThatCannotBeSavedAsEightBitIsRefusedAndTheOldFileSu
     dialogs.answer(QString::fromStdString(path));
     press("saveButton");
     ASSERT_EQ(errors.messages().size(), 1);
-    EXPECT_EQ(errors.messages().front(),
-              "Line 2 of the script holds the character U+6881, which cannot be saved in 8-bit text; nothing was saved.");
+    EXPECT_EQ(errors.messages().front(), "Line 2 of the script holds the character U+6881, which cannot be "
+                                         "saved in 8-bit text; nothing was saved.");
     EXPECT_EQ(test::readFile(path), "old\r\n");
 
     text()->setPlainText(QString::fromLatin1("# caf\xe9"));

@@ -37,7 +37,8 @@ TEST(SolverLocation, FallsBackToTheFirstRunnableSolverOnThePath) {
     makeExecutable(second.path() / solverExecutableName());
     const std::string path = "::" + empty.path().string() + ":" + notRunnable.path().string() + ":" +
                              first.path().string() + ":" + second.path().string();
-    EXPECT_EQ(findSolverExecutable(program.path().string(), path), (first.path() / solverExecutableName()).string());
+    EXPECT_EQ(findSolverExecutable(program.path().string(), path),
+              (first.path() / solverExecutableName()).string());
 }
 
 TEST(SolverLocation, GivesNothingWhenNoSolverExists) {
@@ -54,10 +55,11 @@ TEST(SolverLocation, GivesNothingWhenNoSolverExists) {
 
 // A stand-in solver that records its working folder and its arguments beside itself, atomically.
 void writeRecordingSolver(const fs::path& folder) {
-    makeExecutable(folder / solverExecutableName(), "#!/bin/sh\n"
-                                                    "record=\"$(dirname \"$0\")/record\"\n"
-                                                    "{ pwd; echo \"$#\"; printf '%s\\n' \"$@\"; } > \"$record.tmp\"\n"
-                                                    "mv \"$record.tmp\" \"$record\"\n");
+    makeExecutable(folder / solverExecutableName(),
+                   "#!/bin/sh\n"
+                   "record=\"$(dirname \"$0\")/record\"\n"
+                   "{ pwd; echo \"$#\"; printf '%s\\n' \"$@\"; } > \"$record.tmp\"\n"
+                   "mv \"$record.tmp\" \"$record\"\n");
 }
 
 std::string waitForRecord(const fs::path& record) {
@@ -76,9 +78,11 @@ TEST(SolverLauncher, StartsTheSolverInTheScriptFolderWithTheFullPathAsOneArgumen
     test::writeFile(script.string(), "wipe\r\n");
     const std::string canonicalJob = fs::canonical(jobFolder).string();
 
-    launchSolverDetached(QString::fromStdString(script.string()), QString::fromStdString(program.path().string()));
+    launchSolverDetached(QString::fromStdString(script.string()),
+                         QString::fromStdString(program.path().string()));
 
-    EXPECT_EQ(waitForRecord(program.path() / "record"), canonicalJob + "\n1\n" + canonicalJob + "/frame model.tcl\n");
+    EXPECT_EQ(waitForRecord(program.path() / "record"),
+              canonicalJob + "\n1\n" + canonicalJob + "/frame model.tcl\n");
 }
 
 TEST(SolverLauncher, RelativeScriptPathIsPassedAsAFullPath) {
@@ -104,7 +108,8 @@ TEST(SolverLauncher, UsesTheSolverOnThePathWhenTheProgramFolderHasNone) {
     test::writeFile(script.string(), "wipe\r\n");
     const QByteArray previousPath = qgetenv("PATH");
     qputenv("PATH", QByteArray::fromStdString(tools.path().string() + ":" + previousPath.toStdString()));
-    launchSolverDetached(QString::fromStdString(script.string()), QString::fromStdString(program.path().string()));
+    launchSolverDetached(QString::fromStdString(script.string()),
+                         QString::fromStdString(program.path().string()));
     qputenv("PATH", previousPath);
 
     const std::string folder = fs::canonical(program.path()).string();
@@ -117,11 +122,15 @@ TEST(SolverLauncher, MissingSolverIsReportedWithTheFoldersSearched) {
     const QByteArray previousPath = qgetenv("PATH");
     qputenv("PATH", QByteArray::fromStdString(program.path().string()));
     try {
-        launchSolverDetached(QStringLiteral("/nowhere/frame.tcl"), QString::fromStdString(program.path().string()));
+        launchSolverDetached(QStringLiteral("/nowhere/frame.tcl"),
+                             QString::fromStdString(program.path().string()));
         ADD_FAILURE() << "a missing solver must be reported";
     } catch (const KelvaneError& error) {
-        EXPECT_NE(std::string(error.what()).find("\"" + solverExecutableName() + "\" was found neither in the program "
-                                                 "folder \"" + program.path().string() + "\" nor on the PATH"),
+        EXPECT_NE(std::string(error.what())
+                      .find("\"" + solverExecutableName() +
+                            "\" was found neither in the program "
+                            "folder \"" +
+                            program.path().string() + "\" nor on the PATH"),
                   std::string::npos)
             << error.what();
     }

@@ -65,15 +65,17 @@ std::int32_t codeOrKept(const QComboBox* list, std::int32_t stored) {
     return list->currentIndex() >= 0 ? list->currentIndex() + 1 : stored;
 }
 
-QColor toQColor(std::int32_t colour) { return QColor(redOf(colour), greenOf(colour), blueOf(colour)); }
+QColor toQColor(std::int32_t colour) {
+    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
+}
 
 } // namespace
 
 FrameSectionWindow::FrameSectionWindow(Session& session, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      session_(session),
+    : QWidget(parent, Qt::Window), session_(session),
       previewCanvas_(std::make_unique<QPainterCanvas>(kSectionPreviewSize, kSectionPreviewSize)),
-      chooseColour_([](QWidget* owner, const QColor& initial) { return QColorDialog::getColor(initial, owner); }) {
+      chooseColour_(
+          [](QWidget* owner, const QColor& initial) { return QColorDialog::getColor(initial, owner); }) {
     setWindowTitle(QStringLiteral("Frame Section (Nonlinear)"));
 
     preview_ = new QLabel;
@@ -103,11 +105,12 @@ FrameSectionWindow::FrameSectionWindow(Session& session, QWidget* parent)
     material_ = makeList(QStringLiteral("material"), {}, false);
     for (int i = 0; i < 6; ++i)
         dimensions_[i] = makeEdit(QStringLiteral("t%1").arg(i + 1), true);
-    geomTransf_ = makeList(QStringLiteral("geomTransf"),
-                           {QStringLiteral("Linear"), QStringLiteral("P-Delta"), QStringLiteral("Corotational ")});
+    geomTransf_ = makeList(QStringLiteral("geomTransf"), {QStringLiteral("Linear"), QStringLiteral("P-Delta"),
+                                                          QStringLiteral("Corotational ")});
     topBar_ = makeEdit(QStringLiteral("topBar"));
     bottomBar_ = makeEdit(QStringLiteral("bottomBar"));
-    sectionKind_ = makeList(QStringLiteral("sectionKind"), {QStringLiteral("Beam Section"), QStringLiteral("Column Section")});
+    sectionKind_ = makeList(QStringLiteral("sectionKind"),
+                            {QStringLiteral("Beam Section"), QStringLiteral("Column Section")});
     divideFX_ = makeEdit(QStringLiteral("divideFX"));
     divideFY_ = makeEdit(QStringLiteral("divideFY"));
     barNumNX_ = makeEdit(QStringLiteral("barNumNX"));
@@ -144,8 +147,10 @@ FrameSectionWindow::FrameSectionWindow(Session& session, QWidget* parent)
     auto* nonlinearGrid = new QGridLayout(nonlinear);
     nonlinearGrid->addWidget(new QLabel(QStringLiteral("Section Type")), 0, 0);
     nonlinearGrid->addWidget(sectionKind_, 0, 1, 1, 3);
-    const std::pair<const char*, QLineEdit*> counts[] = {
-        {"Divide FX", divideFX_}, {"Divide FY", divideFY_}, {"Bar Num NX", barNumNX_}, {"Bar Num NY", barNumNY_}};
+    const std::pair<const char*, QLineEdit*> counts[] = {{"Divide FX", divideFX_},
+                                                         {"Divide FY", divideFY_},
+                                                         {"Bar Num NX", barNumNX_},
+                                                         {"Bar Num NY", barNumNY_}};
     for (int i = 0; i < 4; ++i) {
         nonlinearGrid->addWidget(new QLabel(QString::fromLatin1(counts[i].first)), 1 + i / 2, (i % 2) * 2);
         nonlinearGrid->addWidget(counts[i].second, 1 + i / 2, (i % 2) * 2 + 1);
@@ -192,13 +197,17 @@ FrameSectionWindow::FrameSectionWindow(Session& session, QWidget* parent)
     connect(okButton, &QPushButton::clicked, this,
             [this] { runGuarded(this, [&] { applySection(selectedSection()); }); });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(importButton, &QPushButton::clicked, this, [this] { runGuarded(this, [&] { importSettings(); }); });
-    connect(exportButton, &QPushButton::clicked, this, [this] { runGuarded(this, [&] { exportSettings(); }); });
+    connect(importButton, &QPushButton::clicked, this,
+            [this] { runGuarded(this, [&] { importSettings(); }); });
+    connect(exportButton, &QPushButton::clicked, this,
+            [this] { runGuarded(this, [&] { exportSettings(); }); });
 }
 
 FrameSectionWindow::~FrameSectionWindow() = default;
 
-void FrameSectionWindow::setColourChooser(ColourChooser chooser) { chooseColour_ = std::move(chooser); }
+void FrameSectionWindow::setColourChooser(ColourChooser chooser) {
+    chooseColour_ = std::move(chooser);
+}
 
 void FrameSectionWindow::showEvent(QShowEvent* event) {
     if (!event->spontaneous())
@@ -240,7 +249,9 @@ void FrameSectionWindow::fillLists() {
     }
 }
 
-int FrameSectionWindow::selectedSection() const { return sectionList_->currentRow() + 1; }
+int FrameSectionWindow::selectedSection() const {
+    return sectionList_->currentRow() + 1;
+}
 
 void FrameSectionWindow::showSection(int k) {
     if (k < 1 || k > countOf(session_.model.frameSectionCount))
@@ -276,10 +287,15 @@ void FrameSectionWindow::applySection(int k) {
     TSECTION& s = session_.model.frameSections[static_cast<std::size_t>(k)];
     s.elementType = codeOrKept(elementType_, s.elementType);
     s.sectionKind = codeOrKept(sectionKind_, s.sectionKind);
-    const std::pair<const char*, QLineEdit*> boxes[] = {
-        {"divideFX", divideFX_}, {"divideFY", divideFY_},   {"barNumNX", barNumNX_},         {"barNumNY", barNumNY_},
-        {"topBar", topBar_},     {"bottomBar", bottomBar_}, {"cover", cover_},               {"hingeLengthI", hingeLengthI_},
-        {"hingeLengthJ", hingeLengthJ_}};
+    const std::pair<const char*, QLineEdit*> boxes[] = {{"divideFX", divideFX_},
+                                                        {"divideFY", divideFY_},
+                                                        {"barNumNX", barNumNX_},
+                                                        {"barNumNY", barNumNY_},
+                                                        {"topBar", topBar_},
+                                                        {"bottomBar", bottomBar_},
+                                                        {"cover", cover_},
+                                                        {"hingeLengthI", hingeLengthI_},
+                                                        {"hingeLengthJ", hingeLengthJ_}};
     for (const auto& [field, box] : boxes)
         setSectionField(s, field, toBytes(box->text()));
     s.colour = swatchColour_;

@@ -19,7 +19,7 @@ class QPainterCanvas;
 // "OK". Opening always starts at the first section.
 class FrameSectionWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit FrameSectionWindow(Session& session, QWidget* parent = nullptr);
     ~FrameSectionWindow() override;
 
@@ -28,15 +28,15 @@ public:
     using ColourChooser = std::function<QColor(QWidget* parent, const QColor& initial)>;
     void setColourChooser(ColourChooser chooser);
 
-signals:
+  signals:
     void redrawRequested();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void fillLists();
     int selectedSection() const;
     void showSection(int k);

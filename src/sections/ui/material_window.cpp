@@ -27,7 +27,8 @@ QLineEdit* makeEdit(const QString& name, bool readOnly = false) {
 
 } // namespace
 
-MaterialWindow::MaterialWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
+MaterialWindow::MaterialWindow(Session& session, QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session) {
     setWindowTitle(QStringLiteral("Material Data"));
 
     materialList_ = new QListWidget;

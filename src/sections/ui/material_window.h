@@ -13,13 +13,13 @@ struct Session;
 // Shows the imported materials one at a time; it stores nothing.
 class MaterialWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit MaterialWindow(Session& session, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void fillList();
     void showMaterial(int k);
 

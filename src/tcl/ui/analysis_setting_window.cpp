@@ -64,10 +64,16 @@ void selectByCode(QComboBox* list, std::int32_t code) {
     list->setCurrentIndex(code >= 1 && code <= list->count() ? code - 1 : -1);
 }
 
-std::int32_t selectedCode(const QComboBox* list) { return list->currentIndex() + 1; }
+std::int32_t selectedCode(const QComboBox* list) {
+    return list->currentIndex() + 1;
+}
 
-std::int32_t integerOf(const QLineEdit* edit) { return parseInt(toBytes(edit->text())); }
-double realOf(const QLineEdit* edit) { return parseReal(toBytes(edit->text())); }
+std::int32_t integerOf(const QLineEdit* edit) {
+    return parseInt(toBytes(edit->text()));
+}
+double realOf(const QLineEdit* edit) {
+    return parseReal(toBytes(edit->text()));
+}
 
 } // namespace
 
@@ -76,10 +82,11 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     setWindowTitle(QStringLiteral("Analysis Setting"));
 
     analysisType_ = makeList(QStringLiteral("analysisType"));
-    analysisType_->addItems({QStringLiteral("Single Load Control"), QStringLiteral("Single Displacement Control"),
-                             QStringLiteral("Gravity+PushOver"), QStringLiteral("Modal Analysis"),
-                             QStringLiteral("Time History Analysis"), QStringLiteral("D+L+Time Hist Analysis"),
-                             QStringLiteral("MultipleSupport Excitation")});
+    analysisType_->addItems(
+        {QStringLiteral("Single Load Control"), QStringLiteral("Single Displacement Control"),
+         QStringLiteral("Gravity+PushOver"), QStringLiteral("Modal Analysis"),
+         QStringLiteral("Time History Analysis"), QStringLiteral("D+L+Time Hist Analysis"),
+         QStringLiteral("MultipleSupport Excitation")});
     loadControlCase_ = makeList(QStringLiteral("loadControlCase"));
     loadSteps_ = makeEdit(QStringLiteral("loadSteps"));
     loadFactor_ = makeEdit(QStringLiteral("loadFactor"));
@@ -90,7 +97,8 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     dispSteps_ = makeEdit(QStringLiteral("dispSteps"));
     numIntgrPts_ = makeEdit(QStringLiteral("numIntgrPts"));
     rebarMaterial_ = makeEdit(QStringLiteral("rebarMaterial"));
-    useAggregator_ = makeCheck(QStringLiteral("Torsional Constant and Shear Area"), QStringLiteral("useAggregator"));
+    useAggregator_ =
+        makeCheck(QStringLiteral("Torsional Constant and Shear Area"), QStringLiteral("useAggregator"));
     modalNumber_ = makeEdit(QStringLiteral("modalNumber"));
     modalNumber_->setText(QStringLiteral("12"));
     genPlateFiber_ =

@@ -14,13 +14,13 @@ struct Session;
 // "OK" stores the controls back in a fixed order and closes it.
 class AnalysisSettingWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit AnalysisSettingWindow(Session& session, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void fillFromSettings();
     void storeSettings();
 

@@ -10,6 +10,8 @@ inline QString toQString(const std::string& bytes) {
     return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
-inline std::string toBytes(const QString& text) { return text.toLatin1().toStdString(); }
+inline std::string toBytes(const QString& text) {
+    return text.toLatin1().toStdString();
+}
 
 } // namespace kelvane

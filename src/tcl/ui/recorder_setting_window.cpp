@@ -27,8 +27,10 @@ RecorderSettingWindow::RecorderSettingWindow(Session& session, QWidget* parent)
 
     auto* group = new QGroupBox(QStringLiteral("Output(Recorder Setting)"));
     auto* boxes = new QVBoxLayout(group);
-    nodeDisplacement_ = makeCheck(QStringLiteral("Displacement of All Nodes"), QStringLiteral("nodeDisplacement"), boxes);
-    elementForce_ = makeCheck(QStringLiteral("Element Force of All Frames"), QStringLiteral("elementForce"), boxes);
+    nodeDisplacement_ =
+        makeCheck(QStringLiteral("Displacement of All Nodes"), QStringLiteral("nodeDisplacement"), boxes);
+    elementForce_ =
+        makeCheck(QStringLiteral("Element Force of All Frames"), QStringLiteral("elementForce"), boxes);
     sectionDeformation_ = makeCheck(QStringLiteral("Force/Disp Beam Column Section Deformation"),
                                     QStringLiteral("sectionDeformation"), boxes);
     sectionStressStrain_ = makeCheck(QStringLiteral("Force/Disp Beam Column Section  Stress-Strain"),

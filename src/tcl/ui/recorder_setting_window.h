@@ -13,13 +13,13 @@ struct Session;
 // "OK" stores the boxes and closes it.
 class RecorderSettingWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit RecorderSettingWindow(Session& session, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void storeSettings();
 
     Session& session_;

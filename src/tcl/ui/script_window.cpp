@@ -31,7 +31,8 @@ QPushButton* makeButton(const QString& caption, const QString& name) {
 
 } // namespace
 
-ScriptWindow::ScriptWindow(Session& session, QWidget* parent) : QWidget(parent, Qt::Window), session_(session) {
+ScriptWindow::ScriptWindow(Session& session, QWidget* parent)
+    : QWidget(parent, Qt::Window), session_(session) {
     setWindowTitle(QStringLiteral("OpenSEES Tcl File"));
     resize(640, 720);
 
@@ -50,7 +51,8 @@ ScriptWindow::ScriptWindow(Session& session, QWidget* parent) : QWidget(parent, 
     auto* generateButton = makeButton(QStringLiteral("Generate"), QStringLiteral("generateButton"));
     auto* saveButton = makeButton(QStringLiteral("Save"), QStringLiteral("saveButton"));
     auto* closeButton = makeButton(QStringLiteral("Close"), QStringLiteral("closeButton"));
-    connect(generateButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { generate(); }); });
+    connect(generateButton, &QPushButton::clicked, this,
+            [this] { runGuarded(this, [this] { generate(); }); });
     connect(saveButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { save(); }); });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
 
@@ -86,7 +88,10 @@ void ScriptWindow::save() {
         const auto wide = std::find_if(line.begin(), line.end(), [](QChar c) { return c.unicode() > 0xFF; });
         if (wide != line.end())
             fail("Line " + std::to_string(lines.size() + 1) + " of the script holds the character U+" +
-                 QString::number(wide->unicode(), 16).toUpper().rightJustified(4, QLatin1Char('0')).toStdString() +
+                 QString::number(wide->unicode(), 16)
+                     .toUpper()
+                     .rightJustified(4, QLatin1Char('0'))
+                     .toStdString() +
                  ", which cannot be saved in 8-bit text; nothing was saved.");
         lines.push_back(toBytes(line));
     }

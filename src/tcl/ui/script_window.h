@@ -12,10 +12,10 @@ struct Session;
 // edits included. Closing only hides it; the text stays for the next opening.
 class ScriptWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ScriptWindow(Session& session, QWidget* parent = nullptr);
 
-private:
+  private:
     void generate();
     void save();
 

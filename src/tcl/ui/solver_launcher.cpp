@@ -16,10 +16,11 @@ void launchSolverDetached(const QString& scriptPath) {
 
 void launchSolverDetached(const QString& scriptPath, const QString& programFolder) {
     const QByteArray pathVariable = qgetenv("PATH");
-    const std::string solver =
-        findSolverExecutable(QDir::toNativeSeparators(programFolder).toStdString(), pathVariable.toStdString());
+    const std::string solver = findSolverExecutable(QDir::toNativeSeparators(programFolder).toStdString(),
+                                                    pathVariable.toStdString());
     if (solver.empty()) {
-        fail("The OpenSees solver \"" + solverExecutableName() + "\" was found neither in the program folder \"" +
+        fail("The OpenSees solver \"" + solverExecutableName() +
+             "\" was found neither in the program folder \"" +
              QDir::toNativeSeparators(programFolder).toStdString() + "\" nor on the PATH.");
     }
     const QFileInfo script(scriptPath);
@@ -27,8 +28,8 @@ void launchSolverDetached(const QString& scriptPath, const QString& programFolde
     // The solver finds the ground-motion files and writes its recorder files relative to its
     // working folder, which must therefore be the script's folder.
     if (!QProcess::startDetached(QString::fromStdString(solver), {scriptFullPath}, script.absolutePath())) {
-        fail("The OpenSees solver \"" + solver + "\" could not be started on \"" + scriptFullPath.toStdString() +
-             "\".");
+        fail("The OpenSees solver \"" + solver + "\" could not be started on \"" +
+             scriptFullPath.toStdString() + "\".");
     }
 }
 
