@@ -56,11 +56,10 @@ void readDistributedLoad(const TableReader& table, TLOAD& load) {
 void readLoadTable(ModelStore& store) {
     TableReader table(store, "LOAD");
     std::int32_t count = 0;
-    for (int line = table.firstLine(); line < table.endLine(); ++line) {
-        table.tokenize(line);
-        if (table.fieldIs(2, "ADD"))
+    // Counting needs field 2 only; the filling pass below splits every line in full.
+    for (int line = table.firstLine(); line < table.endLine(); ++line)
+        if (table.lineFieldEquals(line, 2, "ADD"))
             ++count;
-    }
     sizeTableArray(store.loads, count);
     store.loadCount = count;
 

@@ -17,4 +17,8 @@ inline constexpr int kMaxRecordedPositions = kLineFieldCount;
 // the recorded positions allow.
 [[nodiscard]] bool tokenizeLine(std::string_view line, LineFields& fields);
 
+// Whether field n (0..37) of the line, as tokenizeLine splits it, equals the text; only the start of
+// the line up to that field is scanned, so a line with too many separators is not detected here.
+bool fieldEquals(std::string_view line, int n, std::string_view text);
+
 } // namespace kelvane

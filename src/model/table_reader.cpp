@@ -20,12 +20,16 @@ void TableReader::tokenize(int lineIndex) {
                    " fields, which is more than a line may carry");
 }
 
+bool TableReader::lineFieldEquals(int lineIndex, int n, std::string_view text) const {
+    return fieldEquals(store_.s2kLines[static_cast<std::size_t>(lineIndex)], n, text);
+}
+
 std::int32_t TableReader::intField(int n) const { return parseInt(field(n)); }
 
 double TableReader::realField(int n) const { return parseReal(field(n)); }
 
-std::int32_t TableReader::checkedReference(int n, const char* what, std::int32_t count) const {
-    const std::int32_t value = intField(n);
+std::int32_t TableReader::checkedReference(std::string_view text, const char* what, std::int32_t count) const {
+    const std::int32_t value = parseInt(text);
     if (value < 1 || value > count) {
         const std::string available =
             count > 0 ? "the model has " + std::string(what) + "s 1.." + std::to_string(count)
@@ -35,9 +39,11 @@ std::int32_t TableReader::checkedReference(int n, const char* what, std::int32_t
     return value;
 }
 
-std::int32_t TableReader::jointField(int n) const { return checkedReference(n, "joint", store_.nodeCount); }
+std::int32_t TableReader::jointNumber(std::string_view text) const {
+    return checkedReference(text, "joint", store_.nodeCount);
+}
 
-std::int32_t TableReader::frameField(int n) const { return checkedReference(n, "frame", store_.frameCount); }
+std::int32_t TableReader::frameField(int n) const { return checkedReference(field(n), "frame", store_.frameCount); }
 
 void TableReader::failOnLine(const std::string& what) const {
     fail("Table \"" + keyword_ + "\", line " + std::to_string(static_cast<long long>(currentLine_) + 1) + ": " +

@@ -26,20 +26,26 @@ public:
     // Splits S2kLines[lineIndex] into the store's LineFields. Any line index is accepted: past the
     // last line of the file the fields are all empty.
     void tokenize(int lineIndex);
+    // Makes lineIndex the line that messages name, for values kept from an earlier pass.
+    void atLine(int lineIndex) { currentLine_ = lineIndex; }
+
+    // Whether field n of S2kLines[lineIndex] equals the text, without splitting the whole line.
+    bool lineFieldEquals(int lineIndex, int n, std::string_view text) const;
 
     const std::string& field(int n) const { return store_.lineFields[static_cast<std::size_t>(n)]; }
     bool fieldIs(int n, std::string_view text) const { return field(n) == text; }
     std::int32_t intField(int n) const;
     double realField(int n) const;
     // An integer field that names a joint (1..nodeCount) or a frame (1..frameCount).
-    std::int32_t jointField(int n) const;
+    std::int32_t jointField(int n) const { return jointNumber(field(n)); }
     std::int32_t frameField(int n) const;
+    std::int32_t jointNumber(std::string_view text) const;
 
     // Stops the import with a message naming the table and the current line (1-based).
     [[noreturn]] void failOnLine(const std::string& what) const;
 
 private:
-    std::int32_t checkedReference(int n, const char* what, std::int32_t count) const;
+    std::int32_t checkedReference(std::string_view text, const char* what, std::int32_t count) const;
 
     ModelStore& store_;
     std::string keyword_;

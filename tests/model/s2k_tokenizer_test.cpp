@@ -1,6 +1,7 @@
 #include "model/s2k_tokenizer.h"
 
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -92,4 +93,22 @@ TEST(Tokenizer, FortyRecordedPositionsAreTheLimit) {
     EXPECT_FALSE(tokenizeLine(line, fields));
     for (const auto& field : fields)
         EXPECT_TRUE(field.empty());
+}
+
+TEST(Tokenizer, SingleFieldTestAgreesWithTheFullSplit) {
+    std::mt19937 random(11);
+    const std::string alphabet = "  ==,\"AD1\t";
+    for (int round = 0; round < 3000; ++round) {
+        std::string line(random() % 24, ' ');
+        for (auto& c : line)
+            c = alphabet[random() % alphabet.size()];
+        LineFields fields;
+        ASSERT_TRUE(tokenizeLine(line, fields));
+        for (int n = 0; n < 12; ++n) {
+            EXPECT_TRUE(fieldEquals(line, n, fields[static_cast<std::size_t>(n)])) << "[" << line << "] " << n;
+            EXPECT_FALSE(fieldEquals(line, n, fields[static_cast<std::size_t>(n)] + "x")) << "[" << line << "] " << n;
+        }
+    }
+    EXPECT_TRUE(fieldEquals("      ADD=5  UX=1", 2, "ADD"));
+    EXPECT_FALSE(fieldEquals("    ADD=5  UX=1", 2, "ADD"));
 }
