@@ -135,6 +135,15 @@ bool reportsError(const std::string& line) {
                        [&](const char* marker) { return lower.find(marker) != std::string::npos; });
 }
 
+std::string lastLine(const std::string& output) {
+    const auto lines = splitLines(output);
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
+        std::string clean = trimmed(withoutEscapes(*line));
+        if (!clean.empty()) return clean;
+    }
+    return {};
+}
+
 std::string exitDescription(const ProcessOutcome& outcome) {
     if (outcome.signal != 0) {
         const char* name = ::strsignal(outcome.signal);
@@ -242,7 +251,13 @@ SolverVerdict judgeSolverRun(const ProcessOutcome& outcome, const std::filesyste
                              const std::vector<std::string>& recorderFiles, const FileStamps& before) {
     std::string line = firstErrorLine(outcome.err);
     if (line.empty()) line = firstErrorLine(outcome.out);
-    if (line.empty() && (outcome.signal != 0 || outcome.exitCode != 0)) line = exitDescription(outcome);
+    if (line.empty() && (outcome.signal != 0 || outcome.exitCode != 0)) {
+        // Not every message the solver stops with carries a telling word; the last thing it
+        // said before it stopped is then the best lead.
+        std::string last = lastLine(outcome.err);
+        if (last.empty() && outcome.signal == 0) last = lastLine(outcome.out);
+        line = exitDescription(outcome) + (last.empty() ? "" : ": " + last);
+    }
     for (std::size_t i = 0; line.empty() && i < recorderFiles.size(); ++i)
         line = recorderFileProblem(folder, recorderFiles[i], before);
     return {!line.empty(), line};

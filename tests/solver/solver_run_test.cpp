@@ -76,12 +76,18 @@ TEST_F(JudgeSolverRun, ExitStatusZeroIsNotEnough) {
 TEST_F(JudgeSolverRun, ExitStatusAndSignalFailTheRunEvenWithoutAMessage) {
     ProcessOutcome outcome = cleanExit();
     outcome.exitCode = 253;
+    outcome.out.clear();
     EXPECT_EQ(judgeSolverRun(outcome, dir.path(), {}, {}).firstError, "The solver stopped with exit status 253");
+    // Without a telling word, the last thing the solver said leads to the cause.
+    outcome.out = "gravity\nanalysis\nNode::getEigenvectors() - eigenvectors have not been set\n\n";
+    EXPECT_EQ(judgeSolverRun(outcome, dir.path(), {}, {}).firstError,
+              "The solver stopped with exit status 253: Node::getEigenvectors() - eigenvectors have not been set");
     outcome.exitCode = -1;
     outcome.signal = 11;
     const SolverVerdict verdict = judgeSolverRun(outcome, dir.path(), {}, {});
     EXPECT_TRUE(verdict.failed);
-    EXPECT_THAT(verdict.firstError, HasSubstr("signal 11"));
+    EXPECT_EQ(verdict.firstError.find("The solver was ended by signal 11"), 0u) << verdict.firstError;
+    EXPECT_THAT(verdict.firstError, ::testing::Not(HasSubstr("eigenvectors")));
 }
 
 TEST_F(JudgeSolverRun, MissingEmptyOrStaleRecorderFilesFailTheRun) {
