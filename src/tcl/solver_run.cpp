@@ -232,8 +232,19 @@ std::string firstErrorLine(const std::string& output) {
     // A Python traceback (the interpreter's own failure) names the error in its last,
     // unindented line; the source lines above it say nothing to the user.
     bool inTraceback = false;
-    for (const auto& line : splitLines(output)) {
+    const auto lines = splitLines(output);
+    std::string previous;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
         const std::string clean = trimmed(withoutEscapes(line));
+        // A Tcl error whose message carries no telling word (or no text at all): name the
+        // command that failed, which Tcl quotes on the line after "while executing".
+        if (clean == "while executing" && i + 1 < lines.size()) {
+            const std::string command = trimmed(lines[i + 1]);
+            return previous.empty() ? "The solver stopped at the script line " + command
+                                    : previous + " (at " + command + ")";
+        }
+        if (!clean.empty()) previous = clean;
         if (clean.rfind("Traceback (most recent call last)", 0) == 0) {
             inTraceback = true;
             continue;

@@ -40,6 +40,10 @@ TEST(FirstErrorLine, FindsTheSolversComplaintsAndIgnoresOrdinaryOutput) {
               "WARNING - ForceBeamColumn3d::update - failed");
     EXPECT_EQ(firstErrorLine("couldn't read file \"GMX.txt\": no such file or directory\n"),
               "couldn't read file \"GMX.txt\": no such file or directory");
+    EXPECT_EQ(firstErrorLine("\n    while executing\n\"element stdBrick 1 1 2 4 3 5 6 8 7 100\"\n"),
+              "The solver stopped at the script line \"element stdBrick 1 1 2 4 3 5 6 8 7 100\"");
+    EXPECT_EQ(firstErrorLine("analysis\nexpected integer but got \"x\"\n    while executing\n\"analyze x\"\n"),
+              "expected integer but got \"x\" (at \"analyze x\")");
     // The interpreter's own failure: the last line of the traceback says what happened.
     EXPECT_EQ(firstErrorLine("Traceback (most recent call last):\n  File \"x.py\", line 1, in <module>\n"
                              "    raise InterpreterError(err) from None\n"
