@@ -1,7 +1,10 @@
 #include "tcl/script_writer.h"
 
 #include "common/number_format.h"
+#include "tcl/script_number_format.h"
 
+#include <charconv>
+#include <cstring>
 #include <stdexcept>
 
 namespace kelvane {
@@ -16,19 +19,60 @@ const ScriptArg& nextArg(const ScriptArg*& next, const ScriptArg* end, ScriptArg
     return *next++;
 }
 
-} // namespace
+// Collects one line in a buffer that only grows, so that a script of a million lines costs one
+// allocation per line (its final copy) and no reallocation while the line is built.
+class LineBuffer {
+public:
+    explicit LineBuffer(std::string& storage) : storage_(storage) {
+        if (storage_.size() < 256)
+            storage_.resize(256);
+    }
+    void text(std::string_view piece) {
+        std::memcpy(room(piece.size()), piece.data(), piece.size());
+        used_ += piece.size();
+    }
+    void integer(std::int64_t value) {
+        char* at = room(24);
+        used_ += static_cast<std::size_t>(std::to_chars(at, at + 24, value).ptr - at);
+    }
+    void scientific(double value, int digits) {
+        if (const std::size_t length = writeScientificFast(room(kFastNumberRoom), value, digits)) {
+            used_ += length;
+            return;
+        }
+        text(formatE(value, digits));
+    }
+    void fixed(double value, int decimals) {
+        if (const std::size_t length = writeFixedFast(room(kFastNumberRoom), value, decimals)) {
+            used_ += length;
+            return;
+        }
+        text(formatF(value, decimals));
+    }
+    std::string_view line() const { return {storage_.data(), used_}; }
 
-void appendTemplate(std::string& out, std::string_view lineTemplate, std::initializer_list<ScriptArg> args) {
+private:
+    char* room(std::size_t size) {
+        if (used_ + size > storage_.size())
+            storage_.resize(2 * (used_ + size));
+        return storage_.data() + used_;
+    }
+
+    std::string& storage_;
+    std::size_t used_ = 0;
+};
+
+void fillTemplate(LineBuffer& out, std::string_view lineTemplate, std::initializer_list<ScriptArg> args) {
     const ScriptArg* next = args.begin();
     const ScriptArg* end = args.end();
     std::size_t i = 0;
     while (i < lineTemplate.size()) {
         const std::size_t percent = lineTemplate.find('%', i);
         if (percent == std::string_view::npos) {
-            out.append(lineTemplate.substr(i));
+            out.text(lineTemplate.substr(i));
             break;
         }
-        out.append(lineTemplate.substr(i, percent - i));
+        out.text(lineTemplate.substr(i, percent - i));
         std::size_t k = percent + 1;
         int digits = -1;
         if (k + 2 < lineTemplate.size() && lineTemplate[k] == '0' && lineTemplate[k + 1] == '.') {
@@ -39,13 +83,13 @@ void appendTemplate(std::string& out, std::string_view lineTemplate, std::initia
             throw std::logic_error("an unfinished placeholder in \"" + std::string(lineTemplate) + "\"");
         const char conversion = lineTemplate[k];
         if ((conversion == 'd' || conversion == 'D') && digits < 0) {
-            appendInt(out, nextArg(next, end, ScriptArg::Kind::Integer, lineTemplate).integer());
+            out.integer(nextArg(next, end, ScriptArg::Kind::Integer, lineTemplate).integer());
         } else if ((conversion == 's' || conversion == 'S') && digits < 0) {
-            out.append(nextArg(next, end, ScriptArg::Kind::Text, lineTemplate).text());
+            out.text(nextArg(next, end, ScriptArg::Kind::Text, lineTemplate).text());
         } else if ((conversion == 'E' || conversion == 'e') && digits >= 1 && digits <= 9) {
-            appendE(out, nextArg(next, end, ScriptArg::Kind::Real, lineTemplate).real(), digits);
+            out.scientific(nextArg(next, end, ScriptArg::Kind::Real, lineTemplate).real(), digits);
         } else if ((conversion == 'F' || conversion == 'f') && digits >= 0 && digits <= 9) {
-            appendF(out, nextArg(next, end, ScriptArg::Kind::Real, lineTemplate).real(), digits);
+            out.fixed(nextArg(next, end, ScriptArg::Kind::Real, lineTemplate).real(), digits);
         } else {
             throw std::logic_error("an unknown placeholder in \"" + std::string(lineTemplate) + "\"");
         }
@@ -55,11 +99,19 @@ void appendTemplate(std::string& out, std::string_view lineTemplate, std::initia
         throw std::logic_error("too many values for the template \"" + std::string(lineTemplate) + "\"");
 }
 
+} // namespace
+
+void appendTemplate(std::string& out, std::string_view lineTemplate, std::initializer_list<ScriptArg> args) {
+    std::string storage;
+    LineBuffer buffer(storage);
+    fillTemplate(buffer, lineTemplate, args);
+    out.append(buffer.line());
+}
+
 void ScriptWriter::line(std::string_view lineTemplate, std::initializer_list<ScriptArg> args) {
-    std::string out;
-    out.reserve(lineTemplate.size() + 8 * args.size());
-    appendTemplate(out, lineTemplate, args);
-    lines_.push_back(std::move(out));
+    LineBuffer buffer(scratch_);
+    fillTemplate(buffer, lineTemplate, args);
+    lines_.emplace_back(buffer.line());
 }
 
 } // namespace kelvane

@@ -52,6 +52,7 @@ public:
 
 private:
     ScriptLines& lines_;
+    std::string scratch_; // reused by every line
 };
 
 } // namespace kelvane

@@ -13,14 +13,15 @@ template <typename Record> void checkSize(const std::vector<Record>& records, st
              " records but its count is " + std::to_string(count));
 }
 
-template <typename Record>
-const Record& recordAt(const std::vector<Record>& records, std::int32_t count, std::int32_t index,
-                       const std::string& referrer, const char* target) {
+// `referrer` builds the name of the referring record; it runs only when the reference is broken.
+template <typename Record, typename Referrer>
+const Record& recordAt(const std::vector<Record>& records, std::int32_t count, std::int32_t index, Referrer referrer,
+                       const char* target) {
     static const Record empty{};
     if (index == 0)
         return empty;
     if (index < 0 || index > countOf(count))
-        fail(referrer + " refers to " + target + " " + std::to_string(index) + ", which does not exist");
+        fail(referrer() + " refers to " + target + " " + std::to_string(index) + ", which does not exist");
     return records[static_cast<std::size_t>(index)];
 }
 
@@ -50,38 +51,41 @@ void checkStoreShape(const ModelStore& store) {
 
 const TSECTION& sectionOfFrame(const ModelStore& store, int frame) {
     return recordAt(store.frameSections, store.frameSectionCount, store.frames[frame].section,
-                    "Frame " + std::to_string(frame), "frame section");
+                    [&] { return "Frame " + std::to_string(frame); }, "frame section");
 }
 
 const TMAT& materialOfSection(const ModelStore& store, int section) {
     const TSECTION& record = store.frameSections[section];
-    return recordAt(store.materials, store.materialCount, record.material, named("Frame section", section, record.name),
-                    "material");
+    return recordAt(
+        store.materials, store.materialCount, record.material,
+        [&] { return named("Frame section", section, record.name); }, "material");
 }
 
 const TMAT& materialOfFrame(const ModelStore& store, int frame) {
     const std::int32_t section = store.frames[frame].section;
     const TSECTION& record = sectionOfFrame(store, frame);
-    return recordAt(store.materials, store.materialCount, record.material, named("Frame section", section, record.name),
-                    "material");
+    return recordAt(
+        store.materials, store.materialCount, record.material,
+        [&] { return named("Frame section", section, record.name); }, "material");
 }
 
 const TAREASEC& sectionOfArea(const ModelStore& store, int area) {
     return recordAt(store.shellSections, store.shellSectionCount, store.shells[area].section,
-                    "Area " + std::to_string(area), "shell section");
+                    [&] { return "Area " + std::to_string(area); }, "shell section");
 }
 
 const TMAT& materialOfShellSection(const ModelStore& store, int shellSection) {
     const TAREASEC& record = store.shellSections[shellSection];
-    return recordAt(store.materials, store.materialCount, record.material,
-                    named("Shell section", shellSection, record.name), "material");
+    return recordAt(
+        store.materials, store.materialCount, record.material,
+        [&] { return named("Shell section", shellSection, record.name); }, "material");
 }
 
 const TNODE& jointTiedTo(const ModelStore& store, int joint) {
     const int tiedTo = store.nodes[joint].tiedTo;
     if (tiedTo == 0)
         return store.nodes[joint];
-    return recordAt(store.nodes, store.nodeCount, tiedTo, "Joint " + std::to_string(joint), "joint");
+    return recordAt(store.nodes, store.nodeCount, tiedTo, [&] { return "Joint " + std::to_string(joint); }, "joint");
 }
 
 } // namespace kelvane
