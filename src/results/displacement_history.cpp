@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <new>
 #include <stdexcept>
+#include <vector>
 
 namespace kelvane {
 namespace {
@@ -33,18 +34,18 @@ void readHistory(ModelStore& store, const std::string& folder, std::int32_t nste
     const int jointCount = countOf(store.nodeCount);
     if (static_cast<long long>(store.nodes.size()) <= jointCount)
         fail("The model holds fewer joint records than its joint count");
-    FieldViews fields;
+    std::vector<double> values;
     for (int block = 0; block < blockCount(jointCount); ++block) {
         const RecorderBlock range = recorderBlock(jointCount, block);
-        const RecorderFile file = loadRecorderFile(recorderPath(folder, "node" + std::to_string(block) + ".out"));
+        const RecorderFile file(recorderPath(folder, "node" + std::to_string(block) + ".out"));
         for (std::int32_t step = 1; step <= nstep; ++step) {
-            splitRecorderLine(file, step, 1 + 3 * range.objectCount, fields);
+            readRecorderValues(file, step, 1 + 3 * range.objectCount, values);
             const auto p = static_cast<std::size_t>(step);
             for (int i = 1; i <= range.objectCount; ++i) {
                 TNODE& joint = store.nodes[static_cast<std::size_t>(range.firstObject + i - 1)];
-                joint.histUX[p] = fieldValue(fields, 3 * i - 2);
-                joint.histUY[p] = fieldValue(fields, 3 * i - 1);
-                joint.histUZ[p] = fieldValue(fields, 3 * i);
+                joint.histUX[p] = values[static_cast<std::size_t>(3 * i - 2)];
+                joint.histUY[p] = values[static_cast<std::size_t>(3 * i - 1)];
+                joint.histUZ[p] = values[static_cast<std::size_t>(3 * i)];
             }
         }
     }

@@ -4,6 +4,7 @@
 #include "results/recorder_files.h"
 
 #include <cstddef>
+#include <vector>
 
 namespace kelvane {
 namespace {
@@ -13,17 +14,17 @@ template <typename FileName>
 void loadJointBlocks(ModelStore& store, const std::string& folder, long long lineNumber, FileName fileName) {
     if (static_cast<long long>(store.nodes.size()) <= countOf(store.nodeCount))
         fail("The model holds fewer joint records than its joint count");
-    FieldViews fields;
+    std::vector<double> values;
     const int blocks = blockCount(store.nodeCount);
     for (int block = 0; block < blocks; ++block) {
         const RecorderBlock range = recorderBlock(store.nodeCount, block);
-        const RecorderFile file = loadRecorderFile(recorderPath(folder, fileName(block)));
-        splitRecorderLine(file, lineNumber, 1 + 3 * range.objectCount, fields);
+        const RecorderFile file(recorderPath(folder, fileName(block)));
+        readRecorderValues(file, lineNumber, 1 + 3 * range.objectCount, values);
         for (int i = 1; i <= range.objectCount; ++i) {
             TNODE& joint = store.nodes[static_cast<std::size_t>(range.firstObject + i - 1)];
-            joint.ux = fieldValue(fields, 3 * i - 2);
-            joint.uy = fieldValue(fields, 3 * i - 1);
-            joint.uz = fieldValue(fields, 3 * i);
+            joint.ux = values[static_cast<std::size_t>(3 * i - 2)];
+            joint.uy = values[static_cast<std::size_t>(3 * i - 1)];
+            joint.uz = values[static_cast<std::size_t>(3 * i)];
         }
     }
 }

@@ -5,6 +5,8 @@
 #include "common/text_file.h"
 
 #include <cstddef>
+#include <cstring>
+#include <utility>
 
 namespace kelvane {
 
@@ -31,21 +33,86 @@ std::string recorderPath(const std::string& folder, const std::string& fileName)
     return folder + "/" + fileName;
 }
 
-RecorderFile loadRecorderFile(const std::string& path) { return {path, loadLines(path)}; }
+RecorderFile::RecorderFile(std::string path) : path_(std::move(path)), text_(loadText(path_)) {
+    const char* const end = text_.data() + text_.size();
+    const char* lineStart = text_.data();
+    while (lineStart != end) {
+        const auto remaining = static_cast<std::size_t>(end - lineStart);
+        const char* lineEnd = static_cast<const char*>(std::memchr(lineStart, '\n', remaining));
+        const std::size_t searched = lineEnd ? static_cast<std::size_t>(lineEnd - lineStart) : remaining;
+        if (const void* cr = std::memchr(lineStart, '\r', searched))
+            lineEnd = static_cast<const char*>(cr);
+        if (!lineEnd) {
+            lines_.emplace_back(lineStart, remaining);
+            break;
+        }
+        lines_.emplace_back(lineStart, static_cast<std::size_t>(lineEnd - lineStart));
+        if (*lineEnd == '\r' && lineEnd + 1 != end && lineEnd[1] == '\n')
+            ++lineEnd;
+        lineStart = lineEnd + 1;
+    }
+}
 
 void splitRecorderLine(const RecorderFile& file, long long lineNumber, int fieldsNeeded, FieldViews& fields) {
-    if (lineNumber < 1 || lineNumber > static_cast<long long>(file.lines.size()))
+    if (lineNumber < 1 || lineNumber > static_cast<long long>(file.lines().size()))
         fail(listIndexOutOfBoundsMessage(lineNumber - 1));
-    const int fieldCount = splitFields(file.lines[static_cast<std::size_t>(lineNumber - 1)], fields);
+    const int fieldCount = splitFields(file.lines()[static_cast<std::size_t>(lineNumber - 1)], fields);
     if (fieldCount <= kFieldTableSize && fieldCount >= fieldsNeeded)
         return;
-    const std::string where = "Line " + std::to_string(lineNumber) + " of file \"" + file.path + "\" has " +
+    const std::string where = "Line " + std::to_string(lineNumber) + " of file \"" + file.path() + "\" has " +
                               std::to_string(fieldCount) + " fields; ";
     if (fieldCount > kFieldTableSize)
         fail(where + "at most " + std::to_string(kFieldTableSize) + " are read");
     fail(where + std::to_string(fieldsNeeded) + " are needed");
 }
 
-double fieldValue(const FieldViews& fields, int index) { return parseReal(fields.fields[static_cast<std::size_t>(index)]); }
+namespace {
+
+// One pass over a line whose fields are all plain numbers separated by single spaces; false when
+// the line needs the general path (any other text, a leading space, too few or too many fields).
+bool readPlainValues(std::string_view line, int fieldsNeeded, std::vector<double>& values) {
+    const char* c = line.data();
+    const char* const end = c + line.size();
+    if (c == end || *c == ' ')
+        return false;
+    int field = 0;
+    for (; field < fieldsNeeded; ++field) {
+        double value = 0;
+        c = parsePlainDecimalField(c, end, value);
+        if (!c)
+            return false;
+        values[static_cast<std::size_t>(field)] = value;
+        if (c == end) {
+            ++field;
+            break;
+        }
+        ++c; // the space
+    }
+    if (field < fieldsNeeded)
+        return false;
+    if (c == end)
+        return true;
+    // Fields past the block are not read, only counted.
+    int fieldCount = field + 1;
+    for (; c != end; ++c)
+        fieldCount += *c == ' ' ? 1 : 0;
+    return fieldCount <= kFieldTableSize;
+}
+
+} // namespace
+
+void readRecorderValues(const RecorderFile& file, long long lineNumber, int fieldsNeeded, std::vector<double>& values) {
+    if (values.size() < static_cast<std::size_t>(fieldsNeeded))
+        values.resize(static_cast<std::size_t>(fieldsNeeded));
+    if (lineNumber >= 1 && lineNumber <= static_cast<long long>(file.lines().size()) &&
+        readPlainValues(file.lines()[static_cast<std::size_t>(lineNumber - 1)], fieldsNeeded, values))
+        return;
+    FieldViews fields;
+    splitRecorderLine(file, lineNumber, fieldsNeeded, fields);
+    for (int field = 1; field < fieldsNeeded; ++field)
+        values[static_cast<std::size_t>(field)] = fieldValue(fields, field);
+}
+
+double parseFieldSlowly(std::string_view text) { return parseReal(text); }
 
 } // namespace kelvane

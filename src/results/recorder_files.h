@@ -1,9 +1,12 @@
 #pragma once
 
+#include "results/plain_decimal.h"
 #include "results/split_fields.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Access to the recorder files OpenSees writes in blocks of 100 joints or frames: file names,
@@ -28,20 +31,42 @@ int frameFileNumber(std::int32_t frameCount, int block);
 // `folder` joined with `fileName`; a folder given without its final separator gets one.
 std::string recorderPath(const std::string& folder, const std::string& fileName);
 
-struct RecorderFile {
-    std::string path;
-    std::vector<std::string> lines;
-};
+// A recorder file read whole; its lines are views into its text (split at CR, LF or CR LF).
+class RecorderFile {
+public:
+    // Raises "Cannot open file "%s". %s" when the file cannot be read.
+    explicit RecorderFile(std::string path);
+    RecorderFile(const RecorderFile&) = delete;
+    RecorderFile& operator=(const RecorderFile&) = delete;
 
-// Raises "Cannot open file "%s". %s" when the file cannot be read.
-RecorderFile loadRecorderFile(const std::string& path);
+    const std::string& path() const { return path_; }
+    const std::vector<std::string_view>& lines() const { return lines_; }
+
+private:
+    std::string path_;
+    std::string text_;
+    std::vector<std::string_view> lines_;
+};
 
 // Splits line `lineNumber` (1-based) of the file into `fields`. Raises "List index out of bounds
 // (%d)" with the zero-based index when the file has no such line, and refuses (naming file and
 // line) a line of more than 1000 fields or of fewer than `fieldsNeeded`.
 void splitRecorderLine(const RecorderFile& file, long long lineNumber, int fieldsNeeded, FieldViews& fields);
 
-// Field `index` as a number; raises "'%s' is not a valid floating point value".
-double fieldValue(const FieldViews& fields, int index);
+// Reads the numbers of line `lineNumber` (1-based) that a block needs: fields 1..fieldsNeeded-1
+// into values[1..fieldsNeeded-1] (field 0, the time, is not read). The same checks and messages
+// as splitRecorderLine followed by fieldValue for each field, in one pass over a plain line.
+void readRecorderValues(const RecorderFile& file, long long lineNumber, int fieldsNeeded, std::vector<double>& values);
+
+// Field `index` as a number, read exactly as parseReal reads it; raises "'%s' is not a valid
+// floating point value". Inline: it runs once per value of every recorder line.
+double parseFieldSlowly(std::string_view text);
+inline double fieldValue(const FieldViews& fields, int index) {
+    const std::string_view text = fields.fields[static_cast<std::size_t>(index)];
+    double value = 0;
+    if (parsePlainDecimal(text, value))
+        return value;
+    return parseFieldSlowly(text); // a leading "+", more digits, or not a number at all
+}
 
 } // namespace kelvane

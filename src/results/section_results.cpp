@@ -13,7 +13,7 @@ enum class FrameEnd { I, J };
 
 void readFrameEnd(ModelStore& store, const std::string& path, std::int32_t step, std::int32_t component,
                   const RecorderBlock& range, FrameEnd end, FieldViews& fields) {
-    const RecorderFile file = loadRecorderFile(path);
+    const RecorderFile file(path);
     splitRecorderLine(file, step, 1 + 3 * range.objectCount, fields);
     for (int i = 1; i <= range.objectCount; ++i) {
         TFRAME& frame = store.frames[static_cast<std::size_t>(range.firstObject + i - 1)];

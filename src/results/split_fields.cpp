@@ -6,6 +6,8 @@ namespace kelvane {
 namespace {
 
 std::string_view trimControls(std::string_view text) {
+    if (!text.empty() && static_cast<unsigned char>(text.front()) > 32 && static_cast<unsigned char>(text.back()) > 32)
+        return text;
     std::size_t begin = 0;
     std::size_t end = text.size();
     while (begin < end && static_cast<unsigned char>(text[begin]) <= 32)
@@ -15,22 +17,23 @@ std::string_view trimControls(std::string_view text) {
     return text.substr(begin, end - begin);
 }
 
-// Calls store(trimmedField) for every field of the line; returns the field count.
+// Calls store(index, trimmedField) for every field of the line; returns the field count. A plain
+// loop rather than find(): fields are short and a library call per field dominates on large files.
 template <typename Store>
 int forEachField(std::string_view line, Store store) {
     int fieldCount = 0;
     // The first character is looked at twice: a leading space ends an extra empty field.
     if (!line.empty() && line.front() == ' ')
         store(fieldCount++, std::string_view{});
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t space = line.find(' ', start);
-        if (space == std::string_view::npos) {
-            store(fieldCount++, trimControls(line.substr(start))); // ended by the appended space
-            return fieldCount;
+    const char* const end = line.data() + line.size();
+    const char* fieldStart = line.data();
+    for (const char* c = fieldStart;; ++c) {
+        if (c == end || *c == ' ') {
+            store(fieldCount++, trimControls(std::string_view(fieldStart, static_cast<std::size_t>(c - fieldStart))));
+            if (c == end) // the field ended by the appended space
+                return fieldCount;
+            fieldStart = c + 1;
         }
-        store(fieldCount++, trimControls(line.substr(start, space - start)));
-        start = space + 1;
     }
 }
 

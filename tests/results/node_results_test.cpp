@@ -87,6 +87,15 @@ TEST_F(MalformedNodeFile, SingleSpacedLineConvertsEveryDisplacement) {
     EXPECT_DOUBLE_EQ(store.nodes[1].uz, 0.0);
 }
 
+TEST_F(MalformedNodeFile, FieldsPastTheBlockAreNotReadAndAnyDecimalFormConverts) {
+    EXPECT_EQ(load("t +1.5 2E+000 -.25 trailing words\n"), "");
+    EXPECT_EQ(store.nodes[1].ux, 1.5);
+    EXPECT_EQ(store.nodes[1].uy, 2.0);
+    EXPECT_EQ(store.nodes[1].uz, -0.25);
+    EXPECT_EQ(load("0 1 2 3\r\n"), "");
+    EXPECT_EQ(store.nodes[1].uz, 3.0);
+}
+
 TEST_F(MalformedNodeFile, ATextThatIsNotANumberIsNamed) {
     EXPECT_EQ(load("0 1 nan 3\n"), "'nan' is not a valid floating point value");
 }
