@@ -1,0 +1,5 @@
+#!/usr/bin/env bash
+# One animation frame of a synthetic building with about 50,000 frames at 1089 x 873 against
+# drawing as many plain lines on the same image; the ratio should stay within 2.
+set -euo pipefail
+"$KELVANE_BENCH_BIN/animation_frame_bench" --frames 50000 --runs 11 | tee "${KELVANE_BENCH_OUT:-/tmp}/animation_frame.txt"
