@@ -194,7 +194,14 @@ ProcessOutcome runProcess(const std::string& program, const std::vector<std::str
     } while (count < 0 && errno == EINTR);
 
     ProcessOutcome outcome;
-    drainStreams(out, err, outcome);
+    try {
+        drainStreams(out, err, outcome);
+    } catch (...) {
+        // Leave no solver running unattended and no zombie behind.
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        throw;
+    }
     waitForChild(child, outcome);
     if (count == static_cast<ssize_t>(sizeof reported))
         fail(startFailureMessage(program, workingFolder, reported[0], reported[1]));
