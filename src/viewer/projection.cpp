@@ -3,7 +3,6 @@
 #include "viewer/scene_access.h"
 
 #include <cmath>
-#include <limits>
 #include <numbers>
 
 namespace kelvane {
@@ -21,10 +20,10 @@ std::int32_t roundToPixel(double value) {
         return 0;
     // nearbyint rounds in the current mode, which is round-to-nearest-even.
     const double rounded = std::nearbyint(value);
-    if (rounded >= static_cast<double>(std::numeric_limits<std::int32_t>::max()))
-        return std::numeric_limits<std::int32_t>::max();
-    if (rounded <= static_cast<double>(std::numeric_limits<std::int32_t>::min()))
-        return std::numeric_limits<std::int32_t>::min();
+    if (rounded >= kPixelLimit)
+        return kPixelLimit;
+    if (rounded <= -kPixelLimit)
+        return -kPixelLimit;
     return static_cast<std::int32_t>(rounded);
 }
 

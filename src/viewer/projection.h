@@ -10,8 +10,12 @@
 // (origin top-left, y downwards).
 namespace kelvane {
 
-// The integer nearest to `value`, an exact half going to the even neighbour. Values beyond the
-// 32-bit range are clamped to it and NaN gives 0, so no conversion is ever undefined.
+// Pixel coordinates are kept within +-kPixelLimit, so that the layers' small offsets and the sums
+// and differences of two points never overflow 32 bits.
+inline constexpr std::int32_t kPixelLimit = 1'000'000'000;
+
+// The integer nearest to `value`, an exact half going to the even neighbour. Values beyond
+// +-kPixelLimit are clamped to it and NaN gives 0, so no conversion is ever undefined.
 std::int32_t roundToPixel(double value);
 
 // One point: u, v, w from the two angles, then (u - OffsetX) / Scale + W / 2 and

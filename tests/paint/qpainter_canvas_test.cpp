@@ -123,5 +123,39 @@ TEST_F(PainterCanvasTest, TextSitsOnABoxInTheBrushColourOnlyWhenTheBrushIsSolid)
     EXPECT_GT(countColour(4, 4, 40, 25, kBlack), 5);
 }
 
+TEST_F(PainterCanvasTest, ShapesReachingFarOutsideTheSurfaceAreClipped) {
+    clearTo(kWhite);
+    canvas.setPenStyle(PenStyle::Solid);
+    canvas.setPenWidth(2);
+    canvas.setPenColour(kBlue);
+    const int far = 2147483647;
+    canvas.moveTo(-far, 20);
+    canvas.lineTo(far, 20);
+    EXPECT_EQ(countColour(0, 19, 60, 22, kBlue), 2 * 60);
+    canvas.moveTo(-far, -far);
+    canvas.lineTo(-far, far); // entirely to the left: nothing
+    EXPECT_EQ(countColour(0, 0, 60, 40, kBlue), 2 * 60);
+
+    // A hatched polygon larger than the surface sets exactly the grid pixels of the surface.
+    clearTo(kWhite);
+    canvas.setPenStyle(PenStyle::Clear);
+    canvas.setBrushStyle(BrushStyle::DiagonalCross);
+    canvas.setBrushColour(kRed);
+    canvas.polygon({{-far, -far}, {far, -far}, {far, far}, {-far, far}});
+    int grid = 0;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 60; ++x) {
+            const bool onGrid = (x + y) % 8 == 0 || ((x - y) % 8 + 8) % 8 == 0;
+            grid += onGrid ? 1 : 0;
+            ASSERT_EQ(at(x, y), onGrid ? kRed : kWhite) << x << "," << y;
+        }
+    EXPECT_GT(grid, 0);
+
+    canvas.setBrushStyle(BrushStyle::Solid);
+    canvas.setBrushColour(kBlue);
+    canvas.ellipse(50, 30, 70, 50); // a dot over the corner
+    EXPECT_EQ(at(59, 39), kBlue);
+}
+
 } // namespace
 } // namespace kelvane

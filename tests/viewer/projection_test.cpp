@@ -50,8 +50,9 @@ TEST(Projection, OffsetsPanInModelUnits) {
 }
 
 TEST(Projection, ExtremeValuesClampInsteadOfOverflowing) {
-    EXPECT_EQ(roundToPixel(1e30), std::numeric_limits<std::int32_t>::max());
-    EXPECT_EQ(roundToPixel(-1e30), std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(roundToPixel(1e30), kPixelLimit);
+    EXPECT_EQ(roundToPixel(-1e30), -kPixelLimit);
+    EXPECT_EQ(roundToPixel(std::numeric_limits<double>::infinity()), kPixelLimit);
     EXPECT_EQ(roundToPixel(std::numeric_limits<double>::quiet_NaN()), 0);
     EXPECT_EQ(roundToPixel(-0.5), 0);
     EXPECT_EQ(roundToPixel(-1.5), -2);
