@@ -6,7 +6,26 @@
 #include "tcl/store_access.h"
 #include "tcl/tag_check.h"
 
+#include <algorithm>
+
 namespace kelvane {
+namespace {
+
+// Room for the lines of a usual script, so that a large one is not moved while it grows.
+std::size_t expectedLineCount(const ModelStore& store) {
+    std::size_t count = 256;
+    count += 3 * static_cast<std::size_t>(countOf(store.nodeCount)); // node, mass, fix
+    count += 2 * static_cast<std::size_t>(countOf(store.frameCount)); // transformation, element
+    count += static_cast<std::size_t>(countOf(store.areaCount) + countOf(store.solidCount));
+    count += 2 * static_cast<std::size_t>(countOf(store.loadCount));
+    for (int d = 1; d <= countOf(store.diaphragmCount); ++d)
+        count += static_cast<std::size_t>(std::max(0, store.diaphragms[d].slaveCount)) + 1;
+    for (int s = 1; s <= countOf(store.frameSectionCount); ++s)
+        count += static_cast<std::size_t>(std::max(0, store.frameSections[s].fiberCount)) + 8;
+    return count;
+}
+
+} // namespace
 
 ScriptLines generateScript(ModelStore& store, const AnalysisSettings& analysis, const RecorderSettings& recorders) {
     checkStoreShape(store);
@@ -19,9 +38,7 @@ ScriptLines generateScript(ModelStore& store, const AnalysisSettings& analysis, 
     checkTagCollisions(store, analysis);
 
     ScriptLines lines;
-    lines.reserve(64 + 2 * static_cast<std::size_t>(countOf(store.nodeCount)) +
-                  2 * static_cast<std::size_t>(countOf(store.frameCount)) +
-                  static_cast<std::size_t>(countOf(store.areaCount) + countOf(store.solidCount) + countOf(store.loadCount)));
+    lines.reserve(expectedLineCount(store));
     ScriptWriter out(lines);
     out.text("wipe");
     out.text("puts \"System\"");
