@@ -54,55 +54,88 @@ std::string folderOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-void saveTextAtomically(const std::string& path, std::string_view text) {
-    std::string temp = folderOf(path) + ".kelvane-save-XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        fail(cannotCreateFileMessage(path, std::strerror(errno)));
-    auto giveUp = [&](int error) {
-        ::close(fd);
-        ::unlink(temp.c_str());
-        fail(cannotCreateFileMessage(path, std::strerror(error)));
-    };
-    std::size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            giveUp(errno);
+namespace {
+
+// A temporary file in the target's folder that commit() renames over the target; a file that is
+// not committed (a failed write) is removed, so the previous target stays as it was.
+class TemporaryBeside {
+public:
+    explicit TemporaryBeside(const std::string& path) : path_(path), temp_(folderOf(path) + ".kelvane-save-XXXXXX") {
+        fd_ = ::mkstemp(temp_.data());
+        if (fd_ < 0)
+            fail(cannotCreateFileMessage(path_, std::strerror(errno)));
+    }
+    TemporaryBeside(const TemporaryBeside&) = delete;
+    TemporaryBeside& operator=(const TemporaryBeside&) = delete;
+    ~TemporaryBeside() {
+        if (fd_ >= 0)
+            ::close(fd_);
+        if (!committed_)
+            ::unlink(temp_.c_str());
+    }
+
+    void write(std::string_view text) {
+        std::size_t written = 0;
+        while (written < text.size()) {
+            const ssize_t n = ::write(fd_, text.data() + written, text.size() - written);
+            if (n < 0) {
+                if (errno == EINTR)
+                    continue;
+                giveUp(errno);
+            }
+            written += static_cast<std::size_t>(n);
         }
-        written += static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0)
-        giveUp(errno);
-    // mkstemp creates the file readable by its owner only; a saved script is an ordinary file.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-    if (::close(fd) != 0) {
-        const int error = errno;
-        ::unlink(temp.c_str());
-        fail(cannotCreateFileMessage(path, std::strerror(error)));
+
+    void commit() {
+        if (::fsync(fd_) != 0)
+            giveUp(errno);
+        // mkstemp creates the file readable by its owner only; a saved script is an ordinary file.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(fd_, 0666 & ~mask);
+        const int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0)
+            giveUp(errno);
+        if (std::rename(temp_.c_str(), path_.c_str()) != 0)
+            giveUp(errno);
+        committed_ = true;
     }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        const int error = errno;
-        ::unlink(temp.c_str());
-        fail(cannotCreateFileMessage(path, std::strerror(error)));
-    }
+
+private:
+    [[noreturn]] void giveUp(int error) { fail(cannotCreateFileMessage(path_, std::strerror(error))); }
+
+    std::string path_;
+    std::string temp_;
+    int fd_ = -1;
+    bool committed_ = false;
+};
+
+} // namespace
+
+void saveTextAtomically(const std::string& path, std::string_view text) {
+    TemporaryBeside file(path);
+    file.write(text);
+    file.commit();
 }
 
+// Streams the lines through a buffer of its own, so that a large file needs no second copy in memory.
 void saveLinesCrLf(const std::string& path, const std::vector<std::string>& lines) {
-    std::size_t size = 0;
-    for (const auto& line : lines)
-        size += line.size() + 2;
-    std::string text;
-    text.reserve(size);
+    constexpr std::size_t kBufferSize = 1 << 20;
+    TemporaryBeside file(path);
+    std::string buffer;
+    buffer.reserve(kBufferSize);
     for (const auto& line : lines) {
-        text += line;
-        text += "\r\n";
+        if (buffer.size() + line.size() + 2 > kBufferSize) {
+            file.write(buffer);
+            buffer.clear();
+        }
+        buffer += line;
+        buffer += "\r\n";
     }
-    saveTextAtomically(path, text);
+    file.write(buffer);
+    file.commit();
 }
 
 } // namespace kelvane
