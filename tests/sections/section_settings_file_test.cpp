@@ -182,11 +182,5 @@ TEST(SectionSettingsFile, HandWrittenFileWithBlanksAndBlankLinesIsRead) {
     expectSameSettings(store.frameSections[1], section("B1", 500));
 }
 
-TEST(SectionSettingsFile, MissingFileIsReportedByImport) {
-    test::TempDir folder;
-    ModelStore store = storeOf({section("B1", 500)});
-    EXPECT_THROW(importSectionSettings(folder.file("absent.sec"), store), KelvaneError);
-}
-
 } // namespace
 } // namespace kelvane

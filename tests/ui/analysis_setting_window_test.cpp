@@ -182,16 +182,6 @@ TEST_F(AnalysisSettingWindowTest, UnconvertibleBoxStopsOkAfterTheFieldsBeforeIt)
     EXPECT_TRUE(window.isVisible());
 }
 
-TEST_F(AnalysisSettingWindowTest, FloatingPointBoxReportsItsOwnMessage) {
-    window.show();
-    type("loadFactor", "1,5");
-    test::ErrorCapture errors;
-    pressOk();
-    ASSERT_EQ(errors.messages().size(), 1);
-    EXPECT_EQ(errors.messages().front(), "'1,5' is not a valid floating point value");
-    EXPECT_EQ(session.analysis.loadFactor, 1.0);
-}
-
 TEST_F(AnalysisSettingWindowTest, ClosingWithoutOkDiscardsEditsButModalNumberKeepsItsText) {
     window.show();
     type("loadSteps", "77");

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 class QComboBox;
 class QLabel;
