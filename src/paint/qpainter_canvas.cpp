@@ -4,6 +4,8 @@
 #include "paint/span_fill.h"
 
 #include <QFontMetrics>
+
+#include <algorithm>
 #include <QPolygon>
 #include <QString>
 
@@ -77,7 +79,7 @@ void QPainterCanvas::applyPen() {
         painter_.setPen(Qt::NoPen);
     } else {
         QPen pen(toQColor(penColour_));
-        pen.setWidth(penWidth_ > 1 ? penWidth_ : 0); // 0: the fast one-pixel cosmetic pen
+        pen.setWidth(std::max(penWidth_, 1));
         pen.setCapStyle(Qt::SquareCap);
         pen.setJoinStyle(Qt::MiterJoin);
         painter_.setPen(pen);
@@ -127,20 +129,15 @@ void QPainterCanvas::rectangle(int left, int top, int right, int bottom) {
 void QPainterCanvas::ellipse(int left, int top, int right, int bottom) {
     if (right <= left || bottom <= top)
         return;
-    if (penStyle_ == PenStyle::Clear) {
+    if (penStyle_ == PenStyle::Clear && brushStyle_ == BrushStyle::Solid) {
         // Joint dots come by the ten thousand: filled directly, without the general rasteriser.
-        if (brushStyle_ == BrushStyle::Solid)
-            fillEllipse(image_, left, top, right, bottom, toQRgb(brushColour_));
-        else if (brushStyle_ == BrushStyle::DiagonalCross) {
-            applyBrush();
-            applyPen();
-            painter_.drawEllipse(QRect(left, top, right - left, bottom - top));
-        }
+        fillEllipse(image_, left, top, right, bottom, toQRgb(brushColour_));
         return;
     }
     applyBrush();
     applyPen();
-    painter_.drawEllipse(QRect(left, top, right - left - 1, bottom - top - 1));
+    const int outline = penStyle_ == PenStyle::Clear ? 0 : 1;
+    painter_.drawEllipse(QRect(left, top, right - left - outline, bottom - top - outline));
 }
 
 void QPainterCanvas::polygon(const std::vector<Point>& points) {

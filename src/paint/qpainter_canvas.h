@@ -10,8 +10,9 @@
 
 namespace kelvane {
 
-// The Canvas painted with QPainter on an off-screen RGB image. Pen, brush and font changes are
-// applied lazily at the next drawing call, so long runs of equal settings cost nothing. Font sizes
+// The Canvas painted on an off-screen RGB image. Lines, hatched polygons and outline-free dots are
+// written directly into the image (see pixel_line.h, span_fill.h); everything else goes through
+// QPainter, whose pen, brush and font are updated only at the next call that needs them. Font sizes
 // are points at 96 dots per inch; a face that is not installed falls back to Qt's choice.
 class QPainterCanvas : public Canvas {
 public:
