@@ -38,6 +38,29 @@ TEST_F(CantileverTest, ElasticBeamColumnDeflectsByEulerBernoulli) {
     EXPECT_NEAR(tipDeflectionAtLastStep(folder()), expected, 1e-3 * std::abs(expected));
 }
 
+// Load case 2, UNIFORM: 2 N/mm along the frame's local 2 axis given as "UZ" (here vertical, down);
+// case 3, SIDEWAYS: -2 N/mm along local 3. Local 3 of a frame along X with local 2 up is -Y, so
+// the second load pushes the tip toward +Y, bending the section about its vertical axis (I22).
+// Cantilever under a uniform load: w L^4 / 8 E I.
+TEST_F(CantileverTest, DistributedLoadsActAlongTheFramesLocalAxes) {
+    const double uniform = 2.0;
+    const double i33 = kWidth * std::pow(kDepth, 3) / 12.0;
+    const double i22 = kDepth * std::pow(kWidth, 3) / 12.0;
+    ModelStore store = importedModel(dataPath("solver/cantilever.s2k"));
+
+    ASSERT_FALSE(writeAndRun(dataPath("solver/cantilever.s2k"), {"loadControlCase=2", "loadSteps=1"}).empty());
+    loadNodeDeformation(store, folder(), 1);
+    const double down = -uniform * std::pow(kLength, 4) / (8.0 * kE * i33);  // -0.3 mm
+    EXPECT_NEAR(store.nodes[2].uz, down, 1e-3 * std::abs(down));
+    EXPECT_NEAR(store.nodes[2].uy, 0.0, 1e-9);
+
+    ASSERT_FALSE(writeAndRun(dataPath("solver/cantilever.s2k"), {"loadControlCase=3", "loadSteps=1"}).empty());
+    loadNodeDeformation(store, folder(), 1);
+    const double sideways = uniform * std::pow(kLength, 4) / (8.0 * kE * i22);  // +1.2 mm
+    EXPECT_NEAR(store.nodes[2].uy, sideways, 1e-3 * sideways);
+    EXPECT_NEAR(store.nodes[2].uz, 0.0, 1e-9);
+}
+
 // A fiber grid of FY rows of equal cells over the depth has I = b h^3 / 12 (1 - 1/FY^2); without
 // bars the fiber elements must reproduce the elastic deflection of that I exactly (the force
 // and the displacement formulation are both exact for a tip load on one element).
