@@ -32,8 +32,8 @@ TEST_F(SquareSlabTest, CentreDeflectionMatchesPlateTheory) {
     // Navier's series for a simply supported square plate: w = 0.00406 q a^4 / D.
     const double rigidity = kE * std::pow(kThickness, 3) / (12.0 * (1.0 - kPoisson * kPoisson));
     const double expected = -0.00406 * kPressure * std::pow(kSide, 4) / rigidity;
-    // Lumping the pressure to the joints and the mesh each cost about a per cent.
-    EXPECT_NEAR(store.nodes[kCentreJoint].uz, expected, 0.03 * std::abs(expected));
+    // The mesh and the lumping of the pressure to the joints cost 0.1 % here.
+    EXPECT_NEAR(store.nodes[kCentreJoint].uz, expected, 0.01 * std::abs(expected));
     // Symmetry about both centre lines, across the two recorder files.
     for (int i = 1; i <= 4; ++i) {
         const double uz = store.nodes[joint(i, 1)].uz;
