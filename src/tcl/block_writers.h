@@ -12,6 +12,7 @@ struct ScriptInput {
     const ModelStore& store;
     const AnalysisSettings& analysis;
     const RecorderSettings& recorders;
+    int dofsPerNode = 6; // 3 for a model of solids only
 };
 
 void writeNodeBlock(const ScriptInput& in, ScriptWriter& out);

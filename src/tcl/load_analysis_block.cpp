@@ -2,6 +2,7 @@
 
 #include "common/checked_math.h"
 #include "common/error.h"
+#include "tcl/node_dofs.h"
 
 #include <span>
 #include <string>
@@ -87,7 +88,6 @@ constexpr std::string_view kMultiSupport[] = {
 };
 
 constexpr std::string_view kModalAnalysis[] = {
-    "set numModes 12",
     "set lambda [eigen  $numModes]",
     "set period \"Periods.txt\"",
     "set Periods [open $period \"w\"]",
@@ -113,7 +113,9 @@ void writeLoadPattern(const ScriptInput& in, ScriptWriter& out, std::string_view
         const TLOAD& load = store.loads[i];
         if (load.caseName != name)
             continue;
-        if (load.kind == LoadJointForce) {
+        if (load.kind == LoadJointForce && in.dofsPerNode == 3) {
+            out.line("load %D %0.4E %0.4E %0.4E", {load.target, load.fx, load.fy, load.fz});
+        } else if (load.kind == LoadJointForce) {
             out.line("load %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E",
                      {load.target, load.fx, load.fy, load.fz, load.mx, load.my, load.mz});
         } else if (load.kind == LoadDistributed) {
@@ -172,7 +174,14 @@ void writeLoadAnalysisBlock(const ScriptInput& in, ScriptWriter& out) {
         out.text("loadConst -time 0.0");
         writeDispControlStage(in, out, "puts \"pushover\"");
         break;
-    case ModalAnalysis: writeFixed(out, kModalAnalysis); break;
+    case ModalAnalysis: {
+        // More modes than free mass degrees of freedom make the eigen solver fail and shift every
+        // period; ask for at most as many as the model has.
+        const int massDofs = freeMassDofCount(in.store, a.genMass, in.dofsPerNode);
+        out.line("set numModes %d", {massDofs > 0 && massDofs < 12 ? massDofs : 12});
+        writeFixed(out, kModalAnalysis);
+        break;
+    }
     case TimeHistoryAnalysis:
         writeFixed(out, kRayleighDamping);
         writeFixed(out, kUniformExcitation);

@@ -32,7 +32,11 @@ void writeNodeBlock(const ScriptInput& in, ScriptWriter& out) {
     if (in.analysis.genMass) {
         for (int n = 1; n <= nodeCount; ++n) {
             const DofValues& m = store.nodes[n].mass;
-            if (m[1] != 0)
+            if (m[1] == 0)
+                continue;
+            if (in.dofsPerNode == 3)
+                out.line("mass %d %0.4E %0.4E %0.4E", {n, m[1], m[2], m[3]});
+            else
                 out.line("mass %d %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E", {n, m[1], m[2], m[3], m[4], m[5], m[6]});
         }
     }
@@ -42,8 +46,12 @@ void writeNodeBlock(const ScriptInput& in, ScriptWriter& out) {
         out.line("fix %d 0 0 1 1 1 0", {store.diaphragms[d].master});
     for (int n = 1; n <= nodeCount; ++n) {
         const DofFlags& r = store.nodes[n].restraint;
-        if (r[1] + r[2] + r[3] + r[4] + r[5] + r[6] > 0)
+        if (in.dofsPerNode == 3) {
+            if (r[1] + r[2] + r[3] > 0)
+                out.line("fix %D %D %D %D;", {n, r[1], r[2], r[3]});
+        } else if (r[1] + r[2] + r[3] + r[4] + r[5] + r[6] > 0) {
             out.line("fix %D %D %D %D %D %D %D;", {n, r[1], r[2], r[3], r[4], r[5], r[6]});
+        }
     }
 }
 

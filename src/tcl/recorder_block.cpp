@@ -50,7 +50,10 @@ void writeRecorderBlock(const ScriptInput& in, ScriptWriter& out) {
                      {chunk, first, last, lastSection});
         });
     }
-    if (wanted.modalShape)
+    // Eigenvectors exist only after an eigen command; the static procedures run none, and a
+    // mode-shape recorder would stop their analysis at its first step.
+    const bool runsEigen = in.analysis.analysisType < SingleLoadControl || in.analysis.analysisType > GravityPushOver;
+    if (wanted.modalShape && runsEigen)
         for (int mode = 1; mode <= in.analysis.modalNumber; ++mode)
             forEachNodeChunk(nodeCount, [&](int chunk, int first, int last) {
                 out.line("recorder Node -file eigen%d_node%d.out -time -nodeRange %D %D -dof 1 2 3 \"eigen %D\"",

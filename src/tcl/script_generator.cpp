@@ -3,6 +3,7 @@
 #include "sections/fiber_mesher.h"
 #include "tcl/block_writers.h"
 #include "tcl/generator_passes.h"
+#include "tcl/node_dofs.h"
 #include "tcl/store_access.h"
 #include "tcl/tag_check.h"
 
@@ -36,15 +37,16 @@ ScriptLines generateScript(ModelStore& store, const AnalysisSettings& analysis, 
     if (store.frameCount < 0)
         store.frameCount = 0;
     checkTagCollisions(store, analysis);
+    const int dofsPerNode = nodeDofCount(store);
 
     ScriptLines lines;
     lines.reserve(expectedLineCount(store));
     ScriptWriter out(lines);
     out.text("wipe");
     out.text("puts \"System\"");
-    out.text("model basic -ndm 3 -ndf 6");
+    out.line("model basic -ndm 3 -ndf %d", {dofsPerNode});
 
-    const ScriptInput in{store, analysis, recorders};
+    const ScriptInput in{store, analysis, recorders, dofsPerNode};
     writeNodeBlock(in, out);
     writeEqualDofBlock(in, out);
     writeMaterialBlock(in, out);

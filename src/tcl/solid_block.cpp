@@ -1,12 +1,45 @@
 #include "tcl/block_writers.h"
 
+#include "common/error.h"
+
+#include <set>
+#include <string>
+
 namespace kelvane {
+namespace {
+
+// The elastic material of a brick, named by its section number: the material of that number, or
+// the model's only material.
+const TMAT& brickMaterial(const ModelStore& store, std::int32_t section) {
+    const int materialCount = countOf(store.materialCount);
+    if (section >= 1 && section <= materialCount)
+        return store.materials[section];
+    if (materialCount == 1)
+        return store.materials[1];
+    fail("Solid section " + std::to_string(section) + " names no material: give the model one material, or " +
+         "a material numbered " + std::to_string(section) + " (the model has " + std::to_string(materialCount) +
+         ")");
+}
+
+// One elastic nD material per solid section number, in ascending order, before the bricks use it.
+void writeBrickMaterials(const ModelStore& store, ScriptWriter& out) {
+    std::set<std::int32_t> sections;
+    for (int i = 1; i <= countOf(store.solidCount); ++i)
+        sections.insert(store.solids[i].section);
+    for (std::int32_t section : sections) {
+        const TMAT& material = brickMaterial(store, section);
+        out.line("nDMaterial ElasticIsotropic %d %0.4E %0.4E", {section, material.e, material.nu});
+    }
+}
+
+} // namespace
 
 void writeSolidBlock(const ScriptInput& in, ScriptWriter& out) {
     const ModelStore& store = in.store;
     // Brick tags continue after the frames and the areas, so no element tag repeats.
     const int firstTag = countOf(store.frameCount) + countOf(store.areaCount);
     out.text("puts \"SOLID element\"");
+    writeBrickMaterials(store, out);
     for (int i = 1; i <= countOf(store.solidCount); ++i) {
         const TSOLID& solid = store.solids[i];
         out.line("element stdBrick %D %D %D %D %D %D %D %D %D %D",

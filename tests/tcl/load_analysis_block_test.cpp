@@ -140,6 +140,7 @@ TEST(LoadAnalysisBlock, ModalAndTransientProceduresAreFixedText) {
     ModelStore store = loadedModel();
     AnalysisSettings a;
     a.analysisType = ModalAnalysis;
+    a.genMass = false; // no masses counted: the full twelve modes
     EXPECT_EQ(analysisLines(store, a),
               (ScriptLines{"set numModes 12", "set lambda [eigen  $numModes]", "set period \"Periods.txt\"",
                            "set Periods [open $period \"w\"]", "puts $Periods \" $lambda\"", "close $Periods",
@@ -168,6 +169,71 @@ TEST(LoadAnalysisBlock, ModalAndTransientProceduresAreFixedText) {
 
     a.analysisType = 8;
     EXPECT_EQ(analysisLines(store, a), ScriptLines{});
+}
+
+// A two-storey building: per floor four corner joints tied by a diaphragm to a master at the centre.
+ModelStore twoFloorDiaphragms() {
+    ModelStore store;
+    store.diaphragms.resize(3);
+    store.diaphragmCount = 2;
+    for (int floor = 1; floor <= 2; ++floor) {
+        TDIAPH& diaphragm = store.diaphragms[static_cast<std::size_t>(floor)];
+        diaphragm.members.push_back(0);
+        for (int corner = 0; corner < 4; ++corner) {
+            test::addNode(store, corner % 2 * 6000.0, corner / 2 * 6000.0, floor * 3000.0);
+            diaphragm.members.push_back(store.nodeCount);
+        }
+        test::addNode(store, 3000, 3000, floor * 3000.0);
+        diaphragm.slaveCount = 4;
+        diaphragm.master = store.nodeCount;
+        diaphragm.members.push_back(store.nodeCount);
+    }
+    return store;
+}
+
+std::string numModesLine(ModelStore& store, bool genMass = true) {
+    AnalysisSettings a;
+    a.analysisType = ModalAnalysis;
+    a.genMass = genMass;
+    return analysisLines(store, a).at(0);
+}
+
+TEST(ModalAnalysis, AsksForNoMoreModesThanFreeMassDegreesOfFreedom) {
+    ModelStore masters = twoFloorDiaphragms();
+    masters.nodes[5].mass = {0, 10, 10, 0, 0, 0, 0};
+    masters.nodes[10].mass = {0, 10, 10, 10, 0, 0, 0}; // U3 of a master is fixed by its diaphragm line
+    EXPECT_EQ(numModesLine(masters), "set numModes 4");
+
+    ModelStore corners = twoFloorDiaphragms();
+    for (int n : {1, 2, 3, 4, 6, 7, 8, 9})
+        corners.nodes[static_cast<std::size_t>(n)].mass = {0, 2.5, 2.5, 0, 0, 0, 0};
+    EXPECT_EQ(numModesLine(corners), "set numModes 6"); // UX, UY and the floor's turn, twice
+    corners.nodes[1].mass[3] = 2.5;                       // a vertical mass stays the joint's own
+    corners.nodes[2].mass[3] = 2.5;
+    corners.nodes[2].restraint[3] = 1;
+    EXPECT_EQ(numModesLine(corners), "set numModes 7");
+    EXPECT_EQ(numModesLine(corners, false), "set numModes 12");
+
+    ModelStore tall;
+    for (int n = 1; n <= 5; ++n)
+        test::addNode(tall, 0, 0, n * 3000.0).mass = {0, 1, 1, 1, 0, 0, 0};
+    EXPECT_EQ(numModesLine(tall), "set numModes 12"); // 15 free mass components
+}
+
+TEST(ModalAnalysis, StaticProceduresWriteNoModeShapeRecorders) {
+    ModelStore store;
+    test::addNode(store, 0, 0, 0);
+    RecorderSettings modes{false, false, false, false, true};
+    for (int type = 1; type <= 7; ++type) {
+        AnalysisSettings a;
+        a.analysisType = type;
+        a.dispControlCase = 2;
+        a.modalNumber = 2;
+        const ScriptLines lines = generateScript(store, a, modes);
+        EXPECT_EQ(contains(lines, "recorder Node -file eigen2_node0.out -time -nodeRange 1 1 -dof 1 2 3 \"eigen 2\""),
+                  type >= ModalAnalysis)
+            << "procedure " << type;
+    }
 }
 
 } // namespace

@@ -146,9 +146,8 @@ TEST(FrameBlock, FrameWithoutSectionGetsATransformationButNoElement) {
                            "puts \"element\"", "element nonlinearBeamColumn 2 1 2 3 1 2"}));
 }
 
-TEST(ShellAndSolidBlocks, TagsCountOnAfterFramesAndAreas) {
+TEST(ShellBlock, TagsCountOnAfterFramesAndSkipOtherSections) {
     ModelStore store = oneFramePerKind();
-    store.frameCount = 7;
     store.shellSections.resize(3);
     store.shellSectionCount = 2;
     store.shellSections[1] = TAREASEC{100, 0, 1, "MEMBRANE", 0};
@@ -158,13 +157,65 @@ TEST(ShellAndSolidBlocks, TagsCountOnAfterFramesAndAreas) {
     store.shells[1] = TSHELL{"MEMBRANE", 1, 1, 2, 3, 4};
     store.shells[2] = TSHELL{"", 0, 1, 2, 3, 4};
     store.shells[3] = TSHELL{"SLAB", 2, 1, 2, 4, 3};
-    store.solids.resize(2);
-    store.solidCount = 1;
-    store.solids[1] = TSOLID{100, 1, 2, 3, 4, 1, 2, 3, 4};
     const ScriptLines lines = generate(store);
     EXPECT_EQ(between(lines, "puts \"shell element\"", "puts \"recorder\""),
-              (ScriptLines{"puts \"shell element\"", "element ShellMITC4 10 1 2 4 3 702", "puts \"SOLID element\"",
-                           "element stdBrick 11 1 2 3 4 1 2 3 4 100"}));
+              (ScriptLines{"puts \"shell element\"", "element ShellMITC4 10 1 2 4 3 702", "puts \"SOLID element\""}));
+}
+
+// Two bricks on eight joints each, solids only.
+ModelStore twoBricks() {
+    ModelStore store;
+    for (int i = 1; i <= 12; ++i)
+        test::addNode(store, i % 2 * 1000.0, (i - 1) / 2 % 2 * 1000.0, (i - 1) / 4 * 1000.0);
+    store.nodes[1].restraint = {0, 1, 1, 1, 1, 0, 0};
+    store.nodes[2].restraint = {0, 0, 0, 0, 1, 1, 1}; // rotations do not exist on brick joints
+    store.nodes[9].mass = {0, 2, 2, 2, 9, 9, 9};
+    test::addMaterial(store, "STEEL", 200000, 0.3);
+    store.solids.resize(3);
+    store.solidCount = 2;
+    store.solids[1] = TSOLID{100, 1, 2, 4, 3, 5, 6, 8, 7};
+    store.solids[2] = TSOLID{100, 5, 6, 8, 7, 9, 10, 12, 11};
+    test::addLoadCase(store, "TOP");
+    TLOAD& load = test::addLoad(store, "TOP", LoadJointForce, 9);
+    load.fz = -1000;
+    load.mx = 5;
+    return store;
+}
+
+TEST(SolidModel, BricksOnThreeDofNodesWithTheirElasticMaterial) {
+    ModelStore store = twoBricks();
+    const ScriptLines lines = generate(store);
+    EXPECT_EQ(lines[2], "model basic -ndm 3 -ndf 3");
+    EXPECT_EQ(between(lines, "puts \"mass\"", "puts \"Equal DOF\""),
+              (ScriptLines{"puts \"mass\"", "mass 9 2.000E+000 2.000E+000 2.000E+000", "puts \"node\"", "fix 1 1 1 1;"}));
+    EXPECT_EQ(between(lines, "puts \"SOLID element\"", "puts \"recorder\""),
+              (ScriptLines{"puts \"SOLID element\"", "nDMaterial ElasticIsotropic 100 2.000E+005 3.000E-001",
+                           "element stdBrick 1 1 2 4 3 5 6 8 7 100", "element stdBrick 2 5 6 8 7 9 10 12 11 100"}));
+    EXPECT_TRUE(contains(lines, "load 9 0.000E+000 0.000E+000 -1.000E+003"));
+
+    // With several materials the section number must name one of them.
+    test::addMaterial(store, "CONC", 30000, 0.2);
+    EXPECT_THROW(generate(store), KelvaneError);
+    store.solids[2].section = 2;
+    store.solids[1].section = 2;
+    EXPECT_TRUE(contains(generate(store), "nDMaterial ElasticIsotropic 2 3.000E+004 2.000E-001"));
+}
+
+TEST(SolidModel, SolidsCannotShareTheModelWithFramesShellsOrDiaphragms) {
+    ModelStore withFrame = twoBricks();
+    test::addRectangle(withFrame, "NCOL", NonlinearBeamColumn, 300, 300, 1);
+    test::addFrame(withFrame, 1, 5, 1);
+    try {
+        generate(withFrame);
+        FAIL() << "no error";
+    } catch (const KelvaneError& e) {
+        EXPECT_THAT(e.what(), ::testing::HasSubstr("2 solids, 1 frames, 0 shells"));
+    }
+    ModelStore withDiaphragm = twoBricks();
+    withDiaphragm.diaphragms.resize(2);
+    withDiaphragm.diaphragmCount = 1;
+    withDiaphragm.diaphragms[1] = TDIAPH{1, {0, 10, 9}, 9};
+    EXPECT_THROW(generate(withDiaphragm), KelvaneError);
 }
 
 TEST(TagCollisions, RepeatedTagsStopGenerationNamingBothObjects) {

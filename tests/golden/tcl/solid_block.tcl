@@ -1,6 +1,6 @@
 wipe
 puts "System"
-model basic -ndm 3 -ndf 6
+model basic -ndm 3 -ndf 3
 puts "restraint"
 node 1 0.000E+000 0.000E+000 0.000E+000
 node 2 1.000E+003 0.000E+000 0.000E+000
@@ -17,17 +17,19 @@ node 12 1.000E+003 1.000E+003 2.000E+003
 puts "rigidDiaphragm"
 puts "mass"
 puts "node"
-fix 1 1 1 1 0 0 0;
-fix 2 1 1 1 0 0 0;
-fix 3 1 1 1 0 0 0;
-fix 4 1 1 1 0 0 0;
+fix 1 1 1 1;
+fix 2 1 1 1;
+fix 3 1 1 1;
+fix 4 1 1 1;
 puts "Equal DOF"
 puts "material"
+uniaxialMaterial Elastic 1 2.000E+005
 
 puts "transformation"
 puts "element"
 puts "shell element"
 puts "SOLID element"
+nDMaterial ElasticIsotropic 100 2.000E+005 3.000E-001
 element stdBrick 1 1 2 4 3 5 6 8 7 100
 element stdBrick 2 5 6 8 7 9 10 12 11 100
 puts "recorder"
@@ -35,10 +37,10 @@ recorder Node -file node0.out -time -nodeRange 1 12 -dof 1 2 3 disp
 puts "loading"
 ## Load Case = TOP
 pattern Plain 1 Linear {
-load 9 0.000E+000 0.000E+000 -1.000E+004 0.000E+000 0.000E+000 0.000E+000
-load 10 0.000E+000 0.000E+000 -1.000E+004 0.000E+000 0.000E+000 0.000E+000
-load 11 0.000E+000 0.000E+000 -1.000E+004 0.000E+000 0.000E+000 0.000E+000
-load 12 0.000E+000 0.000E+000 -1.000E+004 0.000E+000 0.000E+000 0.000E+000
+load 9 0.000E+000 0.000E+000 -1.000E+004
+load 10 0.000E+000 0.000E+000 -1.000E+004
+load 11 0.000E+000 0.000E+000 -1.000E+004
+load 12 0.000E+000 0.000E+000 -1.000E+004
 }
 puts "analysis"
 constraints Plain
