@@ -4,8 +4,6 @@
 #include "results/displacement_history.h"
 #include "results/node_results.h"
 
-#include <gmock/gmock.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <sstream>
