@@ -75,6 +75,14 @@ TEST_F(MaterialWindowTest, EditsAreNeverStoredAndReopeningStartsAtTheFirstMateri
     window.show();
     EXPECT_EQ(materials()->currentRow(), 0);
     EXPECT_EQ(edit("name")->text(), "STEEL");
+
+    // A model without materials imported afterwards leaves nothing of the old one on show.
+    window.close();
+    session.model.materialCount = 0;
+    window.show();
+    EXPECT_EQ(materials()->count(), 0);
+    EXPECT_EQ(edit("name")->text(), "");
+    EXPECT_EQ(edit("e")->text(), "");
 }
 
 } // namespace

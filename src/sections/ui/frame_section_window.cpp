@@ -246,6 +246,8 @@ void FrameSectionWindow::fillLists() {
     if (sectionList_->count() > 0) {
         sectionList_->setCurrentRow(0);
         showSection(1);
+    } else {
+        redrawPreview(0); // blank: no section of an earlier model stays in the picture
     }
 }
 

@@ -83,7 +83,12 @@ void MaterialWindow::fillList() {
     if (materialList_->count() > 0) {
         materialList_->setCurrentRow(0);
         showMaterial(1);
+        return;
     }
+    // No material of an earlier model stays on show.
+    for (QLineEdit* box : {name_, e_, g_, nu_})
+        box->clear();
+    model_->setCurrentIndex(0);
 }
 
 void MaterialWindow::showMaterial(int k) {
