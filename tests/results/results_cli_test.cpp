@@ -40,11 +40,6 @@ TEST(ResultsCommand, FailuresPrintTheReadersMessageAlone) {
     EXPECT_EQ(beyond.err, "List index out of bounds (2)\n");
     EXPECT_EQ(beyond.out, "");
 
-    const test::CommandResult noFiles = runResults("--step 1", "joints250/missing");
-    EXPECT_EQ(noFiles.exitCode, 1);
-    EXPECT_EQ(noFiles.err.rfind("Cannot open file \"" + test::resultsData("joints250/missing") + "/node0.out\". ", 0), 0u)
-        << noFiles.err;
-
     EXPECT_EQ(runResults("--step two").err, "'two' is not a valid integer value\n");
     EXPECT_EQ(runResults("--step 1 --section-component 4").exitCode, 2);
     EXPECT_EQ(runResults("").exitCode, 2);

@@ -3,6 +3,7 @@
 #include "model/model_store.h"
 #include "support/test_support.h"
 
+#include <exception>
 #include <string>
 
 namespace kelvane::test {
@@ -19,7 +20,7 @@ inline ModelStore storeWith(int joints, int frames = 0) {
 
 inline std::string resultsData(const std::string& folder) { return dataPath("results/" + folder); }
 
-// The message a KelvaneError raised by `action` carries ("" when nothing was raised).
+// The message of the exception `action` raises ("" when it raises none).
 template <typename Action>
 std::string errorOf(Action action) {
     try {
