@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
 
 namespace kelvane {
@@ -40,6 +41,11 @@ void DrawingSurface::mouseMoveEvent(QMouseEvent* event) {
 void DrawingSurface::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     emit mouseReleased(at.x(), at.y());
+}
+
+void DrawingSurface::wheelEvent(QWheelEvent* event) {
+    emit wheelTurned(event->angleDelta().y());
+    event->accept();
 }
 
 } // namespace kelvane

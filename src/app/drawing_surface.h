@@ -21,6 +21,8 @@ signals:
     void mousePressed(Qt::MouseButton button, int x, int y);
     void mouseMoved(int x, int y);
     void mouseReleased(int x, int y);
+    // Wheel turns over the surface, in eighths of a degree (one notch is 120).
+    void wheelTurned(int angleDelta);
     // The canvas now has the new size and needs a full redraw.
     void resized();
 
@@ -30,6 +32,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     QPainterCanvas canvas_;

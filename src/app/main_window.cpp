@@ -74,6 +74,7 @@ MainWindow::MainWindow(Session& session, QWidget* parent) : QMainWindow(parent),
     connect(surface_, &DrawingSurface::mousePressed, this, &MainWindow::mousePressed);
     connect(surface_, &DrawingSurface::mouseMoved, this, &MainWindow::mouseMoved);
     connect(surface_, &DrawingSurface::mouseReleased, this, &MainWindow::mouseReleased);
+    connect(surface_, &DrawingSurface::wheelTurned, this, &MainWindow::turnWheel);
 
     animationTimer_ = new QTimer(this);
     animationTimer_->setObjectName(QStringLiteral("animationTimer"));
@@ -151,7 +152,13 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::wheelEvent(QWheelEvent* event) {
-    wheelRemainder_ += event->angleDelta().y();
+    turnWheel(event->angleDelta().y());
+    event->accept();
+}
+
+// Whole notches zoom; a remainder from a fine-grained wheel waits for the rest of its notch.
+void MainWindow::turnWheel(int angleDelta) {
+    wheelRemainder_ += angleDelta;
     guarded([this] {
         while (wheelRemainder_ <= -kWheelNotch) {
             wheelRemainder_ += kWheelNotch;
@@ -162,7 +169,6 @@ void MainWindow::wheelEvent(QWheelEvent* event) {
             perform(FormMouseWheelUp(session_.view));
         }
     });
-    event->accept();
 }
 
 } // namespace kelvane

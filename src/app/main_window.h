@@ -101,6 +101,7 @@ private:
     void mouseMoved(int x, int y);
     void mouseReleased(int x, int y);
     void setAnimationRunning(bool running);
+    void turnWheel(int angleDelta);
 
     Session& session_;
     DrawingSurface* surface_ = nullptr;

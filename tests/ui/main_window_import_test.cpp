@@ -1,0 +1,91 @@
+// The import command: file dialog, cancel behaviour, status-bar counts, redraw and fit, failures.
+#include "ui/main_window_fixture.h"
+
+namespace kelvane {
+namespace {
+
+class ImportCommandTest : public test::MainWindowFixture {
+protected:
+    QStringList countPanels() const {
+        QStringList counts;
+        for (int panel = 3; panel <= 15; panel += 2)
+            counts << window->statusPanelText(panel);
+        return counts;
+    }
+};
+
+TEST_F(ImportCommandTest, ImportShowsTheCountsThenRedrawsAndFitsTheModel) {
+    importModelText(test::kPortalFrameS2k);
+
+    ASSERT_TRUE(errors.messages().isEmpty()) << errors.messages().join('\n').toStdString();
+    EXPECT_EQ(dialogs.requests(), QStringList({"open|s2k file (*.s2k)|s2k"}));
+    // joints, frames, shells, solids, materials, frame sections, shell sections
+    EXPECT_EQ(countPanels(), QStringList({"4", "3", "0", "0", "1", "2", "0"}));
+    EXPECT_EQ(window->statusPanelText(2), "Node");
+    EXPECT_EQ(window->statusPanelText(16), "");
+    EXPECT_NE(session.view.Scale, 5.0); // fitted
+
+    // The fixed joint 1 carries a magenta support square at its projected point.
+    const TNODE& joint1 = session.model.nodes[1];
+    EXPECT_EQ(pixel(joint1.ScreenX - 4, joint1.ScreenY - 4), QColor(255, 0, 255));
+}
+
+TEST_F(ImportCommandTest, StartUpImportOfANamedFileWorksLikeTheCommand) {
+    const std::string path = temp.file("portal.s2k");
+    test::writeFile(path, test::kPortalFrameS2k);
+    window->importFile(QString::fromStdString(path));
+    EXPECT_TRUE(errors.messages().isEmpty());
+    EXPECT_EQ(countPanels(), QStringList({"4", "3", "0", "0", "1", "2", "0"}));
+    EXPECT_TRUE(dialogs.requests().isEmpty());
+}
+
+TEST_F(ImportCommandTest, CancelReimportsTheLinesLoadedLast) {
+    importModelText(test::kPortalFrameS2k);
+    session.model.nodes[2].z = 999;
+    session.model.frameCount = 1;
+
+    dialogs.cancel();
+    button("toolButton1")->click();
+
+    EXPECT_TRUE(errors.messages().isEmpty());
+    EXPECT_EQ(dialogs.requests().size(), 2);
+    EXPECT_EQ(session.model.nodes[2].z, 3000.0);
+    EXPECT_EQ(session.model.frameCount, 3);
+    EXPECT_EQ(countPanels(), QStringList({"4", "3", "0", "0", "1", "2", "0"}));
+}
+
+TEST_F(ImportCommandTest, CancelBeforeAnyFileGivesAnEmptyModelWithZeroCounts) {
+    dialogs.cancel();
+    button("toolButton1")->click();
+    EXPECT_TRUE(errors.messages().isEmpty());
+    EXPECT_EQ(countPanels(), QStringList({"0", "0", "0", "0", "0", "0", "0"}));
+    EXPECT_EQ(session.view.Scale, 5.0); // nothing to fit
+}
+
+TEST_F(ImportCommandTest, AFailingImportShowsTheMessageAndLeavesTheStatusBar) {
+    importModelText(test::kPortalFrameS2k);
+    importModelText(test::kBadCoordinateS2k, "bad.s2k");
+
+    EXPECT_EQ(errors.messages(), QStringList({"'abc' is not a valid floating point value"}));
+    EXPECT_EQ(countPanels(), QStringList({"4", "3", "0", "0", "1", "2", "0"}));
+    EXPECT_TRUE(window->isVisible());
+
+    // The program keeps running: the next import works.
+    importModelText(test::kPortalFrameS2k, "again.s2k");
+    EXPECT_EQ(errors.messages().size(), 1);
+    EXPECT_EQ(session.model.frameCount, 3);
+}
+
+TEST_F(ImportCommandTest, AMissingFileIsReportedAndTheLinesLoadedLastStay) {
+    importModelText(test::kPortalFrameS2k);
+    dialogs.answer(QString::fromStdString(temp.file("missing.s2k")));
+    button("toolButton1")->click();
+
+    ASSERT_EQ(errors.messages().size(), 1);
+    EXPECT_TRUE(errors.messages()[0].startsWith("Cannot open file \"")) << errors.messages()[0].toStdString();
+    EXPECT_TRUE(errors.messages()[0].contains("missing.s2k"));
+    EXPECT_EQ(session.model.frameCount, 3);
+}
+
+} // namespace
+} // namespace kelvane

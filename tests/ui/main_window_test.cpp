@@ -1,0 +1,254 @@
+// The main window's frame: caption, start-up state, toolbar, menus, status bar, tool windows, help.
+#include "app/main_window.h"
+#include "app/session.h"
+#include "ui/ui_test_support.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QUrl>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace kelvane {
+namespace {
+
+using test::ensureApplication;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ensureApplication();
+        window = std::make_unique<MainWindow>(session);
+        window->show();
+        QCoreApplication::processEvents();
+    }
+    void TearDown() override {
+        window.reset();
+        QCoreApplication::processEvents();
+    }
+
+    QToolButton* button(const char* name) const {
+        return window->findChild<QToolButton*>(QString::fromLatin1(name));
+    }
+
+    // The visible top-level windows the main window owns.
+    QStringList visibleToolWindows() const {
+        QStringList captions;
+        for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->isWindow() && child->isVisible())
+                captions << child->windowTitle();
+        return captions;
+    }
+
+    test::ErrorCapture errors;
+    test::ScriptedFileDialogs dialogs;
+    Session session;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, StartsWithItsCaptionSizeAndEveryDefault) {
+    Session used;
+    used.view.Scale = 1;
+    used.view.PlanAngle = 40;
+    used.viewOptions.node = false;
+    used.results.ColourRangeMax = 7;
+    used.results.DeformationScale = 3;
+    used.selectedFrame = 3;
+    used.interaction.mode = ModeSelectElement;
+    used.analysis.loadSteps = 5;
+    used.recorders.elementForce = true;
+    used.model.s2kLines = {"JOINT"};
+    MainWindow fresh(used);
+
+    EXPECT_EQ(fresh.windowTitle(), QStringLiteral("Kelvane (Ver 20190701)"));
+    EXPECT_EQ(fresh.size(), QSize(1089, 873));
+    EXPECT_EQ(used.view.Scale, 5.0);
+    EXPECT_EQ(used.view.PlanAngle, 0.0);
+    EXPECT_TRUE(used.viewOptions.node);
+    EXPECT_FALSE(used.viewOptions.nodeLabels);
+    EXPECT_TRUE(used.viewOptions.momentRelease);
+    EXPECT_EQ(used.results.ColourRangeMax, 1.0e-4);
+    EXPECT_EQ(used.results.ColourRangeMin, -1.0e-4);
+    EXPECT_EQ(used.results.DeformationScale, 0.0);
+    EXPECT_EQ(used.selectedFrame, 0);
+    EXPECT_EQ(used.interaction.mode, ModeNone);
+    EXPECT_EQ(used.analysis.loadSteps, 100);
+    EXPECT_TRUE(used.recorders.nodeDisplacement);
+    EXPECT_FALSE(used.recorders.elementForce);
+    EXPECT_TRUE(used.model.s2kLines.empty());
+    EXPECT_EQ(used.loadDisplay.loadCase, 0);
+    EXPECT_EQ(used.colours[6], 0xFF00FF);
+
+    QTimer* timer = fresh.animationTimer();
+    EXPECT_EQ(timer->interval(), 1);
+    EXPECT_FALSE(timer->isActive());
+}
+
+TEST_F(MainWindowTest, StatusBarHasSeventeenPanelsWithFixedLabels) {
+    const QStringList expected = {"Operation", "", "Node", "", "Frame", "", "Shell", "", "Solid",
+                                  "",          "Mat", "", "Fsec", "", "Wsec", "", ""};
+    for (int panel = 0; panel < 17; ++panel) {
+        EXPECT_EQ(window->statusPanelText(panel), expected[panel]) << "panel " << panel;
+        auto* label = window->findChild<QWidget*>(QStringLiteral("statusPanel%1").arg(panel));
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->width(), panel == 0 ? 80 : 50) << "panel " << panel;
+    }
+}
+
+TEST_F(MainWindowTest, ToolbarButtonsStandInTheirGroupsWithoutCaptionsOrHints) {
+    auto* bar = window->findChild<QToolBar*>(QStringLiteral("toolBar"));
+    ASSERT_NE(bar, nullptr);
+    QStringList order;
+    for (QAction* action : bar->actions()) {
+        if (action->isSeparator()) {
+            order << "|";
+            continue;
+        }
+        QWidget* widget = bar->widgetForAction(action);
+        ASSERT_NE(widget, nullptr);
+        order << widget->objectName();
+        auto* tool = qobject_cast<QToolButton*>(widget);
+        ASSERT_NE(tool, nullptr);
+        EXPECT_EQ(tool->size(), QSize(27, 26));
+        EXPECT_FALSE(tool->icon().isNull());
+        EXPECT_TRUE(tool->text().isEmpty());
+        EXPECT_TRUE(tool->toolTip().isEmpty());
+    }
+    const QStringList expected = {
+        "toolButton1",  "|",           "toolButton5",  "toolButton6",  "|",           "toolButton10",
+        "toolButton11", "toolButton12", "toolButton13", "toolButton4",  "toolButton3",  "toolButton2",
+        "|",            "toolButton16", "toolButton9",  "toolButton17", "toolButton30", "|",
+        "toolButton19", "toolButton24", "toolButton8",  "|",           "toolButton26", "toolButton27",
+        "toolButton25", "toolButton20"};
+    EXPECT_EQ(order, expected);
+}
+
+TEST_F(MainWindowTest, MenusListTheirEntriesAndSeparatorsInOrder) {
+    QStringList menus;
+    for (QAction* menuAction : window->menuBar()->actions()) {
+        QStringList entries;
+        for (QAction* entry : menuAction->menu()->actions())
+            entries << (entry->isSeparator() ? QStringLiteral("-") : entry->text());
+        menus << menuAction->text() + ": " + entries.join(", ");
+    }
+    const QStringList expected = {
+        "File: Import Sap2000 txt file, -, Sap2000V14 to Sap2000 v6 (s2k)",
+        "View: Pan, Zoom All, Rotate View, Refresh, -, XY View, XZ View, YZ View, -, View Option, Show Load",
+        "Define: Frame Section, Material, -, Recorder Setting, Analysis Case",
+        "Gen_tcl: OpenSEES tcl File, -, Run OpenSEES",
+        "Post: Deformation, Force, -, Animation",
+        "Help: Kelvane Tutorial, -, About"};
+    EXPECT_EQ(menus, expected);
+}
+
+QAction* menuEntry(MainWindow& window, const QString& menu, const QString& entry) {
+    for (QAction* menuAction : window.menuBar()->actions())
+        if (menuAction->text() == menu)
+            for (QAction* action : menuAction->menu()->actions())
+                if (action->text() == entry)
+                    return action;
+    return nullptr;
+}
+
+TEST_F(MainWindowTest, EachMenuEntryClicksTheButtonOfItsRow) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"File/Import Sap2000 txt file", "toolButton1"}, {"Define/Frame Section", "toolButton5"},
+        {"Define/Material", "toolButton6"},              {"View/XY View", "toolButton10"},
+        {"View/XZ View", "toolButton11"},                {"View/YZ View", "toolButton12"},
+        {"View/Zoom All", "toolButton13"},               {"View/Rotate View", "toolButton4"},
+        {"View/Pan", "toolButton3"},                     {"View/Refresh", "toolButton2"},
+        {"View/Show Load", "toolButton16"},              {"View/View Option", "toolButton9"},
+        {"Define/Analysis Case", "toolButton19"},        {"Define/Recorder Setting", "toolButton24"},
+        {"Gen_tcl/OpenSEES tcl File", "toolButton8"},    {"Gen_tcl/Run OpenSEES", "toolButton26"},
+        {"Post/Deformation", "toolButton25"},            {"Post/Animation", "toolButton20"},
+    };
+    for (const auto& row : rows) {
+        const QString path = QString::fromLatin1(row.first);
+        QAction* entry = menuEntry(*window, path.section('/', 0, 0), path.section('/', 1));
+        ASSERT_NE(entry, nullptr) << path.toStdString();
+        QSignalSpy clicks(button(row.second), &QToolButton::clicked);
+        entry->trigger();
+        EXPECT_EQ(clicks.count(), 1) << path.toStdString();
+    }
+    // The two dialogs (import, run) were cancelled; nothing failed.
+    EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join('\n').toStdString();
+}
+
+TEST_F(MainWindowTest, ToolWindowsAreCreatedOnceInOrderAndOnlyShownOnRequest) {
+    const auto created = [this] {
+        QStringList captions;
+        for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->isWindow() && !child->windowTitle().isEmpty())
+                captions << child->windowTitle();
+        return captions;
+    };
+    const QStringList expected = {"Frame Section (Nonlinear)",
+                                  "Material Data",
+                                  "View Option",
+                                  "Show Load",
+                                  "OpenSEES Tcl File",
+                                  "Analysis Setting",
+                                  "Recorder Setting",
+                                  "Frame Properties",
+                                  "Deformation Shape",
+                                  "Transfer Sap2000 V14 s2k file to Sap2000 V16",
+                                  "Animation"};
+    EXPECT_EQ(created(), expected);
+    EXPECT_TRUE(visibleToolWindows().isEmpty());
+
+    button("toolButton9")->click();
+    button("toolButton9")->click();
+    menuEntry(*window, "File", "Sap2000V14 to Sap2000 v6 (s2k)")->trigger();
+    EXPECT_EQ(visibleToolWindows(),
+              QStringList({"View Option", "Transfer Sap2000 V14 s2k file to Sap2000 V16"}));
+    EXPECT_EQ(created(), expected); // shown again, never created anew
+}
+
+TEST_F(MainWindowTest, ForceDoesNothing) {
+    const Session before = session;
+    menuEntry(*window, "Post", "Force")->trigger();
+    EXPECT_TRUE(visibleToolWindows().isEmpty());
+    EXPECT_TRUE(errors.messages().isEmpty());
+    EXPECT_TRUE(dialogs.requests().isEmpty());
+    EXPECT_EQ(session.interaction.mode, before.interaction.mode);
+    EXPECT_EQ(session.view.Scale, before.view.Scale);
+}
+
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls.append(url); }
+};
+
+TEST_F(MainWindowTest, HelpEntriesOpenTheBundledPagesInTheBrowser) {
+    UrlRecorder browser;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &browser, "open");
+    menuEntry(*window, "Help", "Kelvane Tutorial")->trigger();
+    menuEntry(*window, "Help", "About")->trigger();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+
+    ASSERT_EQ(browser.urls.size(), 2);
+    const auto pageText = [](const QUrl& url) {
+        QFile page(url.toLocalFile());
+        return page.open(QIODevice::ReadOnly) ? QString::fromUtf8(page.readAll()) : QString();
+    };
+    EXPECT_TRUE(browser.urls[0].toLocalFile().endsWith("tutorial.html"));
+    EXPECT_TRUE(pageText(browser.urls[0]).contains("<title>Kelvane Tutorial</title>"));
+    EXPECT_TRUE(browser.urls[1].toLocalFile().endsWith("about.html"));
+    EXPECT_TRUE(pageText(browser.urls[1]).contains("<title>About Kelvane</title>"));
+    EXPECT_TRUE(errors.messages().isEmpty());
+}
+
+} // namespace
+} // namespace kelvane
+
+#include "main_window_test.moc"
