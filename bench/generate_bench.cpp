@@ -24,7 +24,9 @@ double secondsSince(Clock::time_point start) {
 }
 
 // Processor time of this process, to tell the work done from the waiting on a busy machine.
-double cpuSecondsSince(std::clock_t start) { return double(std::clock() - start) / CLOCKS_PER_SEC; }
+double cpuSecondsSince(std::clock_t start) {
+    return double(std::clock() - start) / CLOCKS_PER_SEC;
+}
 
 struct Options {
     long lines = 1000000;
@@ -84,12 +86,13 @@ int main(int argc, char** argv) {
         floor = std::min(floor, secondsSince(floorStart));
         floorCpu = std::min(floorCpu, cpuSecondsSince(floorCpuStart));
     }
-    std::printf("model: %ld s2k lines, %d joints, %d frames\n", options.lines, store.nodeCount, store.frameCount);
+    std::printf("model: %ld s2k lines, %d joints, %d frames\n", options.lines, store.nodeCount,
+                store.frameCount);
     std::printf("script: %zu lines, %ju bytes\n", lineCount, bytes);
-    std::printf("generate: %.3f s, generate+save: %.3f s, write floor: %.3f s (best of %d)\n", generate, save, floor,
-                options.runs);
-    std::printf("processor time: generate %.3f s, generate+save %.3f s, write floor %.3f s\n", generateCpu, saveCpu,
-                floorCpu);
+    std::printf("generate: %.3f s, generate+save: %.3f s, write floor: %.3f s (best of %d)\n", generate, save,
+                floor, options.runs);
+    std::printf("processor time: generate %.3f s, generate+save %.3f s, write floor %.3f s\n", generateCpu,
+                saveCpu, floorCpu);
     std::printf("generate_ratio=%.2f\n", save / floor);
     std::filesystem::remove(floorPath);
     return 0;

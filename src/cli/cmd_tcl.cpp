@@ -56,8 +56,8 @@ int runTcl(const Arguments& args) {
     return 0;
 }
 
-const RegisterCommand reg("tcl", "tcl MODEL.s2k -o OUT.tcl [--set NAME=VALUE]... [--set section.K.FIELD=VALUE]...",
-                          &runTcl);
+const RegisterCommand
+    reg("tcl", "tcl MODEL.s2k -o OUT.tcl [--set NAME=VALUE]... [--set section.K.FIELD=VALUE]...", &runTcl);
 
 } // namespace
 } // namespace kelvane::cli

@@ -32,10 +32,14 @@ std::int64_t meshFiberCount(const TSECTION& s) {
             return concrete + 2 * (nx + ny);
         return concrete;
     }
-    case ShapeI: return 2 * fx + fy;
-    case ShapeBox: return 2 * fx + 2 * fy;
-    case ShapePipe: return fx;
-    default: return 0;
+    case ShapeI:
+        return 2 * fx + fy;
+    case ShapeBox:
+        return 2 * fx + 2 * fy;
+    case ShapePipe:
+        return fx;
+    default:
+        return 0;
     }
 }
 
@@ -51,14 +55,14 @@ void checkCounts(const TSECTION& s, int sectionNumber) {
 }
 
 class FiberList {
-public:
+  public:
     explicit FiberList(TSECTION& section) : section_(section) {}
     void add(double y, double z, double area, std::int32_t material) {
         section_.fibers[static_cast<std::size_t>(++count_)] = Fiber{y, z, area, material};
     }
     void finish() { section_.fiberCount = count_; }
 
-private:
+  private:
     TSECTION& section_;
     int count_ = 0;
 };
@@ -117,8 +121,8 @@ void addWeb(FiberList& fibers, const TSECTION& s, double y) {
     const double h = s.t1, tf = s.t3, tw = s.t4;
     const std::int32_t fy = s.divideFY;
     for (int i = 1; i <= fy; ++i)
-        fibers.add(y, -h / 2 + tf + (h - 2 * tf) / (2 * fy) + (i - 1) * (h - 2 * tf) / fy, (h - 2 * tf) * tw / fy,
-                   s.material);
+        fibers.add(y, -h / 2 + tf + (h - 2 * tf) / (2 * fy) + (i - 1) * (h - 2 * tf) / fy,
+                   (h - 2 * tf) * tw / fy, s.material);
 }
 
 void meshPipe(FiberList& fibers, const TSECTION& s) {
@@ -145,7 +149,9 @@ void meshFiberSection(TSECTION& section, int sectionNumber, std::int32_t rebarMa
              " fibers; a fiber section holds at most " + std::to_string(kFiberCapacity));
     FiberList fibers(section);
     switch (section.shape) {
-    case ShapeRectangle: meshRectangle(fibers, section, rebarMaterial); break;
+    case ShapeRectangle:
+        meshRectangle(fibers, section, rebarMaterial);
+        break;
     case ShapeI:
         addFlanges(fibers, section);
         addWeb(fibers, section, 0.0);
@@ -155,8 +161,11 @@ void meshFiberSection(TSECTION& section, int sectionNumber, std::int32_t rebarMa
         addWeb(fibers, section, -(section.t2 / 2 - section.t4 / 2));
         addWeb(fibers, section, section.t2 / 2 - section.t4 / 2);
         break;
-    case ShapePipe: meshPipe(fibers, section); break;
-    default: break;
+    case ShapePipe:
+        meshPipe(fibers, section);
+        break;
+    default:
+        break;
     }
     fibers.finish();
 }

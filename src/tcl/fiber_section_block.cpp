@@ -23,7 +23,8 @@ void writeFiberSectionBlock(const ScriptInput& in, ScriptWriter& out) {
     for (int s = 1; s <= sectionCount; ++s) {
         const std::int32_t type = store.frameSections[s].elementType;
         if (type >= NonlinearBeamColumn && type <= BeamWithHinge)
-            out.line("section Aggregator %D %D Vy %D Vz %D T -section %D", {1000 + s, 200 + s, 300 + s, 400 + s, s});
+            out.line("section Aggregator %D %D Vy %D Vz %D T -section %D",
+                     {1000 + s, 200 + s, 300 + s, 400 + s, s});
     }
 }
 

@@ -15,10 +15,17 @@ void writeTransformations(const ScriptInput& in, ScriptWriter& out) {
         if (section.elementType > BeamWithHinge)
             continue;
         switch (section.geomTransf) {
-        case 1: name = "Linear"; break;
-        case 2: name = "PDelta"; break;
-        case 3: name = "Corotational"; break;
-        default: break;
+        case 1:
+            name = "Linear";
+            break;
+        case 2:
+            name = "PDelta";
+            break;
+        case 3:
+            name = "Corotational";
+            break;
+        default:
+            break;
         }
         const TFRAME& frame = store.frames[f];
         out.line("geomTransf %s %D %0.3F %0.3F %0.3F ", {name, f, frame.axis2X, frame.axis2Y, frame.axis2Z});
@@ -36,11 +43,16 @@ void writeElement(const ScriptInput& in, ScriptWriter& out, int f) {
     const std::int32_t nI = frame.nodeI, nJ = frame.nodeJ;
     switch (section.elementType) {
     case ElasticBeamColumn:
-        out.line("element elasticBeamColumn %D %D %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %D",
-                 {f, nI, nJ, section.area, material.e, material.g, section.torsion, section.i33, section.i22, f});
+        out.line(
+            "element elasticBeamColumn %D %D %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %D",
+            {f, nI, nJ, section.area, material.e, material.g, section.torsion, section.i33, section.i22, f});
         break;
-    case Truss: out.line("element trussSection %d %d %d %d", {f, nI, nJ, s}); break;
-    case CorotTruss: out.line("element corotTrussSection %d %d %d %d", {f, nI, nJ, s}); break;
+    case Truss:
+        out.line("element trussSection %d %d %d %d", {f, nI, nJ, s});
+        break;
+    case CorotTruss:
+        out.line("element corotTrussSection %d %d %d %d", {f, nI, nJ, s});
+        break;
     case NonlinearBeamColumn:
         out.line("element nonlinearBeamColumn %d %d %d %d %d %d", {f, nI, nJ, frame.segments, sectionTag, f});
         break;
@@ -52,8 +64,11 @@ void writeElement(const ScriptInput& in, ScriptWriter& out, int f) {
                  {f, nI, nJ, sectionTag, section.hingeLengthI, sectionTag, section.hingeLengthJ, material.e,
                   section.area, section.i22, section.i33, material.g, section.torsion, f});
         break;
-    case RigidLink: out.line("element zeroLength %d %d %d -mat %D %D %D -dir 4 5 6", {f, nI, nJ, m, m, m}); break;
-    default: break;
+    case RigidLink:
+        out.line("element zeroLength %d %d %d -mat %D %D %D -dir 4 5 6", {f, nI, nJ, m, m, m});
+        break;
+    default:
+        break;
     }
 }
 

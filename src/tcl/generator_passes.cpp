@@ -9,8 +9,12 @@
 namespace kelvane {
 namespace {
 
-double cube(double x) { return x * x * x; }
-double fourth(double x) { return x * x * x * x; }
+double cube(double x) {
+    return x * x * x;
+}
+double fourth(double x) {
+    return x * x * x * x;
+}
 
 void rectangleProperties(TSECTION& s) {
     s.area = s.t1 * s.t2;
@@ -19,7 +23,8 @@ void rectangleProperties(TSECTION& s) {
     s.av2 = s.av3 = 0.8333333333333334 * s.t2 * s.t1;
     const double a = std::max(s.t1, s.t2) / 2;
     const double b = std::min(s.t1, s.t2) / 2;
-    s.torsion = a * cube(b) * (5.333333333333333 - 3.36 * checkedDiv(b, a) * (1 - checkedDiv(fourth(b), 12 * fourth(a))));
+    s.torsion = a * cube(b) *
+                (5.333333333333333 - 3.36 * checkedDiv(b, a) * (1 - checkedDiv(fourth(b), 12 * fourth(a))));
 }
 
 void iShapeProperties(TSECTION& s) {
@@ -62,11 +67,20 @@ void assignIntegrationPoints(ModelStore& store, const AnalysisSettings& analysis
 
 void computeSectionProperties(TSECTION& section, double shearModulus) {
     switch (section.shape) {
-    case ShapeRectangle: rectangleProperties(section); break;
-    case ShapeI: iShapeProperties(section); break;
-    case ShapeBox: boxProperties(section); break;
-    case ShapePipe: pipeProperties(section); break;
-    default: return;
+    case ShapeRectangle:
+        rectangleProperties(section);
+        break;
+    case ShapeI:
+        iShapeProperties(section);
+        break;
+    case ShapeBox:
+        boxProperties(section);
+        break;
+    case ShapePipe:
+        pipeProperties(section);
+        break;
+    default:
+        return;
     }
     section.shearModulus = shearModulus;
 }

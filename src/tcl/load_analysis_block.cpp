@@ -103,7 +103,8 @@ std::string_view loadCaseName(const ModelStore& store, std::int32_t index) {
     return store.loadCaseNames[static_cast<std::size_t>(index)];
 }
 
-void writeLoadPattern(const ScriptInput& in, ScriptWriter& out, std::string_view header, std::int32_t loadCase) {
+void writeLoadPattern(const ScriptInput& in, ScriptWriter& out, std::string_view header,
+                      std::int32_t loadCase) {
     const ModelStore& store = in.store;
     const std::string_view name = loadCaseName(store, loadCase);
     out.text(header);
@@ -134,8 +135,8 @@ void writeStaticSolver(const ScriptInput& in, ScriptWriter& out) {
     out.text("puts \"analysis\"");
     // Diaphragm ties are multi-point constraints, which the plain handler cannot enforce.
     out.text(hasDiaphragmTie(in.store) ? "constraints Transformation" : "constraints Plain");
-    static constexpr std::string_view kTail[] = {"numberer Plain", "system BandGeneral", "test EnergyIncr 1.0e-6 200",
-                                                 "algorithm Newton"};
+    static constexpr std::string_view kTail[] = {"numberer Plain", "system BandGeneral",
+                                                 "test EnergyIncr 1.0e-6 200", "algorithm Newton"};
     writeFixed(out, kTail);
 }
 
@@ -163,13 +164,16 @@ void writeDispControlStage(const ScriptInput& in, ScriptWriter& out, std::string
 void writeLoadAnalysisBlock(const ScriptInput& in, ScriptWriter& out) {
     const AnalysisSettings& a = in.analysis;
     switch (a.analysisType) {
-    case SingleLoadControl: writeLoadControlStage(in, out, "puts \"loading\""); break;
-    case SingleDisplacementControl: writeDispControlStage(in, out, "puts \"loading\""); break;
+    case SingleLoadControl:
+        writeLoadControlStage(in, out, "puts \"loading\"");
+        break;
+    case SingleDisplacementControl:
+        writeDispControlStage(in, out, "puts \"loading\"");
+        break;
     case GravityPushOver:
         if (a.loadControlCase == a.dispControlCase)
-            fail("Gravity+PushOver needs two different load cases: the gravity stage and the pushover stage both "
-                 "name load case " +
-                 std::to_string(a.loadControlCase) + " (pattern tag " + std::to_string(a.loadControlCase) + ")");
+            fail("Gravity+PushOver needs two load cases: both stages name load case " +
+                 std::to_string(a.loadControlCase) + ", whose pattern tag would be defined twice");
         writeLoadControlStage(in, out, "puts \"gravity\"");
         out.text("loadConst -time 0.0");
         writeDispControlStage(in, out, "puts \"pushover\"");
@@ -196,7 +200,8 @@ void writeLoadAnalysisBlock(const ScriptInput& in, ScriptWriter& out) {
         writeFixed(out, kRayleighDamping);
         writeFixed(out, kMultiSupport);
         break;
-    default: break;
+    default:
+        break;
     }
 }
 

@@ -37,7 +37,8 @@ void writeNodeBlock(const ScriptInput& in, ScriptWriter& out) {
             if (in.dofsPerNode == 3)
                 out.line("mass %d %0.4E %0.4E %0.4E", {n, m[1], m[2], m[3]});
             else
-                out.line("mass %d %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E", {n, m[1], m[2], m[3], m[4], m[5], m[6]});
+                out.line("mass %d %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E",
+                         {n, m[1], m[2], m[3], m[4], m[5], m[6]});
         }
     }
 

@@ -26,12 +26,14 @@ int nodeDofCount(const ModelStore& store) {
     const int frames = countOf(store.frameCount);
     const int shells = writtenShellCount(store);
     if (frames > 0 || shells > 0)
-        fail("A model with solids cannot also hold frames or shells: bricks take three degrees of freedom per "
-             "node, frames and shells six (" +
-             std::to_string(countOf(store.solidCount)) + " solids, " + std::to_string(frames) + " frames, " +
-             std::to_string(shells) + " shells)");
+        fail(
+            "A model with solids cannot also hold frames or shells: bricks take three degrees of freedom per "
+            "node, frames and shells six (" +
+            std::to_string(countOf(store.solidCount)) + " solids, " + std::to_string(frames) + " frames, " +
+            std::to_string(shells) + " shells)");
     if (countOf(store.diaphragmCount) > 0)
-        fail("A model with solids cannot hold rigid diaphragms: a diaphragm needs six degrees of freedom per node (" +
+        fail("A model with solids cannot hold rigid diaphragms: a diaphragm needs six degrees of freedom per "
+             "node (" +
              std::to_string(countOf(store.diaphragmCount)) + " constraints)");
     return 3;
 }
@@ -63,7 +65,8 @@ int freeMassDofCount(const ModelStore& store, bool genMass, int dofsPerNode) {
         const int d = diaphragmOf[static_cast<std::size_t>(n)];
         const bool isMaster = d != 0 && store.diaphragms[d].master == n;
         for (int k = 1; k <= dofsPerNode; ++k) {
-            if (node.mass[static_cast<std::size_t>(k)] == 0 || node.restraint[static_cast<std::size_t>(k)] != 0)
+            if (node.mass[static_cast<std::size_t>(k)] == 0 ||
+                node.restraint[static_cast<std::size_t>(k)] != 0)
                 continue;
             if (d == 0) {
                 ++count;

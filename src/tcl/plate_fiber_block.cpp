@@ -25,7 +25,8 @@ void writePlateFiberBlock(const ScriptInput& in, ScriptWriter& out) {
     }
     for (int m = 1; m <= countOf(store.materialCount); ++m)
         if (used[static_cast<std::size_t>(m)])
-            out.line("nDMaterial ElasticIsotropic %d %0.4E %0.4E", {m, store.materials[m].e, store.materials[m].nu});
+            out.line("nDMaterial ElasticIsotropic %d %0.4E %0.4E",
+                     {m, store.materials[m].e, store.materials[m].nu});
 
     for (int a = 1; a <= shellSectionCount; ++a) {
         const TAREASEC& section = store.shellSections[a];

@@ -24,7 +24,9 @@ template <typename WriteChunk> void forEachFrameChunk(int count, WriteChunk writ
 }
 
 void writeFrameRecorders(ScriptWriter& out, int frameCount, std::string_view lineTemplate) {
-    forEachFrameChunk(frameCount, [&](int chunk, int first, int last) { out.line(lineTemplate, {chunk, first, last}); });
+    forEachFrameChunk(frameCount, [&](int chunk, int first, int last) {
+        out.line(lineTemplate, {chunk, first, last});
+    });
 }
 
 } // namespace
@@ -37,13 +39,16 @@ void writeRecorderBlock(const ScriptInput& in, ScriptWriter& out) {
     out.text("puts \"recorder\"");
     if (wanted.nodeDisplacement)
         forEachNodeChunk(nodeCount, [&](int chunk, int first, int last) {
-            out.line("recorder Node -file node%d.out -time -nodeRange %D %D -dof 1 2 3 disp", {chunk, first, last});
+            out.line("recorder Node -file node%d.out -time -nodeRange %D %D -dof 1 2 3 disp",
+                     {chunk, first, last});
         });
     if (wanted.elementForce)
-        writeFrameRecorders(out, frameCount, "recorder Element -file ele%d.out -time -eleRange %D %D localForce");
-    if (wanted.sectionDeformation) {
         writeFrameRecorders(out, frameCount,
-                            "recorder Element -file ele%d_secs.out -time -eleRange %D %D section 1 deformation");
+                            "recorder Element -file ele%d.out -time -eleRange %D %D localForce");
+    if (wanted.sectionDeformation) {
+        writeFrameRecorders(
+            out, frameCount,
+            "recorder Element -file ele%d_secs.out -time -eleRange %D %D section 1 deformation");
         const std::int32_t lastSection = in.analysis.numIntgrPts;
         forEachFrameChunk(frameCount, [&](int chunk, int first, int last) {
             out.line("recorder Element -file ele%d_secn.out -time -eleRange %D %D section %d deformation",
@@ -52,12 +57,14 @@ void writeRecorderBlock(const ScriptInput& in, ScriptWriter& out) {
     }
     // Eigenvectors exist only after an eigen command; the static procedures run none, and a
     // mode-shape recorder would stop their analysis at its first step.
-    const bool runsEigen = in.analysis.analysisType < SingleLoadControl || in.analysis.analysisType > GravityPushOver;
+    const bool runsEigen =
+        in.analysis.analysisType < SingleLoadControl || in.analysis.analysisType > GravityPushOver;
     if (wanted.modalShape && runsEigen)
         for (int mode = 1; mode <= in.analysis.modalNumber; ++mode)
             forEachNodeChunk(nodeCount, [&](int chunk, int first, int last) {
-                out.line("recorder Node -file eigen%d_node%d.out -time -nodeRange %D %D -dof 1 2 3 \"eigen %D\"",
-                         {mode, chunk, first, last, mode});
+                out.line(
+                    "recorder Node -file eigen%d_node%d.out -time -nodeRange %D %D -dof 1 2 3 \"eigen %D\"",
+                    {mode, chunk, first, last, mode});
             });
 }
 

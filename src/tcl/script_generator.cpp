@@ -15,7 +15,7 @@ namespace {
 // Room for the lines of a usual script, so that a large one is not moved while it grows.
 std::size_t expectedLineCount(const ModelStore& store) {
     std::size_t count = 256;
-    count += 3 * static_cast<std::size_t>(countOf(store.nodeCount)); // node, mass, fix
+    count += 3 * static_cast<std::size_t>(countOf(store.nodeCount));  // node, mass, fix
     count += 2 * static_cast<std::size_t>(countOf(store.frameCount)); // transformation, element
     count += static_cast<std::size_t>(countOf(store.areaCount) + countOf(store.solidCount));
     count += 2 * static_cast<std::size_t>(countOf(store.loadCount));
@@ -28,7 +28,8 @@ std::size_t expectedLineCount(const ModelStore& store) {
 
 } // namespace
 
-ScriptLines generateScript(ModelStore& store, const AnalysisSettings& analysis, const RecorderSettings& recorders) {
+ScriptLines generateScript(ModelStore& store, const AnalysisSettings& analysis,
+                           const RecorderSettings& recorders) {
     checkStoreShape(store);
     assignIntegrationPoints(store, analysis);
     computeSectionProperties(store);

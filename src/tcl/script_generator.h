@@ -10,6 +10,7 @@ namespace kelvane {
 // builds the whole OpenSees script: the prelude and the ten blocks in order. The lines are built
 // into a fresh list, so a failure leaves the caller's previous script as it was; the passes'
 // changes to the store stay.
-ScriptLines generateScript(ModelStore& store, const AnalysisSettings& analysis, const RecorderSettings& recorders);
+ScriptLines generateScript(ModelStore& store, const AnalysisSettings& analysis,
+                           const RecorderSettings& recorders);
 
 } // namespace kelvane

@@ -58,7 +58,8 @@ bool scaleByPowerOfTen(double magnitude, int power, double& scaled) {
 bool decimalMantissa(double magnitude, int digits, std::uint64_t& mantissa, int& exponent) {
     // magnitude lies in [2^b, 2^(b+1)), so its decimal exponent is floor(b log10 2) or one more;
     // 78913 / 2^18 is log10 2 to within 2^-20, exact enough for the binary exponents in range here.
-    const int binaryExponent = static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7ff) - 1023;
+    const int binaryExponent =
+        static_cast<int>((std::bit_cast<std::uint64_t>(magnitude) >> 52) & 0x7ff) - 1023;
     exponent = (binaryExponent * 78913) >> 18;
     const auto lowest = static_cast<std::uint64_t>(kPowersOfTen[static_cast<std::size_t>(digits - 1)]);
     const auto limit = lowest * 10;
@@ -88,12 +89,14 @@ std::size_t writeScientificFast(char* out, double value, int significantDigits) 
         mantissa = 0;
     } else {
         const double magnitude = std::fabs(value);
-        if (magnitude < 1e-15 || magnitude >= 1e15 || !decimalMantissa(magnitude, significantDigits, mantissa, exponent))
+        if (magnitude < 1e-15 || magnitude >= 1e15 ||
+            !decimalMantissa(magnitude, significantDigits, mantissa, exponent))
             return 0;
         if (value < 0)
             *p++ = '-';
     }
-    const auto lowest = static_cast<std::uint64_t>(kPowersOfTen[static_cast<std::size_t>(significantDigits - 1)]);
+    const auto lowest =
+        static_cast<std::uint64_t>(kPowersOfTen[static_cast<std::size_t>(significantDigits - 1)]);
     const std::uint64_t leading = mantissa / lowest;
     *p++ = static_cast<char>('0' + leading);
     if (significantDigits > 1) {

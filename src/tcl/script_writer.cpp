@@ -15,14 +15,15 @@ const ScriptArg& nextArg(const ScriptArg*& next, const ScriptArg* end, ScriptArg
     if (next == end)
         throw std::logic_error("too few values for the template \"" + std::string(lineTemplate) + "\"");
     if (next->kind() != kind)
-        throw std::logic_error("a value of the wrong kind for the template \"" + std::string(lineTemplate) + "\"");
+        throw std::logic_error("a value of the wrong kind for the template \"" + std::string(lineTemplate) +
+                               "\"");
     return *next++;
 }
 
 // Collects one line in a buffer that only grows, so that a script of a million lines costs one
 // allocation per line (its final copy) and no reallocation while the line is built.
 class LineBuffer {
-public:
+  public:
     explicit LineBuffer(std::string& storage) : storage_(storage) {
         if (storage_.size() < 256)
             storage_.resize(256);
@@ -51,7 +52,7 @@ public:
     }
     std::string_view line() const { return {storage_.data(), used_}; }
 
-private:
+  private:
     char* room(std::size_t size) {
         if (used_ + size > storage_.size())
             storage_.resize(2 * (used_ + size));

@@ -15,7 +15,7 @@ namespace kelvane {
 using ScriptLines = std::vector<std::string>;
 
 class ScriptArg {
-public:
+  public:
     enum class Kind { Integer, Real, Text };
     ScriptArg(std::int32_t value) : kind_(Kind::Integer), integer_(value) {}
     ScriptArg(std::int64_t value) : kind_(Kind::Integer), integer_(value) {}
@@ -29,7 +29,7 @@ public:
     double real() const { return real_; }
     std::string_view text() const { return text_; }
 
-private:
+  private:
     Kind kind_;
     std::int64_t integer_ = 0;
     double real_ = 0;
@@ -42,7 +42,7 @@ void appendTemplate(std::string& out, std::string_view lineTemplate, std::initia
 
 // Appends lines to a script under construction.
 class ScriptWriter {
-public:
+  public:
     explicit ScriptWriter(ScriptLines& lines) : lines_(lines) {}
 
     // A fixed line, copied as it stands (no placeholders are interpreted).
@@ -50,7 +50,7 @@ public:
     // A line built from a template and its values.
     void line(std::string_view lineTemplate, std::initializer_list<ScriptArg> args);
 
-private:
+  private:
     ScriptLines& lines_;
     std::string scratch_; // reused by every line
 };

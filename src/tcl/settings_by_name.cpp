@@ -37,11 +37,16 @@ void setSettingByName(AnalysisSettings& analysis, RecorderSettings& recorders, s
         bool RecorderSettings::*field;
     };
     static const IntegerField integers[] = {
-        {"analysisType", &AnalysisSettings::analysisType},   {"loadControlCase", &AnalysisSettings::loadControlCase},
-        {"dispControlCase", &AnalysisSettings::dispControlCase}, {"loadSteps", &AnalysisSettings::loadSteps},
-        {"dispSteps", &AnalysisSettings::dispSteps},         {"controlDof", &AnalysisSettings::controlDof},
-        {"controlNode", &AnalysisSettings::controlNode},     {"modalNumber", &AnalysisSettings::modalNumber},
-        {"rebarMaterial", &AnalysisSettings::rebarMaterial}, {"numIntgrPts", &AnalysisSettings::numIntgrPts},
+        {"analysisType", &AnalysisSettings::analysisType},
+        {"loadControlCase", &AnalysisSettings::loadControlCase},
+        {"dispControlCase", &AnalysisSettings::dispControlCase},
+        {"loadSteps", &AnalysisSettings::loadSteps},
+        {"dispSteps", &AnalysisSettings::dispSteps},
+        {"controlDof", &AnalysisSettings::controlDof},
+        {"controlNode", &AnalysisSettings::controlNode},
+        {"modalNumber", &AnalysisSettings::modalNumber},
+        {"rebarMaterial", &AnalysisSettings::rebarMaterial},
+        {"numIntgrPts", &AnalysisSettings::numIntgrPts},
     };
     static const RealField reals[] = {
         {"loadFactor", &AnalysisSettings::loadFactor},
@@ -83,8 +88,8 @@ void setSettingByName(AnalysisSettings& analysis, RecorderSettings& recorders, s
     fail("Unknown setting '" + std::string(name) + "'");
 }
 
-void setNamedValue(ModelStore& store, AnalysisSettings& analysis, RecorderSettings& recorders, std::string_view name,
-                   std::string_view valueText) {
+void setNamedValue(ModelStore& store, AnalysisSettings& analysis, RecorderSettings& recorders,
+                   std::string_view name, std::string_view valueText) {
     constexpr std::string_view prefix = "section.";
     if (!name.starts_with(prefix)) {
         setSettingByName(analysis, recorders, name, valueText);

@@ -17,7 +17,7 @@ void setSettingByName(AnalysisSettings& analysis, RecorderSettings& recorders, s
 // As setSettingByName, and "section.K.FIELD" stores the value into field FIELD of frame section K
 // (1-based, table order) as the frame section window would. A section number outside the table
 // is refused with a message.
-void setNamedValue(ModelStore& store, AnalysisSettings& analysis, RecorderSettings& recorders, std::string_view name,
-                   std::string_view valueText);
+void setNamedValue(ModelStore& store, AnalysisSettings& analysis, RecorderSettings& recorders,
+                   std::string_view name, std::string_view valueText);
 
 } // namespace kelvane

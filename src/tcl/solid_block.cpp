@@ -17,8 +17,8 @@ const TMAT& brickMaterial(const ModelStore& store, std::int32_t section) {
     if (materialCount == 1)
         return store.materials[1];
     fail("Solid section " + std::to_string(section) + " names no material: give the model one material, or " +
-         "a material numbered " + std::to_string(section) + " (the model has " + std::to_string(materialCount) +
-         ")");
+         "a material numbered " + std::to_string(section) + " (the model has " +
+         std::to_string(materialCount) + ")");
 }
 
 // One elastic nD material per solid section number, in ascending order, before the bricks use it.

@@ -7,16 +7,18 @@
 namespace kelvane {
 namespace {
 
-template <typename Record> void checkSize(const std::vector<Record>& records, std::int32_t count, const char* table) {
+template <typename Record>
+void checkSize(const std::vector<Record>& records, std::int32_t count, const char* table) {
     if (count > 0 && records.size() < static_cast<std::size_t>(count) + 1)
-        fail(std::string("The ") + table + " table holds " + std::to_string(records.size() == 0 ? 0 : records.size() - 1) +
-             " records but its count is " + std::to_string(count));
+        fail(std::string("The ") + table + " table holds " +
+             std::to_string(records.size() == 0 ? 0 : records.size() - 1) + " records but its count is " +
+             std::to_string(count));
 }
 
 // `referrer` builds the name of the referring record; it runs only when the reference is broken.
 template <typename Record, typename Referrer>
-const Record& recordAt(const std::vector<Record>& records, std::int32_t count, std::int32_t index, Referrer referrer,
-                       const char* target) {
+const Record& recordAt(const std::vector<Record>& records, std::int32_t count, std::int32_t index,
+                       Referrer referrer, const char* target) {
     static const Record empty{};
     if (index == 0)
         return empty;
@@ -43,15 +45,17 @@ void checkStoreShape(const ModelStore& store) {
     checkSize(store.diaphragms, store.diaphragmCount, "constraint");
     for (int d = 1; d <= countOf(store.diaphragmCount); ++d) {
         const TDIAPH& diaphragm = store.diaphragms[d];
-        if (diaphragm.slaveCount > 0 && diaphragm.members.size() < static_cast<std::size_t>(diaphragm.slaveCount) + 1)
+        if (diaphragm.slaveCount > 0 &&
+            diaphragm.members.size() < static_cast<std::size_t>(diaphragm.slaveCount) + 1)
             fail("Constraint " + std::to_string(d) + " lists " + std::to_string(diaphragm.slaveCount) +
                  " joints but holds fewer");
     }
 }
 
 const TSECTION& sectionOfFrame(const ModelStore& store, int frame) {
-    return recordAt(store.frameSections, store.frameSectionCount, store.frames[frame].section,
-                    [&] { return "Frame " + std::to_string(frame); }, "frame section");
+    return recordAt(
+        store.frameSections, store.frameSectionCount, store.frames[frame].section,
+        [&] { return "Frame " + std::to_string(frame); }, "frame section");
 }
 
 const TMAT& materialOfSection(const ModelStore& store, int section) {
@@ -70,8 +74,9 @@ const TMAT& materialOfFrame(const ModelStore& store, int frame) {
 }
 
 const TAREASEC& sectionOfArea(const ModelStore& store, int area) {
-    return recordAt(store.shellSections, store.shellSectionCount, store.shells[area].section,
-                    [&] { return "Area " + std::to_string(area); }, "shell section");
+    return recordAt(
+        store.shellSections, store.shellSectionCount, store.shells[area].section,
+        [&] { return "Area " + std::to_string(area); }, "shell section");
 }
 
 const TMAT& materialOfShellSection(const ModelStore& store, int shellSection) {
@@ -85,7 +90,8 @@ const TNODE& jointTiedTo(const ModelStore& store, int joint) {
     const int tiedTo = store.nodes[joint].tiedTo;
     if (tiedTo == 0)
         return store.nodes[joint];
-    return recordAt(store.nodes, store.nodeCount, tiedTo, [&] { return "Joint " + std::to_string(joint); }, "joint");
+    return recordAt(
+        store.nodes, store.nodeCount, tiedTo, [&] { return "Joint " + std::to_string(joint); }, "joint");
 }
 
 } // namespace kelvane

@@ -14,22 +14,26 @@ std::string named(const char* what, int index, const std::string& name) {
 
 // The tags of one OpenSees namespace and the object each was given to.
 class TagSpace {
-public:
+  public:
     explicit TagSpace(const char* kind) : kind_(kind) {}
     void claim(std::int64_t tag, const std::string& owner) {
         auto [existing, added] = owners_.emplace(tag, owner);
         if (!added)
-            fail("The script would give " + std::string(kind_) + " tag " + std::to_string(tag) + " twice: to " +
-                 existing->second + " and to " + owner);
+            fail("The script would give " + std::string(kind_) + " tag " + std::to_string(tag) +
+                 " twice: to " + existing->second + " and to " + owner);
     }
 
-private:
+  private:
     const char* kind_;
     std::unordered_map<std::int64_t, std::string> owners_;
 };
 
-bool hasFiberSection(std::int32_t type) { return type >= NonlinearBeamColumn && type <= CorotTruss; }
-bool hasAggregator(std::int32_t type) { return type >= NonlinearBeamColumn && type <= BeamWithHinge; }
+bool hasFiberSection(std::int32_t type) {
+    return type >= NonlinearBeamColumn && type <= CorotTruss;
+}
+bool hasAggregator(std::int32_t type) {
+    return type >= NonlinearBeamColumn && type <= BeamWithHinge;
+}
 
 } // namespace
 

@@ -30,11 +30,12 @@ ModelStore loadedModel() {
 }
 
 ScriptLines analysisLines(ModelStore& store, AnalysisSettings analysis) {
-    const ScriptLines lines = generateScript(store, analysis, RecorderSettings{false, false, false, false, false});
+    const ScriptLines lines =
+        generateScript(store, analysis, RecorderSettings{false, false, false, false, false});
     return ScriptLines(std::find(lines.begin(), lines.end(), "puts \"recorder\"") + 1, lines.end());
 }
 
-const ScriptLines kStaticSolver = {"puts \"analysis\"",     "constraints Plain",         "numberer Plain",
+const ScriptLines kStaticSolver = {"puts \"analysis\"",  "constraints Plain",          "numberer Plain",
                                    "system BandGeneral", "test EnergyIncr 1.0e-6 200", "algorithm Newton"};
 
 ScriptLines concat(std::initializer_list<ScriptLines> parts) {
@@ -49,7 +50,8 @@ TEST(LoadAnalysisBlock, LoadControlWritesTheCasePatternAndIncrement) {
     const ScriptLines expected = concat({
         {"puts \"loading\"", "## Load Case = DEAD", "pattern Plain 1 Linear {",
          "load 3 0.000E+000 0.000E+000 -1.000E+003 2.500E+000 0.000E+000 0.000E+000",
-         "eleLoad -ele 7 -type -beamUniform 0 0 1.250E+001", "eleLoad -ele 7 -type -beamUniform 0 1.250E+001 0",
+         "eleLoad -ele 7 -type -beamUniform 0 0 1.250E+001",
+         "eleLoad -ele 7 -type -beamUniform 0 1.250E+001 0",
          "eleLoad -ele 7 -type -beamUniform -1.250E+001 0 0", "}"},
         kStaticSolver,
         {"integrator LoadControl 1.000E-002", "analysis Static", "analyze 100"},
@@ -208,7 +210,7 @@ TEST(ModalAnalysis, AsksForNoMoreModesThanFreeMassDegreesOfFreedom) {
     for (int n : {1, 2, 3, 4, 6, 7, 8, 9})
         corners.nodes[static_cast<std::size_t>(n)].mass = {0, 2.5, 2.5, 0, 0, 0, 0};
     EXPECT_EQ(numModesLine(corners), "set numModes 6"); // UX, UY and the floor's turn, twice
-    corners.nodes[1].mass[3] = 2.5;                       // a vertical mass stays the joint's own
+    corners.nodes[1].mass[3] = 2.5;                     // a vertical mass stays the joint's own
     corners.nodes[2].mass[3] = 2.5;
     corners.nodes[2].restraint[3] = 1;
     EXPECT_EQ(numModesLine(corners), "set numModes 7");
@@ -230,8 +232,10 @@ TEST(ModalAnalysis, StaticProceduresWriteNoModeShapeRecorders) {
         a.dispControlCase = 2;
         a.modalNumber = 2;
         const ScriptLines lines = generateScript(store, a, modes);
-        EXPECT_EQ(contains(lines, "recorder Node -file eigen2_node0.out -time -nodeRange 1 1 -dof 1 2 3 \"eigen 2\""),
-                  type >= ModalAnalysis)
+        EXPECT_EQ(
+            contains(lines,
+                     "recorder Node -file eigen2_node0.out -time -nodeRange 1 1 -dof 1 2 3 \"eigen 2\""),
+            type >= ModalAnalysis)
             << "procedure " << type;
     }
 }

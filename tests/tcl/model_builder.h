@@ -37,8 +37,8 @@ inline TMAT& addMaterial(ModelStore& s, const std::string& name, double e, doubl
     return m;
 }
 
-inline TSECTION& addRectangle(ModelStore& s, const std::string& name, std::int32_t type, double depth, double width,
-                              std::int32_t material) {
+inline TSECTION& addRectangle(ModelStore& s, const std::string& name, std::int32_t type, double depth,
+                              double width, std::int32_t material) {
     TSECTION& r = append(s.frameSections, s.frameSectionCount);
     r.name = name;
     r.shape = ShapeRectangle;

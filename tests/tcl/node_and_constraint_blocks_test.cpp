@@ -16,14 +16,34 @@ ScriptLines generate(ModelStore& store, AnalysisSettings analysis = {}) {
 
 TEST(EmptyModel, WritesPreludeHeadersAndTheProcedureOnly) {
     ModelStore store;
-    const ScriptLines expected = {
-        "wipe", "puts \"System\"", "model basic -ndm 3 -ndf 6", "puts \"restraint\"", "puts \"rigidDiaphragm\"",
-        "puts \"mass\"", "puts \"node\"", "puts \"Equal DOF\"", "puts \"material\"", "",
-        "puts \"transformation\"", "puts \"element\"", "puts \"shell element\"", "puts \"SOLID element\"",
-        "puts \"recorder\"", "puts \"loading\"", "## Load Case = ", "pattern Plain 1 Linear {", "}",
-        "puts \"analysis\"", "constraints Plain", "numberer Plain", "system BandGeneral",
-        "test EnergyIncr 1.0e-6 200", "algorithm Newton", "integrator LoadControl 1.000E-002", "analysis Static",
-        "analyze 100"};
+    const ScriptLines expected = {"wipe",
+                                  "puts \"System\"",
+                                  "model basic -ndm 3 -ndf 6",
+                                  "puts \"restraint\"",
+                                  "puts \"rigidDiaphragm\"",
+                                  "puts \"mass\"",
+                                  "puts \"node\"",
+                                  "puts \"Equal DOF\"",
+                                  "puts \"material\"",
+                                  "",
+                                  "puts \"transformation\"",
+                                  "puts \"element\"",
+                                  "puts \"shell element\"",
+                                  "puts \"SOLID element\"",
+                                  "puts \"recorder\"",
+                                  "puts \"loading\"",
+                                  "## Load Case = ",
+                                  "pattern Plain 1 Linear {",
+                                  "}",
+                                  "puts \"analysis\"",
+                                  "constraints Plain",
+                                  "numberer Plain",
+                                  "system BandGeneral",
+                                  "test EnergyIncr 1.0e-6 200",
+                                  "algorithm Newton",
+                                  "integrator LoadControl 1.000E-002",
+                                  "analysis Static",
+                                  "analyze 100"};
     EXPECT_EQ(generate(store), expected);
     // A second generation gives the same lines, not twice as many.
     EXPECT_EQ(generate(store), expected);
@@ -35,7 +55,7 @@ TEST(NodeBlock, CoordinatesTiesMassesAndFixities) {
     for (int i = 2; i <= 7; ++i)
         test::addNode(store, i * 100.0, 0, 0);
     store.nodes[2].tiedTo = 7;
-    store.nodes[3].mass = {0, 0, 5, 0, 0, 0, 0};      // no U1 mass: no line
+    store.nodes[3].mass = {0, 0, 5, 0, 0, 0, 0}; // no U1 mass: no line
     store.nodes[4].mass = {0, 2.5, 2.5, 0, 0, 0, 1};
     store.nodes[5].restraint = {0, 1, 1, 1, 0, 0, 0};
     const ScriptLines lines = generate(store);
@@ -60,7 +80,8 @@ TEST(NodeBlock, CoordinatesTiesMassesAndFixities) {
     noMass.genMass = false;
     const ScriptLines withoutMass = generate(store, noMass);
     EXPECT_TRUE(contains(withoutMass, "puts \"mass\""));
-    EXPECT_FALSE(contains(withoutMass, "mass 4 2.500E+000 2.500E+000 0.000E+000 0.000E+000 0.000E+000 1.000E+000"));
+    EXPECT_FALSE(
+        contains(withoutMass, "mass 4 2.500E+000 2.500E+000 0.000E+000 0.000E+000 0.000E+000 1.000E+000"));
 }
 
 TEST(NodeBlock, DiaphragmTiesFixTheMasterAndSwitchTheStaticConstraintHandler) {

@@ -32,7 +32,8 @@ TEST(RecorderBlock, NodeChunksOfHundredWithTheRemainderLast) {
                            "recorder Node -file node2.out -time -nodeRange 201 250 -dof 1 2 3 disp"}));
     EXPECT_EQ(recorders(100, 0, nodes),
               ScriptLines{"recorder Node -file node0.out -time -nodeRange 1 100 -dof 1 2 3 disp"});
-    EXPECT_EQ(recorders(30, 0, nodes), ScriptLines{"recorder Node -file node0.out -time -nodeRange 1 30 -dof 1 2 3 disp"});
+    EXPECT_EQ(recorders(30, 0, nodes),
+              ScriptLines{"recorder Node -file node0.out -time -nodeRange 1 30 -dof 1 2 3 disp"});
     EXPECT_EQ(recorders(0, 0, nodes), ScriptLines{});
 }
 
@@ -43,11 +44,12 @@ TEST(RecorderBlock, FrameChunksNumberTheRemainderZero) {
                            "recorder Element -file ele0.out -time -eleRange 201 250 localForce"}));
     AnalysisSettings fivePoints;
     fivePoints.numIntgrPts = 5;
-    EXPECT_EQ(recorders(0, 140, only(&RecorderSettings::sectionDeformation), fivePoints),
-              (ScriptLines{"recorder Element -file ele1_secs.out -time -eleRange 1 100 section 1 deformation",
-                           "recorder Element -file ele0_secs.out -time -eleRange 101 140 section 1 deformation",
-                           "recorder Element -file ele1_secn.out -time -eleRange 1 100 section 5 deformation",
-                           "recorder Element -file ele0_secn.out -time -eleRange 101 140 section 5 deformation"}));
+    EXPECT_EQ(
+        recorders(0, 140, only(&RecorderSettings::sectionDeformation), fivePoints),
+        (ScriptLines{"recorder Element -file ele1_secs.out -time -eleRange 1 100 section 1 deformation",
+                     "recorder Element -file ele0_secs.out -time -eleRange 101 140 section 1 deformation",
+                     "recorder Element -file ele1_secn.out -time -eleRange 1 100 section 5 deformation",
+                     "recorder Element -file ele0_secn.out -time -eleRange 101 140 section 5 deformation"}));
 }
 
 TEST(RecorderBlock, ModeShapesRunModeByModeAndStressStrainWritesNothing) {
@@ -56,9 +58,11 @@ TEST(RecorderBlock, ModeShapesRunModeByModeAndStressStrainWritesNothing) {
     const ScriptLines lines = recorders(150, 0, only(&RecorderSettings::modalShape), threeModes);
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0], "recorder Node -file eigen1_node0.out -time -nodeRange 1 100 -dof 1 2 3 \"eigen 1\"");
-    EXPECT_EQ(lines[1], "recorder Node -file eigen1_node1.out -time -nodeRange 101 150 -dof 1 2 3 \"eigen 1\"");
+    EXPECT_EQ(lines[1],
+              "recorder Node -file eigen1_node1.out -time -nodeRange 101 150 -dof 1 2 3 \"eigen 1\"");
     EXPECT_EQ(lines[2], "recorder Node -file eigen2_node0.out -time -nodeRange 1 100 -dof 1 2 3 \"eigen 2\"");
-    EXPECT_EQ(lines[5], "recorder Node -file eigen3_node1.out -time -nodeRange 101 150 -dof 1 2 3 \"eigen 3\"");
+    EXPECT_EQ(lines[5],
+              "recorder Node -file eigen3_node1.out -time -nodeRange 101 150 -dof 1 2 3 \"eigen 3\"");
     threeModes.modalNumber = 0;
     EXPECT_EQ(recorders(150, 0, only(&RecorderSettings::modalShape), threeModes), ScriptLines{});
     EXPECT_EQ(recorders(150, 150, only(&RecorderSettings::sectionStressStrain)), ScriptLines{});

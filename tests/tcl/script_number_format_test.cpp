@@ -29,7 +29,8 @@ void expectSameAsGeneral(double value) {
     for (int digits : {1, 3, 4, 5, 9})
         ASSERT_EQ(fastE(value, digits), formatE(value, digits)) << "value " << value << " digits " << digits;
     for (int decimals : {0, 2, 3, 6})
-        ASSERT_EQ(fastF(value, decimals), formatF(value, decimals)) << "value " << value << " decimals " << decimals;
+        ASSERT_EQ(fastF(value, decimals), formatF(value, decimals))
+            << "value " << value << " decimals " << decimals;
 }
 
 TEST(FastScriptNumbers, SpecialValuesAndKnownTexts) {

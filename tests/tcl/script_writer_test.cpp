@@ -18,9 +18,11 @@ TEST(ScriptTemplates, FillEveryPlaceholderKindKeepingTheTextAround) {
               "node 1 0.000E+000 3.000E+003 -1.500E+003");
     EXPECT_EQ(filled("geomTransf %s %D %0.3F %0.3F %0.3F ", {"Linear", 4, -0.7071, 0.0, 1.0}),
               "geomTransf Linear 4 -0.707 0.000 1.000 ");
-    EXPECT_EQ(filled("section PlateFiber %d %d %0.2f", {701, 601, 150.0}), "section PlateFiber 701 601 150.00");
+    EXPECT_EQ(filled("section PlateFiber %d %d %0.2f", {701, 601, 150.0}),
+              "section PlateFiber 701 601 150.00");
     EXPECT_EQ(filled("x %0.0f y", {1000.4}), "x 1000 y");
-    EXPECT_EQ(filled("uniaxialMaterial Elastic %d %0.4e", {1, 200000.0}), "uniaxialMaterial Elastic 1 2.000E+005");
+    EXPECT_EQ(filled("uniaxialMaterial Elastic %d %0.4e", {1, 200000.0}),
+              "uniaxialMaterial Elastic 1 2.000E+005");
     EXPECT_EQ(filled("##%S ", {"COL1"}), "##COL1 ");
     EXPECT_EQ(filled("no placeholders  ", {}), "no placeholders  ");
 }

@@ -43,7 +43,8 @@ TEST(MaterialBlock, ElasticMaterialsOnlyThenAggregatorMaterialsPerSection) {
     EXPECT_EQ(block[1], "uniaxialMaterial Elastic 1 2.000E+005");
     const char* tags[] = {"201", "301", "401", "202", "302", "402", "203", "303", "403"};
     for (int k = 0; k < 9; ++k)
-        EXPECT_THAT(block[static_cast<std::size_t>(k + 2)], ::testing::StartsWith(std::string("uniaxialMaterial Elastic ") + tags[k] + " "));
+        EXPECT_THAT(block[static_cast<std::size_t>(k + 2)],
+                    ::testing::StartsWith(std::string("uniaxialMaterial Elastic ") + tags[k] + " "));
     // G * av2 of a 500 x 300 rectangle: 76923.08 * 125000
     EXPECT_EQ(block[2], "uniaxialMaterial Elastic 201 9.615E+009");
     EXPECT_TRUE(contains(lines, "section Aggregator 1002 202 Vy 302 Vz 402 T -section 2"));
@@ -113,7 +114,8 @@ TEST(FrameBlock, TransformationsAndOneElementLinePerKind) {
                   "geomTransf Corotational 3 0.000 0.000 1.000 ",
                   "geomTransf Linear 4 0.000 0.000 1.000 ",
                   "puts \"element\"",
-                  "element elasticBeamColumn 1 1 2 1.500E+005 3.000E+004 1.250E+004 2.817E+009 3.125E+009 1.125E+009 1",
+                  "element elasticBeamColumn 1 1 2 1.500E+005 3.000E+004 1.250E+004 2.817E+009 3.125E+009 "
+                  "1.125E+009 1",
                   "element nonlinearBeamColumn 2 1 2 3 2 2",
                   "element dispBeamColumn 3 1 2 3 3 3",
                   "element beamWithHinges 4 1 2 4 1000 4 500 3.000E+004 1.500E+005 1.125E+009 3.125E+009 "
@@ -159,7 +161,8 @@ TEST(ShellBlock, TagsCountOnAfterFramesAndSkipOtherSections) {
     store.shells[3] = TSHELL{"SLAB", 2, 1, 2, 4, 3};
     const ScriptLines lines = generate(store);
     EXPECT_EQ(between(lines, "puts \"shell element\"", "puts \"recorder\""),
-              (ScriptLines{"puts \"shell element\"", "element ShellMITC4 10 1 2 4 3 702", "puts \"SOLID element\""}));
+              (ScriptLines{"puts \"shell element\"", "element ShellMITC4 10 1 2 4 3 702",
+                           "puts \"SOLID element\""}));
 }
 
 // Two bricks on eight joints each, solids only.
@@ -187,10 +190,12 @@ TEST(SolidModel, BricksOnThreeDofNodesWithTheirElasticMaterial) {
     const ScriptLines lines = generate(store);
     EXPECT_EQ(lines[2], "model basic -ndm 3 -ndf 3");
     EXPECT_EQ(between(lines, "puts \"mass\"", "puts \"Equal DOF\""),
-              (ScriptLines{"puts \"mass\"", "mass 9 2.000E+000 2.000E+000 2.000E+000", "puts \"node\"", "fix 1 1 1 1;"}));
-    EXPECT_EQ(between(lines, "puts \"SOLID element\"", "puts \"recorder\""),
-              (ScriptLines{"puts \"SOLID element\"", "nDMaterial ElasticIsotropic 100 2.000E+005 3.000E-001",
-                           "element stdBrick 1 1 2 4 3 5 6 8 7 100", "element stdBrick 2 5 6 8 7 9 10 12 11 100"}));
+              (ScriptLines{"puts \"mass\"", "mass 9 2.000E+000 2.000E+000 2.000E+000", "puts \"node\"",
+                           "fix 1 1 1 1;"}));
+    EXPECT_EQ(
+        between(lines, "puts \"SOLID element\"", "puts \"recorder\""),
+        (ScriptLines{"puts \"SOLID element\"", "nDMaterial ElasticIsotropic 100 2.000E+005 3.000E-001",
+                     "element stdBrick 1 1 2 4 3 5 6 8 7 100", "element stdBrick 2 5 6 8 7 9 10 12 11 100"}));
     EXPECT_TRUE(contains(lines, "load 9 0.000E+000 0.000E+000 -1.000E+003"));
 
     // With several materials the section number must name one of them.

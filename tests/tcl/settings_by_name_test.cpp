@@ -11,11 +11,26 @@ TEST(SettingsByName, EveryFieldTakesItsValue) {
     AnalysisSettings a;
     RecorderSettings r;
     const std::pair<const char*, const char*> assignments[] = {
-        {"analysisType", "9"}, {"loadControlCase", "2"}, {"dispControlCase", "3"}, {"loadSteps", "10"},
-        {"dispSteps", "20"},   {"loadFactor", "1.5E+000"}, {"controlDisp", "-.25"}, {"controlDof", "2"},
-        {"controlNode", "17"}, {"modalNumber", "4"}, {"rebarMaterial", "3"}, {"numIntgrPts", "5"},
-        {"genPlateFiber", "off"}, {"genMass", "0"}, {"useAggregator", "TRUE"}, {"nodeDisplacement", "false"},
-        {"elementForce", "on"}, {"sectionDeformation", "1"}, {"sectionStressStrain", "true"}, {"modalShape", "On"},
+        {"analysisType", "9"},
+        {"loadControlCase", "2"},
+        {"dispControlCase", "3"},
+        {"loadSteps", "10"},
+        {"dispSteps", "20"},
+        {"loadFactor", "1.5E+000"},
+        {"controlDisp", "-.25"},
+        {"controlDof", "2"},
+        {"controlNode", "17"},
+        {"modalNumber", "4"},
+        {"rebarMaterial", "3"},
+        {"numIntgrPts", "5"},
+        {"genPlateFiber", "off"},
+        {"genMass", "0"},
+        {"useAggregator", "TRUE"},
+        {"nodeDisplacement", "false"},
+        {"elementForce", "on"},
+        {"sectionDeformation", "1"},
+        {"sectionStressStrain", "true"},
+        {"modalShape", "On"},
     };
     for (const auto& [name, value] : assignments)
         setSettingByName(a, r, name, value);

@@ -16,12 +16,13 @@ test::CommandResult runTcl(const std::string& arguments) {
 TEST(TclCommand, AppliesSettingsAndSectionFieldsAndWritesCrLfScript) {
     test::TempDir folder;
     const std::string out = folder.file("mixed.tcl");
-    const test::CommandResult result = runTcl(
-        "'" + kMixed + "' -o '" + out +
-        "' --set section.2.sectionKind=1 --set section.2.barNumNX=3 --set section.2.barNumNY=2"
-        " --set section.2.topBar=900 --set section.2.bottomBar=600 --set section.1.geomTransf=2"
-        " --set section.1.divideFX=3 --set section.1.divideFY=4 --set section.3.hingeLengthI=350.6"
-        " --set section.3.geomTransf=3 --set section.5.divideFX=8 --set useAggregator=on --set rebarMaterial=1");
+    const test::CommandResult result =
+        runTcl("'" + kMixed + "' -o '" + out +
+               "' --set section.2.sectionKind=1 --set section.2.barNumNX=3 --set section.2.barNumNY=2"
+               " --set section.2.topBar=900 --set section.2.bottomBar=600 --set section.1.geomTransf=2"
+               " --set section.1.divideFX=3 --set section.1.divideFY=4 --set section.3.hingeLengthI=350.6"
+               " --set section.3.geomTransf=3 --set section.5.divideFX=8 --set useAggregator=on --set "
+               "rebarMaterial=1");
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(test::readFile(out), test::readFile(test::goldenPath("tcl/mixed_aggregator.tcl")));
