@@ -3,4 +3,4 @@
 # lines; the ratio should stay within 3.
 set -euo pipefail
 folder="${KELVANE_BENCH_OUT:-/tmp}/history-recorder-files"
-"$KELVANE_BENCH_BIN/history_bench" --joints 20000 --steps 500 --runs 3 --folder "$folder" | tee "${KELVANE_BENCH_OUT:-/tmp}/history.txt"
+"$KELVANE_BENCH_BIN/history_bench" --joints 20000 --steps 500 --runs 5 --folder "$folder" | tee "${KELVANE_BENCH_OUT:-/tmp}/history.txt"
