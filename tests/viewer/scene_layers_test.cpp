@@ -146,6 +146,24 @@ TEST_F(FrameLayers, MomentReleaseCirclesUseTruncatedMidpointsAndInheritTheBrushS
     EXPECT_TRUE(canvas.lines().empty());
 }
 
+TEST_F(FrameLayers, JointLabelsAndAxisStrokesUseTheStoredPixelPoints) {
+    addFrame(model, 1, 2, beam);
+    model.frames[1].ScreenX = 100;
+    model.frames[1].ScreenY = 50;
+    model.frames[1].AxisTipX = 100;
+    model.frames[1].AxisTipY = 10;
+    DrawNodeLabels(canvas, model);
+    DrawFrameAxes(canvas, model);
+    const auto labels = canvas.callsOf(CallKind::Text);
+    ASSERT_EQ(labels.size(), 4u);
+    EXPECT_EQ(labels[3].text, "4");
+    EXPECT_EQ(labels[3].points[0], (Point{-3, -5}));
+    EXPECT_EQ(labels[3].brush, (BrushState{rgb(255, 255, 0), BrushStyle::Solid}));
+    EXPECT_EQ(labels[3].font.size, 10);
+    ASSERT_EQ(canvas.lines().size(), 1u);
+    EXPECT_EQ(canvas.lines()[0], (RecordedLine{{100, 50}, {100, 10}, {rgb(0, 128, 0), 1, PenStyle::Solid}}));
+}
+
 TEST(HingeBands, RangeEndsAreRedAndMagentaAndOutsideValuesClamp) {
     ResultDisplay range; // -1e-4 .. 1e-4
     EXPECT_EQ(hingeBand(-1e-4, range), 1);
