@@ -19,7 +19,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double secondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+double secondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
 
 struct Options {
     long long lines = 1000000;
@@ -74,9 +76,10 @@ int main(int argc, char** argv) {
             counts.loadCount = store->loadCount;
         }
     }
-    std::printf("model: %zu lines, %ju bytes (%d storeys, %d x %d bays): %d joints, %d frames, %d areas, %d loads\n",
-                lineCount, static_cast<std::uintmax_t>(std::filesystem::file_size(path)), size.storeys, size.baysX,
-                size.baysY, counts.nodeCount, counts.frameCount, counts.areaCount, counts.loadCount);
+    std::printf(
+        "model: %zu lines, %ju bytes (%d storeys, %d x %d bays): %d joints, %d frames, %d areas, %d loads\n",
+        lineCount, static_cast<std::uintmax_t>(std::filesystem::file_size(path)), size.storeys, size.baysX,
+        size.baysY, counts.nodeCount, counts.frameCount, counts.areaCount, counts.loadCount);
     std::printf("floor (read the file into lines), best of %d: %.3f s\n", options.runs, floor);
     std::printf("import (read and import), best of %d: %.3f s\n", options.runs, import);
     std::printf("import_ratio=%.2f\n", import / floor);

@@ -3,4 +3,4 @@
 # ratio should stay within 4.
 set -euo pipefail
 folder="${KELVANE_BENCH_OUT:-/tmp}/import"
-"$KELVANE_BENCH_BIN/import_bench" --lines 1000000 --runs 3 --folder "$folder" | tee "${KELVANE_BENCH_OUT:-/tmp}/import.txt"
+"$KELVANE_BENCH_BIN/import_bench" --lines 1000000 --runs 5 --folder "$folder" | tee "${KELVANE_BENCH_OUT:-/tmp}/import.txt"

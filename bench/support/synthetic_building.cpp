@@ -11,7 +11,7 @@ constexpr int kStorey = 3300;
 
 // Appends text and integers without streams: the files reach tens of megabytes.
 class Writer {
-public:
+  public:
     Writer& operator<<(const char* text) {
         out_ += text;
         return *this;
@@ -25,7 +25,7 @@ public:
     std::string take() { return std::move(out_); }
     void reserve(std::size_t size) { out_.reserve(size); }
 
-private:
+  private:
     std::string out_;
 };
 
@@ -54,12 +54,12 @@ void writeJoints(Writer& w, const Grid& g) {
         for (int iy = 0; iy <= g.baysY; ++iy)
             for (int ix = 0; ix <= g.baysX; ++ix)
                 w << "  " << g.joint(level, iy, ix) << "  X=" << static_cast<long long>(ix) * kBay
-                  << "  Y=" << static_cast<long long>(iy) * kBay << "  Z=" << static_cast<long long>(level) * kStorey
-                  << "\n";
+                  << "  Y=" << static_cast<long long>(iy) * kBay
+                  << "  Z=" << static_cast<long long>(level) * kStorey << "\n";
     for (int storey = 1; storey <= g.storeys; ++storey)
         w << "  " << g.master(storey) << "  X=" << static_cast<long long>(g.baysX) * kBay / 2
-          << "  Y=" << static_cast<long long>(g.baysY) * kBay / 2 << "  Z=" << static_cast<long long>(storey) * kStorey
-          << "\n";
+          << "  Y=" << static_cast<long long>(g.baysY) * kBay / 2
+          << "  Z=" << static_cast<long long>(storey) * kStorey << "\n";
     w << "\n";
 }
 
@@ -100,26 +100,27 @@ void writeFrames(Writer& w, const Grid& g) {
     for (int storey = 1; storey <= g.storeys; ++storey)
         for (int iy = 0; iy <= g.baysY; ++iy)
             for (int ix = 0; ix <= g.baysX; ++ix)
-                w << "  " << ++frame << "  J=" << g.joint(storey - 1, iy, ix) << "," << g.joint(storey, iy, ix)
-                  << "  SEC=NC500X500  NSEG=2  ANG=0\n";
+                w << "  " << ++frame << "  J=" << g.joint(storey - 1, iy, ix) << ","
+                  << g.joint(storey, iy, ix) << "  SEC=NC500X500  NSEG=2  ANG=0\n";
     for (int storey = 1; storey <= g.storeys; ++storey) {
         const char* section = storey == g.storeys ? "EB300X500" : "NB300X600";
         for (int iy = 0; iy <= g.baysY; ++iy)
             for (int ix = 0; ix < g.baysX; ++ix)
-                w << "  " << ++frame << "  J=" << g.joint(storey, iy, ix) << "," << g.joint(storey, iy, ix + 1)
-                  << "  SEC=" << section << "  NSEG=4  ANG=0\n";
+                w << "  " << ++frame << "  J=" << g.joint(storey, iy, ix) << ","
+                  << g.joint(storey, iy, ix + 1) << "  SEC=" << section << "  NSEG=4  ANG=0\n";
         for (int ix = 0; ix <= g.baysX; ++ix)
             for (int iy = 0; iy < g.baysY; ++iy)
-                w << "  " << ++frame << "  J=" << g.joint(storey, iy, ix) << "," << g.joint(storey, iy + 1, ix)
-                  << "  SEC=" << section << "  NSEG=4  ANG=0\n";
+                w << "  " << ++frame << "  J=" << g.joint(storey, iy, ix) << ","
+                  << g.joint(storey, iy + 1, ix) << "  SEC=" << section << "  NSEG=4  ANG=0\n";
     }
     w << "\nSHELL\n";
     long long area = 0;
     for (int storey = 1; storey <= g.storeys; ++storey)
         for (int iy = 0; iy < g.baysY; ++iy)
             for (int ix = 0; ix < g.baysX; ++ix)
-                w << "  " << ++area << "  J=" << g.joint(storey, iy, ix) << "," << g.joint(storey, iy, ix + 1) << ","
-                  << g.joint(storey, iy + 1, ix) << "," << g.joint(storey, iy + 1, ix + 1) << "  SEC=SLAB150\n";
+                w << "  " << ++area << "  J=" << g.joint(storey, iy, ix) << "," << g.joint(storey, iy, ix + 1)
+                  << "," << g.joint(storey, iy + 1, ix) << "," << g.joint(storey, iy + 1, ix + 1)
+                  << "  SEC=SLAB150\n";
     w << "\n";
 }
 
@@ -187,10 +188,16 @@ template <class Measure> BuildingSize closestSize(long long target, Measure meas
 
 } // namespace
 
-BuildingSize buildingSizeForLines(long long lines) { return closestSize(lines, syntheticBuildingLineCount); }
+BuildingSize buildingSizeForLines(long long lines) {
+    return closestSize(lines, syntheticBuildingLineCount);
+}
 
-BuildingSize buildingSizeForFrames(long long frames) { return closestSize(frames, syntheticBuildingFrameCount); }
+BuildingSize buildingSizeForFrames(long long frames) {
+    return closestSize(frames, syntheticBuildingFrameCount);
+}
 
-std::string syntheticBuildingS2kWithLines(long long lines) { return syntheticBuildingS2k(buildingSizeForLines(lines)); }
+std::string syntheticBuildingS2kWithLines(long long lines) {
+    return syntheticBuildingS2k(buildingSizeForLines(lines));
+}
 
 } // namespace kelvane::bench

@@ -7,8 +7,12 @@
 namespace kelvane {
 namespace {
 
-bool isNameLine(const TableReader& table) { return table.fieldIs(0, "NAME"); }
-bool isAddLine(const TableReader& table) { return table.fieldIs(1, "ADD"); }
+bool isNameLine(const TableReader& table) {
+    return table.fieldIs(0, "NAME");
+}
+bool isAddLine(const TableReader& table) {
+    return table.fieldIs(1, "ADD");
+}
 
 std::int32_t constraintNumber(const TableReader& table, std::int32_t count) {
     const std::int32_t number = table.intField(1);

@@ -9,14 +9,22 @@ std::int32_t elementTypeOfName(const std::string& name) {
     if (name.empty())
         return ElasticBeamColumn;
     switch (name.front()) {
-    case 'E': return ElasticBeamColumn;
-    case 'N': return NonlinearBeamColumn;
-    case 'D': return DispBeamColumn;
-    case 'H': return BeamWithHinge;
-    case 'T': return Truss;
-    case 'C': return CorotTruss;
-    case 'R': return RigidLink;
-    default: return ElasticBeamColumn;
+    case 'E':
+        return ElasticBeamColumn;
+    case 'N':
+        return NonlinearBeamColumn;
+    case 'D':
+        return DispBeamColumn;
+    case 'H':
+        return BeamWithHinge;
+    case 'T':
+        return Truss;
+    case 'C':
+        return CorotTruss;
+    case 'R':
+        return RigidLink;
+    default:
+        return ElasticBeamColumn;
     }
 }
 
@@ -52,7 +60,8 @@ void readShapeAndDimensions(const TableReader& table, TSECTION& section) {
     } else {
         return;
     }
-    double* const dimensions[] = {&section.t1, &section.t2, &section.t3, &section.t4, &section.t5, &section.t6};
+    double* const dimensions[] = {&section.t1, &section.t2, &section.t3,
+                                  &section.t4, &section.t5, &section.t6};
     for (int i = 0; i < dimensionCount; ++i)
         *dimensions[i] = table.realField(7 + i);
     section.hingeLengthI = section.t1;

@@ -9,7 +9,9 @@ namespace kelvane {
 namespace {
 
 // arccos as the two-argument arctangent of sqrt(1 - x^2) and x, accurate near x = +-1.
-double arcCos(double x) { return std::atan2(std::sqrt(1.0 - x * x), x); }
+double arcCos(double x) {
+    return std::atan2(std::sqrt(1.0 - x * x), x);
+}
 
 } // namespace
 
@@ -35,8 +37,10 @@ Axis2 localAxis2(double xI, double yI, double zI, double xJ, double yJ, double z
     const double beta = angleDegrees * pi / 180.0;
 
     Axis2 axis;
-    axis.x = -std::cos(beta) * std::cos(elevation - pi / 2.0) * std::cos(plan) - std::sin(beta) * std::cos(plan + pi / 2.0);
-    axis.y = -std::cos(beta) * std::cos(elevation - pi / 2.0) * std::sin(plan) - std::sin(beta) * std::sin(plan + pi / 2.0);
+    axis.x = -std::cos(beta) * std::cos(elevation - pi / 2.0) * std::cos(plan) -
+             std::sin(beta) * std::cos(plan + pi / 2.0);
+    axis.y = -std::cos(beta) * std::cos(elevation - pi / 2.0) * std::sin(plan) -
+             std::sin(beta) * std::sin(plan + pi / 2.0);
     axis.z = -std::cos(beta) * std::sin(elevation - pi / 2.0);
     checkedFinite(axis.x);
     checkedFinite(axis.y);

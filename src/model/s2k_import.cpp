@@ -42,7 +42,9 @@ void runTableReaders(ModelStore& store, const ColourTable& colours) {
 
 } // namespace
 
-void loadS2kFile(ModelStore& store, const std::string& path) { store.s2kLines = loadLines(path); }
+void loadS2kFile(ModelStore& store, const std::string& path) {
+    store.s2kLines = loadLines(path);
+}
 
 void importModel(ModelStore& store, const ColourTable& colours) {
     resetModel(store);
@@ -62,9 +64,8 @@ StatusPanels modelCountPanels(const ModelStore& store) {
     StatusPanels panels;
     panels[0] = "Operation";
     const std::pair<const char*, std::int32_t> counts[] = {
-        {"Node", store.nodeCount},          {"Frame", store.frameCount},
-        {"Shell", store.shellCount},        {"Solid", store.solidCount},
-        {"Mat", store.materialCount},       {"Fsec", store.frameSectionCount},
+        {"Node", store.nodeCount},         {"Frame", store.frameCount},  {"Shell", store.shellCount},
+        {"Solid", store.solidCount},       {"Mat", store.materialCount}, {"Fsec", store.frameSectionCount},
         {"Wsec", store.shellSectionCount},
     };
     std::size_t panel = 2;

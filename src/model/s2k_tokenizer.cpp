@@ -17,7 +17,9 @@ constexpr std::array<unsigned char, 256> kClasses = [] {
     return classes;
 }();
 
-unsigned char classOf(char c) { return kClasses[static_cast<unsigned char>(c)]; }
+unsigned char classOf(char c) {
+    return kClasses[static_cast<unsigned char>(c)];
+}
 
 std::string_view trimControlAndBlanks(std::string_view text) {
     std::size_t first = 0;

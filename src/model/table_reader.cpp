@@ -12,9 +12,9 @@ TableReader::TableReader(ModelStore& store, std::string_view keyword)
 void TableReader::tokenize(int lineIndex) {
     currentLine_ = lineIndex;
     const auto& lines = store_.s2kLines;
-    const std::string_view line =
-        lineIndex >= 0 && static_cast<std::size_t>(lineIndex) < lines.size() ? lines[static_cast<std::size_t>(lineIndex)]
-                                                                            : std::string_view();
+    const std::string_view line = lineIndex >= 0 && static_cast<std::size_t>(lineIndex) < lines.size()
+                                      ? lines[static_cast<std::size_t>(lineIndex)]
+                                      : std::string_view();
     if (!tokenizeLine(line, store_.lineFields))
         failOnLine("the line has more than " + std::to_string(kMaxRecordedPositions - 2) +
                    " fields, which is more than a line may carry");
@@ -24,11 +24,16 @@ bool TableReader::lineFieldEquals(int lineIndex, int n, std::string_view text) c
     return fieldEquals(store_.s2kLines[static_cast<std::size_t>(lineIndex)], n, text);
 }
 
-std::int32_t TableReader::intField(int n) const { return parseInt(field(n)); }
+std::int32_t TableReader::intField(int n) const {
+    return parseInt(field(n));
+}
 
-double TableReader::realField(int n) const { return parseReal(field(n)); }
+double TableReader::realField(int n) const {
+    return parseReal(field(n));
+}
 
-std::int32_t TableReader::checkedReference(std::string_view text, const char* what, std::int32_t count) const {
+std::int32_t TableReader::checkedReference(std::string_view text, const char* what,
+                                           std::int32_t count) const {
     const std::int32_t value = parseInt(text);
     if (value < 1 || value > count) {
         const std::string available =
@@ -43,11 +48,13 @@ std::int32_t TableReader::jointNumber(std::string_view text) const {
     return checkedReference(text, "joint", store_.nodeCount);
 }
 
-std::int32_t TableReader::frameField(int n) const { return checkedReference(field(n), "frame", store_.frameCount); }
+std::int32_t TableReader::frameField(int n) const {
+    return checkedReference(field(n), "frame", store_.frameCount);
+}
 
 void TableReader::failOnLine(const std::string& what) const {
-    fail("Table \"" + keyword_ + "\", line " + std::to_string(static_cast<long long>(currentLine_) + 1) + ": " +
-         what);
+    fail("Table \"" + keyword_ + "\", line " + std::to_string(static_cast<long long>(currentLine_) + 1) +
+         ": " + what);
 }
 
 template <class Record> void sizeTableArray(std::vector<Record>& array, long long count) {

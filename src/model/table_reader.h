@@ -14,7 +14,7 @@
 namespace kelvane {
 
 class TableReader {
-public:
+  public:
     TableReader(ModelStore& store, std::string_view keyword);
 
     const TableRange& range() const { return range_; }
@@ -44,7 +44,7 @@ public:
     // Stops the import with a message naming the table and the current line (1-based).
     [[noreturn]] void failOnLine(const std::string& what) const;
 
-private:
+  private:
     std::int32_t checkedReference(std::string_view text, const char* what, std::int32_t count) const;
 
     ModelStore& store_;
@@ -59,10 +59,11 @@ private:
 template <class Record> void sizeTableArray(std::vector<Record>& array, long long count);
 
 // Resolves a name against records 1..count: the last exact, case-sensitive match, 0 for none.
-template <class Record> std::int32_t findByName(const std::vector<Record>& records, std::int32_t count,
-                                                std::string_view name) {
+template <class Record>
+std::int32_t findByName(const std::vector<Record>& records, std::int32_t count, std::string_view name) {
     std::int32_t found = 0;
-    const std::int32_t last = std::min<std::int32_t>(countOf(count), static_cast<std::int32_t>(records.size()) - 1);
+    const std::int32_t last =
+        std::min<std::int32_t>(countOf(count), static_cast<std::int32_t>(records.size()) - 1);
     for (std::int32_t i = 1; i <= last; ++i)
         if (records[static_cast<std::size_t>(i)].name == name)
             found = i;

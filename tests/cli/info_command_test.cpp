@@ -6,23 +6,27 @@ using namespace kelvane::test;
 
 namespace {
 
-CommandResult info(const std::string& arguments) { return runCommand("'" + binPath("kelvane-cli") + "' info " + arguments); }
+CommandResult info(const std::string& arguments) {
+    return runCommand("'" + binPath("kelvane-cli") + "' info " + arguments);
+}
 
 } // namespace
 
 TEST(InfoCommand, PrintsEveryCountOfTheExampleInOrder) {
     const auto result = info("'" + std::string(KELVANE_SOURCE_DIR) + "/examples/three-storey-rc-frame.s2k'");
     EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.out, "nodeCount=40\nframeCount=65\nshellCount=12\nareaCount=12\nsolidCount=-1\nmaterialCount=2\n"
-                          "frameSectionCount=7\nshellSectionCount=2\ndiaphragmCount=3\nloadCount=39\nloadCaseCount=2\n");
+    EXPECT_EQ(result.out,
+              "nodeCount=40\nframeCount=65\nshellCount=12\nareaCount=12\nsolidCount=-1\nmaterialCount=2\n"
+              "frameSectionCount=7\nshellSectionCount=2\ndiaphragmCount=3\nloadCount=39\nloadCaseCount=2\n");
     EXPECT_EQ(result.err, "");
 }
 
 TEST(InfoCommand, MissingTablesPrintTheRawCounts) {
     const auto result = info("'" + dataPath("import/no-joint-table.s2k") + "'");
     EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.out, "nodeCount=-1\nframeCount=-1\nshellCount=0\nareaCount=-1\nsolidCount=-1\nmaterialCount=1\n"
-                          "frameSectionCount=1\nshellSectionCount=-1\ndiaphragmCount=0\nloadCount=0\nloadCaseCount=0\n");
+    EXPECT_EQ(result.out,
+              "nodeCount=-1\nframeCount=-1\nshellCount=0\nareaCount=-1\nsolidCount=-1\nmaterialCount=1\n"
+              "frameSectionCount=1\nshellSectionCount=-1\ndiaphragmCount=0\nloadCount=0\nloadCaseCount=0\n");
 }
 
 TEST(InfoCommand, FailuresPrintTheMessageAloneAndExitWithOne) {

@@ -20,14 +20,14 @@ void expectAxis(const Axis2& axis, double x, double y, double z) {
 
 // Joints: 1 (0,0,0), 2 (6000,0,0), 3 (0,0,3000), 4 (0,5000,0), 5 (6000,0,3000), 6 (6000,0,3500),
 // 7 (6000,0,3000.04), which meets joint 5 once rounded to one decimal.
-const std::string kJoints = "; frames\n" + table("JOINT", {"  1  X=0  Y=0  Z=0", "  2  X=6000  Y=0  Z=0",
-                                                             "  3  X=0  Y=0  Z=3000", "  4  X=0  Y=5000  Z=0",
-                                                             "  5  X=6000  Y=0  Z=3000", "  6  X=6000  Y=0  Z=3500",
-                                                             "  7  X=6000  Y=0  Z=3000.04"});
+const std::string kJoints =
+    "; frames\n" + table("JOINT", {"  1  X=0  Y=0  Z=0", "  2  X=6000  Y=0  Z=0", "  3  X=0  Y=0  Z=3000",
+                                   "  4  X=0  Y=5000  Z=0", "  5  X=6000  Y=0  Z=3000",
+                                   "  6  X=6000  Y=0  Z=3500", "  7  X=6000  Y=0  Z=3000.04"});
 
-std::string withFrames(std::initializer_list<std::string_view> frames, std::string_view sections =
-                                                                              "  NAME=NCOL  MAT=C  SH=R  T=1,1\n"
-                                                                              "  NAME=RLINK  MAT=C  SH=R  T=1,1\n") {
+std::string withFrames(std::initializer_list<std::string_view> frames,
+                       std::string_view sections = "  NAME=NCOL  MAT=C  SH=R  T=1,1\n"
+                                                   "  NAME=RLINK  MAT=C  SH=R  T=1,1\n") {
     return kJoints + "FRAME SECTION\n" + std::string(sections) + "\n" + table("FRAME", frames);
 }
 
@@ -44,7 +44,8 @@ TEST(LocalAxis, WorkedCases) {
 }
 
 TEST(LocalAxis, IsAUnitVectorNormalToTheMemberTurnedByTheAngle) {
-    const double ends[][6] = {{0, 0, 0, 3000, 4000, 5000}, {100, 200, 300, -2000, 700, -900}, {0, 0, 0, -1, -1, 0}};
+    const double ends[][6] = {
+        {0, 0, 0, 3000, 4000, 5000}, {100, 200, 300, -2000, 700, -900}, {0, 0, 0, -1, -1, 0}};
     for (const auto& e : ends) {
         const double dx = e[3] - e[0], dy = e[4] - e[1], dz = e[5] - e[2];
         const Axis2 upright = localAxis2(e[0], e[1], e[2], e[3], e[4], e[5], 0);
@@ -72,8 +73,9 @@ TEST(LocalAxis, ZeroLengthIsAnInvalidOperation) {
 }
 
 TEST(FrameTable, ReadsEndsSectionSegmentsAngleAndAxis) {
-    const auto store = importText(withFrames({"  1  J=1,2  SEC=NCOL  NSEG=4  ANG=90", "  F2  J=1,3  SEC=NOSUCH  NSEG=2  ANG=0",
-                                              "  3  J=3,1  SEC=RLINK  NSEG=1  ANG=0"}));
+    const auto store = importText(
+        withFrames({"  1  J=1,2  SEC=NCOL  NSEG=4  ANG=90", "  F2  J=1,3  SEC=NOSUCH  NSEG=2  ANG=0",
+                    "  3  J=3,1  SEC=RLINK  NSEG=1  ANG=0"}));
     ASSERT_EQ(store.frameCount, 3);
     const TFRAME& beam = store.frames[1];
     EXPECT_EQ(beam.nodeI, 1);
@@ -92,10 +94,11 @@ TEST(FrameTable, ReadsEndsSectionSegmentsAngleAndAxis) {
 }
 
 TEST(FrameTable, RightmostReleaseWinsAndSameNamedSectionsResolveToTheLast) {
-    const auto store = importText(withFrames({"  1  J=1,2  SEC=N  NSEG=1  ANG=0  IREL=R3  JREL=R3",
-                                              "  2  J=1,2  SEC=N  NSEG=1  ANG=0  JREL=R3  IREL=R3",
-                                              "  3  J=1,2  SEC=N  NSEG=1  ANG=0  JREL=R2,R3", "  4  J=1,2  SEC=N  NSEG=1  ANG=0"},
-                                             "  NAME=N  MAT=C  SH=R  T=1,1\n  NAME=N  MAT=C  SH=R  T=2,2\n"));
+    const auto store = importText(
+        withFrames({"  1  J=1,2  SEC=N  NSEG=1  ANG=0  IREL=R3  JREL=R3",
+                    "  2  J=1,2  SEC=N  NSEG=1  ANG=0  JREL=R3  IREL=R3",
+                    "  3  J=1,2  SEC=N  NSEG=1  ANG=0  JREL=R2,R3", "  4  J=1,2  SEC=N  NSEG=1  ANG=0"},
+                   "  NAME=N  MAT=C  SH=R  T=1,1\n  NAME=N  MAT=C  SH=R  T=2,2\n"));
     EXPECT_EQ(store.frames[1].release, 2);
     EXPECT_EQ(store.frames[2].release, 1);
     EXPECT_EQ(store.frames[3].release, 2);
@@ -104,9 +107,12 @@ TEST(FrameTable, RightmostReleaseWinsAndSameNamedSectionsResolveToTheLast) {
 }
 
 TEST(FrameTable, MalformedLinesStopTheImport) {
-    EXPECT_EQ(importFailure(withFrames({"  1  J=1,2  SEC=NCOL  ANG=0"})), "'' is not a valid floating point value");
-    EXPECT_EQ(importFailure(withFrames({"  1  J=1,2  SEC=NCOL  NSEG=two  ANG=0"})), "'two' is not a valid integer value");
-    EXPECT_EQ(importFailure(withFrames({"  1  J=5,7  SEC=NCOL  NSEG=1  ANG=0"})), "Invalid floating point operation");
+    EXPECT_EQ(importFailure(withFrames({"  1  J=1,2  SEC=NCOL  ANG=0"})),
+              "'' is not a valid floating point value");
+    EXPECT_EQ(importFailure(withFrames({"  1  J=1,2  SEC=NCOL  NSEG=two  ANG=0"})),
+              "'two' is not a valid integer value");
+    EXPECT_EQ(importFailure(withFrames({"  1  J=5,7  SEC=NCOL  NSEG=1  ANG=0"})),
+              "Invalid floating point operation");
     EXPECT_EQ(importFailure(withFrames({"  1  J=1,8  SEC=NCOL  NSEG=1  ANG=0"})),
               "Table \"FRAME\", line 16: joint 8 does not exist (the model has joints 1..7)");
     EXPECT_EQ(importFailure(withFrames({"  1  J=0,1  SEC=NCOL  NSEG=1  ANG=0"})),
@@ -116,11 +122,12 @@ TEST(FrameTable, MalformedLinesStopTheImport) {
 }
 
 TEST(RigidLinks, ReleasedLinkTiesTheOtherEndJoint) {
-    const auto store = importText(withFrames({"  1  J=5,6  SEC=RLINK  NSEG=1  ANG=0  JREL=R2", "  2  J=1,2  SEC=RLINK  NSEG=1  ANG=0  IREL=R3",
-                                              "  3  J=1,3  SEC=RLINK  NSEG=1  ANG=0", "  4  J=4,1  SEC=NCOL  NSEG=1  ANG=0  JREL=R3",
-                                              "  5  J=3,4  SEC=RLINK  NSEG=1  ANG=0  JREL=R3", "  6  J=3,1  SEC=RLINK  NSEG=1  ANG=0  JREL=R3"},
-                                             "  NAME=NCOL  MAT=C  SH=R  T=1,1\n  NAME=RLINK  MAT=C  SH=R  T=1,1\n"
-                                             "  NAME=X  MAT=C  SH=R  T=1,1\n"));
+    const auto store = importText(withFrames(
+        {"  1  J=5,6  SEC=RLINK  NSEG=1  ANG=0  JREL=R2", "  2  J=1,2  SEC=RLINK  NSEG=1  ANG=0  IREL=R3",
+         "  3  J=1,3  SEC=RLINK  NSEG=1  ANG=0", "  4  J=4,1  SEC=NCOL  NSEG=1  ANG=0  JREL=R3",
+         "  5  J=3,4  SEC=RLINK  NSEG=1  ANG=0  JREL=R3", "  6  J=3,1  SEC=RLINK  NSEG=1  ANG=0  JREL=R3"},
+        "  NAME=NCOL  MAT=C  SH=R  T=1,1\n  NAME=RLINK  MAT=C  SH=R  T=1,1\n"
+        "  NAME=X  MAT=C  SH=R  T=1,1\n"));
     EXPECT_EQ(store.nodes[5].tiedTo, 6);
     EXPECT_EQ(store.nodes[6].tiedTo, 0);
     EXPECT_EQ(store.nodes[2].tiedTo, 1);
@@ -131,9 +138,11 @@ TEST(RigidLinks, ReleasedLinkTiesTheOtherEndJoint) {
 }
 
 TEST(ShellTable, CornersInRingOrderAndOnlyShellSectionsCount) {
-    const auto store = importText(kJoints + table("SHELL SECTION", {"  NAME=SLAB  MAT=C  MATANG=0  Shell  TH=150,150",
-                                                                   "  NAME=MEM  MAT=C  MATANG=0  Membrane  TH=100,100"}) +
-                                  table("SHELL", {"  1  J=1,2,3,4  SEC=SLAB", "  2  J=4,3,2,1  SEC=MEM", "  3  J=1,2,3,5  SEC=SLAB"}));
+    const auto store = importText(
+        kJoints +
+        table("SHELL SECTION", {"  NAME=SLAB  MAT=C  MATANG=0  Shell  TH=150,150",
+                                "  NAME=MEM  MAT=C  MATANG=0  Membrane  TH=100,100"}) +
+        table("SHELL", {"  1  J=1,2,3,4  SEC=SLAB", "  2  J=4,3,2,1  SEC=MEM", "  3  J=1,2,3,5  SEC=SLAB"}));
     ASSERT_EQ(store.areaCount, 3);
     const TSHELL& area = store.shells[1];
     EXPECT_EQ((std::array{area.node1, area.node2, area.node3, area.node4}), (std::array{1, 2, 4, 3}));

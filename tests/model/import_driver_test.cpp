@@ -12,7 +12,8 @@ namespace {
 
 ModelStore importExample() {
     ModelStore store;
-    importS2kFile(store, initPalette(), std::string(KELVANE_SOURCE_DIR) + "/examples/three-storey-rc-frame.s2k");
+    importS2kFile(store, initPalette(),
+                  std::string(KELVANE_SOURCE_DIR) + "/examples/three-storey-rc-frame.s2k");
     return store;
 }
 
@@ -75,23 +76,24 @@ TEST(ImportDriver, MissingTablesLeaveEntryZeroAndShowZeroCounts) {
     ASSERT_EQ(store.nodes.size(), 1u);
     EXPECT_EQ(store.nodes[0].x, 0.0);
     const StatusPanels panels = modelCountPanels(store);
-    EXPECT_EQ(panels, (StatusPanels{"Operation", "", "Node", "0", "Frame", "0", "Shell", "0", "Solid", "0", "Mat", "0",
-                                    "Fsec", "0", "Wsec", "0", ""}));
+    EXPECT_EQ(panels, (StatusPanels{"Operation", "", "Node", "0", "Frame", "0", "Shell", "0", "Solid", "0",
+                                    "Mat", "0", "Fsec", "0", "Wsec", "0", ""}));
 }
 
 TEST(ImportDriver, StatusPanelsShowTheCountsInOrder) {
     const StatusPanels panels = modelCountPanels(importExample());
-    EXPECT_EQ(panels, (StatusPanels{"Operation", "", "Node", "40", "Frame", "65", "Shell", "12", "Solid", "0", "Mat",
-                                    "2", "Fsec", "7", "Wsec", "2", ""}));
+    EXPECT_EQ(panels, (StatusPanels{"Operation", "", "Node", "40", "Frame", "65", "Shell", "12", "Solid", "0",
+                                    "Mat", "2", "Fsec", "7", "Wsec", "2", ""}));
 }
 
 TEST(ImportDriver, FailureKeepsWhatEarlierReadersStoredAndSkipsTheRest) {
     ModelStore store;
-    const std::string text = jointsAlongX(3) + table("RESTRAINT", {"  ADD=1  DOF=U1"}) +
-                             table("MATERIAL", {"  NAME=M", "    T=0  E=1  U=0"}) +
-                             table("FRAME SECTION", {"  NAME=RL  MAT=M  SH=R  T=1,1"}) +
-                             table("FRAME", {"  1  J=1,2  SEC=RL  NSEG=1  ANG=0  JREL=R2", "  2  J=2,3  SEC=RL  NSEG=x  ANG=0"}) +
-                             table("LOAD", {"  NAME=A"});
+    const std::string text =
+        jointsAlongX(3) + table("RESTRAINT", {"  ADD=1  DOF=U1"}) +
+        table("MATERIAL", {"  NAME=M", "    T=0  E=1  U=0"}) +
+        table("FRAME SECTION", {"  NAME=RL  MAT=M  SH=R  T=1,1"}) +
+        table("FRAME", {"  1  J=1,2  SEC=RL  NSEG=1  ANG=0  JREL=R2", "  2  J=2,3  SEC=RL  NSEG=x  ANG=0"}) +
+        table("LOAD", {"  NAME=A"});
     EXPECT_EQ(importFailure(store, text), "'x' is not a valid integer value");
     EXPECT_EQ(store.nodes[1].restraint[1], 1);
     EXPECT_EQ(store.frameSectionCount, 1);
@@ -104,9 +106,11 @@ TEST(ImportDriver, FailureKeepsWhatEarlierReadersStoredAndSkipsTheRest) {
 }
 
 TEST(ImportDriver, UnclosedTablesOfEveryArraySizedReaderRaiseRangeCheckError) {
-    for (const char* keyword : {"JOINT", "MATERIAL", "FRAME SECTION", "SHELL SECTION", "FRAME", "SHELL", "SOLID"}) {
+    for (const char* keyword :
+         {"JOINT", "MATERIAL", "FRAME SECTION", "SHELL SECTION", "FRAME", "SHELL", "SOLID"}) {
         EXPECT_EQ(importFailure(std::string("x\n") + keyword + "\n  1  X=0"), "Range check error") << keyword;
-        EXPECT_EQ(importFailure(std::string("x\ny\nz\n") + keyword + "\n  1  X=0"), "Range check error") << keyword;
+        EXPECT_EQ(importFailure(std::string("x\ny\nz\n") + keyword + "\n  1  X=0"), "Range check error")
+            << keyword;
     }
     // Readers that count entries, or only add to joints, read nothing from it.
     for (const char* keyword : {"CONSTRAINT", "RESTRAINT", "MASS", "LOAD"})
@@ -142,17 +146,25 @@ TEST(ImportDriver, HostileFilesFailCleanlyOrImport) {
     ModelStore store;
     EXPECT_EQ(importFile("x\nJOINT\n  " + std::string(10 * 1024 * 1024, 'A') + "\n\n", store),
               "'' is not a valid floating point value");
-    EXPECT_EQ(importFile("x\nJOINT\n  " + std::string(10 * 1024 * 1024, ',') + "\n\n", store),
-              "Table \"JOINT\", line 3: the line has more than 38 fields, which is more than a line may carry");
-    const std::string hugeNumber = importFile("x\nCONSTRAINT\n  NAME=" + std::string(5'000'000, '9') + "\n\n", store);
+    EXPECT_EQ(
+        importFile("x\nJOINT\n  " + std::string(10 * 1024 * 1024, ',') + "\n\n", store),
+        "Table \"JOINT\", line 3: the line has more than 38 fields, which is more than a line may carry");
+    const std::string hugeNumber =
+        importFile("x\nCONSTRAINT\n  NAME=" + std::string(5'000'000, '9') + "\n\n", store);
     EXPECT_EQ(hugeNumber.size(), 5'000'000 + std::string("'' is not a valid integer value").size());
 
     // NUL bytes: trimmed at the ends of a field like any control character, never part of a keyword.
-    EXPECT_EQ(importFile(bytes("x\nJOINT\n  1  X=\0" "7\0  Y=0  Z=0\n\n"), store), "");
+    EXPECT_EQ(importFile(bytes("x\nJOINT\n  1  X=\0"
+                               "7\0  Y=0  Z=0\n\n"),
+                         store),
+              "");
     EXPECT_EQ(store.nodes[1].x, 7.0);
     EXPECT_EQ(importFile(bytes("x\nJOINT\0\n  1  X=0  Y=0  Z=0\n\n"), store), "");
     EXPECT_EQ(store.nodeCount, -1);
-    EXPECT_NE(importFile(bytes("x\nJOINT\n  1  X=0\0" "1  Y=0  Z=0\n\n"), store), "");
+    EXPECT_NE(importFile(bytes("x\nJOINT\n  1  X=0\0"
+                               "1  Y=0  Z=0\n\n"),
+                         store),
+              "");
 
     // A last table without its blank line, whatever the final line end.
     EXPECT_EQ(importFile("x\nJOINT\n  1  X=0  Y=0  Z=0\n", store), "Range check error");
@@ -176,7 +188,8 @@ TEST(ImportDriver, HostileFilesFailCleanlyOrImport) {
 }
 
 TEST(ImportDriver, MutatedExampleFilesFailOnlyWithImportErrors) {
-    const std::string original = readFile(std::string(KELVANE_SOURCE_DIR) + "/examples/three-storey-rc-frame.s2k");
+    const std::string original =
+        readFile(std::string(KELVANE_SOURCE_DIR) + "/examples/three-storey-rc-frame.s2k");
     std::mt19937 random(20261208);
     const std::string alphabet = bytes(" =,\"\n\r\t0123456789-+.eEJOINTADDNAMEUXR\0\xff");
     int succeeded = 0;
@@ -187,10 +200,18 @@ TEST(ImportDriver, MutatedExampleFilesFailOnlyWithImportErrors) {
         for (int e = 0; e < edits; ++e) {
             const std::size_t at = random() % text.size();
             switch (random() % 4) {
-            case 0: text.erase(at, 1 + random() % 40); break;
-            case 1: text.insert(at, 1, alphabet[random() % alphabet.size()]); break;
-            case 2: text[at] = alphabet[random() % alphabet.size()]; break;
-            default: text.insert(at, text.substr(random() % text.size(), random() % 200)); break;
+            case 0:
+                text.erase(at, 1 + random() % 40);
+                break;
+            case 1:
+                text.insert(at, 1, alphabet[random() % alphabet.size()]);
+                break;
+            case 2:
+                text[at] = alphabet[random() % alphabet.size()];
+                break;
+            default:
+                text.insert(at, text.substr(random() % text.size(), random() % 200));
+                break;
             }
         }
         ModelStore store;

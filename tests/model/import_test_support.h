@@ -36,7 +36,9 @@ inline std::string importFailure(std::string_view text) {
 }
 
 // A string literal with every byte, embedded NULs included.
-template <std::size_t N> std::string bytes(const char (&literal)[N]) { return std::string(literal, N - 1); }
+template <std::size_t N> std::string bytes(const char (&literal)[N]) {
+    return std::string(literal, N - 1);
+}
 
 // A small table block: the header, the lines and the closing blank line.
 inline std::string table(std::string_view keyword, std::initializer_list<std::string_view> lines) {

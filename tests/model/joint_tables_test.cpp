@@ -31,8 +31,9 @@ TEST(CoordinateRounding, ZeroIsNeverNegative) {
 }
 
 TEST(JointTable, JointsAreNumberedByTablePositionNotByLabel) {
-    const auto store = importText("; labels\n" + table("JOINT", {"  10  X=1234.56  Y=-0.04  Z=2.25",
-                                                                  "  A7  X=1  Y=2  Z=3", "  30  X=.5  Y=-1E3  Z=4e-1"}));
+    const auto store =
+        importText("; labels\n" + table("JOINT", {"  10  X=1234.56  Y=-0.04  Z=2.25", "  A7  X=1  Y=2  Z=3",
+                                                  "  30  X=.5  Y=-1E3  Z=4e-1"}));
     ASSERT_EQ(store.nodeCount, 3);
     ASSERT_EQ(store.nodes.size(), 4u);
     EXPECT_EQ(store.nodes[1].x, 1234.6);
@@ -47,25 +48,29 @@ TEST(JointTable, JointsAreNumberedByTablePositionNotByLabel) {
 
 TEST(JointTable, ReferenceToALabelInsteadOfAPositionStopsTheImport) {
     ModelStore store;
-    const std::string text = "x\n" + table("JOINT", {"  10  X=0  Y=0  Z=0", "  20  X=1  Y=0  Z=0", "  30  X=2  Y=0  Z=0"}) +
-                             table("RESTRAINT", {"  ADD=20  DOF=U1"});
+    const std::string text =
+        "x\n" + table("JOINT", {"  10  X=0  Y=0  Z=0", "  20  X=1  Y=0  Z=0", "  30  X=2  Y=0  Z=0"}) +
+        table("RESTRAINT", {"  ADD=20  DOF=U1"});
     EXPECT_EQ(importFailure(store, text),
               "Table \"RESTRAINT\", line 8: joint 20 does not exist (the model has joints 1..3)");
     EXPECT_EQ(store.nodeCount, 3);
 }
 
 TEST(JointTable, BadCoordinatesAndAMissingEndStopTheImport) {
-    EXPECT_EQ(importFailure("x\n" + table("JOINT", {"  1  X=1,5  Y=0  Z=0"})), "'Y' is not a valid floating point value");
-    EXPECT_EQ(importFailure("x\n" + table("JOINT", {"  1  X=0  Y=0"})), "'' is not a valid floating point value");
+    EXPECT_EQ(importFailure("x\n" + table("JOINT", {"  1  X=1,5  Y=0  Z=0"})),
+              "'Y' is not a valid floating point value");
+    EXPECT_EQ(importFailure("x\n" + table("JOINT", {"  1  X=0  Y=0"})),
+              "'' is not a valid floating point value");
     EXPECT_EQ(importFailure("x\n" + table("JOINT", {"  1  X=abc  Y=0  Z=0"})),
               "'abc' is not a valid floating point value");
     EXPECT_EQ(importFailure("x\nJOINT\n  1  X=0  Y=0  Z=0\n  2  X=0  Y=0  Z=1"), "Range check error");
 }
 
 TEST(ConstraintTable, LastListedJointIsTheMaster) {
-    const auto store = importText(jointsAlongX(9) + table("CONSTRAINT", {"  NAME=2  TYPE=DIAPHRAGM  AXIS=Z",
-                                                                         "    ADD=5", "  NAME=1  TYPE=DIAPHRAGM",
-                                                                         "    ADD=7", "    ADD=9", "  NAME=3"}));
+    const auto store =
+        importText(jointsAlongX(9) +
+                   table("CONSTRAINT", {"  NAME=2  TYPE=DIAPHRAGM  AXIS=Z", "    ADD=5",
+                                        "  NAME=1  TYPE=DIAPHRAGM", "    ADD=7", "    ADD=9", "  NAME=3"}));
     ASSERT_EQ(store.diaphragmCount, 3);
     const TDIAPH& first = store.diaphragms[1];
     EXPECT_EQ(first.slaveCount, 1);
@@ -96,20 +101,23 @@ TEST(ConstraintTable, UnsupportedReferencesStopTheImportWithTheirLine) {
 }
 
 TEST(RestraintTable, FlagsAreSetPerNamedDofAndAccumulate) {
-    const auto store = importText(jointsAlongX(3) + table("RESTRAINT", {"  ADD=1  DOF=U3", "  ADD=2  DOF=U1,U2,U3,R1,R2,R3",
-                                                                        "  ADD=1  DOF=R2", "  NOTE=3  DOF=U1"}));
+    const auto store =
+        importText(jointsAlongX(3) + table("RESTRAINT", {"  ADD=1  DOF=U3", "  ADD=2  DOF=U1,U2,U3,R1,R2,R3",
+                                                         "  ADD=1  DOF=R2", "  NOTE=3  DOF=U1"}));
     EXPECT_EQ(store.nodes[1].restraint, (DofFlags{0, 0, 0, 1, 0, 1, 0}));
     EXPECT_EQ(store.nodes[2].restraint, (DofFlags{0, 1, 1, 1, 1, 1, 1}));
     EXPECT_EQ(store.nodes[3].restraint, DofFlags{});
 }
 
 TEST(MassTable, MassesNeedTheirKeysAndLaterLinesOverwriteWhatTheyCarry) {
-    const auto store = importText(jointsAlongX(4) + table("MASS", {"  ADD=4  U1=1  U2=2  U3=3", "  ADD=4  U1=10  U2=20",
-                                                                   "  ADD=2  U2=5  U1=6  U3=7"}));
+    const auto store =
+        importText(jointsAlongX(4) + table("MASS", {"  ADD=4  U1=1  U2=2  U3=3", "  ADD=4  U1=10  U2=20",
+                                                    "  ADD=2  U2=5  U1=6  U3=7"}));
     EXPECT_EQ(store.nodes[4].mass, (DofValues{0, 10, 20, 3, 0, 0, 0}));
     // Keys out of place are not stored.
     EXPECT_EQ(store.nodes[2].mass, (DofValues{0, 0, 0, 7, 0, 0, 0}));
     EXPECT_EQ(importFailure(jointsAlongX(4) + table("MASS", {"  ADD=4  U1=heavy"})),
               "'heavy' is not a valid floating point value");
-    EXPECT_EQ(importFailure(jointsAlongX(4) + table("MASS", {"  ADD=x  U1=1"})), "'x' is not a valid integer value");
+    EXPECT_EQ(importFailure(jointsAlongX(4) + table("MASS", {"  ADD=x  U1=1"})),
+              "'x' is not a valid integer value");
 }

@@ -9,17 +9,18 @@ namespace {
 
 // Four joints along X and three frames between them.
 std::string withLoads(std::initializer_list<std::string_view> lines) {
-    return jointsAlongX(4) + table("FRAME", {"  1  J=1,2  SEC=B  NSEG=1  ANG=0", "  2  J=2,3  SEC=B  NSEG=1  ANG=0",
-                                             "  3  J=3,4  SEC=B  NSEG=1  ANG=0"}) +
+    return jointsAlongX(4) +
+           table("FRAME", {"  1  J=1,2  SEC=B  NSEG=1  ANG=0", "  2  J=2,3  SEC=B  NSEG=1  ANG=0",
+                           "  3  J=3,4  SEC=B  NSEG=1  ANG=0"}) +
            table("LOAD", lines);
 }
 
 } // namespace
 
 TEST(LoadTable, JointForcesTakeTheSixKeyedComponents) {
-    const auto store = importText(withLoads({"  NAME=PUSH", "    TYPE=FORCE", "      ADD=4  UZ=-1.5E+003",
-                                             "      ADD=2  UX=1  UY=2  UZ=3  RX=4  RY=5  RZ=6",
-                                             "      ADD=3  MX=7  MY=8  MZ=9"}));
+    const auto store = importText(
+        withLoads({"  NAME=PUSH", "    TYPE=FORCE", "      ADD=4  UZ=-1.5E+003",
+                   "      ADD=2  UX=1  UY=2  UZ=3  RX=4  RY=5  RZ=6", "      ADD=3  MX=7  MY=8  MZ=9"}));
     ASSERT_EQ(store.loadCount, 3);
     ASSERT_EQ(store.loadCaseCount, 1);
     EXPECT_EQ(store.loadCaseNames[1], "PUSH");
@@ -30,18 +31,21 @@ TEST(LoadTable, JointForcesTakeTheSixKeyedComponents) {
     EXPECT_EQ((std::array{onlyZ.fx, onlyZ.fy, onlyZ.fz, onlyZ.mx, onlyZ.my, onlyZ.mz}),
               (std::array{0.0, 0.0, -1500.0, 0.0, 0.0, 0.0}));
     const TLOAD& all = store.loads[2];
-    EXPECT_EQ((std::array{all.fx, all.fy, all.fz, all.mx, all.my, all.mz}), (std::array{1.0, 2.0, 3.0, 4.0, 5.0, 6.0}));
+    EXPECT_EQ((std::array{all.fx, all.fy, all.fz, all.mx, all.my, all.mz}),
+              (std::array{1.0, 2.0, 3.0, 4.0, 5.0, 6.0}));
     // Moment keys other than RX, RY, RZ give an entry without components.
     const TLOAD& moments = store.loads[3];
     EXPECT_EQ(moments.kind, LoadJointForce);
     EXPECT_EQ(moments.target, 3);
-    EXPECT_EQ((std::array{moments.fx, moments.fy, moments.fz, moments.mx, moments.my, moments.mz}), (std::array<double, 6>{}));
+    EXPECT_EQ((std::array{moments.fx, moments.fy, moments.fz, moments.mx, moments.my, moments.mz}),
+              (std::array<double, 6>{}));
 }
 
 TEST(LoadTable, DistributedLoadsGiveDirectionAndEquivalentIntensity) {
-    const auto store = importText(withLoads({"  NAME=DEAD", "    TYPE=DISTRIBUTED", "      ADD=1  RD=0,1  U3=10,20",
-                                             "      ADD=2  RD=0,.5  UZ=10,20", "      ADD=3  RD=.25,.75  U1=-4,-4",
-                                             "      ADD=1  RD=0,1  U2=1,1", "      ADD=2  RD=0,1  GRAV=1,1"}));
+    const auto store =
+        importText(withLoads({"  NAME=DEAD", "    TYPE=DISTRIBUTED", "      ADD=1  RD=0,1  U3=10,20",
+                              "      ADD=2  RD=0,.5  UZ=10,20", "      ADD=3  RD=.25,.75  U1=-4,-4",
+                              "      ADD=1  RD=0,1  U2=1,1", "      ADD=2  RD=0,1  GRAV=1,1"}));
     ASSERT_EQ(store.loadCount, 5);
     const TLOAD& full = store.loads[1];
     EXPECT_EQ(full.kind, LoadDistributed);
@@ -58,9 +62,10 @@ TEST(LoadTable, DistributedLoadsGiveDirectionAndEquivalentIntensity) {
 }
 
 TEST(LoadTable, KindCarriesOverNameLinesAndOtherTypesCreateNoEntry) {
-    const auto store = importText(withLoads({"      ADD=1  UX=5", "  NAME=A", "    TYPE=FORCE", "      ADD=1  UX=1",
-                                             "  NAME=B", "      ADD=2  UX=2", "    TYPE=CONCENTRATED SPAN",
-                                             "      ADD=3  RD=.5  UZ=-9", "    TYPE=DISTRIBUTED", "      ADD=3  RD=0,1  UZ=-2,-2"}));
+    const auto store = importText(
+        withLoads({"      ADD=1  UX=5", "  NAME=A", "    TYPE=FORCE", "      ADD=1  UX=1", "  NAME=B",
+                   "      ADD=2  UX=2", "    TYPE=CONCENTRATED SPAN", "      ADD=3  RD=.5  UZ=-9",
+                   "    TYPE=DISTRIBUTED", "      ADD=3  RD=0,1  UZ=-2,-2"}));
     EXPECT_EQ(store.loadCount, 5);
     EXPECT_EQ(store.loadCaseCount, 2);
     EXPECT_EQ(store.loads[1].caseName, "A");
@@ -84,8 +89,9 @@ TEST(LoadTable, CasesBeyondTenAndBadReferencesStopTheImport) {
     for (const auto& name : names)
         text += name + "\n";
     ModelStore store;
-    EXPECT_EQ(importFailure(store, text + "\n"),
-              "Table \"LOAD\", line 13: load case \"C11\" is one more than the 10 load cases a model may have");
+    EXPECT_EQ(
+        importFailure(store, text + "\n"),
+        "Table \"LOAD\", line 13: load case \"C11\" is one more than the 10 load cases a model may have");
     EXPECT_EQ(store.loadCaseNames[10], "C10");
     EXPECT_EQ(importText(text.substr(0, text.rfind("  NAME=C11")) + "\n").loadCaseCount, 10);
 

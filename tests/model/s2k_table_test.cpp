@@ -6,7 +6,9 @@
 using namespace kelvane;
 
 namespace {
-TableRange find(std::string_view text, std::string_view keyword) { return findTable(splitLines(text), keyword); }
+TableRange find(std::string_view text, std::string_view keyword) {
+    return findTable(splitLines(text), keyword);
+}
 } // namespace
 
 TEST(FindTable, BodyLiesBetweenHeaderAndFirstBlankLine) {

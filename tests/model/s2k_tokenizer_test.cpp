@@ -60,7 +60,9 @@ TEST(Tokenizer, SpaceRunsAndSeparatorsFollowTheRecordingRule) {
 }
 
 TEST(Tokenizer, FieldsAreTrimmedOfControlCharactersButKeepHighBytes) {
-    EXPECT_EQ(fieldsOf("  \tA\t=\x01" "B\r"), (Fields{"A", "B"}));
+    EXPECT_EQ(fieldsOf("  \tA\t=\x01"
+                       "B\r"),
+              (Fields{"A", "B"}));
     EXPECT_EQ(fieldsOf("  \xA0x=\xFF"), (Fields{"\xA0x", "\xFF"}));
     EXPECT_EQ(fieldsOf(std::string_view("  A\0B=C", 7)), (Fields{std::string("A\0B", 3), "C"}));
 }
@@ -105,8 +107,10 @@ TEST(Tokenizer, SingleFieldTestAgreesWithTheFullSplit) {
         LineFields fields;
         ASSERT_TRUE(tokenizeLine(line, fields));
         for (int n = 0; n < 12; ++n) {
-            EXPECT_TRUE(fieldEquals(line, n, fields[static_cast<std::size_t>(n)])) << "[" << line << "] " << n;
-            EXPECT_FALSE(fieldEquals(line, n, fields[static_cast<std::size_t>(n)] + "x")) << "[" << line << "] " << n;
+            EXPECT_TRUE(fieldEquals(line, n, fields[static_cast<std::size_t>(n)]))
+                << "[" << line << "] " << n;
+            EXPECT_FALSE(fieldEquals(line, n, fields[static_cast<std::size_t>(n)] + "x"))
+                << "[" << line << "] " << n;
         }
     }
     EXPECT_TRUE(fieldEquals("      ADD=5  UX=1", 2, "ADD"));

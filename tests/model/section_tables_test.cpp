@@ -32,7 +32,8 @@ TEST(MaterialTable, TwoLinesPerMaterialAndShearModulusFromEAndU) {
 }
 
 TEST(MaterialTable, CountIsHalfTheDataLinesRoundedDown) {
-    const auto store = importText("x\n" + table("MATERIAL", {"  NAME=M1", "    T=0  E=10  U=0", "  ; remark"}));
+    const auto store =
+        importText("x\n" + table("MATERIAL", {"  NAME=M1", "    T=0  E=10  U=0", "  ; remark"}));
     EXPECT_EQ(store.materialCount, 1);
     EXPECT_EQ(store.materials[1].e, 10.0);
     const auto none = importText("x\n");
@@ -66,23 +67,24 @@ TEST(MaterialTable, FailureKeepsTheJointsReadBefore) {
 }
 
 TEST(FrameSectionTable, FirstLetterOfTheNameSelectsTheElement) {
-    const auto store = importText(sections({"  NAME=NCOL  MAT=CONC  SH=R  T=600,400", "  NAME=RLINK  MAT=STEEL  SH=R  T=1,1",
-                                            "  NAME=BEAM  MAT=CONC  SH=R  T=1,1", "  NAME=eb  MAT=CONC  SH=R  T=1,1",
-                                            "  NAME=D1  MAT=CONC  SH=R  T=1,1", "  NAME=H1  MAT=CONC  SH=R  T=1,1",
-                                            "  NAME=T1  MAT=CONC  SH=R  T=1,1", "  NAME=C1  MAT=CONC  SH=R  T=1,1",
-                                            "  NAME=E1  MAT=CONC  SH=R  T=1,1", "  NAME=  MAT=CONC  SH=R  T=1,1"}));
+    const auto store =
+        importText(sections({"  NAME=NCOL  MAT=CONC  SH=R  T=600,400", "  NAME=RLINK  MAT=STEEL  SH=R  T=1,1",
+                             "  NAME=BEAM  MAT=CONC  SH=R  T=1,1", "  NAME=eb  MAT=CONC  SH=R  T=1,1",
+                             "  NAME=D1  MAT=CONC  SH=R  T=1,1", "  NAME=H1  MAT=CONC  SH=R  T=1,1",
+                             "  NAME=T1  MAT=CONC  SH=R  T=1,1", "  NAME=C1  MAT=CONC  SH=R  T=1,1",
+                             "  NAME=E1  MAT=CONC  SH=R  T=1,1", "  NAME=  MAT=CONC  SH=R  T=1,1"}));
     ASSERT_EQ(store.frameSectionCount, 10);
     const int expected[] = {0, 2, 7, 1, 1, 3, 4, 5, 6, 1, 1};
     for (int k = 1; k <= 10; ++k)
-        EXPECT_EQ(store.frameSections[static_cast<std::size_t>(k)].elementType, expected[k]) << "section " << k;
+        EXPECT_EQ(store.frameSections[static_cast<std::size_t>(k)].elementType, expected[k])
+            << "section " << k;
 }
 
 TEST(FrameSectionTable, ShapeDimensionsDefaultsAndHingeLengths) {
-    const auto store = importText(sections({"  NAME=NCOL  MAT=CONC  SH=R  T=600,400",
-                                            "  NAME=NI  MAT=STEEL  SH=I  T=400,200,20,10,180,16",
-                                            "  NAME=NBOX  MAT=STEEL  SH=B  T=300,200,12,10",
-                                            "  NAME=NP  MAT=STEEL  SH=P  T=219.1,8",
-                                            "  NAME=NC  MAT=NOSUCH  SH=C  T=500"}));
+    const auto store = importText(sections(
+        {"  NAME=NCOL  MAT=CONC  SH=R  T=600,400", "  NAME=NI  MAT=STEEL  SH=I  T=400,200,20,10,180,16",
+         "  NAME=NBOX  MAT=STEEL  SH=B  T=300,200,12,10", "  NAME=NP  MAT=STEEL  SH=P  T=219.1,8",
+         "  NAME=NC  MAT=NOSUCH  SH=C  T=500"}));
     const TSECTION& rectangle = store.frameSections[1];
     EXPECT_EQ(rectangle.shape, ShapeRectangle);
     EXPECT_EQ(rectangle.t1, 600.0);
@@ -98,7 +100,8 @@ TEST(FrameSectionTable, ShapeDimensionsDefaultsAndHingeLengths) {
               (std::array{400.0, 200.0, 20.0, 10.0, 180.0, 16.0}));
     const TSECTION& box = store.frameSections[3];
     EXPECT_EQ(box.shape, ShapeBox);
-    EXPECT_EQ((std::array{box.t1, box.t2, box.t3, box.t4, box.t5}), (std::array{300.0, 200.0, 12.0, 10.0, 0.0}));
+    EXPECT_EQ((std::array{box.t1, box.t2, box.t3, box.t4, box.t5}),
+              (std::array{300.0, 200.0, 12.0, 10.0, 0.0}));
     const TSECTION& pipe = store.frameSections[4];
     EXPECT_EQ(pipe.shape, ShapePipe);
     EXPECT_EQ(pipe.t1, 219.1);
@@ -134,10 +137,12 @@ TEST(FrameSectionTable, MissingOrBadDimensionsStopTheImport) {
 }
 
 TEST(FrameSectionTable, MaterialNamesResolveToTheLastExactMatch) {
-    const auto store = importText("x\n" + table("MATERIAL", {"  NAME=A", "    T=0  E=1  U=0", "  NAME=A", "    T=0  E=2  U=0",
-                                                             "  NAME=a", "    T=0  E=3  U=0"}) +
-                                  table("FRAME SECTION", {"  NAME=N1  MAT=A  SH=R  T=1,1", "  NAME=N2  MAT=a  SH=R  T=1,1",
-                                                          "  NAME=N3  MAT=A   SH=R  T=1,1"}));
+    const auto store =
+        importText("x\n" +
+                   table("MATERIAL", {"  NAME=A", "    T=0  E=1  U=0", "  NAME=A", "    T=0  E=2  U=0",
+                                      "  NAME=a", "    T=0  E=3  U=0"}) +
+                   table("FRAME SECTION", {"  NAME=N1  MAT=A  SH=R  T=1,1", "  NAME=N2  MAT=a  SH=R  T=1,1",
+                                           "  NAME=N3  MAT=A   SH=R  T=1,1"}));
     EXPECT_EQ(store.frameSections[1].material, 2);
     EXPECT_EQ(store.frameSections[2].material, 3);
     // Three spaces after the material name shift the later fields: the shape letter is not found.
@@ -160,10 +165,12 @@ TEST(FrameSectionTable, ColourRepeatsEveryTwentySections) {
 }
 
 TEST(ShellSectionTable, OnlyShellLinesAreReadAndPackedFromOne) {
-    const auto store = importText("x\n" + kMaterials + table("SHELL SECTION", {"  NAME=MEM  MAT=CONC  MATANG=0  Membrane  TH=100,100",
-                                                                                "  NAME=SLAB  MAT=CONC  MATANG=0  Shell  TH=150,160",
-                                                                                "  NAME=PLATE  MAT=STEEL  MATANG=0  Plate  TH=10,10",
-                                                                                "  NAME=ROOF  MAT=STEEL  MATANG=0  Shell  TH=120,120"}));
+    const auto store =
+        importText("x\n" + kMaterials +
+                   table("SHELL SECTION", {"  NAME=MEM  MAT=CONC  MATANG=0  Membrane  TH=100,100",
+                                           "  NAME=SLAB  MAT=CONC  MATANG=0  Shell  TH=150,160",
+                                           "  NAME=PLATE  MAT=STEEL  MATANG=0  Plate  TH=10,10",
+                                           "  NAME=ROOF  MAT=STEEL  MATANG=0  Shell  TH=120,120"}));
     ASSERT_EQ(store.shellSectionCount, 4);
     EXPECT_EQ(store.shellSections[1].name, "SLAB");
     EXPECT_EQ(store.shellSections[1].thickness, 160.0);
@@ -176,6 +183,7 @@ TEST(ShellSectionTable, OnlyShellLinesAreReadAndPackedFromOne) {
     EXPECT_EQ(store.shellSections[3].name, "");
     EXPECT_EQ(store.shellSections[3].isShell, 0);
     EXPECT_EQ(store.shellSections[4].isShell, 0);
-    EXPECT_EQ(importFailure("x\n" + table("SHELL SECTION", {"  NAME=S  MAT=C  MATANG=0  Shell  TH=thin,thin"})),
-              "'thin' is not a valid floating point value");
+    EXPECT_EQ(
+        importFailure("x\n" + table("SHELL SECTION", {"  NAME=S  MAT=C  MATANG=0  Shell  TH=thin,thin"})),
+        "'thin' is not a valid floating point value");
 }
