@@ -39,6 +39,8 @@ TEST(Tokenizer, LeadingSpacesDecideWhereTheFirstWordLands) {
     EXPECT_EQ(fieldsOf("JOINT"), Fields{});
     EXPECT_EQ(fieldsOf("KEY=VALUE"), Fields{});
     EXPECT_EQ(fieldsOf("A=B=C"), (Fields{"C"}));
+    // A separator as the first character is recorded twice: the piece after it is field 0.
+    EXPECT_EQ(fieldsOf("=A=B"), (Fields{"A", "B"}));
 }
 
 TEST(Tokenizer, SpaceRunsAndSeparatorsFollowTheRecordingRule) {
