@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 namespace kelvane {
 namespace {
@@ -13,6 +14,7 @@ using ::testing::HasSubstr;
 
 constexpr std::int32_t kRebar = 9;
 
+// A 300 wide, 500 deep rectangle of material 2 with a 5 x 5 grid, cover 35, bar rows of 900 and 600.
 TSECTION rectangle(std::int32_t kind, std::int32_t nx, std::int32_t ny) {
     TSECTION s;
     s.name = "B300X500";
@@ -31,13 +33,29 @@ TSECTION rectangle(std::int32_t kind, std::int32_t nx, std::int32_t ny) {
     return s;
 }
 
-void expectFiber(const TSECTION& s, int j, double y, double z, double area, std::int32_t material) {
-    SCOPED_TRACE("fiber " + std::to_string(j));
-    const Fiber& f = s.fibers[static_cast<std::size_t>(j)];
-    EXPECT_NEAR(f.y, y, 1e-9);
-    EXPECT_NEAR(f.z, z, 1e-9);
-    EXPECT_NEAR(f.area, area, 1e-9);
-    EXPECT_EQ(f.material, material);
+TSECTION flanged(std::int32_t shape) {
+    TSECTION s;
+    s.shape = shape;
+    s.t1 = 400;
+    s.t2 = 200;
+    s.t3 = 20;
+    s.t4 = 10;
+    s.material = 4;
+    s.divideFX = 4;
+    s.divideFY = 6;
+    return s;
+}
+
+// Expects fibers first.. to hold the given (y, z, area, material) in order.
+void expectFibers(const TSECTION& s, int first, const std::vector<Fiber>& expected) {
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const Fiber& f = s.fibers[static_cast<std::size_t>(first) + i];
+        SCOPED_TRACE("fiber " + std::to_string(first + static_cast<int>(i)));
+        EXPECT_NEAR(f.y, expected[i].y, 1e-9);
+        EXPECT_NEAR(f.z, expected[i].z, 1e-9);
+        EXPECT_NEAR(f.area, expected[i].area, 1e-9);
+        EXPECT_EQ(f.material, expected[i].material);
+    }
 }
 
 std::string meshError(TSECTION s) {
@@ -49,126 +67,87 @@ std::string meshError(TSECTION s) {
     return "no error";
 }
 
-TEST(RectangleMesh, BeamHasGridThenTopAndBottomBarRows) {
+TEST(RectangleMesh, BeamGridThenTopAndBottomRows) {
     TSECTION s = rectangle(1, 3, 2);
     meshFiberSection(s, 1, kRebar);
     ASSERT_EQ(s.fiberCount, 30);
-    expectFiber(s, 1, -120, -200, 6000, 2);
-    expectFiber(s, 5, 120, -200, 6000, 2);
-    expectFiber(s, 6, -120, -100, 6000, 2);
-    expectFiber(s, 25, 120, 200, 6000, 2);
-    expectFiber(s, 26, -115, 215, 300, kRebar);
-    expectFiber(s, 27, 0, 215, 300, kRebar);
-    expectFiber(s, 28, 115, 215, 300, kRebar);
-    expectFiber(s, 29, -115, -215, 300, kRebar);
-    expectFiber(s, 30, 115, -215, 300, kRebar);
     EXPECT_EQ(previewFiberCount(s), 30);
+    expectFibers(s, 1, {{-120, -200, 6000, 2}, {-60, -200, 6000, 2}});
+    expectFibers(s, 5, {{120, -200, 6000, 2}, {-120, -100, 6000, 2}});
+    expectFibers(s, 25,
+                 {{120, 200, 6000, 2},
+                  {-115, 215, 300, kRebar},
+                  {0, 215, 300, kRebar},
+                  {115, 215, 300, kRebar},
+                  {-115, -215, 300, kRebar},
+                  {115, -215, 300, kRebar}});
 }
 
-TEST(RectangleMesh, ColumnHasBottomTopAndSideRows) {
+TEST(RectangleMesh, ColumnBottomTopAndSideRows) {
     TSECTION s = rectangle(2, 3, 2);
     meshFiberSection(s, 1, kRebar);
     ASSERT_EQ(s.fiberCount, 35);
-    expectFiber(s, 26, -115, -215, 300, kRebar);
-    expectFiber(s, 28, 115, -215, 300, kRebar);
-    expectFiber(s, 29, -115, 215, 300, kRebar);
-    expectFiber(s, 31, 115, 215, 300, kRebar);
-    expectFiber(s, 32, -115, -215 + 430.0 / 3, 300, kRebar);
-    expectFiber(s, 33, -115, -215 + 430.0 / 3 * 2, 300, kRebar);
-    expectFiber(s, 34, 115, -215 + 430.0 / 3, 300, kRebar);
-    expectFiber(s, 35, 115, -215 + 430.0 / 3 * 2, 300, kRebar);
     EXPECT_EQ(previewFiberCount(s), 35);
+    const double z1 = -215 + 430.0 / 3, z2 = -215 + 430.0 / 3 * 2;
+    expectFibers(s, 26,
+                 {{-115, -215, 300, kRebar},
+                  {0, -215, 300, kRebar},
+                  {115, -215, 300, kRebar},
+                  {-115, 215, 300, kRebar},
+                  {0, 215, 300, kRebar},
+                  {115, 215, 300, kRebar},
+                  {-115, z1, 300, kRebar},
+                  {-115, z2, 300, kRebar},
+                  {115, z1, 300, kRebar},
+                  {115, z2, 300, kRebar}});
 }
 
-TEST(RectangleMesh, ZeroCountsLeaveOutTheirGroupWithoutError) {
-    TSECTION s = rectangle(1, 0, 0);
-    meshFiberSection(s, 1, kRebar);
-    EXPECT_EQ(s.fiberCount, 25);
-    s.divideFX = 0;
-    meshFiberSection(s, 1, kRebar);
-    EXPECT_EQ(s.fiberCount, 0);
-    TSECTION column = rectangle(2, 0, 1);
-    column.divideFY = 0;
-    meshFiberSection(column, 1, kRebar);
-    ASSERT_EQ(column.fiberCount, 2);
-    expectFiber(column, 1, -115, 0, 600, kRebar);
-    expectFiber(column, 2, 115, 0, 600, kRebar);
-}
+TEST(RectangleMesh, EmptyGroupsOneBarRowsAndLimits) {
+    TSECTION noGrid = rectangle(2, 0, 1);
+    noGrid.divideFY = 0;
+    meshFiberSection(noGrid, 1, kRebar);
+    ASSERT_EQ(noGrid.fiberCount, 2); // only the two side bars, at mid-height
+    expectFibers(noGrid, 1, {{-115, 0, 600, kRebar}, {115, 0, 600, kRebar}});
 
-TEST(RectangleMesh, OneBarRowHasNoSpacing) {
     EXPECT_EQ(meshError(rectangle(1, 1, 2)), kDivisionByZero);
     EXPECT_EQ(meshError(rectangle(1, 3, 1)), kDivisionByZero);
     EXPECT_EQ(meshError(rectangle(2, 1, 2)), kDivisionByZero);
+    EXPECT_EQ(meshError(rectangle(2, 2, 1)), "no error");
     TSECTION noClearWidth = rectangle(1, 1, 2);
     noClearWidth.cover = 150;
     EXPECT_EQ(meshError(noClearWidth), kInvalidOperation);
-    // A column's side rows divide by the bar count plus one.
-    EXPECT_EQ(meshError(rectangle(2, 2, 1)), "no error");
+
+    TSECTION full = rectangle(1, 3, 2);
+    full.divideFY = 15; // 75 + 5 = 80 fibers: the list is full
+    EXPECT_EQ(meshError(full), "no error");
+    TSECTION tooMany = rectangle(2, 5, 5);
+    tooMany.divideFX = tooMany.divideFY = 8;
+    EXPECT_THAT(meshError(tooMany), HasSubstr("Frame section 3 (B300X500) needs 84 fibers"));
+    EXPECT_THAT(meshError(rectangle(1, 3, -2)),
+                HasSubstr("Frame section 3 (B300X500): \"Bar Num NY\" is -2"));
 }
 
-TEST(MeshLimits, RefusesMoreThanEightyFibersAndNegativeCountsNamingTheSection) {
-    TSECTION big = rectangle(2, 5, 5);
-    big.divideFX = big.divideFY = 8;
-    big.fiberCount = 4;
-    const std::string tooMany = meshError(big);
-    EXPECT_THAT(tooMany, HasSubstr("Frame section 3 (B300X500)"));
-    EXPECT_THAT(tooMany, HasSubstr("84 fibers"));
-    TSECTION exactlyFull = rectangle(1, 3, 2);
-    exactlyFull.divideFX = 5;
-    exactlyFull.divideFY = 15;
-    EXPECT_EQ(meshError(exactlyFull), "no error");
+TEST(FlangedMesh, IAndBoxFlangesThenWebsFromTheBottom) {
+    TSECTION i = flanged(ShapeI);
+    meshFiberSection(i, 1, kRebar);
+    ASSERT_EQ(i.fiberCount, 14);
+    EXPECT_EQ(previewFiberCount(i), 14);
+    expectFibers(i, 1,
+                 {{-75, -190, 1000, 4},
+                  {-25, -190, 1000, 4},
+                  {25, -190, 1000, 4},
+                  {75, -190, 1000, 4},
+                  {-75, 190, 1000, 4}});
+    expectFibers(i, 8, {{75, 190, 1000, 4}, {0, -150, 600, 4}, {0, -90, 600, 4}});
+    expectFibers(i, 14, {{0, 150, 600, 4}});
 
-    TSECTION negative = rectangle(1, 3, -2);
-    const std::string message = meshError(negative);
-    EXPECT_THAT(message, HasSubstr("Frame section 3 (B300X500)"));
-    EXPECT_THAT(message, HasSubstr("Bar Num NY"));
-    TSECTION pipe;
-    pipe.shape = ShapePipe;
-    pipe.divideFX = -4;
-    EXPECT_THAT(meshError(pipe), HasSubstr("Divide FX"));
-}
-
-TEST(IShapeMesh, FlangesThenWebFromTheBottom) {
-    TSECTION s;
-    s.shape = ShapeI;
-    s.t1 = 400;
-    s.t2 = 200;
-    s.t3 = 20;
-    s.t4 = 10;
-    s.material = 4;
-    s.divideFX = 4;
-    s.divideFY = 6;
-    meshFiberSection(s, 1, kRebar);
-    ASSERT_EQ(s.fiberCount, 14);
-    const double ys[] = {-75, -25, 25, 75};
-    for (int i = 1; i <= 4; ++i) {
-        expectFiber(s, i, ys[i - 1], -190, 1000, 4);
-        expectFiber(s, 4 + i, ys[i - 1], 190, 1000, 4);
-    }
-    for (int i = 1; i <= 6; ++i)
-        expectFiber(s, 8 + i, 0, -150 + 60 * (i - 1), 600, 4);
-    EXPECT_EQ(previewFiberCount(s), 14);
-}
-
-TEST(BoxMesh, FlangesThenLeftAndRightWebs) {
-    TSECTION s;
-    s.shape = ShapeBox;
-    s.t1 = 400;
-    s.t2 = 200;
-    s.t3 = 20;
-    s.t4 = 10;
-    s.material = 4;
-    s.divideFX = 4;
-    s.divideFY = 6;
-    meshFiberSection(s, 1, kRebar);
-    ASSERT_EQ(s.fiberCount, 20);
-    expectFiber(s, 1, -75, -190, 1000, 4);
-    expectFiber(s, 8, 75, 190, 1000, 4);
-    for (int i = 1; i <= 6; ++i) {
-        expectFiber(s, 8 + i, -95, -150 + 60 * (i - 1), 600, 4);
-        expectFiber(s, 14 + i, 95, -150 + 60 * (i - 1), 600, 4);
-    }
-    EXPECT_EQ(previewFiberCount(s), 20);
+    TSECTION box = flanged(ShapeBox);
+    meshFiberSection(box, 1, kRebar);
+    ASSERT_EQ(box.fiberCount, 20);
+    EXPECT_EQ(previewFiberCount(box), 20);
+    expectFibers(box, 8, {{75, 190, 1000, 4}, {-95, -150, 600, 4}});
+    expectFibers(box, 14, {{-95, 150, 600, 4}, {95, -150, 600, 4}});
+    expectFibers(box, 20, {{95, 150, 600, 4}});
 }
 
 TEST(PipeMesh, RingFromPositiveYTowardPositiveZ) {
@@ -178,34 +157,28 @@ TEST(PipeMesh, RingFromPositiveYTowardPositiveZ) {
     s.t2 = 10;
     s.material = 1;
     s.divideFX = 4;
-    s.divideFY = 99; // not used by a pipe
+    s.divideFY = -1; // not used by a pipe
     meshFiberSection(s, 1, kRebar);
     ASSERT_EQ(s.fiberCount, 4);
-    const double area = (200.0 * 200 - 180.0 * 180) * std::acos(-1.0) / 4 / 4;
-    expectFiber(s, 1, 95, 0, area, 1);
-    expectFiber(s, 2, 0, 95, area, 1);
-    expectFiber(s, 3, -95, 0, area, 1);
-    expectFiber(s, 4, 0, -95, area, 1);
     EXPECT_EQ(previewFiberCount(s), std::nullopt);
+    const double area = (200.0 * 200 - 180.0 * 180) * std::acos(-1.0) / 4 / 4;
+    expectFibers(s, 1, {{95, 0, area, 1}, {0, 95, area, 1}, {-95, 0, area, 1}, {0, -95, area, 1}});
+    s.divideFX = -4;
+    EXPECT_THAT(meshError(s), HasSubstr("\"Divide FX\" is -4"));
 }
 
-TEST(MeshAllSections, OnlyBeamColumnAndTrussKindsAreRebuilt) {
+TEST(MeshAllSections, OnlyBeamColumnAndTrussKindsAreRebuiltUntilAFailure) {
     ModelStore store;
     store.frameSectionCount = 4;
-    store.frameSections.resize(5);
-    store.frameSections[1] = rectangle(1, 3, 2);
+    store.frameSections = {TSECTION{}, rectangle(1, 3, 2), rectangle(1, 3, 2), rectangle(1, 3, 2),
+                           rectangle(1, 1, 2)};
     store.frameSections[1].elementType = ElasticBeamColumn;
     store.frameSections[1].fiberCount = 1;
-    store.frameSections[1].fibers[1] = Fiber{7, 8, 9, 10};
-    store.frameSections[2] = rectangle(1, 3, 2);
     store.frameSections[2].elementType = CorotTruss;
-    store.frameSections[3] = rectangle(1, 3, 2);
     store.frameSections[3].shape = ShapeNone;
     store.frameSections[3].fiberCount = 2;
-    store.frameSections[4] = rectangle(1, 1, 2); // one-bar row: stops here
-    EXPECT_THROW(meshFiberSections(store, kRebar), KelvaneError);
+    EXPECT_THROW(meshFiberSections(store, kRebar), KelvaneError); // section 4 has a one-bar row
     EXPECT_EQ(store.frameSections[1].fiberCount, 1);
-    EXPECT_EQ(store.frameSections[1].fibers[1].material, 10);
     EXPECT_EQ(store.frameSections[2].fiberCount, 30);
     EXPECT_EQ(store.frameSections[3].fiberCount, 2);
     EXPECT_EQ(previewFiberCount(store, 3), std::nullopt);

@@ -29,11 +29,7 @@ inline TNODE& addNode(ModelStore& s, double x, double y, double z) {
 
 inline TMAT& addMaterial(ModelStore& s, const std::string& name, double e, double nu) {
     TMAT& m = append(s.materials, s.materialCount);
-    m.name = name;
-    m.model = 1;
-    m.e = e;
-    m.nu = nu;
-    m.g = e / 2 / (1 + nu);
+    m = TMAT{name, 1, e, nu, e / 2 / (1 + nu)};
     return m;
 }
 
@@ -46,13 +42,10 @@ inline TSECTION& addRectangle(ModelStore& s, const std::string& name, std::int32
     r.t1 = depth;
     r.t2 = width;
     r.material = material;
-    r.divideFX = r.divideFY = 2;
-    r.barNumNX = r.barNumNY = 2;
+    r.divideFX = r.divideFY = r.barNumNX = r.barNumNY = 2;
     r.cover = 35;
     r.topBar = r.bottomBar = 1000;
-    r.sectionKind = 2;
-    r.geomTransf = 1;
-    r.hingeLengthI = r.hingeLengthJ = depth;
+    r.sectionKind = r.geomTransf = 1;
     return r;
 }
 
@@ -79,19 +72,6 @@ inline void addLoadCase(ModelStore& s, const std::string& name) {
 
 inline bool contains(const ScriptLines& lines, const std::string& line) {
     return std::find(lines.begin(), lines.end(), line) != lines.end();
-}
-
-inline std::ptrdiff_t indexOf(const ScriptLines& lines, const std::string& line) {
-    auto at = std::find(lines.begin(), lines.end(), line);
-    return at == lines.end() ? -1 : at - lines.begin();
-}
-
-// The lines from the first line equal to `first` up to, not including, the first line equal to `end`
-// after it.
-inline ScriptLines between(const ScriptLines& lines, const std::string& first, const std::string& end) {
-    auto from = std::find(lines.begin(), lines.end(), first);
-    auto to = from == lines.end() ? lines.end() : std::find(from + 1, lines.end(), end);
-    return ScriptLines(from, to);
 }
 
 } // namespace kelvane::test

@@ -33,18 +33,10 @@ void expectSameAsGeneral(double value) {
             << "value " << value << " decimals " << decimals;
 }
 
-TEST(FastScriptNumbers, SpecialValuesAndKnownTexts) {
-    EXPECT_EQ(fastE(0.0, 4), "0.000E+000");
-    EXPECT_EQ(fastE(-0.0, 4), "0.000E+000");
-    EXPECT_EQ(fastE(200000, 4), "2.000E+005");
-    EXPECT_EQ(fastE(-0.0025, 4), "-2.500E-003");
-    EXPECT_EQ(fastE(9999.6, 4), "1.000E+004");
-    EXPECT_EQ(fastF(-0.7071, 3), "-0.707");
-    EXPECT_EQ(fastF(-0.0004, 3), "0.000");
-    EXPECT_EQ(fastF(1000.4, 0), "1000");
-    for (double value : {0.0, -0.0, 1.0, -1.0, 0.5, 1.5, 2.5, 0.125, 0.0625, 1e-300, -1e300, 5e-324,
-                         std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
-                         std::numeric_limits<double>::quiet_NaN(), 1e15, 999999999.5, 0.00049999999999999999})
+TEST(FastScriptNumbers, SpecialValuesMatchTheGeneralFormatter) {
+    for (double value : {0.0, -0.0, 1.0, -0.7071, 0.5, 2.5, 9999.6, 1000.4, -0.0004, 1e-300, -1e300, 5e-324,
+                         std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN(),
+                         1e15, 999999999.5})
         expectSameAsGeneral(value);
 }
 

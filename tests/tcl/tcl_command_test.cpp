@@ -25,7 +25,8 @@ TEST(TclCommand, AppliesSettingsAndSectionFieldsAndWritesCrLfScript) {
                "rebarMaterial=1");
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.err, "");
-    EXPECT_EQ(test::readFile(out), test::readFile(test::goldenPath("tcl/mixed_aggregator.tcl")));
+    EXPECT_TRUE(test::readFile(out) == test::readFile(test::goldenPath("tcl/mixed_aggregator.tcl")))
+        << "the command's script differs from the golden mixed_aggregator.tcl";
 }
 
 TEST(TclCommand, GenerationFailurePrintsTheMessageAloneAndKeepsThePreviousFile) {

@@ -13,6 +13,7 @@ node 8 5.000E+003 4.000E+003 3.000E+003
 node 9 2.500E+003 2.000E+003 3.000E+003
 node 10 1.235E+003 0.000E+000 0.000E+000
 node 11 1.235E+003 0.000E+000 0.000E+000
+node 12 5.000E+003 4.000E+003 0.000E+000
 puts "rigidDiaphragm"
 rigidDiaphragm 3 9 5
 rigidDiaphragm 3 9 6
@@ -30,6 +31,7 @@ fix 4 0 0 1 0 0 0;
 fix 10 1 1 1 1 1 1;
 puts "Equal DOF"
 equalDOF 10 11 1 2 3
+equalDOF 4 12 1 2 3
 puts "material"
 uniaxialMaterial Elastic 1 2.000E+005
 uniaxialMaterial Elastic 2 3.000E+004
@@ -219,12 +221,13 @@ element elasticBeamColumn 8 6 8 6.000E+004 3.000E+004 1.250E+004 4.695E+008 4.50
 element trussSection 9 1 8 5
 element corotTrussSection 10 2 7 6
 element zeroLength 11 11 10 -mat 1 1 1 -dir 4 5 6
+element zeroLength 13 4 12 -mat 1 1 1 -dir 4 5 6
 puts "shell element"
-element ShellMITC4 13 5 6 8 7 701
-element ShellMITC4 15 3 4 8 7 702
+element ShellMITC4 14 5 6 8 7 701
+element ShellMITC4 16 3 4 8 7 702
 puts "SOLID element"
 puts "recorder"
-recorder Node -file node0.out -time -nodeRange 1 11 -dof 1 2 3 disp
+recorder Node -file node0.out -time -nodeRange 1 12 -dof 1 2 3 disp
 puts "loading"
 ## Load Case = DEAD
 pattern Plain 1 Linear {

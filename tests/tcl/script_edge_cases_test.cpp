@@ -1,0 +1,228 @@
+#include "common/error.h"
+#include "tcl/model_builder.h"
+#include "tcl/script_generator.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+// The cases the golden scripts do not show: empty models, broken references, repeated tags, the
+// floating-point errors of the load increment, chunk boundaries of the recorders and the limits
+// that keep a script runnable.
+namespace kelvane {
+namespace {
+
+using test::contains;
+using ::testing::HasSubstr;
+
+const RecorderSettings kNoRecorders{false, false, false, false, false};
+
+ScriptLines generate(ModelStore& store, AnalysisSettings analysis = {}, RecorderSettings recorders = {}) {
+    return generateScript(store, analysis, recorders);
+}
+
+std::string failure(ModelStore& store, AnalysisSettings analysis = {}) {
+    try {
+        generate(store, analysis);
+    } catch (const KelvaneError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+// The lines after `puts "recorder"`.
+ScriptLines tail(const ScriptLines& lines) {
+    return ScriptLines(std::find(lines.begin(), lines.end(), "puts \"recorder\"") + 1, lines.end());
+}
+
+TEST(EmptyModel, WritesPreludeHeadersAndTheProcedureOnlyEveryTime) {
+    ModelStore store;
+    const ScriptLines expected = {"wipe",
+                                  "puts \"System\"",
+                                  "model basic -ndm 3 -ndf 6",
+                                  "puts \"restraint\"",
+                                  "puts \"rigidDiaphragm\"",
+                                  "puts \"mass\"",
+                                  "puts \"node\"",
+                                  "puts \"Equal DOF\"",
+                                  "puts \"material\"",
+                                  "",
+                                  "puts \"transformation\"",
+                                  "puts \"element\"",
+                                  "puts \"shell element\"",
+                                  "puts \"SOLID element\"",
+                                  "puts \"recorder\"",
+                                  "puts \"loading\"",
+                                  "## Load Case = ",
+                                  "pattern Plain 1 Linear {",
+                                  "}",
+                                  "puts \"analysis\"",
+                                  "constraints Plain",
+                                  "numberer Plain",
+                                  "system BandGeneral",
+                                  "test EnergyIncr 1.0e-6 200",
+                                  "algorithm Newton",
+                                  "integrator LoadControl 1.000E-002",
+                                  "analysis Static",
+                                  "analyze 100"};
+    EXPECT_EQ(generate(store), expected);
+    EXPECT_EQ(generate(store), expected);
+}
+
+TEST(BrokenModels, StopWithAMessageInsteadOfReadingPastAnArray) {
+    ModelStore store;
+    test::addNode(store, 0, 0, 0).tiedTo = 4;
+    EXPECT_EQ(failure(store), "Joint 1 refers to joint 4, which does not exist");
+    store.nodes[1].tiedTo = 0;
+    test::addFrame(store, 1, 1, 3);
+    EXPECT_EQ(failure(store), "Frame 1 refers to frame section 3, which does not exist");
+    store.frameCount = 5;
+    EXPECT_THAT(failure(store), HasSubstr("frame table holds 1 records but its count is 5"));
+}
+
+TEST(BrokenModels, RepeatedTagsNameBothObjects) {
+    ModelStore store;
+    for (int m = 1; m <= 201; ++m)
+        test::addMaterial(store, "M" + std::to_string(m), 1000, 0.2);
+    test::addRectangle(store, "NCOL", NonlinearBeamColumn, 500, 300, 1);
+    EXPECT_EQ(failure(store), "no error");
+    AnalysisSettings aggregator;
+    aggregator.useAggregator = true;
+    EXPECT_EQ(failure(store, aggregator),
+              "The script would give uniaxialMaterial tag 201 twice: to material 201 "
+              "(M201) and to the Vy shear material of frame section 1 (NCOL)");
+
+    ModelStore plates;
+    for (int s = 1; s <= 701; ++s)
+        test::addRectangle(plates, "T" + std::to_string(s), Truss, 100, 100, 0).shape = ShapeNone;
+    plates.shellSections = {TAREASEC{}, TAREASEC{100, 1, 0, "SLAB", 0}};
+    plates.shellSectionCount = 1;
+    EXPECT_THAT(failure(plates), HasSubstr("section tag 701 twice"));
+    AnalysisSettings noPlates;
+    noPlates.genPlateFiber = false;
+    EXPECT_EQ(failure(plates, noPlates), "no error");
+}
+
+TEST(LoadAnalysis, ZeroLoadStepsRaiseTheFloatingPointErrors) {
+    ModelStore store;
+    AnalysisSettings a;
+    a.loadSteps = 0;
+    a.dispControlCase = 2;
+    for (int type : {1, 3, 6}) {
+        a.analysisType = type;
+        EXPECT_EQ(failure(store, a), kDivisionByZero) << "procedure " << type;
+    }
+    a.loadFactor = 0;
+    EXPECT_EQ(failure(store, a), kInvalidOperation);
+    a.analysisType = SingleDisplacementControl;
+    EXPECT_EQ(failure(store, a), "no error");
+}
+
+TEST(LoadAnalysis, CaseIndexOutsideTheCasesAndRepeatedPushoverCase) {
+    ModelStore store;
+    test::addLoadCase(store, "DEAD");
+    test::addLoad(store, "DEAD", LoadJointForce, 1).fz = -5;
+    test::addLoad(store, "", LoadJointForce, 2).fz = -7; // an entry of no case
+    for (int index : {0, 2, 11}) {
+        AnalysisSettings a;
+        a.loadControlCase = index;
+        const ScriptLines lines = tail(generate(store, a, kNoRecorders));
+        EXPECT_EQ(
+            ScriptLines(lines.begin() + 1, lines.begin() + 5),
+            (ScriptLines{"## Load Case = ", "pattern Plain " + std::to_string(index) + " Linear {",
+                         "load 2 0.000E+000 0.000E+000 -7.000E+000 0.000E+000 0.000E+000 0.000E+000", "}"}));
+    }
+    AnalysisSettings pushover;
+    pushover.analysisType = GravityPushOver;
+    EXPECT_THAT(failure(store, pushover), HasSubstr("both stages name load case 1"));
+}
+
+TEST(Recorders, ChunksOfHundredAndEmptyRemainders) {
+    ModelStore store;
+    store.nodes.resize(101);
+    store.nodeCount = 100;
+    store.frames.resize(251);
+    store.frameCount = 250;
+    AnalysisSettings none;
+    none.analysisType = 0;
+    none.modalNumber = 2;
+    EXPECT_EQ(tail(generate(store, none, RecorderSettings{true, true, false, true, false})),
+              (ScriptLines{"recorder Node -file node0.out -time -nodeRange 1 100 -dof 1 2 3 disp",
+                           "recorder Element -file ele1.out -time -eleRange 1 100 localForce",
+                           "recorder Element -file ele2.out -time -eleRange 101 200 localForce",
+                           "recorder Element -file ele0.out -time -eleRange 201 250 localForce"}));
+    store.nodeCount = 0;
+    EXPECT_EQ(tail(generate(store, none, RecorderSettings{true, false, false, false, true})), ScriptLines{});
+}
+
+TEST(ModalAnalysis, ModesLimitedToFreeMassDegreesOfFreedom) {
+    // Two floors of four corner joints tied by a diaphragm to a master at the centre.
+    ModelStore store;
+    store.diaphragms = {TDIAPH{}, TDIAPH{4, {0}, 0}, TDIAPH{4, {0}, 0}};
+    store.diaphragmCount = 2;
+    for (int floor = 1; floor <= 2; ++floor) {
+        TDIAPH& diaphragm = store.diaphragms[static_cast<std::size_t>(floor)];
+        for (int corner = 0; corner < 5; ++corner) {
+            const bool centre = corner == 4;
+            TNODE& joint = test::addNode(store, centre ? 3000 : corner % 2 * 6000.0,
+                                         centre ? 3000 : corner / 2 * 6000.0, floor * 3000.0);
+            joint.mass = {0, 2.5, 2.5, 0, 0, 0, 0};
+            diaphragm.members.push_back(store.nodeCount);
+        }
+        diaphragm.master = store.nodeCount;
+    }
+    AnalysisSettings modal;
+    modal.analysisType = ModalAnalysis;
+    auto numModes = [&] { return tail(generate(store, modal, kNoRecorders)).at(0); };
+    EXPECT_EQ(numModes(), "set numModes 6"); // UX, UY and the turn of each floor
+    store.nodes[1].mass[3] = 2.5;            // a vertical mass stays the joint's own
+    store.nodes[2].mass[3] = 2.5;
+    store.nodes[2].restraint[3] = 1;
+    store.nodes[5].mass[3] = 2.5; // the master's U3 is fixed by its diaphragm line
+    EXPECT_EQ(numModes(), "set numModes 7");
+    modal.genMass = false;
+    EXPECT_EQ(numModes(), "set numModes 12");
+}
+
+TEST(ModalAnalysis, StaticProceduresWriteNoModeShapeRecorders) {
+    ModelStore store;
+    test::addNode(store, 0, 0, 0);
+    for (int type = 1; type <= 7; ++type) {
+        AnalysisSettings a;
+        a.analysisType = type;
+        a.dispControlCase = 2;
+        a.modalNumber = 2;
+        const ScriptLines lines = generate(store, a, RecorderSettings{false, false, false, false, true});
+        EXPECT_EQ(
+            contains(lines,
+                     "recorder Node -file eigen2_node0.out -time -nodeRange 1 1 -dof 1 2 3 \"eigen 2\""),
+            type >= ModalAnalysis)
+            << "procedure " << type;
+    }
+}
+
+TEST(SolidModels, SolidsStandAloneAndNameTheirMaterial) {
+    ModelStore store;
+    for (int i = 1; i <= 8; ++i)
+        test::addNode(store, i % 2, (i - 1) / 2 % 2, (i - 1) / 4);
+    store.solids = {TSOLID{}, TSOLID{100, 1, 2, 4, 3, 5, 6, 8, 7}};
+    store.solidCount = 1;
+    EXPECT_THAT(failure(store), HasSubstr("Solid section 100 names no material"));
+    test::addMaterial(store, "STEEL", 200000, 0.3);
+    EXPECT_EQ(failure(store), "no error");
+    test::addMaterial(store, "CONC", 30000, 0.2);
+    EXPECT_THAT(failure(store), HasSubstr("Solid section 100 names no material"));
+    test::addRectangle(store, "NCOL", NonlinearBeamColumn, 300, 300, 1);
+    test::addFrame(store, 1, 5, 1);
+    store.solids[1].section = 2;
+    EXPECT_THAT(failure(store), HasSubstr("(1 solids, 1 frames, 0 shells)"));
+}
+
+TEST(Transformations, FrameWithoutSectionBeforeAnyNameGetsAnEmptyName) {
+    ModelStore store;
+    test::addNode(store, 0, 0, 0);
+    test::addFrame(store, 1, 1, 0);
+    EXPECT_TRUE(contains(generate(store), "geomTransf  1 0.000 0.000 1.000 "));
+}
+
+} // namespace
+} // namespace kelvane
