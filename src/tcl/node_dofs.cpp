@@ -3,7 +3,6 @@
 #include "common/error.h"
 #include "tcl/store_access.h"
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -42,53 +41,47 @@ int freeMassDofCount(const ModelStore& store, bool genMass, int dofsPerNode) {
     if (!genMass)
         return 0;
     const int nodeCount = countOf(store.nodeCount);
-    // The diaphragm each joint belongs to (as a tied member or as the master).
+    const int diaphragmCount = countOf(store.diaphragmCount);
+    // The diaphragm whose in-plane motion each joint follows (a tied joint or the master).
     std::vector<int> diaphragmOf(static_cast<std::size_t>(nodeCount) + 1, 0);
-    for (int d = 1; d <= countOf(store.diaphragmCount); ++d) {
+    for (int d = 1; d <= diaphragmCount; ++d) {
         const TDIAPH& diaphragm = store.diaphragms[d];
         if (diaphragm.slaveCount <= 0)
             continue;
-        for (int k = 1; k <= diaphragm.slaveCount; ++k)
-            if (diaphragm.members[k] >= 1 && diaphragm.members[k] <= nodeCount)
-                diaphragmOf[static_cast<std::size_t>(diaphragm.members[k])] = d;
-        if (diaphragm.master >= 1 && diaphragm.master <= nodeCount)
-            diaphragmOf[static_cast<std::size_t>(diaphragm.master)] = d;
-    }
-    // In-plane components seen per diaphragm: UX, UY, RZ.
-    std::vector<std::array<bool, 3>> inPlane(static_cast<std::size_t>(countOf(store.diaphragmCount)) + 1,
-                                             std::array<bool, 3>{});
-    int count = 0;
-    for (int n = 1; n <= nodeCount; ++n) {
-        const TNODE& node = store.nodes[n];
-        if (node.mass[1] == 0)
-            continue;
-        const int d = diaphragmOf[static_cast<std::size_t>(n)];
-        const bool isMaster = d != 0 && store.diaphragms[d].master == n;
-        for (int k = 1; k <= dofsPerNode; ++k) {
-            if (node.mass[static_cast<std::size_t>(k)] == 0 ||
-                node.restraint[static_cast<std::size_t>(k)] != 0)
-                continue;
-            if (d == 0) {
-                ++count;
-                continue;
-            }
-            auto& seen = inPlane[static_cast<std::size_t>(d)];
-            if (k == 1 || k == 2) {
-                seen[static_cast<std::size_t>(k - 1)] = true;
-                // A translational mass away from the master turns with the floor.
-                const int masterJoint = store.diaphragms[d].master;
-                if (masterJoint < 1 || masterJoint > nodeCount || node.x != store.nodes[masterJoint].x ||
-                    node.y != store.nodes[masterJoint].y)
-                    seen[2] = true;
-            } else if (k == 6) {
-                seen[2] = true;
-            } else if (!isMaster) {
-                ++count; // U3, R1, R2 of a tied joint stay its own; the master's are fixed
-            }
+        for (int k = 1; k <= diaphragm.slaveCount + 1; ++k) {
+            const int joint = k <= diaphragm.slaveCount ? diaphragm.members[k] : diaphragm.master;
+            if (joint >= 1 && joint <= nodeCount)
+                diaphragmOf[static_cast<std::size_t>(joint)] = d;
         }
     }
-    for (const auto& seen : inPlane)
-        count += int(seen[0]) + int(seen[1]) + int(seen[2]);
+    struct FloorMass {
+        bool x = false, y = false;
+        int joints = 0;
+    };
+    std::vector<FloorMass> floors(static_cast<std::size_t>(diaphragmCount) + 1);
+    int count = 0;
+    for (int n = 1; n <= nodeCount; ++n) {
+        const DofValues& mass = store.nodes[n].mass;
+        const DofFlags& fixed = store.nodes[n].restraint;
+        if (mass[1] == 0)
+            continue; // no mass line
+        const int d = diaphragmOf[static_cast<std::size_t>(n)];
+        if (d == 0) {
+            for (std::size_t k = 1; k <= static_cast<std::size_t>(dofsPerNode); ++k)
+                count += mass[k] != 0 && fixed[k] == 0 ? 1 : 0;
+            continue;
+        }
+        // UX, UY and RZ follow the diaphragm; the master's other three are fixed by its own line.
+        FloorMass& floor = floors[static_cast<std::size_t>(d)];
+        floor.x = floor.x || mass[1] != 0;
+        floor.y = floor.y || mass[2] != 0;
+        ++floor.joints;
+        if (store.diaphragms[d].master != n)
+            for (std::size_t k = 3; k <= 5; ++k)
+                count += mass[k] != 0 && fixed[k] == 0 ? 1 : 0;
+    }
+    for (const FloorMass& floor : floors)
+        count += int(floor.x) + int(floor.y) + ((floor.x || floor.y) && floor.joints >= 2 ? 1 : 0);
     return count;
 }
 

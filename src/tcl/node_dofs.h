@@ -5,13 +5,14 @@
 namespace kelvane {
 
 // The degrees of freedom per node of the script's model: 6 for frames and shells, 3 for a model of
-// solids only (a brick element has translations only). Solids mixed with frames, written shells or
-// rigid diaphragms stop generation with a message, since one model basic cannot serve both.
+// solids only (a brick element has translations only). Solids mixed with frames or written shells
+// stop generation with a message, since one model basic cannot serve both.
 int nodeDofCount(const ModelStore& store);
 
 // The number of free degrees of freedom that carry mass in the written script: every non-zero
-// mass component of a written mass line whose degree of freedom is not fixed; the in-plane
-// components (UX, UY, RZ) of the joints of a rigid diaphragm count once per diaphragm.
+// mass component of a written mass line whose degree of freedom is not fixed, except that the
+// joints of a rigid diaphragm share its UX, UY and RZ: the diaphragm counts UX and UY when any of
+// its joints has mass in them, and RZ with them when at least two of its joints carry mass.
 int freeMassDofCount(const ModelStore& store, bool genMass, int dofsPerNode);
 
 } // namespace kelvane

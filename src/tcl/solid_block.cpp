@@ -8,17 +8,14 @@
 namespace kelvane {
 namespace {
 
-// The elastic material of a brick, named by its section number: the material of that number, or
-// the model's only material.
+// The elastic material of a brick, named by its section number: the material of that number, else
+// the model's first material.
 const TMAT& brickMaterial(const ModelStore& store, std::int32_t section) {
     const int materialCount = countOf(store.materialCount);
-    if (section >= 1 && section <= materialCount)
-        return store.materials[section];
-    if (materialCount == 1)
-        return store.materials[1];
-    fail("Solid section " + std::to_string(section) + " names no material: give the model one material, or " +
-         "a material numbered " + std::to_string(section) + " (the model has " +
-         std::to_string(materialCount) + ")");
+    if (materialCount == 0)
+        fail("Solid elements need a material: the model has no MATERIAL table (solid section " +
+             std::to_string(section) + ")");
+    return store.materials[section >= 1 && section <= materialCount ? section : 1];
 }
 
 // One elastic nD material per solid section number, in ascending order, before the bricks use it.
