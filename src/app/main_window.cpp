@@ -51,6 +51,7 @@ MainWindow::MainWindow(Session& session, QWidget* parent) : QMainWindow(parent),
     InitMainWindow(session_);
     setWindowTitle(QStringLiteral("Kelvane (Ver 20190701)"));
     resize(1089, 873);
+    setContextMenuPolicy(Qt::NoContextMenu); // the toolbar stays where it is
 
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("panel"));

@@ -121,14 +121,5 @@ TEST_F(ShowLoadWindowTest, CancelKeepsTheDisplayAndAModelWithoutCasesShowsNone) 
     EXPECT_TRUE(errors.messages().isEmpty());
 }
 
-TEST_F(ShowLoadWindowTest, EachOpeningRefillsTheCasesOfTheCurrentModel) {
-    button("toolButton16")->click();
-    EXPECT_EQ(loadCase()->count(), 0);
-    press("cancelButton");
-    importModelText(test::kPortalFrameS2k);
-    button("toolButton16")->click();
-    EXPECT_EQ(loadCase()->count(), 1);
-}
-
 } // namespace
 } // namespace kelvane
