@@ -8,6 +8,14 @@ namespace kelvane {
 
 namespace {
 
+// Core texts are 8-bit byte strings: file names from the file system arrive as UTF-8, texts from
+// model files as Latin-1. Valid UTF-8 is shown as such; anything else byte for byte as Latin-1.
+QString messageText(const char* bytes) {
+    const QByteArray raw(bytes);
+    const QString utf8 = QString::fromUtf8(raw);
+    return utf8.toUtf8() == raw ? utf8 : QString::fromLatin1(raw);
+}
+
 ErrorPresenter& installedPresenter() {
     static ErrorPresenter presenter;
     return presenter;
@@ -32,8 +40,7 @@ bool runGuarded(QWidget* parent, const std::function<void()>& command) {
         command();
         return true;
     } catch (const std::exception& error) {
-        // Core texts are 8-bit byte strings; Latin-1 shows every byte.
-        presentError(parent, QString::fromLatin1(error.what()));
+        presentError(parent, messageText(error.what()));
         return false;
     } catch (...) {
         presentError(parent, QStringLiteral("Unknown error"));

@@ -87,5 +87,12 @@ TEST_F(ImportCommandTest, AMissingFileIsReportedAndTheLinesLoadedLastStay) {
     EXPECT_EQ(session.model.frameCount, 3);
 }
 
+TEST_F(ImportCommandTest, AFileNameOutsideAsciiIsShownAsWrittenInTheMessage) {
+    dialogs.answer(QString::fromStdString(temp.file("")) + QStringLiteral("Gebäude.s2k"));
+    button("toolButton1")->click();
+    ASSERT_EQ(errors.messages().size(), 1);
+    EXPECT_TRUE(errors.messages()[0].contains(QStringLiteral("Gebäude.s2k"))) << errors.messages()[0].toStdString();
+}
+
 } // namespace
 } // namespace kelvane
