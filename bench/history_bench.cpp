@@ -35,13 +35,13 @@ struct Timing {
 };
 
 class Stopwatch {
-public:
+  public:
     Timing elapsed() const {
         return {std::chrono::duration<double>(Clock::now() - wallStart_).count(),
                 static_cast<double>(std::clock() - cpuStart_) / CLOCKS_PER_SEC};
     }
 
-private:
+  private:
     Clock::time_point wallStart_ = Clock::now();
     std::clock_t cpuStart_ = std::clock();
 };
@@ -70,7 +70,8 @@ void writeRecorderFiles(const std::string& folder, int joints, int steps) {
             }
             text += '\n';
         }
-        kelvane::saveTextAtomically(kelvane::recorderPath(folder, "node" + std::to_string(block) + ".out"), text);
+        kelvane::saveTextAtomically(kelvane::recorderPath(folder, "node" + std::to_string(block) + ".out"),
+                                    text);
     }
 }
 
@@ -79,7 +80,8 @@ Timing readAsLines(const std::string& folder, int joints, std::size_t& lineCount
     const Stopwatch watch;
     lineCount = 0;
     for (int block = 0; block < kelvane::blockCount(joints); ++block)
-        lineCount += kelvane::loadLines(kelvane::recorderPath(folder, "node" + std::to_string(block) + ".out")).size();
+        lineCount +=
+            kelvane::loadLines(kelvane::recorderPath(folder, "node" + std::to_string(block) + ".out")).size();
     return watch.elapsed();
 }
 

@@ -86,8 +86,8 @@ int runResults(const Arguments& args) {
     return 0;
 }
 
-const RegisterCommand reg("results", "results MODEL.s2k FOLDER --step S [--section-component 1|2|3] [--mode M]",
-                          &runResults);
+const RegisterCommand
+    reg("results", "results MODEL.s2k FOLDER --step S [--section-component 1|2|3] [--mode M]", &runResults);
 
 } // namespace
 } // namespace kelvane::cli

@@ -15,8 +15,8 @@ namespace {
 struct V14Joint {
     std::int32_t label = 0;
     double x = 0, y = 0, z = 0;
-    std::array<double, 6> force{};        // FX, FY, FZ, MX, MY, MZ
-    std::array<std::int32_t, 6> fixed{};  // U1, U2, U3, R1, R2, R3
+    std::array<double, 6> force{};       // FX, FY, FZ, MX, MY, MZ
+    std::array<std::int32_t, 6> fixed{}; // U1, U2, U3, R1, R2, R3
 };
 
 bool isBlank(const std::string& line) {
@@ -28,8 +28,8 @@ bool isBlank(const std::string& line) {
 
 // Rows of one table, each tokenized in turn.
 template <typename RowFunction>
-V14Table forEachRow(const std::vector<std::string>& inputLines, const char* tableName, V14Conversion& conversion,
-                    RowFunction onRow) {
+V14Table forEachRow(const std::vector<std::string>& inputLines, const char* tableName,
+                    V14Conversion& conversion, RowFunction onRow) {
     const V14Table table = findV14Table(inputLines, tableName);
     if (!table.found)
         conversion.missingTables.emplace_back(tableName);
@@ -41,11 +41,15 @@ V14Table forEachRow(const std::vector<std::string>& inputLines, const char* tabl
     return table;
 }
 
-std::int32_t intToken(const V14Tokens& tokens, int index) { return parseInt(tokens[static_cast<std::size_t>(index)]); }
-double realToken(const V14Tokens& tokens, int index) { return parseReal(tokens[static_cast<std::size_t>(index)]); }
+std::int32_t intToken(const V14Tokens& tokens, int index) {
+    return parseInt(tokens[static_cast<std::size_t>(index)]);
+}
+double realToken(const V14Tokens& tokens, int index) {
+    return parseReal(tokens[static_cast<std::size_t>(index)]);
+}
 
 class Converter {
-public:
+  public:
     explicit Converter(const std::vector<std::string>& inputLines) : input_(inputLines) {}
 
     V14Conversion run() {
@@ -60,7 +64,7 @@ public:
         return std::move(result_);
     }
 
-private:
+  private:
     std::vector<std::string>& out() { return result_.outputLines; }
 
     void convertJoints() {
@@ -68,17 +72,18 @@ private:
         out().emplace_back("  DOF=UX,UY,UZ,RX,RY,RZ  LENGTH=mm  FORCE=N");
         out().emplace_back();
         out().emplace_back("JOINT");
-        const V14Table table = forEachRow(input_, kV14JointTable, result_, [&](int row, const V14Tokens& tokens) {
-            V14Joint joint;
-            joint.label = intToken(tokens, 1);
-            joint.x = realToken(tokens, 7);
-            joint.y = realToken(tokens, 9);
-            joint.z = realToken(tokens, 11);
-            joints_.push_back(joint);
-            rowsByLabel_[joint.label].push_back(row);
-            out().push_back("  " + formatInt(joint.label) + "  X=" + formatE4(joint.x) + "  Y=" + formatE4(joint.y) +
-                            "  Z=" + formatE4(joint.z));
-        });
+        const V14Table table =
+            forEachRow(input_, kV14JointTable, result_, [&](int row, const V14Tokens& tokens) {
+                V14Joint joint;
+                joint.label = intToken(tokens, 1);
+                joint.x = realToken(tokens, 7);
+                joint.y = realToken(tokens, 9);
+                joint.z = realToken(tokens, 11);
+                joints_.push_back(joint);
+                rowsByLabel_[joint.label].push_back(row);
+                out().push_back("  " + formatInt(joint.label) + "  X=" + formatE4(joint.x) +
+                                "  Y=" + formatE4(joint.y) + "  Z=" + formatE4(joint.z));
+            });
         result_.v14JointCount = table.rowCount;
         out().emplace_back();
     }
@@ -133,7 +138,8 @@ private:
         for (int row = 1; row <= static_cast<int>(joints_.size()); ++row)
             for (std::size_t component = 0; component < 6; ++component)
                 if (joint(row).force[component] != 0.0)
-                    out().push_back("      ADD=" + formatInt(row) + keys[component] + formatE5(joint(row).force[component]));
+                    out().push_back("      ADD=" + formatInt(row) + keys[component] +
+                                    formatE5(joint(row).force[component]));
         out().emplace_back();
     }
 
@@ -153,7 +159,8 @@ private:
     }
 
     void writeReport() {
-        result_.reportLines = {"Kelvane import Sap2000 V14 S2k file", "NJOINT = " + formatInt(result_.v14JointCount),
+        result_.reportLines = {"Kelvane import Sap2000 V14 S2k file",
+                               "NJOINT = " + formatInt(result_.v14JointCount),
                                "NSOLID = " + formatInt(result_.v14SolidCount), "Finish!!"};
         for (const std::string& name : result_.missingTables)
             result_.reportLines.push_back("Missing table: " + name);
@@ -192,6 +199,8 @@ V14Table findV14Table(const std::vector<std::string>& inputLines, const std::str
     return table;
 }
 
-V14Conversion convertV14(const std::vector<std::string>& inputLines) { return Converter(inputLines).run(); }
+V14Conversion convertV14(const std::vector<std::string>& inputLines) {
+    return Converter(inputLines).run();
+}
 
 } // namespace kelvane

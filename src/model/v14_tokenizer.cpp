@@ -5,7 +5,9 @@
 namespace kelvane {
 namespace {
 
-bool isSeparatorChar(char c) { return c == '=' || c == ',' || c == '"'; }
+bool isSeparatorChar(char c) {
+    return c == '=' || c == ',' || c == '"';
+}
 
 std::string_view trimControls(std::string_view text) {
     std::size_t begin = 0;
@@ -28,7 +30,8 @@ void tokenizeV14(std::string_view line, V14Tokens& tokens) {
     auto charAt = [&](long long position) { return line[static_cast<std::size_t>(position - 1)]; };
     auto threeSpacesAt = [&](long long k) {
         const long long start = k == 0 ? 1 : k;
-        return start + 2 <= length && charAt(start) == ' ' && charAt(start + 1) == ' ' && charAt(start + 2) == ' ';
+        return start + 2 <= length && charAt(start) == ' ' && charAt(start + 1) == ' ' &&
+               charAt(start + 2) == ' ';
     };
 
     long long previous = -1; // the last recorded position, -1 before the first

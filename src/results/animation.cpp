@@ -41,8 +41,8 @@ std::int32_t AnimationTick(AnimationState& animation, ResultDisplay& results) {
     return animation.AnimationStep;
 }
 
-void ProjectNodesAtStep(ModelStore& model, const ViewState& view, double deformationScale, int width, int height,
-                        std::int32_t step) {
+void ProjectNodesAtStep(ModelStore& model, const ViewState& view, double deformationScale, int width,
+                        int height, std::int32_t step) {
     const int jointCount = static_cast<int>(
         std::min<long long>(countOf(model.nodeCount), static_cast<long long>(model.nodes.size()) - 1));
     const auto p = static_cast<std::size_t>(step);

@@ -28,8 +28,8 @@ std::int32_t AnimationTick(AnimationState& animation, ResultDisplay& results);
 // Every joint at its coordinates plus deformationScale times its history values of `step`, into
 // ScreenX/ScreenY. A joint whose history does not hold the step is placed undisplaced. `ux`, `uy`,
 // `uz` are neither read nor changed.
-void ProjectNodesAtStep(ModelStore& model, const ViewState& view, double deformationScale, int width, int height,
-                        std::int32_t step);
+void ProjectNodesAtStep(ModelStore& model, const ViewState& view, double deformationScale, int width,
+                        int height, std::int32_t step);
 
 // The reduced picture of one step, whatever the view options: background, the joints projected at
 // the step, joints, supports and frames.

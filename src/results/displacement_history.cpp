@@ -2,13 +2,12 @@
 
 #include "common/error.h"
 #include "common/number_parse.h"
-#include "results/recorder_files.h"
+#include "results/joint_blocks.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <new>
 #include <stdexcept>
-#include <vector>
 
 namespace kelvane {
 namespace {
@@ -31,24 +30,13 @@ void sizeHistories(ModelStore& store, std::int32_t nstep) {
 }
 
 void readHistory(ModelStore& store, const std::string& folder, std::int32_t nstep) {
-    const int jointCount = countOf(store.nodeCount);
-    if (static_cast<long long>(store.nodes.size()) <= jointCount)
-        fail("The model holds fewer joint records than its joint count");
-    std::vector<double> values;
-    for (int block = 0; block < blockCount(jointCount); ++block) {
-        const RecorderBlock range = recorderBlock(jointCount, block);
-        const RecorderFile file(recorderPath(folder, "node" + std::to_string(block) + ".out"));
-        for (std::int32_t step = 1; step <= nstep; ++step) {
-            readRecorderValues(file, step, 1 + 3 * range.objectCount, values);
-            const auto p = static_cast<std::size_t>(step);
-            for (int i = 1; i <= range.objectCount; ++i) {
-                TNODE& joint = store.nodes[static_cast<std::size_t>(range.firstObject + i - 1)];
-                joint.histUX[p] = values[static_cast<std::size_t>(3 * i - 2)];
-                joint.histUY[p] = values[static_cast<std::size_t>(3 * i - 1)];
-                joint.histUZ[p] = values[static_cast<std::size_t>(3 * i)];
-            }
-        }
-    }
+    readJointBlocks(store, folder, nodeFileName, 1, nstep,
+                    [](TNODE& joint, long long step, double x, double y, double z) {
+                        const auto p = static_cast<std::size_t>(step);
+                        joint.histUX[p] = x;
+                        joint.histUY[p] = y;
+                        joint.histUZ[p] = z;
+                    });
 }
 
 } // namespace

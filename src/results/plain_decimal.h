@@ -6,7 +6,9 @@
 // The fast reading of the plain decimal numbers that fill recorder files.
 namespace kelvane {
 
-inline bool isDecimalDigit(char c) { return c >= '0' && c <= '9'; }
+inline bool isDecimalDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The exactly representable powers of ten.
 inline constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,

@@ -18,7 +18,8 @@ RecorderBlock recorderBlock(std::int32_t count, int block) {
     RecorderBlock result;
     result.firstObject = block * kRecorderBlockSize + 1;
     const int remaining = count - block * kRecorderBlockSize;
-    result.objectCount = remaining < kRecorderBlockSize ? (remaining > 0 ? remaining : 0) : kRecorderBlockSize;
+    result.objectCount =
+        remaining < kRecorderBlockSize ? (remaining > 0 ? remaining : 0) : kRecorderBlockSize;
     return result;
 }
 
@@ -101,7 +102,8 @@ bool readPlainValues(std::string_view line, int fieldsNeeded, std::vector<double
 
 } // namespace
 
-void readRecorderValues(const RecorderFile& file, long long lineNumber, int fieldsNeeded, std::vector<double>& values) {
+void readRecorderValues(const RecorderFile& file, long long lineNumber, int fieldsNeeded,
+                        std::vector<double>& values) {
     if (values.size() < static_cast<std::size_t>(fieldsNeeded))
         values.resize(static_cast<std::size_t>(fieldsNeeded));
     if (lineNumber >= 1 && lineNumber <= static_cast<long long>(file.lines().size()) &&
@@ -113,6 +115,8 @@ void readRecorderValues(const RecorderFile& file, long long lineNumber, int fiel
         values[static_cast<std::size_t>(field)] = fieldValue(fields, field);
 }
 
-double parseFieldSlowly(std::string_view text) { return parseReal(text); }
+double parseFieldSlowly(std::string_view text) {
+    return parseReal(text);
+}
 
 } // namespace kelvane

@@ -33,7 +33,7 @@ std::string recorderPath(const std::string& folder, const std::string& fileName)
 
 // A recorder file read whole; its lines are views into its text (split at CR, LF or CR LF).
 class RecorderFile {
-public:
+  public:
     // Raises "Cannot open file "%s". %s" when the file cannot be read.
     explicit RecorderFile(std::string path);
     RecorderFile(const RecorderFile&) = delete;
@@ -42,7 +42,7 @@ public:
     const std::string& path() const { return path_; }
     const std::vector<std::string_view>& lines() const { return lines_; }
 
-private:
+  private:
     std::string path_;
     std::string text_;
     std::vector<std::string_view> lines_;
@@ -56,7 +56,8 @@ void splitRecorderLine(const RecorderFile& file, long long lineNumber, int field
 // Reads the numbers of line `lineNumber` (1-based) that a block needs: fields 1..fieldsNeeded-1
 // into values[1..fieldsNeeded-1] (field 0, the time, is not read). The same checks and messages
 // as splitRecorderLine followed by fieldValue for each field, in one pass over a plain line.
-void readRecorderValues(const RecorderFile& file, long long lineNumber, int fieldsNeeded, std::vector<double>& values);
+void readRecorderValues(const RecorderFile& file, long long lineNumber, int fieldsNeeded,
+                        std::vector<double>& values);
 
 // Field `index` as a number, read exactly as parseReal reads it; raises "'%s' is not a valid
 // floating point value". Inline: it runs once per value of every recorder line.

@@ -36,10 +36,10 @@ bool loadSectionDeformation(ModelStore& store, const std::string& folder, std::i
     for (int block = 0; block < blockCount(frameCount); ++block) {
         const RecorderBlock range = recorderBlock(frameCount, block);
         const std::string number = std::to_string(frameFileNumber(frameCount, block));
-        readFrameEnd(store, recorderPath(folder, "ele" + number + "_secs.out"), step, component, range, FrameEnd::I,
-                     fields);
-        readFrameEnd(store, recorderPath(folder, "ele" + number + "_secn.out"), step, component, range, FrameEnd::J,
-                     fields);
+        readFrameEnd(store, recorderPath(folder, "ele" + number + "_secs.out"), step, component, range,
+                     FrameEnd::I, fields);
+        readFrameEnd(store, recorderPath(folder, "ele" + number + "_secn.out"), step, component, range,
+                     FrameEnd::J, fields);
     }
     if (frameCount < 1)
         return false;

@@ -6,7 +6,8 @@ namespace kelvane {
 namespace {
 
 std::string_view trimControls(std::string_view text) {
-    if (!text.empty() && static_cast<unsigned char>(text.front()) > 32 && static_cast<unsigned char>(text.back()) > 32)
+    if (!text.empty() && static_cast<unsigned char>(text.front()) > 32 &&
+        static_cast<unsigned char>(text.back()) > 32)
         return text;
     std::size_t begin = 0;
     std::size_t end = text.size();
@@ -19,8 +20,7 @@ std::string_view trimControls(std::string_view text) {
 
 // Calls store(index, trimmedField) for every field of the line; returns the field count. A plain
 // loop rather than find(): fields are short and a library call per field dominates on large files.
-template <typename Store>
-int forEachField(std::string_view line, Store store) {
+template <typename Store> int forEachField(std::string_view line, Store store) {
     int fieldCount = 0;
     // The first character is looked at twice: a leading space ends an extra empty field.
     if (!line.empty() && line.front() == ' ')
@@ -29,7 +29,8 @@ int forEachField(std::string_view line, Store store) {
     const char* fieldStart = line.data();
     for (const char* c = fieldStart;; ++c) {
         if (c == end || *c == ' ') {
-            store(fieldCount++, trimControls(std::string_view(fieldStart, static_cast<std::size_t>(c - fieldStart))));
+            store(fieldCount++,
+                  trimControls(std::string_view(fieldStart, static_cast<std::size_t>(c - fieldStart))));
             if (c == end) // the field ended by the appended space
                 return fieldCount;
             fieldStart = c + 1;
@@ -37,8 +38,7 @@ int forEachField(std::string_view line, Store store) {
     }
 }
 
-template <typename Table, typename Assign>
-int splitInto(std::string_view line, Table& table, Assign assign) {
+template <typename Table, typename Assign> int splitInto(std::string_view line, Table& table, Assign assign) {
     const int fieldCount = forEachField(line, [&](int index, std::string_view text) {
         if (index < kFieldTableSize)
             assign(table.fields[static_cast<std::size_t>(index)], text);

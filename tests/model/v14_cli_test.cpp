@@ -24,10 +24,11 @@ TEST(V14Command, WritesTheConvertedFileAndPrintsTheReport) {
 
 TEST(V14Command, AFailedConversionPrintsOnlyTheMessageAndWritesNothing) {
     test::TempDir folder;
-    test::writeFile(folder.file("bad.s2k"),
-                    "TABLE:  \"JOINT COORDINATES\"\r\n   Joint=1   CoordSys=GLOBAL   CoordType=Cartesian   XorR=1O0   Y=0   Z=0\r\n");
+    test::writeFile(folder.file("bad.s2k"), "TABLE:  \"JOINT COORDINATES\"\r\n   Joint=1   CoordSys=GLOBAL   "
+                                            "CoordType=Cartesian   XorR=1O0   Y=0   Z=0\r\n");
     test::writeFile(folder.file("out.s2k"), "previous\r\n");
-    const test::CommandResult result = runV14("'" + folder.file("bad.s2k") + "' -o '" + folder.file("out.s2k") + "'");
+    const test::CommandResult result =
+        runV14("'" + folder.file("bad.s2k") + "' -o '" + folder.file("out.s2k") + "'");
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.err, "'1O0' is not a valid floating point value\n");
     EXPECT_EQ(result.out, "");

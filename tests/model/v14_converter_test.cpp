@@ -36,43 +36,54 @@ const std::string kJoints = "TABLE:  \"JOINT COORDINATES\"";
 const std::string kRestraints = "TABLE:  \"JOINT RESTRAINT ASSIGNMENTS\"";
 const std::string kForces = "TABLE:  \"JOINT LOADS - FORCE\"";
 std::string jointRow(int label, const std::string& z) {
-    return "   Joint=" + std::to_string(label) + "   CoordSys=GLOBAL   CoordType=Cartesian   XorR=0   Y=0   Z=" + z;
+    return "   Joint=" + std::to_string(label) +
+           "   CoordSys=GLOBAL   CoordType=Cartesian   XorR=0   Y=0   Z=" + z;
 }
 
 TEST(V14Converter, TwoBricksConvertByteForByte) {
     const V14Conversion conversion = convertV14(loadLines(test::dataPath("v14/two_bricks.s2k")));
     test::TempDir folder;
     saveLinesCrLf(folder.file("converted.s2k"), conversion.outputLines);
-    EXPECT_EQ(test::readFile(folder.file("converted.s2k")), test::readFile(test::goldenPath("v14/two_bricks.s2k")));
-    EXPECT_EQ(conversion.reportLines, (Lines{"Kelvane import Sap2000 V14 S2k file", "NJOINT = 12", "NSOLID = 2", "Finish!!"}));
+    EXPECT_EQ(test::readFile(folder.file("converted.s2k")),
+              test::readFile(test::goldenPath("v14/two_bricks.s2k")));
+    EXPECT_EQ(conversion.reportLines,
+              (Lines{"Kelvane import Sap2000 V14 S2k file", "NJOINT = 12", "NSOLID = 2", "Finish!!"}));
 }
 
 TEST(V14Converter, RestraintsAndForcesNameJointRowsAndAccumulateAsSpecified) {
     const Lines input = {
-        kJoints, jointRow(10, "0"), jointRow(20, "3000"), "",
+        kJoints,
+        jointRow(10, "0"),
+        jointRow(20, "3000"),
+        "",
         kRestraints,
         "   Joint=20   U1=No   U2=Yes   U3=Yes   R1=No   R2=No   R3=No",
-        "   Joint=20   U1=No   U2=No   U3=No   R1=No   R2=No   R3=yes", // flags are never cleared; "yes" is no flag
-        "   Joint=99   U1=Yes   U2=Yes   U3=Yes   R1=Yes   R2=Yes   R3=Yes", "",
+        "   Joint=20   U1=No   U2=No   U3=No   R1=No   R2=No   R3=yes", // flags are never cleared; "yes" is
+                                                                        // no flag
+        "   Joint=99   U1=Yes   U2=Yes   U3=Yes   R1=Yes   R2=Yes   R3=Yes",
+        "",
         kForces,
         "   Joint=20   LoadPat=A   CoordSys=GLOBAL   F1=7   F2=0   F3=0   M1=0   M2=0   M3=0",
         "   Joint=20   LoadPat=B   CoordSys=GLOBAL   F1=100   F2=0   F3=0   M1=0   M2=0   M3=-5",
-        "   Joint=99   LoadPat=B   CoordSys=GLOBAL   F1=oops", "",
+        "   Joint=99   LoadPat=B   CoordSys=GLOBAL   F1=oops",
+        "",
     };
     const V14Conversion conversion = convertV14(input);
     EXPECT_EQ(tableOf(conversion, "JOINT")[1], "  20  X=0.000E+000  Y=0.000E+000  Z=3.000E+003");
     EXPECT_EQ(tableOf(conversion, "RESTRAINT"), (Lines{"  ADD=2  DOF=,U2,U3"}));
     EXPECT_EQ(tableOf(conversion, "LOAD"),
-              (Lines{"  NAME=PUSH", "    TYPE=FORCE", "      ADD=2  UX=1.0000E+002", "      ADD=2  RZ=-5.0000E+000"}));
+              (Lines{"  NAME=PUSH", "    TYPE=FORCE", "      ADD=2  UX=1.0000E+002",
+                     "      ADD=2  RZ=-5.0000E+000"}));
 }
 
 TEST(V14Converter, MissingTablesConvertAsEmptyAndAreReported) {
-    const Lines input = {kJoints, "   Joint=1   CoordSys=GLOBAL   CoordType=Cartesian   XorR=1.5   Y=-2   Z=0.25"};
+    const Lines input = {kJoints,
+                         "   Joint=1   CoordSys=GLOBAL   CoordType=Cartesian   XorR=1.5   Y=-2   Z=0.25"};
     const V14Conversion conversion = convertV14(input); // the last table runs to the end of the file
     EXPECT_EQ(conversion.outputLines,
               (Lines{"SYSTEM", "  DOF=UX,UY,UZ,RX,RY,RZ  LENGTH=mm  FORCE=N", "", "JOINT",
-                     "  1  X=1.500E+000  Y=-2.000E+000  Z=2.500E-001", "", "RESTRAINT", "", "LOAD", "  NAME=PUSH",
-                     "    TYPE=FORCE", "", "SOLID", "", "", "END"}));
+                     "  1  X=1.500E+000  Y=-2.000E+000  Z=2.500E-001", "", "RESTRAINT", "", "LOAD",
+                     "  NAME=PUSH", "    TYPE=FORCE", "", "SOLID", "", "", "END"}));
     EXPECT_EQ(conversion.reportLines,
               (Lines{"Kelvane import Sap2000 V14 S2k file", "NJOINT = 1", "NSOLID = 0", "Finish!!",
                      "Missing table: JOINT RESTRAINT ASSIGNMENTS", "Missing table: JOINT LOADS - FORCE",
@@ -83,15 +94,18 @@ TEST(V14Converter, LocatesTablesByTheirExactHeaderLine) {
     Lines input = {"TABLE: \"JOINT COORDINATES\"", jointRow(1, "1"), "", kJoints, "", "   Joint=x"};
     EXPECT_EQ(findV14Table(input, kV14JointTable).rowCount, 0); // one space after "TABLE:" is no header
     EXPECT_TRUE(findV14Table(input, kV14JointTable).found);
-    input = {kJoints, "a", "", kJoints, "b", "c"}; // a header given twice: the later table, never a negative size
+    input = {kJoints, "a", "",
+             kJoints, "b", "c"}; // a header given twice: the later table, never a negative size
     EXPECT_EQ(findV14Table(input, kV14JointTable).first, 4);
     EXPECT_EQ(findV14Table(input, kV14JointTable).rowCount, 2);
 }
 
 TEST(V14Converter, AFieldThatIsNotANumberStopsTheConversion) {
-    EXPECT_EQ(conversionError({kJoints, "   Joint=1  CoordSys=GLOBAL   CoordType=Cartesian   XorR=0   Y=0   Z=0"}),
-              "'1  CoordSys' is not a valid integer value"); // two spaces do not separate
-    EXPECT_EQ(conversionError({kJoints, "   Joint=1   CoordSys=GLOBAL   CoordType=Cartesian   XorR=1,5   Y=0   Z=0"}),
+    EXPECT_EQ(
+        conversionError({kJoints, "   Joint=1  CoordSys=GLOBAL   CoordType=Cartesian   XorR=0   Y=0   Z=0"}),
+        "'1  CoordSys' is not a valid integer value"); // two spaces do not separate
+    EXPECT_EQ(conversionError(
+                  {kJoints, "   Joint=1   CoordSys=GLOBAL   CoordType=Cartesian   XorR=1,5   Y=0   Z=0"}),
               "'Y' is not a valid floating point value"); // the comma shifts the key "Y" into token 9
     EXPECT_EQ(conversionError({kJoints, jointRow(1, "")}), "'' is not a valid floating point value");
     EXPECT_EQ(conversionError({"TABLE:  \"CONNECTIVITY - SOLID\"", "   Solid=1   Joint1=1   Joint2=2"}),

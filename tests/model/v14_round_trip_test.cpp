@@ -32,21 +32,23 @@ TEST(V14RoundTrip, TheConvertedFileImportsWithJointsRestraintsLoadsAndSolids) {
     EXPECT_EQ(store.loadCaseNames[1], "PUSH");
     ASSERT_EQ(store.loadCount, 6);
     using Force = std::array<double, 7>; // joint, then FX FY FZ MX MY MZ
-    const Force expected[] = {{3, 100, 0, 0, 0, 0, 0}, {3, 0, 0, 0, 0, 0, -5},      {6, 250, 0, 0, 0, 0, 0},
-                              {6, 0, 0, -500, 0, 0, 0}, {9, 0, 1.25e-4, 0, 0, 0, 0}, {9, 0, 0, 0, 12.5, 0, 0}};
+    const Force expected[] = {{3, 100, 0, 0, 0, 0, 0},     {3, 0, 0, 0, 0, 0, -5},
+                              {6, 250, 0, 0, 0, 0, 0},     {6, 0, 0, -500, 0, 0, 0},
+                              {9, 0, 1.25e-4, 0, 0, 0, 0}, {9, 0, 0, 0, 12.5, 0, 0}};
     for (std::size_t k = 1; k <= 6; ++k) {
         const TLOAD& load = store.loads[k];
         EXPECT_EQ(load.kind, LoadJointForce) << k;
         EXPECT_EQ(load.caseName, "PUSH") << k;
-        EXPECT_EQ((Force{static_cast<double>(load.target), load.fx, load.fy, load.fz, load.mx, load.my, load.mz}),
-                  expected[k - 1])
+        EXPECT_EQ(
+            (Force{static_cast<double>(load.target), load.fx, load.fy, load.fz, load.mx, load.my, load.mz}),
+            expected[k - 1])
             << k;
     }
 
     ASSERT_EQ(store.solidCount, 2);
     const TSOLID& solid = store.solids[2]; // written J=2,3,5,6,8,9,11,12; stored in ring order
-    EXPECT_EQ((std::array<int, 8>{solid.node1, solid.node2, solid.node3, solid.node4, solid.node5, solid.node6,
-                                  solid.node7, solid.node8}),
+    EXPECT_EQ((std::array<int, 8>{solid.node1, solid.node2, solid.node3, solid.node4, solid.node5,
+                                  solid.node6, solid.node7, solid.node8}),
               (std::array<int, 8>{2, 3, 6, 5, 8, 9, 12, 11}));
     EXPECT_EQ(solid.section, 100);
 }

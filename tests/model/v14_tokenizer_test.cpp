@@ -22,7 +22,8 @@ TEST(V14Tokenizer, ThreeSpacesEqualsCommasAndQuotesSeparate) {
     EXPECT_EQ(tokensOf("   Joint=12   LoadPat=DEAD   F1=-2.5E-03", 7),
               (Tokens{"Joint", "12", "LoadPat", "DEAD", "F1", "-2.5E-03", ""}));
     // Three spaces right after a separator character are no separator of their own.
-    EXPECT_EQ(tokensOf("   CurrUnits=\"N, mm, C\"   Next=1", 7), (Tokens{"CurrUnits", "", "N", "mm", "C", "Next", "1"}));
+    EXPECT_EQ(tokensOf("   CurrUnits=\"N, mm, C\"   Next=1", 7),
+              (Tokens{"CurrUnits", "", "N", "mm", "C", "Next", "1"}));
 }
 
 TEST(V14Tokenizer, RunsOfSpacesSeparateByThrees) {

@@ -70,7 +70,10 @@ TEST(Animation, ProjectsJointsDisplacedByTheStepsHistoryOnly) {
     ViewState view;
     view.PlanAngle = 30;
     view.TiltAngle = -60;
-    auto pointOf = [&](int n) { return Point{store.nodes[static_cast<std::size_t>(n)].ScreenX, store.nodes[static_cast<std::size_t>(n)].ScreenY}; };
+    auto pointOf = [&](int n) {
+        return Point{store.nodes[static_cast<std::size_t>(n)].ScreenX,
+                     store.nodes[static_cast<std::size_t>(n)].ScreenY};
+    };
 
     ProjectNodesAtStep(store, view, 3, 800, 600, 2);
     EXPECT_EQ(pointOf(1), projectPoint(view, 800, 600, 130, -12, 6));

@@ -42,7 +42,8 @@ TEST(DisplacementHistory, MalformedBoxesStopBeforeTheFolderIsAskedAndCancelLoads
               "'1O0' is not a valid integer value");
     EXPECT_EQ(errorOf([&] { LoadDisplacementHistory(store, animation, "100", "1,5", cancel); }),
               "'1,5' is not a valid floating point value");
-    EXPECT_EQ(errorOf([&] { LoadDisplacementHistory(store, animation, "-2", "1", cancel); }), "Range check error");
+    EXPECT_EQ(errorOf([&] { LoadDisplacementHistory(store, animation, "-2", "1", cancel); }),
+              "Range check error");
     EXPECT_EQ(asked, 0);
     EXPECT_TRUE(store.nodes[1].histUX.empty());
 

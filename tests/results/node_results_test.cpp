@@ -27,8 +27,10 @@ TEST(NodeDeformation, ReadsTheStepLineOfEveryBlockFile) {
     for (int n : {1, 100, 101, 200, 201, 250})
         expectJointAtStep(store, n, 2);
     EXPECT_EQ(store.nodes[250].ux, 2.25); // fields 148-150 of line 2 of node2.out
-    EXPECT_EQ(errorOf([&] { loadNodeDeformation(store, resultsData("joints250"), 0); }), "List index out of bounds (-1)");
-    EXPECT_EQ(errorOf([&] { loadNodeDeformation(store, resultsData("joints250/"), 4); }), "List index out of bounds (3)");
+    EXPECT_EQ(errorOf([&] { loadNodeDeformation(store, resultsData("joints250"), 0); }),
+              "List index out of bounds (-1)");
+    EXPECT_EQ(errorOf([&] { loadNodeDeformation(store, resultsData("joints250/"), 4); }),
+              "List index out of bounds (3)");
 }
 
 TEST(NodeDeformation, ReadsExactlyTheBlocksTheJointCountNeeds) {
@@ -40,7 +42,8 @@ TEST(NodeDeformation, ReadsExactlyTheBlocksTheJointCountNeeds) {
     expectJointAtStep(twoHundred, 200, 3);
 
     ModelStore twoHundredOne = storeWith(201);
-    const std::string message = errorOf([&] { loadNodeDeformation(twoHundredOne, folder.path().string(), 3); });
+    const std::string message =
+        errorOf([&] { loadNodeDeformation(twoHundredOne, folder.path().string(), 3); });
     EXPECT_EQ(message.rfind("Cannot open file \"" + folder.file("node2.out") + "\". ", 0), 0u) << message;
     expectJointAtStep(twoHundredOne, 200, 3); // blocks read before the failure keep their values
 }

@@ -29,11 +29,37 @@ TEST(RecorderFiles, LinesEndAtCrLfOrCrLf) {
 // The fast number reading must give the very double (or the very message) parseReal gives.
 TEST(RecorderFiles, FieldValuesReadEveryTextExactlyAsParseRealDoes) {
     FieldViews fields;
-    const std::string texts[] = {
-        "0",    "-0",    "1.25", "-2.5e-05", "1E+300",  ".5",   "5.",    "+3",         "1e-400",
-        "1e400", "inf",  "-nan", "0x1p3",    "1,5",     "--1",  ".",     "1e",         "",
-        " 1",   "1.23457e-05", "999999999999999", "1234567890123456", "1e22", "1e23", "9.99999e-23",
-        "4.9e-324", "0.000000000000000000001", "123456.789012345e-20", "2.5E+0003", "0.3", "7e-1"};
+    const std::string texts[] = {"0",
+                                 "-0",
+                                 "1.25",
+                                 "-2.5e-05",
+                                 "1E+300",
+                                 ".5",
+                                 "5.",
+                                 "+3",
+                                 "1e-400",
+                                 "1e400",
+                                 "inf",
+                                 "-nan",
+                                 "0x1p3",
+                                 "1,5",
+                                 "--1",
+                                 ".",
+                                 "1e",
+                                 "",
+                                 " 1",
+                                 "1.23457e-05",
+                                 "999999999999999",
+                                 "1234567890123456",
+                                 "1e22",
+                                 "1e23",
+                                 "9.99999e-23",
+                                 "4.9e-324",
+                                 "0.000000000000000000001",
+                                 "123456.789012345e-20",
+                                 "2.5E+0003",
+                                 "0.3",
+                                 "7e-1"};
     for (const std::string& text : texts) {
         fields.fields[0] = text;
         const std::string expectedError = test::errorOf([&] { parseReal(text); });

@@ -9,7 +9,8 @@ namespace {
 
 test::CommandResult runResults(const std::string& options, const std::string& folder = "portal") {
     return test::runCommand("'" + test::binPath("kelvane-cli") + "' results '" +
-                            test::resultsData("portal/portal.s2k") + "' '" + test::resultsData(folder) + "' " + options);
+                            test::resultsData("portal/portal.s2k") + "' '" + test::resultsData(folder) +
+                            "' " + options);
 }
 
 TEST(ResultsCommand, PrintsJointDisplacementsFrameEndValuesAndTheColourRange) {

@@ -18,11 +18,12 @@ inline ModelStore storeWith(int joints, int frames = 0) {
     return store;
 }
 
-inline std::string resultsData(const std::string& folder) { return dataPath("results/" + folder); }
+inline std::string resultsData(const std::string& folder) {
+    return dataPath("results/" + folder);
+}
 
 // The message of the exception `action` raises ("" when it raises none).
-template <typename Action>
-std::string errorOf(Action action) {
+template <typename Action> std::string errorOf(Action action) {
     try {
         action();
     } catch (const std::exception& error) {

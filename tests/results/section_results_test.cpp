@@ -28,11 +28,14 @@ TEST(SectionDeformation, ReadsFirstAndLastSectionFilesInTheRecorderNumbering) {
 }
 
 class SmallSectionFiles : public ::testing::Test {
-protected:
-    std::string load(const std::string& first, const std::string& last, std::int32_t component, std::int32_t step = 1) {
+  protected:
+    std::string load(const std::string& first, const std::string& last, std::int32_t component,
+                     std::int32_t step = 1) {
         test::writeFile(folder.file("ele0_secs.out"), first);
         test::writeFile(folder.file("ele0_secn.out"), last);
-        return errorOf([&] { computed = loadSectionDeformation(store, folder.path().string(), step, component, display); });
+        return errorOf([&] {
+            computed = loadSectionDeformation(store, folder.path().string(), step, component, display);
+        });
     }
     test::TempDir folder;
     ModelStore store = storeWith(0, 3);
@@ -41,7 +44,8 @@ protected:
 };
 
 TEST_F(SmallSectionFiles, CurvatureKzReadsFieldsTwoFiveAndEight) {
-    EXPECT_EQ(load("0 11 12 13 21 22 23 31 32 33\n", "0 -11 -12 -13 -21 -22 -23 -31 -32 -33\n", CurvatureKz), "");
+    EXPECT_EQ(load("0 11 12 13 21 22 23 31 32 33\n", "0 -11 -12 -13 -21 -22 -23 -31 -32 -33\n", CurvatureKz),
+              "");
     EXPECT_EQ(store.frames[1].hingeValueI, 12.0);
     EXPECT_EQ(store.frames[2].hingeValueI, 22.0);
     EXPECT_EQ(store.frames[3].hingeValueJ, -32.0);
@@ -63,8 +67,10 @@ TEST_F(SmallSectionFiles, BadInputsStopTheReadWithTheirMessages) {
     EXPECT_FALSE(computed);
     EXPECT_EQ(display.ColourRangeMax, ResultDisplay{}.ColourRangeMax);
     EXPECT_EQ(store.frames[3].hingeValueI, 7.0); // the first-section file was read before the failure
-    EXPECT_EQ(load("0 1 x 3 4 5 6 7 8 9\n", "0 1 2 3 4 5 6 7 8 9\n", AxialStrain), ""); // x is not the component
-    EXPECT_EQ(load("0 1 x 3 4 5 6 7 8 9\n", "0 1 2 3 4 5 6 7 8 9\n", CurvatureKz), "'x' is not a valid floating point value");
+    EXPECT_EQ(load("0 1 x 3 4 5 6 7 8 9\n", "0 1 2 3 4 5 6 7 8 9\n", AxialStrain),
+              ""); // x is not the component
+    EXPECT_EQ(load("0 1 x 3 4 5 6 7 8 9\n", "0 1 2 3 4 5 6 7 8 9\n", CurvatureKz),
+              "'x' is not a valid floating point value");
     EXPECT_EQ(load("0\n", "0\n", AxialStrain, 2), "List index out of bounds (1)");
     EXPECT_EQ(load("0\n", "0\n", 4), "Section deformation component 4 is not 1, 2 or 3");
 }
@@ -83,7 +89,8 @@ TEST(ApplyResultDisplay, ConvertsMaxMinAndScaleInThatOrder) {
     applyResultDisplay(display, "0.002", "-3E-3", "50");
     EXPECT_EQ(display.ColourRangeMin, -0.003);
     EXPECT_EQ(display.DeformationScale, 50.0);
-    EXPECT_EQ(errorOf([&] { applyResultDisplay(display, "1", "x", "2"); }), "'x' is not a valid floating point value");
+    EXPECT_EQ(errorOf([&] { applyResultDisplay(display, "1", "x", "2"); }),
+              "'x' is not a valid floating point value");
     EXPECT_EQ(display.ColourRangeMax, 1.0); // assigned before the failure
     EXPECT_EQ(display.DeformationScale, 50.0);
 }
