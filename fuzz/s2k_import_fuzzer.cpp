@@ -1,0 +1,82 @@
+// Whole s2k files through the line splitting of the loader and the import driver; after an import
+// that succeeds, every reference the store holds must point inside its table.
+#include "fuzz_support.h"
+
+#include "common/error.h"
+#include "common/text_file.h"
+#include "model/colour_table.h"
+#include "model/s2k_import.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+using kelvane::countOf;
+
+bool isJoint(const kelvane::ModelStore& store, std::int32_t joint) {
+    return joint >= 1 && joint <= countOf(store.nodeCount);
+}
+
+bool fitsTable(std::size_t size, std::int32_t count) { return size >= static_cast<std::size_t>(countOf(count)) + 1; }
+
+void checkReferences(const kelvane::ModelStore& store) {
+    FUZZ_CHECK(fitsTable(store.nodes.size(), store.nodeCount));
+    FUZZ_CHECK(fitsTable(store.frames.size(), store.frameCount));
+    FUZZ_CHECK(fitsTable(store.solids.size(), store.solidCount));
+    FUZZ_CHECK(fitsTable(store.materials.size(), store.materialCount));
+    FUZZ_CHECK(fitsTable(store.frameSections.size(), store.frameSectionCount));
+    FUZZ_CHECK(fitsTable(store.shellSections.size(), store.shellSectionCount));
+    FUZZ_CHECK(fitsTable(store.diaphragms.size(), store.diaphragmCount));
+    FUZZ_CHECK(store.loadCaseCount <= kelvane::kLoadCaseCapacity);
+    for (int f = 1; f <= countOf(store.frameCount); ++f) {
+        const kelvane::TFRAME& frame = store.frames[static_cast<std::size_t>(f)];
+        FUZZ_CHECK(isJoint(store, frame.nodeI) && isJoint(store, frame.nodeJ));
+        FUZZ_CHECK(frame.section >= 0 && frame.section <= countOf(store.frameSectionCount));
+    }
+    for (int s = 1; s <= countOf(store.solidCount); ++s) {
+        const kelvane::TSOLID& solid = store.solids[static_cast<std::size_t>(s)];
+        for (std::int32_t joint : {solid.node1, solid.node2, solid.node3, solid.node4, solid.node5, solid.node6,
+                                   solid.node7, solid.node8})
+            FUZZ_CHECK(isJoint(store, joint));
+    }
+    FUZZ_CHECK(fitsTable(store.shells.size(), store.areaCount));
+    for (int a = 1; a <= countOf(store.areaCount); ++a) {
+        const kelvane::TSHELL& area = store.shells[static_cast<std::size_t>(a)];
+        for (std::int32_t joint : {area.node1, area.node2, area.node3, area.node4})
+            FUZZ_CHECK(isJoint(store, joint));
+    }
+    for (int d = 1; d <= countOf(store.diaphragmCount); ++d) {
+        const kelvane::TDIAPH& diaphragm = store.diaphragms[static_cast<std::size_t>(d)];
+        if (diaphragm.slaveCount == 0 && diaphragm.master == 0)
+            continue;
+        FUZZ_CHECK(diaphragm.members.size() >= static_cast<std::size_t>(diaphragm.slaveCount) + 1);
+        FUZZ_CHECK(isJoint(store, diaphragm.master));
+        for (int m = 1; m <= diaphragm.slaveCount; ++m)
+            FUZZ_CHECK(isJoint(store, diaphragm.members[static_cast<std::size_t>(m)]));
+    }
+    FUZZ_CHECK(fitsTable(store.loads.size(), store.loadCount));
+    for (int l = 1; l <= countOf(store.loadCount); ++l) {
+        const kelvane::TLOAD& load = store.loads[static_cast<std::size_t>(l)];
+        if (load.kind == kelvane::LoadJointForce)
+            FUZZ_CHECK(isJoint(store, load.target));
+        if (load.kind == kelvane::LoadDistributed)
+            FUZZ_CHECK(load.target >= 1 && load.target <= countOf(store.frameCount));
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const kelvane::ColourTable colours = kelvane::initPalette();
+    kelvane::ModelStore store;
+    store.s2kLines = kelvane::splitLines(kelvane::fuzz::asText(data, size));
+    try {
+        kelvane::importModel(store, colours);
+    } catch (const kelvane::KelvaneError&) {
+        return 0;
+    }
+    checkReferences(store);
+    (void)kelvane::modelCountPanels(store);
+    return 0;
+}
