@@ -29,6 +29,8 @@ class LineBuffer {
             storage_.resize(256);
     }
     void text(std::string_view piece) {
+        if (piece.empty())
+            return; // an empty view may have no data at all, which memcpy must not be given
         std::memcpy(room(piece.size()), piece.data(), piece.size());
         used_ += piece.size();
     }
