@@ -102,6 +102,7 @@ for target in "${targets[@]}"; do
   printf '%-30s %12s %8s  %s\n' "$target" "${executions:-?}" "$units" "$result"
 done
 
+echo "fuzz: $((${#targets[@]} - ${#failed[@]})) passed, ${#failed[@]} failed"
 if ((${#failed[@]})); then
   echo "fuzz: failed: ${failed[*]}" >&2
   for target in "${failed[@]}"; do
