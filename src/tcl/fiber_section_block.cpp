@@ -1,5 +1,9 @@
 #include "tcl/block_writers.h"
 
+#include "common/error.h"
+
+#include <string>
+
 namespace kelvane {
 
 void writeFiberSectionBlock(const ScriptInput& in, ScriptWriter& out) {
@@ -12,6 +16,10 @@ void writeFiberSectionBlock(const ScriptInput& in, ScriptWriter& out) {
         out.line("##%S ", {section.name});
         // A three-dimensional fiber section needs its torsional stiffness.
         out.line("section Fiber %D -GJ %0.4E {", {s, section.shearModulus * section.torsion});
+        if (section.fiberCount > kFiberCapacity)
+            fail("Frame section " + std::to_string(s) + " (" + section.name + ") holds " +
+                 std::to_string(section.fiberCount) + " fibers; a fiber section holds at most " +
+                 std::to_string(kFiberCapacity));
         for (int j = 1; j <= section.fiberCount; ++j) {
             const Fiber& fiber = section.fibers[static_cast<std::size_t>(j)];
             out.line("fiber %0.4E %0.4E %0.4E %D", {fiber.y, fiber.z, fiber.area, fiber.material});

@@ -77,6 +77,11 @@ TEST(BrokenModels, StopWithAMessageInsteadOfReadingPastAnArray) {
     EXPECT_EQ(failure(store), "Frame 1 refers to frame section 3, which does not exist");
     store.frameCount = 5;
     EXPECT_THAT(failure(store), HasSubstr("frame table holds 1 records but its count is 5"));
+
+    ModelStore unmeshed; // a section of no known shape keeps the fiber list it was given
+    test::addRectangle(unmeshed, "NGEN", NonlinearBeamColumn, 0, 0, 0).shape = ShapeNone;
+    unmeshed.frameSections[1].fiberCount = 81;
+    EXPECT_EQ(failure(unmeshed), "Frame section 1 (NGEN) holds 81 fibers; a fiber section holds at most 80");
 }
 
 TEST(BrokenModels, RepeatedTagsNameBothObjects) {
