@@ -43,8 +43,10 @@ void writeNodeBlock(const ScriptInput& in, ScriptWriter& out) {
     }
 
     out.text("puts \"node\"");
+    // A constraint that listed no joint has no master (0): there is no node to fix.
     for (int d = 1; d <= diaphragmCount; ++d)
-        out.line("fix %d 0 0 1 1 1 0", {store.diaphragms[d].master});
+        if (store.diaphragms[d].master != 0)
+            out.line("fix %d 0 0 1 1 1 0", {store.diaphragms[d].master});
     for (int n = 1; n <= nodeCount; ++n) {
         const DofFlags& r = store.nodes[n].restraint;
         if (in.dofsPerNode == 3) {

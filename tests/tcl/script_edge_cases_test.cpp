@@ -228,6 +228,16 @@ TEST(SolidModels, SolidsStandAloneAndNameTheirMaterial) {
     EXPECT_THAT(failure(store), HasSubstr("(1 solids, 1 frames, 0 shells)"));
 }
 
+TEST(Diaphragms, AConstraintWithoutJointsFixesNoNode) {
+    ModelStore store;
+    test::addNode(store, 0, 0, 0);
+    store.diaphragms = {TDIAPH{}, TDIAPH{0, {0}, 0}, TDIAPH{0, {0, 1}, 1}};
+    store.diaphragmCount = 2;
+    const ScriptLines lines = generate(store);
+    EXPECT_FALSE(contains(lines, "fix 0 0 0 1 1 1 0"));
+    EXPECT_TRUE(contains(lines, "fix 1 0 0 1 1 1 0")); // one joint: no tie, but its master line stays
+}
+
 TEST(Transformations, FrameWithoutSectionBeforeAnyNameGetsAnEmptyName) {
     ModelStore store;
     test::addNode(store, 0, 0, 0);
