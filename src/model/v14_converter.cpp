@@ -132,9 +132,7 @@ class Converter {
             for (int row : rows)
                 joint(row).force = force;
         });
-        // Moments go under the keys the LOAD table reader takes for them (RX, RY, RZ); under any
-        // other key an imported model would silently lose them.
-        static const std::array<const char*, 6> keys = {"  UX=", "  UY=", "  UZ=", "  RX=", "  RY=", "  RZ="};
+        static const std::array<const char*, 6> keys = {"  UX=", "  UY=", "  UZ=", "  MX=", "  MY=", "  MZ="};
         for (int row = 1; row <= static_cast<int>(joints_.size()); ++row)
             for (std::size_t component = 0; component < 6; ++component)
                 if (joint(row).force[component] != 0.0)

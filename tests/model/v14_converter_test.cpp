@@ -73,7 +73,7 @@ TEST(V14Converter, RestraintsAndForcesNameJointRowsAndAccumulateAsSpecified) {
     EXPECT_EQ(tableOf(conversion, "RESTRAINT"), (Lines{"  ADD=2  DOF=,U2,U3"}));
     EXPECT_EQ(tableOf(conversion, "LOAD"),
               (Lines{"  NAME=PUSH", "    TYPE=FORCE", "      ADD=2  UX=1.0000E+002",
-                     "      ADD=2  RZ=-5.0000E+000"}));
+                     "      ADD=2  MZ=-5.0000E+000"}));
 }
 
 TEST(V14Converter, MissingTablesConvertAsEmptyAndAreReported) {
