@@ -3,13 +3,14 @@
 #include "app/command_guard.h"
 #include "app/file_dialogs.h"
 #include "app/session.h"
+#include "app/widget_names.h"
 #include "common/number_format.h"
 #include "model/colour_table.h"
 #include "paint/qpainter_canvas.h"
 #include "sections/section_fields.h"
 #include "sections/section_preview.h"
 #include "sections/section_settings_file.h"
-#include "tcl/ui/latin1_text.h"
+#include "tcl/ui/form_controls.h"
 
 #include <QColorDialog>
 #include <QComboBox>
@@ -32,32 +33,6 @@ namespace kelvane {
 namespace {
 
 const QString kSettingsFilter = QStringLiteral("Frame section settings (*.sec)");
-
-QComboBox* makeList(const QString& name, const QStringList& items, bool enabled = true) {
-    auto* list = new QComboBox;
-    list->setObjectName(name);
-    list->addItems(items);
-    list->setEnabled(enabled);
-    return list;
-}
-
-QLineEdit* makeEdit(const QString& name, bool readOnly = false) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(name);
-    edit->setReadOnly(readOnly);
-    return edit;
-}
-
-QPushButton* makeButton(const QString& caption, const QString& name) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    return button;
-}
-
-// Selects item code-1; a code with no item leaves the list without a selection.
-void selectByCode(QComboBox* list, std::int32_t code) {
-    list->setCurrentIndex(code >= 1 && code <= list->count() ? code - 1 : -1);
-}
 
 // The code of the selected item; with no selection the stored code stays, so a rigid-link
 // section (type 7, not in the list) keeps its type.
@@ -97,12 +72,13 @@ FrameSectionWindow::FrameSectionWindow(Session& session, QWidget* parent)
                             {QStringLiteral("Elastic BeamColumn"), QStringLiteral("Nonlinear BeamColumn"),
                              QStringLiteral("Disp BeamColumn"), QStringLiteral("Beam with Hinge"),
                              QStringLiteral("Truss"), QStringLiteral("corotTruss")});
-    name_ = makeList(QStringLiteral("name"), {}, false);
-    shape_ = makeList(QStringLiteral("shape"),
-                      {QString::fromUtf8("矩形"), QString::fromUtf8("工字形"), QString::fromUtf8("方形"),
-                       QString::fromUtf8("圆管形")},
-                      false);
-    material_ = makeList(QStringLiteral("material"), {}, false);
+    name_ = makeList(QStringLiteral("name"));
+    name_->setEnabled(false);
+    shape_ = makeList(QStringLiteral("shape"), {QString::fromUtf8("矩形"), QString::fromUtf8("工字形"),
+                                                QString::fromUtf8("方形"), QString::fromUtf8("圆管形")});
+    shape_->setEnabled(false);
+    material_ = makeList(QStringLiteral("material"));
+    material_->setEnabled(false);
     for (int i = 0; i < 6; ++i)
         dimensions_[i] = makeEdit(QStringLiteral("t%1").arg(i + 1), true);
     geomTransf_ = makeList(QStringLiteral("geomTransf"), {QStringLiteral("Linear"), QStringLiteral("P-Delta"),
@@ -236,13 +212,13 @@ void FrameSectionWindow::fillLists() {
     sectionList_->clear();
     name_->clear();
     for (int k = 1; k <= countOf(model.frameSectionCount); ++k) {
-        const QString name = toQString(model.frameSections[static_cast<std::size_t>(k)].name);
+        const QString name = fromBytes(model.frameSections[static_cast<std::size_t>(k)].name);
         sectionList_->addItem(name);
         name_->addItem(name);
     }
     material_->clear();
     for (int m = 1; m <= countOf(model.materialCount); ++m)
-        material_->addItem(toQString(model.materials[static_cast<std::size_t>(m)].name));
+        material_->addItem(fromBytes(model.materials[static_cast<std::size_t>(m)].name));
     if (sectionList_->count() > 0) {
         sectionList_->setCurrentRow(0);
         showSection(1);
@@ -267,16 +243,16 @@ void FrameSectionWindow::showSection(int k) {
     selectByCode(geomTransf_, s.geomTransf);
     const double dimensions[6] = {s.t1, s.t2, s.t3, s.t4, s.t5, s.t6};
     for (int i = 0; i < 6; ++i)
-        dimensions_[i]->setText(toQString(formatGeneral(dimensions[i])));
-    divideFX_->setText(toQString(formatInt(s.divideFX)));
-    divideFY_->setText(toQString(formatInt(s.divideFY)));
-    barNumNX_->setText(toQString(formatInt(s.barNumNX)));
-    barNumNY_->setText(toQString(formatInt(s.barNumNY)));
-    cover_->setText(toQString(formatGeneral(s.cover)));
-    topBar_->setText(toQString(formatGeneral(s.topBar)));
-    bottomBar_->setText(toQString(formatGeneral(s.bottomBar)));
-    hingeLengthI_->setText(toQString(formatGeneral(s.hingeLengthI)));
-    hingeLengthJ_->setText(toQString(formatGeneral(s.hingeLengthJ)));
+        dimensions_[i]->setText(fromBytes(formatGeneral(dimensions[i])));
+    divideFX_->setText(fromBytes(formatInt(s.divideFX)));
+    divideFY_->setText(fromBytes(formatInt(s.divideFY)));
+    barNumNX_->setText(fromBytes(formatInt(s.barNumNX)));
+    barNumNY_->setText(fromBytes(formatInt(s.barNumNY)));
+    cover_->setText(fromBytes(formatGeneral(s.cover)));
+    topBar_->setText(fromBytes(formatGeneral(s.topBar)));
+    bottomBar_->setText(fromBytes(formatGeneral(s.bottomBar)));
+    hingeLengthI_->setText(fromBytes(formatGeneral(s.hingeLengthI)));
+    hingeLengthJ_->setText(fromBytes(formatGeneral(s.hingeLengthJ)));
     setSwatchColour(s.colour);
     redrawPreview(k);
 }

@@ -1,8 +1,9 @@
 #include "sections/ui/material_window.h"
 
 #include "app/session.h"
+#include "app/widget_names.h"
 #include "common/number_format.h"
-#include "tcl/ui/latin1_text.h"
+#include "tcl/ui/form_controls.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -16,17 +17,6 @@
 
 namespace kelvane {
 
-namespace {
-
-QLineEdit* makeEdit(const QString& name, bool readOnly = false) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(name);
-    edit->setReadOnly(readOnly);
-    return edit;
-}
-
-} // namespace
-
 MaterialWindow::MaterialWindow(Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window), session_(session) {
     setWindowTitle(QStringLiteral("Material Data"));
@@ -34,10 +24,9 @@ MaterialWindow::MaterialWindow(Session& session, QWidget* parent)
     materialList_ = new QListWidget;
     materialList_->setObjectName(QStringLiteral("materialList"));
     name_ = makeEdit(QStringLiteral("name"), true);
-    model_ = new QComboBox;
-    model_->setObjectName(QStringLiteral("model"));
-    model_->addItems({QStringLiteral("Elastic"), QStringLiteral("Steel01"), QStringLiteral("Concrete01"),
-                      QStringLiteral("Steel02"), QStringLiteral("Concrete02")});
+    model_ = makeList(QStringLiteral("model"),
+                      {QStringLiteral("Elastic"), QStringLiteral("Steel01"), QStringLiteral("Concrete01"),
+                       QStringLiteral("Steel02"), QStringLiteral("Concrete02")});
     e_ = makeEdit(QStringLiteral("e"));
     g_ = makeEdit(QStringLiteral("g"));
     nu_ = makeEdit(QStringLiteral("nu"));
@@ -52,8 +41,7 @@ MaterialWindow::MaterialWindow(Session& session, QWidget* parent)
     auto* nonlinear = new QGroupBox(QStringLiteral("Nonlinear Material Setting"));
     nonlinear->setMinimumHeight(120);
 
-    auto* closeButton = new QPushButton(QStringLiteral("Close"));
-    closeButton->setObjectName(QStringLiteral("closeButton"));
+    QPushButton* closeButton = makeButton(QStringLiteral("Close"), QStringLiteral("closeButton"));
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     connect(materialList_, &QListWidget::currentRowChanged, this, [this](int row) { showMaterial(row + 1); });
 
@@ -79,7 +67,7 @@ void MaterialWindow::fillList() {
     const QSignalBlocker blocker(materialList_);
     materialList_->clear();
     for (int m = 1; m <= countOf(model.materialCount); ++m)
-        materialList_->addItem(toQString(model.materials[static_cast<std::size_t>(m)].name));
+        materialList_->addItem(fromBytes(model.materials[static_cast<std::size_t>(m)].name));
     if (materialList_->count() > 0) {
         materialList_->setCurrentRow(0);
         showMaterial(1);
@@ -95,11 +83,11 @@ void MaterialWindow::showMaterial(int k) {
     if (k < 1 || k > countOf(session_.model.materialCount))
         return;
     const TMAT& m = session_.model.materials[static_cast<std::size_t>(k)];
-    name_->setText(toQString(m.name));
-    model_->setCurrentIndex(m.model >= 1 && m.model <= model_->count() ? m.model - 1 : -1);
-    e_->setText(toQString(formatF(m.e, 0)));
-    g_->setText(toQString(formatF(m.g, 0)));
-    nu_->setText(toQString(formatF(m.nu, 3)));
+    name_->setText(fromBytes(m.name));
+    selectByCode(model_, m.model);
+    e_->setText(fromBytes(formatF(m.e, 0)));
+    g_->setText(fromBytes(formatF(m.g, 0)));
+    nu_->setText(fromBytes(formatF(m.nu, 3)));
 }
 
 } // namespace kelvane

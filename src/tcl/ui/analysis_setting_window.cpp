@@ -2,9 +2,10 @@
 
 #include "app/command_guard.h"
 #include "app/session.h"
+#include "app/widget_names.h"
 #include "common/number_format.h"
 #include "common/number_parse.h"
-#include "tcl/ui/latin1_text.h"
+#include "tcl/ui/form_controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,25 +20,6 @@
 namespace kelvane {
 
 namespace {
-
-QComboBox* makeList(const QString& name) {
-    auto* list = new QComboBox;
-    list->setObjectName(name);
-    list->setEditable(false);
-    return list;
-}
-
-QLineEdit* makeEdit(const QString& name) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(name);
-    return edit;
-}
-
-QCheckBox* makeCheck(const QString& caption, const QString& name) {
-    auto* check = new QCheckBox(caption);
-    check->setObjectName(name);
-    return check;
-}
 
 QGroupBox* makeGroup(const QString& caption, QFormLayout*& form) {
     auto* group = new QGroupBox(caption);
@@ -56,16 +38,7 @@ void fillWithLoadCases(QComboBox* list, const ModelStore& model) {
     list->clear();
     const int cases = std::min(countOf(model.loadCaseCount), kLoadCaseCapacity);
     for (int c = 1; c <= cases; ++c)
-        list->addItem(toQString(model.loadCaseNames[static_cast<std::size_t>(c)]));
-}
-
-// Selects item code-1; a code with no item leaves the list without a selection.
-void selectByCode(QComboBox* list, std::int32_t code) {
-    list->setCurrentIndex(code >= 1 && code <= list->count() ? code - 1 : -1);
-}
-
-std::int32_t selectedCode(const QComboBox* list) {
-    return list->currentIndex() + 1;
+        list->addItem(fromBytes(model.loadCaseNames[static_cast<std::size_t>(c)]));
 }
 
 std::int32_t integerOf(const QLineEdit* edit) {
@@ -81,12 +54,12 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window), session_(session) {
     setWindowTitle(QStringLiteral("Analysis Setting"));
 
-    analysisType_ = makeList(QStringLiteral("analysisType"));
-    analysisType_->addItems(
-        {QStringLiteral("Single Load Control"), QStringLiteral("Single Displacement Control"),
-         QStringLiteral("Gravity+PushOver"), QStringLiteral("Modal Analysis"),
-         QStringLiteral("Time History Analysis"), QStringLiteral("D+L+Time Hist Analysis"),
-         QStringLiteral("MultipleSupport Excitation")});
+    analysisType_ =
+        makeList(QStringLiteral("analysisType"),
+                 {QStringLiteral("Single Load Control"), QStringLiteral("Single Displacement Control"),
+                  QStringLiteral("Gravity+PushOver"), QStringLiteral("Modal Analysis"),
+                  QStringLiteral("Time History Analysis"), QStringLiteral("D+L+Time Hist Analysis"),
+                  QStringLiteral("MultipleSupport Excitation")});
     loadControlCase_ = makeList(QStringLiteral("loadControlCase"));
     loadSteps_ = makeEdit(QStringLiteral("loadSteps"));
     loadFactor_ = makeEdit(QStringLiteral("loadFactor"));
@@ -158,14 +131,14 @@ void AnalysisSettingWindow::fillFromSettings() {
     selectByCode(analysisType_, settings.analysisType);
     selectByCode(loadControlCase_, settings.loadControlCase);
     selectByCode(dispControlCase_, settings.dispControlCase);
-    loadSteps_->setText(toQString(formatInt(settings.loadSteps)));
-    loadFactor_->setText(toQString(formatE3(settings.loadFactor)));
-    controlNode_->setText(toQString(formatInt(settings.controlNode)));
-    controlDisp_->setText(toQString(formatE3(settings.controlDisp)));
-    controlDof_->setText(toQString(formatInt(settings.controlDof)));
-    dispSteps_->setText(toQString(formatInt(settings.dispSteps)));
-    numIntgrPts_->setText(toQString(formatInt(settings.numIntgrPts)));
-    rebarMaterial_->setText(toQString(formatInt(settings.rebarMaterial)));
+    loadSteps_->setText(fromBytes(formatInt(settings.loadSteps)));
+    loadFactor_->setText(fromBytes(formatE3(settings.loadFactor)));
+    controlNode_->setText(fromBytes(formatInt(settings.controlNode)));
+    controlDisp_->setText(fromBytes(formatE3(settings.controlDisp)));
+    controlDof_->setText(fromBytes(formatInt(settings.controlDof)));
+    dispSteps_->setText(fromBytes(formatInt(settings.dispSteps)));
+    numIntgrPts_->setText(fromBytes(formatInt(settings.numIntgrPts)));
+    rebarMaterial_->setText(fromBytes(formatInt(settings.rebarMaterial)));
     // "Modal Number" keeps its own text from one showing to the next.
     useAggregator_->setChecked(settings.useAggregator);
     genPlateFiber_->setChecked(settings.genPlateFiber);

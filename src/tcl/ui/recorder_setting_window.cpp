@@ -1,6 +1,7 @@
 #include "tcl/ui/recorder_setting_window.h"
 
 #include "app/session.h"
+#include "tcl/ui/form_controls.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -12,9 +13,8 @@ namespace kelvane {
 
 namespace {
 
-QCheckBox* makeCheck(const QString& caption, const QString& name, QLayout* into) {
-    auto* check = new QCheckBox(caption);
-    check->setObjectName(name);
+QCheckBox* addCheck(const QString& caption, const QString& name, QLayout* into) {
+    QCheckBox* check = makeCheck(caption, name);
     into->addWidget(check);
     return check;
 }
@@ -28,17 +28,16 @@ RecorderSettingWindow::RecorderSettingWindow(Session& session, QWidget* parent)
     auto* group = new QGroupBox(QStringLiteral("Output(Recorder Setting)"));
     auto* boxes = new QVBoxLayout(group);
     nodeDisplacement_ =
-        makeCheck(QStringLiteral("Displacement of All Nodes"), QStringLiteral("nodeDisplacement"), boxes);
+        addCheck(QStringLiteral("Displacement of All Nodes"), QStringLiteral("nodeDisplacement"), boxes);
     elementForce_ =
-        makeCheck(QStringLiteral("Element Force of All Frames"), QStringLiteral("elementForce"), boxes);
-    sectionDeformation_ = makeCheck(QStringLiteral("Force/Disp Beam Column Section Deformation"),
-                                    QStringLiteral("sectionDeformation"), boxes);
-    sectionStressStrain_ = makeCheck(QStringLiteral("Force/Disp Beam Column Section  Stress-Strain"),
-                                     QStringLiteral("sectionStressStrain"), boxes);
-    modalShape_ = makeCheck(QStringLiteral("Modal Shape"), QStringLiteral("modalShape"), boxes);
+        addCheck(QStringLiteral("Element Force of All Frames"), QStringLiteral("elementForce"), boxes);
+    sectionDeformation_ = addCheck(QStringLiteral("Force/Disp Beam Column Section Deformation"),
+                                   QStringLiteral("sectionDeformation"), boxes);
+    sectionStressStrain_ = addCheck(QStringLiteral("Force/Disp Beam Column Section  Stress-Strain"),
+                                    QStringLiteral("sectionStressStrain"), boxes);
+    modalShape_ = addCheck(QStringLiteral("Modal Shape"), QStringLiteral("modalShape"), boxes);
 
-    auto* okButton = new QPushButton(QStringLiteral("OK"));
-    okButton->setObjectName(QStringLiteral("okButton"));
+    QPushButton* okButton = makeButton(QStringLiteral("OK"), QStringLiteral("okButton"));
     connect(okButton, &QPushButton::clicked, this, &RecorderSettingWindow::storeSettings);
 
     auto* layout = new QVBoxLayout(this);

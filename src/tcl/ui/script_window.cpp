@@ -3,10 +3,11 @@
 #include "app/command_guard.h"
 #include "app/file_dialogs.h"
 #include "app/session.h"
+#include "app/widget_names.h"
 #include "common/error.h"
 #include "common/text_file.h"
 #include "tcl/script_generator.h"
-#include "tcl/ui/latin1_text.h"
+#include "tcl/ui/form_controls.h"
 
 #include <QFile>
 #include <QFontDatabase>
@@ -20,16 +21,6 @@
 #include <string>
 
 namespace kelvane {
-
-namespace {
-
-QPushButton* makeButton(const QString& caption, const QString& name) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    return button;
-}
-
-} // namespace
 
 ScriptWindow::ScriptWindow(Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window), session_(session) {
@@ -73,7 +64,7 @@ void ScriptWindow::generate() {
     QStringList text;
     text.reserve(static_cast<qsizetype>(lines.size()));
     for (const std::string& line : lines)
-        text.append(toQString(line));
+        text.append(fromBytes(line));
     script_->setPlainText(text.join(QLatin1Char('\n')));
 }
 
