@@ -10,13 +10,17 @@
 namespace kelvane {
 namespace {
 
-const ScriptArg& nextArg(const ScriptArg*& next, const ScriptArg* end, ScriptArg::Kind kind,
-                         std::string_view lineTemplate) {
+[[noreturn, gnu::cold, gnu::noinline]] void templateMismatch(const char* what,
+                                                             std::string_view lineTemplate) {
+    throw std::logic_error(std::string(what) + " the template \"" + std::string(lineTemplate) + "\"");
+}
+
+inline const ScriptArg& nextArg(const ScriptArg*& next, const ScriptArg* end, ScriptArg::Kind kind,
+                                std::string_view lineTemplate) {
     if (next == end)
-        throw std::logic_error("too few values for the template \"" + std::string(lineTemplate) + "\"");
+        templateMismatch("too few values for", lineTemplate);
     if (next->kind() != kind)
-        throw std::logic_error("a value of the wrong kind for the template \"" + std::string(lineTemplate) +
-                               "\"");
+        templateMismatch("a value of the wrong kind for", lineTemplate);
     return *next++;
 }
 
@@ -52,6 +56,15 @@ class LineBuffer {
         }
         text(formatF(value, decimals));
     }
+    // Copies template text up to the next placeholder; returns where the copy stopped.
+    std::size_t literal(std::string_view lineTemplate, std::size_t from) {
+        char* at = room(lineTemplate.size() - from);
+        std::size_t i = from;
+        while (i < lineTemplate.size() && lineTemplate[i] != '%')
+            *at++ = lineTemplate[i++];
+        used_ += i - from;
+        return i;
+    }
     std::string_view line() const { return {storage_.data(), used_}; }
 
   private:
@@ -70,12 +83,9 @@ void fillTemplate(LineBuffer& out, std::string_view lineTemplate, std::initializ
     const ScriptArg* end = args.end();
     std::size_t i = 0;
     while (i < lineTemplate.size()) {
-        const std::size_t percent = lineTemplate.find('%', i);
-        if (percent == std::string_view::npos) {
-            out.text(lineTemplate.substr(i));
+        const std::size_t percent = out.literal(lineTemplate, i);
+        if (percent == lineTemplate.size())
             break;
-        }
-        out.text(lineTemplate.substr(i, percent - i));
         std::size_t k = percent + 1;
         int digits = -1;
         if (k + 2 < lineTemplate.size() && lineTemplate[k] == '0' && lineTemplate[k + 1] == '.') {
@@ -83,7 +93,7 @@ void fillTemplate(LineBuffer& out, std::string_view lineTemplate, std::initializ
             k += 3;
         }
         if (k >= lineTemplate.size())
-            throw std::logic_error("an unfinished placeholder in \"" + std::string(lineTemplate) + "\"");
+            templateMismatch("an unfinished placeholder in", lineTemplate);
         const char conversion = lineTemplate[k];
         if ((conversion == 'd' || conversion == 'D') && digits < 0) {
             out.integer(nextArg(next, end, ScriptArg::Kind::Integer, lineTemplate).integer());
@@ -94,12 +104,12 @@ void fillTemplate(LineBuffer& out, std::string_view lineTemplate, std::initializ
         } else if ((conversion == 'F' || conversion == 'f') && digits >= 0 && digits <= 9) {
             out.fixed(nextArg(next, end, ScriptArg::Kind::Real, lineTemplate).real(), digits);
         } else {
-            throw std::logic_error("an unknown placeholder in \"" + std::string(lineTemplate) + "\"");
+            templateMismatch("an unknown placeholder in", lineTemplate);
         }
         i = k + 1;
     }
     if (next != end)
-        throw std::logic_error("too many values for the template \"" + std::string(lineTemplate) + "\"");
+        templateMismatch("too many values for", lineTemplate);
 }
 
 } // namespace
