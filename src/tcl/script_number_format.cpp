@@ -1,7 +1,5 @@
 #include "tcl/script_number_format.h"
 
-#include "common/number_format.h"
-
 #include <array>
 #include <bit>
 #include <cmath>
@@ -129,22 +127,6 @@ std::size_t writeFixedFast(char* out, double value, int decimals) {
         p = writeDigits(p, scaled - whole * unit, decimals);
     }
     return static_cast<std::size_t>(p - out);
-}
-
-void appendScientificFast(std::string& out, double value, int significantDigits) {
-    char buffer[kFastNumberRoom];
-    if (const std::size_t length = writeScientificFast(buffer, value, significantDigits))
-        out.append(buffer, length);
-    else
-        appendE(out, value, significantDigits);
-}
-
-void appendFixedFast(std::string& out, double value, int decimals) {
-    char buffer[kFastNumberRoom];
-    if (const std::size_t length = writeFixedFast(buffer, value, decimals))
-        out.append(buffer, length);
-    else
-        appendF(out, value, decimals);
 }
 
 } // namespace kelvane

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
 
 // Fast forms of the script's number templates for the hot path of script writing. They give exactly
 // the text of appendE and appendF (common/number_format.h): a value is scaled by an exact power of
@@ -17,9 +16,5 @@ inline constexpr std::size_t kFastNumberRoom = 32;
 // number of characters, or 0 when the value needs the general formatter.
 std::size_t writeScientificFast(char* out, double value, int significantDigits);
 std::size_t writeFixedFast(char* out, double value, int decimals);
-
-// Appends the text of appendE / appendF, by the fast path where it can decide.
-void appendScientificFast(std::string& out, double value, int significantDigits);
-void appendFixedFast(std::string& out, double value, int decimals);
 
 } // namespace kelvane
