@@ -4,11 +4,15 @@
 #include "model/s2k_import.h"
 #include "results/node_results.h"
 #include "results/section_results.h"
+#include "tcl/analysis_settings.h"
+#include "tcl/settings_by_name.h"
 
 #include <cstddef>
 #include <iostream>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace kelvane::cli {
 namespace {
@@ -19,6 +23,7 @@ struct ResultsRequest {
     std::optional<std::int32_t> step;
     std::optional<std::int32_t> sectionComponent;
     std::optional<std::int32_t> mode;
+    std::vector<std::pair<std::string, std::string>> assignments; // --set NAME=VALUE, in order
 };
 
 ResultsRequest parseRequest(const Arguments& args) {
@@ -37,7 +42,13 @@ ResultsRequest parseRequest(const Arguments& args) {
             request.sectionComponent = value();
         else if (arg == "--mode")
             request.mode = value();
-        else if (arg.rfind("--", 0) == 0)
+        else if (arg == "--set") {
+            const std::string assignment = i + 1 < args.size() ? args[++i] : "";
+            const std::size_t equals = assignment.find('=');
+            if (equals == std::string::npos || equals == 0)
+                throw UsageError{"--set needs NAME=VALUE, got '" + assignment + "'"};
+            request.assignments.emplace_back(assignment.substr(0, equals), assignment.substr(equals + 1));
+        } else if (arg.rfind("--", 0) == 0)
             throw UsageError{"unknown option: " + arg};
         else
             positional.push_back(arg);
@@ -53,12 +64,18 @@ ResultsRequest parseRequest(const Arguments& args) {
     return request;
 }
 
-// results MODEL.s2k FOLDER --step S [--section-component 1|2|3] [--mode M]: reads the recorder files
-// as the deformation window does and prints what the readers stored.
+// results MODEL.s2k FOLDER --step S [--section-component 1|2|3] [--mode M] [--set NAME=VALUE]...:
+// reads the recorder files as the deformation window does, with the analysis settings and section
+// fields the script was written with (applied in order, as the tcl command does), and prints what
+// the readers stored.
 int runResults(const Arguments& args) {
     const ResultsRequest request = parseRequest(args);
     ModelStore model;
     importS2kFile(model, initPalette(), request.modelPath);
+    AnalysisSettings analysis;
+    RecorderSettings recorders;
+    for (const auto& [name, value] : request.assignments)
+        setNamedValue(model, analysis, recorders, name, value);
 
     if (request.mode)
         loadModeShape(model, request.folder, *request.mode);
@@ -72,8 +89,8 @@ int runResults(const Arguments& args) {
 
     if (request.sectionComponent) {
         ResultDisplay display;
-        const bool rangeComputed =
-            loadSectionDeformation(model, request.folder, *request.step, *request.sectionComponent, display);
+        const bool rangeComputed = loadSectionDeformation(model, request.folder, *request.step,
+                                                          *request.sectionComponent, analysis, display);
         for (int f = 1; f <= countOf(model.frameCount); ++f) {
             const TFRAME& frame = model.frames[static_cast<std::size_t>(f)];
             std::cout << "frame=" << f << " i=" << formatGeneral(frame.hingeValueI)
@@ -87,7 +104,9 @@ int runResults(const Arguments& args) {
 }
 
 const RegisterCommand
-    reg("results", "results MODEL.s2k FOLDER --step S [--section-component 1|2|3] [--mode M]", &runResults);
+    reg("results",
+        "results MODEL.s2k FOLDER --step S [--section-component 1|2|3] [--mode M] [--set NAME=VALUE]...",
+        &runResults);
 
 } // namespace
 } // namespace kelvane::cli

@@ -2,44 +2,54 @@
 
 #include "common/error.h"
 #include "results/recorder_files.h"
+#include "results/section_layout.h"
 
 #include <algorithm>
 #include <cstddef>
+#include <vector>
 
 namespace kelvane {
 namespace {
 
-enum class FrameEnd { I, J };
-
+// Reads one end of every frame of a block from its file.
 void readFrameEnd(ModelStore& store, const std::string& path, std::int32_t step, std::int32_t component,
-                  const RecorderBlock& range, FrameEnd end, FieldViews& fields) {
+                  const RecorderBlock& range, RecordedSection section, const AnalysisSettings& analysis) {
+    std::vector<int> offsets; // field of each frame's first value; 0 when it writes none
+    int fieldsNeeded = 1;     // the time column
+    for (int f = range.firstObject; f < range.firstObject + range.objectCount; ++f) {
+        const int count = sectionValueCount(elementTypeOfFrame(store, f), section, analysis);
+        offsets.push_back(count > 0 ? fieldsNeeded : 0);
+        fieldsNeeded += count;
+    }
     const RecorderFile file(path);
-    splitRecorderLine(file, step, 1 + 3 * range.objectCount, fields);
-    for (int i = 1; i <= range.objectCount; ++i) {
-        TFRAME& frame = store.frames[static_cast<std::size_t>(range.firstObject + i - 1)];
-        const double value = fieldValue(fields, 3 * (i - 1) + component);
-        (end == FrameEnd::I ? frame.hingeValueI : frame.hingeValueJ) = value;
+    FieldViews fields;
+    splitRecorderLine(file, step, fieldsNeeded, fields);
+    for (int i = 0; i < range.objectCount; ++i) {
+        TFRAME& frame = store.frames[static_cast<std::size_t>(range.firstObject + i)];
+        const int offset = offsets[static_cast<std::size_t>(i)];
+        const double value = offset > 0 ? fieldValue(fields, offset + component - 1) : 0.0;
+        (section == RecordedSection::First ? frame.hingeValueI : frame.hingeValueJ) = value;
     }
 }
 
 } // namespace
 
 bool loadSectionDeformation(ModelStore& store, const std::string& folder, std::int32_t step,
-                            std::int32_t component, ResultDisplay& display) {
+                            std::int32_t component, const AnalysisSettings& analysis,
+                            ResultDisplay& display) {
     if (component < AxialStrain || component > CurvatureKy)
         fail("Section deformation component " + std::to_string(component) + " is not 1, 2 or 3");
     const int frameCount = countOf(store.frameCount);
     if (static_cast<long long>(store.frames.size()) <= frameCount)
         fail("The model holds fewer frame records than its frame count");
 
-    FieldViews fields;
     for (int block = 0; block < blockCount(frameCount); ++block) {
         const RecorderBlock range = recorderBlock(frameCount, block);
         const std::string number = std::to_string(frameFileNumber(frameCount, block));
         readFrameEnd(store, recorderPath(folder, "ele" + number + "_secs.out"), step, component, range,
-                     FrameEnd::I, fields);
+                     RecordedSection::First, analysis);
         readFrameEnd(store, recorderPath(folder, "ele" + number + "_secn.out"), step, component, range,
-                     FrameEnd::J, fields);
+                     RecordedSection::Last, analysis);
     }
     if (frameCount < 1)
         return false;
@@ -54,6 +64,13 @@ bool loadSectionDeformation(ModelStore& store, const std::string& folder, std::i
     display.ColourRangeMax = rangeMax;
     display.ColourRangeMin = rangeMin;
     return true;
+}
+
+// Transitional form for callers that do not pass the analysis settings yet: the start-up
+// settings. To be removed once every caller passes its settings.
+bool loadSectionDeformation(ModelStore& store, const std::string& folder, std::int32_t step,
+                            std::int32_t component, ResultDisplay& display) {
+    return loadSectionDeformation(store, folder, step, component, AnalysisSettings{}, display);
 }
 
 } // namespace kelvane
