@@ -10,14 +10,14 @@ namespace kelvane {
 // the widget, and passes mouse presses, moves and releases on as pixel positions.
 class DrawingSurface : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit DrawingSurface(QWidget* parent = nullptr);
 
     // Paint here, then call update() to show the picture.
     Canvas& canvas() { return canvas_; }
     const QImage& image() { return canvas_.image(); }
 
-signals:
+  signals:
     void mousePressed(Qt::MouseButton button, int x, int y);
     void mouseMoved(int x, int y);
     void mouseReleased(int x, int y);
@@ -26,7 +26,7 @@ signals:
     // The canvas now has the new size and needs a full redraw.
     void resized();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -34,7 +34,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
-private:
+  private:
     QPainterCanvas canvas_;
 };
 

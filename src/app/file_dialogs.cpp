@@ -7,7 +7,8 @@ namespace kelvane {
 
 namespace {
 
-QString runDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& filter, const QString& defaultSuffix) {
+QString runDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& filter,
+                  const QString& defaultSuffix) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -20,7 +21,7 @@ QString runDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& 
 }
 
 class PlatformFileDialogs final : public FileDialogs {
-public:
+  public:
     QString openFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix) override {
         return runDialog(parent, QFileDialog::AcceptOpen, filter, defaultSuffix);
     }

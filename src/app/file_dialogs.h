@@ -10,7 +10,7 @@ namespace kelvane {
 // ("s2k file (*.s2k)"), empty for none; the default suffix (without dot) is appended to a typed
 // name that has none, empty for none. An empty result means the user cancelled.
 class FileDialogs {
-public:
+  public:
     virtual ~FileDialogs() = default;
     virtual QString openFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix) = 0;

@@ -10,7 +10,9 @@
 #include <QUrl>
 
 // Resources compiled into a static library have to be registered by name, outside any namespace.
-static void registerHelpResources() { Q_INIT_RESOURCE(kelvane); }
+static void registerHelpResources() {
+    Q_INIT_RESOURCE(kelvane);
+}
 
 namespace kelvane {
 
@@ -29,17 +31,21 @@ void copyResource(const QString& resource, const QString& target) {
         fail("The help page " + resource.toStdString() + " is missing from the program.");
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly) || file.write(source.readAll()) < 0 || !file.commit())
-        fail(cannotCreateFileMessage(QDir::toNativeSeparators(target).toStdString(), file.errorString().toStdString()));
+        fail(cannotCreateFileMessage(QDir::toNativeSeparators(target).toStdString(),
+                                     file.errorString().toStdString()));
 }
 
 } // namespace
 
-QString helpPagePath(const QString& pageName) { return helpFolder() + QLatin1Char('/') + pageName; }
+QString helpPagePath(const QString& pageName) {
+    return helpFolder() + QLatin1Char('/') + pageName;
+}
 
 void openHelpPage(const QString& pageName) {
     registerHelpResources();
     if (!QDir().mkpath(helpFolder()))
-        fail(cannotCreateFileMessage(QDir::toNativeSeparators(helpFolder()).toStdString(), "Cannot create the folder."));
+        fail(cannotCreateFileMessage(QDir::toNativeSeparators(helpFolder()).toStdString(),
+                                     "Cannot create the folder."));
     // Both pages go together: each links to the other.
     for (const QString& page : {QStringLiteral("tutorial.html"), QStringLiteral("about.html")})
         copyResource(QStringLiteral(":/help/") + page, helpPagePath(page));

@@ -7,9 +7,9 @@
 #include "app/status_panel_bar.h"
 #include "app/widget_names.h"
 #include "model/s2k_import.h"
+#include "model/ui/v14_transfer_window.h"
 #include "results/ui/animation_window.h"
 #include "results/ui/deformation_window.h"
-#include "model/ui/v14_transfer_window.h"
 #include "sections/ui/frame_section_window.h"
 #include "sections/ui/material_window.h"
 #include "tcl/ui/analysis_setting_window.h"
@@ -33,8 +33,7 @@ namespace {
 
 // Creates a tool window as a top-level window owned by the main window and connects its redraw
 // request where it has one.
-template <class Window>
-Window* createToolWindow(Session& session, MainWindow* owner) {
+template <class Window> Window* createToolWindow(Session& session, MainWindow* owner) {
     auto* window = new Window(session, owner);
     window->setWindowFlag(Qt::Window);
     window->hide();
@@ -104,13 +103,17 @@ void MainWindow::createToolWindows() {
     connect(animationWindow_, &AnimationWindow::playbackChanged, this, &MainWindow::setAnimationRunning);
 }
 
-QString MainWindow::statusPanelText(int panel) const { return status_->panelText(panel); }
+QString MainWindow::statusPanelText(int panel) const {
+    return status_->panelText(panel);
+}
 
-void MainWindow::guarded(const std::function<void()>& command) { runGuarded(this, command); }
+void MainWindow::guarded(const std::function<void()>& command) {
+    runGuarded(this, command);
+}
 
 void MainWindow::drawModel() {
-    const Scene scene{session_.model,       session_.view,    session_.viewOptions, session_.loadDisplay,
-                      session_.results,     session_.colours, session_.selectedFrame};
+    const Scene scene{session_.model,   session_.view,    session_.viewOptions,  session_.loadDisplay,
+                      session_.results, session_.colours, session_.selectedFrame};
     RedrawModel(surface_->canvas(), scene);
     surface_->update();
 }

@@ -31,7 +31,7 @@ class AnimationWindow;
 // animation timer and the eleven tool windows, which it creates once and only shows and hides.
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(Session& session, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -47,11 +47,11 @@ public:
     // One step of the animation (the timer's tick).
     void animationTick();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
-private:
+  private:
     using Command = void (MainWindow::*)();
 
     void buildToolBar();
@@ -63,6 +63,7 @@ private:
     void drawModel();
     void zoomAll();
     void showModelCounts();
+    void importLoadedLines();
     void perform(const ViewerResponse& response);
     void guarded(const std::function<void()>& command);
     ViewerContext viewerContext();

@@ -23,8 +23,8 @@ void MainWindow::animationTick() {
             animationTimer_->stop();
             return;
         }
-        DrawAnimationFrame(surface_->canvas(), session_.model, session_.view, session_.colours, session_.results,
-                           step);
+        DrawAnimationFrame(surface_->canvas(), session_.model, session_.view, session_.colours,
+                           session_.results, step);
         surface_->update();
     });
     // A failing frame would fail again on every tick: playback stops after the first message.

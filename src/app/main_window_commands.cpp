@@ -37,9 +37,12 @@ void showToolWindow(QWidget* window) {
 
 MouseButton mouseButtonOf(Qt::MouseButton button) {
     switch (button) {
-    case Qt::RightButton: return MouseButton::Right;
-    case Qt::MiddleButton: return MouseButton::Middle;
-    default: return MouseButton::Left;
+    case Qt::RightButton:
+        return MouseButton::Right;
+    case Qt::MiddleButton:
+        return MouseButton::Middle;
+    default:
+        return MouseButton::Left;
     }
 }
 
@@ -48,28 +51,35 @@ MouseButton mouseButtonOf(Qt::MouseButton button) {
 void MainWindow::importFile(const QString& path) {
     guarded([&] {
         loadS2kFile(session_.model, QFile::encodeName(path).toStdString());
-        importModel(session_.model, session_.colours);
-        showModelCounts();
-        drawModel();
-        zoomAll();
+        importLoadedLines();
     });
+}
+
+// The import driver over S2kLines, the counts in the status bar, the redraw and the fit.
+void MainWindow::importLoadedLines() {
+    importModel(session_.model, session_.colours);
+    showModelCounts();
+    drawModel();
+    zoomAll();
 }
 
 // Cancelling the dialog re-imports the lines loaded last time.
 void MainWindow::importS2kCommand() {
     guarded([this] {
-        const QString path = fileDialogs().openFileName(this, QStringLiteral("s2k file (*.s2k)"), QStringLiteral("s2k"));
+        const QString path =
+            fileDialogs().openFileName(this, QStringLiteral("s2k file (*.s2k)"), QStringLiteral("s2k"));
         if (!path.isEmpty())
             loadS2kFile(session_.model, QFile::encodeName(path).toStdString());
-        importModel(session_.model, session_.colours);
-        showModelCounts();
-        drawModel();
-        zoomAll();
+        importLoadedLines();
     });
 }
 
-void MainWindow::showFrameSection() { showToolWindow(frameSectionWindow_); }
-void MainWindow::showMaterial() { showToolWindow(materialWindow_); }
+void MainWindow::showFrameSection() {
+    showToolWindow(frameSectionWindow_);
+}
+void MainWindow::showMaterial() {
+    showToolWindow(materialWindow_);
+}
 
 void MainWindow::standardView(StandardView setView) {
     guarded([&] {
@@ -78,18 +88,32 @@ void MainWindow::standardView(StandardView setView) {
     });
 }
 
-void MainWindow::viewXY() { standardView(&ViewXY); }
-void MainWindow::viewXZ() { standardView(&ViewXZ); }
-void MainWindow::viewYZ() { standardView(&ViewYZ); }
+void MainWindow::viewXY() {
+    standardView(&ViewXY);
+}
+void MainWindow::viewXZ() {
+    standardView(&ViewXZ);
+}
+void MainWindow::viewYZ() {
+    standardView(&ViewYZ);
+}
 
 void MainWindow::zoomAllCommand() {
     guarded([this] { zoomAll(); });
 }
 
-void MainWindow::rotateView() { perform(beginRotate(session_.interaction)); }
-void MainWindow::pan() { perform(beginPan(session_.interaction)); }
-void MainWindow::selectElement() { perform(beginSelect(session_.interaction)); }
-void MainWindow::idle() { perform(beginIdle(session_.interaction)); }
+void MainWindow::rotateView() {
+    perform(beginRotate(session_.interaction));
+}
+void MainWindow::pan() {
+    perform(beginPan(session_.interaction));
+}
+void MainWindow::selectElement() {
+    perform(beginSelect(session_.interaction));
+}
+void MainWindow::idle() {
+    perform(beginIdle(session_.interaction));
+}
 
 void MainWindow::refresh() {
     guarded([this] {
@@ -98,15 +122,26 @@ void MainWindow::refresh() {
     });
 }
 
-void MainWindow::showShowLoad() { showToolWindow(showLoadWindow_); }
-void MainWindow::showViewOption() { showToolWindow(viewOptionWindow_); }
-void MainWindow::showAnalysisCase() { showToolWindow(analysisSettingWindow_); }
-void MainWindow::showRecorderSetting() { showToolWindow(recorderSettingWindow_); }
-void MainWindow::showTclFile() { showToolWindow(scriptWindow_); }
+void MainWindow::showShowLoad() {
+    showToolWindow(showLoadWindow_);
+}
+void MainWindow::showViewOption() {
+    showToolWindow(viewOptionWindow_);
+}
+void MainWindow::showAnalysisCase() {
+    showToolWindow(analysisSettingWindow_);
+}
+void MainWindow::showRecorderSetting() {
+    showToolWindow(recorderSettingWindow_);
+}
+void MainWindow::showTclFile() {
+    showToolWindow(scriptWindow_);
+}
 
 void MainWindow::runOpenSees() {
     guarded([this] {
-        const QString path = fileDialogs().openFileName(this, QStringLiteral("tcl file (*.tcl)"), QStringLiteral("tcl"));
+        const QString path =
+            fileDialogs().openFileName(this, QStringLiteral("tcl file (*.tcl)"), QStringLiteral("tcl"));
         if (!path.isEmpty())
             launchSolverDetached(path);
     });
@@ -119,9 +154,15 @@ void MainWindow::clearResultsCommand() {
     });
 }
 
-void MainWindow::showDeformation() { showToolWindow(deformationWindow_); }
-void MainWindow::showAnimation() { showToolWindow(animationWindow_); }
-void MainWindow::showV14Transfer() { showToolWindow(v14TransferWindow_); }
+void MainWindow::showDeformation() {
+    showToolWindow(deformationWindow_);
+}
+void MainWindow::showAnimation() {
+    showToolWindow(animationWindow_);
+}
+void MainWindow::showV14Transfer() {
+    showToolWindow(v14TransferWindow_);
+}
 
 // "Post", "Force" exists in the menu and does nothing.
 void MainWindow::force() {}
@@ -135,7 +176,7 @@ void MainWindow::openAbout() {
 }
 
 ViewerContext MainWindow::viewerContext() {
-    return ViewerContext{session_.view,          session_.interaction,        session_.model,
+    return ViewerContext{session_.view,          session_.interaction,       session_.model,
                          session_.selectedFrame, surface_->canvas().width(), surface_->canvas().height()};
 }
 

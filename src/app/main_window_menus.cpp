@@ -90,7 +90,10 @@ void MainWindow::buildToolBar() {
 
 void MainWindow::buildMenus() {
     const MenuColumn columns[] = {
-        {"File", {{"Import Sap2000 txt file", "toolButton1"}, {"-", nullptr}, {"Sap2000V14 to Sap2000 v6 (s2k)", nullptr}}},
+        {"File",
+         {{"Import Sap2000 txt file", "toolButton1"},
+          {"-", nullptr},
+          {"Sap2000V14 to Sap2000 v6 (s2k)", nullptr}}},
         {"View",
          {{"Pan", "toolButton3"},
           {"Zoom All", "toolButton13"},
@@ -110,7 +113,11 @@ void MainWindow::buildMenus() {
           {"Recorder Setting", "toolButton24"},
           {"Analysis Case", "toolButton19"}}},
         {"Gen_tcl", {{"OpenSEES tcl File", "toolButton8"}, {"-", nullptr}, {"Run OpenSEES", "toolButton26"}}},
-        {"Post", {{"Deformation", "toolButton25"}, {"Force", nullptr}, {"-", nullptr}, {"Animation", "toolButton20"}}},
+        {"Post",
+         {{"Deformation", "toolButton25"},
+          {"Force", nullptr},
+          {"-", nullptr},
+          {"Animation", "toolButton20"}}},
         {"Help", {{"Kelvane Tutorial", nullptr}, {"-", nullptr}, {"About", nullptr}}},
     };
     // Entries without a toolbar button.

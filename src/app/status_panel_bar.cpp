@@ -8,15 +8,24 @@ namespace {
 
 QString fixedText(int panel) {
     switch (panel) {
-    case 0: return QStringLiteral("Operation");
-    case 2: return QStringLiteral("Node");
-    case 4: return QStringLiteral("Frame");
-    case 6: return QStringLiteral("Shell");
-    case 8: return QStringLiteral("Solid");
-    case 10: return QStringLiteral("Mat");
-    case 12: return QStringLiteral("Fsec");
-    case 14: return QStringLiteral("Wsec");
-    default: return {};
+    case 0:
+        return QStringLiteral("Operation");
+    case 2:
+        return QStringLiteral("Node");
+    case 4:
+        return QStringLiteral("Frame");
+    case 6:
+        return QStringLiteral("Shell");
+    case 8:
+        return QStringLiteral("Solid");
+    case 10:
+        return QStringLiteral("Mat");
+    case 12:
+        return QStringLiteral("Fsec");
+    case 14:
+        return QStringLiteral("Wsec");
+    default:
+        return {};
     }
 }
 

@@ -12,7 +12,7 @@ namespace kelvane {
 // panels 3..15 the model counts; panel 16 stays empty.
 class StatusPanelBar : public QStatusBar {
     Q_OBJECT
-public:
+  public:
     static constexpr int kPanelCount = 17;
 
     explicit StatusPanelBar(QWidget* parent = nullptr);
@@ -20,7 +20,7 @@ public:
     QString panelText(int panel) const;
     void setPanelText(int panel, const QString& text);
 
-private:
+  private:
     std::array<QLabel*, kPanelCount> panels_{};
 };
 

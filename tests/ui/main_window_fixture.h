@@ -16,7 +16,7 @@ namespace kelvane::test {
 
 // A shown main window on a fresh session, with scripted file dialogs and captured error boxes.
 class MainWindowFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ensureApplication();
         window = std::make_unique<MainWindow>(session);
@@ -31,10 +31,7 @@ protected:
     QToolButton* button(const char* name) const {
         return window->findChild<QToolButton*>(QString::fromLatin1(name));
     }
-    template <class Window>
-    Window* toolWindow() const {
-        return window->findChild<Window*>();
-    }
+    template <class Window> Window* toolWindow() const { return window->findChild<Window*>(); }
 
     // Imports a model through the toolbar's import command, as a user picking the file would.
     void importModelText(const char* text, const std::string& name = "model.s2k") {

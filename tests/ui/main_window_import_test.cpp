@@ -5,7 +5,7 @@ namespace kelvane {
 namespace {
 
 class ImportCommandTest : public test::MainWindowFixture {
-protected:
+  protected:
     QStringList countPanels() const {
         QStringList counts;
         for (int panel = 3; panel <= 15; panel += 2)
@@ -91,7 +91,8 @@ TEST_F(ImportCommandTest, AFileNameOutsideAsciiIsShownAsWrittenInTheMessage) {
     dialogs.answer(QString::fromStdString(temp.file("")) + QStringLiteral("Gebäude.s2k"));
     button("toolButton1")->click();
     ASSERT_EQ(errors.messages().size(), 1);
-    EXPECT_TRUE(errors.messages()[0].contains(QStringLiteral("Gebäude.s2k"))) << errors.messages()[0].toStdString();
+    EXPECT_TRUE(errors.messages()[0].contains(QStringLiteral("Gebäude.s2k")))
+        << errors.messages()[0].toStdString();
 }
 
 } // namespace

@@ -22,7 +22,7 @@ namespace {
 using test::ensureApplication;
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ensureApplication();
         window = std::make_unique<MainWindow>(session);
@@ -92,8 +92,8 @@ TEST_F(MainWindowTest, StartsWithItsCaptionSizeAndEveryDefault) {
 }
 
 TEST_F(MainWindowTest, StatusBarHasSeventeenPanelsWithFixedLabels) {
-    const QStringList expected = {"Operation", "", "Node", "", "Frame", "", "Shell", "", "Solid",
-                                  "",          "Mat", "", "Fsec", "", "Wsec", "", ""};
+    const QStringList expected = {"Operation", "",    "Node", "",     "Frame", "",     "Shell", "", "Solid",
+                                  "",          "Mat", "",     "Fsec", "",      "Wsec", "",      ""};
     for (int panel = 0; panel < 17; ++panel) {
         EXPECT_EQ(window->statusPanelText(panel), expected[panel]) << "panel " << panel;
         auto* label = window->findChild<QWidget*>(QStringLiteral("statusPanel%1").arg(panel));
@@ -121,12 +121,32 @@ TEST_F(MainWindowTest, ToolbarButtonsStandInTheirGroupsWithoutCaptionsOrHints) {
         EXPECT_TRUE(tool->text().isEmpty());
         EXPECT_TRUE(tool->toolTip().isEmpty());
     }
-    const QStringList expected = {
-        "toolButton1",  "|",           "toolButton5",  "toolButton6",  "|",           "toolButton10",
-        "toolButton11", "toolButton12", "toolButton13", "toolButton4",  "toolButton3",  "toolButton2",
-        "|",            "toolButton16", "toolButton9",  "toolButton17", "toolButton30", "|",
-        "toolButton19", "toolButton24", "toolButton8",  "|",           "toolButton26", "toolButton27",
-        "toolButton25", "toolButton20"};
+    const QStringList expected = {"toolButton1",
+                                  "|",
+                                  "toolButton5",
+                                  "toolButton6",
+                                  "|",
+                                  "toolButton10",
+                                  "toolButton11",
+                                  "toolButton12",
+                                  "toolButton13",
+                                  "toolButton4",
+                                  "toolButton3",
+                                  "toolButton2",
+                                  "|",
+                                  "toolButton16",
+                                  "toolButton9",
+                                  "toolButton17",
+                                  "toolButton30",
+                                  "|",
+                                  "toolButton19",
+                                  "toolButton24",
+                                  "toolButton8",
+                                  "|",
+                                  "toolButton26",
+                                  "toolButton27",
+                                  "toolButton25",
+                                  "toolButton20"};
     EXPECT_EQ(order, expected);
 }
 
@@ -159,15 +179,24 @@ QAction* menuEntry(MainWindow& window, const QString& menu, const QString& entry
 
 TEST_F(MainWindowTest, EachMenuEntryClicksTheButtonOfItsRow) {
     const std::pair<const char*, const char*> rows[] = {
-        {"File/Import Sap2000 txt file", "toolButton1"}, {"Define/Frame Section", "toolButton5"},
-        {"Define/Material", "toolButton6"},              {"View/XY View", "toolButton10"},
-        {"View/XZ View", "toolButton11"},                {"View/YZ View", "toolButton12"},
-        {"View/Zoom All", "toolButton13"},               {"View/Rotate View", "toolButton4"},
-        {"View/Pan", "toolButton3"},                     {"View/Refresh", "toolButton2"},
-        {"View/Show Load", "toolButton16"},              {"View/View Option", "toolButton9"},
-        {"Define/Analysis Case", "toolButton19"},        {"Define/Recorder Setting", "toolButton24"},
-        {"Gen_tcl/OpenSEES tcl File", "toolButton8"},    {"Gen_tcl/Run OpenSEES", "toolButton26"},
-        {"Post/Deformation", "toolButton25"},            {"Post/Animation", "toolButton20"},
+        {"File/Import Sap2000 txt file", "toolButton1"},
+        {"Define/Frame Section", "toolButton5"},
+        {"Define/Material", "toolButton6"},
+        {"View/XY View", "toolButton10"},
+        {"View/XZ View", "toolButton11"},
+        {"View/YZ View", "toolButton12"},
+        {"View/Zoom All", "toolButton13"},
+        {"View/Rotate View", "toolButton4"},
+        {"View/Pan", "toolButton3"},
+        {"View/Refresh", "toolButton2"},
+        {"View/Show Load", "toolButton16"},
+        {"View/View Option", "toolButton9"},
+        {"Define/Analysis Case", "toolButton19"},
+        {"Define/Recorder Setting", "toolButton24"},
+        {"Gen_tcl/OpenSEES tcl File", "toolButton8"},
+        {"Gen_tcl/Run OpenSEES", "toolButton26"},
+        {"Post/Deformation", "toolButton25"},
+        {"Post/Animation", "toolButton20"},
     };
     for (const auto& row : rows) {
         const QString path = QString::fromLatin1(row.first);
@@ -223,9 +252,9 @@ TEST_F(MainWindowTest, ForceDoesNothing) {
 
 class UrlRecorder : public QObject {
     Q_OBJECT
-public:
+  public:
     QList<QUrl> urls;
-public slots:
+  public slots:
     void open(const QUrl& url) { urls.append(url); }
 };
 

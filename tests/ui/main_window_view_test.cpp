@@ -2,9 +2,9 @@
 #include "ui/main_window_fixture.h"
 #include "viewer/ui/frame_properties_window.h"
 
-#include <QTableWidget>
-#include <QPushButton>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QWheelEvent>
 #include <filesystem>
 
@@ -12,7 +12,7 @@ namespace kelvane {
 namespace {
 
 class ViewCommandTest : public test::MainWindowFixture {
-protected:
+  protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
         importModelText(test::kPortalFrameS2k);
@@ -188,8 +188,8 @@ TEST_F(ViewCommandTest, RunOpenSeesStartsTheSolverOnTheChosenScriptInItsFolder) 
     dialogs.answer(QString::fromStdString(script));
     button("toolButton26")->click();
 
-    EXPECT_EQ(dialogs.requests(),
-              QStringList({"open|s2k file (*.s2k)|s2k", "open|tcl file (*.tcl)|tcl", "open|tcl file (*.tcl)|tcl"}));
+    EXPECT_EQ(dialogs.requests(), QStringList({"open|s2k file (*.s2k)|s2k", "open|tcl file (*.tcl)|tcl",
+                                               "open|tcl file (*.tcl)|tcl"}));
     ASSERT_TRUE(errors.messages().isEmpty()) << errors.messages().join('\n').toStdString();
     const std::filesystem::path mark = scriptFolder / "mark.txt";
     for (int waited = 0; waited < 600 && !std::filesystem::exists(mark); ++waited)

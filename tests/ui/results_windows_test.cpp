@@ -13,7 +13,7 @@ namespace kelvane {
 namespace {
 
 class ResultWindowTest : public test::MainWindowFixture {
-protected:
+  protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
         importModelText(test::kPortalFrameS2k);
@@ -26,12 +26,10 @@ protected:
         test::writeFile(path, text);
         return path;
     }
-    template <class Window>
-    void press(const char* name) const {
+    template <class Window> void press(const char* name) const {
         toolWindow<Window>()->template findChild<QPushButton*>(QString::fromLatin1(name))->click();
     }
-    template <class Window>
-    QLineEdit* edit(const char* name) const {
+    template <class Window> QLineEdit* edit(const char* name) const {
         return toolWindow<Window>()->template findChild<QLineEdit*>(QString::fromLatin1(name));
     }
 };
@@ -81,8 +79,9 @@ TEST_F(DeformationWindowTest, ABadStepBoxReadsNothingAndAskedForNoFolder) {
     press<DeformationWindow>("loadSecDeformDataButton");
     edit<DeformationWindow>("modeNum")->setText("");
     press<DeformationWindow>("loadModelShapeButton");
-    EXPECT_EQ(errors.messages(), QStringList({"'x1' is not a valid integer value", "'x1' is not a valid integer value",
-                                             "'' is not a valid integer value"}));
+    EXPECT_EQ(errors.messages(),
+              QStringList({"'x1' is not a valid integer value", "'x1' is not a valid integer value",
+                           "'' is not a valid integer value"}));
     EXPECT_EQ(dialogs.requests().size(), dialogsBefore);
 }
 
@@ -148,7 +147,7 @@ TEST_F(DeformationWindowTest, AMissingChunkFileIsReportedWithItsName) {
 }
 
 class AnimationWindowTest : public ResultWindowTest {
-protected:
+  protected:
     // Three steps; joint 2 moves along X by 1, 2 and 3 units.
     void loadThreeSteps() {
         const std::string file = recorderFile("node0.out", "1 0 0 0 1 0 0 0 0 0 0 0 0\n"

@@ -25,7 +25,7 @@ inline QApplication& ensureApplication() {
 // Answers file dialogs from a queue of prepared paths (an empty string is a cancel) and remembers
 // what each dialog was asked to show. Installed for the lifetime of the object.
 class ScriptedFileDialogs final : public FileDialogs {
-public:
+  public:
     ScriptedFileDialogs() : previous_(setFileDialogs(this)) {}
     ~ScriptedFileDialogs() override { setFileDialogs(previous_); }
     ScriptedFileDialogs(const ScriptedFileDialogs&) = delete;
@@ -45,7 +45,7 @@ public:
     const QStringList& requests() const { return requests_; }
     int pendingAnswers() const { return static_cast<int>(answers_.size()); }
 
-private:
+  private:
     QString next(const QString& kind, const QString& filter, const QString& defaultSuffix) {
         requests_.append(kind + '|' + filter + '|' + defaultSuffix);
         if (answers_.empty())
@@ -62,7 +62,7 @@ private:
 
 // Collects the texts the top-level error handler would show in message boxes.
 class ErrorCapture {
-public:
+  public:
     ErrorCapture()
         : previous_(setErrorPresenter([this](QWidget*, const QString& text) { messages_.append(text); })) {}
     ~ErrorCapture() { setErrorPresenter(previous_); }
@@ -71,7 +71,7 @@ public:
 
     const QStringList& messages() const { return messages_; }
 
-private:
+  private:
     ErrorPresenter previous_;
     QStringList messages_;
 };

@@ -14,7 +14,7 @@ namespace kelvane {
 namespace {
 
 class V14TransferWindowTest : public test::MainWindowFixture {
-protected:
+  protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
         for (QAction* menu : window->menuBar()->actions())
@@ -24,7 +24,9 @@ protected:
         transfer = toolWindow<V14TransferWindow>();
         ASSERT_TRUE(transfer->isVisible());
     }
-    void press(const char* name) const { transfer->findChild<QPushButton*>(QString::fromLatin1(name))->click(); }
+    void press(const char* name) const {
+        transfer->findChild<QPushButton*>(QString::fromLatin1(name))->click();
+    }
     QString report() const { return transfer->findChild<QPlainTextEdit*>("report")->toPlainText(); }
 
     V14TransferWindow* transfer = nullptr;

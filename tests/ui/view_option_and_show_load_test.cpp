@@ -13,7 +13,7 @@ namespace kelvane {
 namespace {
 
 class ViewOptionWindowTest : public test::MainWindowFixture {
-protected:
+  protected:
     QCheckBox* box(const char* name) const {
         return toolWindow<ViewOptionWindow>()->findChild<QCheckBox*>(QString::fromLatin1(name));
     }
@@ -73,11 +73,13 @@ TEST_F(ViewOptionWindowTest, OkStoresEverySwitchClosesAndRedraws) {
 }
 
 class ShowLoadWindowTest : public test::MainWindowFixture {
-protected:
+  protected:
     ShowLoadWindow* loads() const { return toolWindow<ShowLoadWindow>(); }
     QComboBox* loadCase() const { return loads()->findChild<QComboBox*>("loadCase"); }
     QListWidget* loadType() const { return loads()->findChild<QListWidget*>("loadType"); }
-    void press(const char* name) const { loads()->findChild<QPushButton*>(QString::fromLatin1(name))->click(); }
+    void press(const char* name) const {
+        loads()->findChild<QPushButton*>(QString::fromLatin1(name))->click();
+    }
 };
 
 TEST_F(ShowLoadWindowTest, OkShowsTheChosenCaseAndTypeAndTheTypePersists) {

@@ -30,7 +30,8 @@ V14TransferWindow::V14TransferWindow(Session&, QWidget* parent)
     auto* useFor = new QGroupBox(QStringLiteral("Use For"), this);
     useFor->setObjectName(QStringLiteral("useFor"));
     auto* useForLayout = new QVBoxLayout(useFor);
-    useForLayout->addWidget(new QLabel(QStringLiteral("Transfer 3D Solid model buildt in Sap2000 V14"), useFor));
+    useForLayout->addWidget(
+        new QLabel(QStringLiteral("Transfer 3D Solid model buildt in Sap2000 V14"), useFor));
     useForLayout->addWidget(
         new QLabel(QStringLiteral("to Be Sap2000 V6 S2K Format Which can Import to Kelvane"), useFor));
 
@@ -59,7 +60,8 @@ V14TransferWindow::V14TransferWindow(Session&, QWidget* parent)
 
 // A failed conversion keeps nothing to save: the previous output is dropped before converting.
 void V14TransferWindow::openAndConvert() {
-    const QString path = fileDialogs().openFileName(this, kS2kFilter + QStringLiteral(";;All files (*)"), QString());
+    const QString path =
+        fileDialogs().openFileName(this, kS2kFilter + QStringLiteral(";;All files (*)"), QString());
     if (path.isEmpty())
         return;
     output_.clear();

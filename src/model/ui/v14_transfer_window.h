@@ -14,10 +14,10 @@ struct Session;
 // version-6 text the importer reads, and saves the converted text.
 class V14TransferWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit V14TransferWindow(Session& session, QWidget* parent = nullptr);
 
-private:
+  private:
     void openAndConvert();
     void saveConverted();
 

@@ -53,8 +53,8 @@ void AnimationWindow::loadHistory() {
             return std::nullopt;
         return folderOf(QFile::encodeName(file).toStdString());
     };
-    LoadDisplacementHistory(session_.model, session_.animation, toBytes(nstep_->text()), toBytes(scale_->text()),
-                            chooseFolder);
+    LoadDisplacementHistory(session_.model, session_.animation, toBytes(nstep_->text()),
+                            toBytes(scale_->text()), chooseFolder);
 }
 
 void AnimationWindow::toggle() {

@@ -12,13 +12,13 @@ struct Session;
 // the main window's drawing surface. The main window owns the timer and follows playbackChanged.
 class AnimationWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit AnimationWindow(Session& session, QWidget* parent = nullptr);
 
-signals:
+  signals:
     void playbackChanged(bool running);
 
-private:
+  private:
     void loadHistory();
     void toggle();
 

@@ -10,13 +10,13 @@ namespace kelvane {
 // at the right end over six equal boxes in the contour colours, lowest first.
 class ColourLegend : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ColourLegend(const ColourTable& colours, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     const ColourTable& colours_;
 };
 

@@ -49,27 +49,32 @@ DeformationWindow::DeformationWindow(Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window), session_(session),
       loadStep_(editBox(QStringLiteral("Load Step"), QStringLiteral("1"), this)),
       scalingFactor_(editBox(QStringLiteral("Scaling Factor"), QStringLiteral("1"), this)),
-      modeNum_(editBox(QStringLiteral("Mode Num"), QStringLiteral("1"), this)), deformation_(new QComboBox(this)),
+      modeNum_(editBox(QStringLiteral("Mode Num"), QStringLiteral("1"), this)),
+      deformation_(new QComboBox(this)),
       maxValue_(editBox(QStringLiteral("Max Value"), QStringLiteral("0.0001"), this)),
       minValue_(editBox(QStringLiteral("Min Value"), QStringLiteral("-0.0001"), this)) {
     setWindowTitle(QStringLiteral("Deformation Shape"));
 
     deformation_->setObjectName(QStringLiteral("deformation"));
-    deformation_->addItems({QStringLiteral("Axial Strain"), QStringLiteral("Curvature Kz"), QStringLiteral("Curvature Ky")});
+    deformation_->addItems(
+        {QStringLiteral("Axial Strain"), QStringLiteral("Curvature Kz"), QStringLiteral("Curvature Ky")});
 
     auto* loadNode = button(QStringLiteral("Load Node Deform Data"), this);
     auto* loadSection = button(QStringLiteral("Load Sec Deform Data"), this);
     auto* loadMode = button(QStringLiteral("Load Model Shape"), this);
     auto* ok = button(QStringLiteral("OK"), this);
     auto* cancel = button(QStringLiteral("Cancel"), this);
-    connect(loadNode, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { loadNodeDeformationData(); }); });
+    connect(loadNode, &QPushButton::clicked, this,
+            [this] { runGuarded(this, [this] { loadNodeDeformationData(); }); });
     connect(loadSection, &QPushButton::clicked, this,
             [this] { runGuarded(this, [this] { loadSectionDeformationData(); }); });
-    connect(loadMode, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { loadModeShapeData(); }); });
+    connect(loadMode, &QPushButton::clicked, this,
+            [this] { runGuarded(this, [this] { loadModeShapeData(); }); });
     connect(ok, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { applyAndClose(); }); });
     connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
 
-    auto formGroup = [this](const QString& caption, std::initializer_list<std::pair<QString, QWidget*>> rows) {
+    auto formGroup = [this](const QString& caption,
+                            std::initializer_list<std::pair<QString, QWidget*>> rows) {
         QGroupBox* box = group(caption, this);
         auto* form = new QFormLayout(box);
         for (const auto& [label, field] : rows)
@@ -86,12 +91,14 @@ DeformationWindow::DeformationWindow(Session& session, QWidget* parent)
     top->addWidget(formGroup(QStringLiteral("Load Step"), {{QStringLiteral("Load Step"), loadStep_}}));
 
     auto* middle = new QHBoxLayout;
-    middle->addWidget(formGroup(QStringLiteral("Disp Scaling"), {{QStringLiteral("Scaling Factor"), scalingFactor_}}));
+    middle->addWidget(
+        formGroup(QStringLiteral("Disp Scaling"), {{QStringLiteral("Scaling Factor"), scalingFactor_}}));
     middle->addWidget(formGroup(QStringLiteral("Modal Shape"), {{QStringLiteral("Mode Num"), modeNum_}}));
 
-    QGroupBox* section = formGroup(QStringLiteral("Section Deformation"), {{QStringLiteral("Deformation"), deformation_},
-                                                                          {QStringLiteral("Max Value"), maxValue_},
-                                                                          {QStringLiteral("Min Value"), minValue_}});
+    QGroupBox* section =
+        formGroup(QStringLiteral("Section Deformation"), {{QStringLiteral("Deformation"), deformation_},
+                                                          {QStringLiteral("Max Value"), maxValue_},
+                                                          {QStringLiteral("Min Value"), minValue_}});
     auto* legend = new ColourLegend(session_.colours, this);
     legend->setObjectName(QStringLiteral("legend"));
     static_cast<QFormLayout*>(section->layout())->addRow(QString(), legend);

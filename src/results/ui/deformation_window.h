@@ -15,13 +15,13 @@ struct Session;
 // recorder files of a chosen folder, and on "OK" sets the display scale and colour range.
 class DeformationWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit DeformationWindow(Session& session, QWidget* parent = nullptr);
 
-signals:
+  signals:
     void redrawRequested();
 
-private:
+  private:
     // The folder of a file the user picks in the open dialog; no value when cancelled.
     std::optional<std::string> chooseResultFolder();
     void loadNodeDeformationData();

@@ -21,7 +21,8 @@ namespace {
 
 constexpr int kGridRows = 11;
 constexpr int kGridColumns = 2;
-constexpr const char* kRowCaptions[] = {"Label", "Node i", "Node j", "Angle", "Section", "Element Type", "Material"};
+constexpr const char* kRowCaptions[] = {"Label",   "Node i",       "Node j",  "Angle",
+                                        "Section", "Element Type", "Material"};
 
 // Row 0 and column 0 look like the fixed header cells of a string grid.
 QTableWidgetItem* gridCell(const QString& text, bool fixed, const QPalette& palette) {

@@ -13,17 +13,17 @@ struct Session;
 // Closing it clears the selection.
 class FramePropertiesWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit FramePropertiesWindow(Session& session, QWidget* parent = nullptr);
 
-signals:
+  signals:
     void redrawRequested();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void refresh();
 
     Session& session_;

@@ -12,16 +12,16 @@ struct Session;
 // "Show Load": picks the load case and the load type whose loads are written on the picture.
 class ShowLoadWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ShowLoadWindow(Session& session, QWidget* parent = nullptr);
 
-signals:
+  signals:
     void redrawRequested();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void storeAndClose();
 
     Session& session_;

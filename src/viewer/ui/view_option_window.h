@@ -14,16 +14,16 @@ struct Session;
 // "View Option": thirteen check boxes that switch the drawing layers on and off.
 class ViewOptionWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ViewOptionWindow(Session& session, QWidget* parent = nullptr);
 
-signals:
+  signals:
     void redrawRequested();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void storeAndClose();
 
     Session& session_;
