@@ -2,6 +2,19 @@
 
 namespace kelvane {
 
+std::string withVisibleNul(const std::string& message) {
+    if (message.find('\0') == std::string::npos)
+        return message;
+    std::string visible;
+    for (const char c : message) {
+        if (c == '\0')
+            visible += "\\0";
+        else
+            visible += c;
+    }
+    return visible;
+}
+
 void fail(const std::string& message) { throw KelvaneError(message); }
 
 std::string notValidIntegerMessage(const std::string& text) {

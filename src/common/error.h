@@ -5,10 +5,14 @@
 
 namespace kelvane {
 
+// The message with every NUL byte written as "\0": the text is shown through what(), which would
+// end it at the first NUL (a field of a file may hold one).
+std::string withVisibleNul(const std::string& message);
+
 // The one failure type the user sees: its text is shown as it stands (message box, standard error).
 class KelvaneError : public std::runtime_error {
 public:
-    explicit KelvaneError(const std::string& message) : std::runtime_error(message) {}
+    explicit KelvaneError(const std::string& message) : std::runtime_error(withVisibleNul(message)) {}
 };
 
 [[noreturn]] void fail(const std::string& message);
