@@ -1,4 +1,5 @@
 // The main window's frame: caption, start-up state, toolbar, menus, status bar, tool windows, help.
+#include "app/drawing_surface.h"
 #include "app/main_window.h"
 #include "app/session.h"
 #include "ui/ui_test_support.h"
@@ -89,6 +90,23 @@ TEST_F(MainWindowTest, StartsWithItsCaptionSizeAndEveryDefault) {
     QTimer* timer = fresh.animationTimer();
     EXPECT_EQ(timer->interval(), 1);
     EXPECT_FALSE(timer->isActive());
+}
+
+TEST_F(MainWindowTest, FirstShowingRefreshesAndLaterShowingsDoNot) {
+    Session used;
+    MainWindow fresh(used);
+    used.loadDisplay.loadCase = 3;
+    fresh.show();
+    EXPECT_EQ(used.loadDisplay.loadCase, 0);
+    // The first picture is there at once: the title block on a white surface with a black border.
+    const QImage& picture = fresh.drawingSurface()->image();
+    EXPECT_EQ(picture.pixelColor(0, 0), QColor(Qt::black));
+    EXPECT_EQ(picture.pixelColor(picture.width() / 2, picture.height() / 2), QColor(Qt::white));
+
+    fresh.hide();
+    used.loadDisplay.loadCase = 3;
+    fresh.show();
+    EXPECT_EQ(used.loadDisplay.loadCase, 3);
 }
 
 TEST_F(MainWindowTest, StatusBarHasSeventeenPanelsWithFixedLabels) {
