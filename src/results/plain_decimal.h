@@ -20,7 +20,8 @@ inline constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e
 // and a decimal exponent within +-22 make the mantissa and the power of ten exact doubles, so one
 // multiplication or division gives the correctly rounded value, the same double any exact parser
 // gives. A text refused here takes the general path (parseReal).
-inline const char* parsePlainDecimalField(const char* c, const char* const end, double& value) {
+[[gnu::always_inline]] inline const char* parsePlainDecimalField(const char* c, const char* const end,
+                                                                 double& value) {
     const bool negative = c != end && *c == '-';
     if (negative)
         ++c;

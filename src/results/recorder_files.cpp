@@ -4,7 +4,9 @@
 #include "common/number_parse.h"
 #include "common/text_file.h"
 
+#include <cerrno>
 #include <cstddef>
+#include <cstdio>
 #include <cstring>
 #include <utility>
 
@@ -34,7 +36,36 @@ std::string recorderPath(const std::string& folder, const std::string& fileName)
     return folder + "/" + fileName;
 }
 
-RecorderFile::RecorderFile(std::string path) : path_(std::move(path)), text_(loadText(path_)) {
+namespace {
+
+// The whole file in one read when its size is known (recorder files are large); otherwise as
+// loadText reads it.
+std::string readWholeFile(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        fail(cannotOpenFileMessage(path, std::strerror(errno)));
+    std::string text;
+    long size = -1;
+    if (std::fseek(file, 0, SEEK_END) == 0)
+        size = std::ftell(file);
+    if (size < 0 || std::fseek(file, 0, SEEK_SET) != 0) {
+        std::fclose(file);
+        return loadText(path);
+    }
+    text.resize(static_cast<std::size_t>(size));
+    const std::size_t got = std::fread(text.data(), 1, text.size(), file);
+    const bool failed = std::ferror(file) != 0;
+    const int savedErrno = errno;
+    std::fclose(file);
+    if (failed)
+        fail(cannotOpenFileMessage(path, std::strerror(savedErrno)));
+    text.resize(got);
+    return text;
+}
+
+} // namespace
+
+RecorderFile::RecorderFile(std::string path) : path_(std::move(path)), text_(readWholeFile(path_)) {
     const char* const end = text_.data() + text_.size();
     const char* lineStart = text_.data();
     while (lineStart != end) {
