@@ -12,10 +12,21 @@
 namespace kelvane {
 namespace {
 
+// A guard against a mistyped step count: the histories would otherwise fill the memory and the
+// system would end the program with the model unsaved.
+constexpr long long kHistoryMemoryBudgetMB = 8192;
+
 void sizeHistories(ModelStore& store, std::int32_t nstep) {
     const long long length = static_cast<long long>(nstep) + 1;
     if (length < 0)
         fail(kRangeCheckError);
+    const long long neededMB =
+        length * 3 * static_cast<long long>(sizeof(double)) * static_cast<long long>(store.nodes.size()) >>
+        20;
+    if (neededMB > kHistoryMemoryBudgetMB)
+        fail("A displacement history of " + std::to_string(nstep) + " steps for " +
+             std::to_string(countOf(store.nodeCount)) + " joints needs " + std::to_string(neededMB) +
+             " MB, more than the " + std::to_string(kHistoryMemoryBudgetMB) + " MB it may take");
     try {
         for (TNODE& joint : store.nodes) {
             joint.histUX.resize(static_cast<std::size_t>(length));

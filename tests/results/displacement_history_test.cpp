@@ -44,6 +44,10 @@ TEST(DisplacementHistory, MalformedBoxesStopBeforeTheFolderIsAskedAndCancelLoads
               "'1,5' is not a valid floating point value");
     EXPECT_EQ(errorOf([&] { LoadDisplacementHistory(store, animation, "-2", "1", cancel); }),
               "Range check error");
+    EXPECT_EQ(
+        errorOf([&] { LoadDisplacementHistory(store, animation, "2000000000", "1", cancel); }),
+        "A displacement history of 2000000000 steps for 2 joints needs 137329 MB, more than the 8192 MB it "
+        "may take");
     EXPECT_EQ(asked, 0);
     EXPECT_TRUE(store.nodes[1].histUX.empty());
 
