@@ -86,9 +86,9 @@ TEST_F(DeformationWindowTest, ABadStepBoxReadsNothingAndAskedForNoFolder) {
 }
 
 TEST_F(DeformationWindowTest, SectionDeformationsFillTheRangeBoxesAndSetTheRangeAtOnce) {
-    // Three frames: axial strain, curvature z, curvature y per frame after the time column.
-    recorderFile("ele0_secs.out", "1 0.002 9 9 -0.001 9 9 0.0005 9 9\n");
-    const std::string last = recorderFile("ele0_secn.out", "1 0.001 9 9 -0.003 9 9 0 9 9\n");
+    // Three fiber-section frames: axial strain, curvature z, curvature y and twist after the time.
+    recorderFile("ele0_secs.out", "1 0.002 9 9 9 -0.001 9 9 9 0.0005 9 9 9\n");
+    const std::string last = recorderFile("ele0_secn.out", "1 0.001 9 9 9 -0.003 9 9 9 0 9 9 9\n");
     button("toolButton25")->click();
     dialogs.answer(QString::fromStdString(last));
     press<DeformationWindow>("loadSecDeformDataButton");

@@ -11,15 +11,16 @@
 // Helpers for window tests: scripted file dialogs and captured error boxes.
 namespace kelvane::test {
 
-// The one QApplication of the window tests, created on first use.
+// The one QApplication of the window tests, created on first use and kept until the process ends:
+// destroying it among the exit handlers would run after Qt's own global data is gone.
 inline QApplication& ensureApplication() {
     if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance()))
         return *existing;
     static int argc = 1;
     static char name[] = "test_ui";
     static char* argv[] = {name, nullptr};
-    static QApplication application(argc, argv);
-    return application;
+    static QApplication* application = new QApplication(argc, argv);
+    return *application;
 }
 
 // Answers file dialogs from a queue of prepared paths (an empty string is a cancel) and remembers
