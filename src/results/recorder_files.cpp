@@ -102,6 +102,7 @@ namespace {
 
 // One pass over a line whose fields are all plain numbers separated by single spaces; false when
 // the line needs the general path (any other text, a leading space, too few or too many fields).
+// The line is one of a RecorderFile's, so the character after it is a line end or NUL.
 bool readPlainValues(std::string_view line, int fieldsNeeded, std::vector<double>& values) {
     const char* c = line.data();
     const char* const end = c + line.size();
@@ -110,7 +111,7 @@ bool readPlainValues(std::string_view line, int fieldsNeeded, std::vector<double
     int field = 0;
     for (; field < fieldsNeeded; ++field) {
         double value = 0;
-        c = parsePlainDecimalField(c, end, value);
+        c = parsePlainDecimalFieldInText(c, end, value); // the line lies in the file's text
         if (!c)
             return false;
         values[static_cast<std::size_t>(field)] = value;
