@@ -1,6 +1,7 @@
 // Malformed s2k files, one class of fault per row: the message the import stops with, and what the
 // readers that ran before the failure kept.
 #include "import_test_support.h"
+#include "support/sanitizer_build.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -83,6 +84,7 @@ TEST(BadImportInput, CarriageReturnLineEndsReadLikeLineFeeds) {
 // A file of 100 MB: a million lines that belong to no table, then the joint table. Every reader
 // scans all of them; the import must finish with the two joints.
 TEST(BadImportInput, HundredMegabyteFileImportsItsTables) {
+    SKIP_LARGE_INPUT_UNDER_ASAN();
     test::TempDir folder;
     const std::string path = folder.file("large.s2k");
     {

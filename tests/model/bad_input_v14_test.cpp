@@ -2,6 +2,7 @@
 // stops with, or, where the converter carries the fault on, what its output then gives.
 #include "import_test_support.h"
 #include "model/v14_converter.h"
+#include "support/sanitizer_build.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -103,6 +104,7 @@ TEST(BadV14Input, LinesThatAreNotFaults) {
 
 // 100 MB: a million rows of a table the converter does not read, before the tables it reads.
 TEST(BadV14Input, HundredMegabyteFileConvertsItsTables) {
+    SKIP_LARGE_INPUT_UNDER_ASAN();
     test::TempDir folder;
     const std::string path = folder.file("large.s2k");
     {

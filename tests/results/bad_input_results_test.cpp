@@ -5,6 +5,7 @@
 #include "results/node_results.h"
 #include "results/results_test_support.h"
 #include "results/section_results.h"
+#include "support/sanitizer_build.h"
 
 #include <gtest/gtest.h>
 
@@ -177,17 +178,10 @@ TEST(BadRecorderInput, BlocksReadBeforeTheFailureKeepTheirValues) {
     EXPECT_EQ(animation.loadedSteps, 0) << "a history read in part is not playable";
 }
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kUnderAddressSanitizer = true;
-#else
-constexpr bool kUnderAddressSanitizer = false;
-#endif
-
 // A recorder file of about 100 MB (a million steps), read by every reader from its last line (the
 // mode shape from its first).
 TEST(BadRecorderInput, HundredMegabyteFileIsReadByEveryReader) {
-    if (kUnderAddressSanitizer)
-        GTEST_SKIP() << "a million-step history takes too long under AddressSanitizer";
+    SKIP_LARGE_INPUT_UNDER_ASAN();
     constexpr int kSteps = 1'050'000;
     test::TempDir folder;
     const std::string big = folder.file("big.out");

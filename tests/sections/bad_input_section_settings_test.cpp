@@ -2,6 +2,7 @@
 // the file and line, and sections left exactly as they were (a file is applied whole or not at all).
 #include "common/error.h"
 #include "sections/section_settings_file.h"
+#include "support/sanitizer_build.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -110,6 +111,7 @@ TEST(BadSectionSettingsInput, MissingFileCarriageReturnsAndNoFinalLineEnd) {
 
 // 100 MB: the two blocks, then 100 lines of a million blanks each.
 TEST(BadSectionSettingsInput, HundredMegabyteFileOfBlankLinesIsApplied) {
+    SKIP_LARGE_INPUT_UNDER_ASAN();
     test::TempDir folder;
     const std::string path = folder.file("large.sec");
     {
