@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 #include <string>
 #include <vector>
 
@@ -30,14 +31,19 @@ public:
         folder_ = pattern + "/";
     }
 
+    RecorderFolder(const RecorderFolder&) = delete;
+    RecorderFolder& operator=(const RecorderFolder&) = delete;
+    ~RecorderFolder() {
+        removeWritten();
+        ::rmdir(folder_.c_str());
+    }
+
     const std::string& folder() const { return folder_; }
 
     // Writes the block files named by `fileName(block)` for blocks 0..blocks-1 from `text`.
     template <typename FileName>
     void write(const std::string& text, int blocks, FileName fileName) {
-        for (const std::string& old : written_)
-            std::remove(old.c_str());
-        written_.clear();
+        removeWritten();
         std::size_t start = 0;
         for (int block = 0; block < blocks && start <= text.size(); ++block) {
             std::size_t end = text.find('\f', start);
@@ -55,6 +61,12 @@ public:
     }
 
 private:
+    void removeWritten() {
+        for (const std::string& old : written_)
+            std::remove(old.c_str());
+        written_.clear();
+    }
+
     std::string folder_;
     std::vector<std::string> written_;
 };
