@@ -7,20 +7,30 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <gtest/gtest.h>
 
 // Helpers for window tests: scripted file dialogs and captured error boxes.
 namespace kelvane::test {
 
-// The one QApplication of the window tests, created on first use and kept until the process ends:
-// destroying it among the exit handlers would run after Qt's own global data is gone.
+// The one QApplication of the window tests, created on first use and deleted when the test program
+// ends its run, before the exit handlers tear down Qt's own global data.
 inline QApplication& ensureApplication() {
     if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance()))
         return *existing;
     static int argc = 1;
     static char name[] = "test_ui";
     static char* argv[] = {name, nullptr};
-    static QApplication* application = new QApplication(argc, argv);
-    return *application;
+    struct ApplicationOwner : ::testing::Environment {
+        QApplication* application = nullptr;
+        void TearDown() override {
+            delete application;
+            application = nullptr;
+        }
+    };
+    auto* owner = new ApplicationOwner;
+    owner->application = new QApplication(argc, argv);
+    ::testing::AddGlobalTestEnvironment(owner);
+    return *owner->application;
 }
 
 // Answers file dialogs from a queue of prepared paths (an empty string is a cancel) and remembers
