@@ -3,6 +3,7 @@
 #include "common/text_file.h"
 #include "model/colour_table.h"
 #include "model/s2k_import.h"
+#include "support/bench_timing.h"
 #include "support/synthetic_building.h"
 #include "tcl/script_generator.h"
 
@@ -17,11 +18,8 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double secondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
+using kelvane::bench::Clock;
+using kelvane::bench::secondsSince;
 
 // Processor time of this process, to tell the work done from the waiting on a busy machine.
 double cpuSecondsSince(std::clock_t start) {

@@ -6,6 +6,7 @@
 #include "model/colour_table.h"
 #include "model/s2k_import.h"
 #include "paint/qpainter_canvas.h"
+#include "support/bench_timing.h"
 #include "support/synthetic_building.h"
 #include "viewer/camera.h"
 #include "viewer/scene.h"
@@ -22,38 +23,15 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using kelvane::bench::BestTimes;
+using kelvane::bench::bestAlternating;
+using kelvane::bench::Clock;
 
 constexpr int kWidth = 1089;
 constexpr int kHeight = 873;
 
-struct BestTimes {
-    double first = 1e300;
-    double second = 1e300;
-};
-
-// Runs the two jobs alternately and keeps the best time of each, so a busy moment of the machine
-// weighs on both alike.
-template <typename First, typename Second>
-BestTimes bestAlternating(int runs, First first, Second second) {
-    const auto seconds = [](auto& work) {
-        const auto start = Clock::now();
-        work();
-        return std::chrono::duration<double>(Clock::now() - start).count();
-    };
-    BestTimes best;
-    for (int run = 0; run < runs; ++run) {
-        best.first = std::min(best.first, seconds(first));
-        best.second = std::min(best.second, seconds(second));
-    }
-    return best;
-}
-
 int intArgument(int argc, char** argv, const std::string& name, int fallback) {
-    for (int a = 1; a + 1 < argc; ++a)
-        if (argv[a] == name)
-            return std::atoi(argv[a + 1]);
-    return fallback;
+    return static_cast<int>(kelvane::bench::numberArgument(argc, argv, name, fallback));
 }
 
 } // namespace
