@@ -135,7 +135,8 @@ void DeformationWindow::loadSectionDeformationData() {
     const auto folder = chooseResultFolder();
     if (!folder)
         return;
-    if (loadSectionDeformation(session_.model, *folder, step, component, session_.analysis, session_.results)) {
+    if (loadSectionDeformation(session_.model, *folder, step, component, session_.analysis,
+                               session_.results)) {
         maxValue_->setText(fromBytes(formatGeneral(session_.results.ColourRangeMax)));
         minValue_->setText(fromBytes(formatGeneral(session_.results.ColourRangeMin)));
     }
