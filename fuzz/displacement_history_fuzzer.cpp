@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider input(data, size);
     const int joints = kelvane::fuzz::objectCount(input);
     // At most three characters: a history of millions of steps is a legitimate, memory-bound request.
-    const std::string nstepText =
-        input.ConsumeBool() ? input.ConsumeRandomLengthString(3) : std::to_string(input.ConsumeIntegralInRange(-2, 6));
+    const std::string nstepText = input.ConsumeBool() ? input.ConsumeRandomLengthString(3)
+                                                      : std::to_string(input.ConsumeIntegralInRange(-2, 6));
     const std::string scaleText = input.ConsumeRandomLengthString(16);
     folder.write(input.ConsumeRemainingBytesAsString(), kelvane::blockCount(joints),
                  [](int block) { return "node" + std::to_string(block) + ".out"; });

@@ -15,10 +15,10 @@ namespace kelvane::fuzz {
     std::abort();
 }
 
-#define FUZZ_CHECK(condition)                                                                      \
-    do {                                                                                           \
-        if (!(condition))                                                                          \
-            ::kelvane::fuzz::invariantBroken(#condition, __FILE__, __LINE__);                      \
+#define FUZZ_CHECK(condition)                                                                                \
+    do {                                                                                                     \
+        if (!(condition))                                                                                    \
+            ::kelvane::fuzz::invariantBroken(#condition, __FILE__, __LINE__);                                \
     } while (false)
 
 inline std::string_view asText(const unsigned char* data, std::size_t size) {

@@ -6,8 +6,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 // A folder of recorder files for the reader targets. The input's last bytes choose the model size
@@ -17,7 +17,7 @@
 namespace kelvane::fuzz {
 
 class RecorderFolder {
-public:
+  public:
     RecorderFolder() {
         const char* shm = "/dev/shm";
         std::string pattern = std::string(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp");
@@ -41,8 +41,7 @@ public:
     const std::string& folder() const { return folder_; }
 
     // Writes the block files named by `fileName(block)` for blocks 0..blocks-1 from `text`.
-    template <typename FileName>
-    void write(const std::string& text, int blocks, FileName fileName) {
+    template <typename FileName> void write(const std::string& text, int blocks, FileName fileName) {
         removeWritten();
         std::size_t start = 0;
         for (int block = 0; block < blocks && start <= text.size(); ++block) {
@@ -60,7 +59,7 @@ public:
         }
     }
 
-private:
+  private:
     void removeWritten() {
         for (const std::string& old : written_)
             std::remove(old.c_str());
@@ -82,7 +81,9 @@ inline ModelStore storeWith(int joints, int frames) {
 }
 
 // A model size that needs one, two or three block files.
-inline int objectCount(FuzzedDataProvider& input) { return input.ConsumeIntegralInRange(0, 250); }
+inline int objectCount(FuzzedDataProvider& input) {
+    return input.ConsumeIntegralInRange(0, 250);
+}
 
 // A 1-based line number, mostly small, sometimes any value at all.
 inline std::int32_t lineNumber(FuzzedDataProvider& input) {

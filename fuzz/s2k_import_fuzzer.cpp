@@ -18,7 +18,9 @@ bool isJoint(const kelvane::ModelStore& store, std::int32_t joint) {
     return joint >= 1 && joint <= countOf(store.nodeCount);
 }
 
-bool fitsTable(std::size_t size, std::int32_t count) { return size >= static_cast<std::size_t>(countOf(count)) + 1; }
+bool fitsTable(std::size_t size, std::int32_t count) {
+    return size >= static_cast<std::size_t>(countOf(count)) + 1;
+}
 
 void checkReferences(const kelvane::ModelStore& store) {
     FUZZ_CHECK(fitsTable(store.nodes.size(), store.nodeCount));
@@ -36,8 +38,8 @@ void checkReferences(const kelvane::ModelStore& store) {
     }
     for (int s = 1; s <= countOf(store.solidCount); ++s) {
         const kelvane::TSOLID& solid = store.solids[static_cast<std::size_t>(s)];
-        for (std::int32_t joint : {solid.node1, solid.node2, solid.node3, solid.node4, solid.node5, solid.node6,
-                                   solid.node7, solid.node8})
+        for (std::int32_t joint : {solid.node1, solid.node2, solid.node3, solid.node4, solid.node5,
+                                   solid.node6, solid.node7, solid.node8})
             FUZZ_CHECK(isJoint(store, joint));
     }
     FUZZ_CHECK(fitsTable(store.shells.size(), store.areaCount));

@@ -36,7 +36,8 @@ struct Saver {
 
 std::vector<Saver> savers() {
     return {
-        {"lines with CR LF", [](const std::string& path) { saveLinesCrLf(path, std::vector<std::string>(20000, "123456789")); }},
+        {"lines with CR LF",
+         [](const std::string& path) { saveLinesCrLf(path, std::vector<std::string>(20000, "123456789")); }},
         {"text", [](const std::string& path) { saveTextAtomically(path, std::string(200000, 'x')); }},
         {"section settings",
          [](const std::string& path) {
@@ -86,7 +87,8 @@ TEST(SaveFailure, TargetThatCannotBeReplacedStaysAndNoTemporaryFileIsLeft) {
     test::writeFile(folder.file("job.tcl/inside"), "kept");
     for (const Saver& saver : savers()) {
         SCOPED_TRACE(saver.name);
-        EXPECT_EQ(failureOf([&] { saver.save(path); }), "Cannot create file \"" + path + "\". Is a directory");
+        EXPECT_EQ(failureOf([&] { saver.save(path); }),
+                  "Cannot create file \"" + path + "\". Is a directory");
         EXPECT_EQ(test::readFile(folder.file("job.tcl/inside")), "kept");
         EXPECT_EQ(filesIn(folder.path()), std::vector<std::string>{"job.tcl"});
     }
@@ -94,7 +96,7 @@ TEST(SaveFailure, TargetThatCannotBeReplacedStaysAndNoTemporaryFileIsLeft) {
 
 // RLIMIT_FSIZE makes every write past 64 KB fail (EFBIG) the way a failing disk or stream does.
 class FileSizeLimit {
-public:
+  public:
     explicit FileSizeLimit(rlim_t bytes) {
         previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
         getrlimit(RLIMIT_FSIZE, &previous_);
@@ -109,7 +111,7 @@ public:
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
-private:
+  private:
     rlimit previous_{};
     void (*previousHandler_)(int) = nullptr;
 };
@@ -144,7 +146,8 @@ TEST(SaveFailure, FullDiskKeepsThePreviousFile) {
     for (const Saver& saver : savers()) {
         SCOPED_TRACE(saver.name);
         test::writeFile(path, "previous script\r\n");
-        EXPECT_EQ(failureOf([&] { saver.save(path); }), "Cannot create file \"" + path + "\". No space left on device");
+        EXPECT_EQ(failureOf([&] { saver.save(path); }),
+                  "Cannot create file \"" + path + "\". No space left on device");
         EXPECT_EQ(test::readFile(path), "previous script\r\n");
         EXPECT_EQ(filesIn(disk), std::vector<std::string>{"job.tcl"});
     }

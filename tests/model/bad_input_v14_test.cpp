@@ -20,7 +20,8 @@ std::string jointRow(const std::string& label, const std::string& x, const std::
 }
 
 std::string solidRow(const std::string& label, const std::string& lastJoint) {
-    return "   Solid=" + label + "   Joint1=1   Joint2=2   Joint3=3   Joint4=4   Joint5=5   Joint6=6   Joint7=7   Joint8=" +
+    return "   Solid=" + label +
+           "   Joint1=1   Joint2=2   Joint3=3   Joint4=4   Joint5=5   Joint6=6   Joint7=7   Joint8=" +
            lastJoint + "   GUID=";
 }
 
@@ -57,9 +58,14 @@ TEST(BadV14Input, EachFaultStopsTheConversionWithItsMessage) {
          "'' is not a valid floating point value"},
         {"truncated solid row", v14File(jointRow("1", "0"), "   Solid=1   Joint1=1   Joint2=2"),
          "'' is not a valid integer value"},
-        {"label beyond 32 bits", v14File(jointRow("4294967297", "0")), "'4294967297' is not a valid integer value"},
-        {"binary bytes", v14File(jointRow("1", "\x7f\xff")), "'\x7f\xff' is not a valid floating point value"},
-        {"NUL inside a number", v14File(jointRow("1", std::string("2\0" "5", 3))),
+        {"label beyond 32 bits", v14File(jointRow("4294967297", "0")),
+         "'4294967297' is not a valid integer value"},
+        {"binary bytes", v14File(jointRow("1", "\x7f\xff")),
+         "'\x7f\xff' is not a valid floating point value"},
+        {"NUL inside a number",
+         v14File(jointRow("1", std::string("2\0"
+                                           "5",
+                                           3))),
          "'2\\05' is not a valid floating point value"},
     };
     for (const BadV14& row : rows) {
@@ -76,7 +82,8 @@ TEST(BadV14Input, JointOfASolidBeyondTheJointsFailsAtImportNamingTheLine) {
     std::string text;
     for (const std::string& line : converted.outputLines)
         text += line + "\n";
-    EXPECT_EQ(test::importFailure(store, text), "Table \"SOLID\", line 21: joint 99 does not exist (the model has joints 1..8)");
+    EXPECT_EQ(test::importFailure(store, text),
+              "Table \"SOLID\", line 21: joint 99 does not exist (the model has joints 1..8)");
     EXPECT_EQ(store.nodeCount, 8) << "the joints read before the solid table stay";
     EXPECT_EQ(store.nodes[8].x, 800);
 }

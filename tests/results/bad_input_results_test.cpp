@@ -43,17 +43,27 @@ struct Reader {
 
 std::vector<Reader> readers() {
     return {
-        {"node", {"node0.out"}, 4, [](ModelStore& s, const std::string& f, int step) { loadNodeDeformation(s, f, step); },
+        {"node",
+         {"node0.out"},
+         4,
+         [](ModelStore& s, const std::string& f, int step) { loadNodeDeformation(s, f, step); },
          true},
-        {"mode shape", {"eigen1_node0.out"}, 4, [](ModelStore& s, const std::string& f, int) { loadModeShape(s, f, 1); },
+        {"mode shape",
+         {"eigen1_node0.out"},
+         4,
+         [](ModelStore& s, const std::string& f, int) { loadModeShape(s, f, 1); },
          false},
-        {"section", {"ele0_secs.out", "ele0_secn.out"}, 5,
+        {"section",
+         {"ele0_secs.out", "ele0_secn.out"},
+         5,
          [](ModelStore& s, const std::string& f, int step) {
              ResultDisplay display;
              loadSectionDeformation(s, f, step, CurvatureKz, display);
          },
          true},
-        {"displacement history", {"node0.out"}, 4,
+        {"displacement history",
+         {"node0.out"},
+         4,
          [](ModelStore& s, const std::string& f, int step) {
              AnimationState animation;
              LoadDisplacementHistory(s, animation, std::to_string(step), "1", f);
@@ -87,7 +97,8 @@ std::vector<BadRecorder> badRecorders() {
         {"line of more than 1000 fields", lineOfFields(1001), 1,
          "Line 1 of file \"%f\" has 1001 fields; at most 1000 are read"},
         {"binary bytes", "0.1 1 \x80\xff 3 4\n", 1, "'\x80\xff' is not a valid floating point value"},
-        {"NUL inside a number", std::string("0.1 1 2") + '\0' + "5 3 4\n", 1, "'2\\05' is not a valid floating point value"},
+        {"NUL inside a number", std::string("0.1 1 2") + '\0' + "5 3 4\n", 1,
+         "'2\\05' is not a valid floating point value"},
     };
 }
 
@@ -163,7 +174,8 @@ TEST(BadRecorderInput, BlocksReadBeforeTheFailureKeepTheirValues) {
     EXPECT_EQ(store.nodes[101].ux, 42);
 
     ResultDisplay display;
-    EXPECT_EQ(test::errorOf([&] { loadSectionDeformation(store, folder.path().string(), 1, AxialStrain, display); }),
+    EXPECT_EQ(test::errorOf(
+                  [&] { loadSectionDeformation(store, folder.path().string(), 1, AxialStrain, display); }),
               "'bad' is not a valid floating point value");
     EXPECT_EQ(store.frames[100].hingeValueI, 7);
     EXPECT_EQ(store.frames[100].hingeValueJ, 7);
@@ -171,8 +183,9 @@ TEST(BadRecorderInput, BlocksReadBeforeTheFailureKeepTheirValues) {
     EXPECT_EQ(display.ColourRangeMax, ResultDisplay{}.ColourRangeMax) << "no range from a failed read";
 
     AnimationState animation;
-    EXPECT_EQ(test::errorOf([&] { LoadDisplacementHistory(store, animation, "1", "10", folder.path().string()); }),
-              "'bad' is not a valid floating point value");
+    EXPECT_EQ(
+        test::errorOf([&] { LoadDisplacementHistory(store, animation, "1", "10", folder.path().string()); }),
+        "'bad' is not a valid floating point value");
     EXPECT_EQ(store.nodes[100].histUX.at(1), 7);
     EXPECT_EQ(store.nodes[101].histUX.at(1), 0);
     EXPECT_EQ(animation.loadedSteps, 0) << "a history read in part is not playable";
@@ -188,7 +201,8 @@ TEST(BadRecorderInput, HundredMegabyteFileIsReadByEveryReader) {
     {
         std::FILE* file = std::fopen(big.c_str(), "wb");
         ASSERT_NE(file, nullptr);
-        const std::string padding = " 0.0000000 0.0000000 0.0000000 0.0000000 0.0000000 0.0000000 0.0000000 0.0000000";
+        const std::string padding =
+            " 0.0000000 0.0000000 0.0000000 0.0000000 0.0000000 0.0000000 0.0000000 0.0000000";
         const std::string line = "0.1 1.5 -2.5 3.5" + padding + "\n";
         for (int step = 1; step < kSteps; ++step)
             std::fwrite(line.data(), 1, line.size(), file);

@@ -41,7 +41,8 @@ std::string fileWith(const std::string& line) {
     const auto equals = line.find('=');
     const std::string field = (equals == std::string::npos ? line : line.substr(0, equals)) + "=";
     const auto c500 = std::find(lines.begin(), lines.end(), "[C500]");
-    const auto replaced = std::find_if(c500, lines.end(), [&](const std::string& l) { return l.rfind(field, 0) == 0; });
+    const auto replaced =
+        std::find_if(c500, lines.end(), [&](const std::string& l) { return l.rfind(field, 0) == 0; });
     if (replaced != lines.end())
         *replaced = line;
     std::string text;
@@ -61,13 +62,16 @@ TEST(BadSectionSettingsInput, EachFaultNamesFileAndLineAndChangesNothing) {
         {"non-numeric count", fileWith("divideFX=four"), "line 19: 'four' is not a valid integer value"},
         {"non-numeric length", fileWith("cover=4O"), "line 23: '4O' is not a valid floating point value"},
         {"empty field", fileWith("hingeLengthI="), "line 26: '' is not a valid floating point value"},
-        {"truncated line", fileWith("topBar"), "line 24: \"topBar\" is neither a [section name] line nor a field=value line"},
+        {"truncated line", fileWith("topBar"),
+         "line 24: \"topBar\" is neither a [section name] line nor a field=value line"},
         {"truncated file", fileWith("").substr(0, fileWith("").find("colour=#FF0000\n[C500]")),
          "line 2: section 'B300X500' lacks colour"},
         {"section the model lacks", "Kelvane frame section settings 1\n[C600]\n",
          "line 2: the model has no frame section named 'C600'"},
-        {"element type out of range", fileWith("elementType=0"), "line 17: '0' is not an element type (1..7)"},
-        {"count beyond 32 bits", fileWith("barNumNX=2147483648"), "line 21: '2147483648' is not a valid integer value"},
+        {"element type out of range", fileWith("elementType=0"),
+         "line 17: '0' is not an element type (1..7)"},
+        {"count beyond 32 bits", fileWith("barNumNX=2147483648"),
+         "line 21: '2147483648' is not a valid integer value"},
         {"over-long line", fileWith("cover=" + std::string(100000, '9') + "x"),
          "line 23: '" + std::string(100000, '9') + "x' is not a valid floating point value"},
         {"binary bytes", fileWith("colour=\xff\xfe"), "line 29: '\xff\xfe' is not a valid integer value"},

@@ -20,8 +20,8 @@ inline constexpr bool kAddressSanitizerBuild = false;
 } // namespace kelvane::test
 
 // Skips a test of a very large input in the sanitizer build.
-#define SKIP_LARGE_INPUT_UNDER_ASAN()                                                              \
-    do {                                                                                           \
-        if (::kelvane::test::kAddressSanitizerBuild)                                               \
-            GTEST_SKIP() << "100 MB input: runs in the normal build, too slow under AddressSanitizer"; \
+#define SKIP_LARGE_INPUT_UNDER_ASAN()                                                                        \
+    do {                                                                                                     \
+        if (::kelvane::test::kAddressSanitizerBuild)                                                         \
+            GTEST_SKIP() << "100 MB input: runs in the normal build, too slow under AddressSanitizer";       \
     } while (false)
