@@ -110,7 +110,7 @@ TEST_F(FrameSectionWindowTest, OpeningShowsTheFirstSectionWithItsOwnMaterial) {
 }
 
 TEST_F(FrameSectionWindowTest, PreviewShowsTheSelectedSection) {
-    // Set the spec beam up and look at the pixels of its picture.
+    // Set the worked-example beam up and look at the pixels of its picture.
     TSECTION& beam = section(kBeam);
     beam.sectionKind = 1;
     beam.barNumNX = 3;
