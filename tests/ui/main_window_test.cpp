@@ -2,6 +2,7 @@
 #include "app/drawing_surface.h"
 #include "app/main_window.h"
 #include "app/session.h"
+#include "ui/main_window_fixture.h"
 #include "ui/ui_test_support.h"
 
 #include <QAction>
@@ -22,23 +23,8 @@ namespace {
 
 using test::ensureApplication;
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public test::MainWindowFixture {
   protected:
-    void SetUp() override {
-        ensureApplication();
-        window = std::make_unique<MainWindow>(session);
-        window->show();
-        QCoreApplication::processEvents();
-    }
-    void TearDown() override {
-        window.reset();
-        QCoreApplication::processEvents();
-    }
-
-    QToolButton* button(const char* name) const {
-        return window->findChild<QToolButton*>(QString::fromLatin1(name));
-    }
-
     // The visible top-level windows the main window owns.
     QStringList visibleToolWindows() const {
         QStringList captions;
@@ -47,11 +33,6 @@ class MainWindowTest : public ::testing::Test {
                 captions << child->windowTitle();
         return captions;
     }
-
-    test::ErrorCapture errors;
-    test::ScriptedFileDialogs dialogs;
-    Session session;
-    std::unique_ptr<MainWindow> window;
 };
 
 TEST_F(MainWindowTest, StartsWithItsCaptionSizeAndEveryDefault) {
