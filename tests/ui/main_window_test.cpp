@@ -21,8 +21,6 @@
 namespace kelvane {
 namespace {
 
-using test::ensureApplication;
-
 class MainWindowTest : public test::MainWindowFixture {
   protected:
     // The visible top-level windows the main window owns.
