@@ -48,14 +48,22 @@ struct Pipe {
     }
 };
 
+// Puts `fd` at `target` for the program about to be executed. dup2 onto itself would keep the
+// close-on-exec flag, which happens when the parent runs with a standard stream closed.
+bool placeAt(int fd, int target) {
+    if (fd == target) return ::fcntl(fd, F_SETFD, 0) == 0;
+    return ::dup2(fd, target) >= 0;
+}
+
 // Runs in the forked child: only async-signal-safe calls until exec. On failure the child
-// reports errno through `report` and exits.
+// reports errno through `report` and exits. Standard input is a pipe whose write end the parent
+// closes at once, so the child reads end-of-file: this does not depend on /dev/null being the
+// null device, which it is not in every container.
 [[noreturn]] void execChild(const std::string& program, std::vector<char*>& argv, const std::string& folder,
-                            Pipe& out, Pipe& err, Pipe& report) {
-    int nullInput = ::open("/dev/null", O_RDONLY);
+                            Pipe& in, Pipe& out, Pipe& err, Pipe& report) {
     int step = 0;
-    if (nullInput < 0 || ::dup2(nullInput, STDIN_FILENO) < 0) step = 1;
-    else if (::dup2(out.write, STDOUT_FILENO) < 0 || ::dup2(err.write, STDERR_FILENO) < 0) step = 2;
+    if (!placeAt(in.read, STDIN_FILENO)) step = 1;
+    else if (!placeAt(out.write, STDOUT_FILENO) || !placeAt(err.write, STDERR_FILENO)) step = 2;
     else if (::chdir(folder.c_str()) != 0) step = 3;
     else ::execv(program.c_str(), argv.data());
     const int reported[2] = {step == 0 ? 4 : step, errno};
@@ -179,11 +187,13 @@ ProcessOutcome runProcess(const std::string& program, const std::vector<std::str
     for (auto& argument : argvText) argv.push_back(argument.data());
     argv.push_back(nullptr);
 
-    Pipe out, err, report;
+    Pipe in, out, err, report;
     const pid_t child = ::fork();
     if (child < 0) fail("Cannot start the solver \"" + program + "\": " + std::strerror(errno));
-    if (child == 0) execChild(program, argv, workingFolder, out, err, report);
+    if (child == 0) execChild(program, argv, workingFolder, in, out, err, report);
 
+    in.closeRead();
+    in.closeWrite();
     out.closeWrite();
     err.closeWrite();
     report.closeWrite();

@@ -18,7 +18,7 @@ struct ProcessOutcome {
 };
 
 // Starts `program` with the arguments as given (no shell, so blanks need no quoting), standard
-// input from /dev/null and the working folder `workingFolder`; waits for it and captures both
+// input empty (end-of-file at once) and the working folder `workingFolder`; waits for it and captures both
 // output streams. Raises KelvaneError when the program cannot be started.
 ProcessOutcome runProcess(const std::string& program, const std::vector<std::string>& arguments,
                           const std::string& workingFolder);

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <thread>
 
+#include <unistd.h>
+
 namespace kelvane {
 namespace {
 
@@ -135,6 +137,29 @@ TEST(RunProcess, PassesArgumentsUnsplitInTheWorkingFolderAndCapturesBothStreams)
     // One argument, blanks and shell characters untouched; standard input is empty.
     EXPECT_EQ(outcome.out, "1|a b; $(c)\n" + std::filesystem::canonical(work).string() + "\n");
     EXPECT_EQ(outcome.err, "oops\n");
+}
+
+// A program started from a desktop launcher or a service may have no standard input at all; the
+// solver must still get an empty one rather than none.
+TEST(RunProcess, GivesTheChildAnEmptyInputWhenTheParentHasNone) {
+    TempDir dir;
+    const std::string program = writeStandIn(dir, "cat; echo done\n");
+    const int savedInput = ::dup(STDIN_FILENO);
+    ASSERT_GE(savedInput, 0);
+    ::close(STDIN_FILENO);
+    ProcessOutcome outcome;
+    try {
+        outcome = runProcess(program, {}, dir.path().string());
+    } catch (...) {
+        ::dup2(savedInput, STDIN_FILENO);
+        ::close(savedInput);
+        throw;
+    }
+    ::dup2(savedInput, STDIN_FILENO);
+    ::close(savedInput);
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(outcome.out, "done\n");
+    EXPECT_EQ(outcome.err, "");
 }
 
 TEST(RunProcess, DrainsLargeOutputOnBothStreamsWithoutBlocking) {
