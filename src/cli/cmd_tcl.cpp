@@ -52,7 +52,7 @@ int runTcl(const Arguments& args) {
     importS2kFile(store, initPalette(), input);
     for (const Assignment& assignment : assignments)
         setNamedValue(store, analysis, recorders, assignment.name, assignment.value);
-    saveLinesCrLf(output, generateScript(store, analysis, recorders));
+    saveScript(output, store, analysis, recorders);
     return 0;
 }
 

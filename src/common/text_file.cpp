@@ -54,68 +54,52 @@ std::string folderOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-namespace {
+AtomicFile::AtomicFile(const std::string& path) : path_(path), temp_(folderOf(path) + ".kelvane-save-XXXXXX") {
+    fd_ = ::mkstemp(temp_.data());
+    if (fd_ < 0)
+        fail(cannotCreateFileMessage(path_, std::strerror(errno)));
+}
 
-// A temporary file in the target's folder that commit() renames over the target; a file that is
-// not committed (a failed write) is removed, so the previous target stays as it was.
-class TemporaryBeside {
-public:
-    explicit TemporaryBeside(const std::string& path) : path_(path), temp_(folderOf(path) + ".kelvane-save-XXXXXX") {
-        fd_ = ::mkstemp(temp_.data());
-        if (fd_ < 0)
-            fail(cannotCreateFileMessage(path_, std::strerror(errno)));
-    }
-    TemporaryBeside(const TemporaryBeside&) = delete;
-    TemporaryBeside& operator=(const TemporaryBeside&) = delete;
-    ~TemporaryBeside() {
-        if (fd_ >= 0)
-            ::close(fd_);
-        if (!committed_)
-            ::unlink(temp_.c_str());
-    }
+AtomicFile::~AtomicFile() {
+    if (fd_ >= 0)
+        ::close(fd_);
+    if (!committed_)
+        ::unlink(temp_.c_str());
+}
 
-    void write(std::string_view text) {
-        std::size_t written = 0;
-        while (written < text.size()) {
-            const ssize_t n = ::write(fd_, text.data() + written, text.size() - written);
-            if (n < 0) {
-                if (errno == EINTR)
-                    continue;
-                giveUp(errno);
-            }
-            written += static_cast<std::size_t>(n);
+void AtomicFile::write(std::string_view text) {
+    std::size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t n = ::write(fd_, text.data() + written, text.size() - written);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            giveUp(errno);
         }
+        written += static_cast<std::size_t>(n);
     }
+}
 
-    void commit() {
-        if (::fsync(fd_) != 0)
-            giveUp(errno);
-        // mkstemp creates the file readable by its owner only; a saved script is an ordinary file.
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        ::fchmod(fd_, 0666 & ~mask);
-        const int fd = fd_;
-        fd_ = -1;
-        if (::close(fd) != 0)
-            giveUp(errno);
-        if (std::rename(temp_.c_str(), path_.c_str()) != 0)
-            giveUp(errno);
-        committed_ = true;
-    }
+void AtomicFile::commit() {
+    if (::fsync(fd_) != 0)
+        giveUp(errno);
+    // mkstemp creates the file readable by its owner only; a saved script is an ordinary file.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd_, 0666 & ~mask);
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0)
+        giveUp(errno);
+    if (std::rename(temp_.c_str(), path_.c_str()) != 0)
+        giveUp(errno);
+    committed_ = true;
+}
 
-private:
-    [[noreturn]] void giveUp(int error) { fail(cannotCreateFileMessage(path_, std::strerror(error))); }
-
-    std::string path_;
-    std::string temp_;
-    int fd_ = -1;
-    bool committed_ = false;
-};
-
-} // namespace
+void AtomicFile::giveUp(int error) { fail(cannotCreateFileMessage(path_, std::strerror(error))); }
 
 void saveTextAtomically(const std::string& path, std::string_view text) {
-    TemporaryBeside file(path);
+    AtomicFile file(path);
     file.write(text);
     file.commit();
 }
@@ -123,7 +107,7 @@ void saveTextAtomically(const std::string& path, std::string_view text) {
 // Streams the lines through a buffer of its own, so that a large file needs no second copy in memory.
 void saveLinesCrLf(const std::string& path, const std::vector<std::string>& lines) {
     constexpr std::size_t kBufferSize = 1 << 20;
-    TemporaryBeside file(path);
+    AtomicFile file(path);
     std::string buffer;
     buffer.reserve(kBufferSize);
     for (const auto& line : lines) {

@@ -21,6 +21,29 @@ std::string loadText(const std::string& path);
 void saveLinesCrLf(const std::string& path, const std::vector<std::string>& lines);
 void saveTextAtomically(const std::string& path, std::string_view text);
 
+// A file written piece by piece into a temporary file in the target's folder; commit() renames it
+// over the target. Destroyed without commit (a failed write, or a failure of whatever produces
+// the text), it removes the temporary file and the previous target stays as it was. Raises
+// "Cannot create file "%s". %s" when the file cannot be created or written.
+class AtomicFile {
+  public:
+    explicit AtomicFile(const std::string& path);
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+    ~AtomicFile();
+
+    void write(std::string_view text);
+    void commit();
+
+  private:
+    [[noreturn]] void giveUp(int error);
+
+    std::string path_;
+    std::string temp_;
+    int fd_ = -1;
+    bool committed_ = false;
+};
+
 // The folder part of a path, up to and including its last separator ("" when there is none).
 std::string folderOf(const std::string& path);
 

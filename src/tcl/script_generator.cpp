@@ -26,23 +26,9 @@ std::size_t expectedLineCount(const ModelStore& store) {
     return count;
 }
 
-} // namespace
-
-ScriptLines generateScript(ModelStore& store, const AnalysisSettings& analysis,
-                           const RecorderSettings& recorders) {
-    checkStoreShape(store);
-    assignIntegrationPoints(store, analysis);
-    computeSectionProperties(store);
-    meshFiberSections(store, analysis.rebarMaterial);
-    // Shell tags count on from the frames; a missing frame table counts as none.
-    if (store.frameCount < 0)
-        store.frameCount = 0;
-    checkTagCollisions(store, analysis);
-    const int dofsPerNode = nodeDofCount(store);
-
-    ScriptLines lines;
-    lines.reserve(expectedLineCount(store));
-    ScriptWriter out(lines);
+// The prelude and the ten blocks, in order.
+void writeScript(const ModelStore& store, const AnalysisSettings& analysis, const RecorderSettings& recorders,
+                 ScriptWriter& out, int dofsPerNode) {
     out.text("wipe");
     out.text("puts \"System\"");
     out.line("model basic -ndm 3 -ndf %d", {dofsPerNode});
@@ -58,7 +44,42 @@ ScriptLines generateScript(ModelStore& store, const AnalysisSettings& analysis,
     writeSolidBlock(in, out);
     writeRecorderBlock(in, out);
     writeLoadAnalysisBlock(in, out);
+}
+
+// Runs the passes over the store and the checks that must hold before any line is written;
+// returns the number of degrees of freedom per node.
+int prepareStore(ModelStore& store, const AnalysisSettings& analysis) {
+    checkStoreShape(store);
+    assignIntegrationPoints(store, analysis);
+    computeSectionProperties(store);
+    meshFiberSections(store, analysis.rebarMaterial);
+    // Shell tags count on from the frames; a missing frame table counts as none.
+    if (store.frameCount < 0)
+        store.frameCount = 0;
+    checkTagCollisions(store, analysis);
+    return nodeDofCount(store);
+}
+
+} // namespace
+
+ScriptLines generateScript(ModelStore& store, const AnalysisSettings& analysis,
+                           const RecorderSettings& recorders) {
+    const int dofsPerNode = prepareStore(store, analysis);
+    ScriptLines lines;
+    lines.reserve(expectedLineCount(store));
+    ScriptWriter out(lines);
+    writeScript(store, analysis, recorders, out, dofsPerNode);
     return lines;
+}
+
+void saveScript(const std::string& path, ModelStore& store, const AnalysisSettings& analysis,
+                const RecorderSettings& recorders) {
+    const int dofsPerNode = prepareStore(store, analysis);
+    AtomicFile file(path);
+    ScriptWriter out(file);
+    writeScript(store, analysis, recorders, out, dofsPerNode);
+    out.flush();
+    file.commit();
 }
 
 } // namespace kelvane

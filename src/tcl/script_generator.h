@@ -13,4 +13,10 @@ namespace kelvane {
 ScriptLines generateScript(ModelStore& store, const AnalysisSettings& analysis,
                            const RecorderSettings& recorders);
 
+// Generates the same script straight into the file `path`, every line ending with CR LF, as
+// saveLinesCrLf would save it. The file is written under a temporary name and renamed when
+// complete: a failure of the generation or of the disk leaves the previous file as it was.
+void saveScript(const std::string& path, ModelStore& store, const AnalysisSettings& analysis,
+                const RecorderSettings& recorders);
+
 } // namespace kelvane

@@ -24,13 +24,14 @@ inline const ScriptArg& nextArg(const ScriptArg*& next, const ScriptArg* end, Sc
     return *next++;
 }
 
-// Collects one line in a buffer that only grows, so that a script of a million lines costs one
-// allocation per line (its final copy) and no reallocation while the line is built.
+// Collects one line at position `start` of a buffer that only grows: its size is room, not
+// content. A script of a million lines thus costs no reallocation while a line is built.
 class LineBuffer {
   public:
-    explicit LineBuffer(std::string& storage) : storage_(storage) {
-        if (storage_.size() < 256)
-            storage_.resize(256);
+    explicit LineBuffer(std::string& storage, std::size_t start = 0)
+        : storage_(storage), start_(start), used_(start) {
+        if (storage_.size() < start + 256)
+            storage_.resize(start + 256);
     }
     void text(std::string_view piece) {
         if (piece.empty())
@@ -65,7 +66,9 @@ class LineBuffer {
         used_ += i - from;
         return i;
     }
-    std::string_view line() const { return {storage_.data(), used_}; }
+    std::string_view line() const { return {storage_.data() + start_, used_ - start_}; }
+    // Where the next line starts.
+    std::size_t end() const { return used_; }
 
   private:
     char* room(std::size_t size) {
@@ -75,7 +78,8 @@ class LineBuffer {
     }
 
     std::string& storage_;
-    std::size_t used_ = 0;
+    std::size_t start_;
+    std::size_t used_;
 };
 
 void fillTemplate(LineBuffer& out, std::string_view lineTemplate, std::initializer_list<ScriptArg> args) {
@@ -121,10 +125,43 @@ void appendTemplate(std::string& out, std::string_view lineTemplate, std::initia
     out.append(buffer.line());
 }
 
+void ScriptWriter::text(std::string_view line) {
+    if (lines_) {
+        lines_->emplace_back(line);
+        return;
+    }
+    LineBuffer buffer(pending_, pendingSize_);
+    buffer.text(line);
+    buffer.text("\r\n");
+    lineStreamed(buffer.end());
+}
+
 void ScriptWriter::line(std::string_view lineTemplate, std::initializer_list<ScriptArg> args) {
-    LineBuffer buffer(scratch_);
+    if (lines_) {
+        LineBuffer buffer(scratch_);
+        fillTemplate(buffer, lineTemplate, args);
+        lines_->emplace_back(buffer.line());
+        return;
+    }
+    // Built in place at the end of the pending text; a line that fails half-way is not counted.
+    LineBuffer buffer(pending_, pendingSize_);
     fillTemplate(buffer, lineTemplate, args);
-    lines_.emplace_back(buffer.line());
+    buffer.text("\r\n");
+    lineStreamed(buffer.end());
+}
+
+void ScriptWriter::lineStreamed(std::size_t pendingSize) {
+    constexpr std::size_t kFlushSize = 1 << 20;
+    pendingSize_ = pendingSize;
+    if (pendingSize_ >= kFlushSize)
+        flush();
+}
+
+void ScriptWriter::flush() {
+    if (!file_)
+        return;
+    file_->write({pending_.data(), pendingSize_});
+    pendingSize_ = 0;
 }
 
 } // namespace kelvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/text_file.h"
+
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -40,19 +42,28 @@ class ScriptArg {
 // the wrong kind or an argument left over is a programming error (std::logic_error).
 void appendTemplate(std::string& out, std::string_view lineTemplate, std::initializer_list<ScriptArg> args);
 
-// Appends lines to a script under construction.
+// Appends lines to a script under construction: either to a list of lines, or streamed into a
+// file, every line followed by CR LF, through a buffer of its own (no allocation per line and no
+// copy of the whole script in memory; flush() writes what the buffer holds at the end).
 class ScriptWriter {
   public:
-    explicit ScriptWriter(ScriptLines& lines) : lines_(lines) {}
+    explicit ScriptWriter(ScriptLines& lines) : lines_(&lines) {}
+    explicit ScriptWriter(AtomicFile& file) : file_(&file) {}
 
     // A fixed line, copied as it stands (no placeholders are interpreted).
-    void text(std::string_view line) { lines_.emplace_back(line); }
+    void text(std::string_view line);
     // A line built from a template and its values.
     void line(std::string_view lineTemplate, std::initializer_list<ScriptArg> args);
+    void flush();
 
   private:
-    ScriptLines& lines_;
-    std::string scratch_; // reused by every line
+    void lineStreamed(std::size_t pendingSize);
+
+    ScriptLines* lines_ = nullptr;
+    AtomicFile* file_ = nullptr;
+    std::string pending_;         // room for the lines not yet written to the file
+    std::size_t pendingSize_ = 0; // how much of `pending_` they fill
+    std::string scratch_;         // reused by every line
 };
 
 } // namespace kelvane

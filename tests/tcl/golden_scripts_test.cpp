@@ -120,9 +120,13 @@ TEST_P(GoldenScript, MatchesTheApprovedScript) {
     for (const auto& [name, value] : c.settings)
         setNamedValue(store, analysis, recorders, name, value);
 
+    ModelStore sameModel = store;
     test::TempDir folder;
     saveLinesCrLf(folder.file("script.tcl"), generateScript(store, analysis, recorders));
     const std::string received = test::readFile(folder.file("script.tcl"));
+    // The streamed form, which the command line saves, gives the same bytes.
+    saveScript(folder.file("streamed.tcl"), sameModel, analysis, recorders);
+    EXPECT_EQ(test::readFile(folder.file("streamed.tcl")), received);
 
     const std::string golden = test::goldenPath("tcl/" + c.name + ".tcl");
     const std::string receivedPath = test::goldenPath("tcl/" + c.name + ".received.tcl");

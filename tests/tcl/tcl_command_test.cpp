@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 namespace kelvane {
@@ -56,6 +57,10 @@ TEST(TclCommand, GenerationFailurePrintsTheMessageAloneAndKeepsThePreviousFile) 
     EXPECT_EQ(unknown.err, "Unknown setting 'storeys'\n");
 
     EXPECT_EQ(test::readFile(out), "previous script\r\n");
+    // The script is written under a temporary name while it is generated; none is left behind.
+    const auto entries = std::distance(std::filesystem::directory_iterator(folder.path()),
+                                       std::filesystem::directory_iterator());
+    EXPECT_EQ(entries, 1);
 }
 
 TEST(TclCommand, MalformedCommandLinesAreUsageErrors) {
