@@ -15,6 +15,22 @@ inline constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e
                                           1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                           1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
+// Ends both readings: `c` must stop at a space or at `end`, and the power of ten must be exact.
+// Sets `value` and returns `c`, or nullptr when the text needs the general path.
+[[gnu::always_inline]] inline const char* finishPlainDecimal(const char* c, const char* const end,
+                                                             std::uint64_t mantissa, long power,
+                                                             bool negative, double& value) {
+    if (c != end && *c != ' ')
+        return nullptr;
+    if (power < -22 || power > 22)
+        return nullptr;
+    const double magnitude = static_cast<double>(mantissa);
+    value = power < 0 ? magnitude / kPowersOfTen[-power] : magnitude * kPowersOfTen[power];
+    if (negative)
+        value = -value;
+    return c;
+}
+
 // Reads a number as the solver writes it ("-1.23457e-05") from `c` up to the first space or
 // `end`, and returns where it stopped; nullptr when the text is anything else. At most 15 digits
 // and a decimal exponent within +-22 make the mantissa and the power of ten exact doubles, so one
@@ -49,16 +65,7 @@ inline constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e
         if (negativeExponent)
             exponent = -exponent;
     }
-    if (c != end && *c != ' ')
-        return nullptr;
-    const int power = exponent - fractionDigits;
-    if (power < -22 || power > 22)
-        return nullptr;
-    const double magnitude = static_cast<double>(mantissa);
-    value = power < 0 ? magnitude / kPowersOfTen[-power] : magnitude * kPowersOfTen[power];
-    if (negative)
-        value = -value;
-    return c;
+    return finishPlainDecimal(c, end, mantissa, exponent - fractionDigits, negative, value);
 }
 
 // The same reading for text that lies in a buffer whose character at `end` may be read and is a
@@ -95,16 +102,7 @@ inline constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e
         if (negativeExponent)
             exponent = -exponent;
     }
-    if (c != end && *c != ' ')
-        return nullptr;
-    const long power = exponent - fractionDigits;
-    if (power < -22 || power > 22)
-        return nullptr;
-    const double magnitude = static_cast<double>(mantissa);
-    value = power < 0 ? magnitude / kPowersOfTen[-power] : magnitude * kPowersOfTen[power];
-    if (negative)
-        value = -value;
-    return c;
+    return finishPlainDecimal(c, end, mantissa, exponent - fractionDigits, negative, value);
 }
 
 // The whole text as one plain number.
