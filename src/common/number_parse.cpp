@@ -48,12 +48,16 @@ bool isDecimalNumber(std::string_view text) {
 } // namespace
 
 std::optional<std::int32_t> tryParseInt(std::string_view text) {
+    // One sign at most: "+" is dropped (from_chars does not take it), "-" is left to from_chars.
     std::string_view digits = text;
+    std::size_t firstDigit = 0;
     if (!digits.empty() && digits.front() == '+')
         digits.remove_prefix(1);
-    if (digits.empty() || (digits.front() == '-' && digits.size() == 1))
+    else if (!digits.empty() && digits.front() == '-')
+        firstDigit = 1;
+    if (digits.size() == firstDigit)
         return std::nullopt;
-    for (std::size_t i = digits.front() == '-' ? 1 : 0; i < digits.size(); ++i)
+    for (std::size_t i = firstDigit; i < digits.size(); ++i)
         if (!isDigit(digits[i]))
             return std::nullopt;
     std::int32_t value = 0;
@@ -77,6 +81,13 @@ std::optional<double> tryParseReal(std::string_view text) {
         number.remove_prefix(1);
     double value = 0.0;
     auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Below the smallest double (1e-400 say) the number is still a number: it reads as the
+        // nearest double, zero. Above the largest it stays an error.
+        long double wide = 0.0L;
+        result = std::from_chars(number.data(), number.data() + number.size(), wide);
+        value = static_cast<double>(wide);
+    }
     if (result.ec != std::errc() || result.ptr != number.data() + number.size() || !std::isfinite(value))
         return std::nullopt;
     return value;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace kelvane;
 
 TEST(NumberParse, IntegersAreSignedDecimals) {
@@ -10,7 +12,7 @@ TEST(NumberParse, IntegersAreSignedDecimals) {
     EXPECT_EQ(parseInt("-7"), -7);
     EXPECT_EQ(parseInt("+7"), 7);
     EXPECT_EQ(parseInt("2147483647"), 2147483647);
-    for (const char* bad : {"", "-", "+", "1.0", "12a", " 1", "2147483648", "0x10", "1e3"})
+    for (const char* bad : {"", "-", "+", "+-4", "-+4", "--4", "++4", "1.0", "12a", " 1", "2147483648", "0x10", "1e3"})
         EXPECT_FALSE(tryParseInt(bad).has_value()) << bad;
 }
 
@@ -37,7 +39,11 @@ TEST(NumberParse, RealsTakeTheFormsOfTheFileFormat) {
     EXPECT_DOUBLE_EQ(parseReal("+2"), 2.0);
     EXPECT_DOUBLE_EQ(parseReal("3."), 3.0);
     EXPECT_DOUBLE_EQ(parseReal("1e3"), 1000.0);
-    for (const char* bad : {"", ".", "-", "e5", "1e", "1e+", "1,5", "inf", "nan", "0x1p3", "1.2.3", "1e999"})
+    EXPECT_EQ(parseReal("1e-400"), 0.0); // below the smallest double: still a number
+    EXPECT_TRUE(std::signbit(parseReal("-1e-400")));
+    EXPECT_GT(parseReal("1e-310"), 0.0);
+    for (const char* bad : {"", ".", "-", "+-1", "e5", "1e", "1e+", "1,5", "inf", "nan", "0x1p3", "1.2.3", "1e999",
+                            "1e99999"})
         EXPECT_FALSE(tryParseReal(bad).has_value()) << bad;
 }
 
