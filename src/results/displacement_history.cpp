@@ -42,11 +42,10 @@ void sizeHistories(ModelStore& store, std::int32_t nstep) {
 
 void readHistory(ModelStore& store, const std::string& folder, std::int32_t nstep) {
     readJointBlocks(store, folder, nodeFileName, 1, nstep,
-                    [](TNODE& joint, long long step, double x, double y, double z) {
-                        const auto p = static_cast<std::size_t>(step);
-                        joint.histUX[p] = x;
-                        joint.histUY[p] = y;
-                        joint.histUZ[p] = z;
+                    [](TNODE& joint, long long step, int component, double value) {
+                        std::vector<double>& history =
+                            component == 0 ? joint.histUX : component == 1 ? joint.histUY : joint.histUZ;
+                        history[static_cast<std::size_t>(step)] = value;
                     });
 }
 

@@ -10,9 +10,27 @@
 
 namespace kelvane {
 
+// Hands values[1..valuesRead] of a line to store(joint, line, component, value), joint by joint
+// and X, Y, Z within a joint, as the fields lie in the line.
+template <typename Store>
+void storeJointValues(ModelStore& model, const RecorderBlock& range, long long line,
+                      const std::vector<double>& values, int valuesRead, Store& store) {
+    for (int i = 1; i <= range.objectCount; ++i) {
+        TNODE& joint = model.nodes[static_cast<std::size_t>(range.firstObject + i - 1)];
+        for (int component = 0; component < 3; ++component) {
+            const int field = 3 * i - 2 + component;
+            if (field > valuesRead)
+                return;
+            store(joint, line, component, values[static_cast<std::size_t>(field)]);
+        }
+    }
+}
+
 // Reads lines firstLine..lastLine (1-based) of the file of every block of 100 joints, named by
-// fileName(block), in increasing block order, and hands each joint's three values to
-// store(joint, line, x, y, z) line by line. A failure stops the read; what was stored stays.
+// fileName(block), in increasing block order, and hands each value to
+// store(joint, line, component, value) with component 0, 1, 2 for X, Y, Z. A failure stops the
+// read; what was stored stays, including the values of the failing line in front of the field
+// that failed.
 template <typename FileName, typename Store>
 void readJointBlocks(ModelStore& model, const std::string& folder, FileName fileName, long long firstLine,
                      long long lastLine, Store store) {
@@ -24,11 +42,14 @@ void readJointBlocks(ModelStore& model, const std::string& folder, FileName file
         const RecorderBlock range = recorderBlock(jointCount, block);
         const RecorderFile file(recorderPath(folder, fileName(block)));
         for (long long line = firstLine; line <= lastLine; ++line) {
-            readRecorderValues(file, line, 1 + 3 * range.objectCount, values);
-            for (int i = 1; i <= range.objectCount; ++i)
-                store(model.nodes[static_cast<std::size_t>(range.firstObject + i - 1)], line,
-                      values[static_cast<std::size_t>(3 * i - 2)],
-                      values[static_cast<std::size_t>(3 * i - 1)], values[static_cast<std::size_t>(3 * i)]);
+            int valuesRead = 0;
+            try {
+                readRecorderValues(file, line, 1 + 3 * range.objectCount, values, valuesRead);
+            } catch (...) {
+                storeJointValues(model, range, line, values, valuesRead, store);
+                throw;
+            }
+            storeJointValues(model, range, line, values, valuesRead, store);
         }
     }
 }

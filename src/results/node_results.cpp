@@ -5,10 +5,8 @@
 namespace kelvane {
 namespace {
 
-void setDisplacement(TNODE& joint, long long, double x, double y, double z) {
-    joint.ux = x;
-    joint.uy = y;
-    joint.uz = z;
+void setDisplacement(TNODE& joint, long long, int component, double value) {
+    (component == 0 ? joint.ux : component == 1 ? joint.uy : joint.uz) = value;
 }
 
 } // namespace

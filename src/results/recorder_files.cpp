@@ -135,16 +135,21 @@ bool readPlainValues(std::string_view line, int fieldsNeeded, std::vector<double
 } // namespace
 
 void readRecorderValues(const RecorderFile& file, long long lineNumber, int fieldsNeeded,
-                        std::vector<double>& values) {
+                        std::vector<double>& values, int& valuesRead) {
+    valuesRead = 0;
     if (values.size() < static_cast<std::size_t>(fieldsNeeded))
         values.resize(static_cast<std::size_t>(fieldsNeeded));
     if (lineNumber >= 1 && lineNumber <= static_cast<long long>(file.lines().size()) &&
-        readPlainValues(file.lines()[static_cast<std::size_t>(lineNumber - 1)], fieldsNeeded, values))
+        readPlainValues(file.lines()[static_cast<std::size_t>(lineNumber - 1)], fieldsNeeded, values)) {
+        valuesRead = fieldsNeeded - 1;
         return;
+    }
     FieldViews fields;
     splitRecorderLine(file, lineNumber, fieldsNeeded, fields);
-    for (int field = 1; field < fieldsNeeded; ++field)
+    for (int field = 1; field < fieldsNeeded; ++field) {
         values[static_cast<std::size_t>(field)] = fieldValue(fields, field);
+        valuesRead = field;
+    }
 }
 
 double parseFieldSlowly(std::string_view text) {

@@ -56,8 +56,10 @@ void splitRecorderLine(const RecorderFile& file, long long lineNumber, int field
 // Reads the numbers of line `lineNumber` (1-based) that a block needs: fields 1..fieldsNeeded-1
 // into values[1..fieldsNeeded-1] (field 0, the time, is not read). The same checks and messages
 // as splitRecorderLine followed by fieldValue for each field, in one pass over a plain line.
+// `valuesRead` tells how many leading values hold their field's number, also when a field fails
+// to convert, so that a reader can store those before it reports the failure.
 void readRecorderValues(const RecorderFile& file, long long lineNumber, int fieldsNeeded,
-                        std::vector<double>& values);
+                        std::vector<double>& values, int& valuesRead);
 
 // Field `index` as a number, read exactly as parseReal reads it; raises "'%s' is not a valid
 // floating point value". Inline: it runs once per value of every recorder line.

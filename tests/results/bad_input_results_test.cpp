@@ -191,6 +191,33 @@ TEST(BadRecorderInput, BlocksReadBeforeTheFailureKeepTheirValues) {
     EXPECT_EQ(animation.loadedSteps, 0) << "a history read in part is not playable";
 }
 
+// Within the failing line, the joints in front of the bad field, and the components of its own
+// joint in front of it, hold the line's values; the rest keep what they held.
+TEST(BadRecorderInput, ValuesInFrontOfTheBadFieldOfALineAreStored) {
+    test::TempDir folder;
+    test::writeFile(folder.file("node0.out"), "0.5 1 2 3 4 5 6 7 8 9\n1.0 11 12 13 14 x 16 17 18 19\n");
+    ModelStore store = storeWith(3, 0);
+    for (int k = 1; k <= 3; ++k)
+        store.nodes[k].ux = store.nodes[k].uy = store.nodes[k].uz = 42;
+
+    EXPECT_EQ(test::errorOf([&] { loadNodeDeformation(store, folder.path().string(), 2); }),
+              "'x' is not a valid floating point value");
+    EXPECT_EQ(store.nodes[1].uz, 13);
+    EXPECT_EQ(store.nodes[2].ux, 14);
+    EXPECT_EQ(store.nodes[2].uy, 42);
+    EXPECT_EQ(store.nodes[2].uz, 42);
+    EXPECT_EQ(store.nodes[3].ux, 42);
+
+    AnimationState animation;
+    EXPECT_EQ(
+        test::errorOf([&] { LoadDisplacementHistory(store, animation, "2", "1", folder.path().string()); }),
+        "'x' is not a valid floating point value");
+    EXPECT_EQ(store.nodes[3].histUZ.at(1), 9);
+    EXPECT_EQ(store.nodes[2].histUX.at(2), 14);
+    EXPECT_EQ(store.nodes[2].histUY.at(2), 0);
+    EXPECT_EQ(store.nodes[3].histUX.at(2), 0);
+}
+
 // A recorder file of about 100 MB (a million steps), read by every reader from its last line (the
 // mode shape from its first).
 TEST(BadRecorderInput, HundredMegabyteFileIsReadByEveryReader) {

@@ -65,8 +65,10 @@ TEST(RecorderFiles, LineValuesReadEveryTextExactlyAsParseRealDoes) {
             continue;
         ++line;
         const std::string expectedError = test::errorOf([&] { parseReal(text); });
-        EXPECT_EQ(test::errorOf([&] { readRecorderValues(file, line, 2, values); }), expectedError)
+        int valuesRead = -1;
+        EXPECT_EQ(test::errorOf([&] { readRecorderValues(file, line, 2, values, valuesRead); }), expectedError)
             << "'" << text << "'";
+        EXPECT_EQ(valuesRead, expectedError.empty() ? 1 : 0) << "'" << text << "'";
         if (expectedError.empty()) {
             EXPECT_EQ(values[1], parseReal(text)) << "'" << text << "'";
         }
