@@ -1,5 +1,6 @@
 #include "model/v14_converter.h"
 
+#include "common/error.h"
 #include "common/number_format.h"
 #include "common/number_parse.h"
 #include "model/v14_tokenizer.h"
@@ -33,6 +34,8 @@ V14Table forEachRow(const std::vector<std::string>& inputLines, const char* tabl
     const V14Table table = findV14Table(inputLines, tableName);
     if (!table.found)
         conversion.missingTables.emplace_back(tableName);
+    if (table.rowCount < 0)
+        fail(kRangeCheckError); // a header repeated after the table's end: its rows would be lost
     V14Tokens tokens;
     for (int row = 0; row < table.rowCount; ++row) {
         tokenizeV14(inputLines[static_cast<std::size_t>(table.first + row)], tokens);
@@ -180,12 +183,10 @@ V14Table findV14Table(const std::vector<std::string>& inputLines, const std::str
     const long long lineCount = static_cast<long long>(inputLines.size());
     for (long long i = 0; i < lineCount; ++i) {
         const std::string& line = inputLines[static_cast<std::size_t>(i)];
-        if (line == header) {
+        if (line == header)
             first = i + 1;
-            last = -1;
-        } else if (first >= 0 && last < 0 && isBlank(line)) {
+        else if (first >= 0 && last < 0 && isBlank(line))
             last = i - 1;
-        }
     }
     if (first < 0)
         return table;

@@ -13,9 +13,10 @@ struct V14Table {
     bool found = false;
 };
 
-// Finds the table whose header line is exactly `TABLE:  "<name>"`. Its rows run up to the first
-// blank line after the header, or to the end of the input when none follows. A missing table has
-// no rows. When the header occurs more than once, the last occurrence is used.
+// Finds the table whose header line is exactly `TABLE:  "<name>"`. Its rows run from the last
+// occurrence of the header up to the first blank line after the first occurrence, or to the end of
+// the input when none follows. A missing table has no rows. A header repeated after that blank
+// line gives a negative row count, which the conversion refuses.
 V14Table findV14Table(const std::vector<std::string>& inputLines, const std::string& tableName);
 
 inline constexpr const char* kV14JointTable = "JOINT COORDINATES";

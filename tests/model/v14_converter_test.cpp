@@ -94,10 +94,16 @@ TEST(V14Converter, LocatesTablesByTheirExactHeaderLine) {
     Lines input = {"TABLE: \"JOINT COORDINATES\"", jointRow(1, "1"), "", kJoints, "", "   Joint=x"};
     EXPECT_EQ(findV14Table(input, kV14JointTable).rowCount, 0); // one space after "TABLE:" is no header
     EXPECT_TRUE(findV14Table(input, kV14JointTable).found);
-    input = {kJoints, "a", "",
-             kJoints, "b", "c"}; // a header given twice: the later table, never a negative size
-    EXPECT_EQ(findV14Table(input, kV14JointTable).first, 4);
+    input = {kJoints, "a", kJoints, "b", "c", "", "d"}; // a header repeated inside its table
+    EXPECT_EQ(findV14Table(input, kV14JointTable).first, 3);
     EXPECT_EQ(findV14Table(input, kV14JointTable).rowCount, 2);
+}
+
+TEST(V14Converter, ATableGivenTwiceStopsTheConversionInsteadOfLosingRows) {
+    for (const char* table : {kV14JointTable, kV14RestraintTable, kV14ForceTable, kV14SolidTable}) {
+        const std::string header = std::string("TABLE:  \"") + table + "\"";
+        EXPECT_EQ(conversionError({header, "", header, ""}), "Range check error") << table;
+    }
 }
 
 TEST(V14Converter, AFieldThatIsNotANumberStopsTheConversion) {
