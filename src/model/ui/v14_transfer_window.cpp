@@ -59,15 +59,16 @@ V14TransferWindow::V14TransferWindow(Session&, QWidget* parent)
 }
 
 // A failed conversion keeps nothing to save: the previous output is dropped before converting.
+// The report is replaced only by a conversion that succeeds.
 void V14TransferWindow::openAndConvert() {
     const QString path =
         fileDialogs().openFileName(this, kS2kFilter + QStringLiteral(";;All files (*)"), QString());
     if (path.isEmpty())
         return;
     output_.clear();
-    report_->clear();
     V14Conversion conversion = convertV14(loadLines(QFile::encodeName(path).toStdString()));
     output_ = std::move(conversion.outputLines);
+    report_->clear();
     for (const std::string& line : conversion.reportLines)
         report_->appendPlainText(fromBytes(line));
 }
