@@ -70,7 +70,7 @@ TEST_F(ScriptWindowTest, SavesTheGeneratedScriptWithHandEditsUnderTheExactNameTy
     dialogs.answer(QString::fromStdString(path));
     press("saveButton");
     ASSERT_EQ(dialogs.requests().size(), 1);
-    EXPECT_EQ(dialogs.requests().front(), "save|OpenSEES tcl (*.tcl)|");
+    EXPECT_EQ(dialogs.requests().front(), "save|OpenSEES tcl(*.tcl)|");
     EXPECT_EQ(test::readFile(path), crLfText(expected)); // byte for byte, no ".tcl" added
     EXPECT_FALSE(std::filesystem::exists(path + ".tcl"));
 

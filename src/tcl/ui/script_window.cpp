@@ -69,7 +69,7 @@ void ScriptWindow::generate() {
 }
 
 void ScriptWindow::save() {
-    const QString path = fileDialogs().saveFileName(this, QStringLiteral("OpenSEES tcl (*.tcl)"), QString());
+    const QString path = fileDialogs().saveFileName(this, QStringLiteral("OpenSEES tcl(*.tcl)"), QString());
     if (path.isEmpty())
         return;
     // One line per line of the text area, as it shows them, hand edits included.
