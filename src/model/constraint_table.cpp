@@ -26,8 +26,8 @@ std::int32_t constraintNumber(const TableReader& table, std::int32_t count) {
 
 // Each constraint is a NAME line with its number, followed by one ADD line per joint. The joint
 // listed last is the retained (master) joint; the others are constrained to it.
-void readConstraintTable(ModelStore& store) {
-    TableReader table(store, "CONSTRAINT");
+void readConstraintTable(ModelStore& store, const TableIndex& tables) {
+    TableReader table(store, tables, "CONSTRAINT");
     std::int32_t count = 0;
     for (int line = table.firstLine(); line < table.endLine(); ++line)
         if (table.lineFieldEquals(line, 0, "NAME"))

@@ -72,8 +72,8 @@ void readShapeAndDimensions(const TableReader& table, TSECTION& section) {
 
 // One section per data line: "  NAME=name  MAT=material  SH=shape  T=t1,t2,...". The first letter
 // of the name selects the element formulation.
-void readFrameSectionTable(ModelStore& store, const ColourTable& colours) {
-    TableReader table(store, "FRAME SECTION");
+void readFrameSectionTable(ModelStore& store, const TableIndex& tables, const ColourTable& colours) {
+    TableReader table(store, tables, "FRAME SECTION");
     const long long count = table.dataLineCount();
     sizeTableArray(store.frameSections, count);
     store.frameSectionCount = static_cast<std::int32_t>(count);

@@ -21,8 +21,8 @@ std::int32_t releaseOf(const TableReader& table) {
 } // namespace
 
 // One frame per data line: "  label  J=i,j  SEC=name  NSEG=n  ANG=degrees  [IREL=...] [JREL=...]".
-void readFrameTable(ModelStore& store) {
-    TableReader table(store, "FRAME");
+void readFrameTable(ModelStore& store, const TableIndex& tables) {
+    TableReader table(store, tables, "FRAME");
     const long long count = table.dataLineCount();
     sizeTableArray(store.frames, count);
     store.frameCount = static_cast<std::int32_t>(count);

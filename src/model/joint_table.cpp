@@ -5,8 +5,8 @@
 namespace kelvane {
 
 // Joint k is the k-th data line; its label (field 0) is not read.
-void readJointTable(ModelStore& store) {
-    TableReader table(store, "JOINT");
+void readJointTable(ModelStore& store, const TableIndex& tables) {
+    TableReader table(store, tables, "JOINT");
     const long long count = table.dataLineCount();
     sizeTableArray(store.nodes, count);
     store.nodeCount = static_cast<std::int32_t>(count);

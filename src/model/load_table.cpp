@@ -53,8 +53,8 @@ void readDistributedLoad(const TableReader& table, TLOAD& load) {
 // Load cases: a NAME line, then groups of a TYPE line and its ADD lines. Every ADD line counts in
 // loadCount; those of FORCE and DISTRIBUTED groups fill entries 1..r in file order, the rest of the
 // entries stay empty (kind 0).
-void readLoadTable(ModelStore& store) {
-    TableReader table(store, "LOAD");
+void readLoadTable(ModelStore& store, const TableIndex& tables) {
+    TableReader table(store, tables, "LOAD");
     std::int32_t count = 0;
     // Counting needs field 2 only; the filling pass below splits every line in full.
     for (int line = table.firstLine(); line < table.endLine(); ++line)

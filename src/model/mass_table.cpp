@@ -5,8 +5,8 @@ namespace kelvane {
 
 // Lines "  ADD=joint  U1=m  U2=m  U3=m": each translational mass is stored only when its key
 // stands at its place; a later line for the same joint overwrites the components it carries.
-void readMassTable(ModelStore& store) {
-    TableReader table(store, "MASS");
+void readMassTable(ModelStore& store, const TableIndex& tables) {
+    TableReader table(store, tables, "MASS");
     for (int line = table.firstLine(); line < table.endLine(); ++line) {
         table.tokenize(line);
         TNODE& node = store.nodes[static_cast<std::size_t>(table.jointField(1))];

@@ -10,8 +10,8 @@ namespace kelvane {
 // Two lines per material: "  NAME=name ..." and a property line whose second and third pairs are
 // E=modulus and U=Poisson's ratio. Every data line is followed by a look at the next line (for the
 // last one, the blank line that ends the table), and the shear modulus is recomputed each time.
-void readMaterialTable(ModelStore& store) {
-    TableReader table(store, "MATERIAL");
+void readMaterialTable(ModelStore& store, const TableIndex& tables) {
+    TableReader table(store, tables, "MATERIAL");
     // Halving would hide a short negative size (a header on line 1 or 2 without its closing blank
     // line); such a table fails like every other unclosed table.
     if (table.dataLineCount() < -1)

@@ -7,9 +7,9 @@
 namespace kelvane {
 
 // Lines "  ADD=joint  DOF=U1,U2,..." set fixity flags; flags are only set, never cleared.
-void readRestraintTable(ModelStore& store) {
+void readRestraintTable(ModelStore& store, const TableIndex& tables) {
     static constexpr std::array<std::string_view, 7> dofNames{"", "U1", "U2", "U3", "R1", "R2", "R3"};
-    TableReader table(store, "RESTRAINT");
+    TableReader table(store, tables, "RESTRAINT");
     for (int line = table.firstLine(); line < table.endLine(); ++line) {
         table.tokenize(line);
         if (!table.fieldIs(0, "ADD"))

@@ -26,17 +26,20 @@ void resetModel(ModelStore& store) {
 }
 
 void runTableReaders(ModelStore& store, const ColourTable& colours) {
-    readJointTable(store);
-    readConstraintTable(store);
-    readRestraintTable(store);
-    readMassTable(store);
-    readMaterialTable(store);
-    readFrameSectionTable(store, colours);
-    readShellSectionTable(store, colours);
-    readFrameTable(store);
-    readShellTable(store);
-    readSolidTable(store);
-    readLoadTable(store);
+    const TableIndex tables(store.s2kLines, {"JOINT", "CONSTRAINT", "RESTRAINT", "MASS", "MATERIAL",
+                                             "FRAME SECTION", "SHELL SECTION", "FRAME", "SHELL", "SOLID",
+                                             "LOAD"});
+    readJointTable(store, tables);
+    readConstraintTable(store, tables);
+    readRestraintTable(store, tables);
+    readMassTable(store, tables);
+    readMaterialTable(store, tables);
+    readFrameSectionTable(store, tables, colours);
+    readShellSectionTable(store, tables, colours);
+    readFrameTable(store, tables);
+    readShellTable(store, tables);
+    readSolidTable(store, tables);
+    readLoadTable(store, tables);
     tieRigidLinks(store);
 }
 

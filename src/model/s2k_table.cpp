@@ -1,5 +1,7 @@
 #include "model/s2k_table.h"
 
+#include <stdexcept>
+
 namespace kelvane {
 
 bool isBlankLine(std::string_view line) {
@@ -9,17 +11,36 @@ bool isBlankLine(std::string_view line) {
     return true;
 }
 
-TableRange findTable(const std::vector<std::string>& lines, std::string_view keyword) {
-    TableRange range;
+TableIndex::TableIndex(const std::vector<std::string>& lines,
+                       std::initializer_list<std::string_view> keywords) {
+    for (const std::string_view keyword : keywords)
+        ranges_.emplace_back(keyword, TableRange{});
     const int count = static_cast<int>(lines.size());
     for (int i = 0; i < count; ++i) {
         const std::string& line = lines[static_cast<std::size_t>(i)];
-        if (line.size() == keyword.size() && line == keyword)
-            range.header = i;
-        if (range.end == 0 && range.header != 0 && isBlankLine(line))
-            range.end = i;
+        int blank = -1; // not looked at yet
+        for (auto& [keyword, range] : ranges_) {
+            if (line.size() == keyword.size() && line == keyword)
+                range.header = i;
+            if (range.end == 0 && range.header != 0) {
+                if (blank < 0)
+                    blank = isBlankLine(line) ? 1 : 0;
+                if (blank == 1)
+                    range.end = i;
+            }
+        }
     }
-    return range;
+}
+
+const TableRange& TableIndex::range(std::string_view keyword) const {
+    for (const auto& [indexed, range] : ranges_)
+        if (indexed == keyword)
+            return range;
+    throw std::logic_error("The table " + std::string(keyword) + " was not located");
+}
+
+TableRange findTable(const std::vector<std::string>& lines, std::string_view keyword) {
+    return TableIndex(lines, {keyword}).range(keyword);
 }
 
 } // namespace kelvane

@@ -6,8 +6,8 @@ namespace kelvane {
 
 // Only lines carrying "Shell" in field 6 become sections, packed at 1..k; the count is the number
 // of data lines, so entries after k stay zero-filled.
-void readShellSectionTable(ModelStore& store, const ColourTable& colours) {
-    TableReader table(store, "SHELL SECTION");
+void readShellSectionTable(ModelStore& store, const TableIndex& tables, const ColourTable& colours) {
+    TableReader table(store, tables, "SHELL SECTION");
     const long long count = table.dataLineCount();
     sizeTableArray(store.shellSections, count);
     store.shellSectionCount = static_cast<std::int32_t>(count);

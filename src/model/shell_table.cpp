@@ -6,8 +6,8 @@ namespace kelvane {
 
 // One area per data line: "  label  J=j1,j2,j3,j4  SEC=name". The file lists the corners so that
 // j3 is opposite j2; the store keeps them in ring order j1, j2, j4, j3.
-void readShellTable(ModelStore& store) {
-    TableReader table(store, "SHELL");
+void readShellTable(ModelStore& store, const TableIndex& tables) {
+    TableReader table(store, tables, "SHELL");
     const long long count = table.dataLineCount();
     sizeTableArray(store.shells, count);
     store.areaCount = static_cast<std::int32_t>(count);

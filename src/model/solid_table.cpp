@@ -5,8 +5,8 @@ namespace kelvane {
 
 // One solid per data line: "  label  J=j1,...,j8  SEC=number". On each face the file lists the
 // third corner opposite the second; the store keeps ring order (j4 before j3, j8 before j7).
-void readSolidTable(ModelStore& store) {
-    TableReader table(store, "SOLID");
+void readSolidTable(ModelStore& store, const TableIndex& tables) {
+    TableReader table(store, tables, "SOLID");
     const long long count = table.dataLineCount();
     sizeTableArray(store.solids, count);
     store.solidCount = static_cast<std::int32_t>(count);

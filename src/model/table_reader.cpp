@@ -6,8 +6,8 @@
 
 namespace kelvane {
 
-TableReader::TableReader(ModelStore& store, std::string_view keyword)
-    : store_(store), keyword_(keyword), range_(findTable(store.s2kLines, keyword)) {}
+TableReader::TableReader(ModelStore& store, const TableIndex& tables, std::string_view keyword)
+    : store_(store), keyword_(keyword), range_(tables.range(keyword)) {}
 
 void TableReader::tokenize(int lineIndex) {
     currentLine_ = lineIndex;

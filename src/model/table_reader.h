@@ -15,7 +15,7 @@ namespace kelvane {
 
 class TableReader {
   public:
-    TableReader(ModelStore& store, std::string_view keyword);
+    TableReader(ModelStore& store, const TableIndex& tables, std::string_view keyword);
 
     const TableRange& range() const { return range_; }
     long long dataLineCount() const { return range_.dataLineCount(); }

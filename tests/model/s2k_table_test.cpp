@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 using namespace kelvane;
 
 namespace {
@@ -56,4 +58,18 @@ TEST(FindTable, BlankMeansOnlyCharactersOfCode32OrBelow) {
     EXPECT_TRUE(isBlankLine(std::string_view(" \t\x01\0", 4)));
     EXPECT_FALSE(isBlankLine(" \xA0"));
     EXPECT_FALSE(isBlankLine(" ;"));
+}
+
+TEST(FindTable, OneIndexOfSeveralTablesGivesEachTheRangeOfItsOwnSearch) {
+    const auto lines = splitLines("x\nFRAME SECTION\n  s\n\nFRAME\n  f1\nLOAD\n  a\n\n\nLOAD\n  b\n\nJOINT\n  1");
+    const TableIndex index(lines, {"FRAME", "FRAME SECTION", "LOAD", "JOINT", "MASS"});
+    for (const char* keyword : {"FRAME", "FRAME SECTION", "LOAD", "JOINT", "MASS"}) {
+        const TableRange alone = findTable(lines, keyword);
+        EXPECT_EQ(index.range(keyword).header, alone.header) << keyword;
+        EXPECT_EQ(index.range(keyword).end, alone.end) << keyword;
+    }
+    EXPECT_EQ(index.range("LOAD").header, 10);
+    EXPECT_EQ(index.range("LOAD").end, 8);
+    EXPECT_EQ(index.range("FRAME").end, 8);
+    EXPECT_THROW(index.range("SOLID"), std::logic_error);
 }
