@@ -4,9 +4,9 @@
 #include "model/model_store.h"
 #include "model/s2k_table.h"
 
-// The table readers of the import, in the order the import driver runs them. Each takes its
-// table's lines in the store's S2kLines from the index, sizes its array and fills it; a failure stops the import and
-// leaves what was stored before it.
+// The table readers of the import, in the order the import driver runs them. Each takes the place
+// of its table in the store's S2kLines from the index, sizes its array and fills it; a failure
+// stops the import and leaves what was stored before it.
 namespace kelvane {
 
 void readJointTable(ModelStore& store, const TableIndex& tables);
