@@ -93,10 +93,30 @@ struct TSOLID {
     std::int32_t node1 = 0, node2 = 0, node3 = 0, node4 = 0, node5 = 0, node6 = 0, node7 = 0, node8 = 0;
 };
 
+// What the model file says a material is (version 6: IDES=; table format: Type=). The defaults of
+// the nonlinear models follow it.
+enum MaterialDesignType : std::int32_t { DesignOther = 0, DesignSteel = 1, DesignConcrete = 2, DesignRebar = 3 };
+
+enum MaterialModel : std::int32_t { ModelElastic = 1, ModelSteel01 = 2, ModelConcrete01 = 3, ModelSteel02 = 4, ModelConcrete02 = 5 };
+
+// The parameters of the nonlinear uniaxial models, named as OpenSees names them. Steel01 takes
+// Fy, E0, b; Steel02 also R0, cR1, cR2. Concrete01 takes fpc, epsc0, fpcu, epsU; Concrete02 also
+// lambda, ft, Ets. Concrete stresses and strains are held as magnitudes (positive); the script
+// writes them negative, in compression, as OpenSees expects.
+struct MaterialParameters {
+    double Fy = 0, E0 = 0, b = 0, R0 = 0, cR1 = 0, cR2 = 0;
+    double fpc = 0, epsc0 = 0, fpcu = 0, epsU = 0, lambda = 0, ft = 0, Ets = 0;
+};
+
 struct TMAT {
     std::string name;
     std::int32_t model = 0; // 1 Elastic, 2 Steel01, 3 Concrete01, 4 Steel02, 5 Concrete02
     double e = 0, nu = 0, g = 0;
+    std::int32_t designType = DesignOther;
+    double fy = 0, fc = 0;               // yield stress and concrete strength the file gives; 0 when none
+    double unitWeight = 0, unitMass = 0; // per unit volume
+    MaterialParameters parameters;       // of models 2..5
+    bool added = false;                  // added by the user, not read from the model file
 };
 
 enum LoadKind : std::int32_t { LoadNone = 0, LoadJointForce = 1, LoadDistributed = 2 };

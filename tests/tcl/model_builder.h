@@ -29,7 +29,12 @@ inline TNODE& addNode(ModelStore& s, double x, double y, double z) {
 
 inline TMAT& addMaterial(ModelStore& s, const std::string& name, double e, double nu) {
     TMAT& m = append(s.materials, s.materialCount);
-    m = TMAT{name, 1, e, nu, e / 2 / (1 + nu)};
+    m = TMAT{};
+    m.name = name;
+    m.model = ModelElastic;
+    m.e = e;
+    m.nu = nu;
+    m.g = e / 2 / (1 + nu);
     return m;
 }
 
