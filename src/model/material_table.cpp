@@ -1,11 +1,43 @@
 #include "common/checked_math.h"
 #include "common/error.h"
+#include "common/number_parse.h"
 #include "model/table_reader.h"
 #include "model/table_readers.h"
 
 #include <string>
 
 namespace kelvane {
+namespace {
+
+// The field after the first field equal to `key`, or nullptr when the line has no such key.
+const std::string* valueOfKey(const TableReader& table, std::string_view key) {
+    for (int n = 0; n + 1 < kLineFieldCount; ++n)
+        if (table.fieldIs(n, key))
+            return &table.field(n + 1);
+    return nullptr;
+}
+
+std::int32_t designTypeOf(const std::string& code) {
+    if (code == "S")
+        return DesignSteel;
+    if (code == "C")
+        return DesignConcrete;
+    if (code == "R")
+        return DesignRebar;
+    return DesignOther;
+}
+
+// The design type (IDES=) and the strengths (FY=, FC=), wherever the material's lines give them.
+void readDesignData(const TableReader& table, TMAT& material) {
+    if (const std::string* code = valueOfKey(table, "IDES"))
+        material.designType = designTypeOf(*code);
+    if (const std::string* fy = valueOfKey(table, "FY"))
+        material.fy = parseReal(*fy);
+    if (const std::string* fc = valueOfKey(table, "FC"))
+        material.fc = parseReal(*fc);
+}
+
+} // namespace
 
 // Two lines per material: "  NAME=name ..." and a property line whose second and third pairs are
 // E=modulus and U=Poisson's ratio. Every data line is followed by a look at the next line (for the
@@ -31,6 +63,7 @@ void readMaterialTable(ModelStore& store, const TableIndex& tables) {
             ++m;
             store.materials[static_cast<std::size_t>(m)].name = table.field(1);
             store.materials[static_cast<std::size_t>(m)].model = 1;
+            readDesignData(table, store.materials[static_cast<std::size_t>(m)]);
         }
 
         table.tokenize(line + 1);
@@ -42,6 +75,8 @@ void readMaterialTable(ModelStore& store, const TableIndex& tables) {
             continue;
         }
         TMAT& material = store.materials[static_cast<std::size_t>(m)];
+        if (!table.fieldIs(0, "NAME"))
+            readDesignData(table, material);
         if (hasModulus)
             material.e = table.realField(4);
         if (hasPoisson)
