@@ -1,4 +1,5 @@
 #include "tcl/block_writers.h"
+#include "tcl/link_springs.h"
 #include "tcl/store_access.h"
 
 #include <string_view>
@@ -38,7 +39,6 @@ void writeElement(const ScriptInput& in, ScriptWriter& out, int f) {
     const std::int32_t s = frame.section;
     const TSECTION& section = sectionOfFrame(store, f);
     const TMAT& material = materialOfFrame(store, f);
-    const std::int32_t m = section.material;
     const std::int32_t sectionTag = in.analysis.useAggregator ? 1000 + s : s;
     const std::int32_t nI = frame.nodeI, nJ = frame.nodeJ;
     switch (section.elementType) {
@@ -64,9 +64,11 @@ void writeElement(const ScriptInput& in, ScriptWriter& out, int f) {
                  {f, nI, nJ, sectionTag, section.hingeLengthI, sectionTag, section.hingeLengthJ, material.e,
                   section.area, section.i22, section.i33, material.g, section.torsion, f});
         break;
-    case RigidLink:
-        out.line("element zeroLength %d %d %d -mat %D %D %D -dir 4 5 6", {f, nI, nJ, m, m, m});
+    case RigidLink: {
+        const std::int32_t spring = linkSpringTag(store, s);
+        out.line("element zeroLength %d %d %d -mat %D %D %D -dir 4 5 6", {f, nI, nJ, spring, spring, spring});
         break;
+    }
     default:
         break;
     }

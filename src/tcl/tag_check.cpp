@@ -1,6 +1,7 @@
 #include "tcl/tag_check.h"
 
 #include "common/error.h"
+#include "tcl/link_springs.h"
 
 #include <string>
 #include <unordered_map>
@@ -44,8 +45,12 @@ void checkTagCollisions(const ModelStore& store, const AnalysisSettings& analysi
 
     TagSpace uniaxial("uniaxialMaterial");
     for (int m = 1; m <= materialCount; ++m)
-        if (store.materials[m].model == 1)
+        if (store.materials[m].model >= ModelElastic && store.materials[m].model <= ModelConcrete02)
             uniaxial.claim(m, named("material", m, store.materials[m].name));
+    for (int s = 1; s <= sectionCount; ++s)
+        if (linkNeedsOwnSpring(store, s))
+            uniaxial.claim(kLinkSpringTagBase + s,
+                           "the link springs of " + named("frame section", s, store.frameSections[s].name));
     if (analysis.useAggregator)
         for (int s = 1; s <= sectionCount; ++s) {
             const std::string& name = store.frameSections[s].name;

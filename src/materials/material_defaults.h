@@ -1,0 +1,33 @@
+#pragma once
+
+#include "model/model_store.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The usual parameters of each nonlinear model, taken from what the model file says of a material.
+// Values are in N and mm:
+//   Steel01/02: Fy = the file's yield stress, E0 = the material's E, b = 0.01;
+//               Steel02 also R0 = 18, cR1 = 0.925, cR2 = 0.15.
+//   Concrete01/02: fpc = the file's concrete strength, else from E = 4700 sqrt(fpc) (ACI 318, MPa);
+//               epsc0 = 2 fpc / E (so the initial tangent is E), fpcu = 0.2 fpc, epsU = 0.0035;
+//               Concrete02 also lambda = 0.1, ft = 0.14 fpc, Ets = ft / 0.002.
+namespace kelvane {
+
+// The compressive strength that E = 4700 sqrt(fpc) gives (E and fpc in MPa).
+double concreteStrengthFromModulus(double e);
+
+// The defaults of `model` for this material. A steel without a yield stress in the file gets
+// Fy = 0, which the parameter check refuses, so the user must give it.
+MaterialParameters defaultParameters(const TMAT& material, std::int32_t model);
+
+// Gives the material the model with its defaults.
+void setMaterialModel(TMAT& material, std::int32_t model);
+
+// The one-step nonlinear model: every concrete material to Concrete02 and every steel or rebar to
+// Steel02, with the defaults above. A material whose defaults are incomplete (a steel without a
+// yield stress) keeps what it had; the result says which ones, one line each.
+std::vector<std::string> applyNonlinearDefaults(ModelStore& store);
+
+} // namespace kelvane
