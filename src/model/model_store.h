@@ -72,6 +72,11 @@ struct TSECTION {
     std::int32_t sectionKind = 0; // 1 beam, 2 column
     std::int32_t geomTransf = 0;  // 1 Linear, 2 P-Delta, 3 Corotational
     double hingeLengthI = 0, hingeLengthJ = 0;
+    // Confined core of a rectangle: the concrete fibers inside the bars' centre lines take this
+    // material (0: none, every concrete fiber takes `material`).
+    std::int32_t coreMaterial = 0;
+    // The material of this section's bars (0: the analysis setting's rebar material).
+    std::int32_t rebarMaterial = 0;
 };
 
 struct TAREASEC {

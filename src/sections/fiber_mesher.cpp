@@ -87,14 +87,25 @@ void addSideRow(FiberList& fibers, const TSECTION& s, double y, std::int32_t reb
         fibers.add(y, -(h / 2 - c) + i * (h - 2 * c) / (bars + 1), s.bottomBar / bars, rebarMaterial);
 }
 
+// The material of a concrete fiber centred at (y, z): the core material inside the rectangle through
+// the centres of the corner bars, the section's material outside it and when there is no core.
+std::int32_t concreteMaterial(const TSECTION& s, double y, double z) {
+    if (s.coreMaterial == 0)
+        return s.material;
+    const bool inCore = std::abs(y) <= s.t2 / 2 - s.cover && std::abs(z) <= s.t1 / 2 - s.cover;
+    return inCore ? s.coreMaterial : s.material;
+}
+
 void meshRectangle(FiberList& fibers, const TSECTION& s, std::int32_t rebarMaterial) {
     const double w = s.t2, h = s.t1, c = s.cover;
     const std::int32_t fx = s.divideFX, fy = s.divideFY;
     if (fx >= 1 && fy >= 1) {
         const double dy = w / fx, dz = h / fy;
         for (int j = 0; j < fy; ++j)
-            for (int k = 1; k <= fx; ++k)
-                fibers.add(-(w / 2 - dy / 2) + (k - 1) * dy, -(h / 2 - dz / 2) + j * dz, dy * dz, s.material);
+            for (int k = 1; k <= fx; ++k) {
+                const double y = -(w / 2 - dy / 2) + (k - 1) * dy, z = -(h / 2 - dz / 2) + j * dz;
+                fibers.add(y, z, dy * dz, concreteMaterial(s, y, z));
+            }
     }
     if (s.sectionKind == 1) {
         addBarRow(fibers, s, s.barNumNX, h / 2 - c, s.topBar, rebarMaterial);
@@ -142,6 +153,8 @@ void meshPipe(FiberList& fibers, const TSECTION& s) {
 void meshFiberSection(TSECTION& section, int sectionNumber, std::int32_t rebarMaterial) {
     if (section.shape < ShapeRectangle || section.shape > ShapePipe)
         return;
+    if (section.rebarMaterial != 0)
+        rebarMaterial = section.rebarMaterial;
     checkCounts(section, sectionNumber);
     const std::int64_t needed = meshFiberCount(section);
     if (needed > kFiberCapacity)
@@ -171,10 +184,18 @@ void meshFiberSection(TSECTION& section, int sectionNumber, std::int32_t rebarMa
 }
 
 void meshFiberSections(ModelStore& store, std::int32_t rebarMaterial) {
+    const int materialCount = countOf(store.materialCount);
     for (int s = 1; s <= countOf(store.frameSectionCount); ++s) {
         TSECTION& section = store.frameSections[s];
-        if (section.elementType >= NonlinearBeamColumn && section.elementType <= CorotTruss)
-            meshFiberSection(section, s, rebarMaterial);
+        if (section.elementType < NonlinearBeamColumn || section.elementType > CorotTruss)
+            continue;
+        for (const auto& [number, what] : {std::pair{section.coreMaterial, "core material"},
+                                           std::pair{section.rebarMaterial, "rebar material"}})
+            if (number < 0 || number > materialCount)
+                fail(sectionLabel(section, s) + ": the " + what + " is material " + std::to_string(number) +
+                     ", which does not exist (the model has " + std::to_string(materialCount) +
+                     " materials)");
+        meshFiberSection(section, s, rebarMaterial);
     }
 }
 

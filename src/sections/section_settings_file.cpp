@@ -99,12 +99,30 @@ void setElementType(TSECTION& section, std::string_view text) {
     section.elementType = type;
 }
 
+// The material of a section's core or bars, given by name: empty for none.
+std::int32_t materialByName(const ModelStore& store, std::string_view name) {
+    if (name.empty())
+        return 0;
+    std::int32_t found = 0;
+    for (int m = 1; m <= countOf(store.materialCount); ++m)
+        if (store.materials[static_cast<std::size_t>(m)].name == name)
+            found = m;
+    if (found == 0)
+        fail("the model has no material named '" + std::string(name) + "'");
+    return found;
+}
+
+std::string materialName(const ModelStore& store, std::int32_t m) {
+    return m >= 1 && m <= countOf(store.materialCount) ? store.materials[static_cast<std::size_t>(m)].name
+                                                       : std::string();
+}
+
 // Reads the lines into edited copies of the named sections, checking everything before anything
-// is applied.
+// is applied. With `skipped`, a section the model lacks is checked, then listed there and left out.
 class SettingsReader {
   public:
-    SettingsReader(const std::string& fileName, const ModelStore& store)
-        : fileName_(fileName), store_(store), names_(indexNames(store)) {}
+    SettingsReader(const std::string& fileName, const ModelStore& store, std::vector<std::string>* skipped)
+        : fileName_(fileName), store_(store), names_(indexNames(store)), skipped_(skipped) {}
 
     std::map<int, TSECTION> read(const std::vector<std::string>& lines) {
         if (lines.empty())
@@ -145,6 +163,10 @@ class SettingsReader {
         try {
             if (field == "elementType")
                 setElementType(*current_, value);
+            else if (field == "coreMaterial")
+                current_->coreMaterial = materialByName(store_, value);
+            else if (field == "rebarMaterial")
+                current_->rebarMaterial = materialByName(store_, value);
             else
                 setSectionField(*current_, field, value);
         } catch (const KelvaneError& error) {
@@ -156,6 +178,15 @@ class SettingsReader {
         if (const auto clash = names_.clashes.find(name); clash != names_.clashes.end())
             failAt(line, clashMessage(name, clash->second));
         const auto found = names_.numbers.find(name);
+        if (found == names_.numbers.end() && skipped_) {
+            skipped_->push_back(name);
+            outside_ = TSECTION{};
+            current_ = &outside_;
+            currentName_ = name;
+            currentLine_ = line;
+            given_.clear();
+            return;
+        }
         if (found == names_.numbers.end())
             failAt(line, "the model has no frame section named '" + name + "'");
         if (const auto seen = blockLines_.find(found->second); seen != blockLines_.end())
@@ -179,6 +210,11 @@ class SettingsReader {
                 missing += (missing.empty() ? "" : ", ") + std::string(field);
         if (!missing.empty())
             failAt(currentLine_, "section '" + currentName_ + "' lacks " + missing);
+        // The material fields are optional (files written before sections had them): absent is none.
+        if (!given_.count("coreMaterial"))
+            current_->coreMaterial = 0;
+        if (!given_.count("rebarMaterial"))
+            current_->rebarMaterial = 0;
         current_ = nullptr;
     }
 
@@ -187,6 +223,8 @@ class SettingsReader {
     NameIndex names_;
     std::map<int, TSECTION> edited_;
     std::map<int, int> blockLines_;
+    std::vector<std::string>* skipped_;
+    TSECTION outside_; // the block of a section the model lacks, read and dropped
     TSECTION* current_ = nullptr;
     std::string currentName_;
     int currentLine_ = 0;
@@ -205,6 +243,10 @@ std::vector<std::string> sectionSettingsLines(const ModelStore& store) {
         lines.push_back("[" + section.name + "]");
         for (std::string_view field : kFieldNames)
             lines.push_back(std::string(field) + "=" + fieldText(section, field));
+        if (section.coreMaterial != 0)
+            lines.push_back("coreMaterial=" + materialName(store, section.coreMaterial));
+        if (section.rebarMaterial != 0)
+            lines.push_back("rebarMaterial=" + materialName(store, section.rebarMaterial));
     }
     return lines;
 }
@@ -214,8 +256,8 @@ void exportSectionSettings(const std::string& path, const ModelStore& store) {
 }
 
 int applySectionSettings(const std::vector<std::string>& lines, const std::string& fileName,
-                         ModelStore& store) {
-    SettingsReader reader(fileName, store);
+                         ModelStore& store, std::vector<std::string>* skippedSections) {
+    SettingsReader reader(fileName, store, skippedSections);
     const std::map<int, TSECTION> edited = reader.read(lines);
     for (const auto& [number, section] : edited)
         store.frameSections[static_cast<std::size_t>(number)] = section;

@@ -16,7 +16,8 @@
 //   colour=#FF0000
 //
 // Every section block gives all thirteen fields, converted as the frame section window converts
-// them. Blank lines are ignored.
+// them, and may give coreMaterial= and rebarMaterial= with a material name (absent: none). Blank
+// lines are ignored.
 namespace kelvane {
 
 inline constexpr const char* kSectionSettingsHeader = "Kelvane frame section settings 1";
@@ -30,10 +31,11 @@ void exportSectionSettings(const std::string& path, const ModelStore& store);
 
 // Applies settings lines to the sections of the same name. Everything is checked first: a bad line,
 // a missing or repeated field, or a name the model does not hold stops with a message naming
-// `fileName` and the line, and nothing is applied. Sections the file does not name keep their
-// settings. Returns the number of sections changed.
+// `fileName` and the line, and nothing is applied. With `skippedSections`, a section name the model
+// does not hold is listed there instead and its block left out. Sections the file does not name
+// keep their settings. Returns the number of sections changed.
 int applySectionSettings(const std::vector<std::string>& lines, const std::string& fileName,
-                         ModelStore& store);
+                         ModelStore& store, std::vector<std::string>* skippedSections = nullptr);
 
 // Reads a file and applies it as above.
 int importSectionSettings(const std::string& path, ModelStore& store);
