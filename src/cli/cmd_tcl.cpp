@@ -6,6 +6,7 @@
 #include "tcl/script_generator.h"
 #include "tcl/settings_by_name.h"
 
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -50,8 +51,11 @@ int runTcl(const Arguments& args) {
     AnalysisSettings analysis;
     RecorderSettings recorders;
     importS2kFile(store, initPalette(), input);
+    std::vector<std::string> notes;
     for (const Assignment& assignment : assignments)
-        setNamedValue(store, analysis, recorders, assignment.name, assignment.value);
+        setNamedValue(store, analysis, recorders, assignment.name, assignment.value, &notes);
+    for (const std::string& note : notes)
+        std::cerr << note << '\n';
     saveScript(output, store, analysis, recorders);
     return 0;
 }

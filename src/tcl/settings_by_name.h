@@ -3,7 +3,10 @@
 #include "model/model_store.h"
 #include "tcl/analysis_settings.h"
 
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace kelvane {
 
@@ -14,10 +17,25 @@ namespace kelvane {
 void setSettingByName(AnalysisSettings& analysis, RecorderSettings& recorders, std::string_view name,
                       std::string_view valueText);
 
-// As setSettingByName, and "section.K.FIELD" stores the value into field FIELD of frame section K
-// (1-based, table order) as the frame section window would. A section number outside the table
-// is refused with a message.
+// Every setting by name with its value as text that setSettingByName reads back to the same value
+// (switches as 1 or 0), in a fixed order: the analysis settings, then the recorders.
+std::vector<std::pair<std::string, std::string>> settingValues(const AnalysisSettings& analysis,
+                                                               const RecorderSettings& recorders);
+
+// As setSettingByName, and, naming the model's records:
+//   section.K.FIELD      field FIELD of frame section K (1-based, table order), as the frame section
+//                        window stores it; coreMaterial and rebarMaterial take a material number
+//                        (0 for none) or name;
+//   material.K.FIELD     field FIELD of material K, as the Material window stores it (model,
+//                        E, nu, name, or a parameter of the model: Fy, E0, b, R0, cR1, cR2, fpc,
+//                        epsc0, fpcu, epsU, lambda, ft, Ets);
+//   materialDefaults=nonlinear  every concrete to Concrete02, every steel and rebar to Steel02,
+//                        with the usual parameters; a material that keeps its model is described
+//                        in `notes`;
+//   addMaterial=NAME     a new material after the model's own.
+// A section or material number outside its table is refused with a message.
 void setNamedValue(ModelStore& store, AnalysisSettings& analysis, RecorderSettings& recorders,
-                   std::string_view name, std::string_view valueText);
+                   std::string_view name, std::string_view valueText,
+                   std::vector<std::string>* notes = nullptr);
 
 } // namespace kelvane
