@@ -2,7 +2,9 @@
 
 #include "common/checked_math.h"
 #include "common/error.h"
+#include "materials/material_models.h"
 #include "tcl/node_dofs.h"
+#include "tcl/solver_run.h"
 
 #include <span>
 #include <string>
@@ -140,6 +142,43 @@ void writeStaticSolver(const ScriptInput& in, ScriptWriter& out) {
     writeFixed(out, kTail);
 }
 
+// The steps of a static stage. An elastic model takes them in one command. A model with nonlinear
+// materials takes them one at a time: a step that Newton cannot converge is retried with the
+// initial tangent, then with Krylov-Newton and with a line search, and a step that none of them
+// converges stops the script with a message naming the stage and the step.
+void writeStaticSteps(const ScriptInput& in, ScriptWriter& out, std::string_view stage, std::int32_t steps) {
+    if (!usesNonlinearMaterials(in.store)) {
+        out.line("analyze %d", {steps});
+        return;
+    }
+    static constexpr std::string_view kRetries[] = {
+        "    set ok [analyze 1]",
+        "    if {$ok != 0} {",
+        "        test NormDispIncr 1.0e-6 1000",
+        "        algorithm ModifiedNewton -initial",
+        "        set ok [analyze 1]",
+        "    }",
+        "    if {$ok != 0} {",
+        "        algorithm KrylovNewton",
+        "        set ok [analyze 1]",
+        "    }",
+        "    if {$ok != 0} {",
+        "        algorithm NewtonLineSearch 0.8",
+        "        set ok [analyze 1]",
+        "    }",
+        "    test EnergyIncr 1.0e-6 200",
+        "    algorithm Newton",
+        "    if {$ok == 0} {incr step}",
+        "}",
+    };
+    out.text("set ok 0");
+    out.text("set step 0");
+    out.line("while {$ok == 0 && $step < %d} {", {steps});
+    writeFixed(out, kRetries);
+    out.line("if {$ok != 0} {error \"%s stopped: step [expr {$step + 1}] of %d did not converge\"}",
+             {stage, steps});
+}
+
 void writeLoadControlStage(const ScriptInput& in, ScriptWriter& out, std::string_view header) {
     const AnalysisSettings& a = in.analysis;
     const double increment = checkedDiv(a.loadFactor, a.loadSteps);
@@ -147,7 +186,7 @@ void writeLoadControlStage(const ScriptInput& in, ScriptWriter& out, std::string
     writeStaticSolver(in, out);
     out.line("integrator LoadControl %0.4E", {increment});
     out.text("analysis Static");
-    out.line("analyze %d", {a.loadSteps});
+    writeStaticSteps(in, out, "Load control", a.loadSteps);
 }
 
 void writeDispControlStage(const ScriptInput& in, ScriptWriter& out, std::string_view header) {
@@ -156,7 +195,14 @@ void writeDispControlStage(const ScriptInput& in, ScriptWriter& out, std::string
     writeStaticSolver(in, out);
     out.line("integrator DisplacementControl %d %d %0.4E", {a.controlNode, a.controlDof, a.controlDisp});
     out.text("analysis Static");
-    out.line("analyze %d", {a.dispSteps});
+    writeStaticSteps(in, out, "Displacement control", a.dispSteps);
+}
+
+// A nonlinear static procedure checks every stage, so reaching its end means every step converged;
+// the line says so to whoever judges the run (the retried steps leave the solver's warnings behind).
+void writeStaticCompletion(const ScriptInput& in, ScriptWriter& out) {
+    if (usesNonlinearMaterials(in.store))
+        out.line("puts \"%s\"", {kAnalysisCompletedLine});
 }
 
 } // namespace
@@ -166,9 +212,11 @@ void writeLoadAnalysisBlock(const ScriptInput& in, ScriptWriter& out) {
     switch (a.analysisType) {
     case SingleLoadControl:
         writeLoadControlStage(in, out, "puts \"loading\"");
+        writeStaticCompletion(in, out);
         break;
     case SingleDisplacementControl:
         writeDispControlStage(in, out, "puts \"loading\"");
+        writeStaticCompletion(in, out);
         break;
     case GravityPushOver:
         if (a.loadControlCase == a.dispControlCase)
@@ -177,6 +225,7 @@ void writeLoadAnalysisBlock(const ScriptInput& in, ScriptWriter& out) {
         writeLoadControlStage(in, out, "puts \"gravity\"");
         out.text("loadConst -time 0.0");
         writeDispControlStage(in, out, "puts \"pushover\"");
+        writeStaticCompletion(in, out);
         break;
     case ModalAnalysis: {
         // More modes than free mass degrees of freedom make the eigen solver fail and shift every

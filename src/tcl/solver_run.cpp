@@ -39,11 +39,13 @@ struct Pipe {
     Pipe(const Pipe&) = delete;
     Pipe& operator=(const Pipe&) = delete;
     void closeRead() {
-        if (read >= 0) ::close(read);
+        if (read >= 0)
+            ::close(read);
         read = -1;
     }
     void closeWrite() {
-        if (write >= 0) ::close(write);
+        if (write >= 0)
+            ::close(write);
         write = -1;
     }
 };
@@ -51,7 +53,8 @@ struct Pipe {
 // Puts `fd` at `target` for the program about to be executed. dup2 onto itself would keep the
 // close-on-exec flag, which happens when the parent runs with a standard stream closed.
 bool placeAt(int fd, int target) {
-    if (fd == target) return ::fcntl(fd, F_SETFD, 0) == 0;
+    if (fd == target)
+        return ::fcntl(fd, F_SETFD, 0) == 0;
     return ::dup2(fd, target) >= 0;
 }
 
@@ -62,10 +65,14 @@ bool placeAt(int fd, int target) {
 [[noreturn]] void execChild(const std::string& program, std::vector<char*>& argv, const std::string& folder,
                             Pipe& in, Pipe& out, Pipe& err, Pipe& report) {
     int step = 0;
-    if (!placeAt(in.read, STDIN_FILENO)) step = 1;
-    else if (!placeAt(out.write, STDOUT_FILENO) || !placeAt(err.write, STDERR_FILENO)) step = 2;
-    else if (::chdir(folder.c_str()) != 0) step = 3;
-    else ::execv(program.c_str(), argv.data());
+    if (!placeAt(in.read, STDIN_FILENO))
+        step = 1;
+    else if (!placeAt(out.write, STDOUT_FILENO) || !placeAt(err.write, STDERR_FILENO))
+        step = 2;
+    else if (::chdir(folder.c_str()) != 0)
+        step = 3;
+    else
+        ::execv(program.c_str(), argv.data());
     const int reported[2] = {step == 0 ? 4 : step, errno};
     [[maybe_unused]] auto written = ::write(report.write, reported, sizeof reported);
     ::_exit(127);
@@ -73,7 +80,8 @@ bool placeAt(int fd, int target) {
 
 std::string startFailureMessage(const std::string& program, const std::string& folder, int step, int error) {
     const std::string reason = std::strerror(error);
-    if (step == 3) return "Cannot run the solver in the folder \"" + folder + "\": " + reason;
+    if (step == 3)
+        return "Cannot run the solver in the folder \"" + folder + "\": " + reason;
     return "Cannot start the solver \"" + program + "\": " + reason;
 }
 
@@ -83,16 +91,20 @@ void drainStreams(Pipe& out, Pipe& err, ProcessOutcome& outcome) {
     while (out.read >= 0 || err.read >= 0) {
         pollfd fds[2] = {{out.read, POLLIN, 0}, {err.read, POLLIN, 0}};
         if (::poll(fds, 2, -1) < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             fail("Cannot read the solver's output: " + std::string(std::strerror(errno)));
         }
         Pipe* pipes[2] = {&out, &err};
         std::string* targets[2] = {&outcome.out, &outcome.err};
         for (int i = 0; i < 2; ++i) {
-            if (pipes[i]->read < 0 || fds[i].revents == 0) continue;
+            if (pipes[i]->read < 0 || fds[i].revents == 0)
+                continue;
             const ssize_t count = ::read(pipes[i]->read, buffer.data(), buffer.size());
-            if (count > 0) targets[i]->append(buffer.data(), static_cast<std::size_t>(count));
-            else if (count == 0 || errno != EINTR) pipes[i]->closeRead();
+            if (count > 0)
+                targets[i]->append(buffer.data(), static_cast<std::size_t>(count));
+            else if (count == 0 || errno != EINTR)
+                pipes[i]->closeRead();
         }
     }
 }
@@ -100,10 +112,13 @@ void drainStreams(Pipe& out, Pipe& err, ProcessOutcome& outcome) {
 void waitForChild(pid_t child, ProcessOutcome& outcome) {
     int status = 0;
     while (::waitpid(child, &status, 0) < 0) {
-        if (errno != EINTR) fail("Cannot wait for the solver: " + std::string(std::strerror(errno)));
+        if (errno != EINTR)
+            fail("Cannot wait for the solver: " + std::string(std::strerror(errno)));
     }
-    if (WIFEXITED(status)) outcome.exitCode = WEXITSTATUS(status);
-    else if (WIFSIGNALED(status)) outcome.signal = WTERMSIG(status);
+    if (WIFEXITED(status))
+        outcome.exitCode = WEXITSTATUS(status);
+    else if (WIFSIGNALED(status))
+        outcome.signal = WTERMSIG(status);
 }
 
 std::string lowerCase(std::string text) {
@@ -118,7 +133,8 @@ std::string withoutEscapes(const std::string& line) {
     for (std::size_t i = 0; i < line.size(); ++i) {
         if (line[i] == '\x1b' && i + 1 < line.size() && line[i + 1] == '[') {
             i += 2;
-            while (i < line.size() && !(line[i] >= '@' && line[i] <= '~')) ++i;
+            while (i < line.size() && !(line[i] >= '@' && line[i] <= '~'))
+                ++i;
             continue;
         }
         clean += line[i];
@@ -128,15 +144,17 @@ std::string withoutEscapes(const std::string& line) {
 
 std::string trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
+    if (first == std::string::npos)
+        return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 // Words with which OpenSees and Tcl announce that something went wrong.
 bool reportsError(const std::string& line) {
     static const char* const markers[] = {
-        "error", "fail", "warning", "invalid", "abort", "can't", "cannot", "couldn't",
-        "wrong # args", "no such", "not found", "missing", "unable", "singular", "segmentation fault",
+        "error",     "fail",    "warning",  "invalid",      "abort",
+        "can't",     "cannot",  "couldn't", "wrong # args", "no such",
+        "not found", "missing", "unable",   "singular",     "segmentation fault",
     };
     const std::string lower = lowerCase(line);
     return std::any_of(std::begin(markers), std::end(markers),
@@ -147,7 +165,8 @@ std::string lastLine(const std::string& output) {
     const auto lines = splitLines(output);
     for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
         std::string clean = trimmed(withoutEscapes(*line));
-        if (!clean.empty()) return clean;
+        if (!clean.empty())
+            return clean;
     }
     return {};
 }
@@ -170,7 +189,8 @@ std::string recorderFileProblem(const std::filesystem::path& folder, const std::
     const auto written = std::filesystem::last_write_time(path, error);
     const auto earlier = before.find(name);
     if (!error && earlier != before.end() && earlier->second == written)
-        return "The solver did not write the recorder file " + name + " (the file is left from an earlier run)";
+        return "The solver did not write the recorder file " + name +
+               " (the file is left from an earlier run)";
     if (std::filesystem::file_size(path, error) == 0 && !error)
         return "The solver wrote no line to the recorder file " + name;
     return {};
@@ -184,13 +204,16 @@ ProcessOutcome runProcess(const std::string& program, const std::vector<std::str
     argvText.push_back(program);
     argvText.insert(argvText.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
-    for (auto& argument : argvText) argv.push_back(argument.data());
+    for (auto& argument : argvText)
+        argv.push_back(argument.data());
     argv.push_back(nullptr);
 
     Pipe in, out, err, report;
     const pid_t child = ::fork();
-    if (child < 0) fail("Cannot start the solver \"" + program + "\": " + std::strerror(errno));
-    if (child == 0) execChild(program, argv, workingFolder, in, out, err, report);
+    if (child < 0)
+        fail("Cannot start the solver \"" + program + "\": " + std::strerror(errno));
+    if (child == 0)
+        execChild(program, argv, workingFolder, in, out, err, report);
 
     in.closeRead();
     in.closeWrite();
@@ -224,13 +247,17 @@ std::vector<std::string> recorderFileNames(const std::vector<std::string>& scrip
     for (const auto& line : scriptLines) {
         std::istringstream words(line);
         std::string word;
-        if (!(words >> word) || word != "recorder") continue;
+        if (!(words >> word) || word != "recorder")
+            continue;
         while (words >> word && word != "-file") {
         }
         std::string name;
-        if (word != "-file" || !(words >> name)) continue;
-        if (name.find_first_of("$[\"{") != std::string::npos) continue;
-        if (seen.insert(name).second) names.push_back(name);
+        if (word != "-file" || !(words >> name))
+            continue;
+        if (name.find_first_of("$[\"{") != std::string::npos)
+            continue;
+        if (seen.insert(name).second)
+            names.push_back(name);
     }
     return names;
 }
@@ -240,7 +267,8 @@ FileStamps stampFiles(const std::filesystem::path& folder, const std::vector<std
     for (const auto& name : names) {
         std::error_code error;
         const auto time = std::filesystem::last_write_time(folder / name, error);
-        if (!error) stamps[name] = time;
+        if (!error)
+            stamps[name] = time;
     }
     return stamps;
 }
@@ -261,29 +289,62 @@ std::string firstErrorLine(const std::string& output) {
             return previous.empty() ? "The solver stopped at the script line " + command
                                     : previous + " (at " + command + ")";
         }
-        if (!clean.empty()) previous = clean;
+        if (!clean.empty())
+            previous = clean;
         if (clean.rfind("Traceback (most recent call last)", 0) == 0) {
             inTraceback = true;
             continue;
         }
         if (inTraceback) {
-            if (clean.empty() || line[0] == ' ' || line[0] == '\t') continue;
+            if (clean.empty() || line[0] == ' ' || line[0] == '\t')
+                continue;
             return clean;
         }
-        if (reportsError(clean)) return clean;
+        if (reportsError(clean))
+            return clean;
     }
     return {};
 }
 
+namespace {
+
+bool reportsCompletion(const std::string& output) {
+    for (const auto& line : splitLines(output))
+        if (trimmed(withoutEscapes(line)) == kAnalysisCompletedLine)
+            return true;
+    return false;
+}
+
+// The line with which a nonlinear script stops a stage whose step did not converge: it says more
+// than the solver's warnings before it.
+std::string stageStopLine(const std::string& output) {
+    for (const auto& line : splitLines(output)) {
+        const std::string clean = trimmed(withoutEscapes(line));
+        if (clean.find(" stopped: step ") != std::string::npos &&
+            clean.find(" did not converge") != std::string::npos)
+            return clean;
+    }
+    return {};
+}
+
+} // namespace
+
 SolverVerdict judgeSolverRun(const ProcessOutcome& outcome, const std::filesystem::path& folder,
                              const std::vector<std::string>& recorderFiles, const FileStamps& before) {
-    std::string line = firstErrorLine(outcome.err);
-    if (line.empty()) line = firstErrorLine(outcome.out);
+    const bool completed = reportsCompletion(outcome.out) || reportsCompletion(outcome.err);
+    std::string line = stageStopLine(outcome.err);
+    if (line.empty())
+        line = stageStopLine(outcome.out);
+    if (line.empty() && !completed)
+        line = firstErrorLine(outcome.err);
+    if (line.empty() && !completed)
+        line = firstErrorLine(outcome.out);
     if (line.empty() && (outcome.signal != 0 || outcome.exitCode != 0)) {
         // Not every message the solver stops with carries a telling word; the last thing it
         // said before it stopped is then the best lead.
         std::string last = lastLine(outcome.err);
-        if (last.empty() && outcome.signal == 0) last = lastLine(outcome.out);
+        if (last.empty() && outcome.signal == 0)
+            last = lastLine(outcome.out);
         line = exitDescription(outcome) + (last.empty() ? "" : ": " + last);
     }
     for (std::size_t i = 0; line.empty() && i < recorderFiles.size(); ++i)

@@ -32,13 +32,18 @@ std::vector<std::string> recorderFileNames(const std::vector<std::string>& scrip
 using FileStamps = std::map<std::string, std::filesystem::file_time_type>;
 FileStamps stampFiles(const std::filesystem::path& folder, const std::vector<std::string>& names);
 
+// The line a script prints when it has checked every stage of its analysis and all converged.
+inline constexpr const char* kAnalysisCompletedLine = "Analysis completed: every step converged";
+
 struct SolverVerdict {
     bool failed = false;
     std::string firstError;  // the line to show the user when the run failed
 };
 
 // A run failed when the process did not exit with status 0, when a line of its output reports
-// an error, or when a recorder file is missing, empty or untouched since before the run.
+// an error, or when a recorder file is missing, empty or untouched since before the run. A script
+// that printed kAnalysisCompletedLine has checked each of its stages itself: the warnings of steps
+// that it retried and converged are not failures.
 SolverVerdict judgeSolverRun(const ProcessOutcome& outcome, const std::filesystem::path& folder,
                              const std::vector<std::string>& recorderFiles, const FileStamps& before);
 
