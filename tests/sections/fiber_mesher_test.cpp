@@ -167,6 +167,49 @@ TEST(PipeMesh, RingFromPositiveYTowardPositiveZ) {
     EXPECT_THAT(meshError(s), HasSubstr("\"Divide FX\" is -4"));
 }
 
+// A 400 square column with cover 50 on an 8 x 8 grid of 50 mm cells: the bars' centre lines at
+// +-150 fall on grid lines, so the outer ring of cells is cover and the inner 6 x 6 is the core.
+TEST(RectangleMesh, ConfinedCoreTakesTheCoreMaterialInsideTheBarLines) {
+    TSECTION s = rectangle(2, 3, 1);
+    s.t1 = s.t2 = 400;
+    s.cover = 50;
+    s.divideFX = s.divideFY = 8;
+    s.coreMaterial = 5;
+    s.rebarMaterial = 7;
+    meshFiberSection(s, 1, kRebar);
+    int core = 0, cover = 0;
+    for (int i = 1; i <= 64; ++i) {
+        const Fiber& f = s.fibers[static_cast<std::size_t>(i)];
+        const bool inside = std::abs(f.y) < 150 && std::abs(f.z) < 150;
+        EXPECT_EQ(f.material, inside ? 5 : 2) << "fiber " << i << " at " << f.y << ", " << f.z;
+        (inside ? core : cover) += 1;
+    }
+    EXPECT_EQ(core, 36);
+    EXPECT_EQ(cover, 28);
+    for (int i = 65; i <= s.fiberCount; ++i)
+        EXPECT_EQ(s.fibers[static_cast<std::size_t>(i)].material, 7) << "the section's own rebar material";
+
+    s.coreMaterial = 0;
+    s.rebarMaterial = 0;
+    meshFiberSection(s, 1, kRebar);
+    EXPECT_EQ(s.fibers[28].material, 2);
+    EXPECT_EQ(s.fibers[65].material, kRebar);
+
+    ModelStore store;
+    store.materialCount = 2;
+    store.materials.resize(3);
+    store.frameSectionCount = 1;
+    store.frameSections = {TSECTION{}, s};
+    store.frameSections[1].coreMaterial = 3;
+    try {
+        meshFiberSections(store, kRebar);
+        ADD_FAILURE() << "a core material outside the table was accepted";
+    } catch (const KelvaneError& e) {
+        EXPECT_STREQ(e.what(), "Frame section 1 (B300X500): the core material is material 3, which does not "
+                               "exist (the model has 2 materials)");
+    }
+}
+
 TEST(MeshAllSections, OnlyBeamColumnAndTrussKindsAreRebuiltUntilAFailure) {
     ModelStore store;
     store.frameSectionCount = 4;

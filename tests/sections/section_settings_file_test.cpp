@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace kelvane {
 namespace {
 
@@ -90,6 +92,54 @@ TEST(SectionSettingsFile, RoundTripCarriesTheSettingsToARevisedModelByName) {
     expectSameSettings(revised.frameSections[3], original.frameSections[2]);
     EXPECT_EQ(revised.frameSections[1].elementType, RigidLink);
     expectSameSettings(revised.frameSections[2], added); // not in the file: unchanged
+}
+
+// Core and rebar materials travel by name, since a revised model may number its materials anew;
+// a file without them (as written before sections had them) leaves a section with none.
+TEST(SectionSettingsFile, CoreAndRebarMaterialsTravelByName) {
+    ModelStore original = storeOf({section("C500", 500), section("C400", 400)});
+    original.materials = {TMAT{}, TMAT{}, TMAT{}};
+    original.materials[1].name = "CONC";
+    original.materials[2].name = "CONFINED";
+    original.materialCount = 2;
+    original.frameSections[1].coreMaterial = 2;
+    original.frameSections[1].rebarMaterial = 1;
+    std::vector<std::string> lines = sectionSettingsLines(original);
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "coreMaterial=CONFINED"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "rebarMaterial=CONC"), lines.end());
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.find("Material=") != std::string::npos; }), 2);
+
+    ModelStore revised = original;
+    std::swap(revised.materials[1], revised.materials[2]);
+    revised.frameSections[1].coreMaterial = revised.frameSections[1].rebarMaterial = 0;
+    revised.frameSections[2].coreMaterial = 1;
+    applySectionSettings(lines, "settings.txt", revised);
+    EXPECT_EQ(revised.frameSections[1].coreMaterial, 1);
+    EXPECT_EQ(revised.frameSections[1].rebarMaterial, 2);
+    EXPECT_EQ(revised.frameSections[2].coreMaterial, 0) << "the file gives C400 no core";
+
+    std::replace(lines.begin(), lines.end(), std::string("coreMaterial=CONFINED"), std::string("coreMaterial=MISSING"));
+    try {
+        applySectionSettings(lines, "settings.txt", revised);
+        ADD_FAILURE() << "an unknown material name was accepted";
+    } catch (const KelvaneError& e) {
+        EXPECT_STREQ(e.what(), "Section settings file \"settings.txt\", line 16: the model has no material named "
+                               "'MISSING'");
+    }
+}
+
+// A project carries settings to a revised model that may have lost sections: those are listed and
+// the rest applied.
+TEST(SectionSettingsFile, SectionsTheModelLacksCanBeListedInsteadOfRefused) {
+    const ModelStore original = storeOf({section("GONE", 500), section("KEPT", 400)});
+    ModelStore revised = storeOf({section("KEPT", 450)});
+    TSECTION changed = original.frameSections[2];
+    changed.divideFX = 7;
+    const ModelStore source = storeOf({original.frameSections[1], changed});
+    std::vector<std::string> skipped;
+    EXPECT_EQ(applySectionSettings(sectionSettingsLines(source), "p", revised, &skipped), 1);
+    EXPECT_EQ(skipped, std::vector<std::string>{"GONE"});
+    EXPECT_EQ(revised.frameSections[1].divideFX, 7);
 }
 
 TEST(SectionSettingsFile, ExportRefusesSectionsThatShareAName) {

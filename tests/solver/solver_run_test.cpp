@@ -79,6 +79,28 @@ TEST_F(JudgeSolverRun, ExitStatusZeroIsNotEnough) {
     EXPECT_EQ(verdict.firstError, "invalid command name \"foo\"");
 }
 
+// A nonlinear script checks its own stages: the warnings of a step that a fallback algorithm
+// converged do not fail the run, and a stage that stopped is named by the script's own line.
+TEST_F(JudgeSolverRun, ANonlinearScriptsOwnVerdictDecides) {
+    test::writeFile(dir.file("node0.out"), "1 0 0 0\n");
+    ProcessOutcome recovered = cleanExit();
+    recovered.out = "pushover\nWARNING - ForceBeamColumn3d::update - failed to get compatible element forces\n"
+                    "   FAILURE :: Failed to update the model\n" +
+                    std::string(kAnalysisCompletedLine) + "\n";
+    EXPECT_FALSE(judgeSolverRun(recovered, dir.path(), {"node0.out"}, {}).failed);
+    // The completion line does not excuse a missing recorder file or a failing exit.
+    EXPECT_TRUE(judgeSolverRun(recovered, dir.path(), {"node0.out", "ele0.out"}, {}).failed);
+    recovered.exitCode = 1;
+    EXPECT_TRUE(judgeSolverRun(recovered, dir.path(), {"node0.out"}, {}).failed);
+
+    ProcessOutcome stopped = cleanExit();
+    stopped.out = "WARNING - ForceBeamColumn3d::update - failed\n";
+    stopped.err = "Displacement control stopped: step 98 of 200 did not converge\n    while executing\n\"if ...\"\n";
+    const SolverVerdict verdict = judgeSolverRun(stopped, dir.path(), {"node0.out"}, {});
+    EXPECT_TRUE(verdict.failed);
+    EXPECT_EQ(verdict.firstError, "Displacement control stopped: step 98 of 200 did not converge");
+}
+
 TEST_F(JudgeSolverRun, ExitStatusAndSignalFailTheRunEvenWithoutAMessage) {
     ProcessOutcome outcome = cleanExit();
     outcome.exitCode = 253;

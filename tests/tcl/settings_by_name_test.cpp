@@ -1,6 +1,9 @@
 #include "common/error.h"
 #include "tcl/settings_by_name.h"
 
+#include <string>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 namespace kelvane {
@@ -40,6 +43,71 @@ TEST(SettingsByName, EveryFieldTakesItsValue) {
     EXPECT_EQ(std::make_tuple(r.nodeDisplacement, r.elementForce, r.sectionDeformation, r.sectionStressStrain,
                               r.modalShape),
               std::make_tuple(false, true, true, true, true));
+}
+
+// settingValues is what a project file keeps: every value reads back to the same setting.
+TEST(SettingsByName, ValuesReadBackToTheSameSettings) {
+    AnalysisSettings a;
+    RecorderSettings r;
+    a.analysisType = 3;
+    a.loadFactor = 0.1 + 0.2;
+    a.controlDisp = -1e-7;
+    a.useAggregator = true;
+    r.modalShape = true;
+    AnalysisSettings readA;
+    RecorderSettings readR;
+    readR.nodeDisplacement = false;
+    for (const auto& [name, value] : settingValues(a, r))
+        setSettingByName(readA, readR, name, value);
+    EXPECT_EQ(readA.analysisType, 3);
+    EXPECT_EQ(readA.loadFactor, a.loadFactor);
+    EXPECT_EQ(readA.controlDisp, a.controlDisp);
+    EXPECT_TRUE(readA.useAggregator);
+    EXPECT_TRUE(readR.modalShape);
+    EXPECT_TRUE(readR.nodeDisplacement);
+}
+
+TEST(SettingsByName, NamedValuesReachMaterialsAndSections) {
+    ModelStore store;
+    store.materials.resize(3);
+    store.materials[1].name = "STEEL";
+    store.materials[1].model = ModelElastic;
+    store.materials[1].designType = DesignSteel;
+    store.materials[1].fy = 355;
+    store.materials[1].e = 200000;
+    store.materials[2].name = "TIMBER";
+    store.materials[2].model = ModelElastic;
+    store.materialCount = 2;
+    store.frameSections.resize(2);
+    store.frameSectionCount = 1;
+    AnalysisSettings a;
+    RecorderSettings r;
+    std::vector<std::string> notes;
+    setNamedValue(store, a, r, "materialDefaults", "nonlinear", &notes);
+    EXPECT_EQ(store.materials[1].model, ModelSteel02);
+    EXPECT_TRUE(notes.empty());
+    setNamedValue(store, a, r, "material.1.model", "Steel01");
+    setNamedValue(store, a, r, "material.1.b", "0.02");
+    EXPECT_EQ(store.materials[1].parameters.b, 0.02);
+    setNamedValue(store, a, r, "addMaterial", "CONFINED");
+    setNamedValue(store, a, r, "section.1.coreMaterial", "CONFINED");
+    setNamedValue(store, a, r, "section.1.rebarMaterial", "1");
+    EXPECT_EQ(store.frameSections[1].coreMaterial, 3);
+    EXPECT_EQ(store.frameSections[1].rebarMaterial, 1);
+
+    auto message = [&](const char* name, const char* value) -> std::string {
+        try {
+            setNamedValue(store, a, r, name, value);
+        } catch (const KelvaneError& e) {
+            return e.what();
+        }
+        return "no error";
+    };
+    EXPECT_EQ(message("material.4.model", "Steel01"), "Material 4 does not exist: the model has 3 materials");
+    EXPECT_EQ(message("material.x", "1"), "'material.x' does not name a material field (material.K.FIELD)");
+    EXPECT_EQ(message("section.1.coreMaterial", "4"), "Material 4 does not exist: the model has 3 materials");
+    EXPECT_EQ(message("section.1.coreMaterial", "GLASS"), "The model has no material named 'GLASS'");
+    EXPECT_EQ(message("materialDefaults", "elastic"), "'elastic' is not a value for materialDefaults (nonlinear)");
 }
 
 TEST(SettingsByName, RefusesUnknownNamesAndUnconvertibleValues) {
