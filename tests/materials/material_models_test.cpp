@@ -43,7 +43,8 @@ TEST(MaterialScriptArguments, FollowOpenSeesOrderAndSigns) {
     p.Fy = 355, p.E0 = 200000, p.b = 0.01, p.R0 = 18, p.cR1 = 0.925, p.cR2 = 0.15;
     p.fpc = 30, p.epsc0 = 0.002, p.fpcu = 6, p.epsU = 0.0035, p.lambda = 0.1, p.ft = 4.2, p.Ets = 2100;
     EXPECT_THAT(materialScriptArguments(material(ModelSteel01, p)), ElementsAre(355, 200000, 0.01));
-    EXPECT_THAT(materialScriptArguments(material(ModelSteel02, p)), ElementsAre(355, 200000, 0.01, 18, 0.925, 0.15));
+    EXPECT_THAT(materialScriptArguments(material(ModelSteel02, p)),
+                ElementsAre(355, 200000, 0.01, 18, 0.925, 0.15));
     EXPECT_THAT(materialScriptArguments(material(ModelConcrete01, p)), ElementsAre(-30, -0.002, -6, -0.0035));
     EXPECT_THAT(materialScriptArguments(material(ModelConcrete02, p)),
                 ElementsAre(-30, -0.002, -6, -0.0035, 0.1, 4.2, 2100));
@@ -54,7 +55,8 @@ TEST(MaterialScriptArguments, FollowOpenSeesOrderAndSigns) {
 // The example model's concrete (E = 30000, no FC=) and steel (FY=355) as the file gives them.
 TEST(MaterialDefaults, ComeFromTheModelFile) {
     ModelStore store;
-    importS2kFile(store, initPalette(), std::string(KELVANE_SOURCE_DIR) + "/examples/three-storey-rc-frame.s2k");
+    importS2kFile(store, initPalette(),
+                  std::string(KELVANE_SOURCE_DIR) + "/examples/three-storey-rc-frame.s2k");
     const TMAT& steel = store.materials[1];
     const TMAT& concrete = store.materials[2];
     ASSERT_EQ(steel.name, "STEEL");
@@ -158,18 +160,22 @@ TEST(MaterialFields, SetAsTheMaterialWindowStoresThem) {
     setMaterialField(steel, "model", "4");
     EXPECT_EQ(steel.model, ModelSteel02);
     EXPECT_EQ(steel.parameters.Fy, 355.0) << "a new model starts from its defaults";
-    EXPECT_EQ(failure([&] { setMaterialField(steel, "model", "Steel03"); }),
-              "'Steel03' is not a material model (Elastic, Steel01, Concrete01, Steel02, Concrete02 or 1..5)");
-    EXPECT_EQ(failure([&] { setMaterialField(steel, "Fy", "x"); }), "'x' is not a valid floating point value");
+    EXPECT_EQ(
+        failure([&] { setMaterialField(steel, "model", "Steel03"); }),
+        "'Steel03' is not a material model (Elastic, Steel01, Concrete01, Steel02, Concrete02 or 1..5)");
+    EXPECT_EQ(failure([&] { setMaterialField(steel, "Fy", "x"); }),
+              "'x' is not a valid floating point value");
     EXPECT_THAT(failure([&] { setMaterialField(steel, "E", "1"); }), HasSubstr("comes from the model file"));
-    EXPECT_THAT(failure([&] { setMaterialField(steel, "fc", "1"); }), HasSubstr("Unknown material field 'fc'"));
+    EXPECT_THAT(failure([&] { setMaterialField(steel, "fc", "1"); }),
+                HasSubstr("Unknown material field 'fc'"));
 }
 
 TEST(AddedMaterials, TakeTheNextNumbersAndLeaveOnlyWhenUnused) {
     ModelStore store;
     test::addMaterial(store, "CONC", 30000, 0.2);
     test::addRectangle(store, "C500", NonlinearBeamColumn, 500, 500, 1);
-    EXPECT_EQ(failure([&] { addMaterial(store, "CONC"); }), "A material named CONC exists already (material 1)");
+    EXPECT_EQ(failure([&] { addMaterial(store, "CONC"); }),
+              "A material named CONC exists already (material 1)");
     EXPECT_EQ(addMaterial(store, "CONFINED"), 2);
     EXPECT_EQ(addMaterial(store, "REBAR"), 3);
     setMaterialField(store.materials[2], "E", "30000");

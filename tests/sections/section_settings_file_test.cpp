@@ -107,7 +107,9 @@ TEST(SectionSettingsFile, CoreAndRebarMaterialsTravelByName) {
     std::vector<std::string> lines = sectionSettingsLines(original);
     EXPECT_NE(std::find(lines.begin(), lines.end(), "coreMaterial=CONFINED"), lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "rebarMaterial=CONC"), lines.end());
-    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.find("Material=") != std::string::npos; }), 2);
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string& l) { return l.find("Material=") != std::string::npos; }),
+              2);
 
     ModelStore revised = original;
     std::swap(revised.materials[1], revised.materials[2]);
@@ -118,13 +120,15 @@ TEST(SectionSettingsFile, CoreAndRebarMaterialsTravelByName) {
     EXPECT_EQ(revised.frameSections[1].rebarMaterial, 2);
     EXPECT_EQ(revised.frameSections[2].coreMaterial, 0) << "the file gives C400 no core";
 
-    std::replace(lines.begin(), lines.end(), std::string("coreMaterial=CONFINED"), std::string("coreMaterial=MISSING"));
+    std::replace(lines.begin(), lines.end(), std::string("coreMaterial=CONFINED"),
+                 std::string("coreMaterial=MISSING"));
     try {
         applySectionSettings(lines, "settings.txt", revised);
         ADD_FAILURE() << "an unknown material name was accepted";
     } catch (const KelvaneError& e) {
-        EXPECT_STREQ(e.what(), "Section settings file \"settings.txt\", line 16: the model has no material named "
-                               "'MISSING'");
+        EXPECT_STREQ(e.what(),
+                     "Section settings file \"settings.txt\", line 16: the model has no material named "
+                     "'MISSING'");
     }
 }
 

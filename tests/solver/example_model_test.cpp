@@ -1,5 +1,7 @@
 #include "solver/solver_fixture.h"
 
+#include <gmock/gmock.h>
+
 #include "results/animation_state.h"
 #include "results/displacement_history.h"
 #include "results/node_results.h"
@@ -67,6 +69,29 @@ TEST_F(ExampleModelTest, GravityThenPushoverCompletesAndEveryRecorderIsReadBack)
         EXPECT_EQ(linesStartingWith(read.out, "frame=").size(), static_cast<std::size_t>(kFrames));
         EXPECT_EQ(linesStartingWith(read.out, "range_min=").size(), 1u);
     }
+}
+
+// The one-step nonlinear materials (Concrete02 from E, Steel02 from FY=355): the dead load, then
+// the roof pushed 60 mm. The base shear is the load factor times the PUSH pattern's 120 kN.
+TEST_F(ExampleModelTest, NonlinearDefaultsGiveAPushoverThatYields) {
+    const int gravitySteps = 10, pushSteps = 120;
+    const std::string script = writeAndRun(exampleModel(), {"materialDefaults=nonlinear", "analysisType=3",
+                                                           "loadControlCase=1", "dispControlCase=2", "loadSteps=10",
+                                                           "controlNode=39", "controlDof=1", "controlDisp=0.5",
+                                                           "dispSteps=120"});
+    ASSERT_FALSE(script.empty());
+    EXPECT_THAT(readFile(script), ::testing::HasSubstr("uniaxialMaterial Concrete02 2 -40.74 -0.002716"));
+    const auto lines = nonEmptyLines(file("node0.out"));
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(gravitySteps + pushSteps));
+    std::vector<std::pair<double, double>> curve; // roof displacement, base shear
+    for (int s = gravitySteps; s < gravitySteps + pushSteps; ++s) {
+        const std::vector<double> step = numbersOf(lines[static_cast<std::size_t>(s)]);
+        curve.emplace_back(step[static_cast<std::size_t>(3 * kRoofMaster - 2)], step[0] * 120e3);
+    }
+    const double initial = (curve[1].second - curve[0].second) / (curve[1].first - curve[0].first);
+    const double secant = curve.back().second / curve.back().first;
+    EXPECT_LT(secant, 0.7 * initial);
+    EXPECT_GT(curve.back().second, curve[60].second * 0.95) << "no collapse within the push";
 }
 
 TEST_F(ExampleModelTest, ModalAnalysisWritesAscendingEigenvaluesAndModeShapes) {

@@ -69,13 +69,15 @@ TEST(NonlinearMaterialScript, StaticStagesRetryStepsAndReportCompletion) {
     analysis.controlNode = 2;
     analysis.dispSteps = 40;
     const ScriptLines lines = generateScript(store, analysis, {});
-    const auto integrator = std::find(lines.begin(), lines.end(), "integrator DisplacementControl 2 1 1.000E-001");
+    const auto integrator =
+        std::find(lines.begin(), lines.end(), "integrator DisplacementControl 2 1 1.000E-001");
     ASSERT_NE(integrator, lines.end());
     EXPECT_EQ(*(integrator + 2), "set ok 0");
     EXPECT_TRUE(contains(lines, "while {$ok == 0 && $step < 40} {"));
     EXPECT_TRUE(contains(lines, "        algorithm ModifiedNewton -initial"));
-    EXPECT_TRUE(contains(lines, "if {$ok != 0} {error \"Displacement control stopped: step [expr {$step + 1}] of 40 "
-                                "did not converge\"}"));
+    EXPECT_TRUE(contains(lines,
+                         "if {$ok != 0} {error \"Displacement control stopped: step [expr {$step + 1}] of 40 "
+                         "did not converge\"}"));
     EXPECT_EQ(lines.back(), "puts \"Analysis completed: every step converged\"");
 
     for (TMAT& material : store.materials)

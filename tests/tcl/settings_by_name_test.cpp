@@ -107,7 +107,8 @@ TEST(SettingsByName, NamedValuesReachMaterialsAndSections) {
     EXPECT_EQ(message("material.x", "1"), "'material.x' does not name a material field (material.K.FIELD)");
     EXPECT_EQ(message("section.1.coreMaterial", "4"), "Material 4 does not exist: the model has 3 materials");
     EXPECT_EQ(message("section.1.coreMaterial", "GLASS"), "The model has no material named 'GLASS'");
-    EXPECT_EQ(message("materialDefaults", "elastic"), "'elastic' is not a value for materialDefaults (nonlinear)");
+    EXPECT_EQ(message("materialDefaults", "elastic"),
+              "'elastic' is not a value for materialDefaults (nonlinear)");
 }
 
 TEST(SettingsByName, RefusesUnknownNamesAndUnconvertibleValues) {
