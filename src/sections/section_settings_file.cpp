@@ -121,8 +121,10 @@ std::string materialName(const ModelStore& store, std::int32_t m) {
 // is applied. With `skipped`, a section the model lacks is checked, then listed there and left out.
 class SettingsReader {
   public:
-    SettingsReader(const std::string& fileName, const ModelStore& store, std::vector<std::string>* skipped)
-        : fileName_(fileName), store_(store), names_(indexNames(store)), skipped_(skipped) {}
+    SettingsReader(const std::string& fileName, int firstLineNumber, const ModelStore& store,
+                   std::vector<std::string>* skipped)
+        : fileName_(fileName), lineOffset_(firstLineNumber - 1), store_(store), names_(indexNames(store)),
+          skipped_(skipped) {}
 
     std::map<int, TSECTION> read(const std::vector<std::string>& lines) {
         if (lines.empty())
@@ -138,7 +140,8 @@ class SettingsReader {
 
   private:
     [[noreturn]] void failAt(int line, const std::string& message) const {
-        fail("Section settings file \"" + fileName_ + "\", line " + std::to_string(line) + ": " + message);
+        fail("Section settings file \"" + fileName_ + "\", line " + std::to_string(line + lineOffset_) +
+             ": " + message);
     }
 
     void readLine(int line, const std::string& text) {
@@ -219,6 +222,7 @@ class SettingsReader {
     }
 
     const std::string& fileName_;
+    int lineOffset_;
     const ModelStore& store_;
     NameIndex names_;
     std::map<int, TSECTION> edited_;
@@ -256,8 +260,8 @@ void exportSectionSettings(const std::string& path, const ModelStore& store) {
 }
 
 int applySectionSettings(const std::vector<std::string>& lines, const std::string& fileName,
-                         ModelStore& store, std::vector<std::string>* skippedSections) {
-    SettingsReader reader(fileName, store, skippedSections);
+                         ModelStore& store, std::vector<std::string>* skippedSections, int firstLineNumber) {
+    SettingsReader reader(fileName, firstLineNumber, store, skippedSections);
     const std::map<int, TSECTION> edited = reader.read(lines);
     for (const auto& [number, section] : edited)
         store.frameSections[static_cast<std::size_t>(number)] = section;

@@ -33,9 +33,11 @@ void exportSectionSettings(const std::string& path, const ModelStore& store);
 // a missing or repeated field, or a name the model does not hold stops with a message naming
 // `fileName` and the line, and nothing is applied. With `skippedSections`, a section name the model
 // does not hold is listed there instead and its block left out. Sections the file does not name
-// keep their settings. Returns the number of sections changed.
+// keep their settings. `firstLineNumber` is the file line of lines[0], for lines taken from a larger
+// file. Returns the number of sections changed.
 int applySectionSettings(const std::vector<std::string>& lines, const std::string& fileName,
-                         ModelStore& store, std::vector<std::string>* skippedSections = nullptr);
+                         ModelStore& store, std::vector<std::string>* skippedSections = nullptr,
+                         int firstLineNumber = 1);
 
 // Reads a file and applies it as above.
 int importSectionSettings(const std::string& path, ModelStore& store);

@@ -30,6 +30,31 @@ TEST(TclCommand, AppliesSettingsAndSectionFieldsAndWritesCrLfScript) {
         << "the command's script differs from the golden mixed_aggregator.tcl";
 }
 
+// A project written by `project` gives the script that its settings give on the command line;
+// settings given after --project change what the project set.
+TEST(TclCommand, AProjectGivesTheSameScriptAsItsSettings) {
+    test::TempDir folder;
+    const std::string model = folder.file("model.s2k");
+    std::filesystem::copy_file(kMixed, model);
+    const std::string settings = " --set materialDefaults=nonlinear --set section.2.elementType=2"
+                                 " --set section.2.coreMaterial=1 --set analysisType=2 --set dispSteps=7";
+    const std::string project = folder.file("p.kelvane");
+    const test::CommandResult saved =
+        test::runCommand("'" + test::binPath("kelvane-cli") + "' project '" + model + "' -o '" + project + "'" + settings);
+    ASSERT_EQ(saved.exitCode, 0) << saved.err;
+    ASSERT_EQ(runTcl("'" + model + "' -o '" + folder.file("direct.tcl") + "'" + settings).exitCode, 0);
+    const test::CommandResult fromProject =
+        runTcl("'" + model + "' --project '" + project + "' -o '" + folder.file("project.tcl") + "'");
+    ASSERT_EQ(fromProject.exitCode, 0) << fromProject.err;
+    EXPECT_EQ(fromProject.err, "");
+    EXPECT_TRUE(test::readFile(folder.file("project.tcl")) == test::readFile(folder.file("direct.tcl")));
+    ASSERT_EQ(runTcl("'" + model + "' --project '" + project + "' --set dispSteps=9 -o '" +
+                     folder.file("later.tcl") + "'")
+                  .exitCode,
+              0);
+    EXPECT_NE(test::readFile(folder.file("later.tcl")).find("$step < 9}"), std::string::npos);
+}
+
 TEST(TclCommand, GenerationFailurePrintsTheMessageAloneAndKeepsThePreviousFile) {
     test::TempDir folder;
     const std::string out = folder.file("kept.tcl");

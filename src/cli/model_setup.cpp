@@ -1,0 +1,55 @@
+#include "cli/model_setup.h"
+
+#include "model/colour_table.h"
+#include "model/s2k_import.h"
+#include "project/project_file.h"
+#include "tcl/settings_by_name.h"
+
+#include <iostream>
+
+namespace kelvane::cli {
+
+ModelArguments parseModelArguments(const Arguments& args, bool needsOutput) {
+    ModelArguments parsed;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& option = args[i];
+        if (option == "-o" || option == "--set" || option == "--project") {
+            if (i + 1 >= args.size())
+                throw UsageError{option + " needs a value"};
+            const std::string& value = args[++i];
+            if (option == "-o") {
+                parsed.output = value;
+            } else if (option == "--project") {
+                parsed.project = value;
+            } else {
+                const std::size_t equals = value.find('=');
+                if (equals == std::string::npos || equals == 0)
+                    throw UsageError{"--set needs NAME=VALUE, got '" + value + "'"};
+                parsed.assignments.emplace_back(value.substr(0, equals), value.substr(equals + 1));
+            }
+        } else if (parsed.model.empty()) {
+            parsed.model = option;
+        } else {
+            throw UsageError{"unexpected argument: " + option};
+        }
+    }
+    if (parsed.model.empty() || (needsOutput && parsed.output.empty()))
+        throw UsageError{needsOutput ? "a model file and -o OUT are required" : "a model file is required"};
+    return parsed;
+}
+
+PreparedModel prepareModel(const ModelArguments& arguments) {
+    PreparedModel prepared;
+    importS2kFile(prepared.store, initPalette(), arguments.model);
+    std::vector<std::string> notes;
+    if (!arguments.project.empty())
+        notes = applyProject(readProject(arguments.project), arguments.model, prepared.store,
+                             prepared.analysis, prepared.recorders);
+    for (const auto& [name, value] : arguments.assignments)
+        setNamedValue(prepared.store, prepared.analysis, prepared.recorders, name, value, &notes);
+    for (const std::string& note : notes)
+        std::cerr << note << '\n';
+    return prepared;
+}
+
+} // namespace kelvane::cli
