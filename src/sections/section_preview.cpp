@@ -16,6 +16,8 @@ constexpr std::int32_t kBlack = 0x000000;
 constexpr std::int32_t kWhite = 0xFFFFFF;
 constexpr std::int32_t kBlue = 0x0000FF;
 constexpr std::int32_t kRed = 0xFF0000;
+constexpr std::int32_t kCoreOutline = 0xE07000;
+constexpr std::int32_t kCoreFill = 0xFFE4C0;
 constexpr int kCentre = kSectionPreviewSize / 2;
 constexpr int kBarRadius = 4;
 
@@ -68,6 +70,13 @@ class PreviewPainter {
     void rectangle() {
         const double w = s_.t2, h = s_.t1;
         box(-w / 2, h / 2, w / 2, -h / 2);
+        if (s_.coreMaterial != 0) {
+            // The confined core: the rectangle through the centres of the corner bars.
+            const double y = w / 2 - s_.cover, z = h / 2 - s_.cover;
+            canvas_.setPenColour(kCoreOutline);
+            canvas_.setBrushColour(kCoreFill);
+            box(-y, z, y, -z);
+        }
         canvas_.setPenColour(kBlue);
         for (int v = 1; v < s_.divideFX; ++v) {
             const double y = -w / 2 + v * w / s_.divideFX;

@@ -108,6 +108,21 @@ TEST(SectionPreview, ColumnDrawsBarsOnAllFourFaces) {
     EXPECT_EQ(canvas.callsOf(CallKind::Text).at(0).text, "NUM OF FIBERS = 35");
 }
 
+// The confined core is drawn over the outline, through the centres of the corner bars, in a colour
+// of its own; the division lines and bars follow over it.
+TEST(SectionPreview, ConfinedCoreIsShownInsideTheBars) {
+    TSECTION column = beam();
+    column.sectionKind = 2;
+    column.coreMaterial = 3;
+    RecordingCanvas canvas(200, 200);
+    drawSectionPreview(canvas, column);
+    const auto rectangles = canvas.callsOf(CallKind::Rectangle);
+    ASSERT_EQ(rectangles.size(), 3u);
+    EXPECT_THAT(rectangles[2].points, ElementsAre(Point{63, 31}, Point{137, 169}));
+    EXPECT_NE(rectangles[2].brush.colour, rectangles[1].brush.colour);
+    EXPECT_EQ(canvas.callsOf(CallKind::Ellipse).size(), 10u);
+}
+
 TEST(SectionPreview, IShapeAndBoxShowTheirFlangesWebsAndDivisions) {
     TSECTION shape;
     shape.shape = ShapeI;

@@ -223,6 +223,22 @@ TEST_F(FrameSectionWindowTest, UnconvertibleCoverStopsOkAfterTheCountsAndBarArea
     EXPECT_EQ(preview(), pictureBefore);
 }
 
+// Item 0 of both lists leaves the section without a material of its own; item m is material m.
+TEST_F(FrameSectionWindowTest, CoreAndRebarMaterialsAreChosenFromTheMaterials) {
+    window.show();
+    EXPECT_EQ(list("coreMaterial")->itemText(0), "None");
+    EXPECT_EQ(list("coreMaterial")->count(), session.model.materialCount + 1);
+    pick("coreMaterial", 2);
+    pick("rebarMaterial", 1);
+    press("okButton");
+    EXPECT_EQ(session.model.frameSections[kBeam].coreMaterial, 2);
+    EXPECT_EQ(session.model.frameSections[kBeam].rebarMaterial, 1);
+    clickSection(kGirder);
+    EXPECT_EQ(list("coreMaterial")->currentIndex(), 0);
+    clickSection(kBeam);
+    EXPECT_EQ(list("coreMaterial")->currentText().toStdString(), session.model.materials[2].name);
+}
+
 TEST_F(FrameSectionWindowTest, RigidLinkKeepsItsTypeWhenOkIsPressedWithoutChoosingOne) {
     ASSERT_EQ(section(kLink).elementType, RigidLink);
     window.show();

@@ -5,10 +5,12 @@
 #include "ui/ui_test_support.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace kelvane {
@@ -83,6 +85,60 @@ TEST_F(MaterialWindowTest, EditsAreNeverStoredAndReopeningStartsAtTheFirstMateri
     EXPECT_EQ(materials()->count(), 0);
     EXPECT_EQ(edit("name")->text(), "");
     EXPECT_EQ(edit("e")->text(), "");
+}
+
+// The editor: the boxes of the chosen model with their defaults, OK storing all or nothing, the
+// one-step defaults, and materials added and removed again.
+TEST_F(MaterialWindowTest, StoresAModelWithItsParametersAndAddsMaterials) {
+    importS2kFile(session.model, session.colours, test::dataPath("sections/frame_sections.s2k"));
+    window.show();
+    test::ErrorCapture errors;
+    auto click = [&](const char* button) {
+        QTest::mouseClick(window.findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
+    };
+    auto type = [&](const char* box, const char* text) {
+        edit(box)->selectAll();
+        QTest::keyClicks(edit(box), QString::fromLatin1(text));
+    };
+    // STEEL has no FY= in this file: Steel02 starts without a yield stress, which OK refuses.
+    this->type()->setCurrentIndex(3);
+    emit this->type()->activated(3);
+    ASSERT_NE(edit("Fy"), nullptr);
+    EXPECT_EQ(edit("E0")->text(), "200000");
+    EXPECT_EQ(edit("R0")->text(), "18");
+    click("okButton");
+    EXPECT_EQ(errors.messages(), QStringList{"Fy must be a positive number"});
+    type("Fy", "x");
+    click("okButton");
+    EXPECT_EQ(errors.messages().back(), "Fy: 'x' is not a valid floating point value");
+    EXPECT_EQ(session.model.materials[1].model, ModelElastic) << "nothing is stored from a refused OK";
+    type("Fy", "355");
+    click("okButton");
+    EXPECT_EQ(session.model.materials[1].model, ModelSteel02);
+    EXPECT_EQ(session.model.materials[1].parameters.Fy, 355.0);
+    EXPECT_EQ(session.model.materials[1].parameters.b, 0.01);
+
+    click("defaultsButton");
+    EXPECT_EQ(session.model.materials[2].model, ModelConcrete02);
+    EXPECT_EQ(session.model.materials[3].model, ModelConcrete02);
+    EXPECT_EQ(session.model.materials[1].parameters.Fy, 355.0) << "STEEL has no FY=: it keeps what it had";
+    EXPECT_THAT(window.findChild<QLabel*>(QStringLiteral("notes"))->text().toStdString(),
+                ::testing::HasSubstr("STEEL) keeps its model: the model file gives no yield stress"));
+
+    type("newName", "CONFINED");
+    click("addButton");
+    ASSERT_EQ(session.model.materialCount, 4);
+    EXPECT_EQ(materials()->currentRow(), 3);
+    EXPECT_FALSE(edit("e")->isReadOnly());
+    type("e", "32000");
+    type("nu", "0.2");
+    click("okButton");
+    EXPECT_EQ(session.model.materials[4].e, 32000.0);
+    EXPECT_TRUE(session.model.materials[4].added);
+    click("removeButton");
+    EXPECT_EQ(session.model.materialCount, 3);
+    click("removeButton"); // LIGHTC comes from the file
+    EXPECT_EQ(errors.messages().back(), "Material LIGHTC comes from the model file and cannot be removed");
 }
 
 } // namespace

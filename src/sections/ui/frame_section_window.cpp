@@ -92,6 +92,13 @@ FrameSectionWindow::FrameSectionWindow(Session& session, QWidget* parent)
     barNumNX_ = makeEdit(QStringLiteral("barNumNX"));
     barNumNY_ = makeEdit(QStringLiteral("barNumNY"));
     cover_ = makeEdit(QStringLiteral("cover"));
+    // Item 0 of both lists is "no material of its own"; item m is material m.
+    coreMaterial_ = makeList(QStringLiteral("coreMaterial"));
+    coreMaterial_->setToolTip(
+        QStringLiteral("Concrete of the fibers inside the bars' centre lines (rectangles)"));
+    rebarMaterial_ = makeList(QStringLiteral("rebarMaterial"));
+    rebarMaterial_->setToolTip(QStringLiteral("Material of this section's bars, in place of the analysis "
+                                              "setting's Rebar Material Number"));
     hingeLengthI_ = makeEdit(QStringLiteral("hingeLengthI"));
     hingeLengthJ_ = makeEdit(QStringLiteral("hingeLengthJ"));
     hingeLengthI_->setText(QStringLiteral("1000"));
@@ -133,6 +140,10 @@ FrameSectionWindow::FrameSectionWindow(Session& session, QWidget* parent)
     }
     nonlinearGrid->addWidget(new QLabel(QStringLiteral("Cover")), 3, 0);
     nonlinearGrid->addWidget(cover_, 3, 1);
+    nonlinearGrid->addWidget(new QLabel(QStringLiteral("Core Material")), 4, 0);
+    nonlinearGrid->addWidget(coreMaterial_, 4, 1);
+    nonlinearGrid->addWidget(new QLabel(QStringLiteral("Rebar Material")), 4, 2);
+    nonlinearGrid->addWidget(rebarMaterial_, 4, 3);
 
     auto* hinge = new QGroupBox(QStringLiteral("Beam With Hinge(Hinge Length)"));
     auto* hingeForm = new QFormLayout(hinge);
@@ -217,8 +228,16 @@ void FrameSectionWindow::fillLists() {
         name_->addItem(name);
     }
     material_->clear();
-    for (int m = 1; m <= countOf(model.materialCount); ++m)
-        material_->addItem(fromBytes(model.materials[static_cast<std::size_t>(m)].name));
+    coreMaterial_->clear();
+    rebarMaterial_->clear();
+    coreMaterial_->addItem(QStringLiteral("None"));
+    rebarMaterial_->addItem(QStringLiteral("Rebar Material Number"));
+    for (int m = 1; m <= countOf(model.materialCount); ++m) {
+        const QString name = fromBytes(model.materials[static_cast<std::size_t>(m)].name);
+        material_->addItem(name);
+        coreMaterial_->addItem(name);
+        rebarMaterial_->addItem(name);
+    }
     if (sectionList_->count() > 0) {
         sectionList_->setCurrentRow(0);
         showSection(1);
@@ -241,6 +260,10 @@ void FrameSectionWindow::showSection(int k) {
     selectByCode(material_, s.material);
     selectByCode(elementType_, s.elementType);
     selectByCode(geomTransf_, s.geomTransf);
+    coreMaterial_->setCurrentIndex(
+        s.coreMaterial >= 0 && s.coreMaterial < coreMaterial_->count() ? s.coreMaterial : -1);
+    rebarMaterial_->setCurrentIndex(
+        s.rebarMaterial >= 0 && s.rebarMaterial < rebarMaterial_->count() ? s.rebarMaterial : -1);
     const double dimensions[6] = {s.t1, s.t2, s.t3, s.t4, s.t5, s.t6};
     for (int i = 0; i < 6; ++i)
         dimensions_[i]->setText(fromBytes(formatGeneral(dimensions[i])));
@@ -278,6 +301,10 @@ void FrameSectionWindow::applySection(int k) {
         setSectionField(s, field, toBytes(box->text()));
     s.colour = swatchColour_;
     s.geomTransf = codeOrKept(geomTransf_, s.geomTransf);
+    if (coreMaterial_->currentIndex() >= 0)
+        s.coreMaterial = coreMaterial_->currentIndex();
+    if (rebarMaterial_->currentIndex() >= 0)
+        s.rebarMaterial = rebarMaterial_->currentIndex();
     redrawPreview(k);
 }
 

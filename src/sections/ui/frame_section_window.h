@@ -70,6 +70,8 @@ class FrameSectionWindow : public QWidget {
     QLineEdit* barNumNX_;
     QLineEdit* barNumNY_;
     QLineEdit* cover_;
+    QComboBox* coreMaterial_;
+    QComboBox* rebarMaterial_;
     QLineEdit* hingeLengthI_;
     QLineEdit* hingeLengthJ_;
 };

@@ -3,6 +3,8 @@
 #include <QWidget>
 
 class QComboBox;
+class QFormLayout;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 
@@ -10,7 +12,9 @@ namespace kelvane {
 
 struct Session;
 
-// Shows the imported materials one at a time; it stores nothing.
+// The materials of the model, one at a time: the elastic properties from the model file and the
+// material model with its parameters, which OK stores. Materials the file lacks (a confined
+// concrete, a rebar steel) can be added and removed again.
 class MaterialWindow : public QWidget {
     Q_OBJECT
   public:
@@ -20,8 +24,14 @@ class MaterialWindow : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void fillList();
+    void fillList(int select = 1);
     void showMaterial(int k);
+    void showParameters(int k, int model);
+    void storeMaterial();
+    void addMaterialCommand();
+    void removeMaterialCommand();
+    void nonlinearDefaultsCommand();
+    int selected() const;
 
     Session& session_;
     QListWidget* materialList_;
@@ -30,6 +40,10 @@ class MaterialWindow : public QWidget {
     QLineEdit* e_;
     QLineEdit* g_;
     QLineEdit* nu_;
+    QFormLayout* parameterForm_;
+    QLabel* defaultsNote_;
+    QLabel* notes_;
+    QLineEdit* newName_;
 };
 
 } // namespace kelvane
