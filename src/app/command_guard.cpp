@@ -21,7 +21,24 @@ ErrorPresenter& installedPresenter() {
     return presenter;
 }
 
+ErrorPresenter& installedNoticePresenter() {
+    static ErrorPresenter presenter;
+    return presenter;
+}
+
 } // namespace
+
+ErrorPresenter setNoticePresenter(ErrorPresenter presenter) {
+    return std::exchange(installedNoticePresenter(), std::move(presenter));
+}
+
+void presentNotice(QWidget* parent, const QString& text) {
+    if (const ErrorPresenter& presenter = installedNoticePresenter()) {
+        presenter(parent, text);
+        return;
+    }
+    QMessageBox::information(parent, QStringLiteral("Kelvane"), text);
+}
 
 ErrorPresenter setErrorPresenter(ErrorPresenter presenter) {
     return std::exchange(installedPresenter(), std::move(presenter));

@@ -22,4 +22,9 @@ ErrorPresenter setErrorPresenter(ErrorPresenter presenter);
 // Shows a failure's text through the current presenter (for handlers that report without throwing).
 void presentError(QWidget* parent, const QString& text);
 
+// What a command tells the user that is not a failure (what a project could not apply, say): an
+// information box, or the presenter a test installed.
+ErrorPresenter setNoticePresenter(ErrorPresenter presenter);
+void presentNotice(QWidget* parent, const QString& text);
+
 } // namespace kelvane

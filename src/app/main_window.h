@@ -93,6 +93,8 @@ class MainWindow : public QMainWindow {
     void showDeformation();
     void showAnimation();
     void showV14Transfer();
+    void openProjectCommand();
+    void saveProjectCommand();
     void force();
     void openTutorial();
     void openAbout();

@@ -51,6 +51,7 @@ MouseButton mouseButtonOf(Qt::MouseButton button) {
 void MainWindow::importFile(const QString& path) {
     guarded([&] {
         loadS2kFile(session_.model, QFile::encodeName(path).toStdString());
+        session_.modelPath = QFile::encodeName(path).toStdString();
         importLoadedLines();
     });
 }
@@ -68,8 +69,10 @@ void MainWindow::importS2kCommand() {
     guarded([this] {
         const QString path =
             fileDialogs().openFileName(this, QStringLiteral("s2k file (*.s2k)"), QStringLiteral("s2k"));
-        if (!path.isEmpty())
+        if (!path.isEmpty()) {
             loadS2kFile(session_.model, QFile::encodeName(path).toStdString());
+            session_.modelPath = QFile::encodeName(path).toStdString();
+        }
         importLoadedLines();
     });
 }

@@ -93,6 +93,9 @@ void MainWindow::buildMenus() {
         {"File",
          {{"Import Sap2000 txt file", "toolButton1"},
           {"-", nullptr},
+          {"Open Project", nullptr},
+          {"Save Project", nullptr},
+          {"-", nullptr},
           {"Sap2000V14 to Sap2000 v6 (s2k)", nullptr}}},
         {"View",
          {{"Pan", "toolButton3"},
@@ -127,6 +130,8 @@ void MainWindow::buildMenus() {
     };
     const MenuCommand menuCommands[] = {
         {"Sap2000V14 to Sap2000 v6 (s2k)", &MainWindow::showV14Transfer},
+        {"Open Project", &MainWindow::openProjectCommand},
+        {"Save Project", &MainWindow::saveProjectCommand},
         {"Force", &MainWindow::force},
         {"Kelvane Tutorial", &MainWindow::openTutorial},
         {"About", &MainWindow::openAbout},

@@ -7,6 +7,7 @@
 #include "viewer/view_state.h"
 
 #include <cstdint>
+#include <string>
 
 namespace kelvane {
 
@@ -14,6 +15,8 @@ namespace kelvane {
 // functions take the parts they need by reference.
 struct Session {
     ModelStore model;
+    // The model file last imported (empty before the first); a project names it.
+    std::string modelPath;
     ColourTable colours = initPalette();
     AnalysisSettings analysis;
     RecorderSettings recorders;

@@ -156,7 +156,7 @@ TEST_F(MainWindowTest, MenusListTheirEntriesAndSeparatorsInOrder) {
         menus << menuAction->text() + ": " + entries.join(", ");
     }
     const QStringList expected = {
-        "File: Import Sap2000 txt file, -, Sap2000V14 to Sap2000 v6 (s2k)",
+        "File: Import Sap2000 txt file, -, Open Project, Save Project, -, Sap2000V14 to Sap2000 v6 (s2k)",
         "View: Pan, Zoom All, Rotate View, Refresh, -, XY View, XZ View, YZ View, -, View Option, Show Load",
         "Define: Frame Section, Material, -, Recorder Setting, Analysis Case",
         "Gen_tcl: OpenSEES tcl File, -, Run OpenSEES",
