@@ -5,6 +5,7 @@
 #include "sections/section_fields.h"
 
 #include <string>
+#include <vector>
 
 namespace kelvane {
 namespace {
@@ -16,76 +17,89 @@ bool parseSwitch(std::string_view name, std::string_view text) {
          " (use 1/0, true/false or on/off)");
 }
 
+struct IntegerField {
+    std::string_view name;
+    std::int32_t AnalysisSettings::*field;
+};
+struct RealField {
+    std::string_view name;
+    double AnalysisSettings::*field;
+};
+struct AnalysisSwitch {
+    std::string_view name;
+    bool AnalysisSettings::*field;
+};
+struct RecorderSwitch {
+    std::string_view name;
+    bool RecorderSettings::*field;
+};
+constexpr IntegerField kIntegers[] = {
+    {"analysisType", &AnalysisSettings::analysisType},
+    {"loadControlCase", &AnalysisSettings::loadControlCase},
+    {"dispControlCase", &AnalysisSettings::dispControlCase},
+    {"loadSteps", &AnalysisSettings::loadSteps},
+    {"dispSteps", &AnalysisSettings::dispSteps},
+    {"controlDof", &AnalysisSettings::controlDof},
+    {"controlNode", &AnalysisSettings::controlNode},
+    {"modalNumber", &AnalysisSettings::modalNumber},
+    {"rebarMaterial", &AnalysisSettings::rebarMaterial},
+    {"numIntgrPts", &AnalysisSettings::numIntgrPts},
+};
+constexpr RealField kReals[] = {
+    {"loadFactor", &AnalysisSettings::loadFactor},
+    {"controlDisp", &AnalysisSettings::controlDisp},
+};
+constexpr AnalysisSwitch kAnalysisSwitches[] = {
+    {"genPlateFiber", &AnalysisSettings::genPlateFiber},
+    {"genMass", &AnalysisSettings::genMass},
+    {"useAggregator", &AnalysisSettings::useAggregator},
+};
+constexpr RecorderSwitch kRecorderSwitches[] = {
+    {"nodeDisplacement", &RecorderSettings::nodeDisplacement},
+    {"elementForce", &RecorderSettings::elementForce},
+    {"sectionDeformation", &RecorderSettings::sectionDeformation},
+    {"sectionStressStrain", &RecorderSettings::sectionStressStrain},
+    {"modalShape", &RecorderSettings::modalShape},
+};
+
 } // namespace
 
 void setSettingByName(AnalysisSettings& analysis, RecorderSettings& recorders, std::string_view name,
                       std::string_view valueText) {
-    struct IntegerField {
-        std::string_view name;
-        std::int32_t AnalysisSettings::*field;
-    };
-    struct RealField {
-        std::string_view name;
-        double AnalysisSettings::*field;
-    };
-    struct AnalysisSwitch {
-        std::string_view name;
-        bool AnalysisSettings::*field;
-    };
-    struct RecorderSwitch {
-        std::string_view name;
-        bool RecorderSettings::*field;
-    };
-    static const IntegerField integers[] = {
-        {"analysisType", &AnalysisSettings::analysisType},
-        {"loadControlCase", &AnalysisSettings::loadControlCase},
-        {"dispControlCase", &AnalysisSettings::dispControlCase},
-        {"loadSteps", &AnalysisSettings::loadSteps},
-        {"dispSteps", &AnalysisSettings::dispSteps},
-        {"controlDof", &AnalysisSettings::controlDof},
-        {"controlNode", &AnalysisSettings::controlNode},
-        {"modalNumber", &AnalysisSettings::modalNumber},
-        {"rebarMaterial", &AnalysisSettings::rebarMaterial},
-        {"numIntgrPts", &AnalysisSettings::numIntgrPts},
-    };
-    static const RealField reals[] = {
-        {"loadFactor", &AnalysisSettings::loadFactor},
-        {"controlDisp", &AnalysisSettings::controlDisp},
-    };
-    static const AnalysisSwitch analysisSwitches[] = {
-        {"genPlateFiber", &AnalysisSettings::genPlateFiber},
-        {"genMass", &AnalysisSettings::genMass},
-        {"useAggregator", &AnalysisSettings::useAggregator},
-    };
-    static const RecorderSwitch recorderSwitches[] = {
-        {"nodeDisplacement", &RecorderSettings::nodeDisplacement},
-        {"elementForce", &RecorderSettings::elementForce},
-        {"sectionDeformation", &RecorderSettings::sectionDeformation},
-        {"sectionStressStrain", &RecorderSettings::sectionStressStrain},
-        {"modalShape", &RecorderSettings::modalShape},
-    };
-
-    for (const auto& entry : integers)
+    for (const auto& entry : kIntegers)
         if (entry.name == name) {
             analysis.*entry.field = parseInt(valueText);
             return;
         }
-    for (const auto& entry : reals)
+    for (const auto& entry : kReals)
         if (entry.name == name) {
             analysis.*entry.field = parseReal(valueText);
             return;
         }
-    for (const auto& entry : analysisSwitches)
+    for (const auto& entry : kAnalysisSwitches)
         if (entry.name == name) {
             analysis.*entry.field = parseSwitch(name, valueText);
             return;
         }
-    for (const auto& entry : recorderSwitches)
+    for (const auto& entry : kRecorderSwitches)
         if (entry.name == name) {
             recorders.*entry.field = parseSwitch(name, valueText);
             return;
         }
     fail("Unknown setting '" + std::string(name) + "'");
+}
+
+std::vector<std::string_view> settingNames() {
+    std::vector<std::string_view> names;
+    for (const auto& entry : kIntegers)
+        names.push_back(entry.name);
+    for (const auto& entry : kReals)
+        names.push_back(entry.name);
+    for (const auto& entry : kAnalysisSwitches)
+        names.push_back(entry.name);
+    for (const auto& entry : kRecorderSwitches)
+        names.push_back(entry.name);
+    return names;
 }
 
 void setNamedValue(ModelStore& store, AnalysisSettings& analysis, RecorderSettings& recorders,

@@ -4,6 +4,7 @@
 #include "tcl/analysis_settings.h"
 
 #include <string_view>
+#include <vector>
 
 namespace kelvane {
 
@@ -13,6 +14,10 @@ namespace kelvane {
 // refused with a message naming it.
 void setSettingByName(AnalysisSettings& analysis, RecorderSettings& recorders, std::string_view name,
                       std::string_view valueText);
+
+// Every name setSettingByName takes: the integer and real analysis settings, then the analysis and
+// recorder switches.
+std::vector<std::string_view> settingNames();
 
 // As setSettingByName, and "section.K.FIELD" stores the value into field FIELD of frame section K
 // (1-based, table order) as the frame section window would. A section number outside the table
