@@ -56,8 +56,23 @@ int runTcl(const Arguments& args) {
     return 0;
 }
 
-const RegisterCommand
-    reg("tcl", "tcl MODEL.s2k -o OUT.tcl [--set NAME=VALUE]... [--set section.K.FIELD=VALUE]...", &runTcl);
+const RegisterCommand reg({
+    .name = "tcl",
+    .usage = "tcl MODEL.s2k -o OUT.tcl [--set NAME=VALUE]... [--set section.K.FIELD=VALUE]...",
+    .summary = "Write the OpenSees Tcl script of a model with the given settings",
+    .details =
+        "Settings and section fields are applied in the order given. The script is written with CR LF\n"
+        "line ends, and only when the whole generation succeeded.",
+    .lines =
+        {
+            {"MODEL.s2k", "the SAP2000 version-6 text model"},
+            {"-o OUT.tcl", "the script to write"},
+            {"--set NAME=VALUE",
+             "an analysis or recorder setting (analysisType, loadSteps, modalShape, ...)"},
+            {"--set section.K.FIELD=VALUE", "a field of frame section K (1-based, table order)"},
+        },
+    .run = &runTcl,
+});
 
 } // namespace
 } // namespace kelvane::cli
