@@ -106,7 +106,10 @@ std::string findSolverExecutable(const SolverSearch& search) {
         }
         const std::filesystem::path candidate = std::filesystem::path(folder) / solverExecutableName();
         if (isRunnableFile(candidate)) {
-            return candidate.string();
+            // The solver runs in the script's folder, where a relative path would not lead to it.
+            std::error_code error;
+            const std::filesystem::path absolute = std::filesystem::absolute(candidate, error);
+            return error ? candidate.string() : absolute.string();
         }
     }
     return {};

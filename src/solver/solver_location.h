@@ -29,8 +29,9 @@ SolverSearch solverSearchFromEnvironment(const std::string& programFolder);
 // The folder of the running executable ("" when the system does not tell).
 std::string runningProgramFolder();
 
-// The solver to start: the first runnable file of that name in the program folder, the user's
-// solver folder, then the PATH (empty PATH entries, the current folder, are skipped). "" when none.
+// The solver to start, by its full path: the first runnable file of that name in the program
+// folder, the user's solver folder, then the PATH (empty PATH entries, the current folder, are
+// skipped; relative ones are taken from the current folder). "" when none.
 std::string findSolverExecutable(const SolverSearch& search);
 
 // The command to type to install the solver: the installer beside the program (by its full path

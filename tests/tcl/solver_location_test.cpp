@@ -42,6 +42,18 @@ TEST(SolverLocation, TakesTheFirstRunnableSolverOnThePath) {
     EXPECT_EQ(findSolverExecutable({program.path().string(), "", path}), solverIn(first));
 }
 
+TEST(SolverLocation, RelativeFoldersGiveTheSolverByItsFullPath) {
+    // The solver is started in the script's folder, so a path relative to here would not reach it.
+    TempDir tools;
+    fs::create_directory(tools.path() / "bin");
+    makeExecutable(tools.path() / "bin" / solverExecutableName());
+    const fs::path previous = fs::current_path();
+    fs::current_path(tools.path());
+    const std::string found = findSolverExecutable({"", "", "bin"});
+    fs::current_path(previous);
+    EXPECT_EQ(found, (fs::canonical(tools.path()) / "bin" / solverExecutableName()).string());
+}
+
 TEST(SolverLocation, GivesNothingWhenNoSolverExists) {
     TempDir program, user, elsewhere;
     EXPECT_EQ(
