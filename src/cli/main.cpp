@@ -2,13 +2,13 @@
 #include "cli/command_registry.h"
 #include "cli/help_text.h"
 #include "cli/man_page.h"
-#include "common/error.h"
 #include "solver/solver_location.h"
 #include "solver/solver_version.h"
 
 #include <algorithm>
 #include <exception>
 #include <iostream>
+#include <utility>
 
 namespace kelvane::cli {
 
