@@ -12,6 +12,7 @@ packages=(
   xvfb xauth fonts-dejavu-core fonts-wqy-microhei
   python3 python3-venv python3-tk
   clang libclang-rt-14-dev
+  dpkg-dev desktop-file-utils shared-mime-info groff-base
 )
 
 missing=()

@@ -2,9 +2,11 @@
 
 #include "common/error.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
@@ -37,19 +39,22 @@ void copyResource(const QString& resource, const QString& target) {
 
 } // namespace
 
-QString helpPagePath(const QString& pageName) {
-    return helpFolder() + QLatin1Char('/') + pageName;
-}
-
-void openHelpPage(const QString& pageName) {
+QString helpPageFile(const QString& pageName, const QString& programFolder) {
+    const QString installed = programFolder + QStringLiteral("/../share/kelvane/help/") + pageName;
+    if (QFileInfo::exists(installed))
+        return QDir::cleanPath(installed);
     registerHelpResources();
     if (!QDir().mkpath(helpFolder()))
         fail(cannotCreateFileMessage(QDir::toNativeSeparators(helpFolder()).toStdString(),
                                      "Cannot create the folder."));
-    // Both pages go together: each links to the other.
     for (const QString& page : {QStringLiteral("tutorial.html"), QStringLiteral("about.html")})
-        copyResource(QStringLiteral(":/help/") + page, helpPagePath(page));
-    QDesktopServices::openUrl(QUrl::fromLocalFile(helpPagePath(pageName)));
+        copyResource(QStringLiteral(":/help/") + page, helpFolder() + QLatin1Char('/') + page);
+    return helpFolder() + QLatin1Char('/') + pageName;
+}
+
+void openHelpPage(const QString& pageName) {
+    QDesktopServices::openUrl(
+        QUrl::fromLocalFile(helpPageFile(pageName, QCoreApplication::applicationDirPath())));
 }
 
 } // namespace kelvane

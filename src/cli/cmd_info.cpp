@@ -32,7 +32,14 @@ int runInfo(const Arguments& args) {
     return 0;
 }
 
-const RegisterCommand reg("info", "info MODEL.s2k", &runInfo);
+const RegisterCommand reg({
+    .name = "info",
+    .usage = "info MODEL.s2k",
+    .summary = "Import a model and print its counts, one name=value line each",
+    .details = "A count is -1 when the model file has no table of that kind.",
+    .lines = {{"MODEL.s2k", "the SAP2000 version-6 text model"}},
+    .run = &runInfo,
+});
 
 } // namespace
 } // namespace kelvane::cli

@@ -103,7 +103,20 @@ int runRender(const Arguments& args) {
     return 0;
 }
 
-RegisterCommand reg("render", "render MODEL.s2k -o VIEW.png [--view xy|xz|yz] [--size WxH]", &runRender);
+const RegisterCommand reg({
+    .name = "render",
+    .usage = "render MODEL.s2k -o VIEW.png [--view xy|xz|yz] [--size WxH]",
+    .summary = "Draw a model as the main window's drawing surface shows it and save the picture",
+    .details = "The view is fitted to the picture as the view commands fit it to the window.",
+    .lines =
+        {
+            {"MODEL.s2k", "the SAP2000 version-6 text model"},
+            {"-o VIEW.png", "the PNG picture to write"},
+            {"--view xy|xz|yz", "the plan (xy, the default) or the XZ or YZ elevation"},
+            {"--size WxH", "width and height in pixels, 1 to 16384 each (default 1089x800)"},
+        },
+    .run = &runRender,
+});
 
 } // namespace
 } // namespace kelvane::cli

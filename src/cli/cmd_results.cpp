@@ -103,10 +103,26 @@ int runResults(const Arguments& args) {
     return 0;
 }
 
-const RegisterCommand
-    reg("results",
-        "results MODEL.s2k FOLDER --step S [--section-component 1|2|3] [--mode M] [--set NAME=VALUE]...",
-        &runResults);
+const RegisterCommand reg({
+    .name = "results",
+    .usage = "results MODEL.s2k FOLDER --step S [--section-component 1|2|3] [--mode M] [--set NAME=VALUE]...",
+    .summary = "Read the recorder files of a run back, as the deformation window does, and print them",
+    .details =
+        "Prints one line per joint (joint=N ux= uy= uz=) and, with --section-component, one per frame\n"
+        "(frame=N i= j=) and the colour range.",
+    .lines =
+        {
+            {"MODEL.s2k", "the model the script was written from"},
+            {"FOLDER", "the folder holding the recorder files"},
+            {"--step S", "the step (line) of the node and section files to read"},
+            {"--section-component 1|2|3",
+             "also read section deformations: 1 axial strain, 2 curvature about z, 3 about y"},
+            {"--mode M", "read mode shape M instead of a step of the node files"},
+            {"--set NAME=VALUE",
+             "a setting or section.K.FIELD the script was written with (repeatable, applied in order)"},
+        },
+    .run = &runResults,
+});
 
 } // namespace
 } // namespace kelvane::cli

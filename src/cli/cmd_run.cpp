@@ -1,21 +1,13 @@
 #include "cli/command_registry.h"
 #include "common/error.h"
-#include "tcl/solver_location.h"
+#include "solver/solver_location.h"
 #include "tcl/solver_run.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <iostream>
 #include <string>
 
 namespace kelvane::cli {
 namespace {
-
-std::string programFolder() {
-    std::error_code error;
-    const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string() : self.parent_path().string();
-}
 
 // run SCRIPT.tcl: runs OpenSees on the script in the script's folder and waits for it. The
 // solver's console output is copied to standard output; when the run failed, its first error
@@ -23,11 +15,10 @@ std::string programFolder() {
 int runRun(const Arguments& args) {
     if (args.size() != 1)
         throw UsageError{args.empty() ? "a script file is required" : "unexpected argument: " + args[1]};
-    const char* path = std::getenv("PATH");
-    const std::string solver = findSolverExecutable(programFolder(), path ? path : "");
+    const SolverSearch search = solverSearchFromEnvironment(runningProgramFolder());
+    const std::string solver = findSolverExecutable(search);
     if (solver.empty())
-        fail("The OpenSees solver (" + solverExecutableName() +
-             ") was found neither beside kelvane-cli nor on the PATH; scripts/setup.sh installs it");
+        fail(missingSolverMessage(search));
 
     const SolverRun run = runSolverOnScript(solver, args[0]);
     std::cout << run.outcome.out << run.outcome.err << std::flush;
@@ -38,7 +29,17 @@ int runRun(const Arguments& args) {
     return 0;
 }
 
-const RegisterCommand reg("run", "run SCRIPT.tcl", &runRun);
+const RegisterCommand reg({
+    .name = "run",
+    .usage = "run SCRIPT.tcl",
+    .summary = "Run OpenSees on a script in the script's folder and wait for it",
+    .details = "The solver is looked for beside kelvane-cli, then in the user's data folder\n"
+               "(kelvane-install-solver puts it there), then on the PATH. Its output is copied to standard\n"
+               "output. The exit status is 1, with the solver's first error line on standard error, when an\n"
+               "error was reported or a recorder file of the script was not written.",
+    .lines = {{"SCRIPT.tcl", "the OpenSees Tcl script"}},
+    .run = &runRun,
+});
 
 } // namespace
 } // namespace kelvane::cli

@@ -15,10 +15,29 @@ int runTcl(const Arguments& args) {
     return 0;
 }
 
-const RegisterCommand reg("tcl",
-                          "tcl MODEL.s2k -o OUT.tcl [--project FILE] [--set NAME=VALUE]... "
-                          "[--set section.K.FIELD=VALUE]... [--set material.K.FIELD=VALUE]...",
-                          &runTcl);
+const RegisterCommand reg({
+    .name = "tcl",
+    .usage = "tcl MODEL.s2k -o OUT.tcl [--project FILE] [--set NAME=VALUE]... [--set section.K.FIELD=VALUE]... "
+             "[--set material.K.FIELD=VALUE]...",
+    .summary = "Write the OpenSees Tcl script of a model with the given settings",
+    .details =
+        "The project is applied first, then the settings, section and material fields in the order given.\n"
+        "The script is written with CR LF line ends, and only when the whole generation succeeded.",
+    .lines =
+        {
+            {"MODEL.s2k", "the SAP2000 text model"},
+            {"-o OUT.tcl", "the script to write"},
+            {"--project FILE", "a project saved for the model (its settings, materials and sections)"},
+            {"--set NAME=VALUE",
+             "an analysis or recorder setting (analysisType, loadSteps, modalShape, ...); "
+             "materialDefaults=nonlinear; addMaterial=NAME"},
+            {"--set section.K.FIELD=VALUE", "a field of frame section K (1-based, table order)"},
+            {"--set material.K.FIELD=VALUE",
+             "a field of material K: model, a parameter (Fy, E0, b, R0, cR1, cR2, fpc, epsc0, fpcu, epsU, "
+             "lambda, ft, Ets), or E, nu, name of an added material"},
+        },
+    .run = &runTcl,
+});
 
 } // namespace
 } // namespace kelvane::cli

@@ -34,7 +34,18 @@ int runV14(const Arguments& args) {
     return 0;
 }
 
-const RegisterCommand reg("v14", "v14 IN.s2k -o OUT.s2k", &runV14);
+const RegisterCommand reg({
+    .name = "v14",
+    .usage = "v14 IN.s2k -o OUT.s2k",
+    .summary = "Convert a SAP2000 V14 solid model to the version-6 layout and print the report",
+    .details = "The output file is written only after the whole conversion succeeded.",
+    .lines =
+        {
+            {"IN.s2k", "the SAP2000 V14 text model"},
+            {"-o OUT.s2k", "the version-6 model to write"},
+        },
+    .run = &runV14,
+});
 
 } // namespace
 } // namespace kelvane::cli

@@ -32,57 +32,60 @@ std::int32_t parseColour(std::string_view text) {
     return colour;
 }
 
+template <auto Member> void setCount(TSECTION& section, std::string_view, std::string_view text) {
+    section.*Member = parseInt(text);
+}
+
+template <auto Member> void setReal(TSECTION& section, std::string_view, std::string_view text) {
+    section.*Member = parseReal(text);
+}
+
+template <auto Member, std::int32_t ItemCount>
+void setListItem(TSECTION& section, std::string_view field, std::string_view text) {
+    section.*Member = parseListItem(field, text, ItemCount);
+}
+
+void setColour(TSECTION& section, std::string_view, std::string_view text) {
+    section.colour = parseColour(text);
+}
+
+struct SectionField {
+    std::string_view name;
+    void (*store)(TSECTION& section, std::string_view field, std::string_view text);
+};
+
+constexpr SectionField kSectionFields[] = {
+    {"elementType", &setListItem<&TSECTION::elementType, 6>},
+    {"sectionKind", &setListItem<&TSECTION::sectionKind, 2>},
+    {"divideFX", &setCount<&TSECTION::divideFX>},
+    {"divideFY", &setCount<&TSECTION::divideFY>},
+    {"barNumNX", &setCount<&TSECTION::barNumNX>},
+    {"barNumNY", &setCount<&TSECTION::barNumNY>},
+    {"topBar", &setReal<&TSECTION::topBar>},
+    {"bottomBar", &setReal<&TSECTION::bottomBar>},
+    {"cover", &setReal<&TSECTION::cover>},
+    {"hingeLengthI", &setReal<&TSECTION::hingeLengthI>},
+    {"hingeLengthJ", &setReal<&TSECTION::hingeLengthJ>},
+    {"colour", &setColour},
+    {"geomTransf", &setListItem<&TSECTION::geomTransf, 3>},
+};
+
 } // namespace
 
 void setSectionField(TSECTION& section, std::string_view field, std::string_view text) {
-    struct IntegerField {
-        std::string_view name;
-        std::int32_t TSECTION::*member;
-    };
-    struct RealField {
-        std::string_view name;
-        double TSECTION::*member;
-    };
-    static const IntegerField counts[] = {
-        {"divideFX", &TSECTION::divideFX},
-        {"divideFY", &TSECTION::divideFY},
-        {"barNumNX", &TSECTION::barNumNX},
-        {"barNumNY", &TSECTION::barNumNY},
-    };
-    static const RealField reals[] = {
-        {"topBar", &TSECTION::topBar},
-        {"bottomBar", &TSECTION::bottomBar},
-        {"cover", &TSECTION::cover},
-        {"hingeLengthI", &TSECTION::hingeLengthI},
-        {"hingeLengthJ", &TSECTION::hingeLengthJ},
-    };
-    if (field == "elementType") {
-        section.elementType = parseListItem(field, text, 6);
-        return;
-    }
-    if (field == "sectionKind") {
-        section.sectionKind = parseListItem(field, text, 2);
-        return;
-    }
-    if (field == "geomTransf") {
-        section.geomTransf = parseListItem(field, text, 3);
-        return;
-    }
-    if (field == "colour") {
-        section.colour = parseColour(text);
-        return;
-    }
-    for (const auto& entry : counts)
+    for (const SectionField& entry : kSectionFields)
         if (entry.name == field) {
-            section.*entry.member = parseInt(text);
-            return;
-        }
-    for (const auto& entry : reals)
-        if (entry.name == field) {
-            section.*entry.member = parseReal(text);
+            entry.store(section, field, text);
             return;
         }
     fail("Unknown frame section field '" + std::string(field) + "'");
+}
+
+std::vector<std::string_view> sectionFieldNames() {
+    std::vector<std::string_view> names;
+    for (const SectionField& entry : kSectionFields)
+        names.push_back(entry.name);
+    return names;
 }
 
 } // namespace kelvane

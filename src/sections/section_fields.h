@@ -3,6 +3,7 @@
 #include "model/model_store.h"
 
 #include <string_view>
+#include <vector>
 
 namespace kelvane {
 
@@ -13,5 +14,8 @@ namespace kelvane {
 // "#RRGGBB". Fields: elementType, sectionKind, divideFX, divideFY, barNumNX, barNumNY, topBar,
 // bottomBar, cover, hingeLengthI, hingeLengthJ, colour, geomTransf. Anything else is refused.
 void setSectionField(TSECTION& section, std::string_view field, std::string_view text);
+
+// The names setSectionField takes, in the order above.
+std::vector<std::string_view> sectionFieldNames();
 
 } // namespace kelvane

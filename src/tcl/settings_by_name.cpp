@@ -10,6 +10,7 @@
 #include <array>
 #include <charconv>
 #include <string>
+#include <vector>
 
 namespace kelvane {
 namespace {
@@ -154,6 +155,19 @@ std::vector<std::pair<std::string, std::string>> settingValues(const AnalysisSet
     for (const auto& entry : kRecorderSwitches)
         values.emplace_back(entry.name, recorders.*entry.field ? "1" : "0");
     return values;
+}
+
+std::vector<std::string_view> settingNames() {
+    std::vector<std::string_view> names;
+    for (const auto& entry : kIntegers)
+        names.push_back(entry.name);
+    for (const auto& entry : kReals)
+        names.push_back(entry.name);
+    for (const auto& entry : kAnalysisSwitches)
+        names.push_back(entry.name);
+    for (const auto& entry : kRecorderSwitches)
+        names.push_back(entry.name);
+    return names;
 }
 
 void setNamedValue(ModelStore& store, AnalysisSettings& analysis, RecorderSettings& recorders,

@@ -22,6 +22,10 @@ void setSettingByName(AnalysisSettings& analysis, RecorderSettings& recorders, s
 std::vector<std::pair<std::string, std::string>> settingValues(const AnalysisSettings& analysis,
                                                                const RecorderSettings& recorders);
 
+// Every name setSettingByName takes: the integer and real analysis settings, then the analysis and
+// recorder switches.
+std::vector<std::string_view> settingNames();
+
 // As setSettingByName, and, naming the model's records:
 //   section.K.FIELD      field FIELD of frame section K (1-based, table order), as the frame section
 //                        window stores it; coreMaterial and rebarMaterial take a material number

@@ -1,7 +1,9 @@
 #include "common/error.h"
 #include "sections/section_fields.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace kelvane {
 namespace {
@@ -22,8 +24,16 @@ TEST(SectionFields, StoresEachFieldWithTheWindowsConversion) {
         {"divideFY", "8"},    {"barNumNX", "0"},    {"barNumNY", "2"},          {"topBar", "1.5E+003"},
         {"bottomBar", ".5"},  {"cover", "40"},      {"hingeLengthI", "450.25"}, {"hingeLengthJ", "-1e2"},
         {"colour", "#FF8000"}};
-    for (const auto& [field, text] : values)
+    std::vector<std::string_view> stored;
+    for (const auto& [field, text] : values) {
         setSectionField(s, field, text);
+        stored.emplace_back(field);
+    }
+    // The listed names (shown by the command line's completion) are exactly the fields stored.
+    std::vector<std::string_view> listed = sectionFieldNames();
+    std::sort(listed.begin(), listed.end());
+    std::sort(stored.begin(), stored.end());
+    EXPECT_EQ(listed, stored);
     EXPECT_EQ(std::make_tuple(s.elementType, s.sectionKind, s.geomTransf, s.divideFX, s.divideFY, s.barNumNX,
                               s.barNumNY, s.colour),
               std::make_tuple(4, 1, 3, -3, 8, 0, 2, 0xFF8000));

@@ -237,10 +237,11 @@ TEST(RunCommand, RefusesToRunWhenNoSolverIsFound) {
     const std::string cli = dir.file("kelvane-cli");
     std::filesystem::copy_file(test::binPath("kelvane-cli"), cli);
     test::writeFile(dir.file("model.tcl"), "puts hello\n");
-    const test::CommandResult result =
-        test::runCommand("PATH=" + dir.file("empty") + " '" + cli + "' run '" + dir.file("model.tcl") + "'");
+    const test::CommandResult result = test::runCommand("PATH=" + dir.file("empty") + " XDG_DATA_HOME=" +
+                                                        dir.file("data") + " '" + cli + "' run '" +
+                                                        dir.file("model.tcl") + "'");
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_THAT(result.err, HasSubstr("scripts/setup.sh"));
+    EXPECT_THAT(result.err, HasSubstr("To install it for your user, run: kelvane-install-solver"));
     EXPECT_EQ(result.out, "");
 }
 

@@ -1,10 +1,10 @@
 #include "common/error.h"
 #include "tcl/settings_by_name.h"
 
+#include <algorithm>
 #include <string>
-#include <vector>
-
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace kelvane {
 namespace {
@@ -32,8 +32,16 @@ TEST(SettingsByName, EveryFieldTakesItsValue) {
                                                           {"sectionDeformation", "1"},
                                                           {"sectionStressStrain", "true"},
                                                           {"modalShape", "On"}};
-    for (const auto& [name, value] : values)
+    std::vector<std::string_view> names;
+    for (const auto& [name, value] : values) {
         setSettingByName(a, r, name, value);
+        names.emplace_back(name);
+    }
+    // The listed names (shown by the command line's completion) are exactly the settings stored.
+    std::vector<std::string_view> listed = settingNames();
+    std::sort(listed.begin(), listed.end());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(listed, names);
     EXPECT_EQ(std::make_tuple(a.analysisType, a.loadControlCase, a.dispControlCase, a.loadSteps, a.dispSteps,
                               a.controlDof, a.controlNode, a.modalNumber, a.rebarMaterial, a.numIntgrPts),
               std::make_tuple(9, 2, 3, 10, 20, 2, 17, 4, 3, 5));

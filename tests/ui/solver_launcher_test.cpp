@@ -1,6 +1,5 @@
 #include "common/error.h"
 #include "support/test_support.h"
-#include "tcl/solver_location.h"
 #include "tcl/ui/solver_launcher.h"
 #include "ui/ui_test_support.h"
 
@@ -19,38 +18,6 @@ using test::TempDir;
 void makeExecutable(const fs::path& file, const std::string& content = "#!/bin/sh\n") {
     test::writeFile(file.string(), content);
     fs::permissions(file, fs::perms::owner_all, fs::perm_options::add);
-}
-
-TEST(SolverLocation, PrefersTheProgramFolderOverThePath) {
-    TempDir program, onPath;
-    makeExecutable(program.path() / solverExecutableName());
-    makeExecutable(onPath.path() / solverExecutableName());
-    EXPECT_EQ(findSolverExecutable(program.path().string(), onPath.path().string()),
-              (program.path() / solverExecutableName()).string());
-}
-
-TEST(SolverLocation, FallsBackToTheFirstRunnableSolverOnThePath) {
-    TempDir program, empty, notRunnable, first, second;
-    test::writeFile((notRunnable.path() / solverExecutableName()).string(), "not executable");
-    fs::create_directory(empty.path() / solverExecutableName()); // a folder of that name is no solver
-    makeExecutable(first.path() / solverExecutableName());
-    makeExecutable(second.path() / solverExecutableName());
-    const std::string path = "::" + empty.path().string() + ":" + notRunnable.path().string() + ":" +
-                             first.path().string() + ":" + second.path().string();
-    EXPECT_EQ(findSolverExecutable(program.path().string(), path),
-              (first.path() / solverExecutableName()).string());
-}
-
-TEST(SolverLocation, GivesNothingWhenNoSolverExists) {
-    TempDir program, elsewhere;
-    EXPECT_EQ(findSolverExecutable(program.path().string(), elsewhere.path().string()), "");
-    EXPECT_EQ(findSolverExecutable("", ""), "");
-    // An empty PATH entry stands for the current folder, which is never searched.
-    const fs::path previous = fs::current_path();
-    makeExecutable(program.path() / solverExecutableName());
-    fs::current_path(program.path());
-    EXPECT_EQ(findSolverExecutable(elsewhere.path().string(), ":"), "");
-    fs::current_path(previous);
 }
 
 // A stand-in solver that records its working folder and its arguments beside itself, atomically.
@@ -78,8 +45,7 @@ TEST(SolverLauncher, StartsTheSolverInTheScriptFolderWithTheFullPathAsOneArgumen
     test::writeFile(script.string(), "wipe\r\n");
     const std::string canonicalJob = fs::canonical(jobFolder).string();
 
-    launchSolverDetached(QString::fromStdString(script.string()),
-                         QString::fromStdString(program.path().string()));
+    launchSolverDetached(QString::fromStdString(script.string()), {program.path().string(), "", ""});
 
     EXPECT_EQ(waitForRecord(program.path() / "record"),
               canonicalJob + "\n1\n" + canonicalJob + "/frame model.tcl\n");
@@ -91,11 +57,8 @@ TEST(SolverLauncher, UsesTheSolverOnThePathWhenTheProgramFolderHasNone) {
     writeRecordingSolver(tools.path());
     const fs::path script = program.path() / "frame.tcl";
     test::writeFile(script.string(), "wipe\r\n");
-    const QByteArray previousPath = qgetenv("PATH");
-    qputenv("PATH", QByteArray::fromStdString(tools.path().string() + ":" + previousPath.toStdString()));
     launchSolverDetached(QString::fromStdString(script.string()),
-                         QString::fromStdString(program.path().string()));
-    qputenv("PATH", previousPath);
+                         {program.path().string(), "", "/nowhere:" + tools.path().string()});
 
     const std::string folder = fs::canonical(program.path()).string();
     EXPECT_EQ(waitForRecord(tools.path() / "record"), folder + "\n1\n" + folder + "/frame.tcl\n");
@@ -112,8 +75,7 @@ TEST(SolverLauncher, RunsTheRealSolverBesideTheProgramInTheScriptFolder) {
     const fs::path script = folder / "write marker.tcl";
     test::writeFile(script.string(), "set f [open \"marker.txt\" w]\r\nputs $f \"solved\"\r\nclose $f\r\n");
 
-    launchSolverDetached(QString::fromStdString(script.string()),
-                         QString::fromStdString(programFolder.string()));
+    launchSolverDetached(QString::fromStdString(script.string()), {programFolder.string(), "", ""});
 
     const fs::path marker = folder / "marker.txt";
     for (int attempt = 0; attempt < 600 && !fs::exists(marker); ++attempt)
@@ -123,25 +85,18 @@ TEST(SolverLauncher, RunsTheRealSolverBesideTheProgramInTheScriptFolder) {
     EXPECT_EQ(test::readFile(marker.string()), "solved\n");
 }
 
-TEST(SolverLauncher, MissingSolverIsReportedWithTheFoldersSearched) {
+TEST(SolverLauncher, MissingSolverIsReportedWithTheInstallCommand) {
     test::ensureApplication();
-    TempDir program;
-    const QByteArray previousPath = qgetenv("PATH");
-    qputenv("PATH", QByteArray::fromStdString(program.path().string()));
+    TempDir program, userFolder, onPath;
+    const SolverSearch search{program.path().string(), userFolder.path().string(), onPath.path().string()};
     try {
-        launchSolverDetached(QStringLiteral("/nowhere/frame.tcl"),
-                             QString::fromStdString(program.path().string()));
+        launchSolverDetached(QStringLiteral("/nowhere/frame.tcl"), search);
         ADD_FAILURE() << "a missing solver must be reported";
     } catch (const KelvaneError& error) {
-        EXPECT_NE(std::string(error.what())
-                      .find("\"" + solverExecutableName() +
-                            "\" was found neither in the program "
-                            "folder \"" +
-                            program.path().string() + "\" nor on the PATH"),
-                  std::string::npos)
+        EXPECT_EQ(error.what(), missingSolverMessage(search));
+        EXPECT_NE(std::string(error.what()).find("run: " + solverInstallerName()), std::string::npos)
             << error.what();
     }
-    qputenv("PATH", previousPath);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "tcl/ui/solver_launcher.h"
 
 #include "common/error.h"
-#include "tcl/solver_location.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,16 +11,15 @@
 namespace kelvane {
 
 void launchSolverDetached(const QString& scriptPath) {
-    launchSolverDetached(scriptPath, QCoreApplication::applicationDirPath());
+    const QString programFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    launchSolverDetached(scriptPath,
+                         solverSearchFromEnvironment(QFile::encodeName(programFolder).toStdString()));
 }
 
-void launchSolverDetached(const QString& scriptPath, const QString& programFolder) {
-    const QByteArray pathVariable = qgetenv("PATH");
-    const std::string folder = QFile::encodeName(QDir::toNativeSeparators(programFolder)).toStdString();
-    const std::string solver = findSolverExecutable(folder, pathVariable.toStdString());
+void launchSolverDetached(const QString& scriptPath, const SolverSearch& search) {
+    const std::string solver = findSolverExecutable(search);
     if (solver.empty()) {
-        fail("The OpenSees solver \"" + solverExecutableName() +
-             "\" was found neither in the program folder \"" + folder + "\" nor on the PATH.");
+        fail(missingSolverMessage(search));
     }
     const QFileInfo script(scriptPath);
     const QString scriptFullPath = QDir::toNativeSeparators(script.absoluteFilePath());
