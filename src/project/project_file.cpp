@@ -220,6 +220,14 @@ std::vector<std::string> projectLines(const std::string& projectPath, const std:
     lines.push_back(std::string(kModelKey) + storedModelPath(projectPath, modelPath));
     lines.push_back(std::string(kChecksumKey) + modelChecksum(modelPath));
     lines.emplace_back();
+    const std::vector<std::string> blocks = projectBlockLines(store, analysis, recorders);
+    lines.insert(lines.end(), blocks.begin(), blocks.end());
+    return lines;
+}
+
+std::vector<std::string> projectBlockLines(const ModelStore& store, const AnalysisSettings& analysis,
+                                           const RecorderSettings& recorders) {
+    std::vector<std::string> lines;
     lines.emplace_back(kSettingsHeader);
     for (const auto& [name, value] : settingValues(analysis, recorders))
         lines.push_back(name + "=" + value);
@@ -271,6 +279,14 @@ std::vector<std::string> applyProject(const ProjectFile& project, const std::str
     if (modelChecksum(modelPath) != project.modelChecksum)
         notes.push_back("The model file " + modelPath +
                         " has changed since the project was saved; what still matches by name was applied");
+    const std::vector<std::string> blockNotes = applyProjectBlocks(project, store, analysis, recorders);
+    notes.insert(notes.end(), blockNotes.begin(), blockNotes.end());
+    return notes;
+}
+
+std::vector<std::string> applyProjectBlocks(const ProjectFile& project, ModelStore& store,
+                                            AnalysisSettings& analysis, RecorderSettings& recorders) {
+    std::vector<std::string> notes;
     ProjectReader(project, store, analysis, recorders, notes).read();
     return notes;
 }

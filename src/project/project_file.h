@@ -39,6 +39,9 @@ std::string modelChecksum(const std::string& modelPath);
 std::vector<std::string> projectLines(const std::string& projectPath, const std::string& modelPath,
                                       const ModelStore& store, const AnalysisSettings& analysis,
                                       const RecorderSettings& recorders);
+// The blocks after the header lines: the settings, the materials and the section settings.
+std::vector<std::string> projectBlockLines(const ModelStore& store, const AnalysisSettings& analysis,
+                                           const RecorderSettings& recorders);
 
 // Writes the project with CR LF, atomically (a failed save keeps the previous file).
 void saveProject(const std::string& projectPath, const std::string& modelPath, const ModelStore& store,
@@ -64,5 +67,8 @@ ProjectFile readProject(const std::string& projectPath);
 std::vector<std::string> applyProject(const ProjectFile& project, const std::string& modelPath,
                                       ModelStore& store, AnalysisSettings& analysis,
                                       RecorderSettings& recorders);
+// The same without the look at the model file: the blocks of project.lines alone.
+std::vector<std::string> applyProjectBlocks(const ProjectFile& project, ModelStore& store,
+                                            AnalysisSettings& analysis, RecorderSettings& recorders);
 
 } // namespace kelvane
