@@ -86,8 +86,9 @@ class ProjectReader {
                 readSections(i + 1);
                 return;
             }
-            if (text.empty() || (block_ == Block::Header &&
-                                 (startsWith(text, kModelKey) || startsWith(text, kChecksumKey) || i == 0)))
+            if (text.empty() ||
+                (block_ == Block::Header &&
+                 (startsWith(text, kModelKey) || startsWith(text, kChecksumKey) || text == kProjectHeader)))
                 continue;
             if (text.front() == '[' && text.back() == ']') {
                 startBlock(text);
