@@ -1,5 +1,9 @@
 #pragma once
 
+#include "common/text_file.h"
+#include "model/colour_table.h"
+#include "model/s2k_import.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -23,6 +27,14 @@ namespace kelvane::fuzz {
 
 inline std::string_view asText(const unsigned char* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};
+}
+
+// The store imported from the text of a model file.
+inline ModelStore importedFromText(const char* text) {
+    ModelStore imported;
+    imported.s2kLines = splitLines(text);
+    importModel(imported, initPalette());
+    return imported;
 }
 
 } // namespace kelvane::fuzz

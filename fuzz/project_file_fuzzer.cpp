@@ -26,12 +26,7 @@ constexpr const char* kModel = "\n"
                                "\n";
 
 const kelvane::ModelStore& importedModel() {
-    static const kelvane::ModelStore store = [] {
-        kelvane::ModelStore imported;
-        imported.s2kLines = kelvane::splitLines(kModel);
-        kelvane::importModel(imported, kelvane::initPalette());
-        return imported;
-    }();
+    static const kelvane::ModelStore store = kelvane::fuzz::importedFromText(kModel);
     return store;
 }
 

@@ -62,8 +62,8 @@ void appendF(std::string& out, double value, int decimals) {
         return;
     }
     std::array<char, 400> buffer{};
-    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                std::chars_format::fixed, decimals < 0 ? 0 : decimals);
+    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed,
+                                decimals < 0 ? 0 : decimals);
     std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     if (!text.empty() && text.front() == '-' && mantissaIsZero(text))
         text.remove_prefix(1);
@@ -94,6 +94,13 @@ std::string formatInt(std::int64_t value) {
     return out;
 }
 
+std::string formatRoundTrip(double value) {
+    std::array<char, 32> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general);
+    return std::string(buffer.data(), result.ptr);
+}
+
 std::string formatGeneral(double value) {
     if (!std::isfinite(value)) {
         std::string out;
@@ -105,8 +112,8 @@ std::string formatGeneral(double value) {
     // Round to 15 significant digits first; the decimal exponent of the rounded value decides
     // between the fixed and the scientific form.
     std::array<char, 64> buffer{};
-    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                std::chars_format::scientific, 14);
+    auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::scientific, 14);
     std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     const bool negative = text.front() == '-';
     if (negative)

@@ -5,6 +5,7 @@
 #include "common/number_parse.h"
 #include "materials/material_defaults.h"
 #include "materials/material_models.h"
+#include "model/name_lookup.h"
 
 #include <string>
 
@@ -58,10 +59,9 @@ void setMaterialField(TMAT& material, std::string_view field, std::string_view t
 int addMaterial(ModelStore& store, std::string_view name) {
     if (name.empty())
         fail("A material needs a name");
-    for (int m = 1; m <= countOf(store.materialCount); ++m)
-        if (store.materials[static_cast<std::size_t>(m)].name == name)
-            fail("A material named " + std::string(name) + " exists already (material " + std::to_string(m) +
-                 ")");
+    if (const std::int32_t existing = findMaterial(store, name))
+        fail("A material named " + std::string(name) + " exists already (material " +
+             std::to_string(existing) + ")");
     if (store.materials.empty())
         store.materials.resize(1);
     const int count = countOf(store.materialCount);

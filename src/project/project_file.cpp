@@ -1,9 +1,11 @@
 #include "project/project_file.h"
 
 #include "common/error.h"
+#include "common/number_format.h"
 #include "common/text_file.h"
 #include "materials/material_fields.h"
 #include "materials/material_models.h"
+#include "model/name_lookup.h"
 #include "sections/section_settings_file.h"
 #include "tcl/settings_by_name.h"
 
@@ -24,27 +26,19 @@ constexpr std::string_view kMaterialPrefix = "[material ";
 constexpr std::string_view kAddedMaterialPrefix = "[added material ";
 constexpr std::string_view kSectionsHeader = "[frame section settings]";
 
-// The shortest text that reads back as the same double, in fixed form where that is shorter
-// (200000 rather than 2e+05).
-std::string exactReal(double value) {
-    std::array<char, 32> buffer{};
-    const auto result =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general);
-    return std::string(buffer.data(), result.ptr);
-}
-
 void appendMaterial(std::vector<std::string>& lines, const TMAT& material) {
     lines.emplace_back();
     lines.push_back(std::string(material.added ? kAddedMaterialPrefix : kMaterialPrefix) + material.name +
                     "]");
     if (material.added) {
-        lines.push_back("E=" + exactReal(material.e));
-        lines.push_back("nu=" + exactReal(material.nu));
+        lines.push_back("E=" + formatRoundTrip(material.e));
+        lines.push_back("nu=" + formatRoundTrip(material.nu));
     }
     const MaterialModelInfo& model = materialModelInfo(material.model);
     lines.push_back("model=" + std::string(model.name));
     for (const MaterialParameterInfo& parameter : model.parameters)
-        lines.push_back(std::string(parameter.name) + "=" + exactReal(material.parameters.*parameter.field));
+        lines.push_back(std::string(parameter.name) + "=" +
+                        formatRoundTrip(material.parameters.*parameter.field));
 }
 
 // The model's path as the project writes it: relative to the project's folder when the model lies
@@ -116,7 +110,7 @@ class ProjectReader {
         const std::string name(
             text.substr((added ? kAddedMaterialPrefix : kMaterialPrefix).size(),
                         text.size() - (added ? kAddedMaterialPrefix : kMaterialPrefix).size() - 1));
-        const std::int32_t existing = materialNamed(name);
+        const std::int32_t existing = findMaterial(store_, name);
         block_ = Block::Material;
         if (added && existing != 0) {
             notes_.push_back("The added material " + name +
@@ -180,14 +174,6 @@ class ProjectReader {
         for (const std::string& name : skipped)
             notes_.push_back("The frame section " + name +
                              " is no longer in the model; its settings were left out");
-    }
-
-    std::int32_t materialNamed(const std::string& name) const {
-        std::int32_t found = 0;
-        for (int m = 1; m <= countOf(store_.materialCount); ++m)
-            if (store_.materials[static_cast<std::size_t>(m)].name == name)
-                found = m;
-        return found;
     }
 
     const ProjectFile& project_;

@@ -4,6 +4,7 @@
 #include "common/number_format.h"
 #include "common/number_parse.h"
 #include "common/text_file.h"
+#include "model/name_lookup.h"
 #include "sections/section_fields.h"
 
 #include <array>
@@ -103,10 +104,7 @@ void setElementType(TSECTION& section, std::string_view text) {
 std::int32_t materialByName(const ModelStore& store, std::string_view name) {
     if (name.empty())
         return 0;
-    std::int32_t found = 0;
-    for (int m = 1; m <= countOf(store.materialCount); ++m)
-        if (store.materials[static_cast<std::size_t>(m)].name == name)
-            found = m;
+    const std::int32_t found = findMaterial(store, name);
     if (found == 0)
         fail("the model has no material named '" + std::string(name) + "'");
     return found;

@@ -5,6 +5,7 @@
 #include "common/number_parse.h"
 #include "materials/material_defaults.h"
 #include "materials/material_fields.h"
+#include "model/name_lookup.h"
 #include "sections/section_fields.h"
 
 #include <array>
@@ -68,13 +69,6 @@ bool parseSwitch(std::string_view name, std::string_view text) {
          " (use 1/0, true/false or on/off)");
 }
 
-// The shortest text that reads back as the same double.
-std::string exactReal(double value) {
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
-}
-
 // The records that "PREFIX.K.FIELD" names.
 struct RecordKind {
     std::string_view prefix; // "section."
@@ -107,10 +101,7 @@ std::int32_t materialReference(const ModelStore& store, std::string_view text) {
                  std::to_string(countOf(store.materialCount)) + " materials");
         return *number;
     }
-    std::int32_t found = 0;
-    for (int m = 1; m <= countOf(store.materialCount); ++m)
-        if (store.materials[static_cast<std::size_t>(m)].name == text)
-            found = m;
+    const std::int32_t found = findMaterial(store, text);
     if (found == 0)
         fail("The model has no material named '" + std::string(text) + "'");
     return found;
@@ -149,7 +140,7 @@ std::vector<std::pair<std::string, std::string>> settingValues(const AnalysisSet
     for (const auto& entry : kIntegers)
         values.emplace_back(entry.name, formatInt(analysis.*entry.field));
     for (const auto& entry : kReals)
-        values.emplace_back(entry.name, exactReal(analysis.*entry.field));
+        values.emplace_back(entry.name, formatRoundTrip(analysis.*entry.field));
     for (const auto& entry : kAnalysisSwitches)
         values.emplace_back(entry.name, analysis.*entry.field ? "1" : "0");
     for (const auto& entry : kRecorderSwitches)
