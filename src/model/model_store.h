@@ -85,6 +85,7 @@ struct TAREASEC {
     std::int32_t material = 0;
     std::string name;
     std::int32_t colour = 0;
+    std::string materialName; // as the file names it, for messages when it matches no material
 };
 
 struct TSHELL {

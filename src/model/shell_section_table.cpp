@@ -19,7 +19,8 @@ void readShellSectionTable(ModelStore& store, const TableIndex& tables, const Co
         ++k;
         TAREASEC& section = store.shellSections[static_cast<std::size_t>(k)];
         section.name = table.field(1);
-        section.material = findMaterial(store, table.field(3));
+        section.materialName = table.field(3);
+        section.material = findMaterial(store, section.materialName);
         section.colour = sectionColour(colours, k);
         section.isShell = 1;
         section.thickness = table.realField(9);

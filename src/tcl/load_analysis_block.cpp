@@ -230,8 +230,7 @@ void writeLoadAnalysisBlock(const ScriptInput& in, ScriptWriter& out) {
     case ModalAnalysis: {
         // More modes than free mass degrees of freedom make the eigen solver fail and shift every
         // period; ask for at most as many as the model has.
-        const int massDofs = freeMassDofCount(in.store, a.genMass, in.dofsPerNode);
-        out.line("set numModes %d", {massDofs > 0 && massDofs < 12 ? massDofs : 12});
+        out.line("set numModes %d", {modalModeCount(in.store, a.genMass, in.dofsPerNode)});
         writeFixed(out, kModalAnalysis);
         break;
     }

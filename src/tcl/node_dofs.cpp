@@ -85,4 +85,9 @@ int freeMassDofCount(const ModelStore& store, bool genMass, int dofsPerNode) {
     return count;
 }
 
+int modalModeCount(const ModelStore& store, bool genMass, int dofsPerNode) {
+    const int massDofs = freeMassDofCount(store, genMass, dofsPerNode);
+    return massDofs > 0 && massDofs < 12 ? massDofs : 12;
+}
+
 } // namespace kelvane

@@ -15,4 +15,8 @@ int nodeDofCount(const ModelStore& store);
 // its joints has mass in them, and RZ with them when at least two of its joints carry mass.
 int freeMassDofCount(const ModelStore& store, bool genMass, int dofsPerNode);
 
+// The number of modes the modal procedure asks the eigen solver for (numModes): 12, or fewer when
+// the model has fewer free mass degrees of freedom, since more would make the solver fail.
+int modalModeCount(const ModelStore& store, bool genMass, int dofsPerNode);
+
 } // namespace kelvane

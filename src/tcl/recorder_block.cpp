@@ -1,4 +1,7 @@
 #include "tcl/block_writers.h"
+#include "tcl/node_dofs.h"
+
+#include <algorithm>
 
 #include <string_view>
 
@@ -59,8 +62,14 @@ void writeRecorderBlock(const ScriptInput& in, ScriptWriter& out) {
     // mode-shape recorder would stop their analysis at its first step.
     const bool runsEigen =
         in.analysis.analysisType < SingleLoadControl || in.analysis.analysisType > GravityPushOver;
+    // The modal procedure computes numModes modes, the transient ones the two of their Rayleigh
+    // damping; a recorder of a mode beyond them would write zeros.
+    const int computedModes = in.analysis.analysisType == ModalAnalysis
+                                  ? modalModeCount(in.store, in.analysis.genMass, in.dofsPerNode)
+                                  : 2;
+    const int modes = std::min(in.analysis.modalNumber, computedModes);
     if (wanted.modalShape && runsEigen)
-        for (int mode = 1; mode <= in.analysis.modalNumber; ++mode)
+        for (int mode = 1; mode <= modes; ++mode)
             forEachNodeChunk(nodeCount, [&](int chunk, int first, int last) {
                 out.line(
                     "recorder Node -file eigen%d_node%d.out -time -nodeRange %D %D -dof 1 2 3 \"eigen %D\"",

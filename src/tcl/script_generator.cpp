@@ -4,6 +4,7 @@
 #include "tcl/block_writers.h"
 #include "tcl/generator_passes.h"
 #include "tcl/node_dofs.h"
+#include "tcl/script_checks.h"
 #include "tcl/store_access.h"
 #include "tcl/tag_check.h"
 
@@ -56,6 +57,7 @@ int prepareStore(ModelStore& store, const AnalysisSettings& analysis) {
     // Shell tags count on from the frames; a missing frame table counts as none.
     if (store.frameCount < 0)
         store.frameCount = 0;
+    checkScriptInputs(store, analysis);
     checkTagCollisions(store, analysis);
     return nodeDofCount(store);
 }

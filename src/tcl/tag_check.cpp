@@ -68,6 +68,16 @@ void checkTagCollisions(const ModelStore& store, const AnalysisSettings& analysi
         if (analysis.useAggregator && hasAggregator(section.elementType))
             sections.claim(1000 + s, "the aggregator of " + named("frame section", s, section.name));
     }
+    // The elastic nD material of the bricks of each solid section number.
+    std::unordered_map<std::int32_t, bool> brickClaimed;
+    for (int i = 1; i <= countOf(store.solidCount); ++i) {
+        const std::int32_t section = store.solids[static_cast<std::size_t>(i)].section;
+        if (!brickClaimed[section]) {
+            brickClaimed[section] = true;
+            nd.claim(section,
+                     "the elastic nD material of the bricks of solid section " + std::to_string(section));
+        }
+    }
     if (!analysis.genPlateFiber)
         return;
     std::unordered_map<std::int32_t, bool> elasticClaimed;

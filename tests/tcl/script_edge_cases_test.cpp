@@ -99,9 +99,23 @@ TEST(BrokenModels, RepeatedTagsNameBothObjects) {
     ModelStore plates;
     for (int s = 1; s <= 701; ++s)
         test::addRectangle(plates, "T" + std::to_string(s), Truss, 100, 100, 0).shape = ShapeNone;
-    plates.shellSections = {TAREASEC{}, TAREASEC{100, 1, 0, "SLAB", 0}};
+    test::addMaterial(plates, "CONC", 30000, 0.2);
+    plates.shellSections = {TAREASEC{}, TAREASEC{100, 1, 1, "SLAB", 0, "CONC"}};
     plates.shellSectionCount = 1;
     EXPECT_THAT(failure(plates), HasSubstr("section tag 701 twice"));
+
+    // The bricks' elastic material takes the number of their solid section, which a shell
+    // section's material may have too, whether or not an area uses it.
+    ModelStore bricks;
+    for (int j = 0; j < 8; ++j)
+        test::addNode(bricks, j % 2 * 100.0, j / 2 % 2 * 100.0, j / 4 * 100.0);
+    test::addMaterial(bricks, "CONC", 30000, 0.2);
+    bricks.solids = {TSOLID{}, TSOLID{1, 1, 2, 4, 3, 5, 6, 8, 7}};
+    bricks.solidCount = 1;
+    bricks.shellSections = {TAREASEC{}, TAREASEC{150, 1, 1, "SLAB", 0, "CONC"}};
+    bricks.shellSectionCount = 1;
+    EXPECT_EQ(failure(bricks), "The script would give nDMaterial tag 1 twice: to the elastic nD material of the "
+                               "bricks of solid section 1 and to the elastic nD material of material 1 (CONC)");
     AnalysisSettings noPlates;
     noPlates.genPlateFiber = false;
     EXPECT_EQ(failure(plates, noPlates), "no error");
@@ -145,8 +159,11 @@ TEST(Recorders, ChunksOfHundredAndEmptyRemainders) {
     ModelStore store;
     store.nodes.resize(101);
     store.nodeCount = 100;
+    test::addRectangle(store, "TBAR", Truss, 100, 100, 0);
     store.frames.resize(251);
     store.frameCount = 250;
+    for (TFRAME& frame : store.frames)
+        frame.section = 1;
     AnalysisSettings none;
     none.analysisType = 0;
     none.modalNumber = 2;
@@ -191,6 +208,24 @@ TEST(ModalAnalysis, ModesLimitedToFreeMassDegreesOfFreedom) {
     EXPECT_EQ(numModes(), "set numModes 7");
     modal.genMass = false;
     EXPECT_EQ(numModes(), "set numModes 12");
+
+    // Mode-shape recorders stop at the modes the procedure computes: numModes for the modal one,
+    // the two of the Rayleigh damping for a time history (more would write zeros).
+    modal.genMass = true;
+    RecorderSettings modeShapes = kNoRecorders;
+    modeShapes.modalShape = true;
+    const auto lastModeRecorded = [&](std::int32_t procedure) {
+        modal.analysisType = procedure;
+        std::string last;
+        for (const std::string& line : generate(store, modal, modeShapes))
+            if (line.starts_with("recorder Node -file eigen"))
+                last = line.substr(0, line.find("_node"));
+        return last;
+    };
+    EXPECT_EQ(lastModeRecorded(ModalAnalysis), "recorder Node -file eigen7");
+    EXPECT_EQ(lastModeRecorded(TimeHistoryAnalysis), "recorder Node -file eigen2");
+    modal.modalNumber = 1;
+    EXPECT_EQ(lastModeRecorded(ModalAnalysis), "recorder Node -file eigen1");
 }
 
 TEST(ModalAnalysis, StaticProceduresWriteNoModeShapeRecorders) {
@@ -238,11 +273,45 @@ TEST(Diaphragms, AConstraintWithoutJointsFixesNoNode) {
     EXPECT_TRUE(contains(lines, "fix 1 0 0 1 1 1 0")); // one joint: no tie, but its master line stays
 }
 
-TEST(Transformations, FrameWithoutSectionBeforeAnyNameGetsAnEmptyName) {
+// A frame whose section name matched none would get a transformation without a name (or the name
+// of the one before) and no element: the frame would be missing from the analysis.
+TEST(ScriptInputs, AFrameWithoutItsSectionStopsGeneration) {
     ModelStore store;
     test::addNode(store, 0, 0, 0);
-    test::addFrame(store, 1, 1, 0);
-    EXPECT_TRUE(contains(generate(store), "geomTransf  1 0.000 0.000 1.000 "));
+    test::addNode(store, 0, 0, 3000);
+    test::addFrame(store, 1, 2, 0).sectionName = "C600";
+    EXPECT_EQ(failure(store), "Frame 1 names the frame section 'C600', which the model does not have");
+}
+
+// The force-based element integrates with Gauss-Lobatto (2 to 10 points in the solver), the
+// displacement-based one with Gauss-Legendre (from 2 points); a shell section of a material the
+// model lacks would write a plate-fiber material of material 0.
+TEST(ScriptInputs, IntegrationPointsAndShellMaterialsTheSolverCanUse) {
+    ModelStore store;
+    test::addNode(store, 0, 0, 0);
+    test::addNode(store, 0, 0, 3000);
+    test::addMaterial(store, "STEEL", 200000, 0.3);
+    test::addRectangle(store, "NCOL", NonlinearBeamColumn, 300, 300, 1);
+    test::addFrame(store, 1, 2, 1);
+    const auto withPoints = [](int points) {
+        AnalysisSettings analysis;
+        analysis.numIntgrPts = points;
+        return analysis;
+    };
+    EXPECT_EQ(failure(store, withPoints(1)), "Force/Disp Beam Column numIntgrPts is 1: the Nonlinear BeamColumn "
+                                             "elements (frame section NCOL) need 2 to 10 integration points");
+    EXPECT_THAT(failure(store, withPoints(11)), HasSubstr("need 2 to 10 integration points"));
+    EXPECT_EQ(failure(store, withPoints(10)), "no error");
+    store.frameSections[1].elementType = DispBeamColumn;
+    EXPECT_EQ(failure(store, withPoints(20)), "no error");
+    EXPECT_THAT(failure(store, withPoints(1)), HasSubstr("Disp BeamColumn elements (frame section NCOL) need at least 2"));
+
+    store.shellSections = {TAREASEC{}, TAREASEC{150, 1, 0, "SLAB150", 0, "C30"}};
+    store.shellSectionCount = 1;
+    EXPECT_EQ(failure(store), "Shell section 1 (SLAB150) names the material 'C30', which the model does not have");
+    AnalysisSettings noPlates;
+    noPlates.genPlateFiber = false;
+    EXPECT_EQ(failure(store, noPlates), "no error");
 }
 
 } // namespace

@@ -221,6 +221,7 @@ element elasticBeamColumn 8 6 8 6.000E+004 3.000E+004 1.250E+004 4.695E+008 4.50
 element trussSection 9 1 8 5
 element corotTrussSection 10 2 7 6
 element zeroLength 11 11 10 -mat 1 1 1 -dir 4 5 6
+element elasticBeamColumn 12 10 2 6.000E+004 3.000E+004 1.250E+004 4.695E+008 4.500E+008 2.000E+008 12
 element zeroLength 13 4 12 -mat 1 1 1 -dir 4 5 6
 puts "shell element"
 element ShellMITC4 14 5 6 8 7 701

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "model/model_store.h"
+#include "tcl/analysis_settings.h"
+
+// What must hold before a script is written, so that the solver does not reject it (or, worse,
+// accept it and leave something out) far from where the fault lies.
+namespace kelvane {
+
+// Stops with a message naming the record when a frame names no frame section of the model, when a
+// force- or displacement-based beam-column gets a number of integration points the solver cannot
+// integrate with, or when a written shell section names no material of the model.
+void checkScriptInputs(const ModelStore& store, const AnalysisSettings& analysis);
+
+} // namespace kelvane
