@@ -26,6 +26,11 @@ std::string formatInt(std::int64_t value);
 // 1e-7 is "1E-7"); the form edit boxes and property grids show.
 std::string formatGeneral(double value);
 
+// `digits` significant digits (at least 1) for the numbers written on pictures: fixed form when
+// the value lies within 1E-4 .. 1E12, every integer digit kept ("6000000" for 6E6 with four
+// digits, "0.05000" for 0.05); "%0.nE" outside that band. Zero is "0".
+std::string formatSignificant(double value, int digits);
+
 // Appending variants for the hot path of script writing.
 void appendE(std::string& out, double value, int significantDigits);
 void appendF(std::string& out, double value, int decimals);
