@@ -1,0 +1,20 @@
+#pragma once
+
+#include "viewer/canvas.h"
+
+#include <vector>
+
+// The diagonal cross-hatch of a polygon as line segments, for devices that cannot fill with a
+// pattern (the SVG picture). The grid is the one the image fill uses: anchored to the origin,
+// lines where x + y or x - y is a multiple of 8.
+namespace kelvane {
+
+struct HatchLine {
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+};
+
+// The parts of the hatch lines inside the polygon (odd-even rule), of the lines that cross a
+// surface of width x height pixels.
+std::vector<HatchLine> hatchLines(const std::vector<Point>& points, int width, int height);
+
+} // namespace kelvane
