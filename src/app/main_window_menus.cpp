@@ -93,7 +93,9 @@ void MainWindow::buildMenus() {
         {"File",
          {{"Import Sap2000 txt file", "toolButton1"},
           {"-", nullptr},
-          {"Sap2000V14 to Sap2000 v6 (s2k)", nullptr}}},
+          {"Sap2000V14 to Sap2000 v6 (s2k)", nullptr},
+          {"-", nullptr},
+          {"Save Picture", nullptr}}},
         {"View",
          {{"Pan", "toolButton3"},
           {"Zoom All", "toolButton13"},
@@ -127,6 +129,7 @@ void MainWindow::buildMenus() {
     };
     const MenuCommand menuCommands[] = {
         {"Sap2000V14 to Sap2000 v6 (s2k)", &MainWindow::showV14Transfer},
+        {"Save Picture", &MainWindow::savePictureCommand},
         {"Force", &MainWindow::force},
         {"Kelvane Tutorial", &MainWindow::openTutorial},
         {"About", &MainWindow::openAbout},
