@@ -57,15 +57,35 @@ int signOf(double value) {
     return value > 0 ? 1 : value < 0 ? -1 : 0;
 }
 
+int chordCount(const TFRAME& frame, const DiagramPlacement& at, std::int32_t component) {
+    const bool moment = component == ForceM2 || component == ForceM3;
+    const double middle = diagramValue(frame, at.length, component, 0.5);
+    const double chordMiddle =
+        (diagramValue(frame, at.length, component, 0) + diagramValue(frame, at.length, component, 1)) / 2;
+    return moment && middle != chordMiddle ? kParabolaChords : 1;
+}
+
+// The diagram's curve and its two end ordinates, over the fills.
+void outlineFrameDiagram(Canvas& canvas, const TFRAME& frame, const DiagramPlacement& at,
+                         std::int32_t component) {
+    const int chords = chordCount(frame, at, component);
+    const Point start = basePoint(at, 0);
+    canvas.moveTo(start.x, start.y);
+    for (int k = 0; k <= chords; ++k) {
+        const double t = static_cast<double>(k) / chords;
+        const Point tip = tipPoint(at, t, diagramValue(frame, at.length, component, t));
+        canvas.lineTo(tip.x, tip.y);
+    }
+    const Point end = basePoint(at, 1);
+    canvas.lineTo(end.x, end.y);
+}
+
 // The filled area between the frame and the diagram, one polygon per stretch of one sign, split
-// where the diagram crosses the frame.
-void drawFrameDiagram(Canvas& canvas, const TFRAME& frame, const DiagramPlacement& at,
+// where the diagram crosses the frame; without outline, so that the outlines drawn over every fill
+// afterwards show where the diagrams of frames meeting at a joint overlap.
+void fillFrameDiagram(Canvas& canvas, const TFRAME& frame, const DiagramPlacement& at,
                       std::int32_t component) {
-    const bool parabola =
-        (component == ForceM2 || component == ForceM3) &&
-        diagramValue(frame, at.length, component, 0.5) !=
-            (diagramValue(frame, at.length, component, 0) + diagramValue(frame, at.length, component, 1)) / 2;
-    const int chords = parabola ? kParabolaChords : 1;
+    const int chords = chordCount(frame, at, component);
     std::vector<Point> outline{basePoint(at, 0)};
     int sign = 0;
     auto emit = [&] {
@@ -101,20 +121,30 @@ void DrawForceDiagrams(Canvas& canvas, const ModelStore& model, const ViewState&
                        const ForceDiagram& diagram) {
     const DiagramExtreme extreme = largestDiagramValue(model, diagram.component);
     const double scale = diagramScale(model, diagram, extreme);
-    canvas.setPenStyle(PenStyle::Solid);
-    canvas.setPenWidth(1);
-    canvas.setPenColour(kDiagramOutline);
+    canvas.setPenStyle(PenStyle::Clear);
     canvas.setBrushStyle(BrushStyle::Solid);
-    if (scale == 0)
-        return;
-    const Projector project(view, canvas.width(), canvas.height());
-    const int count = frameCountOf(model);
-    for (int k = 1; k <= count; ++k) {
-        const TFRAME& frame = model.frames[static_cast<std::size_t>(k)];
-        DiagramPlacement placement;
-        if (placeDiagram(model, project, frame, diagram.component, scale, placement))
-            drawFrameDiagram(canvas, frame, placement, diagram.component);
+    if (scale != 0) {
+        const Projector project(view, canvas.width(), canvas.height());
+        const int count = frameCountOf(model);
+        for (int pass = 0; pass < 2; ++pass) {
+            if (pass == 1) {
+                canvas.setPenStyle(PenStyle::Solid);
+                canvas.setPenWidth(1);
+                canvas.setPenColour(kDiagramOutline);
+            }
+            for (int k = 1; k <= count; ++k) {
+                const TFRAME& frame = model.frames[static_cast<std::size_t>(k)];
+                DiagramPlacement placement;
+                if (!placeDiagram(model, project, frame, diagram.component, scale, placement))
+                    continue;
+                if (pass == 0)
+                    fillFrameDiagram(canvas, frame, placement, diagram.component);
+                else
+                    outlineFrameDiagram(canvas, frame, placement, diagram.component);
+            }
+        }
     }
+    canvas.setPenStyle(PenStyle::Solid);
 }
 
 void DrawForceDiagramValues(Canvas& canvas, const ModelStore& model, const ViewState& view,

@@ -71,7 +71,7 @@ enum ForceUnits : std::int32_t { UnitsNewtonMillimetre = 1, UnitsKilonewtonMetre
 struct ForceDiagram {
     std::int32_t component = ForceNone; // ForceNone draws no diagram
     std::int32_t step = 0;              // the step the frames' end forces were read for
-    double fraction = 0.15;             // the largest value spans this share of the model's size
+    double fraction = 0.1;              // the largest value spans this share of the model's size
     std::int32_t units = UnitsNewtonMillimetre;
 };
 

@@ -28,7 +28,7 @@ void setEnd(TFRAME& frame, FrameEnd end, std::int32_t component, double value) {
 struct ForceDiagramTest : ::testing::Test {
     ModelStore model;
     ViewState view;
-    ForceDiagram diagram;
+    ForceDiagram diagram{ForceNone, 0, 0.15, UnitsNewtonMillimetre};
     RecordingCanvas canvas;
 
     int addBeam(double x0, double x1, double shearI, double shearJ, double momentI, double momentJ) {
@@ -70,7 +70,6 @@ TEST_F(ForceDiagramTest, TheLargestValueMayLieBetweenTheEnds) {
     EXPECT_DOUBLE_EQ(moment.t, 0.5);
     EXPECT_EQ(moment.frame, 1);
     EXPECT_DOUBLE_EQ(largestDiagramValue(model, ForceV2).value, -kShear);
-    diagram.fraction = 0.15;
     EXPECT_DOUBLE_EQ(diagramScale(model, diagram, moment), 0.15 * kSpan / kMidSpan);
     model.frames[1].hasEndForces = false;
     EXPECT_EQ(largestDiagramValue(model, ForceM3).frame, 0);
