@@ -46,8 +46,9 @@ void openHelpPage(const QString& pageName) {
     if (!QDir().mkpath(helpFolder()))
         fail(cannotCreateFileMessage(QDir::toNativeSeparators(helpFolder()).toStdString(),
                                      "Cannot create the folder."));
-    // Both pages go together: each links to the other.
-    for (const QString& page : {QStringLiteral("tutorial.html"), QStringLiteral("about.html")})
+    // The pages go together: they link to each other.
+    for (const QString& page :
+         {QStringLiteral("tutorial.html"), QStringLiteral("about.html"), QStringLiteral("results.html")})
         copyResource(QStringLiteral(":/help/") + page, helpPagePath(page));
     QDesktopServices::openUrl(QUrl::fromLocalFile(helpPagePath(pageName)));
 }

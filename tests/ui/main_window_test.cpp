@@ -270,6 +270,9 @@ TEST_F(MainWindowTest, HelpEntriesOpenTheBundledPagesInTheBrowser) {
     EXPECT_TRUE(pageText(browser.urls[0]).contains("<title>Kelvane Tutorial</title>"));
     EXPECT_TRUE(browser.urls[1].toLocalFile().endsWith("about.html"));
     EXPECT_TRUE(pageText(browser.urls[1]).contains("<title>About Kelvane</title>"));
+    // The tutorial links to the page on result pictures, which lies beside it.
+    const QUrl results = browser.urls[0].resolved(QUrl(QStringLiteral("results.html")));
+    EXPECT_TRUE(pageText(results).contains("minus</i> local 3"));
     EXPECT_TRUE(errors.messages().isEmpty());
 }
 
