@@ -58,9 +58,12 @@ void MainWindow::importFile(const QString& path) {
     });
 }
 
-// The import driver over S2kLines, the counts in the status bar, the redraw and the fit.
+// The import driver over S2kLines, the counts in the status bar, the redraw and the fit. The
+// results read for the earlier model are gone with its joints and frames, and so are their
+// captions and the force diagram.
 void MainWindow::importLoadedLines() {
     importModel(session_.model, session_.colours);
+    clearResults(session_.model, session_.results);
     showModelCounts();
     drawModel();
     zoomAll();

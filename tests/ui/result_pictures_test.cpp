@@ -100,6 +100,14 @@ TEST_F(ResultPicturesTest, ForceWindowReadsTheStepAndOkDrawsTheChosenDiagram) {
     control<ForceWindow, QPushButton>("noDiagramButton")->click();
     EXPECT_EQ(session.results.forces.component, ForceNone);
     EXPECT_EQ(diagramPixels(), 0);
+
+    // A new import takes the forces and the diagram with the old frames.
+    control<ForceWindow, QPushButton>("okButton")->click();
+    EXPECT_GT(diagramPixels(), 1000);
+    importModelText(test::kPortalFrameS2k, "again.s2k");
+    EXPECT_EQ(session.results.forces.component, ForceNone);
+    EXPECT_FALSE(session.model.frames[2].hasEndForces);
+    EXPECT_EQ(diagramPixels(), 0);
 }
 
 TEST_F(ResultPicturesTest, TheModeShapeShowsItsPeriodWhenTheFolderHasPeriodsTxt) {
