@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static kelvane::fuzz::RecorderFolder folder;
     FuzzedDataProvider input(data, size);
     const int mode = input.ConsumeIntegralInRange(-1, 20);
-    folder.write(input.ConsumeRemainingBytesAsString(), 1, [](int) { return std::string(kelvane::kPeriodsFileName); });
+    folder.write(input.ConsumeRemainingBytesAsString(), 1,
+                 [](int) { return std::string(kelvane::kPeriodsFileName); });
     try {
         const auto eigenvalues = kelvane::readEigenvalues(folder.folder());
         FUZZ_CHECK(eigenvalues.has_value());

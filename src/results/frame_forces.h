@@ -27,11 +27,12 @@ bool hasForceOutput(std::int32_t elementType);
 
 // The solver's local end forces of one element as the recorder writes them (N, Vy, Vz, T, My, Mz
 // at node I, then at node J: the forces the joints exert on the element along its local x, y, z)
-// as N (axial, tension positive), V2, V3, T, M2, M3 at end I, then at end J. The script's geomTransf takes
-// local 2 as its vecxz, so the solver's z is local 2 and its y is minus local 3. The result follows the model
-// file's convention: N, V2, V3 and T act along the positive local axes on the positive face (end J)
-// and along the negative axes on the negative face (end I); a positive M3 compresses the face on
-// the positive 2 side, a positive M2 the face on the positive 3 side.
+// as N (axial, tension positive), V2, V3, T, M2, M3 at end I, then at end J. The script's
+// geomTransf takes local 2 as its vecxz, so the solver's z is local 2 and its y is minus local 3.
+// The result follows the model file's convention: N, V2, V3 and T act along the positive local
+// axes on the positive face (end J) and along the negative axes on the negative face (end I); a
+// positive M3 compresses the face on the positive 2 side, a positive M2 the face on the positive
+// 3 side.
 EndForces frameEndForces(const EndForces& solverLocal);
 
 // Reads line `step` (1-based) of the element force recorder files in `folder`: ele{k}.out,
