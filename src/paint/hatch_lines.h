@@ -4,9 +4,10 @@
 
 #include <vector>
 
-// The diagonal cross-hatch of a polygon as line segments, for devices that cannot fill with a
-// pattern (the SVG picture). The grid is the one the image fill uses: anchored to the origin,
-// lines where x + y or x - y is a multiple of 8.
+// The diagonal cross-hatch of a polygon as line segments, for the SVG picture: a pattern fill
+// becomes an SVG <pattern>, which SVG Tiny viewers (Qt's own renderer among them) leave empty. The
+// grid is the one the image fill uses: anchored to the origin, lines where x + y or x - y is a
+// multiple of 8.
 namespace kelvane {
 
 struct HatchLine {
