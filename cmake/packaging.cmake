@@ -38,7 +38,8 @@ endif()
 install(PROGRAMS solver/kelvane-install-solver DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES solver/requirements.txt solver/opensees-launcher.sh.in
   DESTINATION ${CMAKE_INSTALL_DATADIR}/kelvane/solver)
-install(FILES resources/help/tutorial.html resources/help/about.html DESTINATION ${CMAKE_INSTALL_DATADIR}/kelvane/help)
+file(GLOB KELVANE_HELP_PAGES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/help/*.html)
+install(FILES ${KELVANE_HELP_PAGES} DESTINATION ${CMAKE_INSTALL_DATADIR}/kelvane/help)
 install(DIRECTORY examples/ DESTINATION ${CMAKE_INSTALL_DATADIR}/kelvane/examples)
 install(FILES ${KELVANE_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${KELVANE_DOC_DIR}/kelvane-cli.bash-completion

@@ -61,6 +61,11 @@ seeds_of() {
     section_results_fuzzer)
       cp tests/data/results/portal/ele0_secs.out "$seeds"/ 2>/dev/null || true
       cp tests/data/results/frames250/ele1_secs.out "$seeds"/ 2>/dev/null || true ;;
+    frame_forces_fuzzer)
+      cp tests/data/results/portal/ele0.out "$seeds"/ 2>/dev/null || true
+      cp tests/data/results/forces250/ele1.out "$seeds"/ 2>/dev/null || true ;;
+    mode_periods_fuzzer)
+      cp tests/data/results/portal/Periods.txt "$seeds"/ 2>/dev/null || true ;;
   esac
   if [ -d "fuzz/seeds/$target" ]; then
     cp fuzz/seeds/"$target"/* "$seeds"/

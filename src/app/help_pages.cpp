@@ -47,7 +47,9 @@ QString helpPageFile(const QString& pageName, const QString& programFolder) {
     if (!QDir().mkpath(helpFolder()))
         fail(cannotCreateFileMessage(QDir::toNativeSeparators(helpFolder()).toStdString(),
                                      "Cannot create the folder."));
-    for (const QString& page : {QStringLiteral("tutorial.html"), QStringLiteral("about.html")})
+    // The pages go together: they link to each other.
+    for (const QString& page :
+         {QStringLiteral("tutorial.html"), QStringLiteral("about.html"), QStringLiteral("results.html")})
         copyResource(QStringLiteral(":/help/") + page, helpFolder() + QLatin1Char('/') + page);
     return helpFolder() + QLatin1Char('/') + pageName;
 }

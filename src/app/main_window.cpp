@@ -10,6 +10,7 @@
 #include "model/ui/v14_transfer_window.h"
 #include "results/ui/animation_window.h"
 #include "results/ui/deformation_window.h"
+#include "results/ui/force_window.h"
 #include "sections/ui/frame_section_window.h"
 #include "sections/ui/material_window.h"
 #include "tcl/ui/analysis_setting_window.h"
@@ -100,6 +101,7 @@ void MainWindow::createToolWindows() {
     deformationWindow_ = createToolWindow<DeformationWindow>(session_, this);
     v14TransferWindow_ = createToolWindow<V14TransferWindow>(session_, this);
     animationWindow_ = createToolWindow<AnimationWindow>(session_, this);
+    forceWindow_ = createToolWindow<ForceWindow>(session_, this);
     connect(animationWindow_, &AnimationWindow::playbackChanged, this, &MainWindow::setAnimationRunning);
 }
 

@@ -26,9 +26,10 @@ class FramePropertiesWindow;
 class DeformationWindow;
 class V14TransferWindow;
 class AnimationWindow;
+class ForceWindow;
 
 // The main window: toolbar, menus, the drawing surface with its 17-panel status bar, the
-// animation timer and the eleven tool windows, which it creates once and only shows and hides.
+// animation timer and the tool windows, which it creates once and only shows and hides.
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
@@ -72,6 +73,7 @@ class MainWindow : public QMainWindow {
 
     // Toolbar and menu commands.
     void importS2kCommand();
+    void savePictureCommand();
     void showFrameSection();
     void showMaterial();
     void viewXY();
@@ -124,6 +126,7 @@ class MainWindow : public QMainWindow {
     DeformationWindow* deformationWindow_ = nullptr;
     V14TransferWindow* v14TransferWindow_ = nullptr;
     AnimationWindow* animationWindow_ = nullptr;
+    ForceWindow* forceWindow_ = nullptr;
 };
 
 } // namespace kelvane

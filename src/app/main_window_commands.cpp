@@ -8,9 +8,11 @@
 #include "app/status_panel_bar.h"
 #include "model/s2k_import.h"
 #include "model/ui/v14_transfer_window.h"
-#include "results/node_results.h"
+#include "paint/model_render.h"
+#include "results/result_display.h"
 #include "results/ui/animation_window.h"
 #include "results/ui/deformation_window.h"
+#include "results/ui/force_window.h"
 #include "sections/ui/frame_section_window.h"
 #include "sections/ui/material_window.h"
 #include "tcl/ui/analysis_setting_window.h"
@@ -18,6 +20,7 @@
 #include "tcl/ui/script_window.h"
 #include "tcl/ui/solver_launcher.h"
 #include "viewer/camera.h"
+#include "viewer/scene.h"
 #include "viewer/ui/frame_properties_window.h"
 #include "viewer/ui/show_load_window.h"
 #include "viewer/ui/view_option_window.h"
@@ -56,9 +59,12 @@ void MainWindow::importFile(const QString& path) {
     });
 }
 
-// The import driver over S2kLines, the counts in the status bar, the redraw and the fit.
+// The import driver over S2kLines, the counts in the status bar, the redraw and the fit. The
+// results read for the earlier model are gone with its joints and frames, and so are their
+// captions and the force diagram.
 void MainWindow::importLoadedLines() {
     importModel(session_.model, session_.colours);
+    clearResults(session_.model, session_.results);
     showModelCounts();
     drawModel();
     zoomAll();
@@ -74,6 +80,24 @@ void MainWindow::importS2kCommand() {
             session_.modelPath = QFile::encodeName(path).toStdString();
         }
         importLoadedLines();
+    });
+}
+
+// The drawing surface at its size: PNG as it shows now, SVG as one full redraw of what it shows.
+void MainWindow::savePictureCommand() {
+    guarded([this] {
+        const QString path = fileDialogs().saveFileName(
+            this, QStringLiteral("PNG picture (*.png);;SVG picture (*.svg)"), QStringLiteral("png"));
+        if (path.isEmpty())
+            return;
+        const std::string name = QFile::encodeName(path).toStdString();
+        if (pictureFormatOf(name) == PictureFormat::Png) {
+            savePng(surface_->image(), name);
+            return;
+        }
+        const Scene scene{session_.model,   session_.view,    session_.viewOptions,  session_.loadDisplay,
+                          session_.results, session_.colours, session_.selectedFrame};
+        savePicture(scene, surface_->canvas().width(), surface_->canvas().height(), name);
     });
 }
 
@@ -152,7 +176,7 @@ void MainWindow::runOpenSees() {
 
 void MainWindow::clearResultsCommand() {
     guarded([this] {
-        clearResults(session_.model);
+        clearResults(session_.model, session_.results);
         drawModel();
     });
 }
@@ -167,8 +191,9 @@ void MainWindow::showV14Transfer() {
     showToolWindow(v14TransferWindow_);
 }
 
-// "Post", "Force" exists in the menu and does nothing.
-void MainWindow::force() {}
+void MainWindow::force() {
+    showToolWindow(forceWindow_);
+}
 
 void MainWindow::openTutorial() {
     guarded([this] { openHelpPage(QStringLiteral("tutorial.html")); });

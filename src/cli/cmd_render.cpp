@@ -1,19 +1,30 @@
 #ifdef KELVANE_WITH_PAINT
 
 #include "cli/command_registry.h"
+#include "common/error.h"
+#include "common/number_format.h"
 #include "common/number_parse.h"
 #include "model/colour_table.h"
 #include "model/s2k_import.h"
 #include "paint/model_render.h"
+#include "results/result_display.h"
+#include "results/section_results.h"
+#include "tcl/analysis_settings.h"
+#include "tcl/settings_by_name.h"
+#include "viewer/force_diagram.h"
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
-// kelvane-cli render MODEL.s2k -o VIEW.png [--view xy|xz|yz] [--size WxH]: imports the model and
-// writes the drawing surface, as the view command leaves it, as a PNG picture.
+// kelvane-cli render MODEL.s2k -o PICTURE.png|.svg [options]: imports the model, reads the results
+// asked for as the result windows read them, points the camera as the view command does and writes
+// the drawing surface as a PNG or SVG picture.
 namespace kelvane::cli {
 namespace {
 
@@ -22,13 +33,29 @@ namespace {
 constexpr int kDefaultWidth = 1089;
 constexpr int kDefaultHeight = 800;
 constexpr int kLargestSide = 16384;
+// The 3-D view without --rotate: turned 30 degrees in plan and looking down at 30 degrees.
+constexpr double kDefaultPlanAngle = 30;
+constexpr double kDefaultTiltAngle = -60;
 
 struct RenderArguments {
     std::string modelPath;
     std::string imagePath;
     StandardView view = StandardView::XY;
+    std::optional<std::pair<double, double>> rotation;
     int width = kDefaultWidth;
     int height = kDefaultHeight;
+    bool labels = false;
+    std::optional<std::string> loadCase;
+    std::int32_t loadType = 1; // 1 point forces, 2 element loads
+    std::optional<std::string> folder;
+    std::optional<std::int32_t> step;
+    std::optional<std::int32_t> mode;
+    std::optional<double> scale;
+    std::optional<std::int32_t> sectionComponent;
+    std::int32_t forceComponent = ForceNone;
+    std::optional<std::int32_t> forceUnits;
+    std::optional<std::string> diagramSize;
+    std::vector<std::pair<std::string, std::string>> assignments; // --set NAME=VALUE, in order
 };
 
 void parseSize(const std::string& text, RenderArguments& arguments) {
@@ -41,21 +68,126 @@ void parseSize(const std::string& text, RenderArguments& arguments) {
     arguments.height = *height;
 }
 
+std::pair<double, double> parseRotation(const std::string& text) {
+    const auto comma = text.find(',');
+    const auto plan = comma == std::string::npos ? std::nullopt : tryParseReal(text.substr(0, comma));
+    const auto tilt = comma == std::string::npos ? std::nullopt : tryParseReal(text.substr(comma + 1));
+    if (!plan || !tilt)
+        throw UsageError{"--rotate wants PLAN,TILT in degrees, not '" + text + "'"};
+    return {*plan, *tilt};
+}
+
+std::int32_t parseForceComponent(const std::string& text) {
+    for (std::int32_t component = ForceN; component <= ForceM3; ++component)
+        if (text == forceComponentName(component))
+            return component;
+    throw UsageError{"--forces wants N, V2, V3, T, M2 or M3, not '" + text + "'"};
+}
+
+std::int32_t parseInteger(const std::string& option, const std::string& text) {
+    const auto value = tryParseInt(text);
+    if (!value)
+        throw UsageError{option + " wants a whole number, not '" + text + "'"};
+    return *value;
+}
+
+void parseOption(const std::string& option, const std::string& value, RenderArguments& parsed) {
+    if (option == "-o") {
+        parsed.imagePath = value;
+    } else if (option == "--size") {
+        parseSize(value, parsed);
+    } else if (option == "--view") {
+        if (!parseStandardView(value, parsed.view))
+            throw UsageError{"--view wants xy, xz, yz or 3d, not '" + value + "'"};
+    } else if (option == "--rotate") {
+        parsed.rotation = parseRotation(value);
+    } else if (option == "--load-case") {
+        parsed.loadCase = value;
+    } else if (option == "--load-type") {
+        if (value != "point" && value != "element")
+            throw UsageError{"--load-type wants point or element, not '" + value + "'"};
+        parsed.loadType = value == "point" ? 1 : 2;
+    } else if (option == "--results") {
+        parsed.folder = value;
+    } else if (option == "--step") {
+        parsed.step = parseInteger(option, value);
+    } else if (option == "--mode") {
+        parsed.mode = parseInteger(option, value);
+    } else if (option == "--scale") {
+        const auto scale = tryParseReal(value);
+        if (!scale)
+            throw UsageError{"--scale wants a number, not '" + value + "'"};
+        parsed.scale = *scale;
+    } else if (option == "--section-component") {
+        parsed.sectionComponent = parseInteger(option, value);
+        if (*parsed.sectionComponent < 1 || *parsed.sectionComponent > 3)
+            throw UsageError{"--section-component must be 1, 2 or 3"};
+    } else if (option == "--forces") {
+        parsed.forceComponent = parseForceComponent(value);
+    } else if (option == "--force-units") {
+        if (value != "N" && value != "kN")
+            throw UsageError{"--force-units wants N or kN, not '" + value + "'"};
+        parsed.forceUnits = value == "N" ? UnitsNewtonMillimetre : UnitsKilonewtonMetre;
+    } else if (option == "--diagram-size") {
+        parsed.diagramSize = value;
+    } else { // --set
+        const std::size_t equals = value.find('=');
+        if (equals == std::string::npos || equals == 0)
+            throw UsageError{"--set needs NAME=VALUE, got '" + value + "'"};
+        parsed.assignments.emplace_back(value.substr(0, equals), value.substr(equals + 1));
+    }
+}
+
+void checkCombination(const RenderArguments& parsed) {
+    if (parsed.modelPath.empty())
+        throw UsageError{"no model file given"};
+    if (parsed.imagePath.empty())
+        throw UsageError{"no output picture given (-o PICTURE.png or PICTURE.svg)"};
+    if (pictureFormatOf(parsed.imagePath) == PictureFormat::None)
+        throw UsageError{"the picture must be named .png or .svg: " + parsed.imagePath};
+    if (parsed.rotation && parsed.view != StandardView::ThreeD)
+        throw UsageError{"--rotate turns the 3-D view: give --view 3d"};
+    const bool readsResults = parsed.step || parsed.mode || parsed.sectionComponent || parsed.forceComponent;
+    if (readsResults && !parsed.folder)
+        throw UsageError{
+            "--step, --mode, --section-component and --forces read the files of --results FOLDER"};
+    if (parsed.folder && !parsed.step && !parsed.mode)
+        throw UsageError{"--results wants --step S or --mode M"};
+    if ((parsed.sectionComponent || parsed.forceComponent) && !parsed.step)
+        throw UsageError{"--section-component and --forces read the step given by --step"};
+    if ((parsed.forceUnits || parsed.diagramSize) && !parsed.forceComponent)
+        throw UsageError{"--force-units and --diagram-size belong to --forces"};
+    if (parsed.scale && !parsed.folder)
+        throw UsageError{"--scale scales the displacements of --results"};
+}
+
 RenderArguments parseArguments(const Arguments& args) {
+    static const char* const withValue[] = {"-o",
+                                            "--view",
+                                            "--size",
+                                            "--rotate",
+                                            "--load-case",
+                                            "--load-type",
+                                            "--results",
+                                            "--step",
+                                            "--mode",
+                                            "--scale",
+                                            "--section-component",
+                                            "--forces",
+                                            "--force-units",
+                                            "--diagram-size",
+                                            "--set"};
     RenderArguments parsed;
     for (std::size_t a = 0; a < args.size(); ++a) {
         const std::string& arg = args[a];
-        const bool hasValue = a + 1 < args.size();
-        if (arg == "-o" || arg == "--view" || arg == "--size") {
-            if (!hasValue)
+        if (arg == "--labels") {
+            parsed.labels = true;
+            continue;
+        }
+        if (std::find(std::begin(withValue), std::end(withValue), arg) != std::end(withValue)) {
+            if (a + 1 >= args.size())
                 throw UsageError{arg + " needs a value"};
-            const std::string& value = args[++a];
-            if (arg == "-o")
-                parsed.imagePath = value;
-            else if (arg == "--size")
-                parseSize(value, parsed);
-            else if (!parseStandardView(value, parsed.view))
-                throw UsageError{"--view wants xy, xz or yz, not '" + value + "'"};
+            parseOption(arg, args[++a], parsed);
         } else if (!arg.empty() && arg[0] == '-') {
             throw UsageError{"unknown option " + arg};
         } else if (parsed.modelPath.empty()) {
@@ -64,10 +196,7 @@ RenderArguments parseArguments(const Arguments& args) {
             throw UsageError{"more than one model file: " + arg};
         }
     }
-    if (parsed.modelPath.empty())
-        throw UsageError{"no model file given"};
-    if (parsed.imagePath.empty())
-        throw UsageError{"no output picture given (-o VIEW.png)"};
+    checkCombination(parsed);
     return parsed;
 }
 
@@ -91,29 +220,103 @@ std::unique_ptr<QGuiApplication> ensureGuiApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// The Show Load choice: the case named (exactly, as the window lists the names) and the type.
+LoadDisplay loadDisplayOf(const ModelStore& model, const RenderArguments& arguments) {
+    LoadDisplay loads;
+    if (!arguments.loadCase)
+        return loads;
+    for (int c = 1; c <= countOf(model.loadCaseCount) && c <= kLoadCaseCapacity; ++c)
+        if (model.loadCaseNames[static_cast<std::size_t>(c)] == *arguments.loadCase) {
+            loads.loadCase = c;
+            loads.loadType = arguments.loadType;
+            return loads;
+        }
+    fail("The model has no load case named '" + *arguments.loadCase + "'");
+}
+
+// The result windows' reads, in their order: the displacements of the step or the mode shape
+// (none with --scale 0), the section deformations, the end forces.
+void readResults(ModelStore& model, const AnalysisSettings& analysis, const RenderArguments& arguments,
+                 ViewOptions& options, ResultDisplay& results) {
+    if (!arguments.folder)
+        return;
+    const std::string& folder = *arguments.folder;
+    results.DeformationScale = arguments.scale.value_or(1.0);
+    if (results.DeformationScale != 0) {
+        if (arguments.mode)
+            readModeShape(model, results, folder, *arguments.mode);
+        else
+            readStepDisplacements(model, results, folder, *arguments.step);
+    }
+    if (arguments.sectionComponent) {
+        loadSectionDeformation(model, folder, *arguments.step, *arguments.sectionComponent, analysis,
+                               results);
+        options.hingeCircle = true;
+    }
+    if (arguments.forceComponent != ForceNone) {
+        readFrameForces(model, results, folder, *arguments.step);
+        applyForceDiagram(results.forces, arguments.forceComponent,
+                          arguments.forceUnits.value_or(results.forces.units),
+                          arguments.diagramSize.value_or(formatGeneral(results.forces.fraction)));
+    }
+}
+
 int runRender(const Arguments& args) {
     const RenderArguments arguments = parseArguments(args);
     ModelStore model;
     const ColourTable colours = initPalette();
     importS2kFile(model, colours, arguments.modelPath);
+    AnalysisSettings analysis;
+    RecorderSettings recorders;
+    for (const auto& [name, value] : arguments.assignments)
+        setNamedValue(model, analysis, recorders, name, value);
+
+    ViewState view;
+    ViewOptions options;
+    options.nodeLabels = options.frameLabels = arguments.labels;
+    const LoadDisplay loads = loadDisplayOf(model, arguments);
+    ResultDisplay results;
+    readResults(model, analysis, arguments, options, results);
+
     const auto application = ensureGuiApplication();
-    const QImage image = renderModelView(model, colours, arguments.view, arguments.width, arguments.height);
-    savePng(image, arguments.imagePath);
-    std::cout << "wrote " << arguments.imagePath << " (" << image.width() << " x " << image.height() << ")\n";
+    const Scene scene{model, view, options, loads, results, colours, 0};
+    const auto [plan, tilt] = arguments.rotation.value_or(std::pair{kDefaultPlanAngle, kDefaultTiltAngle});
+    pointCamera(view, scene, arguments.view, plan, tilt, arguments.width, arguments.height);
+    savePicture(scene, arguments.width, arguments.height, arguments.imagePath);
+    std::cout << "wrote " << arguments.imagePath << " (" << arguments.width << " x " << arguments.height
+              << ")\n";
     return 0;
 }
 
 const RegisterCommand reg({
     .name = "render",
-    .usage = "render MODEL.s2k -o VIEW.png [--view xy|xz|yz] [--size WxH]",
-    .summary = "Draw a model as the main window's drawing surface shows it and save the picture",
-    .details = "The view is fitted to the picture as the view commands fit it to the window.",
+    .usage = "render MODEL.s2k -o PICTURE.png [--view xy|xz|yz|3d] [--rotate PLAN,TILT] [--size WxH] "
+             "[--labels] [--load-case NAME] [--load-type point|element] [--results FOLDER] [--step S] [--mode M] "
+             "[--scale F] [--section-component 1|2|3] [--forces N|V2|V3|T|M2|M3] [--force-units N|kN] "
+             "[--diagram-size F] [--set NAME=VALUE]...",
+    .summary = "Draw a model, its loads or its results as the main window's drawing surface shows them",
+    .details = "The view is fitted to the picture as the view commands fit it to the window. With --results the\n"
+               "picture shows the deformed shape of a step or a mode, the section-deformation contour or the\n"
+               "member force diagrams read from the recorder files of that folder.",
     .lines =
         {
-            {"MODEL.s2k", "the SAP2000 version-6 text model"},
-            {"-o VIEW.png", "the PNG picture to write"},
-            {"--view xy|xz|yz", "the plan (xy, the default) or the XZ or YZ elevation"},
+            {"MODEL.s2k", "the SAP2000 text model"},
+            {"-o PICTURE.png", "the picture to write: PNG, or SVG when the name ends in .svg"},
+            {"--view xy|xz|yz|3d", "the plan (xy, the default), the XZ or YZ elevation, or a 3-D view"},
+            {"--rotate PLAN,TILT", "the 3-D view's plan and tilt angles in degrees, as Rotate View turns them"},
             {"--size WxH", "width and height in pixels, 1 to 16384 each (default 1089x800)"},
+            {"--labels", "write joint and frame labels"},
+            {"--load-case NAME", "show the loads of this load case, as Show Load does"},
+            {"--load-type point|element", "which loads of the case: joint forces or element loads"},
+            {"--results FOLDER", "the folder holding the recorder files"},
+            {"--step S", "the recorded step to draw"},
+            {"--mode M", "the mode shape to draw instead of a step"},
+            {"--scale F", "the displacement scale (default 1)"},
+            {"--section-component 1|2|3", "the section-deformation contour: axial strain, curvature z or y"},
+            {"--forces N|V2|V3|T|M2|M3", "the member force diagram of this component"},
+            {"--force-units N|kN", "N and N mm (default) or kN and kN m on the diagram"},
+            {"--diagram-size F", "the largest value's length as a fraction of the model's size"},
+            {"--set NAME=VALUE", "a setting, section.K.FIELD or material.K.FIELD the script was written with"},
         },
     .run = &runRender,
 });

@@ -2,6 +2,8 @@
 #include "common/number_format.h"
 #include "common/number_parse.h"
 #include "model/s2k_import.h"
+#include "results/frame_forces.h"
+#include "results/mode_periods.h"
 #include "results/node_results.h"
 #include "results/section_results.h"
 #include "tcl/analysis_settings.h"
@@ -23,6 +25,7 @@ struct ResultsRequest {
     std::optional<std::int32_t> step;
     std::optional<std::int32_t> sectionComponent;
     std::optional<std::int32_t> mode;
+    bool forces = false;
     std::vector<std::pair<std::string, std::string>> assignments; // --set NAME=VALUE, in order
 };
 
@@ -42,6 +45,8 @@ ResultsRequest parseRequest(const Arguments& args) {
             request.sectionComponent = value();
         else if (arg == "--mode")
             request.mode = value();
+        else if (arg == "--forces")
+            request.forces = true;
         else if (arg == "--set") {
             const std::string assignment = i + 1 < args.size() ? args[++i] : "";
             const std::size_t equals = assignment.find('=');
@@ -57,17 +62,47 @@ ResultsRequest parseRequest(const Arguments& args) {
         throw UsageError{"a model file and a results folder are required"};
     request.modelPath = positional[0];
     request.folder = positional[1];
-    if (!request.step && (!request.mode || request.sectionComponent))
+    if (!request.step && (!request.mode || request.sectionComponent || request.forces))
         throw UsageError{"--step is required unless only --mode is given"};
     if (request.sectionComponent && (*request.sectionComponent < 1 || *request.sectionComponent > 3))
         throw UsageError{"--section-component must be 1, 2 or 3"};
     return request;
 }
 
-// results MODEL.s2k FOLDER --step S [--section-component 1|2|3] [--mode M] [--set NAME=VALUE]...:
-// reads the recorder files as the deformation window does, with the analysis settings and section
-// fields the script was written with (applied in order, as the tcl command does), and prints what
-// the readers stored.
+// The mode's line: its eigenvalue, period and frequency, or that the folder holds no Periods.txt.
+void printModePeriod(const std::string& folder, std::int32_t mode) {
+    const auto eigenvalues = readEigenvalues(folder);
+    if (!eigenvalues) {
+        std::cout << "mode=" << mode << " period=unknown (no " << kPeriodsFileName << ")\n";
+        return;
+    }
+    const ModePeriod period = modePeriod(*eigenvalues, mode, folder);
+    std::cout << "mode=" << mode << " eigenvalue=" << formatGeneral(period.eigenvalue)
+              << " period=" << formatGeneral(period.period)
+              << " frequency=" << formatGeneral(period.frequency) << "\n";
+}
+
+// One line per frame with force output: its end forces in the frame's local axes and the model
+// file's sign convention.
+void printFrameForces(const ModelStore& model) {
+    static const char* const names[] = {"N", "V2", "V3", "T", "M2", "M3"};
+    for (int f = 1; f <= countOf(model.frameCount); ++f) {
+        const TFRAME& frame = model.frames[static_cast<std::size_t>(f)];
+        if (!frame.hasEndForces)
+            continue;
+        std::cout << "frame=" << f;
+        for (int end = EndI; end <= EndJ; ++end)
+            for (int component = 0; component < 6; ++component)
+                std::cout << " " << names[component] << (end == EndI ? "_i=" : "_j=")
+                          << formatGeneral(frame.endForces[static_cast<std::size_t>(6 * end + component)]);
+        std::cout << "\n";
+    }
+}
+
+// results MODEL.s2k FOLDER --step S [--section-component 1|2|3] [--forces] [--mode M]
+// [--set NAME=VALUE]...: reads the recorder files as the result windows do, with the analysis
+// settings and section fields the script was written with (applied in order, as the tcl command
+// does), and prints what the readers stored.
 int runResults(const Arguments& args) {
     const ResultsRequest request = parseRequest(args);
     ModelStore model;
@@ -77,9 +112,10 @@ int runResults(const Arguments& args) {
     for (const auto& [name, value] : request.assignments)
         setNamedValue(model, analysis, recorders, name, value);
 
-    if (request.mode)
+    if (request.mode) {
         loadModeShape(model, request.folder, *request.mode);
-    else
+        printModePeriod(request.folder, *request.mode);
+    } else
         loadNodeDeformation(model, request.folder, *request.step);
     for (int n = 1; n <= countOf(model.nodeCount); ++n) {
         const TNODE& joint = model.nodes[static_cast<std::size_t>(n)];
@@ -100,26 +136,33 @@ int runResults(const Arguments& args) {
             std::cout << "range_min=" << formatGeneral(display.ColourRangeMin)
                       << " range_max=" << formatGeneral(display.ColourRangeMax) << "\n";
     }
+    if (request.forces) {
+        loadFrameForces(model, request.folder, *request.step);
+        printFrameForces(model);
+    }
     return 0;
 }
 
 const RegisterCommand reg({
     .name = "results",
-    .usage = "results MODEL.s2k FOLDER --step S [--section-component 1|2|3] [--mode M] [--set NAME=VALUE]...",
+    .usage = "results MODEL.s2k FOLDER --step S [--section-component 1|2|3] [--forces] [--mode M] "
+             "[--set NAME=VALUE]...",
     .summary = "Read the recorder files of a run back, as the deformation window does, and print them",
     .details =
-        "Prints one line per joint (joint=N ux= uy= uz=) and, with --section-component, one per frame\n"
-        "(frame=N i= j=) and the colour range.",
+        "Prints one line per joint (joint=N ux= uy= uz=); with --section-component one per frame\n"
+        "(frame=N i= j=) and the colour range; with --forces one per frame with force output, its end\n"
+        "forces in the frame's SAP2000 local axes; with --mode the mode's eigenvalue, period and frequency.",
     .lines =
         {
             {"MODEL.s2k", "the model the script was written from"},
             {"FOLDER", "the folder holding the recorder files"},
-            {"--step S", "the step (line) of the node and section files to read"},
+            {"--step S", "the step (line) of the node, section and force files to read"},
             {"--section-component 1|2|3",
              "also read section deformations: 1 axial strain, 2 curvature about z, 3 about y"},
+            {"--forces", "also read the element force files: N, V2, V3, T, M2, M3 at both ends"},
             {"--mode M", "read mode shape M instead of a step of the node files"},
             {"--set NAME=VALUE",
-             "a setting or section.K.FIELD the script was written with (repeatable, applied in order)"},
+             "a setting, section.K.FIELD or material.K.FIELD the script was written with (applied in order)"},
         },
     .run = &runResults,
 });

@@ -159,4 +159,22 @@ std::string formatGeneral(double value) {
     return out;
 }
 
+std::string formatSignificant(double value, int digits) {
+    if (!std::isfinite(value) || value == 0.0)
+        return formatGeneral(value);
+    const int precision = digits > 1 ? digits - 1 : 0;
+    const double magnitude = std::fabs(value);
+    if (magnitude < 1e-4 || magnitude >= 1e12)
+        return formatE(value, precision + 1);
+    // The decimal exponent of the value as rounded to `digits` digits (9.9996 rounds to 10.00).
+    std::array<char, 64> buffer{};
+    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
+                                std::chars_format::scientific, precision);
+    const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const std::size_t e = text.find('e');
+    int exponent = 0;
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0), text.data() + text.size(), exponent);
+    return formatF(value, precision - exponent > 0 ? precision - exponent : 0);
+}
+
 } // namespace kelvane

@@ -36,6 +36,11 @@ std::string formatGeneral(double value);
 // what files that are read back (projects, settings) keep.
 std::string formatRoundTrip(double value);
 
+// `digits` significant digits (at least 1) for the numbers written on pictures: fixed form when
+// the value lies within 1E-4 .. 1E12, every integer digit kept ("6000000" for 6E6 with four
+// digits, "0.05000" for 0.05); "%0.nE" outside that band. Zero is "0".
+std::string formatSignificant(double value, int digits);
+
 // Appending variants for the hot path of script writing.
 void appendE(std::string& out, double value, int significantDigits);
 void appendF(std::string& out, double value, int decimals);

@@ -34,7 +34,14 @@ struct TFRAME {
     std::int32_t HingeIX = 0, HingeIY = 0, HingeJX = 0, HingeJY = 0;
     std::int32_t segments = 0;
     double hingeValueI = 0, hingeValueJ = 0;
+    // Whether the last section-deformation read found values for the first and the last section.
+    bool hasHingeValueI = false, hasHingeValueJ = false;
     std::int32_t release = 0; // 0 none, 1 IREL, 2 JREL
+    // The end forces of the last force read, in the frame's local axes 1, 2, 3 and the sign
+    // convention of the model file: N (the file's P), V2, V3, T, M2, M3 at end I, then at end J.
+    // hasEndForces is false for a frame without force output (a rigid link, no element).
+    std::array<double, 12> endForces{};
+    bool hasEndForces = false;
 };
 
 struct Fiber {

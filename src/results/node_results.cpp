@@ -25,8 +25,12 @@ void loadModeShape(ModelStore& store, const std::string& folder, std::int32_t mo
 void clearResults(ModelStore& store) {
     for (TNODE& joint : store.nodes)
         joint.ux = joint.uy = joint.uz = 0;
-    for (TFRAME& frame : store.frames)
+    for (TFRAME& frame : store.frames) {
         frame.hingeValueI = frame.hingeValueJ = 0;
+        frame.hasHingeValueI = frame.hasHingeValueJ = false;
+        frame.endForces = {};
+        frame.hasEndForces = false;
+    }
 }
 
 } // namespace kelvane

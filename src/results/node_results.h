@@ -15,7 +15,8 @@ void loadNodeDeformation(ModelStore& store, const std::string& folder, std::int3
 // The first line of eigen{mode}_node0.out, eigen{mode}_node1.out, ... in `folder`.
 void loadModeShape(ModelStore& store, const std::string& folder, std::int32_t mode);
 
-// Sets every joint's displacement and every frame's end values back to 0. Histories stay.
+// Sets every joint's displacement and every frame's end values and end forces back to 0 (none
+// read). Histories stay.
 void clearResults(ModelStore& store);
 
 } // namespace kelvane

@@ -29,6 +29,7 @@ void readFrameEnd(ModelStore& store, const std::string& path, std::int32_t step,
         const int offset = offsets[static_cast<std::size_t>(i)];
         const double value = offset > 0 ? fieldValue(fields, offset + component - 1) : 0.0;
         (section == RecordedSection::First ? frame.hingeValueI : frame.hingeValueJ) = value;
+        (section == RecordedSection::First ? frame.hasHingeValueI : frame.hasHingeValueJ) = offset > 0;
     }
 }
 
@@ -42,6 +43,8 @@ bool loadSectionDeformation(ModelStore& store, const std::string& folder, std::i
     const int frameCount = countOf(store.frameCount);
     if (static_cast<long long>(store.frames.size()) <= frameCount)
         fail("The model holds fewer frame records than its frame count");
+    display.sectionStep = step;
+    display.sectionComponent = component;
 
     for (int block = 0; block < blockCount(frameCount); ++block) {
         const RecorderBlock range = recorderBlock(frameCount, block);

@@ -17,7 +17,8 @@ enum SectionComponent : std::int32_t { AxialStrain = 1, CurvatureKz = 2, Curvatu
 // ele{k}_secn.out (last section), k = 1..q for the whole blocks of 100 frames and 0 for the
 // remainder, block by block in frame order. Each frame's values sit at its own offset in the line,
 // by sectionValueCount (the element type of its section, the aggregator, numIntgrPts); a frame
-// that writes no values gets 0. With at least one frame it then sets the colour range of `display`
+// that writes no values gets 0 (and hasHingeValueI or hasHingeValueJ false). `display` notes the
+// step and the component. With at least one frame it then sets the colour range of `display`
 // to the least and greatest end value and returns true; the caller shows the two values in
 // shortest general form. A component outside 1..3 is refused.
 bool loadSectionDeformation(ModelStore& store, const std::string& folder, std::int32_t step,

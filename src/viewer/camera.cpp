@@ -182,4 +182,9 @@ void ViewYZ(ViewState& view, const ModelStore& model, int width, int height,
     setAnglesAndFit(view, 90, -90, model, width, height, redraw);
 }
 
+void ViewRotated(ViewState& view, double planAngle, double tiltAngle, const ModelStore& model, int width,
+                 int height, const RedrawFunction& redraw) {
+    setAnglesAndFit(view, resetFullTurn(planAngle), resetFullTurn(tiltAngle), model, width, height, redraw);
+}
+
 } // namespace kelvane

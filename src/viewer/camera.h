@@ -68,4 +68,10 @@ void ViewXZ(ViewState& view, const ModelStore& model, int width, int height,
 void ViewYZ(ViewState& view, const ModelStore& model, int width, int height,
             const RedrawFunction& redraw);
 
+// The view that Rotate View leaves after turning the plan angle to `planAngle` and the tilt to
+// `tiltAngle` degrees (an angle beyond a full turn either way starts again at 0, as a drag does),
+// then redraw and ZoomAll.
+void ViewRotated(ViewState& view, double planAngle, double tiltAngle, const ModelStore& model, int width,
+                 int height, const RedrawFunction& redraw);
+
 } // namespace kelvane

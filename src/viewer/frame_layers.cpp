@@ -97,8 +97,10 @@ void DrawHingeCircles(Canvas& canvas, const ModelStore& model, const ColourTable
     const int count = frameCountOf(model);
     for (int k = 1; k <= count; ++k) {
         const TFRAME& frame = frameAt(model, k);
-        drawHingeCircle(canvas, colours, results, frame.hingeValueI, frame.HingeIX, frame.HingeIY);
-        drawHingeCircle(canvas, colours, results, frame.hingeValueJ, frame.HingeJX, frame.HingeJY);
+        if (frame.hasHingeValueI)
+            drawHingeCircle(canvas, colours, results, frame.hingeValueI, frame.HingeIX, frame.HingeIY);
+        if (frame.hasHingeValueJ)
+            drawHingeCircle(canvas, colours, results, frame.hingeValueJ, frame.HingeJX, frame.HingeJY);
     }
 }
 

@@ -3,6 +3,8 @@
 #include "common/error.h"
 #include "common/number_format.h"
 #include "common/number_parse.h"
+#include "results/frame_forces.h"
+#include "viewer/force_diagram.h"
 #include "viewer/scene_access.h"
 
 namespace kelvane {
@@ -26,10 +28,37 @@ std::int32_t PickFrame(const ModelStore& model, int x, int y) {
     return picked;
 }
 
-FramePropertyRows framePropertyRows(const ModelStore& model, const std::string& frameLabelText) {
+namespace {
+
+// The frame numbered by the "Frame Label" text; a text that is not an integer raises the conversion
+// message, a number outside the frame table a message naming it.
+std::int32_t labelledFrame(const ModelStore& model, const std::string& frameLabelText) {
     const std::int32_t n = parseInt(frameLabelText);
     if (n < 1 || n > frameCountOf(model))
         fail("Frame " + formatInt(n) + " is not in the frame table (1.." + formatInt(frameCountOf(model)) + ")");
+    return n;
+}
+
+} // namespace
+
+FrameForceRows frameForceRows(const ModelStore& model, const std::string& frameLabelText,
+                              std::int32_t units) {
+    const TFRAME& frame = model.frames[static_cast<std::size_t>(labelledFrame(model, frameLabelText))];
+    FrameForceRows rows;
+    for (int end = EndI; end <= EndJ; ++end)
+        for (std::int32_t component = ForceN; component <= ForceM3; ++component) {
+            auto& row = rows[static_cast<std::size_t>(6 * end + component - 1)];
+            row.first = forceComponentName(component) + (end == EndI ? " i [" : " j [") +
+                        forceUnitName(component, units) + "]";
+            if (frame.hasEndForces)
+                row.second = formatGeneral(
+                    forceInUnits(endForce(frame, static_cast<FrameEnd>(end), component), component, units));
+        }
+    return rows;
+}
+
+FramePropertyRows framePropertyRows(const ModelStore& model, const std::string& frameLabelText) {
+    const std::int32_t n = labelledFrame(model, frameLabelText);
     const TFRAME& frame = model.frames[static_cast<std::size_t>(n)];
     const TSECTION& section = frameSectionOf(model, frame.section);
     return {{{"Label", formatInt(n)},

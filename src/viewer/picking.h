@@ -19,4 +19,11 @@ std::int32_t PickFrame(const ModelStore& model, int x, int y);
 using FramePropertyRows = std::array<std::pair<std::string, std::string>, 7>;
 FramePropertyRows framePropertyRows(const ModelStore& model, const std::string& frameLabelText);
 
+// The rows of the frame's end forces below them: "N i [kN]", "V2 i [kN]", ... "M3 j [kN\xB7m]" in
+// the chosen units (ForceUnits), values in shortest general form; the values are empty while the
+// frame has no end forces (none read yet, or a frame without force output). The frame is checked
+// as framePropertyRows checks it.
+using FrameForceRows = std::array<std::pair<std::string, std::string>, 12>;
+FrameForceRows frameForceRows(const ModelStore& model, const std::string& frameLabelText, std::int32_t units);
+
 } // namespace kelvane

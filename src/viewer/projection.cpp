@@ -42,6 +42,12 @@ Point Projector::operator()(double x, double y, double z) const {
             roundToPixel((w - offsetY_) / scale_ + halfHeight_)};
 }
 
+void Projector::offset(double dx, double dy, double dz, double& pixelX, double& pixelY) const {
+    const double v = sinPlan_ * dx + cosPlan_ * dy;
+    pixelX = (cosPlan_ * dx - sinPlan_ * dy) / scale_;
+    pixelY = (sinTilt_ * dz - cosTilt_ * v) / scale_;
+}
+
 Point projectPoint(const ViewState& view, int width, int height, double x, double y, double z) {
     return Projector(view, width, height)(x, y, z);
 }

@@ -27,8 +27,10 @@ class Projector {
 public:
     Projector(const ViewState& view, int width, int height);
     Point operator()(double x, double y, double z) const;
+    // The pixel displacement, not rounded, that a model-space vector (dx, dy, dz) projects to.
+    void offset(double dx, double dy, double dz, double& pixelX, double& pixelY) const;
 
-private:
+  private:
     double cosPlan_, sinPlan_, cosTilt_, sinTilt_;
     double offsetX_, offsetY_, scale_;
     double halfWidth_, halfHeight_;

@@ -11,10 +11,17 @@ void RedrawModel(Canvas& canvas, const Scene& scene) {
     const int width = canvas.width();
     const int height = canvas.height();
 
+    const ResultDisplay& results = scene.results;
+    const bool diagram = results.forces.component != ForceNone;
+
     DrawBackground(canvas);
-    ProjectNodes(model, scene.view, scene.results.DeformationScale, width, height);
+    ProjectNodes(model, scene.view, results.DeformationScale, width, height);
     ProjectFrames(model, scene.view, width, height);
 
+    if (showsDeformedShape(results))
+        DrawUndeformedFrames(canvas, model, scene.view);
+    if (diagram)
+        DrawForceDiagrams(canvas, model, scene.view, results.forces);
     if (options.node)
         DrawNodes(canvas, model);
     if (options.nodeSupport)
@@ -33,7 +40,7 @@ void RedrawModel(Canvas& canvas, const Scene& scene) {
     if (options.diaphragms)
         DrawDiaphragms(canvas, model);
     if (options.hingeCircle)
-        DrawHingeCircles(canvas, model, scene.colours, scene.results);
+        DrawHingeCircles(canvas, model, scene.colours, results);
     if (options.shellElement)
         DrawShells(canvas, model);
     if (options.shellLabels)
@@ -50,6 +57,15 @@ void RedrawModel(Canvas& canvas, const Scene& scene) {
         DrawPointLoads(canvas, model, loads.loadCase);
     if (loads.loadCase != 0 && loads.loadType == 2)
         DrawElementLoads(canvas, model, loads.loadCase);
+
+    if (diagram) {
+        DrawForceDiagramValues(canvas, model, scene.view, results.forces);
+        DrawForceLegend(canvas, model, results.forces);
+    }
+    if (options.hingeCircle && results.sectionStep != 0)
+        DrawContourLegend(canvas, scene.colours, results);
+    if (showsDeformedShape(results))
+        DrawDeformationCaption(canvas, results);
 }
 
 } // namespace kelvane

@@ -20,8 +20,10 @@ struct Scene {
     std::int32_t selectedFrame = 0;
 };
 
-// The one full redraw: background, projection of joints and frames (at the canvas's size), then
-// every layer switched on, in their fixed order, each painting over the earlier ones.
+// The one full redraw: background, projection of joints and frames (at the canvas's size), the
+// undeformed frames behind a deformed shape and the filled force diagram, then every layer
+// switched on, in their fixed order, each painting over the earlier ones, and last the diagram's
+// end values and the captions of the results shown.
 void RedrawModel(Canvas& canvas, const Scene& scene);
 
 } // namespace kelvane

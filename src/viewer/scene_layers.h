@@ -37,6 +37,19 @@ void DrawSolidLabels(Canvas& canvas, const ModelStore& model);
 void DrawPointLoads(Canvas& canvas, const ModelStore& model, std::int32_t loadCase);
 void DrawElementLoads(Canvas& canvas, const ModelStore& model, std::int32_t loadCase);
 
+// The result layers. The undeformed frames are drawn in light grey behind a deformed shape; the
+// force diagram is filled first and its end values written after the other layers; the captions
+// (the deformed shape's step or mode and scale, the contour legend, the force legend) come last.
+bool showsDeformedShape(const ResultDisplay& results);
+void DrawUndeformedFrames(Canvas& canvas, const ModelStore& model, const ViewState& view);
+void DrawForceDiagrams(Canvas& canvas, const ModelStore& model, const ViewState& view,
+                       const ForceDiagram& diagram);
+void DrawForceDiagramValues(Canvas& canvas, const ModelStore& model, const ViewState& view,
+                            const ForceDiagram& diagram);
+void DrawDeformationCaption(Canvas& canvas, const ResultDisplay& results);
+void DrawContourLegend(Canvas& canvas, const ColourTable& colours, const ResultDisplay& results);
+void DrawForceLegend(Canvas& canvas, const ModelStore& model, const ForceDiagram& diagram);
+
 // The contour band 1..6 of a hinge value within [ColourRangeMin, ColourRangeMax]; values outside
 // clamp to the ends. A range of zero width (or a value that is not a number) gives band 1.
 int hingeBand(double value, const ResultDisplay& results);

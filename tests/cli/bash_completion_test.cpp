@@ -41,7 +41,8 @@ TEST(BashCompletion, OffersCommandsOptionsValuesFilesAndSettingNames) {
         {"run ''", "sub|c.tcl"},
         {"render m.s2k -o ''", "sub|d.png"},
         {"render m.s2k --view x", "xy|xz"},
-        {"render m.s2k --", "--help|--view|--size"},
+        {"render m.s2k --", "--help|--view|--rotate|--size|--labels|--load-case|--load-type|--results|--step|--mode|"
+                            "--scale|--section-component|--forces|--force-units|--diagram-size|--set"},
         {"results m.s2k out --section-component ''", "1|2|3"},
         {"tcl m.s2k --set loadS", "loadSteps="},
         {"tcl m.s2k --set sec", "sectionDeformation=|sectionStressStrain=|section."},

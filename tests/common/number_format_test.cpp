@@ -51,6 +51,21 @@ TEST(NumberFormat, GeneralFormIsShortestUpToFifteenDigits) {
     EXPECT_EQ(formatGeneral(10000.16), "10000.16");
 }
 
+TEST(NumberFormat, SignificantDigitsForPicturesKeepEveryIntegerDigit) {
+    const std::pair<double, const char*> cases[] = {{0, "0"},
+                                                    {6e6, "6000000"},
+                                                    {-6.123456e6, "-6123456"},
+                                                    {3.0, "3.000"},
+                                                    {9.99996, "10.00"},
+                                                    {0.05, "0.05000"},
+                                                    {-0.00012345, "-0.0001234"},
+                                                    {1e-5, "1.000E-005"},
+                                                    {2.5e13, "2.500E+013"},
+                                                    {-1e-13, "-1.000E-013"}};
+    for (const auto& [value, text] : cases)
+        EXPECT_EQ(formatSignificant(value, 4), text) << value;
+}
+
 TEST(NumberFormat, Integers) {
     EXPECT_EQ(formatInt(0), "0");
     EXPECT_EQ(formatInt(-42), "-42");

@@ -26,10 +26,12 @@ TEST(ResultsCommand, PrintsJointDisplacementsFrameEndValuesAndTheColourRange) {
                           "range_min=-0.00021 range_max=0.00041\n");
 }
 
-TEST(ResultsCommand, ReadsTheModeShapeInsteadOfAStep) {
+TEST(ResultsCommand, ReadsTheModeShapeInsteadOfAStepWithItsPeriod) {
     const test::CommandResult result = runResults("--mode 1");
     EXPECT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_EQ(result.out, "joint=1 ux=0 uy=0 uz=0\n"
+    // Periods.txt holds (2 pi)^2 for mode 1: T = 2 pi / sqrt(lambda) = 1 s.
+    EXPECT_EQ(result.out, "mode=1 eigenvalue=39.4784176043574 period=1 frequency=1\n"
+                          "joint=1 ux=0 uy=0 uz=0\n"
                           "joint=2 ux=0 uy=0 uz=0\n"
                           "joint=3 ux=1 uy=0 uz=0.01\n"
                           "joint=4 ux=1 uy=0 uz=-0.01\n");

@@ -15,17 +15,7 @@ namespace {
 using test::errorOf;
 using test::resultsData;
 
-// A store whose frames have sections of the given element types, frame f the type types[f - 1].
-ModelStore storeWithFrameTypes(const std::vector<std::int32_t>& types) {
-    ModelStore store = test::storeWith(0, static_cast<int>(types.size()));
-    store.frameSectionCount = static_cast<std::int32_t>(types.size());
-    store.frameSections.resize(types.size() + 1);
-    for (std::size_t f = 1; f <= types.size(); ++f) {
-        store.frameSections[f].elementType = types[f - 1];
-        store.frames[f].section = static_cast<std::int32_t>(f);
-    }
-    return store;
-}
+using test::storeWithFrameTypes;
 
 TEST(SectionLayout, ValuesPerFrameFollowTheElementAndTheAggregator) {
     AnalysisSettings plain;

@@ -1,5 +1,6 @@
 #include "solver/solver_fixture.h"
 
+#include "results/mode_periods.h"
 #include "results/node_results.h"
 
 #include <algorithm>
@@ -47,6 +48,12 @@ TEST_F(ShearBuildingTest, ModalAnalysisGivesTheClosedFormEigenvaluesAndFirstMode
     ASSERT_GE(eigenvalues.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i)
         EXPECT_NEAR(eigenvalues[i], expected[i], 1e-6 * expected[i]) << "eigenvalue " << i + 1;
+    // The period shown with mode 1: T = 2 pi / omega of the closed form.
+    const auto read = readEigenvalues(folder());
+    ASSERT_TRUE(read.has_value());
+    const ModePeriod first = modePeriod(*read, 1, folder());
+    EXPECT_NEAR(first.period, 2 * std::numbers::pi / std::sqrt(expected[0]), 1e-6 * first.period);
+    EXPECT_NEAR(first.frequency * first.period, 1.0, 1e-12);
 
     // Mode 1 sways along Y (the weaker direction): floors in the ratio sin(pi/7) : sin(2pi/7) : sin(3pi/7).
     ModelStore store = importedModel(dataPath("solver/shear-building.s2k"));

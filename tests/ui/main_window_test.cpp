@@ -156,7 +156,7 @@ TEST_F(MainWindowTest, MenusListTheirEntriesAndSeparatorsInOrder) {
         menus << menuAction->text() + ": " + entries.join(", ");
     }
     const QStringList expected = {
-        "File: Import Sap2000 txt file, -, Open Project, Save Project, -, Sap2000V14 to Sap2000 v6 (s2k)",
+        "File: Import Sap2000 txt file, -, Open Project, Save Project, -, Sap2000V14 to Sap2000 v6 (s2k), -, Save Picture",
         "View: Pan, Zoom All, Rotate View, Refresh, -, XY View, XZ View, YZ View, -, View Option, Show Load",
         "Define: Frame Section, Material, -, Recorder Setting, Analysis Case",
         "Gen_tcl: OpenSEES tcl File, -, Run OpenSEES",
@@ -225,7 +225,8 @@ TEST_F(MainWindowTest, ToolWindowsAreCreatedOnceInOrderAndOnlyShownOnRequest) {
                                   "Frame Properties",
                                   "Deformation Shape",
                                   "Transfer Sap2000 V14 s2k file to Sap2000 V16",
-                                  "Animation"};
+                                  "Animation",
+                                  "Member Force"};
     EXPECT_EQ(created(), expected);
     EXPECT_TRUE(visibleToolWindows().isEmpty());
 
@@ -237,14 +238,12 @@ TEST_F(MainWindowTest, ToolWindowsAreCreatedOnceInOrderAndOnlyShownOnRequest) {
     EXPECT_EQ(created(), expected); // shown again, never created anew
 }
 
-TEST_F(MainWindowTest, ForceDoesNothing) {
-    const Session before = session;
+TEST_F(MainWindowTest, ForceShowsTheMemberForceWindowAndReadsNothingYet) {
     menuEntry(*window, "Post", "Force")->trigger();
-    EXPECT_TRUE(visibleToolWindows().isEmpty());
+    EXPECT_EQ(visibleToolWindows(), QStringList({"Member Force"}));
     EXPECT_TRUE(errors.messages().isEmpty());
     EXPECT_TRUE(dialogs.requests().isEmpty());
-    EXPECT_EQ(session.interaction.mode, before.interaction.mode);
-    EXPECT_EQ(session.view.Scale, before.view.Scale);
+    EXPECT_EQ(session.results.forces.component, ForceNone);
 }
 
 class UrlRecorder : public QObject {
@@ -271,6 +270,9 @@ TEST_F(MainWindowTest, HelpEntriesOpenTheBundledPagesInTheBrowser) {
     EXPECT_TRUE(pageText(browser.urls[0]).contains("<title>Kelvane Tutorial</title>"));
     EXPECT_TRUE(browser.urls[1].toLocalFile().endsWith("about.html"));
     EXPECT_TRUE(pageText(browser.urls[1]).contains("<title>About Kelvane</title>"));
+    // The tutorial links to the page on result pictures, which lies beside it.
+    const QUrl results = browser.urls[0].resolved(QUrl(QStringLiteral("results.html")));
+    EXPECT_TRUE(pageText(results).contains("minus</i> local 3"));
     EXPECT_TRUE(errors.messages().isEmpty());
 }
 

@@ -107,7 +107,7 @@ TEST_F(ViewCommandTest, SelectModePicksAFrameListsItAndClosingClearsTheHighlight
     ASSERT_TRUE(properties->isVisible());
     EXPECT_EQ(properties->findChild<QLineEdit*>("frameLabel")->text(), "2");
     auto* grid = properties->findChild<QTableWidget*>("grid");
-    ASSERT_EQ(grid->rowCount(), 11);
+    ASSERT_EQ(grid->rowCount(), 19); // the properties, then the twelve end forces
     ASSERT_EQ(grid->columnCount(), 2);
     QStringList shown;
     for (int row = 0; row < 7; ++row)
@@ -115,7 +115,10 @@ TEST_F(ViewCommandTest, SelectModePicksAFrameListsItAndClosingClearsTheHighlight
     const int elementType = session.model.frameSections[static_cast<std::size_t>(beam.section)].elementType;
     EXPECT_EQ(shown, QStringList({"Label=2", "Node i=2", "Node j=3", "Angle=30.5", "Section=NBEAM",
                                   QStringLiteral("Element Type=%1").arg(elementType), "Material=CONC"}));
-    EXPECT_TRUE(grid->item(7, 0)->text().isEmpty());
+    // No forces read yet: the rows of the end forces have their captions and no values.
+    EXPECT_EQ(grid->item(7, 0)->text(), "N i [N]");
+    EXPECT_EQ(grid->item(18, 0)->text(), QString::fromLatin1("M3 j [N\xB7mm]"));
+    EXPECT_TRUE(grid->item(7, 1)->text().isEmpty());
 
     // A second pick moves the highlight; the open window keeps the frame it was opened for.
     const TFRAME& column = session.model.frames[3];

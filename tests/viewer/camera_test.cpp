@@ -230,6 +230,12 @@ TEST_F(ZoomAllTest, StandardViewsSetTheAnglesRedrawAndFit) {
     ViewXY(view, model, context.width, context.height, redraw);
     EXPECT_DOUBLE_EQ(view.TiltAngle, 0);
     EXPECT_EQ(redraws, 9);
+
+    // A turned view takes its angles as a rotation drag leaves them: beyond a full turn is 0.
+    ViewRotated(view, 30, -420, model, context.width, context.height, redraw);
+    EXPECT_DOUBLE_EQ(view.PlanAngle, 30);
+    EXPECT_DOUBLE_EQ(view.TiltAngle, 0);
+    EXPECT_EQ(redraws, 12);
 }
 
 } // namespace

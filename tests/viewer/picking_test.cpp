@@ -1,5 +1,6 @@
 #include "common/error.h"
 #include "viewer/picking.h"
+#include "viewer/view_state.h"
 #include "viewer_test_models.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,22 @@ TEST_F(FrameProperties, UnmatchedSectionShowsEmptyNamesAndTypeZero) {
     EXPECT_EQ(rows[4].second, "");
     EXPECT_EQ(rows[5].second, "0");
     EXPECT_EQ(rows[6].second, "");
+}
+
+TEST_F(FrameProperties, EndForcesFollowInTheChosenUnitsOnceRead) {
+    auto rows = frameForceRows(model, "1", UnitsKilonewtonMetre);
+    EXPECT_EQ(rows[0], (std::pair<std::string, std::string>{"N i [kN]", ""}));
+    EXPECT_EQ(rows[11], (std::pair<std::string, std::string>{"M3 j [kN\xB7m]", ""}));
+    TFRAME& frame = model.frames[1];
+    frame.hasEndForces = true;
+    frame.endForces = {1500, 2, 3, 4e6, 5, 6, 7, 8, 9, 10, 11, -6.25e6};
+    rows = frameForceRows(model, "1", UnitsKilonewtonMetre);
+    EXPECT_EQ(rows[0].second, "1.5");
+    EXPECT_EQ(rows[3], (std::pair<std::string, std::string>{"T i [kN\xB7m]", "4"}));
+    EXPECT_EQ(rows[11].second, "-6.25");
+    rows = frameForceRows(model, "1", UnitsNewtonMillimetre);
+    EXPECT_EQ(rows[6], (std::pair<std::string, std::string>{"N j [N]", "7"}));
+    EXPECT_EQ(rows[11], (std::pair<std::string, std::string>{"M3 j [N\xB7mm]", "-6250000"}));
 }
 
 TEST_F(FrameProperties, TextThatIsNotAFrameNumberStopsWithAMessage) {

@@ -139,6 +139,8 @@ TEST_F(RedrawModelTest, ZeroWidthColourRangeStillDrawsEveryLayer) {
     options.solidLabel = true;
     results.ColourRangeMin = results.ColourRangeMax = 0;
     model.frames[1].hingeValueI = 1;
+    for (TFRAME& frame : model.frames)
+        frame.hasHingeValueI = frame.hasHingeValueJ = true;
     redraw();
     const auto circles = canvas.callsOf(CallKind::Ellipse);
     int red = 0;

@@ -179,6 +179,7 @@ TEST(HingeBands, RangeEndsAreRedAndMagentaAndOutsideValuesClamp) {
 
 TEST_F(FrameLayers, HingeCirclesAreOutlinedInBlackAndFilledWithTheBandColour) {
     addFrame(model, 1, 2, beam);
+    addFrame(model, 2, 1, beam); // read, but its element writes no section values
     TFRAME& frame = model.frames[1];
     frame.HingeIX = 20;
     frame.HingeIY = 25;
@@ -186,6 +187,7 @@ TEST_F(FrameLayers, HingeCirclesAreOutlinedInBlackAndFilledWithTheBandColour) {
     frame.HingeJY = 65;
     frame.hingeValueI = -1e-4;
     frame.hingeValueJ = 2e-4;
+    frame.hasHingeValueI = frame.hasHingeValueJ = true;
     DrawHingeCircles(canvas, model, kColours, ResultDisplay{});
     const auto circles = canvas.callsOf(CallKind::Ellipse);
     ASSERT_EQ(circles.size(), 2u);

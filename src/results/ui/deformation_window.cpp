@@ -7,7 +7,7 @@
 #include "common/number_format.h"
 #include "common/number_parse.h"
 #include "common/text_file.h"
-#include "results/node_results.h"
+#include "results/mode_periods.h"
 #include "results/result_display.h"
 #include "results/section_results.h"
 #include "results/ui/colour_legend.h"
@@ -17,6 +17,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -49,7 +50,7 @@ DeformationWindow::DeformationWindow(Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window), session_(session),
       loadStep_(editBox(QStringLiteral("Load Step"), QStringLiteral("1"), this)),
       scalingFactor_(editBox(QStringLiteral("Scaling Factor"), QStringLiteral("1"), this)),
-      modeNum_(editBox(QStringLiteral("Mode Num"), QStringLiteral("1"), this)),
+      modeNum_(editBox(QStringLiteral("Mode Num"), QStringLiteral("1"), this)), modePeriod_(new QLabel(this)),
       deformation_(new QComboBox(this)),
       maxValue_(editBox(QStringLiteral("Max Value"), QStringLiteral("0.0001"), this)),
       minValue_(editBox(QStringLiteral("Min Value"), QStringLiteral("-0.0001"), this)) {
@@ -93,7 +94,9 @@ DeformationWindow::DeformationWindow(Session& session, QWidget* parent)
     auto* middle = new QHBoxLayout;
     middle->addWidget(
         formGroup(QStringLiteral("Disp Scaling"), {{QStringLiteral("Scaling Factor"), scalingFactor_}}));
-    middle->addWidget(formGroup(QStringLiteral("Modal Shape"), {{QStringLiteral("Mode Num"), modeNum_}}));
+    modePeriod_->setObjectName(QStringLiteral("modePeriod"));
+    middle->addWidget(formGroup(QStringLiteral("Modal Shape"), {{QStringLiteral("Mode Num"), modeNum_},
+                                                                {QStringLiteral("Period"), modePeriod_}}));
 
     QGroupBox* section =
         formGroup(QStringLiteral("Section Deformation"), {{QStringLiteral("Deformation"), deformation_},
@@ -126,7 +129,7 @@ std::optional<std::string> DeformationWindow::chooseResultFolder() {
 void DeformationWindow::loadNodeDeformationData() {
     const std::int32_t step = parseInt(toBytes(loadStep_->text()));
     if (const auto folder = chooseResultFolder())
-        loadNodeDeformation(session_.model, *folder, step);
+        readStepDisplacements(session_.model, session_.results, *folder, step);
 }
 
 void DeformationWindow::loadSectionDeformationData() {
@@ -142,10 +145,18 @@ void DeformationWindow::loadSectionDeformationData() {
     }
 }
 
+// The period shows what the folder's Periods.txt gives for the mode, or that it has none.
 void DeformationWindow::loadModeShapeData() {
     const std::int32_t mode = parseInt(toBytes(modeNum_->text()));
-    if (const auto folder = chooseResultFolder())
-        loadModeShape(session_.model, *folder, mode);
+    const auto folder = chooseResultFolder();
+    if (!folder)
+        return;
+    modePeriod_->clear();
+    const ResultDisplay& results = session_.results;
+    if (readModeShape(session_.model, session_.results, *folder, mode))
+        modePeriod_->setText(fromBytes(modePeriodText(results.modePeriod, results.modeFrequency)));
+    else
+        modePeriod_->setText(QStringLiteral("not known (no %1)").arg(QString::fromLatin1(kPeriodsFileName)));
 }
 
 void DeformationWindow::applyAndClose() {

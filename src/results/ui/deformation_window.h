@@ -5,14 +5,16 @@
 #include <string>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 namespace kelvane {
 
 struct Session;
 
-// "Deformation Shape": reads joint displacements, section deformations or a mode shape from the
-// recorder files of a chosen folder, and on "OK" sets the display scale and colour range.
+// "Deformation Shape": reads joint displacements, section deformations or a mode shape (with its
+// period from Periods.txt) from the recorder files of a chosen folder, and on "OK" sets the display
+// scale and colour range.
 class DeformationWindow : public QWidget {
     Q_OBJECT
   public:
@@ -33,6 +35,7 @@ class DeformationWindow : public QWidget {
     QLineEdit* loadStep_;
     QLineEdit* scalingFactor_;
     QLineEdit* modeNum_;
+    QLabel* modePeriod_;
     QComboBox* deformation_;
     QLineEdit* maxValue_;
     QLineEdit* minValue_;

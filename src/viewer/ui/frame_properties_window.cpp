@@ -19,7 +19,9 @@ namespace kelvane {
 
 namespace {
 
-constexpr int kGridRows = 11;
+constexpr int kPropertyRows = 7;
+constexpr int kForceRows = 12; // the end forces, below the properties
+constexpr int kGridRows = kPropertyRows + kForceRows;
 constexpr int kGridColumns = 2;
 constexpr const char* kRowCaptions[] = {"Label",   "Node i",       "Node j",  "Angle",
                                         "Section", "Element Type", "Material"};
@@ -59,7 +61,7 @@ FramePropertiesWindow::FramePropertiesWindow(Session& session, QWidget* parent)
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::NoSelection);
     for (int row = 0; row < kGridRows; ++row) {
-        const QString caption = row < 7 ? QString::fromLatin1(kRowCaptions[row]) : QString();
+        const QString caption = row < kPropertyRows ? QString::fromLatin1(kRowCaptions[row]) : QString();
         grid_->setItem(row, 0, gridCell(caption, true, palette()));
         grid_->setItem(row, 1, gridCell(QString(), row == 0, palette()));
     }
@@ -76,7 +78,7 @@ FramePropertiesWindow::FramePropertiesWindow(Session& session, QWidget* parent)
     layout->addLayout(top);
     layout->addWidget(grid_);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
-    resize(298, 413);
+    resize(298, 600);
 }
 
 void FramePropertiesWindow::showEvent(QShowEvent* event) {
@@ -94,9 +96,16 @@ void FramePropertiesWindow::closeEvent(QCloseEvent* event) {
 }
 
 void FramePropertiesWindow::refresh() {
-    const FramePropertyRows rows = framePropertyRows(session_.model, toBytes(frameLabel_->text()));
+    const std::string label = toBytes(frameLabel_->text());
+    const FramePropertyRows rows = framePropertyRows(session_.model, label);
     for (int row = 0; row < static_cast<int>(rows.size()); ++row)
         grid_->item(row, 1)->setText(fromBytes(rows[static_cast<std::size_t>(row)].second));
+    const FrameForceRows forces = frameForceRows(session_.model, label, session_.results.forces.units);
+    for (int row = 0; row < kForceRows; ++row) {
+        const auto& [caption, value] = forces[static_cast<std::size_t>(row)];
+        grid_->item(kPropertyRows + row, 0)->setText(fromBytes(caption));
+        grid_->item(kPropertyRows + row, 1)->setText(fromBytes(value));
+    }
 }
 
 } // namespace kelvane

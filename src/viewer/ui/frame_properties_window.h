@@ -9,8 +9,8 @@ namespace kelvane {
 
 struct Session;
 
-// "Frame Properties": lists the picked frame's joints, angle, section, element type and material.
-// Closing it clears the selection.
+// "Frame Properties": lists the picked frame's joints, angle, section, element type and material,
+// and below them its end forces when they have been read. Closing it clears the selection.
 class FramePropertiesWindow : public QWidget {
     Q_OBJECT
   public:
