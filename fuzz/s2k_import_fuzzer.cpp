@@ -30,7 +30,7 @@ void checkReferences(const kelvane::ModelStore& store) {
     FUZZ_CHECK(fitsTable(store.frameSections.size(), store.frameSectionCount));
     FUZZ_CHECK(fitsTable(store.shellSections.size(), store.shellSectionCount));
     FUZZ_CHECK(fitsTable(store.diaphragms.size(), store.diaphragmCount));
-    FUZZ_CHECK(store.loadCaseCount <= kelvane::kLoadCaseCapacity);
+    FUZZ_CHECK(store.loadCaseNames.size() == static_cast<std::size_t>(countOf(store.loadCaseCount)) + 1);
     for (int f = 1; f <= countOf(store.frameCount); ++f) {
         const kelvane::TFRAME& frame = store.frames[static_cast<std::size_t>(f)];
         FUZZ_CHECK(isJoint(store, frame.nodeI) && isJoint(store, frame.nodeJ));

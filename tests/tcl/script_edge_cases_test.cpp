@@ -214,7 +214,7 @@ TEST(SolidModels, SolidsStandAloneAndNameTheirMaterial) {
     ModelStore store;
     for (int i = 1; i <= 8; ++i)
         test::addNode(store, i % 2, (i - 1) / 2 % 2, (i - 1) / 4);
-    store.solids = {TSOLID{}, TSOLID{100, 1, 2, 4, 3, 5, 6, 8, 7}};
+    store.solids = {TSOLID{}, TSOLID{100, 1, 2, 4, 3, 5, 6, 8, 7, ""}};
     store.solidCount = 1;
     EXPECT_EQ(failure(store),
               "Solid elements need a material: the model has no MATERIAL table (solid section 100)");

@@ -239,7 +239,7 @@ TEST(ElementLayers, SolidsDrawTwelveEdgesAndALabelAtTheMeanPoint) {
         addPixelJoint(model, p.x, p.y);
     model.solids.resize(2);
     model.solidCount = 1;
-    model.solids[1] = {1, 1, 2, 3, 4, 5, 6, 7, 8};
+    model.solids[1] = {1, 1, 2, 3, 4, 5, 6, 7, 8, ""};
     RecordingCanvas canvas;
     DrawSolids(canvas, model);
     std::vector<std::pair<int, int>> edges;
@@ -263,7 +263,7 @@ TEST(ElementLayers, SolidWithAMissingJointIsSkipped) {
     addPixelJoint(model, 1, 1);
     model.solids.resize(2);
     model.solidCount = 1;
-    model.solids[1] = {1, 1, 1, 1, 1, 1, 1, 1, 40};
+    model.solids[1] = {1, 1, 1, 1, 1, 1, 1, 1, 40, ""};
     RecordingCanvas canvas;
     DrawSolids(canvas, model);
     DrawSolidLabels(canvas, model);
@@ -279,8 +279,7 @@ struct LoadLayers : ::testing::Test {
         addFrame(model, 1, 2, 0);
         model.frames[1].ScreenX = 60;
         model.frames[1].ScreenY = 52;
-        model.loadCaseNames[1] = "DEAD";
-        model.loadCaseNames[2] = "Live";
+        model.loadCaseNames = {"", "DEAD", "Live"};
         model.loadCaseCount = 2;
     }
     void add(std::int32_t kind, std::int32_t target, const std::string& caseName, double fx,
