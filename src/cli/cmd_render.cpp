@@ -3,7 +3,7 @@
 #include "cli/command_registry.h"
 #include "common/number_parse.h"
 #include "model/colour_table.h"
-#include "model/s2k_import.h"
+#include "model/model_import.h"
 #include "paint/model_render.h"
 
 #include <QGuiApplication>
@@ -93,9 +93,8 @@ std::unique_ptr<QGuiApplication> ensureGuiApplication() {
 
 int runRender(const Arguments& args) {
     const RenderArguments arguments = parseArguments(args);
-    ModelStore model;
     const ColourTable colours = initPalette();
-    importS2kFile(model, colours, arguments.modelPath);
+    ModelStore model = importModelFile(arguments.modelPath, colours).store;
     const auto application = ensureGuiApplication();
     const QImage image = renderModelView(model, colours, arguments.view, arguments.width, arguments.height);
     savePng(image, arguments.imagePath);

@@ -1,7 +1,7 @@
 #include "cli/command_registry.h"
 #include "common/text_file.h"
 #include "model/colour_table.h"
-#include "model/s2k_import.h"
+#include "model/model_import.h"
 #include "tcl/analysis_settings.h"
 #include "tcl/script_generator.h"
 #include "tcl/settings_by_name.h"
@@ -46,10 +46,9 @@ int runTcl(const Arguments& args) {
     if (input.empty() || output.empty())
         throw UsageError{"a model file and -o OUT.tcl are required"};
 
-    ModelStore store;
+    ModelStore store = importModelFile(input, initPalette()).store;
     AnalysisSettings analysis;
     RecorderSettings recorders;
-    importS2kFile(store, initPalette(), input);
     for (const Assignment& assignment : assignments)
         setNamedValue(store, analysis, recorders, assignment.name, assignment.value);
     saveScript(output, store, analysis, recorders);

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "model/colour_table.h"
+#include "model/model_store.h"
+#include "model/tables/import_report.h"
+#include "model/tables/table_rows.h"
+#include "model/tables/unit_scale.h"
+
+#include <cstdint>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+// What the table readers of one table-format import share.
+namespace kelvane::tables {
+
+// Object labels to their 1-based store index. The labels point into the file's lines.
+class LabelIndex {
+  public:
+    void reserve(std::size_t count) { map_.reserve(count); }
+    // False when the label is there already.
+    bool add(std::string_view label, std::int32_t index) { return map_.emplace(label, index).second; }
+    // 0 for a label that is not there.
+    std::int32_t find(std::string_view label) const {
+        const auto found = map_.find(label);
+        return found == map_.end() ? 0 : found->second;
+    }
+
+  private:
+    std::unordered_map<std::string_view, std::int32_t> map_;
+};
+
+struct ImportContext {
+    ModelStore& store;
+    const TableFile& file;
+    const ColourTable& colours;
+    ImportReport& report;
+    UnitScale units;
+
+    LabelIndex joints, frames, areas, solids;
+    LabelIndex areasNotCarried;               // areas of other than four joints
+    LabelIndex loadPatterns;                  // pattern name to load case number
+    std::vector<double> selfWeightMultiplier; // per load case, 1-based
+    // Per frame section: the file's Area times WMod, for self weight; -1 when the file gives none.
+    std::vector<double> selfWeightArea;
+    // Per joint: the diaphragm it is tied to, and for a diaphragm's retained joint its diaphragm.
+    std::vector<std::int32_t> tiedToDiaphragm, retainsDiaphragm;
+    std::int32_t fileJointCount = 0;
+};
+
+// The table readers, in the order the import runs them.
+void readUnits(ImportContext& context);
+void readJoints(ImportContext& context);
+void readMaterials(ImportContext& context);
+void readFrameSections(ImportContext& context);
+void readFrames(ImportContext& context);
+void readAreaSections(ImportContext& context);
+void readAreas(ImportContext& context);
+void readSolids(ImportContext& context);
+void readDiaphragms(ImportContext& context);
+void readRestraints(ImportContext& context);
+void readJointMasses(ImportContext& context);
+void readFrameReleases(ImportContext& context);
+void readLoadPatterns(ImportContext& context);
+void readJointLoads(ImportContext& context);
+void readFrameLoads(ImportContext& context);
+void addSelfWeight(ImportContext& context);
+
+// The index of the labelled object, or a stop naming the field, the table and the line.
+std::int32_t jointOf(const ImportContext& context, const Rows& rows, std::string_view key);
+std::int32_t frameOf(const ImportContext& context, const Rows& rows, std::string_view key);
+std::int32_t materialOf(const ImportContext& context, const Rows& rows, std::string_view key);
+
+// Stops when the label is already in the index, else adds it with the given index.
+void addLabel(LabelIndex& index, const Rows& rows, std::string_view key, std::int32_t value);
+
+// The number of rows of a table (0 when the file lacks it).
+long long rowsOf(const ImportContext& context, std::string_view table);
+
+} // namespace kelvane::tables
