@@ -26,6 +26,8 @@ class FramePropertiesWindow;
 class DeformationWindow;
 class V14TransferWindow;
 class AnimationWindow;
+class ImportReportWindow;
+struct ImportedModel;
 
 // The main window: toolbar, menus, the drawing surface with its 17-panel status bar, the
 // animation timer and the eleven tool windows, which it creates once and only shows and hides.
@@ -39,8 +41,10 @@ class MainWindow : public QMainWindow {
     QString statusPanelText(int panel) const;
     QTimer* animationTimer() const { return animationTimer_; }
 
-    // Loads and imports a model file, as the import command does with a confirmed file.
+    // Loads and imports a model file of either format, as the import command does with a
+    // confirmed file. A failed import leaves the model shown before as it was.
     void importFile(const QString& path);
+    ImportReportWindow* importReportWindow() const { return importReportWindow_; }
 
     // The one full redraw of the drawing surface.
     void redrawModel();
@@ -63,7 +67,9 @@ class MainWindow : public QMainWindow {
     void drawModel();
     void zoomAll();
     void showModelCounts();
-    void importLoadedLines();
+    // Makes an imported model the session's model: counts, redraw, fit, and the import report of
+    // a table-format file.
+    void adoptImportedModel(ImportedModel& imported);
     void perform(const ViewerResponse& response);
     void guarded(const std::function<void()>& command);
     ViewerContext viewerContext();
@@ -122,6 +128,7 @@ class MainWindow : public QMainWindow {
     DeformationWindow* deformationWindow_ = nullptr;
     V14TransferWindow* v14TransferWindow_ = nullptr;
     AnimationWindow* animationWindow_ = nullptr;
+    ImportReportWindow* importReportWindow_ = nullptr;
 };
 
 } // namespace kelvane

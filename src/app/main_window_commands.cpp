@@ -6,7 +6,8 @@
 #include "app/main_window.h"
 #include "app/session.h"
 #include "app/status_panel_bar.h"
-#include "model/s2k_import.h"
+#include "model/model_import.h"
+#include "model/ui/import_report_window.h"
 #include "model/ui/v14_transfer_window.h"
 #include "results/node_results.h"
 #include "results/ui/animation_window.h"
@@ -50,15 +51,22 @@ MouseButton mouseButtonOf(Qt::MouseButton button) {
 
 void MainWindow::importFile(const QString& path) {
     guarded([&] {
-        loadS2kFile(session_.model, QFile::encodeName(path).toStdString());
-        importLoadedLines();
+        ImportedModel imported = importModelFile(QFile::encodeName(path).toStdString(), session_.colours);
+        adoptImportedModel(imported);
     });
 }
 
-// The import driver over S2kLines, the counts in the status bar, the redraw and the fit.
-void MainWindow::importLoadedLines() {
-    importModel(session_.model, session_.colours);
+// The new model replaces the session's only once its import has succeeded.
+void MainWindow::adoptImportedModel(ImportedModel& imported) {
+    session_.model = std::move(imported.store);
     showModelCounts();
+    if (imported.tableFormat) {
+        importReportWindow_->setReport(tables::reportLines(imported.report));
+        showToolWindow(importReportWindow_);
+    } else {
+        importReportWindow_->setReport({});
+        importReportWindow_->hide();
+    }
     drawModel();
     zoomAll();
 }
@@ -67,10 +75,11 @@ void MainWindow::importLoadedLines() {
 void MainWindow::importS2kCommand() {
     guarded([this] {
         const QString path =
-            fileDialogs().openFileName(this, QStringLiteral("s2k file (*.s2k)"), QStringLiteral("s2k"));
-        if (!path.isEmpty())
-            loadS2kFile(session_.model, QFile::encodeName(path).toStdString());
-        importLoadedLines();
+            fileDialogs().openFileName(this, QStringLiteral("s2k file (*.s2k *.$2k)"), QStringLiteral("s2k"));
+        ImportedModel imported =
+            path.isEmpty() ? importModelLines(session_.model.s2kLines, session_.colours)
+                           : importModelFile(QFile::encodeName(path).toStdString(), session_.colours);
+        adoptImportedModel(imported);
     });
 }
 

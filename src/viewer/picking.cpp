@@ -26,15 +26,33 @@ std::int32_t PickFrame(const ModelStore& model, int x, int y) {
     return picked;
 }
 
+namespace {
+
+std::int32_t frameNamed(const ModelStore& model, const std::string& text) {
+    const int count = frameCountOf(model);
+    for (int k = 1; k <= count; ++k)
+        if (!text.empty() && model.frames[static_cast<std::size_t>(k)].label == text)
+            return k;
+    return parseInt(text);
+}
+
+} // namespace
+
+std::string frameLabelText(const ModelStore& model, std::int32_t k) {
+    const TFRAME* frame =
+        k >= 1 && k <= frameCountOf(model) ? &model.frames[static_cast<std::size_t>(k)] : nullptr;
+    return labelOrNumber(frame != nullptr ? frame->label : std::string(), k);
+}
+
 FramePropertyRows framePropertyRows(const ModelStore& model, const std::string& frameLabelText) {
-    const std::int32_t n = parseInt(frameLabelText);
+    const std::int32_t n = frameNamed(model, frameLabelText);
     if (n < 1 || n > frameCountOf(model))
         fail("Frame " + formatInt(n) + " is not in the frame table (1.." + formatInt(frameCountOf(model)) + ")");
     const TFRAME& frame = model.frames[static_cast<std::size_t>(n)];
     const TSECTION& section = frameSectionOf(model, frame.section);
-    return {{{"Label", formatInt(n)},
-             {"Node i", formatInt(frame.nodeI)},
-             {"Node j", formatInt(frame.nodeJ)},
+    return {{{"Label", labelOrNumber(frame.label, n)},
+             {"Node i", jointName(model, frame.nodeI)},
+             {"Node j", jointName(model, frame.nodeJ)},
              {"Angle", formatGeneral(frame.angle)},
              {"Section", section.name},
              {"Element Type", formatInt(section.elementType)},

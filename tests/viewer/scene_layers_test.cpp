@@ -162,6 +162,15 @@ TEST_F(FrameLayers, JointLabelsAndAxisStrokesUseTheStoredPixelPoints) {
     EXPECT_EQ(labels[3].font.size, 10);
     ASSERT_EQ(canvas.lines().size(), 1u);
     EXPECT_EQ(canvas.lines()[0], (RecordedLine{{100, 50}, {100, 10}, {rgb(0, 128, 0), 1, PenStyle::Solid}}));
+    model.nodes[4].label = "~D1"; // a table-format joint shows its label
+    model.frames[1].label = "B12";
+    canvas = RecordingCanvas();
+    DrawNodeLabels(canvas, model);
+    DrawFrameLabels(canvas, model);
+    const auto named = canvas.callsOf(CallKind::Text);
+    ASSERT_EQ(named.size(), 5u);
+    EXPECT_EQ(named[3].text, "~D1");
+    EXPECT_EQ(named[4].text, "B12");
 }
 
 TEST(HingeBands, RangeEndsAreRedAndMagentaAndOutsideValuesClamp) {
