@@ -225,7 +225,8 @@ TEST_F(MainWindowTest, ToolWindowsAreCreatedOnceInOrderAndOnlyShownOnRequest) {
                                   "Frame Properties",
                                   "Deformation Shape",
                                   "Transfer Sap2000 V14 s2k file to Sap2000 V16",
-                                  "Animation"};
+                                  "Animation",
+                                  "Import Report"};
     EXPECT_EQ(created(), expected);
     EXPECT_TRUE(visibleToolWindows().isEmpty());
 
