@@ -189,6 +189,8 @@ TEST(ModalAnalysis, ModesLimitedToFreeMassDegreesOfFreedom) {
     store.nodes[2].restraint[3] = 1;
     store.nodes[5].mass[3] = 2.5; // the master's U3 is fixed by its diaphragm line
     EXPECT_EQ(numModes(), "set numModes 7");
+    store.nodes[10].restraint = {0, 0, 1, 0, 0, 0, 1}; // a plane frame's master: UY and RZ held
+    EXPECT_EQ(numModes(), "set numModes 5");           // the upper floor moves along X only
     modal.genMass = false;
     EXPECT_EQ(numModes(), "set numModes 12");
 }

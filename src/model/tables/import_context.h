@@ -46,6 +46,7 @@ struct ImportContext {
     // Per joint: the diaphragm it is tied to, and for a diaphragm's retained joint its diaphragm.
     std::vector<std::int32_t> tiedToDiaphragm, retainsDiaphragm;
     std::int32_t fileJointCount = 0;
+    bool elementMass = true; // the mass source takes the elements' mass
 };
 
 // The table readers, in the order the import runs them.

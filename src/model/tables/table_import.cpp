@@ -13,12 +13,13 @@ namespace kelvane::tables {
 namespace {
 
 // The tables the import reads.
-constexpr std::array<std::string_view, 26> kTablesRead = {
+constexpr std::array<std::string_view, 27> kTablesRead = {
     "PROGRAM CONTROL",
     "ACTIVE DEGREES OF FREEDOM",
     "JOINT COORDINATES",
     "JOINT RESTRAINT ASSIGNMENTS",
     "JOINT ADDED MASS ASSIGNMENTS",
+    "MASS SOURCE",
     "JOINT CONSTRAINT ASSIGNMENTS",
     "CONSTRAINT DEFINITIONS - DIAPHRAGM",
     "MATERIAL PROPERTIES 01 - GENERAL",
@@ -93,8 +94,11 @@ void reportTables(const TableFile& file, ImportReport& report) {
     }
 }
 
-// Element mass is not lumped to the joints: say so when an element's material has a unit mass.
-void reportElementMass(const ModelStore& store, ImportReport& report) {
+// Element mass is not lumped to the joints: say so when the mass source takes it and an element's
+// material has a unit mass.
+void reportElementMass(const ModelStore& store, bool elementMass, ImportReport& report) {
+    if (!elementMass)
+        return;
     const auto hasMass = [&](std::int32_t material) {
         return store.materials[static_cast<std::size_t>(material)].unitMass != 0;
     };
@@ -138,7 +142,7 @@ void runReaders(ImportContext& context) {
     readFrameLoads(context);
     addSelfWeight(context);
     tieRigidLinks(context.store);
-    reportElementMass(context.store, context.report);
+    reportElementMass(context.store, context.elementMass, context.report);
 }
 
 } // namespace
