@@ -2,6 +2,8 @@
 
 #include "model/name_lookup.h"
 
+#include <algorithm>
+
 namespace kelvane::tables {
 namespace {
 
@@ -15,6 +17,43 @@ std::int32_t lookedUp(const LabelIndex& index, const Rows& rows, std::string_vie
 }
 
 } // namespace
+
+void LabelIndex::reserve(std::size_t count) {
+    bound_ = std::max<std::size_t>(bound_, 4 * count);
+    numbered_.reserve(count + 1);
+}
+
+std::size_t LabelIndex::numberOf(std::string_view label) const {
+    if (label.empty() || label.size() > 9 || label.front() == '0')
+        return 0;
+    std::size_t number = 0;
+    for (const char c : label) {
+        if (c < '0' || c > '9')
+            return 0;
+        number = number * 10 + static_cast<std::size_t>(c - '0');
+    }
+    return number <= bound_ ? number : 0;
+}
+
+bool LabelIndex::add(std::string_view label, std::int32_t index) {
+    const std::size_t number = numberOf(label);
+    if (number == 0)
+        return named_.emplace(label, index).second;
+    if (numbered_.size() <= number)
+        numbered_.resize(number + 1, 0);
+    if (numbered_[number] != 0)
+        return false;
+    numbered_[number] = index;
+    return true;
+}
+
+std::int32_t LabelIndex::find(std::string_view label) const {
+    const std::size_t number = numberOf(label);
+    if (number != 0)
+        return number < numbered_.size() ? numbered_[number] : 0;
+    const auto found = named_.find(label);
+    return found == named_.end() ? 0 : found->second;
+}
 
 std::int32_t jointOf(const ImportContext& context, const Rows& rows, std::string_view key) {
     return lookedUp(context.joints, rows, key, "joint");

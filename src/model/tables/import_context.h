@@ -14,20 +14,26 @@
 // What the table readers of one table-format import share.
 namespace kelvane::tables {
 
-// Object labels to their 1-based store index. The labels point into the file's lines.
+// Object labels to their 1-based store index. The labels point into the file's lines. SAP2000
+// names most objects 1, 2, 3, ...: such labels (up to a bound set by the expected count) are
+// looked up by their number, without hashing.
 class LabelIndex {
   public:
-    void reserve(std::size_t count) { map_.reserve(count); }
+    // Prepares for about `count` labels.
+    void reserve(std::size_t count);
     // False when the label is there already.
-    bool add(std::string_view label, std::int32_t index) { return map_.emplace(label, index).second; }
+    bool add(std::string_view label, std::int32_t index);
     // 0 for a label that is not there.
-    std::int32_t find(std::string_view label) const {
-        const auto found = map_.find(label);
-        return found == map_.end() ? 0 : found->second;
-    }
+    std::int32_t find(std::string_view label) const;
 
   private:
-    std::unordered_map<std::string_view, std::int32_t> map_;
+    // The number of a label written as a decimal number without leading zeros, within the bound;
+    // 0 for any other label.
+    std::size_t numberOf(std::string_view label) const;
+
+    std::size_t bound_ = 1024;
+    std::vector<std::int32_t> numbered_;
+    std::unordered_map<std::string_view, std::int32_t> named_;
 };
 
 struct ImportContext {

@@ -10,8 +10,14 @@ Rows::Rows(const TableFile& file, std::string_view tableName) : name_(tableName)
         reader_.emplace(file, *table);
 }
 
+// Files spell keys as SAP2000 does: an exact match is looked for first, a match in another
+// letter case only when there is none.
 const Field* Rows::find(std::string_view key) const {
-    for (const Field& field : reader_->fields())
+    const std::vector<Field>& fields = reader_->fields();
+    for (const Field& field : fields)
+        if (field.key == key)
+            return &field;
+    for (const Field& field : fields)
         if (equalsIgnoringCase(field.key, key))
             return &field;
     return nullptr;

@@ -93,7 +93,7 @@ TableFile::TableFile(const std::vector<std::string>& lines) : lines_(lines) {
             if (equalsIgnoringCase(table.name, name))
                 open = &table;
         if (open == nullptr)
-            open = &tables_.emplace_back(LocatedTable{name, {}});
+            open = &tables_.emplace_back(LocatedTable{name, {}, -1});
         open->spans.push_back(TableSpan{i, count});
     }
 }
@@ -106,6 +106,8 @@ const LocatedTable* TableFile::find(std::string_view name) const {
 }
 
 long long rowCount(const TableFile& file, const LocatedTable& table) {
+    if (table.rows >= 0)
+        return table.rows;
     long long rows = 0;
     for (const TableSpan& span : table.spans) {
         bool open = false;
@@ -121,6 +123,7 @@ long long rowCount(const TableFile& file, const LocatedTable& table) {
         }
         rows += open ? 1 : 0;
     }
+    table.rows = rows;
     return rows;
 }
 

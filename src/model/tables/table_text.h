@@ -24,6 +24,7 @@ struct TableSpan {
 struct LocatedTable {
     std::string name;
     std::vector<TableSpan> spans;
+    mutable long long rows = -1; // counted on first request
 };
 
 // Every table of the file in the order of its first header.
@@ -41,7 +42,7 @@ class TableFile {
     std::vector<LocatedTable> tables_;
 };
 
-// The number of rows of a table: the lines that end a row.
+// The number of rows of a table: the lines that end a row (counted once, then remembered).
 long long rowCount(const TableFile& file, const LocatedTable& table);
 
 // One Key=Value pair of a row; both point into the file's lines.
