@@ -1,9 +1,11 @@
 // Malformed table-format files, one class of fault per row: each stops the import with a message
 // naming the table, the line of the file and the value.
+#include "support/test_support.h"
 #include "table_import_support.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 namespace kelvane {
@@ -98,6 +100,56 @@ TEST(BadTableInput, EachFaultStopsWithTheTableTheLineAndTheValue) {
         SCOPED_TRACE(row.fault);
         EXPECT_EQ(test::tableImportFailure(row.text), row.message);
     }
+}
+
+TEST(BadTableInput, HostileRowsFailCleanlyOrImport) {
+    const std::string header = "TABLE:  \"JOINT COORDINATES\"\n";
+    const std::string word(10 * 1024 * 1024, 'x');
+    EXPECT_EQ(test::tableImportFailure(header + "   " + word + "\n"),
+              "Table \"JOINT COORDINATES\", line 2: '" + word + "' is not a Key=Value pair");
+    // A row continued over a hundred thousand lines is one row.
+    std::string continued = header + "   Joint=1   XorR=0   Y=0   Z=0";
+    for (int i = 0; i < 100000; ++i)
+        continued += "   K" + std::to_string(i) + "=1 _\n";
+    const ImportedModel imported = test::importTables(continued + "   Last=1\n");
+    EXPECT_EQ(imported.store.nodeCount, 1);
+    EXPECT_EQ(imported.report.tablesRead.at(0).rows, 1);
+}
+
+// Mutations of the example building: the import either succeeds or stops with its message, never
+// with anything else.
+TEST(BadTableInput, MutatedExampleFilesFailOnlyWithImportErrors) {
+    const std::string original =
+        test::readFile(std::string(KELVANE_SOURCE_DIR) + "/examples/seven-storey-office.s2k");
+    std::mt19937 random(20240601);
+    static const char kAlphabet[] = "  =\"_\n\r\t0123456789-+.eEJointFrameLoadPatTABLE:\0\xff";
+    const std::string alphabet(kAlphabet, sizeof kAlphabet - 1);
+    int succeeded = 0;
+    int failed = 0;
+    for (int round = 0; round < 300; ++round) {
+        std::string text = original;
+        const int edits = 1 + static_cast<int>(random() % 6);
+        for (int e = 0; e < edits; ++e) {
+            const std::size_t at = random() % text.size();
+            switch (random() % 4) {
+            case 0:
+                text.erase(at, 1 + random() % 40);
+                break;
+            case 1:
+                text.insert(at, 1, alphabet[random() % alphabet.size()]);
+                break;
+            case 2:
+                text[at] = alphabet[random() % alphabet.size()];
+                break;
+            default:
+                text.insert(at, text.substr(random() % text.size(), random() % 200));
+                break;
+            }
+        }
+        (test::tableImportFailure(text).empty() ? succeeded : failed)++;
+    }
+    EXPECT_GT(succeeded, 0);
+    EXPECT_GT(failed, 0);
 }
 
 } // namespace
