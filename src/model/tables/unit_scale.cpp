@@ -39,10 +39,12 @@ std::optional<double> factorOf(const std::array<NamedFactor, N>& table, std::str
 } // namespace
 
 std::optional<UnitScale> parseCurrentUnits(std::string_view text, std::string& unknown) {
-    const std::size_t comma = text.find(',');
-    const std::string_view forceName = trimmedPart(text.substr(0, comma));
-    std::string_view rest = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
-    const std::string_view lengthName = trimmedPart(rest.substr(0, rest.find(',')));
+    constexpr std::string_view separators = ",-";
+    const std::size_t first = text.find_first_of(separators);
+    const std::string_view forceName = trimmedPart(text.substr(0, first));
+    const std::string_view rest =
+        first == std::string_view::npos ? std::string_view() : text.substr(first + 1);
+    const std::string_view lengthName = trimmedPart(rest.substr(0, rest.find_first_of(separators)));
     const std::optional<double> force = factorOf(kForces, forceName);
     if (!force) {
         unknown = "force unit '" + std::string(forceName) + "'";

@@ -23,7 +23,8 @@ struct UnitScale {
     double rotationalMass() const { return mass() * area(); }
 };
 
-// CurrUnits of PROGRAM CONTROL, as "KN, m, C": force lb, kip, N, KN, Kgf or Tonf; length in, ft,
+// CurrUnits of PROGRAM CONTROL, as "KN, m, C" (older files: "Kip-in"): force lb, kip, N, KN, Kgf or
+// Tonf; length in, ft,
 // micron, mm, cm or m (letter case ignored); the temperature unit is not used. An unknown unit
 // gives nothing, and `unknown` names it.
 std::optional<UnitScale> parseCurrentUnits(std::string_view text, std::string& unknown);
