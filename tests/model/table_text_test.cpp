@@ -138,9 +138,13 @@ TEST(UnitScale, CurrUnitsNamesForceLengthAndTemperature) {
     const struct {
         const char* text;
         double force, length;
-    } cases[] = {{"KN, m, C", 1000, 1000},     {"Kip, in, F", 4448.2216152605, 25.4},
-                 {"N, mm, C", 1, 1},           {"lb, ft, F", 4.4482216152605, 304.8},
-                 {"Tonf, cm, C", 9806.65, 10}, {"kgf, micron, C", 9.80665, 0.001}};
+    } cases[] = {{"KN, m, C", 1000, 1000},
+                 {"Kip, in, F", 4448.2216152605, 25.4},
+                 {"N, mm, C", 1, 1},
+                 {"lb, ft, F", 4.4482216152605, 304.8},
+                 {"Tonf, cm, C", 9806.65, 10},
+                 {"kgf, micron, C", 9.80665, 0.001},
+                 {"Kip-ft", 4448.2216152605, 304.8}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         const std::optional<UnitScale> scale = parseCurrentUnits(c.text, unknown);
