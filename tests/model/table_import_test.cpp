@@ -275,11 +275,12 @@ TEST(TableImport, ReportListsTablesReadAndSkippedWithRowsAndWhatIsNotCarried) {
 }
 
 // A frame model for the loads: a beam along X turned 90 degrees (local 3 points down), an
-// inclined member rising 3 in 4 (local 2 at angle 0 points up and back), kN and m.
+// inclined member rising 3 in 4 (local 2 at angle 0 points up and back), a truss, and a column
+// entered top down, kN and m.
 std::string loadModel(std::initializer_list<std::string_view> frameLoads, const std::string& patterns) {
     return kUnits +
            sapTable("JOINT COORDINATES", {"Joint=1   XorR=0   Y=0   Z=0", "Joint=2   XorR=6   Y=0   Z=0",
-                                          "Joint=3   XorR=4   Y=0   Z=3"}) +
+                                          "Joint=3   XorR=4   Y=0   Z=3", "Joint=4   XorR=4   Y=0   Z=0"}) +
            sapTable("MATERIAL PROPERTIES 02 - BASIC MECHANICAL PROPERTIES",
                     {"Material=S355   UnitWeight=76.97   E1=2E+08   U12=0.3"}) +
            sapTable("FRAME SECTION PROPERTIES 01 - GENERAL",
@@ -288,10 +289,11 @@ std::string loadModel(std::initializer_list<std::string_view> frameLoads, const 
                      "I22=2E-05   WMod=0.5",
                      "SectionName=TROD   Material=S355   Shape=General   Area=0.001   TorsConst=1E-07   "
                      "I33=1E-07   I22=1E-07"}) +
-           sapTable("CONNECTIVITY - FRAME", {"Frame=B   JointI=1   JointJ=2", "Frame=S   JointI=1   JointJ=3",
-                                             "Frame=T   JointI=2   JointJ=3"}) +
-           sapTable("FRAME SECTION ASSIGNMENTS",
-                    {"Frame=B   AnalSect=EW12", "Frame=S   AnalSect=EW12", "Frame=T   AnalSect=TROD"}) +
+           sapTable("CONNECTIVITY - FRAME",
+                    {"Frame=B   JointI=1   JointJ=2", "Frame=S   JointI=1   JointJ=3",
+                     "Frame=T   JointI=2   JointJ=3", "Frame=D   JointI=3   JointJ=4"}) +
+           sapTable("FRAME SECTION ASSIGNMENTS", {"Frame=B   AnalSect=EW12", "Frame=S   AnalSect=EW12",
+                                                  "Frame=T   AnalSect=TROD", "Frame=D   AnalSect=EW12"}) +
            sapTable("FRAME LOCAL AXES ASSIGNMENTS 1 - TYPICAL", {"Frame=B   Angle=90"}) + patterns +
            sapTable("JOINT LOADS - FORCE",
                     {"Joint=2   LoadPat=L1   CoordSys=GLOBAL   F1=10   F2=0   F3=-5   M1=0   M2=2   M3=0"}) +
@@ -344,13 +346,15 @@ TEST(TableImport, UniformFrameLoadsResolveIntoTheFramesLocalComponents) {
          "Frame=B   LoadPat=L6   Type=Force   Dir=Gravity   RelDistA=0.2   RelDistB=1   FOverLA=1   "
          "FOverLB=1",
          "Frame=B   LoadPat=L6   Type=Moment   Dir=Gravity   FOverLA=1   FOverLB=1",
-         "Frame=B   LoadPat=L6   Type=Force   Dir=\"Gravity Proj\"   FOverLA=1   FOverLB=1"},
+         "Frame=B   LoadPat=L6   Type=Force   Dir=\"Gravity Proj\"   FOverLA=1   FOverLB=1",
+         "Frame=D   LoadPat=L7   CoordSys=Local   Type=Force   Dir=2   FOverLA=5   FOverLB=5"},
         twelvePatterns()));
     const auto loads = distributedLoads(model.store);
     // B runs along X with local 2 = -Y and local 3 = -Z: gravity and -Z act along +3 alone.
     // S rises along (0.8, 0, 0.6) with local 2 = (-0.6, 0, 0.8): gravity gives -6 along 1 and
-    // -8 along 2; X gives 4 along 1 and -3 along 2.
-    ASSERT_EQ(loads.size(), 7u);
+    // -8 along 2; X gives 4 along 1 and -3 along 2. D goes straight down: SAP2000's local 2 is +X,
+    // the store's -X, so a load along SAP2000's 2 is -5 along the store's.
+    ASSERT_EQ(loads.size(), 8u);
     const auto near = [](const std::tuple<std::int32_t, std::int32_t, double>& load, std::int32_t frame,
                          std::int32_t direction, double value) {
         return std::get<0>(load) == frame && std::get<1>(load) == direction &&
@@ -363,6 +367,7 @@ TEST(TableImport, UniformFrameLoadsResolveIntoTheFramesLocalComponents) {
     EXPECT_TRUE(near(loads[4], 2, 2, -3));
     EXPECT_TRUE(near(loads[5], 1, 2, 3));
     EXPECT_TRUE(near(loads[6], 1, 3, 1));
+    EXPECT_TRUE(near(loads[7], 4, 2, -5));
     EXPECT_EQ(model.store.loads[2].caseName, "L2");
     EXPECT_TRUE(reports(model, "frame distributed loads that are not uniform over the whole span", 2));
     EXPECT_TRUE(reports(model, "frame distributed moments", 1));
@@ -373,9 +378,12 @@ TEST(TableImport, SelfWeightIsMultiplierTimesUnitWeightTimesAreaDownward) {
     const ImportedModel model = importTables(loadModel({}, twelvePatterns("1.5")));
     const auto loads = distributedLoads(model.store);
     // 1.5 x 76.97e-6 N/mm3 x 5700 mm2 x WMod 0.5 on B (along +3) and S (split 0.6 : 0.8 into
-    // -1 and -2). The truss T (its section's name begins with T) takes no beam load: reported.
+    // -1 and -2) and D (along its local 1, which points down). The truss T (its section's name
+    // begins with T) takes no beam load: reported.
     const double beam = 1.5 * 76.97e-6 * 5700 * 0.5;
-    ASSERT_EQ(loads.size(), 3u);
+    ASSERT_EQ(loads.size(), 4u);
+    EXPECT_EQ(std::get<1>(loads[3]), 1);
+    EXPECT_NEAR(std::get<2>(loads[3]), beam, 1e-12);
     EXPECT_NEAR(std::get<2>(loads[0]), beam, 1e-12);
     EXPECT_NEAR(std::get<2>(loads[1]), -0.6 * beam, 1e-12);
     EXPECT_NEAR(std::get<2>(loads[2]), -0.8 * beam, 1e-12);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <numbers>
 
 namespace kelvane::tables {
 namespace {
@@ -25,6 +26,20 @@ std::array<Vector, 3> localAxes(const ModelStore& store, const TFRAME& frame) {
         c /= length;
     const Vector axis2 = {frame.axis2X, frame.axis2Y, frame.axis2Z};
     return {axis1, axis2, cross(axis1, axis2)};
+}
+
+// The direction of SAP2000's local axis 1, 2 or 3 of a frame. It is the store's axis except for
+// a vertical frame whose joint I is on top: SAP2000 points its local 2 along +X turned by the
+// angle about local 1, where the store's points the other way (the same line, so the same
+// stiffness, but local loads must follow SAP2000's sense).
+Vector sapLocalAxis(const ModelStore& store, const TFRAME& frame, int direction) {
+    const std::array<Vector, 3> axes = localAxes(store, frame);
+    const bool downward = axes[0][0] == 0 && axes[0][1] == 0 && axes[0][2] < 0;
+    if (direction == 1 || !downward)
+        return axes[static_cast<std::size_t>(direction - 1)];
+    const double angle = frame.angle * std::numbers::pi / 180;
+    const Vector axis2 = {std::cos(angle), -std::sin(angle), 0};
+    return direction == 2 ? axis2 : cross(axes[0], axis2);
 }
 
 std::int32_t patternOf(const ImportContext& context, const Rows& rows) {
@@ -163,7 +178,8 @@ void readFrameLoads(ImportContext& context) {
         const std::string_view dir = rows.text("Dir", "Gravity");
         const std::string_view system = rows.text("CoordSys", "GLOBAL");
         if (dir == "1" || dir == "2" || dir == "3") {
-            addUniformLoad(store, f, caseName, dir[0] - '0', w, std::abs(w));
+            const Vector axis = sapLocalAxis(store, frame, dir[0] - '0');
+            addGlobalUniformLoad(store, f, caseName, {axis[0] * w, axis[1] * w, axis[2] * w});
             continue;
         }
         const std::optional<Vector> direction = globalDirection(dir);
