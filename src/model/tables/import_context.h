@@ -41,16 +41,16 @@ struct ImportContext {
     const TableFile& file;
     const ColourTable& colours;
     ImportReport& report;
-    UnitScale units;
+    UnitScale units{};
 
-    LabelIndex joints, frames, areas, solids;
-    LabelIndex areasNotCarried;               // areas of other than four joints
-    LabelIndex loadPatterns;                  // pattern name to load case number
-    std::vector<double> selfWeightMultiplier; // per load case, 1-based
+    LabelIndex joints{}, frames{}, areas{}, solids{};
+    LabelIndex areasNotCarried{};               // areas of other than four joints
+    LabelIndex loadPatterns{};                  // pattern name to load case number
+    std::vector<double> selfWeightMultiplier{}; // per load case, 1-based
     // Per frame section: the file's Area times WMod, for self weight; -1 when the file gives none.
-    std::vector<double> selfWeightArea;
+    std::vector<double> selfWeightArea{};
     // Per joint: the diaphragm it is tied to, and for a diaphragm's retained joint its diaphragm.
-    std::vector<std::int32_t> tiedToDiaphragm, retainsDiaphragm;
+    std::vector<std::int32_t> tiedToDiaphragm{}, retainsDiaphragm{};
     std::int32_t fileJointCount = 0;
     bool elementMass = true; // the mass source takes the elements' mass
 };

@@ -152,8 +152,7 @@ ImportReport importTableModel(ModelStore& store, const ColourTable& colours) {
     ImportReport report;
     try {
         const TableFile file(store.s2kLines);
-        ImportContext context{store, file, colours, report, UnitScale{}, {}, {}, {},
-                              {},    {},   {},      {},     {},          {}, {}, 0};
+        ImportContext context{store, file, colours, report};
         runReaders(context);
         reportTables(file, report);
     } catch (const std::bad_alloc&) {
