@@ -38,8 +38,9 @@ int main(int argc, char** argv) {
     using kelvane::bench::numberArgument;
     const long long lines = numberArgument(argc, argv, "--lines", 1000000);
     const int runs = static_cast<int>(std::max(1LL, numberArgument(argc, argv, "--runs", 3)));
-    const std::string folder =
-        kelvane::bench::textArgument(argc, argv, "--folder", "/tmp/kelvane-import-table-bench");
+    const std::string folder = kelvane::bench::textArgument(
+        argc, argv, "--folder",
+        (std::filesystem::temp_directory_path() / "kelvane-import-table-bench").string());
     std::filesystem::create_directories(folder);
     const std::string path = folder + "/synthetic.$2k";
     const kelvane::bench::BuildingSize size = kelvane::bench::tableBuildingSizeForLines(lines);
