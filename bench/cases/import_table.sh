@@ -4,4 +4,5 @@
 set -euo pipefail
 out="${KELVANE_BENCH_OUT:-$(dirname "$0")/../out}"
 folder="$out/import_table"
+mkdir -p "$folder"
 "$KELVANE_BENCH_BIN/import_table_bench" --lines 1000000 --runs 5 --folder "$folder" | tee "$out/import_table.txt"
