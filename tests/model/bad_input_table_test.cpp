@@ -70,7 +70,8 @@ std::vector<BadTable> badTables() {
         {"neither Yes nor No", model() + sapTable("JOINT RESTRAINT ASSIGNMENTS", {"Joint=1   U1=Y"}),
          "Table \"JOINT RESTRAINT ASSIGNMENTS\", line 26: U1=Y is neither Yes nor No"},
         {"frame of no length", model("Joint=2   XorR=0   Y=0   Z=0"),
-         "Table \"CONNECTIVITY - FRAME\": frame F1 has no length (joints 1 and 2 are at the same point)"},
+         "Table \"CONNECTIVITY - FRAME\", line 17: frame F1 has no length (joints 1 and 2 are at the same "
+         "point)"},
         {"diaphragm about X",
          model() + sapTable("CONSTRAINT DEFINITIONS - DIAPHRAGM", {"Name=D1   CoordSys=GLOBAL   Axis=X"}),
          "Table \"CONSTRAINT DEFINITIONS - DIAPHRAGM\", line 26: Axis=X: only diaphragms about the Z axis "

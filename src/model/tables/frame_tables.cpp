@@ -1,4 +1,3 @@
-#include "common/error.h"
 #include "model/local_axis.h"
 #include "model/name_lookup.h"
 #include "model/tables/import_context.h"
@@ -21,8 +20,11 @@ void readConnectivity(ImportContext& context) {
         frame.label = rows.required("Frame");
         frame.nodeI = jointOf(context, rows, "JointI");
         frame.nodeJ = jointOf(context, rows, "JointJ");
-        if (frame.nodeI == frame.nodeJ)
-            rows.fail("JointI and JointJ are the same joint, " + std::string(rows.required("JointI")));
+        const TNODE& i = store.nodes[static_cast<std::size_t>(frame.nodeI)];
+        const TNODE& j = store.nodes[static_cast<std::size_t>(frame.nodeJ)];
+        if (i.x == j.x && i.y == j.y && i.z == j.z)
+            rows.fail("frame " + frame.label + " has no length (joints " + i.label + " and " + j.label +
+                      " are at the same point)");
         if (rows.yes("IsCurved", false))
             context.report.addNotCarried("curved frames (taken as straight)");
     }
@@ -77,9 +79,6 @@ void readFrames(ImportContext& context) {
         TFRAME& frame = store.frames[static_cast<std::size_t>(f)];
         const TNODE& i = store.nodes[static_cast<std::size_t>(frame.nodeI)];
         const TNODE& j = store.nodes[static_cast<std::size_t>(frame.nodeJ)];
-        if (i.x == j.x && i.y == j.y && i.z == j.z)
-            fail("Table \"CONNECTIVITY - FRAME\": frame " + frame.label + " has no length (joints " +
-                 i.label + " and " + j.label + " are at the same point)");
         const Axis2 axis = localAxis2(i.x, i.y, i.z, j.x, j.y, j.z, frame.angle);
         frame.axis2X = axis.x;
         frame.axis2Y = axis.y;
