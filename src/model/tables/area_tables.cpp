@@ -53,7 +53,9 @@ void readAreaSections(ImportContext& context) {
 // other joint counts are left out and reported.
 void readAreas(ImportContext& context) {
     ModelStore& store = context.store;
-    store.shells.reserve(static_cast<std::size_t>(rowsOf(context, "CONNECTIVITY - AREA")) + 1);
+    const auto count = static_cast<std::size_t>(rowsOf(context, "CONNECTIVITY - AREA"));
+    store.shells.reserve(count + 1);
+    context.areas.reserve(count);
     Rows rows(context.file, "CONNECTIVITY - AREA");
     while (rows.next()) {
         const std::string_view label = rows.required("Area");
@@ -122,6 +124,7 @@ void readSolids(ImportContext& context) {
 
     const long long count = rowsOf(context, "CONNECTIVITY - SOLID");
     store.solids.assign(static_cast<std::size_t>(count) + 1, TSOLID{});
+    context.solids.reserve(static_cast<std::size_t>(count));
     Rows rows(context.file, "CONNECTIVITY - SOLID");
     std::int32_t k = 0;
     while (rows.next()) {
