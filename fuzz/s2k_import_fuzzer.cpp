@@ -1,10 +1,12 @@
-// Whole s2k files through the line splitting of the loader and the import driver; after an import
-// that succeeds, every reference the store holds must point inside its table.
+// Whole SAP2000 text files, version 6 and the table format alike, through the line splitting of
+// the loader and the one import entry; after an import that succeeds, every reference the store
+// holds must point inside its table.
 #include "fuzz_support.h"
 
 #include "common/error.h"
 #include "common/text_file.h"
 #include "model/colour_table.h"
+#include "model/model_import.h"
 #include "model/s2k_import.h"
 
 #include <cstddef>
@@ -30,7 +32,13 @@ void checkReferences(const kelvane::ModelStore& store) {
     FUZZ_CHECK(fitsTable(store.frameSections.size(), store.frameSectionCount));
     FUZZ_CHECK(fitsTable(store.shellSections.size(), store.shellSectionCount));
     FUZZ_CHECK(fitsTable(store.diaphragms.size(), store.diaphragmCount));
-    FUZZ_CHECK(store.loadCaseCount <= kelvane::kLoadCaseCapacity);
+    FUZZ_CHECK(store.loadCaseNames.size() == static_cast<std::size_t>(countOf(store.loadCaseCount)) + 1);
+    for (int n = 1; n <= countOf(store.nodeCount); ++n) {
+        const kelvane::TNODE& node = store.nodes[static_cast<std::size_t>(n)];
+        FUZZ_CHECK(node.tiedTo == 0 || isJoint(store, node.tiedTo));
+        for (std::size_t dof = 1; dof <= 6; ++dof)
+            FUZZ_CHECK(node.restraint[dof] == 0 || node.restraint[dof] == 1);
+    }
     for (int f = 1; f <= countOf(store.frameCount); ++f) {
         const kelvane::TFRAME& frame = store.frames[static_cast<std::size_t>(f)];
         FUZZ_CHECK(isJoint(store, frame.nodeI) && isJoint(store, frame.nodeJ));
@@ -71,14 +79,24 @@ void checkReferences(const kelvane::ModelStore& store) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const kelvane::ColourTable colours = kelvane::initPalette();
-    kelvane::ModelStore store;
-    store.s2kLines = kelvane::splitLines(kelvane::fuzz::asText(data, size));
+    kelvane::ImportedModel imported;
     try {
-        kelvane::importModel(store, colours);
+        imported = kelvane::importModelLines(kelvane::splitLines(kelvane::fuzz::asText(data, size)), colours);
     } catch (const kelvane::KelvaneError&) {
         return 0;
     }
-    checkReferences(store);
-    (void)kelvane::modelCountPanels(store);
+    checkReferences(imported.store);
+    (void)kelvane::modelCountPanels(imported.store);
+    if (imported.tableFormat) {
+        const kelvane::ModelStore& store = imported.store;
+        // Every diaphragm has its own retained joint, created after the file's joints.
+        FUZZ_CHECK(imported.report.diaphragmJoints.size() ==
+                   static_cast<std::size_t>(countOf(store.diaphragmCount)));
+        for (int d = 1; d <= countOf(store.diaphragmCount); ++d)
+            FUZZ_CHECK(store.diaphragms[static_cast<std::size_t>(d)].slaveCount >= 2);
+        for (int l = 1; l <= countOf(store.loadCount); ++l)
+            FUZZ_CHECK(store.loads[static_cast<std::size_t>(l)].kind != kelvane::LoadNone);
+        (void)kelvane::tables::reportLines(imported.report);
+    }
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "app/status_panel_bar.h"
 #include "app/widget_names.h"
 #include "model/s2k_import.h"
+#include "model/ui/import_report_window.h"
 #include "model/ui/v14_transfer_window.h"
 #include "results/ui/animation_window.h"
 #include "results/ui/deformation_window.h"
@@ -102,6 +103,7 @@ void MainWindow::createToolWindows() {
     v14TransferWindow_ = createToolWindow<V14TransferWindow>(session_, this);
     animationWindow_ = createToolWindow<AnimationWindow>(session_, this);
     forceWindow_ = createToolWindow<ForceWindow>(session_, this);
+    importReportWindow_ = createToolWindow<ImportReportWindow>(session_, this);
     connect(animationWindow_, &AnimationWindow::playbackChanged, this, &MainWindow::setAnimationRunning);
 }
 

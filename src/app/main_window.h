@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <string>
 
 class QTimer;
 class QToolButton;
@@ -27,6 +28,8 @@ class DeformationWindow;
 class V14TransferWindow;
 class AnimationWindow;
 class ForceWindow;
+class ImportReportWindow;
+struct ImportedModel;
 
 // The main window: toolbar, menus, the drawing surface with its 17-panel status bar, the
 // animation timer and the tool windows, which it creates once and only shows and hides.
@@ -40,8 +43,10 @@ class MainWindow : public QMainWindow {
     QString statusPanelText(int panel) const;
     QTimer* animationTimer() const { return animationTimer_; }
 
-    // Loads and imports a model file, as the import command does with a confirmed file.
+    // Loads and imports a model file of either format, as the import command does with a
+    // confirmed file. A failed import leaves the model shown before as it was.
     void importFile(const QString& path);
+    ImportReportWindow* importReportWindow() const { return importReportWindow_; }
 
     // The one full redraw of the drawing surface.
     void redrawModel();
@@ -64,7 +69,10 @@ class MainWindow : public QMainWindow {
     void drawModel();
     void zoomAll();
     void showModelCounts();
-    void importLoadedLines();
+    // Makes an imported model the session's model: counts, redraw, fit, and the import report of
+    // a table-format file.
+    // `path` is the file the model came from, empty when its lines were imported again.
+    void adoptImportedModel(ImportedModel& imported, const std::string& path);
     void perform(const ViewerResponse& response);
     void guarded(const std::function<void()>& command);
     ViewerContext viewerContext();
@@ -127,6 +135,7 @@ class MainWindow : public QMainWindow {
     V14TransferWindow* v14TransferWindow_ = nullptr;
     AnimationWindow* animationWindow_ = nullptr;
     ForceWindow* forceWindow_ = nullptr;
+    ImportReportWindow* importReportWindow_ = nullptr;
 };
 
 } // namespace kelvane

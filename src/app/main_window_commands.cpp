@@ -6,7 +6,8 @@
 #include "app/main_window.h"
 #include "app/session.h"
 #include "app/status_panel_bar.h"
-#include "model/s2k_import.h"
+#include "model/model_import.h"
+#include "model/ui/import_report_window.h"
 #include "model/ui/v14_transfer_window.h"
 #include "paint/model_render.h"
 #include "results/result_display.h"
@@ -53,19 +54,28 @@ MouseButton mouseButtonOf(Qt::MouseButton button) {
 
 void MainWindow::importFile(const QString& path) {
     guarded([&] {
-        loadS2kFile(session_.model, QFile::encodeName(path).toStdString());
-        session_.modelPath = QFile::encodeName(path).toStdString();
-        importLoadedLines();
+        const std::string file = QFile::encodeName(path).toStdString();
+        ImportedModel imported = importModelFile(file, session_.colours);
+        adoptImportedModel(imported, file);
     });
 }
 
-// The import driver over S2kLines, the counts in the status bar, the redraw and the fit. The
-// results read for the earlier model are gone with its joints and frames, and so are their
-// captions and the force diagram.
-void MainWindow::importLoadedLines() {
-    importModel(session_.model, session_.colours);
+// The new model replaces the session's only once its import has succeeded. The results read for
+// the earlier model are gone with its joints and frames, and so are their captions and the force
+// diagram.
+void MainWindow::adoptImportedModel(ImportedModel& imported, const std::string& path) {
+    session_.model = std::move(imported.store);
+    if (!path.empty())
+        session_.modelPath = path;
     clearResults(session_.model, session_.results);
     showModelCounts();
+    if (imported.tableFormat) {
+        importReportWindow_->setReport(tables::reportLines(imported.report));
+        showToolWindow(importReportWindow_);
+    } else {
+        importReportWindow_->setReport({});
+        importReportWindow_->hide();
+    }
     drawModel();
     zoomAll();
 }
@@ -74,12 +84,11 @@ void MainWindow::importLoadedLines() {
 void MainWindow::importS2kCommand() {
     guarded([this] {
         const QString path =
-            fileDialogs().openFileName(this, QStringLiteral("s2k file (*.s2k)"), QStringLiteral("s2k"));
-        if (!path.isEmpty()) {
-            loadS2kFile(session_.model, QFile::encodeName(path).toStdString());
-            session_.modelPath = QFile::encodeName(path).toStdString();
-        }
-        importLoadedLines();
+            fileDialogs().openFileName(this, QStringLiteral("s2k file (*.s2k *.$2k)"), QStringLiteral("s2k"));
+        const std::string file = QFile::encodeName(path).toStdString();
+        ImportedModel imported = file.empty() ? importModelLines(session_.model.s2kLines, session_.colours)
+                                              : importModelFile(file, session_.colours);
+        adoptImportedModel(imported, file);
     });
 }
 

@@ -5,7 +5,7 @@
 #include "app/session.h"
 #include "app/widget_names.h"
 #include "common/error.h"
-#include "model/s2k_import.h"
+#include "model/model_import.h"
 #include "project/project_file.h"
 
 #include <QFile>
@@ -39,8 +39,7 @@ void MainWindow::openProjectCommand() {
         if (path.isEmpty())
             return;
         const ProjectFile project = readProject(QFile::encodeName(path).toStdString());
-        ModelStore model;
-        importS2kFile(model, session_.colours, project.modelPath);
+        ModelStore model = importModelFile(project.modelPath, session_.colours).store;
         AnalysisSettings analysis;
         RecorderSettings recorders;
         const std::vector<std::string> notes =

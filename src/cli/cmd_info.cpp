@@ -1,6 +1,6 @@
 #include "cli/command_registry.h"
 #include "model/colour_table.h"
-#include "model/s2k_import.h"
+#include "model/model_import.h"
 
 #include <iostream>
 
@@ -8,12 +8,13 @@ namespace kelvane::cli {
 namespace {
 
 // Imports a model and prints its counts, one "name=value" line each, as the store holds them
-// (-1 for a count whose table was missing).
+// (-1 for a count whose table was missing); after a table-format import, the import report
+// follows on standard error.
 int runInfo(const Arguments& args) {
     if (args.size() != 1)
         throw UsageError{"info takes exactly one model file"};
-    ModelStore store;
-    importS2kFile(store, initPalette(), args[0]);
+    const ImportedModel imported = importModelFile(args[0], initPalette());
+    const ModelStore& store = imported.store;
     const std::pair<const char*, std::int32_t> counts[] = {
         {"nodeCount", store.nodeCount},
         {"frameCount", store.frameCount},
@@ -29,6 +30,10 @@ int runInfo(const Arguments& args) {
     };
     for (const auto& [name, value] : counts)
         std::cout << name << '=' << value << '\n';
+    std::cout.flush();
+    if (imported.tableFormat)
+        for (const std::string& line : tables::reportLines(imported.report))
+            std::cerr << line << '\n';
     return 0;
 }
 

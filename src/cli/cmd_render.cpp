@@ -5,7 +5,7 @@
 #include "common/number_format.h"
 #include "common/number_parse.h"
 #include "model/colour_table.h"
-#include "model/s2k_import.h"
+#include "model/model_import.h"
 #include "paint/model_render.h"
 #include "results/result_display.h"
 #include "results/section_results.h"
@@ -225,7 +225,7 @@ LoadDisplay loadDisplayOf(const ModelStore& model, const RenderArguments& argume
     LoadDisplay loads;
     if (!arguments.loadCase)
         return loads;
-    for (int c = 1; c <= countOf(model.loadCaseCount) && c <= kLoadCaseCapacity; ++c)
+    for (int c = 1; c <= countOf(model.loadCaseCount) && c < static_cast<int>(model.loadCaseNames.size()); ++c)
         if (model.loadCaseNames[static_cast<std::size_t>(c)] == *arguments.loadCase) {
             loads.loadCase = c;
             loads.loadType = arguments.loadType;
@@ -263,9 +263,8 @@ void readResults(ModelStore& model, const AnalysisSettings& analysis, const Rend
 
 int runRender(const Arguments& args) {
     const RenderArguments arguments = parseArguments(args);
-    ModelStore model;
     const ColourTable colours = initPalette();
-    importS2kFile(model, colours, arguments.modelPath);
+    ModelStore model = importModelFile(arguments.modelPath, colours).store;
     AnalysisSettings analysis;
     RecorderSettings recorders;
     for (const auto& [name, value] : arguments.assignments)

@@ -1,7 +1,8 @@
 #include "cli/command_registry.h"
 #include "common/number_format.h"
 #include "common/number_parse.h"
-#include "model/s2k_import.h"
+#include "model/colour_table.h"
+#include "model/model_import.h"
 #include "results/frame_forces.h"
 #include "results/mode_periods.h"
 #include "results/node_results.h"
@@ -105,8 +106,7 @@ void printFrameForces(const ModelStore& model) {
 // does), and prints what the readers stored.
 int runResults(const Arguments& args) {
     const ResultsRequest request = parseRequest(args);
-    ModelStore model;
-    importS2kFile(model, initPalette(), request.modelPath);
+    ModelStore model = importModelFile(request.modelPath, initPalette()).store;
     AnalysisSettings analysis;
     RecorderSettings recorders;
     for (const auto& [name, value] : request.assignments)

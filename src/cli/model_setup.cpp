@@ -1,7 +1,7 @@
 #include "cli/model_setup.h"
 
 #include "model/colour_table.h"
-#include "model/s2k_import.h"
+#include "model/model_import.h"
 #include "project/project_file.h"
 #include "tcl/settings_by_name.h"
 
@@ -40,7 +40,7 @@ ModelArguments parseModelArguments(const Arguments& args, bool needsOutput) {
 
 PreparedModel prepareModel(const ModelArguments& arguments) {
     PreparedModel prepared;
-    importS2kFile(prepared.store, initPalette(), arguments.model);
+    prepared.store = importModelFile(arguments.model, initPalette()).store;
     std::vector<std::string> notes;
     if (!arguments.project.empty())
         notes = applyProject(readProject(arguments.project), arguments.model, prepared.store,

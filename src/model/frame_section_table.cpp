@@ -1,44 +1,10 @@
 #include "model/name_lookup.h"
+#include "model/section_defaults.h"
 #include "model/table_reader.h"
 #include "model/table_readers.h"
 
 namespace kelvane {
 namespace {
-
-std::int32_t elementTypeOfName(const std::string& name) {
-    if (name.empty())
-        return ElasticBeamColumn;
-    switch (name.front()) {
-    case 'E':
-        return ElasticBeamColumn;
-    case 'N':
-        return NonlinearBeamColumn;
-    case 'D':
-        return DispBeamColumn;
-    case 'H':
-        return BeamWithHinge;
-    case 'T':
-        return Truss;
-    case 'C':
-        return CorotTruss;
-    case 'R':
-        return RigidLink;
-    default:
-        return ElasticBeamColumn;
-    }
-}
-
-void setImportDefaults(TSECTION& section) {
-    section.divideFX = 5;
-    section.divideFY = 5;
-    section.barNumNX = 5;
-    section.barNumNY = 5;
-    section.topBar = 1000.0;
-    section.bottomBar = 1000.0;
-    section.cover = 35.0;
-    section.sectionKind = 2; // Column Section
-    section.geomTransf = 1;  // Linear
-}
 
 // Reads the dimensions the shape needs from fields 7.. and sets the shape; other shapes keep 0.
 void readShapeAndDimensions(const TableReader& table, TSECTION& section) {
@@ -56,7 +22,6 @@ void readShapeAndDimensions(const TableReader& table, TSECTION& section) {
     } else if (shape == "P") {
         section.shape = ShapePipe;
         dimensionCount = 2;
-        section.divideFX = 20;
     } else {
         return;
     }
@@ -64,8 +29,7 @@ void readShapeAndDimensions(const TableReader& table, TSECTION& section) {
                                   &section.t4, &section.t5, &section.t6};
     for (int i = 0; i < dimensionCount; ++i)
         *dimensions[i] = table.realField(7 + i);
-    section.hingeLengthI = section.t1;
-    section.hingeLengthJ = section.t1;
+    setShapeDefaults(section);
 }
 
 } // namespace

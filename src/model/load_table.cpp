@@ -71,12 +71,9 @@ void readLoadTable(ModelStore& store, const TableIndex& tables) {
         table.tokenize(line);
         const bool nameLine = table.fieldIs(0, "NAME");
         if (nameLine) {
-            if (cases == kLoadCaseCapacity)
-                table.failOnLine("load case \"" + table.field(1) + "\" is one more than the " +
-                                 std::to_string(kLoadCaseCapacity) + " load cases a model may have");
             caseName = table.field(1);
             ++cases;
-            store.loadCaseNames[static_cast<std::size_t>(cases)] = caseName;
+            store.loadCaseNames.push_back(caseName);
         }
         // A NAME line never changes the kind: a case without a TYPE line goes on with the last one.
         if (table.fieldIs(2, "FORCE"))

@@ -22,6 +22,7 @@ struct TNODE {
     DofValues mass{};
     std::int32_t tiedTo = 0;
     std::vector<double> histUX, histUY, histUZ;
+    std::string label; // the file's joint name (table format); empty for version-6 files
 };
 
 struct TFRAME {
@@ -42,6 +43,7 @@ struct TFRAME {
     // hasEndForces is false for a frame without force output (a rigid link, no element).
     std::array<double, 12> endForces{};
     bool hasEndForces = false;
+    std::string label;        // the file's frame name (table format); empty for version-6 files
 };
 
 struct Fiber {
@@ -84,6 +86,9 @@ struct TSECTION {
     std::int32_t coreMaterial = 0;
     // The material of this section's bars (0: the analysis setting's rebar material).
     std::int32_t rebarMaterial = 0;
+    // area, i22, i33, av2, av3 and torsion were read from the file (which includes fillets and the
+    // property modifiers) and are not recomputed from the dimensions.
+    bool propertiesFromFile = false;
 };
 
 struct TAREASEC {
@@ -99,11 +104,13 @@ struct TSHELL {
     std::string sectionName;
     std::int32_t section = 0;
     std::int32_t node1 = 0, node2 = 0, node3 = 0, node4 = 0;
+    std::string label; // the file's area name (table format); empty for version-6 files
 };
 
 struct TSOLID {
     std::int32_t section = 0;
     std::int32_t node1 = 0, node2 = 0, node3 = 0, node4 = 0, node5 = 0, node6 = 0, node7 = 0, node8 = 0;
+    std::string label; // the file's solid name (table format); empty for version-6 files
 };
 
 // What the model file says a material is (version 6: IDES=; table format: Type=). The defaults of
@@ -148,7 +155,6 @@ struct TDIAPH {
     std::int32_t master = 0;
 };
 
-inline constexpr int kLoadCaseCapacity = 10;
 inline constexpr int kLineFieldCount = 40;
 using LineFields = std::array<std::string, kLineFieldCount>;
 
@@ -162,7 +168,7 @@ struct ModelStore {
     std::vector<TAREASEC> shellSections;
     std::vector<TLOAD> loads;
     std::vector<TDIAPH> diaphragms;
-    std::array<std::string, kLoadCaseCapacity + 1> loadCaseNames{}; // entries 1..10
+    std::vector<std::string> loadCaseNames = std::vector<std::string>(1); // entries 1..loadCaseCount
 
     std::int32_t nodeCount = 0;
     std::int32_t frameCount = 0;
@@ -184,5 +190,12 @@ struct ModelStore {
 
 // A count as a loop bound: -1 (table missing) counts as 0.
 inline int countOf(std::int32_t count) { return count > 0 ? count : 0; }
+
+// The load cases 1..n whose names the store holds: loadCaseCount, never beyond the name list.
+inline int loadCaseNameCount(const ModelStore& store) {
+    const int names = static_cast<int>(store.loadCaseNames.size()) - 1;
+    const int count = countOf(store.loadCaseCount);
+    return count < names ? count : (names > 0 ? names : 0);
+}
 
 } // namespace kelvane

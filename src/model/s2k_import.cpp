@@ -9,22 +9,6 @@
 namespace kelvane {
 namespace {
 
-// Every import starts from zero-filled arrays: only S2kLines survives.
-void resetModel(ModelStore& store) {
-    std::vector<std::string> lines = std::move(store.s2kLines);
-    store = ModelStore{};
-    store.s2kLines = std::move(lines);
-    store.nodes.resize(1);
-    store.frames.resize(1);
-    store.shells.resize(1);
-    store.solids.resize(1);
-    store.materials.resize(1);
-    store.frameSections.resize(1);
-    store.shellSections.resize(1);
-    store.loads.resize(1);
-    store.diaphragms.resize(1);
-}
-
 void runTableReaders(ModelStore& store, const ColourTable& colours) {
     const TableIndex tables(store.s2kLines, {"JOINT", "CONSTRAINT", "RESTRAINT", "MASS", "MATERIAL",
                                              "FRAME SECTION", "SHELL SECTION", "FRAME", "SHELL", "SOLID",
@@ -44,6 +28,21 @@ void runTableReaders(ModelStore& store, const ColourTable& colours) {
 }
 
 } // namespace
+
+void resetModel(ModelStore& store) {
+    std::vector<std::string> lines = std::move(store.s2kLines);
+    store = ModelStore{};
+    store.s2kLines = std::move(lines);
+    store.nodes.resize(1);
+    store.frames.resize(1);
+    store.shells.resize(1);
+    store.solids.resize(1);
+    store.materials.resize(1);
+    store.frameSections.resize(1);
+    store.shellSections.resize(1);
+    store.loads.resize(1);
+    store.diaphragms.resize(1);
+}
 
 void loadS2kFile(ModelStore& store, const std::string& path) {
     store.s2kLines = loadLines(path);

@@ -8,6 +8,9 @@
 
 namespace kelvane {
 
+// Every import starts from zero-filled arrays (entry 0 of each): only S2kLines survives.
+void resetModel(ModelStore& store);
+
 // Replaces the store's S2kLines with the lines of the file (CR, LF or CR LF line ends).
 void loadS2kFile(ModelStore& store, const std::string& path);
 

@@ -66,6 +66,10 @@ void assignIntegrationPoints(ModelStore& store, const AnalysisSettings& analysis
 }
 
 void computeSectionProperties(TSECTION& section, double shearModulus) {
+    if (section.propertiesFromFile) {
+        section.shearModulus = shearModulus;
+        return;
+    }
     switch (section.shape) {
     case ShapeRectangle:
         rectangleProperties(section);
@@ -88,7 +92,7 @@ void computeSectionProperties(TSECTION& section, double shearModulus) {
 void computeSectionProperties(ModelStore& store) {
     for (int s = 1; s <= countOf(store.frameSectionCount); ++s) {
         TSECTION& section = store.frameSections[s];
-        if (section.shape >= ShapeRectangle && section.shape <= ShapePipe)
+        if (section.propertiesFromFile || (section.shape >= ShapeRectangle && section.shape <= ShapePipe))
             computeSectionProperties(section, materialOfSection(store, s).g);
     }
 }

@@ -100,7 +100,7 @@ constexpr std::string_view kModalAnalysis[] = {
 
 // The name of load case `index`; an index outside the model's cases names no case.
 std::string_view loadCaseName(const ModelStore& store, std::int32_t index) {
-    if (index < 1 || index > countOf(store.loadCaseCount) || index > kLoadCaseCapacity)
+    if (index < 1 || index > loadCaseNameCount(store))
         return {};
     return store.loadCaseNames[static_cast<std::size_t>(index)];
 }

@@ -80,8 +80,16 @@ int freeMassDofCount(const ModelStore& store, bool genMass, int dofsPerNode) {
             for (std::size_t k = 3; k <= 5; ++k)
                 count += mass[k] != 0 && fixed[k] == 0 ? 1 : 0;
     }
-    for (const FloorMass& floor : floors)
-        count += int(floor.x) + int(floor.y) + ((floor.x || floor.y) && floor.joints >= 2 ? 1 : 0);
+    // A floor motion the retained joint's own restraint holds (a plane frame's UY and RZ) has no
+    // mass to move.
+    for (int d = 1; d <= diaphragmCount; ++d) {
+        const FloorMass& floor = floors[static_cast<std::size_t>(d)];
+        const std::int32_t master = store.diaphragms[d].master;
+        const DofFlags none{};
+        const DofFlags& held = master >= 1 && master <= nodeCount ? store.nodes[master].restraint : none;
+        const bool turns = (floor.x || floor.y) && floor.joints >= 2;
+        count += int(floor.x && held[1] == 0) + int(floor.y && held[2] == 0) + int(turns && held[6] == 0);
+    }
     return count;
 }
 

@@ -12,7 +12,8 @@ int nodeDofCount(const ModelStore& store);
 // The number of free degrees of freedom that carry mass in the written script: every non-zero
 // mass component of a written mass line whose degree of freedom is not fixed, except that the
 // joints of a rigid diaphragm share its UX, UY and RZ: the diaphragm counts UX and UY when any of
-// its joints has mass in them, and RZ with them when at least two of its joints carry mass.
+// its joints has mass in them, and RZ with them when at least two of its joints carry mass, each
+// unless the diaphragm's retained joint is restrained in it.
 int freeMassDofCount(const ModelStore& store, bool genMass, int dofsPerNode);
 
 // The number of modes the modal procedure asks the eigen solver for (numModes): 12, or fewer when

@@ -81,7 +81,7 @@ void DrawShellLabels(Canvas& canvas, const ModelStore& model) {
         if (!isShellArea(model, area) || !cornerPoints(model, cornersOf(area), corners))
             continue;
         const Point at = meanPoint(corners);
-        canvas.textOut(at.x, at.y, formatInt(k));
+        canvas.textOut(at.x, at.y, labelOrNumber(area.label, k));
     }
 }
 
@@ -109,10 +109,11 @@ void DrawSolidLabels(Canvas& canvas, const ModelStore& model) {
     const int count = solidCountOf(model);
     for (int k = 1; k <= count; ++k) {
         std::array<Point, 8> corners;
-        if (!cornerPoints(model, cornersOf(model.solids[static_cast<std::size_t>(k)]), corners))
+        const TSOLID& solid = model.solids[static_cast<std::size_t>(k)];
+        if (!cornerPoints(model, cornersOf(solid), corners))
             continue;
         const Point at = meanPoint(corners);
-        canvas.textOut(at.x, at.y, formatInt(k));
+        canvas.textOut(at.x, at.y, labelOrNumber(solid.label, k));
     }
 }
 

@@ -61,7 +61,8 @@ void DrawFrameLabels(Canvas& canvas, const ModelStore& model) {
         if (!framePoints(model, frameAt(model, k), i, j))
             continue;
         canvas.textOut(roundToPixel((std::int64_t{i.x} + j.x) / 2.0),
-                       roundToPixel((std::int64_t{i.y} + j.y) / 2.0), formatInt(k));
+                       roundToPixel((std::int64_t{i.y} + j.y) / 2.0),
+                       labelOrNumber(frameAt(model, k).label, k));
     }
 }
 

@@ -42,7 +42,7 @@ void DrawNodeLabels(Canvas& canvas, const ModelStore& model) {
     const int count = jointCount(model);
     for (int k = 1; k <= count; ++k) {
         const TNODE& node = model.nodes[static_cast<std::size_t>(k)];
-        canvas.textOut(node.ScreenX, node.ScreenY, formatInt(k));
+        canvas.textOut(node.ScreenX, node.ScreenY, labelOrNumber(node.label, k));
     }
 }
 

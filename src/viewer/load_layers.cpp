@@ -10,7 +10,7 @@ namespace {
 
 // The name of load case `loadCase`, or null when the number is not a case slot.
 const std::string* caseNameOf(const ModelStore& model, std::int32_t loadCase) {
-    if (loadCase < 1 || loadCase > kLoadCaseCapacity)
+    if (loadCase < 1 || loadCase > loadCaseNameCount(model))
         return nullptr;
     return &model.loadCaseNames[static_cast<std::size_t>(loadCase)];
 }

@@ -30,9 +30,14 @@ std::int32_t PickFrame(const ModelStore& model, int x, int y) {
 
 namespace {
 
-// The frame numbered by the "Frame Label" text; a text that is not an integer raises the conversion
-// message, a number outside the frame table a message naming it.
+// The frame the "Frame Label" text names: the frame of that label (table-format models), else the
+// number it gives. A text that is neither raises the conversion message, a number outside the
+// frame table a message naming it.
 std::int32_t labelledFrame(const ModelStore& model, const std::string& frameLabelText) {
+    const int count = frameCountOf(model);
+    for (int k = 1; k <= count; ++k)
+        if (!frameLabelText.empty() && model.frames[static_cast<std::size_t>(k)].label == frameLabelText)
+            return k;
     const std::int32_t n = parseInt(frameLabelText);
     if (n < 1 || n > frameCountOf(model))
         fail("Frame " + formatInt(n) + " is not in the frame table (1.." + formatInt(frameCountOf(model)) + ")");
@@ -40,6 +45,12 @@ std::int32_t labelledFrame(const ModelStore& model, const std::string& frameLabe
 }
 
 } // namespace
+
+std::string frameLabelText(const ModelStore& model, std::int32_t k) {
+    const TFRAME* frame =
+        k >= 1 && k <= frameCountOf(model) ? &model.frames[static_cast<std::size_t>(k)] : nullptr;
+    return labelOrNumber(frame != nullptr ? frame->label : std::string(), k);
+}
 
 FrameForceRows frameForceRows(const ModelStore& model, const std::string& frameLabelText,
                               std::int32_t units) {
@@ -61,9 +72,9 @@ FramePropertyRows framePropertyRows(const ModelStore& model, const std::string& 
     const std::int32_t n = labelledFrame(model, frameLabelText);
     const TFRAME& frame = model.frames[static_cast<std::size_t>(n)];
     const TSECTION& section = frameSectionOf(model, frame.section);
-    return {{{"Label", formatInt(n)},
-             {"Node i", formatInt(frame.nodeI)},
-             {"Node j", formatInt(frame.nodeJ)},
+    return {{{"Label", labelOrNumber(frame.label, n)},
+             {"Node i", jointName(model, frame.nodeI)},
+             {"Node j", jointName(model, frame.nodeJ)},
              {"Angle", formatGeneral(frame.angle)},
              {"Section", section.name},
              {"Element Type", formatInt(section.elementType)},

@@ -1,5 +1,7 @@
 #include "viewer/scene_access.h"
 
+#include "common/number_format.h"
+
 namespace kelvane {
 
 namespace {
@@ -24,6 +26,15 @@ const TAREASEC& shellSectionOf(const ModelStore& model, std::int32_t index) {
 
 const TMAT& materialOf(const ModelStore& model, std::int32_t index) {
     return recordOr0(model.materials, model.materialCount, index);
+}
+
+std::string labelOrNumber(const std::string& label, std::int32_t number) {
+    return label.empty() ? formatInt(number) : label;
+}
+
+std::string jointName(const ModelStore& model, std::int32_t k) {
+    const TNODE* node = jointAt(model, k);
+    return labelOrNumber(node != nullptr ? node->label : std::string(), k);
 }
 
 } // namespace kelvane

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 // Bounds-checked reads of the store for the viewer: a count never exceeds its array, and a number
 // outside its table yields nothing (joints, frames) or the empty record 0 (sections).
@@ -40,6 +41,11 @@ inline bool jointPoint(const ModelStore& model, std::int32_t k, Point& point) {
 const TSECTION& frameSectionOf(const ModelStore& model, std::int32_t index);
 const TAREASEC& shellSectionOf(const ModelStore& model, std::int32_t index);
 const TMAT& materialOf(const ModelStore& model, std::int32_t index);
+
+// The name an object is shown by: the label the file gave it (table format), else its number.
+std::string labelOrNumber(const std::string& label, std::int32_t number);
+// The same for joint k; a number outside the joint table is shown as it is.
+std::string jointName(const ModelStore& model, std::int32_t k);
 
 } // namespace kelvane
 

@@ -1,7 +1,5 @@
 #include "viewer/view_options.h"
 
-#include <algorithm>
-
 namespace kelvane {
 
 const std::array<const char*, kViewOptionCount> kViewOptionCaptions = {
@@ -38,7 +36,9 @@ ViewOptions viewOptionsFromSwitches(const ViewOptionSwitches& switches) {
 }
 
 std::vector<std::string> loadCaseItems(const ModelStore& model) {
-    const int count = std::min(countOf(model.loadCaseCount), kLoadCaseCapacity);
+    const int count = loadCaseNameCount(model);
+    if (count == 0)
+        return {};
     return {model.loadCaseNames.begin() + 1, model.loadCaseNames.begin() + 1 + count};
 }
 

@@ -23,7 +23,7 @@ ViewOptions viewOptionsFromSwitches(const ViewOptionSwitches& switches);
 // The fixed "Load Type" list.
 extern const std::array<const char*, 2> kLoadTypeItems;
 
-// The "Load Case" items: loadCaseNames entries 1 .. loadCaseCount (at most ten).
+// The "Load Case" items: loadCaseNames entries 1 .. loadCaseCount.
 std::vector<std::string> loadCaseItems(const ModelStore& model);
 
 // "OK" of "Show Load": positions counted from 0 as list widgets give them, -1 for no choice.

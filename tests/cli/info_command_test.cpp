@@ -43,3 +43,37 @@ TEST(InfoCommand, FailuresPrintTheMessageAloneAndExitWithOne) {
 
     EXPECT_EQ(info("").exitCode, 2);
 }
+
+TEST(InfoCommand, TableFormatFilesPrintTheCountsThenTheImportReportOnStandardError) {
+    const auto result = info("'" + dataPath("tables/cantilever-rotated-kip-in.s2k") + "'");
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out,
+              "nodeCount=2\nframeCount=1\nshellCount=0\nareaCount=0\nsolidCount=0\nmaterialCount=1\n"
+              "frameSectionCount=1\nshellSectionCount=0\ndiaphragmCount=0\nloadCount=4\nloadCaseCount=3\n");
+    EXPECT_EQ(result.err.rfind("SAP2000 table-format import\nUnits: Kip, in, F converted to N and mm\n", 0),
+              0u)
+        << result.err;
+    EXPECT_NE(result.err.find("\n  FRAME LOCAL AXES ASSIGNMENTS 1 - TYPICAL: 1 row\n"), std::string::npos);
+    EXPECT_NE(result.err.find("\nNot carried: nothing\n"), std::string::npos);
+
+    TempDir folder;
+    writeFile(folder.file("bad.$2k"), "TABLE:  \"JOINT COORDINATES\"\n   Joint=1   XorR=x\n");
+    const auto bad = info("'" + folder.file("bad.$2k") + "'");
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_EQ(bad.out, "");
+    EXPECT_EQ(bad.err,
+              "Table \"JOINT COORDINATES\", line 2: XorR: 'x' is not a valid floating point value\n");
+}
+
+// The example building's report lists what the model store does not carry yet.
+TEST(InfoCommand, TheTableFormatExampleReportsWhatItDoesNotCarry) {
+    const auto result = info("'" + std::string(KELVANE_SOURCE_DIR) + "/examples/seven-storey-office.s2k'");
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out,
+              "nodeCount=103\nframeCount=203\nshellCount=42\nareaCount=42\nsolidCount=0\nmaterialCount=3\n"
+              "frameSectionCount=4\nshellSectionCount=1\ndiaphragmCount=7\nloadCount=525\nloadCaseCount=4\n");
+    const std::string tail = "Joints created for diaphragms: 7 (~FLOOR1, ~FLOOR2, ~FLOOR3, ~FLOOR4, ~FLOOR5, "
+                             "~FLOOR6, ~FLOOR7)\nNot carried:\n  self weight of shells (pattern DEAD): 42\n";
+    ASSERT_GE(result.err.size(), tail.size());
+    EXPECT_EQ(result.err.substr(result.err.size() - tail.size()), tail) << result.err;
+}

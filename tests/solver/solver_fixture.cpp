@@ -3,7 +3,7 @@
 #include "common/number_parse.h"
 #include "common/text_file.h"
 #include "model/colour_table.h"
-#include "model/s2k_import.h"
+#include "model/model_import.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -84,9 +84,7 @@ std::string SolverTest::writeAndRun(const std::string& modelPath, const std::vec
 }
 
 ModelStore importedModel(const std::string& modelPath) {
-    ModelStore store;
-    importS2kFile(store, initPalette(), modelPath);
-    return store;
+    return importModelFile(modelPath, initPalette()).store;
 }
 
 std::vector<std::string> nonEmptyLines(const std::string& path) {

@@ -33,7 +33,7 @@ private:
     TempDir dir_;
 };
 
-// The model as the importer reads it, for the result readers.
+// The model as the importer reads it (either format), for the result readers.
 ModelStore importedModel(const std::string& modelPath);
 // The non-empty lines of a text file.
 std::vector<std::string> nonEmptyLines(const std::string& path);

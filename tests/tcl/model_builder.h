@@ -72,7 +72,8 @@ inline TLOAD& addLoad(ModelStore& s, const std::string& caseName, std::int32_t k
 }
 
 inline void addLoadCase(ModelStore& s, const std::string& name) {
-    s.loadCaseNames[static_cast<std::size_t>(++s.loadCaseCount)] = name;
+    s.loadCaseNames.resize(static_cast<std::size_t>(++s.loadCaseCount));
+    s.loadCaseNames.push_back(name);
 }
 
 inline bool contains(const ScriptLines& lines, const std::string& line) {

@@ -61,5 +61,33 @@ TEST(SectionProperties, OtherShapesKeepTheirValues) {
     EXPECT_EQ(std::make_pair(general.area, general.shearModulus), std::make_pair(123.0, 7.0));
 }
 
+// Properties read from the file (fillets, modifiers) stay as read for every shape; only the shear
+// modulus follows the material.
+TEST(SectionProperties, PropertiesFromTheFileAreNotRecomputed) {
+    for (const std::int32_t shape : {ShapeNone, ShapeRectangle, ShapeI, ShapeBox, ShapePipe}) {
+        SCOPED_TRACE(shape);
+        ModelStore store;
+        test::addMaterial(store, "C30", 30000, 0.25);
+        TSECTION& section = test::addRectangle(store, "EFILE", ElasticBeamColumn, 600, 300, 1);
+        section.shape = shape;
+        section.t3 = section.t4 = 20;
+        section.propertiesFromFile = true;
+        section.area = 11;
+        section.i22 = 22;
+        section.i33 = 33;
+        section.av2 = 4;
+        section.av3 = 5;
+        section.torsion = 6;
+        computeSectionProperties(store);
+        EXPECT_EQ(section.area, 11);
+        EXPECT_EQ(section.i22, 22);
+        EXPECT_EQ(section.i33, 33);
+        EXPECT_EQ(section.av2, 4);
+        EXPECT_EQ(section.av3, 5);
+        EXPECT_EQ(section.torsion, 6);
+        EXPECT_EQ(section.shearModulus, 12000);
+    }
+}
+
 } // namespace
 } // namespace kelvane

@@ -16,9 +16,7 @@ class AnalysisSettingWindowTest : public ::testing::Test {
   protected:
     AnalysisSettingWindowTest() {
         session.model.loadCaseCount = 3;
-        session.model.loadCaseNames[1] = "DEAD";
-        session.model.loadCaseNames[2] = "LIVE";
-        session.model.loadCaseNames[3] = "PUSH";
+        session.model.loadCaseNames = {"", "DEAD", "LIVE", "PUSH"};
     }
 
     QLineEdit* edit(const char* name) { return findControl<QLineEdit>(name); }

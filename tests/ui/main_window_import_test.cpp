@@ -1,4 +1,5 @@
 // The import command: file dialog, cancel behaviour, status-bar counts, redraw and fit, failures.
+#include "model/ui/import_report_window.h"
 #include "ui/main_window_fixture.h"
 
 namespace kelvane {
@@ -18,7 +19,7 @@ TEST_F(ImportCommandTest, ImportShowsTheCountsThenRedrawsAndFitsTheModel) {
     importModelText(test::kPortalFrameS2k);
 
     ASSERT_TRUE(errors.messages().isEmpty()) << errors.messages().join('\n').toStdString();
-    EXPECT_EQ(dialogs.requests(), QStringList({"open|s2k file (*.s2k)|s2k"}));
+    EXPECT_EQ(dialogs.requests(), QStringList({"open|s2k file (*.s2k *.$2k)|s2k"}));
     // joints, frames, shells, solids, materials, frame sections, shell sections
     EXPECT_EQ(countPanels(), QStringList({"4", "3", "0", "0", "1", "2", "0"}));
     EXPECT_EQ(window->statusPanelText(2), "Node");
@@ -74,6 +75,51 @@ TEST_F(ImportCommandTest, AFailingImportShowsTheMessageAndLeavesTheStatusBar) {
     importModelText(test::kPortalFrameS2k, "again.s2k");
     EXPECT_EQ(errors.messages().size(), 1);
     EXPECT_EQ(session.model.frameCount, 3);
+}
+
+TEST_F(ImportCommandTest, ATableFormatFileImportsLikeAVersion6FileAndShowsItsReport) {
+    importModelText(test::kPortalFrameTables, "portal.$2k");
+
+    ASSERT_TRUE(errors.messages().isEmpty()) << errors.messages().join('\n').toStdString();
+    EXPECT_EQ(countPanels(), QStringList({"4", "3", "0", "0", "1", "2", "0"}));
+    EXPECT_EQ(session.model.nodes[2].label, "A2");
+    EXPECT_EQ(session.model.nodes[2].z, 3000.0);
+    EXPECT_NE(session.view.Scale, 5.0); // fitted
+    const TNODE& joint1 = session.model.nodes[1];
+    EXPECT_EQ(pixel(joint1.ScreenX - 4, joint1.ScreenY - 4), QColor(255, 0, 255));
+    ImportReportWindow* report = window->importReportWindow();
+    ASSERT_TRUE(report->isVisible());
+    EXPECT_TRUE(
+        report->reportText().startsWith("SAP2000 table-format import\nUnits: KN, m, C converted to N and mm"))
+        << report->reportText().toStdString();
+
+    // A version-6 file imported next has no report to show.
+    importModelText(test::kPortalFrameS2k, "v6.s2k");
+    EXPECT_FALSE(report->isVisible());
+    EXPECT_TRUE(report->reportText().isEmpty());
+}
+
+// A failed import of either format leaves the model shown before as it was, and its lines for a
+// cancelled dialog to import again.
+TEST_F(ImportCommandTest, AFailedImportKeepsThePreviousModelShownAndUsable) {
+    importModelText(test::kPortalFrameTables, "portal.$2k");
+    const TNODE joint1 = session.model.nodes[1];
+    const QColor support = pixel(joint1.ScreenX - 4, joint1.ScreenY - 4);
+    for (const char* bad : {test::kBadJointTables, test::kBadCoordinateS2k}) {
+        importModelText(bad, "bad.s2k");
+        EXPECT_EQ(session.model.frameCount, 3);
+        EXPECT_EQ(session.model.nodes[1].label, "A1");
+        EXPECT_EQ(pixel(joint1.ScreenX - 4, joint1.ScreenY - 4), support);
+        EXPECT_EQ(countPanels(), QStringList({"4", "3", "0", "0", "1", "2", "0"}));
+    }
+    EXPECT_EQ(
+        errors.messages(),
+        QStringList({"Table \"CONNECTIVITY - FRAME\", line 6: JointJ=A9: there is no joint of that name",
+                     "'abc' is not a valid floating point value"}));
+    dialogs.cancel();
+    button("toolButton1")->click();
+    EXPECT_EQ(errors.messages().size(), 2);
+    EXPECT_EQ(session.model.nodes[4].label, "B1");
 }
 
 TEST_F(ImportCommandTest, AMissingFileIsReportedAndTheLinesLoadedLastStay) {

@@ -226,7 +226,8 @@ TEST_F(MainWindowTest, ToolWindowsAreCreatedOnceInOrderAndOnlyShownOnRequest) {
                                   "Deformation Shape",
                                   "Transfer Sap2000 V14 s2k file to Sap2000 V16",
                                   "Animation",
-                                  "Member Force"};
+                                  "Member Force",
+                                  "Import Report"};
     EXPECT_EQ(created(), expected);
     EXPECT_TRUE(visibleToolWindows().isEmpty());
 

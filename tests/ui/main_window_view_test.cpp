@@ -191,7 +191,7 @@ TEST_F(ViewCommandTest, RunOpenSeesStartsTheSolverOnTheChosenScriptInItsFolder) 
     dialogs.answer(QString::fromStdString(script));
     button("toolButton26")->click();
 
-    EXPECT_EQ(dialogs.requests(), QStringList({"open|s2k file (*.s2k)|s2k", "open|tcl file (*.tcl)|tcl",
+    EXPECT_EQ(dialogs.requests(), QStringList({"open|s2k file (*.s2k *.$2k)|s2k", "open|tcl file (*.tcl)|tcl",
                                                "open|tcl file (*.tcl)|tcl"}));
     ASSERT_TRUE(errors.messages().isEmpty()) << errors.messages().join('\n').toStdString();
     const std::filesystem::path mark = scriptFolder / "mark.txt";

@@ -69,6 +69,25 @@ TEST_F(FrameProperties, SevenRowsNameTheFrameItsJointsSectionTypeAndMaterial) {
     EXPECT_EQ(framePropertyRows(model, "1"), expected);
 }
 
+// A table-format model names its frames and joints by the file's labels; the box then holds the
+// label, and a label that reads like a number still means its own frame.
+TEST_F(FrameProperties, FileLabelsNameTheFrameAndItsJoints) {
+    model.nodes.resize(9);
+    model.nodeCount = 8;
+    model.nodes[3].label = "A3";
+    model.frames[1].label = "2";
+    model.frames[2].label = "B7";
+    EXPECT_EQ(frameLabelText(model, 1), "2");
+    const FramePropertyRows rows = framePropertyRows(model, "2");
+    EXPECT_EQ(rows[0].second, "2");
+    EXPECT_EQ(rows[1].second, "A3");
+    EXPECT_EQ(rows[2].second, "8") << "a joint without a label shows its number";
+    EXPECT_EQ(rows[4].second, "COL400");
+    EXPECT_EQ(framePropertyRows(model, "B7")[1].second, "4");
+    model.frames[2].label.clear();
+    EXPECT_EQ(frameLabelText(model, 2), "2");
+}
+
 TEST_F(FrameProperties, UnmatchedSectionShowsEmptyNamesAndTypeZero) {
     const auto rows = framePropertyRows(model, "2");
     EXPECT_EQ(rows[3].second, "0");

@@ -153,7 +153,7 @@ TEST_F(RedrawModelTest, ZeroWidthColourRangeStillDrawsEveryLayer) {
 TEST_F(RedrawModelTest, LoadTypeChoosesWhichLoadsAreWritten) {
     buildPortal();
     options = allOff();
-    model.loadCaseNames[1] = "DEAD";
+    model.loadCaseNames = {"", "DEAD"};
     model.loadCaseCount = 1;
     TLOAD force;
     force.kind = LoadJointForce;

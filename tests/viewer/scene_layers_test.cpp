@@ -162,6 +162,15 @@ TEST_F(FrameLayers, JointLabelsAndAxisStrokesUseTheStoredPixelPoints) {
     EXPECT_EQ(labels[3].font.size, 10);
     ASSERT_EQ(canvas.lines().size(), 1u);
     EXPECT_EQ(canvas.lines()[0], (RecordedLine{{100, 50}, {100, 10}, {rgb(0, 128, 0), 1, PenStyle::Solid}}));
+    model.nodes[4].label = "~D1"; // a table-format joint shows its label
+    model.frames[1].label = "B12";
+    canvas = RecordingCanvas();
+    DrawNodeLabels(canvas, model);
+    DrawFrameLabels(canvas, model);
+    const auto named = canvas.callsOf(CallKind::Text);
+    ASSERT_EQ(named.size(), 5u);
+    EXPECT_EQ(named[3].text, "~D1");
+    EXPECT_EQ(named[4].text, "B12");
 }
 
 TEST(HingeBands, RangeEndsAreRedAndMagentaAndOutsideValuesClamp) {
@@ -241,7 +250,7 @@ TEST(ElementLayers, SolidsDrawTwelveEdgesAndALabelAtTheMeanPoint) {
         addPixelJoint(model, p.x, p.y);
     model.solids.resize(2);
     model.solidCount = 1;
-    model.solids[1] = {1, 1, 2, 3, 4, 5, 6, 7, 8};
+    model.solids[1] = {1, 1, 2, 3, 4, 5, 6, 7, 8, ""};
     RecordingCanvas canvas;
     DrawSolids(canvas, model);
     std::vector<std::pair<int, int>> edges;
@@ -265,7 +274,7 @@ TEST(ElementLayers, SolidWithAMissingJointIsSkipped) {
     addPixelJoint(model, 1, 1);
     model.solids.resize(2);
     model.solidCount = 1;
-    model.solids[1] = {1, 1, 1, 1, 1, 1, 1, 1, 40};
+    model.solids[1] = {1, 1, 1, 1, 1, 1, 1, 1, 40, ""};
     RecordingCanvas canvas;
     DrawSolids(canvas, model);
     DrawSolidLabels(canvas, model);
@@ -281,8 +290,7 @@ struct LoadLayers : ::testing::Test {
         addFrame(model, 1, 2, 0);
         model.frames[1].ScreenX = 60;
         model.frames[1].ScreenY = 52;
-        model.loadCaseNames[1] = "DEAD";
-        model.loadCaseNames[2] = "Live";
+        model.loadCaseNames = {"", "DEAD", "Live"};
         model.loadCaseCount = 2;
     }
     void add(std::int32_t kind, std::int32_t target, const std::string& caseName, double fx,

@@ -31,12 +31,14 @@ TEST(ShowLoad, CaseListHoldsTheModelsCasesInOrder) {
     EXPECT_TRUE(loadCaseItems(model).empty());
     model.loadCaseCount = -1;
     EXPECT_TRUE(loadCaseItems(model).empty());
-    model.loadCaseNames[1] = "DEAD";
-    model.loadCaseNames[2] = "LIVE";
+    model.loadCaseNames = {"", "DEAD", "LIVE"};
     model.loadCaseCount = 2;
     EXPECT_EQ(loadCaseItems(model), (std::vector<std::string>{"DEAD", "LIVE"}));
+    // A count beyond the names held lists the names there are.
     model.loadCaseCount = 12;
-    EXPECT_EQ(loadCaseItems(model).size(), 10u);
+    EXPECT_EQ(loadCaseItems(model).size(), 2u);
+    model.loadCaseNames.resize(13, "C");
+    EXPECT_EQ(loadCaseItems(model).size(), 12u);
 }
 
 TEST(ShowLoad, OkStoresPositionsCountedFromOne) {

@@ -36,7 +36,7 @@ QGroupBox* makeCheckGroup(const QString& caption, QCheckBox* check) {
 
 void fillWithLoadCases(QComboBox* list, const ModelStore& model) {
     list->clear();
-    const int cases = std::min(countOf(model.loadCaseCount), kLoadCaseCapacity);
+    const int cases = loadCaseNameCount(model);
     for (int c = 1; c <= cases; ++c)
         list->addItem(fromBytes(model.loadCaseNames[static_cast<std::size_t>(c)]));
 }

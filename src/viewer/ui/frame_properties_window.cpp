@@ -85,7 +85,7 @@ void FramePropertiesWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous())
         return;
-    frameLabel_->setText(QString::number(session_.selectedFrame));
+    frameLabel_->setText(fromBytes(frameLabelText(session_.model, session_.selectedFrame)));
     runGuarded(this, [this] { refresh(); });
 }
 

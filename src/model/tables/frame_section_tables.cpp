@@ -1,0 +1,83 @@
+#include "model/name_lookup.h"
+#include "model/section_defaults.h"
+#include "model/tables/import_context.h"
+
+#include <array>
+
+namespace kelvane::tables {
+namespace {
+
+struct ShapeKeys {
+    std::string_view name;
+    std::int32_t shape;
+    int dimensions; // how many of t3, t2, tf, tw, t2b, tfb it takes, in that order
+};
+
+// The shapes the store meshes; t3, t2, tf, tw, t2b, tfb take the places of the version-6 T= values
+// (a pipe has t3 and tw only).
+constexpr std::array<ShapeKeys, 4> kShapes = {{{"Rectangular", ShapeRectangle, 2},
+                                               {"I/Wide Flange", ShapeI, 6},
+                                               {"Box/Tube", ShapeBox, 4},
+                                               {"Pipe", ShapePipe, 2}}};
+
+void readShape(const Rows& rows, double length, TSECTION& section) {
+    const std::string_view shape = rows.text("Shape");
+    for (const ShapeKeys& keys : kShapes) {
+        if (!equalsIgnoringCase(shape, keys.name))
+            continue;
+        section.shape = keys.shape;
+        const double t3 = rows.real("t3", 0), t2 = rows.real("t2", 0);
+        const double tf = rows.real("tf", 0), tw = rows.real("tw", 0);
+        const std::array<double, 6> values = {
+            t3, keys.shape == ShapePipe ? tw : t2, tf, tw, rows.real("t2b", t2), rows.real("tfb", tf)};
+        double* const dimensions[] = {&section.t1, &section.t2, &section.t3,
+                                      &section.t4, &section.t5, &section.t6};
+        for (int i = 0; i < keys.dimensions; ++i)
+            *dimensions[i] = values[static_cast<std::size_t>(i)] * length;
+        setShapeDefaults(section);
+        return;
+    }
+}
+
+// The file's stiffness properties times their modifiers. A section of a shape the store meshes
+// may leave them out, and they are then computed from the dimensions; any other shape needs them.
+void readProperties(const Rows& rows, const UnitScale& units, TSECTION& section, double& selfWeightArea) {
+    const bool given = rows.has("Area") && rows.has("I33") && rows.has("I22") && rows.has("TorsConst");
+    selfWeightArea = rows.has("Area") ? rows.requiredReal("Area") * units.area() * rows.real("WMod", 1) : -1;
+    if (!given && section.shape != ShapeNone)
+        return;
+    section.propertiesFromFile = true;
+    section.area = rows.requiredReal("Area") * rows.real("AMod", 1) * units.area();
+    section.i33 = rows.requiredReal("I33") * rows.real("I3Mod", 1) * units.inertia();
+    section.i22 = rows.requiredReal("I22") * rows.real("I2Mod", 1) * units.inertia();
+    section.torsion = rows.requiredReal("TorsConst") * rows.real("JMod", 1) * units.inertia();
+    section.av2 = rows.real("AS2", 0) * rows.real("A2Mod", 1) * units.area();
+    section.av3 = rows.real("AS3", 0) * rows.real("A3Mod", 1) * units.area();
+}
+
+} // namespace
+
+void readFrameSections(ImportContext& context) {
+    ModelStore& store = context.store;
+    Rows rows(context.file, "FRAME SECTION PROPERTIES 01 - GENERAL");
+    context.selfWeightArea.assign(1, -1.0);
+    while (rows.next()) {
+        const std::string_view name = rows.required("SectionName");
+        if (findFrameSection(store, name) != 0)
+            rows.fail("SectionName=" + std::string(name) + " is given a second time",
+                      rows.find("SectionName"));
+        const int k = static_cast<int>(store.frameSections.size());
+        TSECTION& section = store.frameSections.emplace_back();
+        store.frameSectionCount = k;
+        section.name = std::string(name);
+        section.colour = sectionColour(context.colours, k);
+        section.elementType = elementTypeOfName(section.name);
+        setImportDefaults(section);
+        if (rows.has("Material"))
+            section.material = materialOf(context, rows, "Material");
+        readShape(rows, context.units.length, section);
+        readProperties(rows, context.units, section, context.selfWeightArea.emplace_back());
+    }
+}
+
+} // namespace kelvane::tables

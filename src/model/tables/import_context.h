@@ -1,0 +1,87 @@
+#pragma once
+
+#include "model/colour_table.h"
+#include "model/model_store.h"
+#include "model/tables/import_report.h"
+#include "model/tables/table_rows.h"
+#include "model/tables/unit_scale.h"
+
+#include <cstdint>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+// What the table readers of one table-format import share.
+namespace kelvane::tables {
+
+// Object labels to their 1-based store index. The labels point into the file's lines. SAP2000
+// names most objects 1, 2, 3, ...: such labels (up to a bound set by the expected count) are
+// looked up by their number, without hashing.
+class LabelIndex {
+  public:
+    // Prepares for about `count` labels.
+    void reserve(std::size_t count);
+    // False when the label is there already.
+    bool add(std::string_view label, std::int32_t index);
+    // 0 for a label that is not there.
+    std::int32_t find(std::string_view label) const;
+
+  private:
+    // The number of a label written as a decimal number without leading zeros, within the bound;
+    // 0 for any other label.
+    std::size_t numberOf(std::string_view label) const;
+
+    std::size_t bound_ = 1024;
+    std::vector<std::int32_t> numbered_;
+    std::unordered_map<std::string_view, std::int32_t> named_;
+};
+
+struct ImportContext {
+    ModelStore& store;
+    const TableFile& file;
+    const ColourTable& colours;
+    ImportReport& report;
+    UnitScale units{};
+
+    LabelIndex joints{}, frames{}, areas{}, solids{};
+    LabelIndex areasNotCarried{};               // areas of other than four joints
+    LabelIndex loadPatterns{};                  // pattern name to load case number
+    std::vector<double> selfWeightMultiplier{}; // per load case, 1-based
+    // Per frame section: the file's Area times WMod, for self weight; -1 when the file gives none.
+    std::vector<double> selfWeightArea{};
+    // Per joint: the diaphragm it is tied to, and for a diaphragm's retained joint its diaphragm.
+    std::vector<std::int32_t> tiedToDiaphragm{}, retainsDiaphragm{};
+    std::int32_t fileJointCount = 0;
+    bool elementMass = true; // the mass source takes the elements' mass
+};
+
+// The table readers, in the order the import runs them.
+void readUnits(ImportContext& context);
+void readJoints(ImportContext& context);
+void readMaterials(ImportContext& context);
+void readFrameSections(ImportContext& context);
+void readFrames(ImportContext& context);
+void readAreaSections(ImportContext& context);
+void readAreas(ImportContext& context);
+void readSolids(ImportContext& context);
+void readDiaphragms(ImportContext& context);
+void readRestraints(ImportContext& context);
+void readJointMasses(ImportContext& context);
+void readFrameReleases(ImportContext& context);
+void readLoadPatterns(ImportContext& context);
+void readJointLoads(ImportContext& context);
+void readFrameLoads(ImportContext& context);
+void addSelfWeight(ImportContext& context);
+
+// The index of the labelled object, or a stop naming the field, the table and the line.
+std::int32_t jointOf(const ImportContext& context, const Rows& rows, std::string_view key);
+std::int32_t frameOf(const ImportContext& context, const Rows& rows, std::string_view key);
+std::int32_t materialOf(const ImportContext& context, const Rows& rows, std::string_view key);
+
+// Stops when the label is already in the index, else adds it with the given index.
+void addLabel(LabelIndex& index, const Rows& rows, std::string_view key, std::int32_t value);
+
+// The number of rows of a table (0 when the file lacks it).
+long long rowsOf(const ImportContext& context, std::string_view table);
+
+} // namespace kelvane::tables

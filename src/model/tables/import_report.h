@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What a table-format import read, converted, created and left out.
+namespace kelvane::tables {
+
+struct TableRows {
+    std::string name;
+    long long rows = 0;
+};
+
+// One kind of item the model store does not carry, with how many the file holds.
+struct NotCarried {
+    std::string what;
+    long long count = 0;
+};
+
+struct ImportReport {
+    std::string units; // the file's CurrUnits, empty when it gives none
+    bool unitsConverted = false;
+    std::vector<TableRows> tablesRead;        // in the order of the file
+    std::vector<TableRows> tablesSkipped;     // in the order of the file
+    std::vector<std::string> diaphragmJoints; // labels of the joints created, in joint order
+    std::vector<NotCarried> notCarried;
+
+    // Adds a count to the line of that text (created on first use, in order of first use).
+    void addNotCarried(const std::string& what, long long count = 1);
+};
+
+// The report as lines of text, as the import window and `kelvane-cli info` show it.
+std::vector<std::string> reportLines(const ImportReport& report);
+
+} // namespace kelvane::tables

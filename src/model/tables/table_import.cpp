@@ -1,0 +1,164 @@
+#include "model/tables/table_import.h"
+
+#include "common/error.h"
+#include "model/s2k_import.h"
+#include "model/table_readers.h"
+#include "model/tables/import_context.h"
+
+#include <array>
+#include <new>
+#include <utility>
+
+namespace kelvane::tables {
+namespace {
+
+// The tables the import reads.
+constexpr std::array<std::string_view, 27> kTablesRead = {
+    "PROGRAM CONTROL",
+    "ACTIVE DEGREES OF FREEDOM",
+    "JOINT COORDINATES",
+    "JOINT RESTRAINT ASSIGNMENTS",
+    "JOINT ADDED MASS ASSIGNMENTS",
+    "MASS SOURCE",
+    "JOINT CONSTRAINT ASSIGNMENTS",
+    "CONSTRAINT DEFINITIONS - DIAPHRAGM",
+    "MATERIAL PROPERTIES 01 - GENERAL",
+    "MATERIAL PROPERTIES 02 - BASIC MECHANICAL PROPERTIES",
+    "MATERIAL PROPERTIES 03a - STEEL DATA",
+    "MATERIAL PROPERTIES 03b - CONCRETE DATA",
+    "MATERIAL PROPERTIES 03e - REBAR DATA",
+    "FRAME SECTION PROPERTIES 01 - GENERAL",
+    "CONNECTIVITY - FRAME",
+    "FRAME SECTION ASSIGNMENTS",
+    "FRAME LOCAL AXES ASSIGNMENTS 1 - TYPICAL",
+    "FRAME RELEASE ASSIGNMENTS 1 - GENERAL",
+    "AREA SECTION PROPERTIES",
+    "CONNECTIVITY - AREA",
+    "AREA SECTION ASSIGNMENTS",
+    "SOLID PROPERTY DEFINITIONS",
+    "CONNECTIVITY - SOLID",
+    "SOLID PROPERTY ASSIGNMENTS",
+    "LOAD PATTERN DEFINITIONS",
+    "JOINT LOADS - FORCE",
+    "FRAME LOADS - DISTRIBUTED",
+};
+
+// Tables that are not read but change the analysis: each is reported as not carried, with the
+// number of its rows.
+constexpr std::pair<std::string_view, std::string_view> kAnalysisTablesNotRead[] = {
+    {"CONNECTIVITY - LINK", "link objects"},
+    {"CONNECTIVITY - CABLE", "cable objects"},
+    {"CONNECTIVITY - TENDON", "tendon objects"},
+    {"FRAME LOADS - POINT", "frame point loads"},
+    {"FRAME LOADS - TEMPERATURE", "frame temperature loads"},
+    {"FRAME LOADS - STRAIN", "frame strain loads"},
+    {"FRAME RELEASE ASSIGNMENTS 2 - PARTIAL FIXITY", "frame partial fixity springs"},
+    {"FRAME LOCAL AXES ASSIGNMENTS 2 - ADVANCED", "frames with advanced local axes"},
+    {"FRAME INSERTION POINT ASSIGNMENTS", "frame insertion points"},
+    {"FRAME OFFSET ALONG LENGTH ASSIGNMENTS", "frame end length offsets"},
+    {"FRAME PROPERTY MODIFIERS", "frame property modifiers"},
+    {"FRAME HINGE ASSIGNMENTS", "frame hinges"},
+    {"FRAME NONPRISMATIC SECTION ASSIGNMENTS", "nonprismatic frame sections"},
+    {"AREA LOADS - UNIFORM", "area uniform loads"},
+    {"AREA LOADS - UNIFORM TO FRAME", "area uniform loads to frames"},
+    {"AREA LOADS - SURFACE PRESSURE", "area surface pressures"},
+    {"AREA LOADS - GRAVITY", "area gravity loads"},
+    {"AREA LOADS - TEMPERATURE", "area temperature loads"},
+    {"AREA STIFFNESS MODIFIERS", "area stiffness modifiers"},
+    {"AREA LOCAL AXES ASSIGNMENTS 1 - TYPICAL", "areas with local axes"},
+    {"AREA SPRING ASSIGNMENTS", "area springs"},
+    {"SOLID LOADS - SURFACE PRESSURE", "solid surface pressures"},
+    {"SOLID LOADS - GRAVITY", "solid gravity loads"},
+    {"JOINT LOADS - GROUND DISPLACEMENT", "joint ground displacements"},
+    {"JOINT ADDED MASS BY WEIGHT ASSIGNMENTS", "joint masses given by weight"},
+    {"JOINT SPRING ASSIGNMENTS 1 - UNCOUPLED", "joint springs"},
+    {"JOINT SPRING ASSIGNMENTS 2 - COUPLED", "coupled joint springs"},
+    {"JOINT LOCAL AXES ASSIGNMENTS 1 - TYPICAL", "joints with local axes"},
+    {"JOINT PANEL ZONE ASSIGNMENTS", "panel zones"},
+};
+
+bool isRead(std::string_view name) {
+    for (const std::string_view table : kTablesRead)
+        if (equalsIgnoringCase(table, name))
+            return true;
+    return false;
+}
+
+void reportTables(const TableFile& file, ImportReport& report) {
+    for (const LocatedTable& table : file.tables()) {
+        const TableRows rows{table.name, rowCount(file, table)};
+        (isRead(table.name) ? report.tablesRead : report.tablesSkipped).push_back(rows);
+        for (const auto& [name, what] : kAnalysisTablesNotRead)
+            if (equalsIgnoringCase(name, table.name) && rows.rows > 0)
+                report.addNotCarried(std::string(what) + " (" + table.name + ")", rows.rows);
+    }
+}
+
+// Element mass is not lumped to the joints: say so when the mass source takes it and an element's
+// material has a unit mass.
+void reportElementMass(const ModelStore& store, bool elementMass, ImportReport& report) {
+    if (!elementMass)
+        return;
+    const auto hasMass = [&](std::int32_t material) {
+        return store.materials[static_cast<std::size_t>(material)].unitMass != 0;
+    };
+    long long elements = 0;
+    for (std::int32_t f = 1; f <= store.frameCount; ++f)
+        elements += hasMass(store
+                                .frameSections[static_cast<std::size_t>(
+                                    store.frames[static_cast<std::size_t>(f)].section)]
+                                .material)
+                        ? 1
+                        : 0;
+    for (std::int32_t a = 1; a <= store.areaCount; ++a)
+        elements += hasMass(store
+                                .shellSections[static_cast<std::size_t>(
+                                    store.shells[static_cast<std::size_t>(a)].section)]
+                                .material)
+                        ? 1
+                        : 0;
+    for (std::int32_t s = 1; s <= store.solidCount; ++s)
+        elements += hasMass(store.solids[static_cast<std::size_t>(s)].section) ? 1 : 0;
+    if (elements > 0)
+        report.addNotCarried("element mass from the materials' unit mass (only joint masses are carried)",
+                             elements);
+}
+
+void runReaders(ImportContext& context) {
+    readUnits(context);
+    readJoints(context);
+    readMaterials(context);
+    readFrameSections(context);
+    readFrames(context);
+    readFrameReleases(context);
+    readAreaSections(context);
+    readAreas(context);
+    readSolids(context);
+    readDiaphragms(context);
+    readRestraints(context);
+    readJointMasses(context);
+    readLoadPatterns(context);
+    readJointLoads(context);
+    readFrameLoads(context);
+    addSelfWeight(context);
+    tieRigidLinks(context.store);
+    reportElementMass(context.store, context.elementMass, context.report);
+}
+
+} // namespace
+
+ImportReport importTableModel(ModelStore& store, const ColourTable& colours) {
+    resetModel(store);
+    ImportReport report;
+    try {
+        const TableFile file(store.s2kLines);
+        ImportContext context{store, file, colours, report};
+        runReaders(context);
+        reportTables(file, report);
+    } catch (const std::bad_alloc&) {
+        fail("Out of memory");
+    }
+    return report;
+}
+
+} // namespace kelvane::tables
