@@ -34,8 +34,10 @@ void readAreaSections(ImportContext& context) {
         store.shellSectionCount = k;
         section.name = std::string(name);
         section.colour = sectionColour(context.colours, k);
-        if (rows.has("Material"))
+        if (rows.has("Material")) {
+            section.materialName = std::string(rows.text("Material", ""));
             section.material = materialOf(context, rows, "Material");
+        }
         section.thickness = rows.real("Thickness", 0) * context.units.length;
         const std::string_view areaType = rows.text("AreaType", "Shell");
         const std::string_view type = rows.text("Type", "Shell-Thin");
