@@ -1,7 +1,7 @@
 #include "cli/command_registry.h"
 #include "common/error.h"
 #include "solver/solver_location.h"
-#include "tcl/solver_run.h"
+#include "solver/solver_run.h"
 
 #include <iostream>
 #include <string>

@@ -1,4 +1,4 @@
-#include "tcl/solver_run.h"
+#include "solver/solver_run.h"
 
 #include "common/error.h"
 #include "common/text_file.h"
