@@ -2,6 +2,7 @@
 
 #include "sections/fiber_mesher.h"
 #include "tcl/block_writers.h"
+#include "tcl/control_joint_check.h"
 #include "tcl/generator_passes.h"
 #include "tcl/node_dofs.h"
 #include "tcl/store_access.h"
@@ -57,7 +58,9 @@ int prepareStore(ModelStore& store, const AnalysisSettings& analysis) {
     if (store.frameCount < 0)
         store.frameCount = 0;
     checkTagCollisions(store, analysis);
-    return nodeDofCount(store);
+    const int dofsPerNode = nodeDofCount(store);
+    checkControlJoint(store, analysis, dofsPerNode);
+    return dofsPerNode;
 }
 
 } // namespace
