@@ -85,4 +85,18 @@ int freeMassDofCount(const ModelStore& store, bool genMass, int dofsPerNode) {
     return count;
 }
 
+bool isSupport(const TNODE& joint, int dofsPerNode) {
+    const DofFlags& r = joint.restraint;
+    const int sum = r[1] + r[2] + r[3];
+    return dofsPerNode == 3 ? sum > 0 : sum + r[4] + r[5] + r[6] > 0;
+}
+
+std::vector<std::int32_t> supportJoints(const ModelStore& store, int dofsPerNode) {
+    std::vector<std::int32_t> supports;
+    for (int n = 1; n <= countOf(store.nodeCount); ++n)
+        if (isSupport(store.nodes[static_cast<std::size_t>(n)], dofsPerNode))
+            supports.push_back(n);
+    return supports;
+}
+
 } // namespace kelvane

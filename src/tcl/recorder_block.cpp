@@ -1,9 +1,17 @@
 #include "tcl/block_writers.h"
 
+#include "common/number_format.h"
+#include "tcl/node_dofs.h"
+
+#include <algorithm>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace kelvane {
 namespace {
+
+constexpr std::size_t kRecorderChunk = 100;
 
 // Node chunks of 100: chunk c = 0.. covers nodes c*100+1 .. c*100+100; the remainder comes last.
 template <typename WriteChunk> void forEachNodeChunk(int count, WriteChunk write) {
@@ -29,6 +37,24 @@ void writeFrameRecorders(ScriptWriter& out, int frameCount, std::string_view lin
     });
 }
 
+// The reactions of the supports, 100 supports a file (reaction0.out for the first hundred, ...). The
+// recorder has the solver compute the reactions before it records them.
+void writeReactionRecorders(const ScriptInput& in, ScriptWriter& out) {
+    const std::vector<std::int32_t> supports = supportJoints(in.store, in.dofsPerNode);
+    std::string joints;
+    for (std::size_t first = 0; first < supports.size(); first += kRecorderChunk) {
+        joints.clear();
+        const std::size_t last = std::min(supports.size(), first + kRecorderChunk);
+        for (std::size_t i = first; i < last; ++i) {
+            if (i > first)
+                joints += ' ';
+            appendInt(joints, supports[i]);
+        }
+        out.line("recorder Node -file reaction%d.out -time -node %s -dof 1 2 3 reaction",
+                 {static_cast<std::int32_t>(first / kRecorderChunk), joints});
+    }
+}
+
 } // namespace
 
 void writeRecorderBlock(const ScriptInput& in, ScriptWriter& out) {
@@ -42,6 +68,8 @@ void writeRecorderBlock(const ScriptInput& in, ScriptWriter& out) {
             out.line("recorder Node -file node%d.out -time -nodeRange %D %D -dof 1 2 3 disp",
                      {chunk, first, last});
         });
+    if (wanted.baseReactions)
+        writeReactionRecorders(in, out);
     if (wanted.elementForce)
         writeFrameRecorders(out, frameCount,
                             "recorder Element -file ele%d.out -time -eleRange %D %D localForce");
