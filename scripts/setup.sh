@@ -8,11 +8,13 @@ preset="${1:-default}"
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+  qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev
   xvfb xauth fonts-dejavu-core fonts-wqy-microhei
   python3 python3-venv python3-tk
   clang libclang-rt-14-dev
   dpkg-dev desktop-file-utils shared-mime-info groff-base
+  # Qt Charts; its CMake files need the OpenGL module's, which qt6-charts-dev does not pull in.
+  qt6-charts-dev libqt6opengl6-dev
 )
 
 missing=()

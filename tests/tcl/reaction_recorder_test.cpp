@@ -34,11 +34,12 @@ TEST(ReactionRecorders, SupportsInBlocksOfHundredAfterTheDisplacements) {
     recorders.baseReactions = true;
     const ScriptLines lines = recorderLines(store, recorders);
     ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[2], "recorder Node -file node2.out -time -nodeRange 201 250 -dof 1 2 3 disp");
-    EXPECT_EQ(lines[3], "recorder Node -file reaction0.out -time -node " + jointList(1, 199, 2) +
-                            " -dof 1 2 3 reaction");
-    EXPECT_EQ(lines[4], "recorder Node -file reaction1.out -time -node " + jointList(201, 249, 2) +
-                            " 250 -dof 1 2 3 reaction");
+    EXPECT_EQ(lines[2],
+              "recorder Node -file node2.out -time -nodeRange 201 250 -dof 1 2 3 disp");
+    EXPECT_EQ(lines[3], "recorder Node -file reaction0.out -time -precision 10 -node " +
+                            jointList(1, 199, 2) + " -dof 1 2 3 reaction");
+    EXPECT_EQ(lines[4], "recorder Node -file reaction1.out -time -precision 10 -node " +
+                            jointList(201, 249, 2) + " 250 -dof 1 2 3 reaction");
 
     // Bricks have no rotations: a joint restrained only in one is no support (it gets no fix line).
     EXPECT_EQ(supportJoints(store, 3).back(), 249);
