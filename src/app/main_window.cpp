@@ -9,9 +9,11 @@
 #include "model/s2k_import.h"
 #include "model/ui/v14_transfer_window.h"
 #include "results/ui/animation_window.h"
+#include "results/ui/curves_window.h"
 #include "results/ui/deformation_window.h"
 #include "sections/ui/frame_section_window.h"
 #include "sections/ui/material_window.h"
+#include "solver/ui/run_panel.h"
 #include "tcl/ui/analysis_setting_window.h"
 #include "tcl/ui/recorder_setting_window.h"
 #include "tcl/ui/script_window.h"
@@ -101,6 +103,8 @@ void MainWindow::createToolWindows() {
     v14TransferWindow_ = createToolWindow<V14TransferWindow>(session_, this);
     animationWindow_ = createToolWindow<AnimationWindow>(session_, this);
     connect(animationWindow_, &AnimationWindow::playbackChanged, this, &MainWindow::setAnimationRunning);
+    runPanel_ = createToolWindow<RunPanel>(session_, this);
+    curvesWindow_ = createToolWindow<CurvesWindow>(session_, this);
 }
 
 QString MainWindow::statusPanelText(int panel) const {

@@ -26,6 +26,8 @@ class FramePropertiesWindow;
 class DeformationWindow;
 class V14TransferWindow;
 class AnimationWindow;
+class RunPanel;
+class CurvesWindow;
 
 // The main window: toolbar, menus, the drawing surface with its 17-panel status bar, the
 // animation timer and the eleven tool windows, which it creates once and only shows and hides.
@@ -93,6 +95,7 @@ class MainWindow : public QMainWindow {
     void showDeformation();
     void showAnimation();
     void showV14Transfer();
+    void showCurves();
     void openProjectCommand();
     void saveProjectCommand();
     void force();
@@ -124,6 +127,8 @@ class MainWindow : public QMainWindow {
     DeformationWindow* deformationWindow_ = nullptr;
     V14TransferWindow* v14TransferWindow_ = nullptr;
     AnimationWindow* animationWindow_ = nullptr;
+    RunPanel* runPanel_ = nullptr;
+    CurvesWindow* curvesWindow_ = nullptr;
 };
 
 } // namespace kelvane

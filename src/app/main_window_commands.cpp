@@ -10,13 +10,14 @@
 #include "model/ui/v14_transfer_window.h"
 #include "results/node_results.h"
 #include "results/ui/animation_window.h"
+#include "results/ui/curves_window.h"
 #include "results/ui/deformation_window.h"
 #include "sections/ui/frame_section_window.h"
 #include "sections/ui/material_window.h"
+#include "solver/ui/run_panel.h"
 #include "tcl/ui/analysis_setting_window.h"
 #include "tcl/ui/recorder_setting_window.h"
 #include "tcl/ui/script_window.h"
-#include "tcl/ui/solver_launcher.h"
 #include "viewer/camera.h"
 #include "viewer/ui/frame_properties_window.h"
 #include "viewer/ui/show_load_window.h"
@@ -146,7 +147,7 @@ void MainWindow::runOpenSees() {
         const QString path =
             fileDialogs().openFileName(this, QStringLiteral("tcl file (*.tcl)"), QStringLiteral("tcl"));
         if (!path.isEmpty())
-            launchSolverDetached(path);
+            runPanel_->runScript(path);
     });
 }
 
@@ -166,6 +167,9 @@ void MainWindow::showAnimation() {
 void MainWindow::showV14Transfer() {
     showToolWindow(v14TransferWindow_);
 }
+void MainWindow::showCurves() {
+    showToolWindow(curvesWindow_);
+}
 
 // "Post", "Force" exists in the menu and does nothing.
 void MainWindow::force() {}
@@ -184,6 +188,11 @@ ViewerContext MainWindow::viewerContext() {
 }
 
 void MainWindow::mousePressed(Qt::MouseButton button, int x, int y) {
+    // A click while the Curves window picks a joint names the joint and does nothing else.
+    if (button == Qt::LeftButton && curvesWindow_->pickingJoint()) {
+        curvesWindow_->pickJointAt(x, y);
+        return;
+    }
     guarded([&] {
         ViewerContext context = viewerContext();
         perform(Image1MouseDown(context, mouseButtonOf(button), x, y));

@@ -120,7 +120,8 @@ void MainWindow::buildMenus() {
          {{"Deformation", "toolButton25"},
           {"Force", nullptr},
           {"-", nullptr},
-          {"Animation", "toolButton20"}}},
+          {"Animation", "toolButton20"},
+          {"Curves", nullptr}}},
         {"Help", {{"Kelvane Tutorial", nullptr}, {"-", nullptr}, {"About", nullptr}}},
     };
     // Entries without a toolbar button.
@@ -135,6 +136,7 @@ void MainWindow::buildMenus() {
         {"Force", &MainWindow::force},
         {"Kelvane Tutorial", &MainWindow::openTutorial},
         {"About", &MainWindow::openAbout},
+        {"Curves", &MainWindow::showCurves},
     };
 
     for (const MenuColumn& column : columns) {

@@ -15,8 +15,10 @@ namespace kelvane {
 namespace {
 
 // $1 solver, $2 script, $3 log, $4 state. The solver reads an empty input (a pipe from ':') and
-// writes both streams to the log; the state file is replaced whole, never seen half written.
-constexpr const char* kWatchingShell = ": | \"$1\" \"$2\" >\"$3\" 2>&1 &\n"
+// writes both streams to the log, where the shell's own word on how it ended ("Killed") follows; the
+// state file is replaced whole, never seen half written.
+constexpr const char* kWatchingShell = "exec 2>>\"$3\"\n"
+                                       ": | \"$1\" \"$2\" >\"$3\" 2>&1 &\n"
                                        "pid=$!\n"
                                        "printf 'pid %s\\n' \"$pid\" >\"$4.tmp\" && mv -f \"$4.tmp\" \"$4\"\n"
                                        "wait \"$pid\"\n"
