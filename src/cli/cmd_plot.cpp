@@ -224,12 +224,13 @@ const RegisterCommand reg({
     .details =
         "The curves: a joint's displacement history (node files), the pushover curve and the base-shear\n"
         "history (node and base-reaction files: --set baseReactions=1 when writing the script), the periods\n"
-        "of the modal procedure (Periods.txt). The base shear is minus the sum of the supports' reactions\n"
-        "along D. The pushover curve starts from rest; after the gravity stage of Gravity+PushOver (its\n"
-        "loadSteps steps) it starts where gravity left the frame. The CSV file has a header line: the\n"
-        "control displacement and the base shear; the step, time or load factor and the displacement or\n"
-        "base shear; or mode, eigenvalue, period and frequency. The last line of a file that the solver\n"
-        "is still writing is left out, with a note on standard error.",
+        "of the modal procedure (Periods.txt). The base shear is minus the sum of the reactions along D of\n"
+        "the supports and of the joints rigid links tie to them. The pushover curve starts from rest; after\n"
+        "the gravity stage of Gravity+PushOver (its loadSteps steps) it starts where gravity left the\n"
+        "frame. The CSV file has a header line: the control displacement and the base shear; the step,\n"
+        "time or load factor and the displacement or base shear; or mode, eigenvalue, period and\n"
+        "frequency. The last line of a file that the solver is still writing is left out, with a note on\n"
+        "standard error.",
     .lines =
         {
             {"MODEL.s2k", "the model the script was written from"},

@@ -60,10 +60,10 @@ Series jointDisplacement(const ModelStore& store, const std::string& folder, int
     return series;
 }
 
-// Minus the sum of the supports' reactions: the load the supports carry, with the sign of the load.
+// Minus the sum of the base joints' reactions: the load the supports carry, with the sign of the load.
 Series baseShear(const ModelStore& store, const std::string& folder, int dof) {
     checkTranslation(dof);
-    const std::vector<std::int32_t> supports = supportJoints(store, nodeDofCount(store));
+    const std::vector<std::int32_t> supports = baseJoints(store, nodeDofCount(store));
     if (supports.empty())
         fail("The model has no supports, so it has no base reactions to sum");
     Series series;

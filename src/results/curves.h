@@ -29,10 +29,10 @@ Curve jointHistoryCurve(const ModelStore& store, const std::string& folder, int 
                         Abscissa against);
 
 // Base shear along `dof` (1 X, 2 Y, 3 Z) against the displacement of `joint` along the same degree of
-// freedom. The base shear is the applied load the supports carry: minus the sum of the supports'
-// reactions of the base-reaction files. The curve starts from rest (0, 0); after the gravity stage of
-// Gravity+PushOver, whose `loadSteps` steps the files hold first, it starts from where gravity left
-// the frame and follows the pushover steps only.
+// freedom. The base shear is the applied load the supports carry: minus the sum of the reactions of
+// the base-reaction files (the supports' and those of the joints rigid links tie to them). The curve starts
+// from rest (0, 0); after the gravity stage of Gravity+PushOver, whose `loadSteps` steps the files hold
+// first, it starts from where gravity left the frame and follows the pushover steps only.
 Curve pushoverCurve(const ModelStore& store, const AnalysisSettings& analysis, const std::string& folder,
                     int joint, int dof);
 

@@ -1,7 +1,7 @@
 #include "tcl/control_joint_check.h"
 
 #include "common/error.h"
-#include "tcl/store_access.h"
+#include "tcl/node_dofs.h"
 
 #include <string>
 
@@ -52,18 +52,12 @@ void checkDiaphragms(const ModelStore& store, int joint, int dof) {
 void checkRigidLinks(const ModelStore& store, int joint, int dof) {
     if (!tiedByLink(dof))
         return;
-    for (int f = 1; f <= countOf(store.frameCount); ++f) {
-        if (sectionOfFrame(store, f).elementType != RigidLink)
-            continue;
-        const TFRAME& frame = store.frames[static_cast<std::size_t>(f)];
-        const int constrained = frame.release == 1 ? frame.nodeJ : frame.release == 2 ? frame.nodeI : 0;
-        const int retained = frame.release == 1 ? frame.nodeI : frame.nodeJ;
-        if (constrained == joint)
+    for (const EqualDofTie& tie : equalDofTies(store))
+        if (tie.constrained == joint)
             refuse(joint, dof,
-                   "is tied by the rigid link of frame " + std::to_string(f) + " to joint " +
-                       std::to_string(retained),
-                   "control joint " + std::to_string(retained) + " instead");
-    }
+                   "is tied by the rigid link of frame " + std::to_string(tie.frame) + " to joint " +
+                       std::to_string(tie.retained),
+                   "control joint " + std::to_string(tie.retained) + " instead");
 }
 
 } // namespace

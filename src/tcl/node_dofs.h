@@ -20,7 +20,18 @@ int freeMassDofCount(const ModelStore& store, bool genMass, int dofsPerNode);
 // True when the node block writes a "fix" line for the joint's restraints: the supports.
 bool isSupport(const TNODE& joint, int dofsPerNode);
 
-// The supports in joint order, the joints whose reactions the base-reaction recorders write.
-std::vector<std::int32_t> supportJoints(const ModelStore& store, int dofsPerNode);
+// The ties the equal-DOF block writes, one per rigid link released at one end: "equalDOF RETAINED
+// CONSTRAINED 1 2 3", the constrained joint's translations following the retained joint's.
+struct EqualDofTie {
+    std::int32_t frame = 0;
+    std::int32_t retained = 0;
+    std::int32_t constrained = 0;
+};
+std::vector<EqualDofTie> equalDofTies(const ModelStore& store);
+
+// The joints through which the model rests on the ground, in joint order: the supports, and the joints
+// a rigid link ties to one of them. The solver reports the force a tie carries into a support as the
+// reaction of the tied joint, not of the support, so the base reactions sum over both.
+std::vector<std::int32_t> baseJoints(const ModelStore& store, int dofsPerNode);
 
 } // namespace kelvane

@@ -37,20 +37,21 @@ void writeFrameRecorders(ScriptWriter& out, int frameCount, std::string_view lin
     });
 }
 
-// The reactions of the supports, 100 supports a file (reaction0.out for the first hundred, ...). The
-// recorder has the solver compute the reactions before it records them. Ten digits instead of the
+// The reactions of the base joints (the supports and the joints rigid links tie to them), 100 joints a
+// file (reaction0.out for the first hundred, ...). The recorder has the solver compute the reactions
+// before it records them. Ten digits instead of the
 // recorders' usual six keep the sum of many reactions, and the load factor in the time column, exact
 // enough to check equilibrium against the applied load.
 void writeReactionRecorders(const ScriptInput& in, ScriptWriter& out) {
-    const std::vector<std::int32_t> supports = supportJoints(in.store, in.dofsPerNode);
+    const std::vector<std::int32_t> base = baseJoints(in.store, in.dofsPerNode);
     std::string joints;
-    for (std::size_t first = 0; first < supports.size(); first += kRecorderChunk) {
+    for (std::size_t first = 0; first < base.size(); first += kRecorderChunk) {
         joints.clear();
-        const std::size_t last = std::min(supports.size(), first + kRecorderChunk);
+        const std::size_t last = std::min(base.size(), first + kRecorderChunk);
         for (std::size_t i = first; i < last; ++i) {
             if (i > first)
                 joints += ' ';
-            appendInt(joints, supports[i]);
+            appendInt(joints, base[i]);
         }
         out.line("recorder Node -file reaction%d.out -time -precision 10 -node %s -dof 1 2 3 reaction",
                  {static_cast<std::int32_t>(first / kRecorderChunk), joints});

@@ -34,15 +34,34 @@ TEST(ReactionRecorders, SupportsInBlocksOfHundredAfterTheDisplacements) {
     recorders.baseReactions = true;
     const ScriptLines lines = recorderLines(store, recorders);
     ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[2],
-              "recorder Node -file node2.out -time -nodeRange 201 250 -dof 1 2 3 disp");
+    EXPECT_EQ(lines[2], "recorder Node -file node2.out -time -nodeRange 201 250 -dof 1 2 3 disp");
     EXPECT_EQ(lines[3], "recorder Node -file reaction0.out -time -precision 10 -node " +
                             jointList(1, 199, 2) + " -dof 1 2 3 reaction");
     EXPECT_EQ(lines[4], "recorder Node -file reaction1.out -time -precision 10 -node " +
                             jointList(201, 249, 2) + " 250 -dof 1 2 3 reaction");
 
     // Bricks have no rotations: a joint restrained only in one is no support (it gets no fix line).
-    EXPECT_EQ(supportJoints(store, 3).back(), 249);
+    EXPECT_EQ(baseJoints(store, 3).back(), 249);
+}
+
+// The solver reports the force a rigid link's tie carries into a support as the reaction of the tied
+// joint: joint 2 (tied to support 1) and joint 3 (tied to joint 2) are base joints, joint 5 (tied to the
+// free joint 4) is not.
+TEST(ReactionRecorders, JointsThatRigidLinksTieToASupportAreRecordedWithIt) {
+    ModelStore store;
+    for (int n = 1; n <= 5; ++n)
+        test::addNode(store, 0, 0, n);
+    store.nodes[1].restraint = {0, 1, 1, 1, 1, 1, 1};
+    test::addMaterial(store, "STEEL", 200000, 0.3);
+    test::addRectangle(store, "LINK", RigidLink, 100, 100, 1);
+    test::addFrame(store, 1, 2, 1).release = 1;
+    test::addFrame(store, 3, 2, 1).release = 2;
+    test::addFrame(store, 4, 5, 1).release = 1;
+    test::addFrame(store, 1, 4, 1); // a link without release ties nothing
+    RecorderSettings recorders{false, false, false, false, false, true};
+    EXPECT_EQ(
+        recorderLines(store, recorders),
+        ScriptLines{"recorder Node -file reaction0.out -time -precision 10 -node 1 2 3 -dof 1 2 3 reaction"});
 }
 
 TEST(ReactionRecorders, OffByDefaultAndNoneWithoutSupports) {
