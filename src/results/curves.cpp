@@ -119,6 +119,9 @@ void setAbscissa(Curve& curve, const std::vector<double>& time, Abscissa against
         break;
     }
     curve.x = time;
+    for (std::size_t s = 1; s < time.size(); ++s)
+        if (time[s] < time[s - 1])
+            curve.stageStarts.push_back(s);
 }
 
 std::string displacementName(int joint, int dof) {

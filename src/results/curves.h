@@ -20,6 +20,9 @@ struct Curve {
     std::string xTitle, yTitle;   // the axes of the chart
     std::string xColumn, yColumn; // the header of the numbers' CSV file
     std::vector<double> x, y;
+    // Points from which a new stage of the analysis goes on with its time started afresh
+    // ("loadConst -time 0.0" after gravity): a chart against time does not join them to the point before.
+    std::vector<std::size_t> stageStarts;
     std::vector<std::string> notes; // what the reading left out, for the user
 };
 

@@ -135,6 +135,15 @@ TEST_F(CurvesTest, PushoverStartsFromRestOrFromTheEndOfTheGravityStage) {
               "has recorded none");
 }
 
+// Gravity, "loadConst -time 0.0", then the push: the time starts afresh with the second stage.
+TEST_F(CurvesTest, ATimeThatStartsAfreshBeginsANewStage) {
+    ModelStore store = storeWith(1);
+    store.nodes[1].restraint[1] = 1;
+    write("reaction0.out", "0.5 -1 0 0\n1 -2 0 0\n0.1 -3 0 0\n0.2 -4 0 0\n");
+    EXPECT_THAT(baseShearHistory(store, folder(), 1, Abscissa::LoadFactor).stageStarts, ElementsAre(2u));
+    EXPECT_TRUE(baseShearHistory(store, folder(), 1, Abscissa::Step).stageStarts.empty());
+}
+
 TEST_F(CurvesTest, PeriodsFromTheEigenvaluesOfTheModalProcedure) {
     const double omega1 = 2 * std::numbers::pi; // 1 s
     write("Periods.txt",

@@ -29,6 +29,8 @@ QString text(const std::string& bytes) {
 // Few points are easier to read with their markers; a long history is a line.
 constexpr std::size_t kMostPointsWithMarkers = 40;
 
+// An axis from a round number below the values to one above them, in 4 to 16 steps of 1, 2 or 5
+// times a power of ten, its labels with as many decimals as the step needs.
 QValueAxis* valueAxis(const std::string& title, const std::vector<double>& values, bool fromZero) {
     auto* axis = new QValueAxis;
     axis->setTitleText(text(title));
@@ -38,33 +40,47 @@ QValueAxis* valueAxis(const std::string& title, const std::vector<double>& value
         low = fromZero ? std::min(0.0, *minimum) : *minimum;
         high = fromZero ? std::max(0.0, *maximum) : *maximum;
     }
-    if (high - low <= 1e-12 * std::max(std::abs(low), std::abs(high))) {
+    if (!(high - low > 1e-12 * std::max(std::abs(low), std::abs(high)))) {
         // A constant series still needs an axis with a length.
         const double half = low == 0 ? 1.0 : std::abs(low) * 0.5;
         low -= half;
         high += half;
     }
-    axis->setRange(low, high);
-    axis->applyNiceNumbers();
-    axis->setLabelFormat(QStringLiteral("%g"));
+    const double rough = (high - low) / 8;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    const double scaled = rough / power;
+    const double step = (scaled <= 1 ? 1 : scaled <= 2 ? 2 : scaled <= 5 ? 5 : 10) * power;
+    const double first = std::floor(low / step + 1e-9) * step;
+    const double last = std::ceil(high / step - 1e-9) * step;
+    axis->setRange(first, last);
+    axis->setTickCount(static_cast<int>(std::lround((last - first) / step)) + 1);
+    const int decimals = step >= 1 ? 0 : static_cast<int>(std::ceil(-std::log10(step) - 1e-9));
+    axis->setLabelFormat(QStringLiteral("%.") + QString::number(decimals) + QStringLiteral("f"));
     return axis;
 }
 
+// One line per stage of the analysis, all alike.
 void addLine(QChart& chart, const Curve& curve) {
-    auto* series = new QLineSeries;
-    for (std::size_t i = 0; i < curve.x.size(); ++i)
-        series->append(curve.x[i], curve.y[i]);
-    series->setPointsVisible(curve.x.size() <= kMostPointsWithMarkers);
-    QPen pen(QColor(0, 70, 160));
-    pen.setWidthF(2.0);
-    series->setPen(pen);
-    chart.addSeries(series);
     QValueAxis* x = valueAxis(curve.xTitle, curve.x, false);
     QValueAxis* y = valueAxis(curve.yTitle, curve.y, false);
     chart.addAxis(x, Qt::AlignBottom);
     chart.addAxis(y, Qt::AlignLeft);
-    series->attachAxis(x);
-    series->attachAxis(y);
+    QPen pen(QColor(0, 70, 160));
+    pen.setWidthF(2.0);
+    std::vector<std::size_t> starts = curve.stageStarts;
+    starts.push_back(curve.x.size());
+    std::size_t first = 0;
+    for (const std::size_t end : starts) {
+        auto* series = new QLineSeries;
+        for (std::size_t i = first; i < end; ++i)
+            series->append(curve.x[i], curve.y[i]);
+        series->setPointsVisible(curve.x.size() <= kMostPointsWithMarkers);
+        series->setPen(pen);
+        chart.addSeries(series);
+        series->attachAxis(x);
+        series->attachAxis(y);
+        first = end;
+    }
 }
 
 void addBars(QChart& chart, const Curve& curve) {

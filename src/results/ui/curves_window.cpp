@@ -69,6 +69,7 @@ CurvesWindow::CurvesWindow(Session& session, QWidget* parent)
     setWindowTitle(QStringLiteral("Curves"));
     resize(1000, 620);
     folder_->setObjectName(QStringLiteral("resultsFolder"));
+    folder_->setMinimumWidth(260);
     joint_->setObjectName(QStringLiteral("joint"));
     pick_->setCheckable(true);
     chartView_->setObjectName(QStringLiteral("chartView"));
