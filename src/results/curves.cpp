@@ -60,25 +60,32 @@ Series jointDisplacement(const ModelStore& store, const std::string& folder, int
     return series;
 }
 
-// Minus the sum of the base joints' reactions: the load the supports carry, with the sign of the load.
+// Minus the sum of the reactions along `dof` of the base joints restrained in it: the load the
+// supports carry, with the sign of the load. The files hold every base joint, 100 a file.
 Series baseShear(const ModelStore& store, const std::string& folder, int dof) {
     checkTranslation(dof);
-    const std::vector<std::int32_t> supports = baseJoints(store, nodeDofCount(store));
-    if (supports.empty())
-        fail("The model has no supports, so it has no base reactions to sum");
+    const int dofsPerNode = nodeDofCount(store);
+    const std::vector<std::int32_t> recorded = baseJoints(store, dofsPerNode);
+    const std::vector<std::int32_t> along = baseJoints(store, dofsPerNode, dof);
+    if (along.empty())
+        fail("The model has no supports restrained along " + std::string(axisName(dof)) +
+             ", so it has no base reactions to sum");
     Series series;
     std::size_t steps = 0;
     std::string shortest;
-    for (std::size_t first = 0; first < supports.size(); first += kRecorderBlockSize) {
-        const std::size_t count = std::min<std::size_t>(kRecorderBlockSize, supports.size() - first);
+    for (std::size_t first = 0; first < recorded.size(); first += kRecorderBlockSize) {
+        const std::size_t count = std::min<std::size_t>(kRecorderBlockSize, recorded.size() - first);
         std::vector<int> fields;
         for (std::size_t k = 0; k < count; ++k)
-            fields.push_back(1 + 3 * static_cast<int>(k) + dof - 1);
+            if (std::binary_search(along.begin(), along.end(), recorded[first + k]))
+                fields.push_back(1 + 3 * static_cast<int>(k) + dof - 1);
+        if (fields.empty())
+            continue;
         const std::string path =
             recorderPath(folder, "reaction" + std::to_string(first / kRecorderBlockSize) + ".out");
         const RecorderColumns columns = readRecorderColumns(path, fields);
         notePartialLine(path, columns, series);
-        if (first == 0) {
+        if (shortest.empty()) {
             series.time = columns.time;
             series.value.assign(columns.steps(), 0.0);
             steps = columns.steps();

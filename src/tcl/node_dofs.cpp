@@ -105,12 +105,17 @@ std::vector<EqualDofTie> equalDofTies(const ModelStore& store) {
     return ties;
 }
 
-std::vector<std::int32_t> baseJoints(const ModelStore& store, int dofsPerNode) {
+std::vector<std::int32_t> baseJoints(const ModelStore& store, int dofsPerNode, int dof) {
     const int jointCount = countOf(store.nodeCount);
     std::vector<bool> base(static_cast<std::size_t>(jointCount) + 1, false);
-    for (int n = 1; n <= jointCount; ++n)
-        base[static_cast<std::size_t>(n)] = isSupport(store.nodes[static_cast<std::size_t>(n)], dofsPerNode);
-    const std::vector<EqualDofTie> ties = equalDofTies(store);
+    for (int n = 1; n <= jointCount; ++n) {
+        const TNODE& joint = store.nodes[static_cast<std::size_t>(n)];
+        base[static_cast<std::size_t>(n)] =
+            isSupport(joint, dofsPerNode) &&
+            (dof == 0 || (dof >= 1 && dof <= 6 && joint.restraint[static_cast<std::size_t>(dof)] != 0));
+    }
+    const bool tiedAlong = dof == 0 || (dof >= 1 && dof <= 3);
+    const std::vector<EqualDofTie> ties = tiedAlong ? equalDofTies(store) : std::vector<EqualDofTie>{};
     // Ties may chain; each round adds the joints tied to the base found so far.
     for (bool added = true; added;) {
         added = false;

@@ -29,9 +29,12 @@ struct EqualDofTie {
 };
 std::vector<EqualDofTie> equalDofTies(const ModelStore& store);
 
-// The joints through which the model rests on the ground, in joint order: the supports, and the joints
-// a rigid link ties to one of them. The solver reports the force a tie carries into a support as the
-// reaction of the tied joint, not of the support, so the base reactions sum over both.
-std::vector<std::int32_t> baseJoints(const ModelStore& store, int dofsPerNode);
+// The joints through which the model rests on the ground, in joint order: the supports (restrained
+// in degree of freedom `dof`, or in any when `dof` is 0), and the joints a rigid link ties to one of
+// them (in translations). The solver reports the force a tie carries into a support as the reaction
+// of the tied joint, not of the support, so a base reaction sums over both. Joints restrained in
+// other degrees of freedom are left out: the solver reports the force a diaphragm carries through a
+// joint held only against rotation as that joint's reaction too, though no support takes it.
+std::vector<std::int32_t> baseJoints(const ModelStore& store, int dofsPerNode, int dof = 0);
 
 } // namespace kelvane
