@@ -126,6 +126,20 @@ TEST_F(RunPanelTest, AFailedRunShowsTheSolversFirstErrorLine) {
     EXPECT_FALSE(ended.at(0).at(0).toBool());
 }
 
+// A solver that floods its output (here 1 MB at once) shows the end of it; the log keeps it all.
+TEST_F(RunPanelTest, AFloodOfOutputShowsItsEndAndTheLogKeepsAll) {
+    const std::string script =
+        prepare("#!/bin/sh\nyes 'WARNING - one more iteration' | head -c 1048576\necho; echo last line\n");
+    panel.runScript(QString::fromStdString(script));
+    ASSERT_TRUE(waitUntil([&] { return !panel.running(); }));
+    const QString shown = panel.outputText();
+    EXPECT_TRUE(shown.contains("bytes of output are not shown here; frame model.log keeps them all]"))
+        << shown.left(200).toStdString();
+    EXPECT_TRUE(shown.endsWith("last line\n"));
+    EXPECT_LT(shown.size(), 300 * 1024);
+    EXPECT_EQ(fs::file_size(watchedRunFiles(script).log), 1048576u + 11u);
+}
+
 TEST_F(RunPanelTest, StopEndsASolverThatIgnoresTheRequestToo) {
     const std::string script = prepare(kStubbornSolver);
     panel.runScript(QString::fromStdString(script));

@@ -23,6 +23,9 @@ namespace {
 
 constexpr int kPollMilliseconds = 250;
 constexpr int kMostOutputLines = 20000; // the pane keeps the latest; the log keeps all
+// A solver that floods its output with warnings must not hold the program up: of what came since the
+// last poll, the pane shows at most the end.
+constexpr std::size_t kMostOutputPerPoll = 256 * 1024;
 
 QString pathText(const std::filesystem::path& path) {
     return QFile::decodeName(QByteArray::fromStdString(path.string()));
@@ -125,8 +128,18 @@ void RunPanel::poll() {
         stopPending_ = !run_->stop();
     const WatchedRun::Poll state = run_->poll();
     if (!state.output.empty()) {
+        QString text;
+        if (state.output.size() > kMostOutputPerPoll) {
+            const std::size_t skipped = state.output.size() - kMostOutputPerPoll;
+            text = QStringLiteral("[%1 bytes of output are not shown here; %2 keeps them all]\n")
+                       .arg(skipped)
+                       .arg(pathText(run_->files().log.filename())) +
+                   fromBytes(state.output.substr(skipped));
+        } else {
+            text = fromBytes(state.output);
+        }
         output_->moveCursor(QTextCursor::End);
-        output_->insertPlainText(fromBytes(state.output));
+        output_->insertPlainText(text);
         output_->moveCursor(QTextCursor::End);
     }
     showProgress(state.stepsDone);
