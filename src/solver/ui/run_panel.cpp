@@ -100,7 +100,7 @@ void RunPanel::runScript(const QString& scriptPath) {
     const QString question =
         QStringLiteral("OpenSees is still running %1 (%2). Stop that run and run %3?")
             .arg(QFileInfo(pathText(run_->script())).fileName(),
-                 fromBytes(progressText(run_->poll().stepsDone, run_->stepsAsked(), run_->elapsedSeconds())),
+                 fromBytes(progressText(stepsDone_, run_->stepsAsked(), run_->elapsedSeconds())),
                  QFileInfo(scriptPath).fileName());
     if (!askQuestion(this, question))
         return;
@@ -153,12 +153,12 @@ void RunPanel::stopRun() {
     // A solver whose process is not known yet is stopped by the poll that learns it.
     stopPending_ = !run_->stop();
     stop_->setEnabled(false);
-    status_->setText(
-        QStringLiteral("Stopping: ") +
-        fromBytes(progressText(run_->poll().stepsDone, run_->stepsAsked(), run_->elapsedSeconds())));
+    status_->setText(QStringLiteral("Stopping: ") +
+                     fromBytes(progressText(stepsDone_, run_->stepsAsked(), run_->elapsedSeconds())));
 }
 
 void RunPanel::showProgress(long long stepsDone) {
+    stepsDone_ = stepsDone;
     const long long asked = run_->stepsAsked();
     if (asked > 0) {
         progress_->setRange(0, static_cast<int>(std::min<long long>(asked, 1 << 30)));
@@ -175,7 +175,6 @@ void RunPanel::showEnd() {
     timer_->stop();
     stop_->setEnabled(false);
     const SolverVerdict& verdict = run_->verdict();
-    const long long done = run_->poll().stepsDone;
     progress_->setRange(0, 1);
     progress_->setValue(verdict.failed ? 0 : 1);
     if (run_->stopRequested())
@@ -184,7 +183,7 @@ void RunPanel::showEnd() {
         status_->setText(QStringLiteral("Failed: ") + fromBytes(verdict.firstError));
     else
         status_->setText(QStringLiteral("Finished: ") +
-                         fromBytes(progressText(done, run_->stepsAsked(), run_->elapsedSeconds())));
+                         fromBytes(progressText(stepsDone_, run_->stepsAsked(), run_->elapsedSeconds())));
     session_.lastRunFolder = run_->folder().string();
     emit runEnded(!verdict.failed);
     if (nextScript_) {

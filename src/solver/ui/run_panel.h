@@ -54,6 +54,7 @@ class RunPanel : public QWidget {
     std::unique_ptr<WatchedRun> run_;
     std::optional<QString> nextScript_; // to start once the run being stopped has ended
     bool stopPending_ = false;          // asked before the solver's process was known
+    long long stepsDone_ = 0;           // as the last poll found them
     QTimer* timer_;
     QLabel* script_;
     QLabel* status_;
