@@ -58,6 +58,8 @@ seeds_of() {
       cp tests/data/results/joints250/node0.out tests/data/results/portal/node0.out "$seeds"/ 2>/dev/null || true ;;
     mode_shape_fuzzer)
       cp tests/data/results/modes120/eigen1_node0.out "$seeds"/ 2>/dev/null || true ;;
+    curves_fuzzer)
+      cp tests/data/results/pushover/* tests/data/results/joints250/node0.out "$seeds"/ 2>/dev/null || true ;;
     section_results_fuzzer)
       cp tests/data/results/portal/ele0_secs.out "$seeds"/ 2>/dev/null || true
       cp tests/data/results/frames250/ele1_secs.out "$seeds"/ 2>/dev/null || true ;;

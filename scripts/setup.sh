@@ -13,6 +13,8 @@ packages=(
   python3 python3-venv python3-tk
   clang libclang-rt-14-dev
   dpkg-dev desktop-file-utils shared-mime-info groff-base
+  # Qt Charts; its CMake files need the OpenGL module's, which qt6-charts-dev does not pull in.
+  qt6-charts-dev libqt6opengl6-dev
 )
 
 missing=()

@@ -26,7 +26,23 @@ ErrorPresenter& installedNoticePresenter() {
     return presenter;
 }
 
+QuestionAnswerer& installedAnswerer() {
+    static QuestionAnswerer answerer;
+    return answerer;
+}
+
 } // namespace
+
+QuestionAnswerer setQuestionAnswerer(QuestionAnswerer answerer) {
+    return std::exchange(installedAnswerer(), std::move(answerer));
+}
+
+bool askQuestion(QWidget* parent, const QString& text) {
+    if (const QuestionAnswerer& answerer = installedAnswerer())
+        return answerer(parent, text);
+    return QMessageBox::question(parent, QStringLiteral("Kelvane"), text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
 
 ErrorPresenter setNoticePresenter(ErrorPresenter presenter) {
     return std::exchange(installedNoticePresenter(), std::move(presenter));

@@ -27,4 +27,10 @@ void presentError(QWidget* parent, const QString& text);
 ErrorPresenter setNoticePresenter(ErrorPresenter presenter);
 void presentNotice(QWidget* parent, const QString& text);
 
+// A yes-or-no question before a command goes on (a second run while one is going, say): a question
+// box whose default answer is No, or the answerer a test installed. True for Yes.
+using QuestionAnswerer = std::function<bool(QWidget* parent, const QString& text)>;
+QuestionAnswerer setQuestionAnswerer(QuestionAnswerer answerer);
+bool askQuestion(QWidget* parent, const QString& text);
+
 } // namespace kelvane

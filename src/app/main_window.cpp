@@ -10,10 +10,12 @@
 #include "model/ui/import_report_window.h"
 #include "model/ui/v14_transfer_window.h"
 #include "results/ui/animation_window.h"
+#include "results/ui/curves_window.h"
 #include "results/ui/deformation_window.h"
 #include "results/ui/force_window.h"
 #include "sections/ui/frame_section_window.h"
 #include "sections/ui/material_window.h"
+#include "solver/ui/run_panel.h"
 #include "tcl/ui/analysis_setting_window.h"
 #include "tcl/ui/recorder_setting_window.h"
 #include "tcl/ui/script_window.h"
@@ -105,6 +107,8 @@ void MainWindow::createToolWindows() {
     forceWindow_ = createToolWindow<ForceWindow>(session_, this);
     importReportWindow_ = createToolWindow<ImportReportWindow>(session_, this);
     connect(animationWindow_, &AnimationWindow::playbackChanged, this, &MainWindow::setAnimationRunning);
+    runPanel_ = createToolWindow<RunPanel>(session_, this);
+    curvesWindow_ = createToolWindow<CurvesWindow>(session_, this);
 }
 
 QString MainWindow::statusPanelText(int panel) const {

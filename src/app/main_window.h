@@ -30,6 +30,8 @@ class AnimationWindow;
 class ForceWindow;
 class ImportReportWindow;
 struct ImportedModel;
+class RunPanel;
+class CurvesWindow;
 
 // The main window: toolbar, menus, the drawing surface with its 17-panel status bar, the
 // animation timer and the tool windows, which it creates once and only shows and hides.
@@ -103,6 +105,7 @@ class MainWindow : public QMainWindow {
     void showDeformation();
     void showAnimation();
     void showV14Transfer();
+    void showCurves();
     void openProjectCommand();
     void saveProjectCommand();
     void force();
@@ -136,6 +139,8 @@ class MainWindow : public QMainWindow {
     AnimationWindow* animationWindow_ = nullptr;
     ForceWindow* forceWindow_ = nullptr;
     ImportReportWindow* importReportWindow_ = nullptr;
+    RunPanel* runPanel_ = nullptr;
+    CurvesWindow* curvesWindow_ = nullptr;
 };
 
 } // namespace kelvane

@@ -12,14 +12,15 @@
 #include "paint/model_render.h"
 #include "results/result_display.h"
 #include "results/ui/animation_window.h"
+#include "results/ui/curves_window.h"
 #include "results/ui/deformation_window.h"
 #include "results/ui/force_window.h"
 #include "sections/ui/frame_section_window.h"
 #include "sections/ui/material_window.h"
+#include "solver/ui/run_panel.h"
 #include "tcl/ui/analysis_setting_window.h"
 #include "tcl/ui/recorder_setting_window.h"
 #include "tcl/ui/script_window.h"
-#include "tcl/ui/solver_launcher.h"
 #include "viewer/camera.h"
 #include "viewer/scene.h"
 #include "viewer/ui/frame_properties_window.h"
@@ -179,7 +180,7 @@ void MainWindow::runOpenSees() {
         const QString path =
             fileDialogs().openFileName(this, QStringLiteral("tcl file (*.tcl)"), QStringLiteral("tcl"));
         if (!path.isEmpty())
-            launchSolverDetached(path);
+            runPanel_->runScript(path);
     });
 }
 
@@ -198,6 +199,9 @@ void MainWindow::showAnimation() {
 }
 void MainWindow::showV14Transfer() {
     showToolWindow(v14TransferWindow_);
+}
+void MainWindow::showCurves() {
+    showToolWindow(curvesWindow_);
 }
 
 void MainWindow::force() {
@@ -218,6 +222,11 @@ ViewerContext MainWindow::viewerContext() {
 }
 
 void MainWindow::mousePressed(Qt::MouseButton button, int x, int y) {
+    // A click while the Curves window picks a joint names the joint and does nothing else.
+    if (button == Qt::LeftButton && curvesWindow_->pickingJoint()) {
+        curvesWindow_->pickJointAt(x, y);
+        return;
+    }
     guarded([&] {
         ViewerContext context = viewerContext();
         perform(Image1MouseDown(context, mouseButtonOf(button), x, y));

@@ -122,7 +122,8 @@ void MainWindow::buildMenus() {
          {{"Deformation", "toolButton25"},
           {"Force", nullptr},
           {"-", nullptr},
-          {"Animation", "toolButton20"}}},
+          {"Animation", "toolButton20"},
+          {"Curves", nullptr}}},
         {"Help", {{"Kelvane Tutorial", nullptr}, {"-", nullptr}, {"About", nullptr}}},
     };
     // Entries without a toolbar button.
@@ -138,6 +139,7 @@ void MainWindow::buildMenus() {
         {"Force", &MainWindow::force},
         {"Kelvane Tutorial", &MainWindow::openTutorial},
         {"About", &MainWindow::openAbout},
+        {"Curves", &MainWindow::showCurves},
     };
 
     for (const MenuColumn& column : columns) {

@@ -27,6 +27,8 @@ struct Session {
     ResultDisplay results;
     std::int32_t selectedFrame = 0;
     AnimationState animation;
+    // The folder of the script run last, where its recorder files are.
+    std::string lastRunFolder;
 };
 
 } // namespace kelvane

@@ -1,13 +1,73 @@
 #include "cli/command_registry.h"
 #include "common/error.h"
+#include "common/text_file.h"
+#include "solver/run_progress.h"
 #include "solver/solver_location.h"
-#include "tcl/solver_run.h"
+#include "solver/solver_run.h"
 
+#include <chrono>
+#include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
+
+#include <unistd.h>
 
 namespace kelvane::cli {
 namespace {
+
+constexpr int kBarWidth = 30;
+
+// Copies the solver's output to standard output as it comes. On a terminal, standard error also
+// shows a progress bar under it: the steps the recorder files hold of those the script asks for,
+// and the time.
+class RunWatcher final : public ProcessWatcher {
+  public:
+    RunWatcher(const std::string& scriptPath, bool showProgress)
+        : started_(std::chrono::steady_clock::now()) {
+        if (!showProgress)
+            return;
+        const auto lines = loadLines(scriptPath);
+        const std::filesystem::path folder = std::filesystem::absolute(scriptPath).parent_path();
+        const auto recorders = recorderFileNames(lines);
+        asked_ = stepsAsked(lines);
+        progress_.emplace(folder, recorders, stampFiles(folder, recorders));
+    }
+
+    void output(std::string_view text, bool) override {
+        clearBar();
+        std::cout << text << std::flush;
+    }
+    void tick() override { drawBar(); }
+    // The bar's last state stays on the terminal.
+    void finish() {
+        if (!progress_)
+            return;
+        drawBar();
+        std::cerr << "\n" << std::flush;
+    }
+
+  private:
+    void drawBar() {
+        if (!progress_)
+            return;
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - started_).count();
+        std::cerr << "\r" << progressBar(progress_->stepsDone(), asked_, seconds, kBarWidth) << "\x1b[K"
+                  << std::flush;
+        barShown_ = true;
+    }
+    void clearBar() {
+        if (barShown_)
+            std::cerr << "\r\x1b[K" << std::flush;
+        barShown_ = false;
+    }
+
+    std::chrono::steady_clock::time_point started_;
+    std::optional<RecorderProgress> progress_;
+    long long asked_ = 0;
+    bool barShown_ = false;
+};
 
 // run SCRIPT.tcl: runs OpenSees on the script in the script's folder and waits for it. The
 // solver's console output is copied to standard output; when the run failed, its first error
@@ -20,8 +80,9 @@ int runRun(const Arguments& args) {
     if (solver.empty())
         fail(missingSolverMessage(search));
 
-    const SolverRun run = runSolverOnScript(solver, args[0]);
-    std::cout << run.outcome.out << run.outcome.err << std::flush;
+    RunWatcher watcher(args[0], ::isatty(STDERR_FILENO) == 1);
+    const SolverRun run = runSolverOnScript(solver, args[0], &watcher);
+    watcher.finish();
     if (run.verdict.failed) {
         std::cerr << run.verdict.firstError << "\n";
         return 1;
@@ -33,10 +94,13 @@ const RegisterCommand reg({
     .name = "run",
     .usage = "run SCRIPT.tcl",
     .summary = "Run OpenSees on a script in the script's folder and wait for it",
-    .details = "The solver is looked for beside kelvane-cli, then in the user's data folder\n"
-               "(kelvane-install-solver puts it there), then on the PATH. Its output is copied to standard\n"
-               "output. The exit status is 1, with the solver's first error line on standard error, when an\n"
-               "error was reported or a recorder file of the script was not written.",
+    .details =
+        "The solver is looked for beside kelvane-cli, then in the user's data folder\n"
+        "(kelvane-install-solver puts it there), then on the PATH. Its output is copied to standard\n"
+        "output as it comes. When standard error is a terminal it shows a progress bar: the steps the\n"
+        "recorder files hold of those the script asks for, and the time. The exit status is 1, with\n"
+        "the solver's first error line on standard error, when an error was reported or a recorder\n"
+        "file of the script was not written.",
     .lines = {{"SCRIPT.tcl", "the OpenSees Tcl script"}},
     .run = &runRun,
 });

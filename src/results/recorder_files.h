@@ -41,6 +41,8 @@ class RecorderFile {
 
     const std::string& path() const { return path_; }
     const std::vector<std::string_view>& lines() const { return lines_; }
+    // False when the text ends inside a line: the last line of a solver still writing the file.
+    bool lastLineEnded() const { return text_.empty() || text_.back() == '\n' || text_.back() == '\r'; }
 
   private:
     std::string path_;

@@ -1,7 +1,7 @@
 #include "solver/solver_version.h"
 
 #include "common/error.h"
-#include "tcl/solver_run.h"
+#include "solver/solver_run.h"
 
 #include <filesystem>
 #include <system_error>

@@ -41,6 +41,7 @@ struct RecorderSettings {
     bool sectionDeformation = false;
     bool sectionStressStrain = false; // stored and shown; no recorder depends on it
     bool modalShape = false;
+    bool baseReactions = false; // the reactions of the supports, in blocks of 100 supports
 };
 
 } // namespace kelvane

@@ -3,8 +3,8 @@
 #include "common/checked_math.h"
 #include "common/error.h"
 #include "materials/material_models.h"
+#include "solver/solver_run.h"
 #include "tcl/node_dofs.h"
-#include "tcl/solver_run.h"
 
 #include <span>
 #include <string>

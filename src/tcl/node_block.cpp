@@ -1,4 +1,5 @@
 #include "tcl/block_writers.h"
+#include "tcl/node_dofs.h"
 #include "tcl/store_access.h"
 
 namespace kelvane {
@@ -49,12 +50,12 @@ void writeNodeBlock(const ScriptInput& in, ScriptWriter& out) {
             out.line("fix %d 0 0 1 1 1 0", {store.diaphragms[d].master});
     for (int n = 1; n <= nodeCount; ++n) {
         const DofFlags& r = store.nodes[n].restraint;
-        if (in.dofsPerNode == 3) {
-            if (r[1] + r[2] + r[3] > 0)
-                out.line("fix %D %D %D %D;", {n, r[1], r[2], r[3]});
-        } else if (r[1] + r[2] + r[3] + r[4] + r[5] + r[6] > 0) {
+        if (!isSupport(store.nodes[n], in.dofsPerNode))
+            continue;
+        if (in.dofsPerNode == 3)
+            out.line("fix %D %D %D %D;", {n, r[1], r[2], r[3]});
+        else
             out.line("fix %D %D %D %D %D %D %D;", {n, r[1], r[2], r[3], r[4], r[5], r[6]});
-        }
     }
 }
 

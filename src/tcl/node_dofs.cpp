@@ -98,4 +98,56 @@ int modalModeCount(const ModelStore& store, bool genMass, int dofsPerNode) {
     return massDofs > 0 && massDofs < 12 ? massDofs : 12;
 }
 
+bool isSupport(const TNODE& joint, int dofsPerNode) {
+    const DofFlags& r = joint.restraint;
+    const int sum = r[1] + r[2] + r[3];
+    return dofsPerNode == 3 ? sum > 0 : sum + r[4] + r[5] + r[6] > 0;
+}
+
+std::vector<EqualDofTie> equalDofTies(const ModelStore& store) {
+    std::vector<EqualDofTie> ties;
+    for (int f = 1; f <= countOf(store.frameCount); ++f) {
+        if (sectionOfFrame(store, f).elementType != RigidLink)
+            continue;
+        const TFRAME& frame = store.frames[static_cast<std::size_t>(f)];
+        if (frame.release == 1)
+            ties.push_back({f, frame.nodeI, frame.nodeJ});
+        else if (frame.release == 2)
+            ties.push_back({f, frame.nodeJ, frame.nodeI});
+    }
+    return ties;
+}
+
+std::vector<std::int32_t> baseJoints(const ModelStore& store, int dofsPerNode, int dof) {
+    const int jointCount = countOf(store.nodeCount);
+    std::vector<bool> base(static_cast<std::size_t>(jointCount) + 1, false);
+    for (int n = 1; n <= jointCount; ++n) {
+        const TNODE& joint = store.nodes[static_cast<std::size_t>(n)];
+        base[static_cast<std::size_t>(n)] =
+            isSupport(joint, dofsPerNode) &&
+            (dof == 0 || (dof >= 1 && dof <= 6 && joint.restraint[static_cast<std::size_t>(dof)] != 0));
+    }
+    const bool tiedAlong = dof == 0 || (dof >= 1 && dof <= 3);
+    const std::vector<EqualDofTie> ties = tiedAlong ? equalDofTies(store) : std::vector<EqualDofTie>{};
+    // Ties may chain; each round adds the joints tied to the base found so far.
+    for (bool added = true; added;) {
+        added = false;
+        for (const EqualDofTie& tie : ties) {
+            const auto inRange = [&](std::int32_t joint) { return joint >= 1 && joint <= jointCount; };
+            if (!inRange(tie.retained) || !inRange(tie.constrained))
+                continue;
+            if (base[static_cast<std::size_t>(tie.retained)] &&
+                !base[static_cast<std::size_t>(tie.constrained)]) {
+                base[static_cast<std::size_t>(tie.constrained)] = true;
+                added = true;
+            }
+        }
+    }
+    std::vector<std::int32_t> joints;
+    for (int n = 1; n <= jointCount; ++n)
+        if (base[static_cast<std::size_t>(n)])
+            joints.push_back(n);
+    return joints;
+}
+
 } // namespace kelvane

@@ -2,6 +2,8 @@
 
 #include "model/model_store.h"
 
+#include <vector>
+
 namespace kelvane {
 
 // The degrees of freedom per node of the script's model: 6 for frames and shells, 3 for a model of
@@ -19,5 +21,25 @@ int freeMassDofCount(const ModelStore& store, bool genMass, int dofsPerNode);
 // The number of modes the modal procedure asks the eigen solver for (numModes): 12, or fewer when
 // the model has fewer free mass degrees of freedom, since more would make the solver fail.
 int modalModeCount(const ModelStore& store, bool genMass, int dofsPerNode);
+
+// True when the node block writes a "fix" line for the joint's restraints: the supports.
+bool isSupport(const TNODE& joint, int dofsPerNode);
+
+// The ties the equal-DOF block writes, one per rigid link released at one end: "equalDOF RETAINED
+// CONSTRAINED 1 2 3", the constrained joint's translations following the retained joint's.
+struct EqualDofTie {
+    std::int32_t frame = 0;
+    std::int32_t retained = 0;
+    std::int32_t constrained = 0;
+};
+std::vector<EqualDofTie> equalDofTies(const ModelStore& store);
+
+// The joints through which the model rests on the ground, in joint order: the supports (restrained
+// in degree of freedom `dof`, or in any when `dof` is 0), and the joints a rigid link ties to one of
+// them (in translations). The solver reports the force a tie carries into a support as the reaction
+// of the tied joint, not of the support, so a base reaction sums over both. Joints restrained in
+// other degrees of freedom are left out: the solver reports the force a diaphragm carries through a
+// joint held only against rotation as that joint's reaction too, though no support takes it.
+std::vector<std::int32_t> baseJoints(const ModelStore& store, int dofsPerNode, int dof = 0);
 
 } // namespace kelvane

@@ -3,10 +3,18 @@
 
 #include <algorithm>
 
+#include "common/number_format.h"
+#include "tcl/node_dofs.h"
+
+#include <algorithm>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace kelvane {
 namespace {
+
+constexpr std::size_t kRecorderChunk = 100;
 
 // Node chunks of 100: chunk c = 0.. covers nodes c*100+1 .. c*100+100; the remainder comes last.
 template <typename WriteChunk> void forEachNodeChunk(int count, WriteChunk write) {
@@ -32,6 +40,27 @@ void writeFrameRecorders(ScriptWriter& out, int frameCount, std::string_view lin
     });
 }
 
+// The reactions of the base joints (the supports and the joints rigid links tie to them), 100 joints a
+// file (reaction0.out for the first hundred, ...). The recorder has the solver compute the reactions
+// before it records them. Ten digits instead of the
+// recorders' usual six keep the sum of many reactions, and the load factor in the time column, exact
+// enough to check equilibrium against the applied load.
+void writeReactionRecorders(const ScriptInput& in, ScriptWriter& out) {
+    const std::vector<std::int32_t> base = baseJoints(in.store, in.dofsPerNode);
+    std::string joints;
+    for (std::size_t first = 0; first < base.size(); first += kRecorderChunk) {
+        joints.clear();
+        const std::size_t last = std::min(base.size(), first + kRecorderChunk);
+        for (std::size_t i = first; i < last; ++i) {
+            if (i > first)
+                joints += ' ';
+            appendInt(joints, base[i]);
+        }
+        out.line("recorder Node -file reaction%d.out -time -precision 10 -node %s -dof 1 2 3 reaction",
+                 {static_cast<std::int32_t>(first / kRecorderChunk), joints});
+    }
+}
+
 } // namespace
 
 void writeRecorderBlock(const ScriptInput& in, ScriptWriter& out) {
@@ -45,6 +74,8 @@ void writeRecorderBlock(const ScriptInput& in, ScriptWriter& out) {
             out.line("recorder Node -file node%d.out -time -nodeRange %D %D -dof 1 2 3 disp",
                      {chunk, first, last});
         });
+    if (wanted.baseReactions)
+        writeReactionRecorders(in, out);
     if (wanted.elementForce)
         writeFrameRecorders(out, frameCount,
                             "recorder Element -file ele%d.out -time -eleRange %D %D localForce");

@@ -2,6 +2,7 @@
 
 #include "sections/fiber_mesher.h"
 #include "tcl/block_writers.h"
+#include "tcl/control_joint_check.h"
 #include "tcl/generator_passes.h"
 #include "tcl/node_dofs.h"
 #include "tcl/script_checks.h"
@@ -59,7 +60,9 @@ int prepareStore(ModelStore& store, const AnalysisSettings& analysis) {
         store.frameCount = 0;
     checkScriptInputs(store, analysis);
     checkTagCollisions(store, analysis);
-    return nodeDofCount(store);
+    const int dofsPerNode = nodeDofCount(store);
+    checkControlJoint(store, analysis, dofsPerNode);
+    return dofsPerNode;
 }
 
 } // namespace

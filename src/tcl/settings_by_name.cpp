@@ -60,6 +60,7 @@ constexpr RecorderSwitch kRecorderSwitches[] = {
     {"sectionDeformation", &RecorderSettings::sectionDeformation},
     {"sectionStressStrain", &RecorderSettings::sectionStressStrain},
     {"modalShape", &RecorderSettings::modalShape},
+    {"baseReactions", &RecorderSettings::baseReactions},
 };
 
 bool parseSwitch(std::string_view name, std::string_view text) {

@@ -38,14 +38,14 @@ std::string firstWord(const std::string& line) {
     return word;
 }
 
-// The option names of a usage line: "-o", "--view", ... without brackets.
+// The option names of a usage line: "-o", "--view", ... without brackets or the parentheses of a choice.
 std::set<std::string> usageOptions(const std::string& usage) {
     std::set<std::string> options;
     std::istringstream in(usage);
     for (std::string word; in >> word;) {
-        const auto start = word.find_first_not_of('[');
+        const auto start = word.find_first_not_of("[(");
         if (start != std::string::npos && word[start] == '-')
-            options.insert(word.substr(start, word.find_first_of("]", start) - start));
+            options.insert(word.substr(start, word.find_first_of("])", start) - start));
     }
     return options;
 }

@@ -2,6 +2,7 @@
 
 #include "common/text_file.h"
 #include "results/animation_state.h"
+#include "results/curves.h"
 #include "results/displacement_history.h"
 
 #include <cmath>
@@ -16,13 +17,14 @@ constexpr int kSteps = 1000;
 constexpr int kRoof = 19;
 
 class GroundMotionTest : public SolverTest {
-protected:
+  protected:
     // Runs the procedure with the named ground-motion file in the script's folder and loads the
     // displacement history as the animation window does.
-    void runAndLoadHistory(int procedure, const std::string& motionFile) {
+    void runAndLoadHistory(int procedure, const std::string& motionFile, bool baseReactions = false) {
         std::filesystem::copy_file(dataPath("solver/" + motionFile), file(motionFile));
         ASSERT_FALSE(writeAndRun(dataPath("solver/shear-building.s2k"),
-                                 {"analysisType=" + std::to_string(procedure)})
+                                 {"analysisType=" + std::to_string(procedure),
+                                  "baseReactions=" + std::string(baseReactions ? "1" : "0")})
                          .empty());
         ASSERT_EQ(nonEmptyLines(file("node0.out")).size(), static_cast<std::size_t>(kSteps));
         store = importedModel(dataPath("solver/shear-building.s2k"));
@@ -32,7 +34,8 @@ protected:
 
     double peakRoofSway() const {
         double peak = 0;
-        for (int step = 1; step <= kSteps; ++step) peak = std::max(peak, std::abs(store.nodes[kRoof].histUX[step]));
+        for (int step = 1; step <= kSteps; ++step)
+            peak = std::max(peak, std::abs(store.nodes[kRoof].histUX[step]));
         return peak;
     }
 
@@ -43,7 +46,29 @@ protected:
 TEST_F(GroundMotionTest, UniformExcitationShakesTheFloorsAndNotTheBase) {
     runAndLoadHistory(5, "GMX.txt");
     EXPECT_GT(peakRoofSway(), 1e-3);
-    for (int step = 1; step <= kSteps; ++step) ASSERT_EQ(store.nodes[1].histUX[step], 0.0) << "step " << step;
+    for (int step = 1; step <= kSteps; ++step)
+        ASSERT_EQ(store.nodes[1].histUX[step], 0.0) << "step " << step;
+}
+
+// The first storey is a shear storey of stiffness 4 * 12 E I / h^3 along X (columns 400 along X,
+// 300 wide, h = 3000, E = 200000); its columns carry the whole base shear, so at every step the base
+// shear is that stiffness times the first floor's sway (master joint 17). The damping forces are not
+// reactions.
+TEST_F(GroundMotionTest, BaseShearHistoryIsTheFirstStoreysStiffnessTimesItsSway) {
+    runAndLoadHistory(5, "GMX.txt", true);
+    const double stiffness =
+        4.0 * 12.0 * 200000.0 * (300.0 * std::pow(400.0, 3) / 12.0) / std::pow(3000.0, 3);
+    const Curve shear = baseShearHistory(store, folder(), 1, Abscissa::Time);
+    ASSERT_EQ(shear.x.size(), static_cast<std::size_t>(kSteps));
+    EXPECT_NEAR(shear.x.back(), kSteps * 0.02, 1e-9);
+    double peak = 0;
+    for (double v : shear.y)
+        peak = std::max(peak, std::abs(v));
+    EXPECT_GT(peak, 1.0);
+    for (int step = 1; step <= kSteps; ++step)
+        ASSERT_NEAR(shear.y[static_cast<std::size_t>(step - 1)], stiffness * store.nodes[17].histUX[step],
+                    1e-4 * peak)
+            << "step " << step;
 }
 
 TEST_F(GroundMotionTest, MultipleSupportMovesTheSupportsAlongTheDisplacementRecord) {
@@ -52,7 +77,8 @@ TEST_F(GroundMotionTest, MultipleSupportMovesTheSupportsAlongTheDisplacementReco
     const auto record = loadLines(dataPath("solver/DM1X.txt"));
     for (int support = 1; support <= 4; ++support) {
         for (int step = 1; step <= kSteps; ++step) {
-            const double expected = step < static_cast<int>(record.size()) ? numbersOf(record[step]).at(0) : 0.0;
+            const double expected =
+                step < static_cast<int>(record.size()) ? numbersOf(record[step]).at(0) : 0.0;
             ASSERT_NEAR(store.nodes[support].histUX[step], expected, 1e-5 + 1e-5 * std::abs(expected))
                 << "support " << support << " step " << step;
         }

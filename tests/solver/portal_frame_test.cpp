@@ -1,6 +1,7 @@
 #include "solver/solver_fixture.h"
 
 #include "results/frame_forces.h"
+#include "results/curves.h"
 #include "results/node_results.h"
 
 #include <cmath>
@@ -84,10 +85,10 @@ TEST_F(PortalFrameTest, DisplacementControlReachesTheTargetWithTheSameStiffness)
 
     const int steps = 50;
     const double increment = 0.01;
-    ASSERT_FALSE(writeAndRun(dataPath("solver/portal.s2k"),
-                             {"analysisType=2", "controlNode=5", "controlDof=1", "controlDisp=0.01",
-                              "dispSteps=" + std::to_string(steps)})
-                     .empty());
+    ASSERT_FALSE(
+        writeAndRun(dataPath("solver/portal.s2k"), {"analysisType=2", "controlNode=5", "controlDof=1",
+                                                    "controlDisp=0.01", "dispSteps=" + std::to_string(steps)})
+            .empty());
     const auto lines = nonEmptyLines(file("node0.out"));
     ASSERT_EQ(lines.size(), static_cast<std::size_t>(steps));
     loadNodeDeformation(store, folder(), steps);
@@ -97,6 +98,37 @@ TEST_F(PortalFrameTest, DisplacementControlReachesTheTargetWithTheSameStiffness)
     // load-controlled run needed for its sway, scaled to the target.
     const double loadFactor = numbersOf(lines.back()).front();
     EXPECT_NEAR(loadFactor, target / loadControlSway, 1e-4 * loadFactor);
+}
+
+// The base-reaction recorders give the pushover curve: its first branch has the frame's lateral
+// stiffness, and at every step the supports carry the applied load times the load factor.
+TEST_F(PortalFrameTest, PushoverCurveHasTheSwayStiffnessAndTheSupportsCarryTheLoad) {
+    const int steps = 20;
+    const std::vector<std::string> settings = {"analysisType=2",   "controlNode=5", "controlDof=1",
+                                               "controlDisp=0.05", "dispSteps=20",  "baseReactions=1"};
+    ASSERT_FALSE(writeAndRun(dataPath("solver/portal.s2k"), settings).empty());
+    const ModelStore store = importedModel(dataPath("solver/portal.s2k"));
+    AnalysisSettings analysis;
+    analysis.analysisType = SingleDisplacementControl;
+
+    const Curve push = pushoverCurve(store, analysis, folder(), kMaster, 1);
+    ASSERT_EQ(push.x.size(), static_cast<std::size_t>(steps + 1));
+    EXPECT_TRUE(push.notes.empty());
+    EXPECT_EQ(push.x[0], 0.0);
+    EXPECT_NEAR(push.x[1], 0.05, 1e-9);
+    const double initialSlope = (push.y[1] - push.y[0]) / (push.x[1] - push.x[0]);
+    EXPECT_NEAR(initialSlope, handSwayStiffness(), 0.01 * handSwayStiffness());
+    EXPECT_NEAR(push.x.back(), steps * 0.05, 1e-9);
+
+    const Curve shear = baseShearHistory(store, folder(), 1, Abscissa::LoadFactor);
+    ASSERT_EQ(shear.x.size(), static_cast<std::size_t>(steps));
+    for (std::size_t s = 0; s < shear.x.size(); ++s) {
+        EXPECT_NEAR(shear.y[s], kLoad * shear.x[s], 1e-6 * kLoad * shear.x[s]) << "step " << s + 1;
+        EXPECT_NEAR(shear.y[s], push.y[s + 1], 1e-9 * std::abs(shear.y[s]));
+    }
+    // No vertical load: the supports' vertical reactions only balance the overturning moment.
+    const Curve vertical = baseShearHistory(store, folder(), 3, Abscissa::Step);
+    EXPECT_NEAR(vertical.y.back(), 0.0, 1e-6 * shear.y.back());
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "common/error.h"
 #include "support/test_support.h"
-#include "tcl/solver_run.h"
+#include "solver/solver_run.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -123,6 +123,7 @@ TEST(BrokenModels, RepeatedTagsNameBothObjects) {
 
 TEST(LoadAnalysis, ZeroLoadStepsRaiseTheFloatingPointErrors) {
     ModelStore store;
+    test::addNode(store, 0, 0, 0); // a free control joint
     AnalysisSettings a;
     a.loadSteps = 0;
     a.dispControlCase = 2;
@@ -150,6 +151,7 @@ TEST(LoadAnalysis, CaseIndexOutsideTheCasesAndRepeatedPushoverCase) {
             (ScriptLines{"## Load Case = ", "pattern Plain " + std::to_string(index) + " Linear {",
                          "load 2 0.000E+000 0.000E+000 -7.000E+000 0.000E+000 0.000E+000 0.000E+000", "}"}));
     }
+    test::addNode(store, 0, 0, 0); // a free control joint
     AnalysisSettings pushover;
     pushover.analysisType = GravityPushOver;
     EXPECT_THAT(failure(store, pushover), HasSubstr("both stages name load case 1"));

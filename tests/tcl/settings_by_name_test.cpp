@@ -2,8 +2,8 @@
 #include "tcl/settings_by_name.h"
 
 #include <algorithm>
-#include <string>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 namespace kelvane {
@@ -31,7 +31,8 @@ TEST(SettingsByName, EveryFieldTakesItsValue) {
                                                           {"elementForce", "on"},
                                                           {"sectionDeformation", "1"},
                                                           {"sectionStressStrain", "true"},
-                                                          {"modalShape", "On"}};
+                                                          {"modalShape", "On"},
+                                                          {"baseReactions", "on"}};
     std::vector<std::string_view> names;
     for (const auto& [name, value] : values) {
         setSettingByName(a, r, name, value);
@@ -49,8 +50,8 @@ TEST(SettingsByName, EveryFieldTakesItsValue) {
     EXPECT_EQ(std::make_tuple(a.genPlateFiber, a.genMass, a.useAggregator),
               std::make_tuple(false, false, true));
     EXPECT_EQ(std::make_tuple(r.nodeDisplacement, r.elementForce, r.sectionDeformation, r.sectionStressStrain,
-                              r.modalShape),
-              std::make_tuple(false, true, true, true, true));
+                              r.modalShape, r.baseReactions),
+              std::make_tuple(false, true, true, true, true, true));
 }
 
 // settingValues is what a project file keeps: every value reads back to the same setting.

@@ -37,7 +37,7 @@ TEST(TclCommand, AProjectGivesTheSameScriptAsItsSettings) {
     const std::string model = folder.file("model.s2k");
     std::filesystem::copy_file(kMixed, model);
     const std::string settings = " --set materialDefaults=nonlinear --set section.2.elementType=2"
-                                 " --set section.2.coreMaterial=1 --set analysisType=2 --set dispSteps=7";
+                                 " --set section.2.coreMaterial=1 --set analysisType=2 --set controlNode=9 --set dispSteps=7";
     const std::string project = folder.file("p.kelvane");
     const test::CommandResult saved =
         test::runCommand("'" + test::binPath("kelvane-cli") + "' project '" + model + "' -o '" + project + "'" + settings);

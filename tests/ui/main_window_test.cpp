@@ -160,7 +160,7 @@ TEST_F(MainWindowTest, MenusListTheirEntriesAndSeparatorsInOrder) {
         "View: Pan, Zoom All, Rotate View, Refresh, -, XY View, XZ View, YZ View, -, View Option, Show Load",
         "Define: Frame Section, Material, -, Recorder Setting, Analysis Case",
         "Gen_tcl: OpenSEES tcl File, -, Run OpenSEES",
-        "Post: Deformation, Force, -, Animation",
+        "Post: Deformation, Force, -, Animation, Curves",
         "Help: Kelvane Tutorial, -, About"};
     EXPECT_EQ(menus, expected);
 }
@@ -227,7 +227,9 @@ TEST_F(MainWindowTest, ToolWindowsAreCreatedOnceInOrderAndOnlyShownOnRequest) {
                                   "Transfer Sap2000 V14 s2k file to Sap2000 V16",
                                   "Animation",
                                   "Member Force",
-                                  "Import Report"};
+                                  "Import Report",
+                                  "OpenSEES Run",
+                                  "Curves"};
     EXPECT_EQ(created(), expected);
     EXPECT_TRUE(visibleToolWindows().isEmpty());
 

@@ -38,6 +38,8 @@ TEST_F(RecorderSettingWindowTest, ShowsTheSettingsUnderTheirCaptions) {
     EXPECT_FALSE(check("sectionDeformation")->isChecked());
     EXPECT_TRUE(check("sectionStressStrain")->isChecked());
     EXPECT_FALSE(check("modalShape")->isChecked());
+    EXPECT_FALSE(check("baseReactions")->isChecked());
+    EXPECT_EQ(check("baseReactions")->text(), "Base Reactions");
     EXPECT_EQ(check("sectionStressStrain")->text(), "Force/Disp Beam Column Section  Stress-Strain");
 }
 
@@ -47,6 +49,7 @@ TEST_F(RecorderSettingWindowTest, OkStoresEveryBoxAndCloses) {
     click("elementForce");
     click("sectionDeformation");
     click("modalShape");
+    click("baseReactions");
     QTest::mouseClick(window.findChild<QPushButton*>("okButton"), Qt::LeftButton);
     const RecorderSettings& r = session.recorders;
     EXPECT_FALSE(r.nodeDisplacement);
@@ -54,6 +57,7 @@ TEST_F(RecorderSettingWindowTest, OkStoresEveryBoxAndCloses) {
     EXPECT_TRUE(r.sectionDeformation);
     EXPECT_FALSE(r.sectionStressStrain);
     EXPECT_TRUE(r.modalShape);
+    EXPECT_TRUE(r.baseReactions);
     EXPECT_FALSE(window.isVisible());
 }
 

@@ -73,9 +73,11 @@ TEST(SolverLauncher, RunsTheRealSolverBesideTheProgramInTheScriptFolder) {
     const fs::path folder = job.path() / "job with blanks";
     fs::create_directory(folder);
     const fs::path script = folder / "write marker.tcl";
-    test::writeFile(script.string(), "set f [open \"marker.txt\" w]\r\nputs $f \"solved\"\r\nclose $f\r\n");
+    test::writeFile(script.string(), "puts \"hello from the solver\"\r\n"
+                                     "set f [open \"marker.txt\" w]\r\nputs $f \"solved\"\r\nclose $f\r\n");
 
-    launchSolverDetached(QString::fromStdString(script.string()), {programFolder.string(), "", ""});
+    // The watch is dropped at once: the solver runs on by itself.
+    launchSolverDetached(QString::fromStdString(script.string()), {programFolder.string(), "", ""}).reset();
 
     const fs::path marker = folder / "marker.txt";
     for (int attempt = 0; attempt < 600 && !fs::exists(marker); ++attempt)
@@ -83,6 +85,12 @@ TEST(SolverLauncher, RunsTheRealSolverBesideTheProgramInTheScriptFolder) {
     std::this_thread::sleep_for(std::chrono::milliseconds(200)); // let the solver close the file
     ASSERT_TRUE(fs::exists(marker)) << "the solver wrote nothing into the script's folder";
     EXPECT_EQ(test::readFile(marker.string()), "solved\n");
+    // Its output went to the log beside the script, and its exit status to the run's state file.
+    const WatchedRunFiles files = watchedRunFiles(script);
+    for (int attempt = 0; attempt < 200 && !readWatchedRunState(files.state).exitStatus; ++attempt)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(readWatchedRunState(files.state).exitStatus, 0);
+    EXPECT_NE(test::readFile(files.log.string()).find("hello from the solver\n"), std::string::npos);
 }
 
 TEST(SolverLauncher, MissingSolverIsReportedWithTheInstallCommand) {

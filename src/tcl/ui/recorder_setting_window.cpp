@@ -36,6 +36,7 @@ RecorderSettingWindow::RecorderSettingWindow(Session& session, QWidget* parent)
     sectionStressStrain_ = addCheck(QStringLiteral("Force/Disp Beam Column Section  Stress-Strain"),
                                     QStringLiteral("sectionStressStrain"), boxes);
     modalShape_ = addCheck(QStringLiteral("Modal Shape"), QStringLiteral("modalShape"), boxes);
+    baseReactions_ = addCheck(QStringLiteral("Base Reactions"), QStringLiteral("baseReactions"), boxes);
 
     QPushButton* okButton = makeButton(QStringLiteral("OK"), QStringLiteral("okButton"));
     connect(okButton, &QPushButton::clicked, this, &RecorderSettingWindow::storeSettings);
@@ -53,6 +54,7 @@ void RecorderSettingWindow::showEvent(QShowEvent* event) {
         sectionDeformation_->setChecked(settings.sectionDeformation);
         sectionStressStrain_->setChecked(settings.sectionStressStrain);
         modalShape_->setChecked(settings.modalShape);
+        baseReactions_->setChecked(settings.baseReactions);
     }
     QWidget::showEvent(event);
 }
@@ -64,6 +66,7 @@ void RecorderSettingWindow::storeSettings() {
     settings.sectionDeformation = sectionDeformation_->isChecked();
     settings.sectionStressStrain = sectionStressStrain_->isChecked();
     settings.modalShape = modalShape_->isChecked();
+    settings.baseReactions = baseReactions_->isChecked();
     close();
 }
 

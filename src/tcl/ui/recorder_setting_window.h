@@ -28,6 +28,7 @@ class RecorderSettingWindow : public QWidget {
     QCheckBox* sectionDeformation_;
     QCheckBox* sectionStressStrain_;
     QCheckBox* modalShape_;
+    QCheckBox* baseReactions_;
 };
 
 } // namespace kelvane

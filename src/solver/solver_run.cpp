@@ -1,4 +1,4 @@
-#include "tcl/solver_run.h"
+#include "solver/solver_run.h"
 
 #include "common/error.h"
 #include "common/text_file.h"
@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <set>
 #include <sstream>
@@ -85,12 +86,20 @@ std::string startFailureMessage(const std::string& program, const std::string& f
     return "Cannot start the solver \"" + program + "\": " + reason;
 }
 
+constexpr auto kTickInterval = std::chrono::milliseconds(200);
+
 // Reads both streams until both are closed; polling keeps a full pipe from blocking the child.
-void drainStreams(Pipe& out, Pipe& err, ProcessOutcome& outcome) {
+void drainStreams(Pipe& out, Pipe& err, ProcessOutcome& outcome, ProcessWatcher* watcher) {
     std::array<char, 65536> buffer{};
+    auto nextTick = std::chrono::steady_clock::now() + kTickInterval;
     while (out.read >= 0 || err.read >= 0) {
+        if (watcher && std::chrono::steady_clock::now() >= nextTick) {
+            watcher->tick();
+            nextTick = std::chrono::steady_clock::now() + kTickInterval;
+        }
         pollfd fds[2] = {{out.read, POLLIN, 0}, {err.read, POLLIN, 0}};
-        if (::poll(fds, 2, -1) < 0) {
+        const int timeout = watcher ? static_cast<int>(kTickInterval.count()) : -1;
+        if (::poll(fds, 2, timeout) < 0) {
             if (errno == EINTR)
                 continue;
             fail("Cannot read the solver's output: " + std::string(std::strerror(errno)));
@@ -101,9 +110,11 @@ void drainStreams(Pipe& out, Pipe& err, ProcessOutcome& outcome) {
             if (pipes[i]->read < 0 || fds[i].revents == 0)
                 continue;
             const ssize_t count = ::read(pipes[i]->read, buffer.data(), buffer.size());
-            if (count > 0)
+            if (count > 0) {
                 targets[i]->append(buffer.data(), static_cast<std::size_t>(count));
-            else if (count == 0 || errno != EINTR)
+                if (watcher)
+                    watcher->output(std::string_view(buffer.data(), static_cast<std::size_t>(count)), i == 1);
+            } else if (count == 0 || errno != EINTR)
                 pipes[i]->closeRead();
         }
     }
@@ -199,7 +210,7 @@ std::string recorderFileProblem(const std::filesystem::path& folder, const std::
 } // namespace
 
 ProcessOutcome runProcess(const std::string& program, const std::vector<std::string>& arguments,
-                          const std::string& workingFolder) {
+                          const std::string& workingFolder, ProcessWatcher* watcher) {
     std::vector<std::string> argvText;
     argvText.push_back(program);
     argvText.insert(argvText.end(), arguments.begin(), arguments.end());
@@ -228,7 +239,7 @@ ProcessOutcome runProcess(const std::string& program, const std::vector<std::str
 
     ProcessOutcome outcome;
     try {
-        drainStreams(out, err, outcome);
+        drainStreams(out, err, outcome, watcher);
     } catch (...) {
         // Leave no solver running unattended and no zombie behind.
         ::kill(child, SIGKILL);
@@ -352,7 +363,8 @@ SolverVerdict judgeSolverRun(const ProcessOutcome& outcome, const std::filesyste
     return {!line.empty(), line};
 }
 
-SolverRun runSolverOnScript(const std::string& solver, const std::string& scriptPath) {
+SolverRun runSolverOnScript(const std::string& solver, const std::string& scriptPath,
+                            ProcessWatcher* watcher) {
     const auto scriptLines = loadLines(scriptPath);
     const std::filesystem::path script = std::filesystem::absolute(scriptPath);
     const std::filesystem::path folder = script.parent_path();
@@ -361,7 +373,7 @@ SolverRun runSolverOnScript(const std::string& solver, const std::string& script
 
     SolverRun run;
     run.solver = solver;
-    run.outcome = runProcess(solver, {script.string()}, folder.string());
+    run.outcome = runProcess(solver, {script.string()}, folder.string(), watcher);
     run.verdict = judgeSolverRun(run.outcome, folder, recorders, before);
     return run;
 }

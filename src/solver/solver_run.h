@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Running the OpenSees solver to the end and judging the run. The solver's exit status alone says
@@ -11,17 +12,26 @@
 namespace kelvane {
 
 struct ProcessOutcome {
-    int exitCode = -1;  // the exit status when the process exited normally, else -1
-    int signal = 0;     // the signal that ended the process, else 0
-    std::string out;    // everything it wrote on standard output
-    std::string err;    // everything it wrote on standard error
+    int exitCode = -1; // the exit status when the process exited normally, else -1
+    int signal = 0;    // the signal that ended the process, else 0
+    std::string out;   // everything it wrote on standard output
+    std::string err;   // everything it wrote on standard error
+};
+
+// Told what a process writes while it runs, and ticked about every 200 ms, so that a caller can
+// show the run's progress as it goes.
+class ProcessWatcher {
+  public:
+    virtual ~ProcessWatcher() = default;
+    virtual void output(std::string_view text, bool standardError) = 0;
+    virtual void tick() = 0;
 };
 
 // Starts `program` with the arguments as given (no shell, so blanks need no quoting), standard
 // input empty (end-of-file at once) and the working folder `workingFolder`; waits for it and captures both
 // output streams. Raises KelvaneError when the program cannot be started.
 ProcessOutcome runProcess(const std::string& program, const std::vector<std::string>& arguments,
-                          const std::string& workingFolder);
+                          const std::string& workingFolder, ProcessWatcher* watcher = nullptr);
 
 // The files named by "recorder ... -file NAME" lines, in script order, without repeats. Names
 // built from Tcl variables or commands cannot be known before the run and are left out.
@@ -37,7 +47,7 @@ inline constexpr const char* kAnalysisCompletedLine = "Analysis completed: every
 
 struct SolverVerdict {
     bool failed = false;
-    std::string firstError;  // the line to show the user when the run failed
+    std::string firstError; // the line to show the user when the run failed
 };
 
 // A run failed when the process did not exit with status 0, when a line of its output reports
@@ -52,13 +62,14 @@ SolverVerdict judgeSolverRun(const ProcessOutcome& outcome, const std::filesyste
 std::string firstErrorLine(const std::string& output);
 
 struct SolverRun {
-    std::string solver;      // the executable that ran
+    std::string solver; // the executable that ran
     ProcessOutcome outcome;
     SolverVerdict verdict;
 };
 
 // Runs `solver` on the script in the script's own folder, so the files the script names resolve
 // there, and judges the run.
-SolverRun runSolverOnScript(const std::string& solver, const std::string& scriptPath);
+SolverRun runSolverOnScript(const std::string& solver, const std::string& scriptPath,
+                            ProcessWatcher* watcher = nullptr);
 
 } // namespace kelvane

@@ -1,0 +1,256 @@
+#include "cli/command_registry.h"
+#include "cli/model_setup.h"
+#include "common/error.h"
+#include "common/number_parse.h"
+#include "common/text_file.h"
+#include "results/curves.h"
+
+#ifdef KELVANE_WITH_PAINT
+#include "results/ui/curve_chart.h"
+
+#include <QApplication>
+#include <QFile>
+#endif
+
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+
+// kelvane-cli plot MODEL.s2k FOLDER (--joint J --dof D | --pushover --dof D | --base-shear --dof D |
+// --periods) -o OUT: draws a curve of a run's recorder files, or writes its numbers as CSV.
+namespace kelvane::cli {
+namespace {
+
+enum class CurveWanted { None, History, Pushover, BaseShear, Periods };
+
+struct PlotArguments {
+    ModelArguments model;
+    std::string folder;
+    CurveWanted curve = CurveWanted::None;
+    std::optional<int> joint;
+    std::optional<int> dof;
+    std::optional<Abscissa> against;
+    int width = 1000;
+    int height = 700;
+};
+
+constexpr int kLargestSide = 16384;
+
+Abscissa parseAbscissa(const std::string& text) {
+    if (text == "step")
+        return Abscissa::Step;
+    if (text == "time")
+        return Abscissa::Time;
+    if (text == "load-factor")
+        return Abscissa::LoadFactor;
+    throw UsageError{"--against wants step, time or load-factor, not '" + text + "'"};
+}
+
+void parseSize(const std::string& text, PlotArguments& parsed) {
+    const auto x = text.find('x');
+    const auto width = x == std::string::npos ? std::nullopt : tryParseInt(text.substr(0, x));
+    const auto height = x == std::string::npos ? std::nullopt : tryParseInt(text.substr(x + 1));
+    if (!width || !height || *width < 100 || *height < 100 || *width > kLargestSide || *height > kLargestSide)
+        throw UsageError{"--size wants WIDTHxHEIGHT in pixels (100 to 16384 each), not '" + text + "'"};
+    parsed.width = *width;
+    parsed.height = *height;
+}
+
+void choose(PlotArguments& parsed, CurveWanted curve) {
+    if (parsed.curve != CurveWanted::None)
+        throw UsageError{"choose one curve: --joint, --pushover, --base-shear or --periods"};
+    parsed.curve = curve;
+}
+
+int integerValue(const std::string& option, const std::string& text) {
+    const auto value = tryParseInt(text);
+    if (!value)
+        throw UsageError{option + " wants a whole number, not '" + text + "'"};
+    return *value;
+}
+
+// The options of the curve are taken here; MODEL, FOLDER, -o, --project and --set as the other
+// model commands take them.
+PlotArguments parseArguments(const Arguments& args) {
+    PlotArguments parsed;
+    Arguments modelArguments;
+    int positional = 0;
+    bool jointGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        auto value = [&]() -> const std::string& {
+            if (i + 1 >= args.size())
+                throw UsageError{arg + " needs a value"};
+            return args[++i];
+        };
+        if (arg == "--pushover")
+            choose(parsed, CurveWanted::Pushover);
+        else if (arg == "--base-shear")
+            choose(parsed, CurveWanted::BaseShear);
+        else if (arg == "--periods")
+            choose(parsed, CurveWanted::Periods);
+        else if (arg == "--joint") {
+            parsed.joint = integerValue(arg, value());
+            jointGiven = true;
+        } else if (arg == "--dof")
+            parsed.dof = integerValue(arg, value());
+        else if (arg == "--against")
+            parsed.against = parseAbscissa(value());
+        else if (arg == "--size")
+            parseSize(value(), parsed);
+        else if (arg == "-o" || arg == "--set" || arg == "--project") {
+            modelArguments.push_back(arg);
+            modelArguments.push_back(value());
+        } else if (arg.starts_with("-"))
+            throw UsageError{"unknown option " + arg};
+        else if (++positional == 2)
+            parsed.folder = arg;
+        else
+            modelArguments.push_back(arg);
+    }
+    if (parsed.curve == CurveWanted::None && jointGiven)
+        parsed.curve = CurveWanted::History;
+    if (parsed.curve == CurveWanted::None)
+        throw UsageError{"choose a curve: --joint J, --pushover, --base-shear or --periods"};
+    if (parsed.folder.empty())
+        throw UsageError{"a model file and a results folder are required"};
+    if (parsed.curve != CurveWanted::Periods && !parsed.dof)
+        throw UsageError{"--dof D is required: 1, 2 or 3 (along X, Y or Z)"};
+    if (parsed.curve == CurveWanted::Periods && (parsed.dof || parsed.joint || parsed.against))
+        throw UsageError{"--periods takes no --joint, --dof or --against"};
+    if (parsed.curve == CurveWanted::Pushover && parsed.against)
+        throw UsageError{"--pushover draws base shear against displacement and takes no --against"};
+    parsed.model = parseModelArguments(modelArguments);
+    return parsed;
+}
+
+bool endsWith(const std::string& text, const std::string& ending) {
+    if (text.size() < ending.size())
+        return false;
+    for (std::size_t i = 0; i < ending.size(); ++i) {
+        const char c = text[text.size() - ending.size() + i];
+        if ((c >= 'A' && c <= 'Z' ? c + 32 : c) != ending[i])
+            return false;
+    }
+    return true;
+}
+
+#ifdef KELVANE_WITH_PAINT
+// Qt's start-up notes are not the batch user's business; only its critical messages are shown.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << message.toLocal8Bit().constData() << "\n";
+}
+
+// Charts are drawn by widgets' graphics items; without a display the offscreen platform serves.
+std::unique_ptr<QApplication> ensureApplication() {
+    if (QCoreApplication::instance() != nullptr)
+        return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(quietQtMessages);
+    static int argc = 1;
+    static char name[] = "kelvane-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QApplication>(argc, argv);
+}
+#endif
+
+void savePicture(const Curve& curve, bool bars, const PlotArguments& arguments) {
+#ifdef KELVANE_WITH_PAINT
+    const auto application = ensureApplication();
+    saveCurvePicture(curve, bars ? ChartKind::Bars : ChartKind::Line,
+                     QFile::decodeName(QByteArray::fromStdString(arguments.model.output)),
+                     QSize(arguments.width, arguments.height));
+#else
+    (void)curve;
+    (void)bars;
+    (void)arguments;
+    fail("This kelvane-cli was built without pictures; write the numbers as .csv");
+#endif
+}
+
+int runPlot(const Arguments& args) {
+    const PlotArguments arguments = parseArguments(args);
+    const std::string& output = arguments.model.output;
+    const bool csv = endsWith(output, ".csv");
+    if (!csv && !endsWith(output, ".png") && !endsWith(output, ".svg"))
+        throw UsageError{"-o names a .png or .svg picture or a .csv file, not '" + output + "'"};
+    const PreparedModel model = prepareModel(arguments.model);
+    const std::string& folder = arguments.folder;
+
+    Curve curve;
+    std::vector<std::string> numbers;
+    const int dof = arguments.dof.value_or(0);
+    switch (arguments.curve) {
+    case CurveWanted::History:
+        curve = jointHistoryCurve(model.store, folder, *arguments.joint, dof,
+                                  arguments.against.value_or(Abscissa::Step));
+        break;
+    case CurveWanted::Pushover:
+        curve = pushoverCurve(model.store, model.analysis, folder,
+                              arguments.joint.value_or(model.analysis.controlNode), dof);
+        break;
+    case CurveWanted::BaseShear:
+        curve = baseShearHistory(model.store, folder, dof, arguments.against.value_or(Abscissa::Time));
+        break;
+    case CurveWanted::Periods: {
+        const auto periods = readModalPeriods(folder);
+        curve = periodCurve(periods);
+        numbers = periodCsvLines(periods);
+        break;
+    }
+    case CurveWanted::None:
+        break;
+    }
+    for (const std::string& note : curve.notes)
+        std::cerr << note << "\n";
+    if (csv)
+        saveLinesCrLf(output, numbers.empty() ? curveCsvLines(curve) : numbers);
+    else
+        savePicture(curve, arguments.curve == CurveWanted::Periods, arguments);
+    std::cout << "wrote " << output << " (" << curve.x.size() << " points)\n";
+    return 0;
+}
+
+const RegisterCommand reg({
+    .name = "plot",
+    .usage =
+        "plot MODEL.s2k FOLDER (--joint J --dof D [--against step|time|load-factor] | --pushover --dof D "
+        "[--joint J] | --base-shear --dof D [--against step|time|load-factor] | --periods) "
+        "-o OUT.png|OUT.svg|OUT.csv [--size WxH] [--project FILE] [--set NAME=VALUE]...",
+    .summary = "Draw a curve of a run's recorder files, or write its numbers as CSV",
+    .details =
+        "The curves: a joint's displacement history (node files), the pushover curve and the base-shear\n"
+        "history (node and base-reaction files: --set baseReactions=1 when writing the script), the periods\n"
+        "of the modal procedure (Periods.txt). The base shear is minus the sum of the reactions along D of\n"
+        "the supports and of the joints rigid links tie to them. The pushover curve starts from rest; after\n"
+        "the gravity stage of Gravity+PushOver (its loadSteps steps) it starts where gravity left the\n"
+        "frame. The CSV file has a header line: the control displacement and the base shear; the step,\n"
+        "time or load factor and the displacement or base shear; or mode, eigenvalue, period and\n"
+        "frequency. The last line of a file that the solver is still writing is left out, with a note on\n"
+        "standard error.",
+    .lines =
+        {
+            {"MODEL.s2k", "the model the script was written from"},
+            {"FOLDER", "the folder holding the recorder files"},
+            {"--joint J", "the joint whose displacement history is drawn; with --pushover the control joint "
+                          "(default: the controlNode setting)"},
+            {"--dof D", "the direction: 1, 2 or 3 (along X, Y or Z)"},
+            {"--against step|time|load-factor",
+             "what a history is drawn against (default: step for a joint, time for the base shear)"},
+            {"--pushover", "the base shear against the control joint's displacement"},
+            {"--base-shear", "the base-shear history"},
+            {"--periods", "the periods of the modes, as bars"},
+            {"-o OUT", "the picture to write (OUT.png or OUT.svg), or its numbers (OUT.csv)"},
+            {"--size WxH", "the picture's width and height in pixels (default 1000x700)"},
+            {"--project FILE", "a project saved for the model (its settings)"},
+            {"--set NAME=VALUE",
+             "a setting the script was written with (analysisType, loadSteps, controlNode, ...)"},
+        },
+    .run = &runPlot,
+});
+
+} // namespace
+} // namespace kelvane::cli

@@ -1,0 +1,120 @@
+// "Curves": drawing the curves of a run's recorder files, exporting them, and picking the joint.
+#include "results/ui/curves_window.h"
+#include "ui/main_window_fixture.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include <filesystem>
+
+namespace kelvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The portal of tests/data/results with the recorder files of a push (tests/data/results/pushover).
+class CurvesWindowTest : public test::MainWindowFixture {
+  protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        importModelText(test::readFile(test::dataPath("results/portal/portal.s2k")).c_str());
+        session.lastRunFolder = test::dataPath("results/pushover");
+        session.analysis.controlNode = 3;
+        curves = toolWindow<CurvesWindow>();
+        ASSERT_NE(curves, nullptr);
+        triggerMenu("Post", "Curves");
+        ASSERT_TRUE(curves->isVisible());
+    }
+    void triggerMenu(const QString& menu, const QString& entry) {
+        for (QAction* menuAction : window->menuBar()->actions())
+            if (menuAction->text() == menu)
+                for (QAction* action : menuAction->menu()->actions())
+                    if (action->text() == entry)
+                        action->trigger();
+    }
+    template <class Widget> Widget* child(const char* name) const {
+        return curves->findChild<Widget*>(QString::fromLatin1(name));
+    }
+    void choose(int curve, int dof = 0) {
+        child<QComboBox>("curve")->setCurrentIndex(curve);
+        child<QComboBox>("dof")->setCurrentIndex(dof);
+    }
+    void press(const char* name) { child<QPushButton>(name)->click(); }
+
+    CurvesWindow* curves = nullptr;
+};
+
+TEST_F(CurvesWindowTest, DrawsThePushoverCurveOfTheLastRunAndExportsIt) {
+    EXPECT_EQ(child<QLineEdit>("resultsFolder")->text().toStdString(), test::dataPath("results/pushover"));
+    EXPECT_EQ(child<QLineEdit>("joint")->text(), "3"); // the control joint
+    choose(1);
+    press("drawButton");
+    ASSERT_TRUE(errors.messages().isEmpty()) << errors.messages().join('\n').toStdString();
+    ASSERT_NE(curves->curve(), nullptr);
+    EXPECT_EQ(curves->curve()->y, (std::vector<double>{0, 50, 100, 150}));
+    EXPECT_EQ(child<QChartView>("chartView")->chart()->title(), "Pushover curve");
+    EXPECT_EQ(child<QLabel>("notes")->text(), "4 points");
+
+    dialogs.answer(QString::fromStdString(temp.file("push.csv")));
+    press("exportButton");
+    EXPECT_EQ(dialogs.requests().back(), "save|Curve picture or numbers (*.png *.svg *.csv)|png");
+    EXPECT_EQ(test::readFile(temp.file("push.csv")),
+              "control displacement,base shear\r\n0,0\r\n2,50\r\n4,100\r\n6,150\r\n");
+    for (const char* name : {"push.png", "push.svg"}) {
+        dialogs.answer(QString::fromStdString(temp.file(name)));
+        press("exportButton");
+        EXPECT_GT(fs::file_size(temp.file(name)), 1000u) << name;
+    }
+    dialogs.answer(QString::fromStdString(temp.file("push.txt")));
+    press("exportButton");
+    ASSERT_EQ(errors.messages().size(), 1);
+    EXPECT_TRUE(errors.messages()[0].startsWith("A curve picture is saved as .png or .svg"));
+    EXPECT_FALSE(fs::exists(temp.file("push.txt")));
+}
+
+TEST_F(CurvesWindowTest, PeriodsShowAsATableAndBarsAndABadBoxKeepsTheCurveShown) {
+    choose(3);
+    EXPECT_FALSE(child<QLineEdit>("joint")->isEnabled());
+    press("drawButton");
+    auto* table = child<QTableWidget>("periodTable");
+    ASSERT_EQ(table->rowCount(), 2);
+    EXPECT_TRUE(table->isVisible());
+    EXPECT_EQ(table->item(1, 2)->text().toStdString(), "0.500000000660851"); // 2 pi / sqrt(157.91367)
+    EXPECT_EQ(child<QChartView>("chartView")->chart()->title(), "Periods of the modes");
+
+    choose(0, 2);
+    child<QLineEdit>("joint")->setText("x");
+    press("drawButton");
+    ASSERT_EQ(errors.messages().size(), 1);
+    EXPECT_EQ(errors.messages()[0], "'x' is not a valid integer value");
+    EXPECT_EQ(child<QChartView>("chartView")->chart()->title(), "Periods of the modes");
+    child<QLineEdit>("joint")->setText("4");
+    press("drawButton");
+    EXPECT_EQ(curves->curve()->y, (std::vector<double>{0.0001, 0.0002, 0.0003}));
+    EXPECT_FALSE(table->isVisible());
+}
+
+TEST_F(CurvesWindowTest, PickOnModelTakesTheJointClickedOnTheDrawing) {
+    button("toolButton11")->click(); // the XZ elevation shows every joint apart
+    const TNODE& joint = session.model.nodes[3];
+    press("pickOnModelButton");
+    EXPECT_TRUE(curves->pickingJoint());
+    click(Qt::LeftButton, joint.ScreenX + 60, joint.ScreenY + 60); // nowhere near a joint
+    EXPECT_TRUE(curves->pickingJoint());
+    EXPECT_EQ(child<QLineEdit>("joint")->text(), "3");
+    EXPECT_TRUE(child<QLabel>("notes")->text().startsWith("No joint is drawn there"));
+    const TNODE& other = session.model.nodes[4];
+    click(Qt::LeftButton, other.ScreenX + 2, other.ScreenY - 3);
+    EXPECT_FALSE(curves->pickingJoint());
+    EXPECT_EQ(child<QLineEdit>("joint")->text(), "4");
+}
+
+} // namespace
+} // namespace kelvane
