@@ -1,6 +1,7 @@
 #ifdef KELVANE_WITH_PAINT
 
 #include "cli/command_registry.h"
+#include "cli/model_setup.h"
 #include "common/error.h"
 #include "common/number_format.h"
 #include "common/number_parse.h"
@@ -55,6 +56,7 @@ struct RenderArguments {
     std::int32_t forceComponent = ForceNone;
     std::optional<std::int32_t> forceUnits;
     std::optional<std::string> diagramSize;
+    std::string project;                                          // --project FILE
     std::vector<std::pair<std::string, std::string>> assignments; // --set NAME=VALUE, in order
 };
 
@@ -130,6 +132,8 @@ void parseOption(const std::string& option, const std::string& value, RenderArgu
         parsed.forceUnits = value == "N" ? UnitsNewtonMillimetre : UnitsKilonewtonMetre;
     } else if (option == "--diagram-size") {
         parsed.diagramSize = value;
+    } else if (option == "--project") {
+        parsed.project = value;
     } else { // --set
         const std::size_t equals = value.find('=');
         if (equals == std::string::npos || equals == 0)
@@ -176,6 +180,7 @@ RenderArguments parseArguments(const Arguments& args) {
                                             "--forces",
                                             "--force-units",
                                             "--diagram-size",
+                                            "--project",
                                             "--set"};
     RenderArguments parsed;
     for (std::size_t a = 0; a < args.size(); ++a) {
@@ -225,7 +230,8 @@ LoadDisplay loadDisplayOf(const ModelStore& model, const RenderArguments& argume
     LoadDisplay loads;
     if (!arguments.loadCase)
         return loads;
-    for (int c = 1; c <= countOf(model.loadCaseCount) && c < static_cast<int>(model.loadCaseNames.size()); ++c)
+    for (int c = 1; c <= countOf(model.loadCaseCount) && c < static_cast<int>(model.loadCaseNames.size());
+         ++c)
         if (model.loadCaseNames[static_cast<std::size_t>(c)] == *arguments.loadCase) {
             loads.loadCase = c;
             loads.loadType = arguments.loadType;
@@ -264,11 +270,11 @@ void readResults(ModelStore& model, const AnalysisSettings& analysis, const Rend
 int runRender(const Arguments& args) {
     const RenderArguments arguments = parseArguments(args);
     const ColourTable colours = initPalette();
-    ModelStore model = importModelFile(arguments.modelPath, colours).store;
-    AnalysisSettings analysis;
-    RecorderSettings recorders;
-    for (const auto& [name, value] : arguments.assignments)
-        setNamedValue(model, analysis, recorders, name, value);
+    PreparedModel prepared;
+    prepared.store = importModelFile(arguments.modelPath, colours).store;
+    applyProjectAndSettings(prepared, arguments.modelPath, arguments.project, arguments.assignments);
+    ModelStore& model = prepared.store;
+    const AnalysisSettings& analysis = prepared.analysis;
 
     ViewState view;
     ViewOptions options;
@@ -289,20 +295,23 @@ int runRender(const Arguments& args) {
 
 const RegisterCommand reg({
     .name = "render",
-    .usage = "render MODEL.s2k -o PICTURE.png [--view xy|xz|yz|3d] [--rotate PLAN,TILT] [--size WxH] "
-             "[--labels] [--load-case NAME] [--load-type point|element] [--results FOLDER] [--step S] [--mode M] "
-             "[--scale F] [--section-component 1|2|3] [--forces N|V2|V3|T|M2|M3] [--force-units N|kN] "
-             "[--diagram-size F] [--set NAME=VALUE]...",
+    .usage =
+        "render MODEL.s2k -o PICTURE.png [--view xy|xz|yz|3d] [--rotate PLAN,TILT] [--size WxH] "
+        "[--labels] [--load-case NAME] [--load-type point|element] [--results FOLDER] [--step S] [--mode M] "
+        "[--scale F] [--section-component 1|2|3] [--forces N|V2|V3|T|M2|M3] [--force-units N|kN] "
+        "[--diagram-size F] [--project FILE] [--set NAME=VALUE]...",
     .summary = "Draw a model, its loads or its results as the main window's drawing surface shows them",
-    .details = "The view is fitted to the picture as the view commands fit it to the window. With --results the\n"
-               "picture shows the deformed shape of a step or a mode, the section-deformation contour or the\n"
-               "member force diagrams read from the recorder files of that folder.",
+    .details =
+        "The view is fitted to the picture as the view commands fit it to the window. With --results the\n"
+        "picture shows the deformed shape of a step or a mode, the section-deformation contour or the\n"
+        "member force diagrams read from the recorder files of that folder.",
     .lines =
         {
             {"MODEL.s2k", "the SAP2000 text model"},
             {"-o PICTURE.png", "the picture to write: PNG, or SVG when the name ends in .svg"},
             {"--view xy|xz|yz|3d", "the plan (xy, the default), the XZ or YZ elevation, or a 3-D view"},
-            {"--rotate PLAN,TILT", "the 3-D view's plan and tilt angles in degrees, as Rotate View turns them"},
+            {"--rotate PLAN,TILT",
+             "the 3-D view's plan and tilt angles in degrees, as Rotate View turns them"},
             {"--size WxH", "width and height in pixels, 1 to 16384 each (default 1089x800)"},
             {"--labels", "write joint and frame labels"},
             {"--load-case NAME", "show the loads of this load case, as Show Load does"},
@@ -315,7 +324,9 @@ const RegisterCommand reg({
             {"--forces N|V2|V3|T|M2|M3", "the member force diagram of this component"},
             {"--force-units N|kN", "N and N mm (default) or kN and kN m on the diagram"},
             {"--diagram-size F", "the largest value's length as a fraction of the model's size"},
-            {"--set NAME=VALUE", "a setting, section.K.FIELD or material.K.FIELD the script was written with"},
+            {"--project FILE", "the project the script was written with"},
+            {"--set NAME=VALUE",
+             "a setting, section.K.FIELD or material.K.FIELD the script was written with"},
         },
     .run = &runRender,
 });

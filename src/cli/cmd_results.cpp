@@ -1,4 +1,5 @@
 #include "cli/command_registry.h"
+#include "cli/model_setup.h"
 #include "common/number_format.h"
 #include "common/number_parse.h"
 #include "model/colour_table.h"
@@ -27,6 +28,7 @@ struct ResultsRequest {
     std::optional<std::int32_t> sectionComponent;
     std::optional<std::int32_t> mode;
     bool forces = false;
+    std::string project;                                          // --project FILE
     std::vector<std::pair<std::string, std::string>> assignments; // --set NAME=VALUE, in order
 };
 
@@ -48,7 +50,11 @@ ResultsRequest parseRequest(const Arguments& args) {
             request.mode = value();
         else if (arg == "--forces")
             request.forces = true;
-        else if (arg == "--set") {
+        else if (arg == "--project") {
+            if (i + 1 >= args.size())
+                throw UsageError{"--project needs a value"};
+            request.project = args[++i];
+        } else if (arg == "--set") {
             const std::string assignment = i + 1 < args.size() ? args[++i] : "";
             const std::size_t equals = assignment.find('=');
             if (equals == std::string::npos || equals == 0)
@@ -106,11 +112,11 @@ void printFrameForces(const ModelStore& model) {
 // does), and prints what the readers stored.
 int runResults(const Arguments& args) {
     const ResultsRequest request = parseRequest(args);
-    ModelStore model = importModelFile(request.modelPath, initPalette()).store;
-    AnalysisSettings analysis;
-    RecorderSettings recorders;
-    for (const auto& [name, value] : request.assignments)
-        setNamedValue(model, analysis, recorders, name, value);
+    PreparedModel prepared;
+    prepared.store = importModelFile(request.modelPath, initPalette()).store;
+    applyProjectAndSettings(prepared, request.modelPath, request.project, request.assignments);
+    ModelStore& model = prepared.store;
+    const AnalysisSettings& analysis = prepared.analysis;
 
     if (request.mode) {
         loadModeShape(model, request.folder, *request.mode);
@@ -146,7 +152,7 @@ int runResults(const Arguments& args) {
 const RegisterCommand reg({
     .name = "results",
     .usage = "results MODEL.s2k FOLDER --step S [--section-component 1|2|3] [--forces] [--mode M] "
-             "[--set NAME=VALUE]...",
+             "[--project FILE] [--set NAME=VALUE]...",
     .summary = "Read the recorder files of a run back, as the deformation window does, and print them",
     .details =
         "Prints one line per joint (joint=N ux= uy= uz=); with --section-component one per frame\n"
@@ -161,6 +167,7 @@ const RegisterCommand reg({
              "also read section deformations: 1 axial strain, 2 curvature about z, 3 about y"},
             {"--forces", "also read the element force files: N, V2, V3, T, M2, M3 at both ends"},
             {"--mode M", "read mode shape M instead of a step of the node files"},
+            {"--project FILE", "the project the script was written with"},
             {"--set NAME=VALUE",
              "a setting, section.K.FIELD or material.K.FIELD the script was written with (applied in order)"},
         },

@@ -41,15 +41,19 @@ ModelArguments parseModelArguments(const Arguments& args, bool needsOutput) {
 PreparedModel prepareModel(const ModelArguments& arguments) {
     PreparedModel prepared;
     prepared.store = importModelFile(arguments.model, initPalette()).store;
+    applyProjectAndSettings(prepared, arguments.model, arguments.project, arguments.assignments);
+    return prepared;
+}
+
+void applyProjectAndSettings(PreparedModel& model, const std::string& modelPath, const std::string& project,
+                             const std::vector<std::pair<std::string, std::string>>& assignments) {
     std::vector<std::string> notes;
-    if (!arguments.project.empty())
-        notes = applyProject(readProject(arguments.project), arguments.model, prepared.store,
-                             prepared.analysis, prepared.recorders);
-    for (const auto& [name, value] : arguments.assignments)
-        setNamedValue(prepared.store, prepared.analysis, prepared.recorders, name, value, &notes);
+    if (!project.empty())
+        notes = applyProject(readProject(project), modelPath, model.store, model.analysis, model.recorders);
+    for (const auto& [name, value] : assignments)
+        setNamedValue(model.store, model.analysis, model.recorders, name, value, &notes);
     for (const std::string& note : notes)
         std::cerr << note << '\n';
-    return prepared;
 }
 
 } // namespace kelvane::cli

@@ -31,4 +31,8 @@ struct PreparedModel {
 // or the nonlinear defaults could not apply is printed on standard error, one line each.
 PreparedModel prepareModel(const ModelArguments& arguments);
 
+// The same for a model already imported from `modelPath`; an empty `project` is none.
+void applyProjectAndSettings(PreparedModel& model, const std::string& modelPath, const std::string& project,
+                             const std::vector<std::pair<std::string, std::string>>& assignments);
+
 } // namespace kelvane::cli

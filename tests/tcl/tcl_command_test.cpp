@@ -36,11 +36,12 @@ TEST(TclCommand, AProjectGivesTheSameScriptAsItsSettings) {
     test::TempDir folder;
     const std::string model = folder.file("model.s2k");
     std::filesystem::copy_file(kMixed, model);
-    const std::string settings = " --set materialDefaults=nonlinear --set section.2.elementType=2"
-                                 " --set section.2.coreMaterial=1 --set analysisType=2 --set controlNode=9 --set dispSteps=7";
+    const std::string settings =
+        " --set materialDefaults=nonlinear --set section.2.elementType=2"
+        " --set section.2.coreMaterial=1 --set analysisType=2 --set controlNode=9 --set dispSteps=7";
     const std::string project = folder.file("p.kelvane");
-    const test::CommandResult saved =
-        test::runCommand("'" + test::binPath("kelvane-cli") + "' project '" + model + "' -o '" + project + "'" + settings);
+    const test::CommandResult saved = test::runCommand("'" + test::binPath("kelvane-cli") + "' project '" +
+                                                       model + "' -o '" + project + "'" + settings);
     ASSERT_EQ(saved.exitCode, 0) << saved.err;
     ASSERT_EQ(runTcl("'" + model + "' -o '" + folder.file("direct.tcl") + "'" + settings).exitCode, 0);
     const test::CommandResult fromProject =
@@ -53,6 +54,22 @@ TEST(TclCommand, AProjectGivesTheSameScriptAsItsSettings) {
                   .exitCode,
               0);
     EXPECT_NE(test::readFile(folder.file("later.tcl")).find("$step < 9}"), std::string::npos);
+}
+
+// Every command that takes --set takes --project too, and reads the project before the settings.
+TEST(TclCommand, CommandsWithSettingsReadTheProject) {
+    test::TempDir folder;
+    const std::string missing = folder.file("missing.kelvane");
+    for (const std::string& command : {"tcl '" + kMixed + "' -o '" + folder.file("m.tcl") + "'",
+                                       "results '" + kMixed + "' '" + folder.path().string() + "' --step 1",
+                                       "render '" + kMixed + "' -o '" + folder.file("m.png") + "'",
+                                       "project '" + kMixed + "' -o '" + folder.file("m.kelvane") + "'"}) {
+        const test::CommandResult result = test::runCommand("'" + test::binPath("kelvane-cli") + "' " +
+                                                            command + " --project '" + missing + "'");
+        EXPECT_EQ(result.exitCode, 1) << command;
+        EXPECT_NE(result.err.find("Cannot open file \"" + missing + "\""), std::string::npos)
+            << command << ": " << result.err;
+    }
 }
 
 TEST(TclCommand, GenerationFailurePrintsTheMessageAloneAndKeepsThePreviousFile) {
