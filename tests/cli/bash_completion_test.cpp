@@ -42,7 +42,7 @@ TEST(BashCompletion, OffersCommandsOptionsValuesFilesAndSettingNames) {
         {"render m.s2k -o ''", "sub|d.png"},
         {"render m.s2k --view x", "xy|xz"},
         {"render m.s2k --", "--help|--view|--rotate|--size|--labels|--load-case|--load-type|--results|--step|--mode|"
-                            "--scale|--section-component|--forces|--force-units|--diagram-size|--set"},
+                            "--scale|--section-component|--forces|--force-units|--diagram-size|--project|--set"},
         {"results m.s2k out --section-component ''", "1|2|3"},
         {"tcl m.s2k --set loadS", "loadSteps="},
         {"tcl m.s2k --set sec", "sectionDeformation=|sectionStressStrain=|section."},
