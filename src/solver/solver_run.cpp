@@ -168,6 +168,9 @@ bool reportsError(const std::string& line) {
         "not found", "missing", "unable",   "singular",     "segmentation fault",
     };
     const std::string lower = lowerCase(line);
+    // The dense eigen solver, which scripts ask for on purpose (small models), says that it is slow.
+    if (lower.find("'fullgenlapack' eigen solver is very slow") != std::string::npos)
+        return false;
     return std::any_of(std::begin(markers), std::end(markers),
                        [&](const char* marker) { return lower.find(marker) != std::string::npos; });
 }
@@ -252,22 +255,47 @@ ProcessOutcome runProcess(const std::string& program, const std::vector<std::str
     return outcome;
 }
 
+namespace {
+
+// The file of a Tcl line "recorder ... -file NAME ...", "" for any other line.
+std::string tclRecorderFile(const std::string& line) {
+    std::istringstream words(line);
+    std::string word;
+    if (!(words >> word) || word != "recorder")
+        return {};
+    while (words >> word && word != "-file") {
+    }
+    std::string name;
+    if (word != "-file" || !(words >> name) || name.find_first_of("$[\"{") != std::string::npos)
+        return {};
+    return name;
+}
+
+// The file of a Python line "ops.recorder(..., '-file', 'NAME', ...)", "" for any other line.
+std::string pythonRecorderFile(const std::string& line) {
+    const std::size_t start = line.find_first_not_of(" \t");
+    if (start == std::string::npos || line.compare(start, 13, "ops.recorder(") != 0)
+        return {};
+    const std::size_t option = line.find("'-file', '", start);
+    if (option == std::string::npos)
+        return {};
+    const std::size_t first = option + 10;
+    const std::size_t end = line.find('\'', first);
+    if (end == std::string::npos || line.find('\\', first) < end)
+        return {};
+    return line.substr(first, end - first);
+}
+
+} // namespace
+
 std::vector<std::string> recorderFileNames(const std::vector<std::string>& scriptLines) {
     std::vector<std::string> names;
     std::set<std::string> seen;
     for (const auto& line : scriptLines) {
-        std::istringstream words(line);
-        std::string word;
-        if (!(words >> word) || word != "recorder")
-            continue;
-        while (words >> word && word != "-file") {
-        }
-        std::string name;
-        if (word != "-file" || !(words >> name))
-            continue;
-        if (name.find_first_of("$[\"{") != std::string::npos)
-            continue;
-        if (seen.insert(name).second)
+        std::string name = tclRecorderFile(line);
+        if (name.empty())
+            name = pythonRecorderFile(line);
+        if (!name.empty() && seen.insert(name).second)
             names.push_back(name);
     }
     return names;

@@ -18,12 +18,29 @@ void writeFixed(ScriptWriter& out, std::span<const std::string_view> lines) {
         out.text(line);
 }
 
-constexpr std::string_view kRayleighDamping[] = {
+// The procedure's own logic, in each language.
+template <std::size_t TclCount, std::size_t PythonCount>
+void writeScript(ScriptWriter& out, const std::string_view (&tcl)[TclCount],
+                 const std::string_view (&python)[PythonCount]) {
+    out.script(tcl, TclCount, python, PythonCount);
+}
+
+void writeScript(ScriptWriter& out, std::initializer_list<std::string_view> tcl,
+                 std::initializer_list<std::string_view> python) {
+    out.script(tcl, python);
+}
+
+// Rayleigh damping on modes 1 and 2 with 5 %: alphaM = 2 xi wI wJ / (wI + wJ), beta = 2 xi / (wI + wJ).
+constexpr std::string_view kRayleighDampingHead[] = {
     " ",
     "set xDamp 0.05;",
     "set nEigenI 1;",
-    "set nEigenJ 2;",
-    "set lambdaN [eigen [expr $nEigenJ]];",
+};
+constexpr std::string_view kRayleighDampingHeadPython[] = {
+    "xDamp = 0.05",
+    "nEigenI = 1",
+};
+constexpr std::string_view kRayleighDamping[] = {
     "set lambdaI [lindex $lambdaN [expr $nEigenI-1]];",
     "set lambdaJ [lindex $lambdaN [expr $nEigenJ-1]];",
     "set omegaI [expr pow($lambdaI,0.5)]; ",
@@ -33,7 +50,19 @@ constexpr std::string_view kRayleighDamping[] = {
     "rayleigh $alphaM $betaKcurr 0 0  ",
     "  ",
 };
+constexpr std::string_view kRayleighDampingPython[] = {
+    "lambdaI = lambdaN[nEigenI - 1]",
+    "lambdaJ = lambdaN[nEigenJ - 1]",
+    "omegaI = lambdaI ** 0.5",
+    "omegaJ = lambdaJ ** 0.5",
+    "alphaM = xDamp * (2 * omegaI * omegaJ) / (omegaI + omegaJ)",
+    "betaKcurr = 2. * xDamp / (omegaI + omegaJ)",
+    "ops.rayleigh(alphaM, betaKcurr, 0, 0)",
+    "",
+};
 
+// The record GMX.txt along X, factor 0.1, as an acceleration series of step 0.02 s. The Tcl series
+// is given inline; OpenSeesPy names it by a tag, the pattern's.
 constexpr std::string_view kUniformExcitation[] = {
     "set IDloadTag 1001;",
     "set iGMfile \"GMX.txt\";",
@@ -47,16 +76,27 @@ constexpr std::string_view kUniformExcitation[] = {
     "pattern UniformExcitation  $IDloadTag  $GMdirection -accel  $AccelSeries; ",
     "}  ",
     "  ",
-    "constraints Transformation; ",
-    "numberer Plain;  ",
-    "system UmfPack; ",
-    "test EnergyIncr 1.0e-4 200; ",
-    "algorithm Newton ",
-    "integrator Newmark 0.5 0.25 ",
-    "analysis Transient",
-    "analyze 1000 0.02",
+};
+constexpr std::string_view kUniformExcitationPython[] = {
+    "IDloadTag = 1001",
+    "iGMfile = 'GMX.txt'",
+    "iGMdirection = 1",
+    "iGMfact = 0.1",
+    "dt = 0.02",
+    "IDloadTag += 1",
+    "GMfatt = 1 * iGMfact",
+    "ops.timeSeries('Path', IDloadTag, '-dt', dt, '-filePath', iGMfile, '-factor', GMfatt)",
+    "ops.pattern('UniformExcitation', IDloadTag, iGMdirection, '-accel', IDloadTag)",
+    "",
+};
+constexpr std::string_view kUniformExcitationSolver[] = {
+    "constraints Transformation; ", "numberer Plain;  ", "system UmfPack; ",
+    "test EnergyIncr 1.0e-4 200; ", "algorithm Newton ", "integrator Newmark 0.5 0.25 ",
+    "analysis Transient",           "analyze 1000 0.02",
 };
 
+// Two displacement records (both DM1X.txt, factor 1, step 0.02 s): the first imposed on joints 1
+// and 3, the second on joints 2 and 4, along X. OpenSeesPy takes the series by tags 2001 and 2002.
 constexpr std::string_view kMultiSupport[] = {
     "set iGMfile \"DM1X.txt\"; ",
     "set iGMfact \"1\";",
@@ -79,23 +119,43 @@ constexpr std::string_view kMultiSupport[] = {
     "    imposedMotion 4 1 2 ",
     " }",
     "  ",
-    "constraints Transformation;",
-    "numberer Plain; ",
-    "system UmfPack;  ",
-    "test EnergyIncr 1.0e-4 200; ",
-    "algorithm Newton ",
-    "integrator Newmark 0.5 0.25",
-    "analysis Transient",
-    "analyze 1000 0.02 ",
+};
+constexpr std::string_view kMultiSupportPython[] = {
+    "iGMfile = 'DM1X.txt'",
+    "iGMfact = 1",
+    "dt = 0.02",
+    "ops.timeSeries('Path', 2001, '-dt', dt, '-filePath', iGMfile, '-factor', iGMfact)",
+    "iGMfile = 'DM1X.txt'",
+    "iGMfact = 1",
+    "dt = 0.02",
+    "ops.timeSeries('Path', 2002, '-dt', dt, '-filePath', iGMfile, '-factor', iGMfact)",
+    "ops.pattern('MultipleSupport', 1)",
+    "ops.groundMotion(1, 'Plain', '-disp', 2001)",
+    "ops.imposedMotion(1, 1, 1)",
+    "ops.imposedMotion(3, 1, 1)",
+    "ops.pattern('MultipleSupport', 2)",
+    "ops.groundMotion(2, 'Plain', '-disp', 2002)",
+    "ops.imposedMotion(2, 1, 2)",
+    "ops.imposedMotion(4, 1, 2)",
+    "",
+};
+constexpr std::string_view kMultiSupportSolver[] = {
+    "constraints Transformation;",  "numberer Plain; ",   "system UmfPack;  ",
+    "test EnergyIncr 1.0e-4 200; ", "algorithm Newton ",  "integrator Newmark 0.5 0.25",
+    "analysis Transient",           "analyze 1000 0.02 ",
 };
 
+// The eigenvalues into Periods.txt, as Tcl prints a list of doubles: the shortest form that reads
+// back, which Python's repr gives too.
 constexpr std::string_view kModalAnalysis[] = {
-    "set lambda [eigen  $numModes]",
     "set period \"Periods.txt\"",
     "set Periods [open $period \"w\"]",
     "puts $Periods \" $lambda\"",
     "close $Periods",
-    "record",
+};
+constexpr std::string_view kModalAnalysisPython[] = {
+    "with open('Periods.txt', 'w') as Periods:",
+    "    Periods.write(' ' + ' '.join(repr(value) for value in lambdaN) + '\\n')",
 };
 
 // The name of load case `index`; an index outside the model's cases names no case.
@@ -171,12 +231,31 @@ void writeStaticSteps(const ScriptInput& in, ScriptWriter& out, std::string_view
         "    if {$ok == 0} {incr step}",
         "}",
     };
-    out.text("set ok 0");
-    out.text("set step 0");
-    out.line("while {$ok == 0 && $step < %d} {", {steps});
-    writeFixed(out, kRetries);
-    out.line("if {$ok != 0} {error \"%s stopped: step [expr {$step + 1}] of %d did not converge\"}",
-             {stage, steps});
+    static constexpr std::string_view kRetriesPython[] = {
+        "    ok = ops.analyze(1)",
+        "    if ok != 0:",
+        "        ops.test('NormDispIncr', 1.0e-6, 1000)",
+        "        ops.algorithm('ModifiedNewton', '-initial')",
+        "        ok = ops.analyze(1)",
+        "    if ok != 0:",
+        "        ops.algorithm('KrylovNewton')",
+        "        ok = ops.analyze(1)",
+        "    if ok != 0:",
+        "        ops.algorithm('NewtonLineSearch', 0.8)",
+        "        ok = ops.analyze(1)",
+        "    ops.test('EnergyIncr', 1.0e-6, 200)",
+        "    ops.algorithm('Newton')",
+        "    if ok == 0:",
+        "        step += 1",
+    };
+    writeScript(out, {"set ok 0", "set step 0"}, {"ok = 0", "step = 0"});
+    out.scriptLine("while {$ok == 0 && $step < %d} {", "while ok == 0 and step < %d:", {steps});
+    writeScript(out, kRetries, kRetriesPython);
+    out.scriptLine(
+        "if {$ok != 0} {error \"%s stopped: step [expr {$step + 1}] of %d did not converge\"}",
+        "if ok != 0:\n    raise RuntimeError('%s stopped: step ' + str(step + 1) + ' of %d did not "
+        "converge')",
+        {stage, steps});
 }
 
 void writeLoadControlStage(const ScriptInput& in, ScriptWriter& out, std::string_view header) {
@@ -205,6 +284,30 @@ void writeStaticCompletion(const ScriptInput& in, ScriptWriter& out) {
         out.line("puts \"%s\"", {kAnalysisCompletedLine});
 }
 
+// OpenSeesPy refuses to set the constraint handler of an analysis already made, which the Tcl
+// interpreter takes; the second stage of a Python script starts from a new analysis.
+void writeNextStage(ScriptWriter& out) {
+    out.script({}, {"ops.wipeAnalysis()"});
+}
+
+void writeRayleighDamping(const ScriptInput& in, ScriptWriter& out) {
+    writeScript(out, kRayleighDampingHead, kRayleighDampingHeadPython);
+    const EigenRequest eigen = eigenRequest(in.store, in.analysis.genMass, in.dofsPerNode, 2);
+    out.scriptLine("set nEigenJ %d;", "nEigenJ = %d", {eigen.modes});
+    if (eigen.dense)
+        writeScript(out, {"set lambdaN [eigen -fullGenLapack [expr $nEigenJ]];"},
+                    {"lambdaN = ops.eigen('-fullGenLapack', nEigenJ)"});
+    else
+        writeScript(out, {"set lambdaN [eigen [expr $nEigenJ]];"}, {"lambdaN = ops.eigen(nEigenJ)"});
+    writeScript(out, kRayleighDamping, kRayleighDampingPython);
+}
+
+void writeUniformExcitation(const ScriptInput& in, ScriptWriter& out) {
+    writeRayleighDamping(in, out);
+    writeScript(out, kUniformExcitation, kUniformExcitationPython);
+    writeFixed(out, kUniformExcitationSolver);
+}
+
 } // namespace
 
 void writeLoadAnalysisBlock(const ScriptInput& in, ScriptWriter& out) {
@@ -224,29 +327,37 @@ void writeLoadAnalysisBlock(const ScriptInput& in, ScriptWriter& out) {
                  std::to_string(a.loadControlCase) + ", whose pattern tag would be defined twice");
         writeLoadControlStage(in, out, "puts \"gravity\"");
         out.text("loadConst -time 0.0");
+        writeNextStage(out);
         writeDispControlStage(in, out, "puts \"pushover\"");
         writeStaticCompletion(in, out);
         break;
     case ModalAnalysis: {
         // More modes than free mass degrees of freedom make the eigen solver fail and shift every
         // period; ask for at most as many as the model has.
-        out.line("set numModes %d", {modalModeCount(in.store, a.genMass, in.dofsPerNode)});
-        writeFixed(out, kModalAnalysis);
+        const EigenRequest eigen = eigenRequest(in.store, a.genMass, in.dofsPerNode, 12);
+        out.scriptLine("set numModes %d", "numModes = %d", {eigen.modes});
+        if (eigen.dense)
+            writeScript(out, {"set lambda [eigen -fullGenLapack $numModes]"},
+                        {"lambdaN = ops.eigen('-fullGenLapack', numModes)"});
+        else
+            writeScript(out, {"set lambda [eigen  $numModes]"}, {"lambdaN = ops.eigen(numModes)"});
+        writeScript(out, kModalAnalysis, kModalAnalysisPython);
+        out.text("record");
         break;
     }
     case TimeHistoryAnalysis:
-        writeFixed(out, kRayleighDamping);
-        writeFixed(out, kUniformExcitation);
+        writeUniformExcitation(in, out);
         break;
     case GravityTimeHistoryAnalysis:
         writeLoadControlStage(in, out, "puts \"gravity\"");
         out.text("loadConst -time 0.0");
-        writeFixed(out, kRayleighDamping);
-        writeFixed(out, kUniformExcitation);
+        writeNextStage(out);
+        writeUniformExcitation(in, out);
         break;
     case MultipleSupportExcitation:
-        writeFixed(out, kRayleighDamping);
-        writeFixed(out, kMultiSupport);
+        writeRayleighDamping(in, out);
+        writeScript(out, kMultiSupport, kMultiSupportPython);
+        writeFixed(out, kMultiSupportSolver);
         break;
     default:
         break;

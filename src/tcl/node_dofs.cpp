@@ -1,5 +1,7 @@
 #include "tcl/node_dofs.h"
 
+#include <algorithm>
+
 #include "common/error.h"
 #include "tcl/store_access.h"
 
@@ -93,9 +95,22 @@ int freeMassDofCount(const ModelStore& store, bool genMass, int dofsPerNode) {
     return count;
 }
 
-int modalModeCount(const ModelStore& store, bool genMass, int dofsPerNode) {
+EigenRequest eigenRequest(const ModelStore& store, bool genMass, int dofsPerNode, int wanted) {
     const int massDofs = freeMassDofCount(store, genMass, dofsPerNode);
-    return massDofs > 0 && massDofs < 12 ? massDofs : 12;
+    if (massDofs <= 0)
+        return {wanted, false};
+    const int modes = std::min(massDofs, wanted);
+    if (2 * modes <= massDofs)
+        return {modes, false};
+    // The dense solver costs the cube of the equations: beyond some thousands of them, fewer modes.
+    const long long equations = static_cast<long long>(countOf(store.nodeCount)) * dofsPerNode;
+    if (equations <= kDenseEigenEquations)
+        return {modes, true};
+    return {std::max(1, massDofs / 2), false};
+}
+
+int modalModeCount(const ModelStore& store, bool genMass, int dofsPerNode) {
+    return eigenRequest(store, genMass, dofsPerNode, 12).modes;
 }
 
 bool isSupport(const TNODE& joint, int dofsPerNode) {

@@ -18,8 +18,21 @@ int nodeDofCount(const ModelStore& store);
 // unless the diaphragm's retained joint is restrained in it.
 int freeMassDofCount(const ModelStore& store, bool genMass, int dofsPerNode);
 
-// The number of modes the modal procedure asks the eigen solver for (numModes): 12, or fewer when
-// the model has fewer free mass degrees of freedom, since more would make the solver fail.
+// How the script asks the eigen solver for `wanted` modes. At most as many modes as the model has
+// free mass degrees of freedom, since more make the solver fail and shift every period. The default
+// solver (ARPACK, shift and invert) builds a basis of twice as many vectors as modes, orthogonal in
+// the mass, and so needs twice as many mass degrees of freedom: with fewer, OpenSeesPy refuses the
+// command and the Tcl interpreter warns that it "could not build an Arnoldi factorization" and goes
+// on. Such a model takes the dense solver (-fullGenLapack), or, with more equations than that solver
+// can take in reasonable time, half its mass degrees of freedom as modes.
+struct EigenRequest {
+    int modes = 0;
+    bool dense = false;
+};
+inline constexpr long long kDenseEigenEquations = 6000;
+EigenRequest eigenRequest(const ModelStore& store, bool genMass, int dofsPerNode, int wanted);
+
+// The modes of the modal procedure (numModes): eigenRequest of 12.
 int modalModeCount(const ModelStore& store, bool genMass, int dofsPerNode);
 
 // True when the node block writes a "fix" line for the joint's restraints: the supports.

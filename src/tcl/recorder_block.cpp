@@ -97,7 +97,7 @@ void writeRecorderBlock(const ScriptInput& in, ScriptWriter& out) {
     // damping; a recorder of a mode beyond them would write zeros.
     const int computedModes = in.analysis.analysisType == ModalAnalysis
                                   ? modalModeCount(in.store, in.analysis.genMass, in.dofsPerNode)
-                                  : 2;
+                                  : eigenRequest(in.store, in.analysis.genMass, in.dofsPerNode, 2).modes;
     const int modes = std::min(in.analysis.modalNumber, computedModes);
     if (wanted.modalShape && runsEigen)
         for (int mode = 1; mode <= modes; ++mode)

@@ -19,8 +19,8 @@ void checkFrameSections(const ModelStore& store) {
     }
 }
 
-// The force-based element integrates with Gauss-Lobatto, which needs 2 to 10 points; the
-// displacement-based one with Gauss-Legendre, which the solver takes from 2 points on.
+// Both beam-columns integrate with Gauss-Lobatto, which needs 2 points at least; the force-based
+// element holds at most 10 sections.
 void checkIntegrationPoints(const ModelStore& store, const AnalysisSettings& analysis) {
     const std::int32_t points = analysis.numIntgrPts;
     for (int f = 1; f <= countOf(store.frameCount); ++f) {

@@ -31,21 +31,30 @@ std::size_t expectedLineCount(const ModelStore& store) {
 // The prelude and the ten blocks, in order.
 void writeScript(const ModelStore& store, const AnalysisSettings& analysis, const RecorderSettings& recorders,
                  ScriptWriter& out, int dofsPerNode) {
+    out.script({}, {"import openseespy.opensees as ops", ""});
+    out.blockComment("The model: three dimensions, six degrees of freedom per node (three for solids only)");
     out.text("wipe");
     out.text("puts \"System\"");
     out.line("model basic -ndm 3 -ndf %d", {dofsPerNode});
 
     const ScriptInput in{store, analysis, recorders, dofsPerNode};
-    writeNodeBlock(in, out);
-    writeEqualDofBlock(in, out);
-    writeMaterialBlock(in, out);
-    writeFiberSectionBlock(in, out);
-    writePlateFiberBlock(in, out);
-    writeFrameBlock(in, out);
-    writeShellBlock(in, out);
-    writeSolidBlock(in, out);
-    writeRecorderBlock(in, out);
-    writeLoadAnalysisBlock(in, out);
+    using BlockWriter = void (*)(const ScriptInput&, ScriptWriter&);
+    const std::pair<const char*, BlockWriter> blocks[] = {
+        {"Nodes, rigid diaphragms, masses and fixities", &writeNodeBlock},
+        {"Rigid links: equal translations of their end joints", &writeEqualDofBlock},
+        {"Uniaxial materials", &writeMaterialBlock},
+        {"Fiber sections and section aggregators", &writeFiberSectionBlock},
+        {"Plate-fiber materials and sections of the shells", &writePlateFiberBlock},
+        {"Geometric transformations and frame elements", &writeFrameBlock},
+        {"Shell elements", &writeShellBlock},
+        {"Solid elements and their materials", &writeSolidBlock},
+        {"Recorders", &writeRecorderBlock},
+        {"Load patterns and the analysis procedure", &writeLoadAnalysisBlock},
+    };
+    for (const auto& [name, write] : blocks) {
+        out.blockComment(name);
+        write(in, out);
+    }
 }
 
 // Runs the passes over the store and the checks that must hold before any line is written;
@@ -68,20 +77,20 @@ int prepareStore(ModelStore& store, const AnalysisSettings& analysis) {
 } // namespace
 
 ScriptLines generateScript(ModelStore& store, const AnalysisSettings& analysis,
-                           const RecorderSettings& recorders) {
+                           const RecorderSettings& recorders, ScriptLanguage language) {
     const int dofsPerNode = prepareStore(store, analysis);
     ScriptLines lines;
     lines.reserve(expectedLineCount(store));
-    ScriptWriter out(lines);
+    ScriptWriter out(lines, language);
     writeScript(store, analysis, recorders, out, dofsPerNode);
     return lines;
 }
 
 void saveScript(const std::string& path, ModelStore& store, const AnalysisSettings& analysis,
-                const RecorderSettings& recorders) {
+                const RecorderSettings& recorders, ScriptLanguage language) {
     const int dofsPerNode = prepareStore(store, analysis);
     AtomicFile file(path);
-    ScriptWriter out(file);
+    ScriptWriter out(file, language);
     writeScript(store, analysis, recorders, out, dofsPerNode);
     out.flush();
     file.commit();

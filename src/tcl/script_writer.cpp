@@ -1,6 +1,7 @@
 #include "tcl/script_writer.h"
 
 #include "common/number_format.h"
+#include "tcl/python_command.h"
 #include "tcl/script_number_format.h"
 
 #include <charconv>
@@ -125,7 +126,55 @@ void appendTemplate(std::string& out, std::string_view lineTemplate, std::initia
     out.append(buffer.line());
 }
 
+void ScriptWriter::writeLine(std::string_view line) {
+    if (lines_) {
+        lines_->emplace_back(line);
+        return;
+    }
+    LineBuffer buffer(pending_, pendingSize_);
+    buffer.text(line);
+    buffer.text("\r\n");
+    lineStreamed(buffer.end());
+}
+
+void ScriptWriter::script(std::initializer_list<std::string_view> tcl,
+                          std::initializer_list<std::string_view> python) {
+    script(tcl.begin(), tcl.size(), python.begin(), python.size());
+}
+
+void ScriptWriter::script(const std::string_view* tcl, std::size_t tclCount, const std::string_view* python,
+                          std::size_t pythonCount) {
+    const bool isTcl = language_ == ScriptLanguage::Tcl;
+    const std::string_view* lines = isTcl ? tcl : python;
+    const std::size_t count = isTcl ? tclCount : pythonCount;
+    for (std::size_t i = 0; i < count; ++i)
+        writeLine(lines[i]);
+}
+
+void ScriptWriter::scriptLine(std::string_view tclTemplate, std::string_view pythonTemplate,
+                              std::initializer_list<ScriptArg> args) {
+    if (language_ == ScriptLanguage::Tcl) {
+        line(tclTemplate, args);
+        return;
+    }
+    LineBuffer buffer(scratch_);
+    fillTemplate(buffer, pythonTemplate, args);
+    writeLine(buffer.line());
+}
+
+void ScriptWriter::blockComment(std::string_view text) {
+    if (language_ == ScriptLanguage::Python)
+        writeLine("# " + std::string(text));
+}
+
 void ScriptWriter::text(std::string_view line) {
+    if (language_ == ScriptLanguage::Python) {
+        pythonLines_.clear();
+        appendPythonCommand(pythonLines_, line, {}, false);
+        for (const std::string& python : pythonLines_)
+            writeLine(python);
+        return;
+    }
     if (lines_) {
         lines_->emplace_back(line);
         return;
@@ -137,6 +186,13 @@ void ScriptWriter::text(std::string_view line) {
 }
 
 void ScriptWriter::line(std::string_view lineTemplate, std::initializer_list<ScriptArg> args) {
+    if (language_ == ScriptLanguage::Python) {
+        pythonLines_.clear();
+        appendPythonCommand(pythonLines_, lineTemplate, args);
+        for (const std::string& python : pythonLines_)
+            writeLine(python);
+        return;
+    }
     if (lines_) {
         LineBuffer buffer(scratch_);
         fillTemplate(buffer, lineTemplate, args);

@@ -45,25 +45,47 @@ void appendTemplate(std::string& out, std::string_view lineTemplate, std::initia
 // Appends lines to a script under construction: either to a list of lines, or streamed into a
 // file, every line followed by CR LF, through a buffer of its own (no allocation per line and no
 // copy of the whole script in memory; flush() writes what the buffer holds at the end).
+// The languages a script is printed in: the Tcl of the OpenSees interpreter, or Python for
+// OpenSeesPy. Both come from the same commands (python_command.h says how a command reads in Python).
+enum class ScriptLanguage { Tcl, Python };
+
 class ScriptWriter {
   public:
-    explicit ScriptWriter(ScriptLines& lines) : lines_(&lines) {}
-    explicit ScriptWriter(AtomicFile& file) : file_(&file) {}
+    explicit ScriptWriter(ScriptLines& lines, ScriptLanguage language = ScriptLanguage::Tcl)
+        : lines_(&lines), language_(language) {}
+    explicit ScriptWriter(AtomicFile& file, ScriptLanguage language = ScriptLanguage::Tcl)
+        : file_(&file), language_(language) {}
 
-    // A fixed line, copied as it stands (no placeholders are interpreted).
+    ScriptLanguage language() const { return language_; }
+
+    // A fixed command line: in Tcl copied as it stands (no placeholders are interpreted).
     void text(std::string_view line);
-    // A line built from a template and its values.
+    // A command built from a template and its values.
     void line(std::string_view lineTemplate, std::initializer_list<ScriptArg> args);
+    // Lines of a procedure's own logic (variables, loops, files), which each language writes its
+    // own way: each printer writes its lines as they stand.
+    void script(std::initializer_list<std::string_view> tcl, std::initializer_list<std::string_view> python);
+    void script(const std::string_view* tcl, std::size_t tclCount, const std::string_view* python,
+                std::size_t pythonCount);
+    // One such line with values, each language's template filled with the same values.
+    void scriptLine(std::string_view tclTemplate, std::string_view pythonTemplate,
+                    std::initializer_list<ScriptArg> args);
+    // A comment naming the block that follows. The Tcl script names its blocks with puts lines and
+    // carries no comment of its own.
+    void blockComment(std::string_view text);
     void flush();
 
   private:
+    void writeLine(std::string_view line);
     void lineStreamed(std::size_t pendingSize);
 
     ScriptLines* lines_ = nullptr;
     AtomicFile* file_ = nullptr;
-    std::string pending_;         // room for the lines not yet written to the file
-    std::size_t pendingSize_ = 0; // how much of `pending_` they fill
-    std::string scratch_;         // reused by every line
+    ScriptLanguage language_ = ScriptLanguage::Tcl;
+    std::vector<std::string> pythonLines_; // reused by every Python command
+    std::string pending_;                  // room for the lines not yet written to the file
+    std::size_t pendingSize_ = 0;          // how much of `pending_` they fill
+    std::string scratch_;                  // reused by every line
 };
 
 } // namespace kelvane
