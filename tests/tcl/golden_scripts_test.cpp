@@ -109,8 +109,26 @@ std::string describeDifference(const std::string& expected, const std::string& r
     return out.str();
 }
 
+// Compares a script with its approved golden file; a difference leaves the received script beside it.
+void expectGolden(const std::string& name, const std::string& folder, const std::string& extension,
+                  const std::string& received) {
+    const std::string golden = test::goldenPath(folder + "/" + name + extension);
+    const std::string receivedPath = test::goldenPath(folder + "/" + name + ".received" + extension);
+    const std::string expected = std::filesystem::exists(golden) ? test::readFile(golden) : std::string();
+    if (received == expected) {
+        std::filesystem::remove(receivedPath);
+        return;
+    }
+    std::filesystem::create_directories(std::filesystem::path(receivedPath).parent_path());
+    test::writeFile(receivedPath, received);
+    ADD_FAILURE() << (expected.empty() ? "no golden yet: " : "script differs from ") << golden << "\n"
+                  << describeDifference(expected, received) << "received script left in " << receivedPath
+                  << "\n(scripts/approve-golden.sh " << name << " approves it after review)";
+}
+
 class GoldenScript : public ::testing::TestWithParam<GoldenCase> {};
 
+// The Tcl script and its Python twin, each against its golden file.
 TEST_P(GoldenScript, MatchesTheApprovedScript) {
     const GoldenCase& c = GetParam();
     ModelStore store;
@@ -120,25 +138,21 @@ TEST_P(GoldenScript, MatchesTheApprovedScript) {
     for (const auto& [name, value] : c.settings)
         setNamedValue(store, analysis, recorders, name, value);
 
-    ModelStore sameModel = store;
-    test::TempDir folder;
-    saveLinesCrLf(folder.file("script.tcl"), generateScript(store, analysis, recorders));
-    const std::string received = test::readFile(folder.file("script.tcl"));
-    // The streamed form, which the command line saves, gives the same bytes.
-    saveScript(folder.file("streamed.tcl"), sameModel, analysis, recorders);
-    EXPECT_EQ(test::readFile(folder.file("streamed.tcl")), received);
-
-    const std::string golden = test::goldenPath("tcl/" + c.name + ".tcl");
-    const std::string receivedPath = test::goldenPath("tcl/" + c.name + ".received.tcl");
-    const std::string expected = std::filesystem::exists(golden) ? test::readFile(golden) : std::string();
-    if (received == expected) {
-        std::filesystem::remove(receivedPath);
-        return;
+    const struct {
+        ScriptLanguage language;
+        const char* folder;
+        const char* extension;
+    } languages[] = {{ScriptLanguage::Tcl, "tcl", ".tcl"}, {ScriptLanguage::Python, "py", ".py"}};
+    for (const auto& [language, folderName, extension] : languages) {
+        ModelStore model = store, sameModel = store;
+        test::TempDir folder;
+        saveLinesCrLf(folder.file("script"), generateScript(model, analysis, recorders, language));
+        const std::string received = test::readFile(folder.file("script"));
+        // The streamed form, which the command line saves, gives the same bytes.
+        saveScript(folder.file("streamed"), sameModel, analysis, recorders, language);
+        EXPECT_EQ(test::readFile(folder.file("streamed")), received) << folderName;
+        expectGolden(c.name, folderName, extension, received);
     }
-    test::writeFile(receivedPath, received);
-    ADD_FAILURE() << (expected.empty() ? "no golden yet: " : "script differs from ") << golden << "\n"
-                  << describeDifference(expected, received) << "received script left in " << receivedPath
-                  << "\n(scripts/approve-golden.sh " << c.name << " approves it after review)";
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, GoldenScript, ::testing::ValuesIn(kCases),
