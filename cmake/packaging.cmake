@@ -36,7 +36,7 @@ if(TARGET kelvane)
     RENAME kelvane)
 endif()
 install(PROGRAMS solver/kelvane-install-solver DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES solver/requirements.txt solver/opensees-launcher.sh.in
+install(FILES solver/requirements.txt solver/opensees-launcher.sh.in solver/openseespy-launcher.sh.in
   DESTINATION ${CMAKE_INSTALL_DATADIR}/kelvane/solver)
 file(GLOB KELVANE_HELP_PAGES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/help/*.html)
 install(FILES ${KELVANE_HELP_PAGES} DESTINATION ${CMAKE_INSTALL_DATADIR}/kelvane/help)

@@ -69,16 +69,18 @@ class RunWatcher final : public ProcessWatcher {
     bool barShown_ = false;
 };
 
-// run SCRIPT.tcl: runs OpenSees on the script in the script's folder and waits for it. The
+// run SCRIPT.tcl|SCRIPT.py: runs OpenSees (OpenSeesPy for a Python script) on the script in the
+// script's folder and waits for it. The
 // solver's console output is copied to standard output; when the run failed, its first error
 // line stands alone on standard error and the exit status is 1.
 int runRun(const Arguments& args) {
     if (args.size() != 1)
         throw UsageError{args.empty() ? "a script file is required" : "unexpected argument: " + args[1]};
     const SolverSearch search = solverSearchFromEnvironment(runningProgramFolder());
-    const std::string solver = findSolverExecutable(search);
+    const std::string executable = solverExecutableNameFor(args[0]);
+    const std::string solver = findSolverExecutable(search, executable);
     if (solver.empty())
-        fail(missingSolverMessage(search));
+        fail(missingSolverMessage(search, executable));
 
     RunWatcher watcher(args[0], ::isatty(STDERR_FILENO) == 1);
     const SolverRun run = runSolverOnScript(solver, args[0], &watcher);
@@ -93,15 +95,16 @@ int runRun(const Arguments& args) {
 const RegisterCommand reg({
     .name = "run",
     .usage = "run SCRIPT.tcl",
-    .summary = "Run OpenSees on a script in the script's folder and wait for it",
+    .summary = "Run OpenSees on a Tcl script, or OpenSeesPy on a Python one, in the script's folder",
     .details =
-        "The solver is looked for beside kelvane-cli, then in the user's data folder\n"
+        "A .py script runs with the openseespy launcher (OpenSeesPy), any other with opensees (the Tcl\n"
+        "interpreter). The solver is looked for beside kelvane-cli, then in the user's data folder\n"
         "(kelvane-install-solver puts it there), then on the PATH. Its output is copied to standard\n"
         "output as it comes. When standard error is a terminal it shows a progress bar: the steps the\n"
         "recorder files hold of those the script asks for, and the time. The exit status is 1, with\n"
         "the solver's first error line on standard error, when an error was reported or a recorder\n"
         "file of the script was not written.",
-    .lines = {{"SCRIPT.tcl", "the OpenSees Tcl script"}},
+    .lines = {{"SCRIPT.tcl", "the OpenSees Tcl script, or a Python script (.py) for OpenSeesPy"}},
     .run = &runRun,
 });
 

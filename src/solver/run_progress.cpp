@@ -27,10 +27,12 @@ int braceBalance(const std::string& line) {
 } // namespace
 
 long long stepsAsked(const std::vector<std::string>& scriptLines) {
-    static const std::regex analyze(R"(^analyze\s+(\d+)(\s|;|$))");
+    static const std::regex analyze(R"(^(analyze\s+(\d+)(\s|;|$)|ops\.analyze\((\d+)[,)]))");
     static const std::regex stepLoop(R"(^while\s*\{.*\$step\s*<\s*(\d+)\s*\}\s*\{)");
+    static const std::regex pythonStepLoop(R"(^while ok == 0 and step < (\d+):)");
     long long steps = 0;
     int loopDepth = 0; // the open braces of a step loop whose body is being skipped
+    bool inPythonLoop = false;
     for (const std::string& raw : scriptLines) {
         const std::string line = trimmedLine(raw);
         if (loopDepth > 0) {
@@ -43,8 +45,17 @@ long long stepsAsked(const std::vector<std::string>& scriptLines) {
         if (std::regex_search(line, match, stepLoop)) {
             steps += std::stoll(match[1].str());
             loopDepth = braceBalance(line);
-        } else if (std::regex_search(line, match, analyze)) {
+        } else if (std::regex_search(line, match, pythonStepLoop)) {
+            // The loop's body is indented below it; its one-step analyze lines are the loop's.
             steps += std::stoll(match[1].str());
+            inPythonLoop = true;
+        } else if (inPythonLoop && raw.starts_with(" ")) {
+            continue;
+        } else if (std::regex_search(line, match, analyze)) {
+            inPythonLoop = false;
+            steps += std::stoll(match[2].matched ? match[2].str() : match[4].str());
+        } else {
+            inPythonLoop = false;
         }
     }
     return steps;

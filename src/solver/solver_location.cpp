@@ -68,6 +68,15 @@ std::string solverExecutableName() {
 #endif
 }
 
+std::string pythonSolverExecutableName() {
+    return "openseespy";
+}
+
+std::string solverExecutableNameFor(const std::string& scriptPath) {
+    return std::filesystem::path(scriptPath).extension() == ".py" ? pythonSolverExecutableName()
+                                                                  : solverExecutableName();
+}
+
 std::string solverInstallerName() {
     return "kelvane-install-solver";
 }
@@ -95,7 +104,7 @@ std::string runningProgramFolder() {
     return error ? std::string() : self.parent_path().string();
 }
 
-std::string findSolverExecutable(const SolverSearch& search) {
+std::string findSolverExecutable(const SolverSearch& search, const std::string& executableName) {
     std::vector<std::string> folders = {search.programFolder, search.userSolverFolder};
     for (std::string& entry : pathEntries(search.pathVariable)) {
         folders.push_back(std::move(entry));
@@ -104,7 +113,7 @@ std::string findSolverExecutable(const SolverSearch& search) {
         if (folder.empty()) {
             continue;
         }
-        const std::filesystem::path candidate = std::filesystem::path(folder) / solverExecutableName();
+        const std::filesystem::path candidate = std::filesystem::path(folder) / executableName;
         if (isRunnableFile(candidate)) {
             // The solver runs in the script's folder, where a relative path would not lead to it.
             std::error_code error;
@@ -131,12 +140,12 @@ std::string solverInstallCommand(const SolverSearch& search) {
     return beside.string();
 }
 
-std::string missingSolverMessage(const SolverSearch& search) {
+std::string missingSolverMessage(const SolverSearch& search, const std::string& executableName) {
     std::string places = "in the program folder \"" + search.programFolder + "\"";
     if (!search.userSolverFolder.empty()) {
         places += ", nor in \"" + search.userSolverFolder + "\",";
     }
-    return "The OpenSees solver \"" + solverExecutableName() + "\" was found neither " + places +
+    return "The OpenSees solver \"" + executableName + "\" was found neither " + places +
            " nor on the PATH. To install it for your user, run: " + solverInstallCommand(search);
 }
 

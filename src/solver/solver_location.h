@@ -4,8 +4,12 @@
 
 namespace kelvane {
 
-// The name of the OpenSees solver executable on this platform.
+// The name of the OpenSees solver executable on this platform: the Tcl interpreter.
 std::string solverExecutableName();
+// The launcher that runs a Python script with OpenSeesPy.
+std::string pythonSolverExecutableName();
+// The one that runs the script: the Python launcher for a ".py" script, else the Tcl interpreter.
+std::string solverExecutableNameFor(const std::string& scriptPath);
 
 // The name of the command that installs the solver for one user (a Python environment with the
 // pinned OpenSees builds and a launcher in userSolverFolder()).
@@ -32,7 +36,8 @@ std::string runningProgramFolder();
 // The solver to start, by its full path: the first runnable file of that name in the program
 // folder, the user's solver folder, then the PATH (empty PATH entries, the current folder, are
 // skipped; relative ones are taken from the current folder). "" when none.
-std::string findSolverExecutable(const SolverSearch& search);
+std::string findSolverExecutable(const SolverSearch& search,
+                                 const std::string& executableName = solverExecutableName());
 
 // The command to type to install the solver: the installer beside the program (by its full path
 // unless that folder is on the PATH), else the installer's name.
@@ -40,6 +45,7 @@ std::string solverInstallCommand(const SolverSearch& search);
 
 // What to tell the user when findSolverExecutable found nothing: where it looked and the command
 // that installs the solver.
-std::string missingSolverMessage(const SolverSearch& search);
+std::string missingSolverMessage(const SolverSearch& search,
+                                 const std::string& executableName = solverExecutableName());
 
 } // namespace kelvane

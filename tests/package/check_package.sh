@@ -44,6 +44,7 @@ expected_files=(
   usr/share/bash-completion/completions/kelvane-cli
   usr/share/icons/hicolor/scalable/apps/kelvane.svg
   usr/share/kelvane/solver/opensees-launcher.sh.in
+  usr/share/kelvane/solver/openseespy-launcher.sh.in
   usr/share/kelvane/solver/requirements.txt
   usr/share/man/man1/kelvane-cli.1.gz
   usr/share/man/man1/kelvane-install-solver.1.gz
@@ -155,6 +156,7 @@ expect_eq "kelvane-install-solver --dry-run in an empty data folder" "$plan" \
   "kelvane-install-solver: creating the Python environment $work/data/kelvane/venv
 kelvane-install-solver: installing $pins into $work/data/kelvane/venv
 kelvane-install-solver: writing the launcher $work/data/kelvane/bin/opensees
+kelvane-install-solver: writing the launcher $work/data/kelvane/bin/openseespy
 kelvane-install-solver: dry run, nothing changed"
 [ ! -e "$work/data/kelvane" ] || fail "the dry run changed the data folder"
 

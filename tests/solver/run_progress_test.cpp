@@ -35,6 +35,19 @@ TEST(StepsAsked, CountsAnalyzeCommandsAndStepLoopsNotTheRetriesInside) {
     EXPECT_EQ(stepsAsked({"analyze 100", "  analyze 1000 0.02", "analyze 5;", "# analyze 7", "analyzed 3"}),
               1105);
     EXPECT_EQ(stepsAsked({"set lambda [eigen  $numModes]", "record"}), 0);
+
+    const std::vector<std::string> pythonTwin = {
+        "ok = 0",
+        "while ok == 0 and step < 10:",
+        "    ok = ops.analyze(1)",
+        "    if ok != 0:",
+        "        ok = ops.analyze(1)",
+        "if ok != 0:",
+        "    raise RuntimeError('stopped')",
+        "ops.analyze(1000, 0.02)",
+        "ops.analyze(5)",
+    };
+    EXPECT_EQ(stepsAsked(pythonTwin), 1015);
 }
 
 TEST(RecorderProgress, CountsCompleteLinesOfTheFullestFileAsTheyGrow) {
