@@ -71,15 +71,25 @@ void loadFrameForces(ModelStore& store, const std::string& folder, std::int32_t 
     std::vector<double> values;
     for (int block = 0; block < blockCount(frameCount); ++block) {
         const RecorderBlock range = recorderBlock(frameCount, block);
-        offsets.clear();
-        int fieldsNeeded = 1; // the time column
-        for (int f = range.firstObject; f < range.firstObject + range.objectCount; ++f) {
-            const std::int32_t type = elementTypeOfFrame(store, f);
-            offsets.push_back(hasForceOutput(type) ? fieldsNeeded : 0);
-            fieldsNeeded += forceValueCount(type);
-        }
         const std::string name = "ele" + std::to_string(frameFileNumber(frameCount, block)) + ".out";
         const RecorderFile file(recorderPath(folder, name));
+        // OpenSeesPy writes no local forces of a corotational truss, the Tcl interpreter twelve; a
+        // line with as many fields as the first gives is taken in that layout.
+        const auto layout = [&](bool corotationalTrussesWrite) {
+            offsets.clear();
+            int fields = 1; // the time column
+            for (int f = range.firstObject; f < range.firstObject + range.objectCount; ++f) {
+                const std::int32_t type = elementTypeOfFrame(store, f);
+                const bool writes = hasForceOutput(type) && (type != CorotTruss || corotationalTrussesWrite);
+                offsets.push_back(writes ? fields : 0);
+                fields += writes || type == RigidLink ? forceValueCount(type) : 0;
+            }
+            return fields;
+        };
+        const int withoutCorotational = layout(false);
+        int fieldsNeeded = layout(true);
+        if (withoutCorotational != fieldsNeeded && recorderFieldCount(file, step) == withoutCorotational)
+            fieldsNeeded = layout(false);
         int valuesRead = 0;
         try {
             readRecorderValues(file, step, fieldsNeeded, values, valuesRead);

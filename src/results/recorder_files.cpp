@@ -152,6 +152,20 @@ void readRecorderValues(const RecorderFile& file, long long lineNumber, int fiel
     }
 }
 
+int recorderFieldCount(const RecorderFile& file, long long lineNumber) {
+    if (lineNumber < 1 || lineNumber > static_cast<long long>(file.lines().size()))
+        return 0;
+    const std::string_view line = file.lines()[static_cast<std::size_t>(lineNumber - 1)];
+    int count = 0;
+    bool inField = false;
+    for (const char c : line) {
+        const bool blank = c == ' ' || c == '\t';
+        count += !blank && !inField ? 1 : 0;
+        inField = !blank;
+    }
+    return count;
+}
+
 double parseFieldSlowly(std::string_view text) {
     return parseReal(text);
 }

@@ -55,6 +55,9 @@ class RecorderFile {
 // line) a line of more than 1000 fields or of fewer than `fieldsNeeded`.
 void splitRecorderLine(const RecorderFile& file, long long lineNumber, int fieldsNeeded, FieldViews& fields);
 
+// The number of blank-separated fields of line `lineNumber` (1-based); 0 when there is no such line.
+int recorderFieldCount(const RecorderFile& file, long long lineNumber);
+
 // Reads the numbers of line `lineNumber` (1-based) that a block needs: fields 1..fieldsNeeded-1
 // into values[1..fieldsNeeded-1] (field 0, the time, is not read). The same checks and messages
 // as splitRecorderLine followed by fieldValue for each field, in one pass over a plain line.

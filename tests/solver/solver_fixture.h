@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,7 @@ namespace kelvane::test {
 // it wrote, all in a fresh folder. Without an installed solver the test is skipped, except in CI
 // (CI=true), where a missing solver is a failure.
 class SolverTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
 
     // kelvane-cli tcl MODEL -o FOLDER/NAME --set ...; an empty string when generation failed
@@ -22,6 +23,8 @@ protected:
     std::string writeScript(const std::string& modelPath, const std::vector<std::string>& settings,
                             const std::string& name = "model.tcl");
     // kelvane-cli run SCRIPT; records a failure with the solver's error line when the run failed.
+    // A script writeScript wrote is then also written as Python, run by OpenSeesPy in a folder of
+    // its own and its recorder files compared with the Tcl run's.
     bool runScript(const std::string& scriptPath);
     // Both steps; the script's path, or "" when either failed.
     std::string writeAndRun(const std::string& modelPath, const std::vector<std::string>& settings);
@@ -29,8 +32,18 @@ protected:
     std::string folder() const { return dir_.path().string(); }
     std::string file(const std::string& name) const { return dir_.file(name); }
 
-private:
+  private:
+    void runPythonTwin();
+    void crossCheckFrameForces(const std::filesystem::path& tclFolder,
+                               const std::filesystem::path& pythonFolder, const std::string& anyForceFile);
+
     TempDir dir_;
+    // The script writeScript wrote last, and what it was written from.
+    struct WrittenScript {
+        std::string script;
+        std::string model;
+        std::vector<std::string> settings;
+    } written_;
 };
 
 // The model as the importer reads it (either format), for the result readers.

@@ -1,6 +1,6 @@
 #include "common/error.h"
-#include "support/test_support.h"
 #include "solver/solver_run.h"
+#include "support/test_support.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -28,8 +28,13 @@ TEST(RecorderFileNames, TakesTheFileOfEveryRecorderLineOnce) {
         "recorder Node -file",
         "puts \"recorder\"",
         "node 1 0 0 0",
+        "ops.recorder('Node', '-file', 'node1.out', '-time', '-nodeRange', 101, 150, '-dof', 1, 2, 3, "
+        "'disp')",
+        "    ops.recorder('Element', '-file', 'ele0.out', '-time', '-eleRange', 1, 3, 'localForce')",
+        "ops.recorder('Node', '-file', 'it\\'s.out')",
     };
-    EXPECT_THAT(recorderFileNames(script), ElementsAre("node0.out", "ele0_secs.out", "eigen1_node0.out"));
+    EXPECT_THAT(recorderFileNames(script),
+                ElementsAre("node0.out", "ele0_secs.out", "eigen1_node0.out", "node1.out", "ele0.out"));
 }
 
 TEST(FirstErrorLine, FindsTheSolversComplaintsAndIgnoresOrdinaryOutput) {
@@ -38,23 +43,26 @@ TEST(FirstErrorLine, FindsTheSolversComplaintsAndIgnoresOrdinaryOutput) {
               "FAILURE :: Iter:   200, EnergyIncr: 5000");
     EXPECT_EQ(firstErrorLine("invalid command name \"foo\"\n    while executing\n\"foo bar\"\n"),
               "invalid command name \"foo\"");
-    EXPECT_EQ(firstErrorLine("WARNING - ForceBeamColumn3d::update - failed\r\nLoadControl::update - model failed\r\n"),
+    EXPECT_EQ(firstErrorLine(
+                  "WARNING - ForceBeamColumn3d::update - failed\r\nLoadControl::update - model failed\r\n"),
               "WARNING - ForceBeamColumn3d::update - failed");
     EXPECT_EQ(firstErrorLine("couldn't read file \"GMX.txt\": no such file or directory\n"),
               "couldn't read file \"GMX.txt\": no such file or directory");
     EXPECT_EQ(firstErrorLine("\n    while executing\n\"element stdBrick 1 1 2 4 3 5 6 8 7 100\"\n"),
               "The solver stopped at the script line \"element stdBrick 1 1 2 4 3 5 6 8 7 100\"");
-    EXPECT_EQ(firstErrorLine("analysis\nexpected integer but got \"x\"\n    while executing\n\"analyze x\"\n"),
-              "expected integer but got \"x\" (at \"analyze x\")");
+    EXPECT_EQ(
+        firstErrorLine("analysis\nexpected integer but got \"x\"\n    while executing\n\"analyze x\"\n"),
+        "expected integer but got \"x\" (at \"analyze x\")");
     // The interpreter's own failure: the last line of the traceback says what happened.
-    EXPECT_EQ(firstErrorLine("Traceback (most recent call last):\n  File \"x.py\", line 1, in <module>\n"
-                             "    raise InterpreterError(err) from None\n"
-                             "opensees.tcl.InterpreterError: wrong # args: should be \"info script ?filename?\"\n"),
-              "opensees.tcl.InterpreterError: wrong # args: should be \"info script ?filename?\"");
+    EXPECT_EQ(
+        firstErrorLine("Traceback (most recent call last):\n  File \"x.py\", line 1, in <module>\n"
+                       "    raise InterpreterError(err) from None\n"
+                       "opensees.tcl.InterpreterError: wrong # args: should be \"info script ?filename?\"\n"),
+        "opensees.tcl.InterpreterError: wrong # args: should be \"info script ?filename?\"");
 }
 
 class JudgeSolverRun : public ::testing::Test {
-protected:
+  protected:
     ProcessOutcome cleanExit() const {
         ProcessOutcome outcome;
         outcome.exitCode = 0;
@@ -84,9 +92,10 @@ TEST_F(JudgeSolverRun, ExitStatusZeroIsNotEnough) {
 TEST_F(JudgeSolverRun, ANonlinearScriptsOwnVerdictDecides) {
     test::writeFile(dir.file("node0.out"), "1 0 0 0\n");
     ProcessOutcome recovered = cleanExit();
-    recovered.out = "pushover\nWARNING - ForceBeamColumn3d::update - failed to get compatible element forces\n"
-                    "   FAILURE :: Failed to update the model\n" +
-                    std::string(kAnalysisCompletedLine) + "\n";
+    recovered.out =
+        "pushover\nWARNING - ForceBeamColumn3d::update - failed to get compatible element forces\n"
+        "   FAILURE :: Failed to update the model\n" +
+        std::string(kAnalysisCompletedLine) + "\n";
     EXPECT_FALSE(judgeSolverRun(recovered, dir.path(), {"node0.out"}, {}).failed);
     // The completion line does not excuse a missing recorder file or a failing exit.
     EXPECT_TRUE(judgeSolverRun(recovered, dir.path(), {"node0.out", "ele0.out"}, {}).failed);
@@ -95,7 +104,8 @@ TEST_F(JudgeSolverRun, ANonlinearScriptsOwnVerdictDecides) {
 
     ProcessOutcome stopped = cleanExit();
     stopped.out = "WARNING - ForceBeamColumn3d::update - failed\n";
-    stopped.err = "Displacement control stopped: step 98 of 200 did not converge\n    while executing\n\"if ...\"\n";
+    stopped.err =
+        "Displacement control stopped: step 98 of 200 did not converge\n    while executing\n\"if ...\"\n";
     const SolverVerdict verdict = judgeSolverRun(stopped, dir.path(), {"node0.out"}, {});
     EXPECT_TRUE(verdict.failed);
     EXPECT_EQ(verdict.firstError, "Displacement control stopped: step 98 of 200 did not converge");
@@ -105,11 +115,13 @@ TEST_F(JudgeSolverRun, ExitStatusAndSignalFailTheRunEvenWithoutAMessage) {
     ProcessOutcome outcome = cleanExit();
     outcome.exitCode = 253;
     outcome.out.clear();
-    EXPECT_EQ(judgeSolverRun(outcome, dir.path(), {}, {}).firstError, "The solver stopped with exit status 253");
+    EXPECT_EQ(judgeSolverRun(outcome, dir.path(), {}, {}).firstError,
+              "The solver stopped with exit status 253");
     // Without a telling word, the last thing the solver said leads to the cause.
     outcome.out = "gravity\nanalysis\nNode::getEigenvectors() - eigenvectors have not been set\n\n";
-    EXPECT_EQ(judgeSolverRun(outcome, dir.path(), {}, {}).firstError,
-              "The solver stopped with exit status 253: Node::getEigenvectors() - eigenvectors have not been set");
+    EXPECT_EQ(
+        judgeSolverRun(outcome, dir.path(), {}, {}).firstError,
+        "The solver stopped with exit status 253: Node::getEigenvectors() - eigenvectors have not been set");
     outcome.exitCode = -1;
     outcome.signal = 11;
     const SolverVerdict verdict = judgeSolverRun(outcome, dir.path(), {}, {});
@@ -186,9 +198,9 @@ TEST(RunProcess, GivesTheChildAnEmptyInputWhenTheParentHasNone) {
 
 TEST(RunProcess, DrainsLargeOutputOnBothStreamsWithoutBlocking) {
     TempDir dir;
-    const std::string program = writeStandIn(
-        dir, "i=0; while [ $i -lt 4000 ]; do echo \"out line $i of a long run\"; "
-             "echo \"err line $i of a long run\" >&2; i=$((i+1)); done\n");
+    const std::string program =
+        writeStandIn(dir, "i=0; while [ $i -lt 4000 ]; do echo \"out line $i of a long run\"; "
+                          "echo \"err line $i of a long run\" >&2; i=$((i+1)); done\n");
     const ProcessOutcome outcome = runProcess(program, {}, dir.path().string());
     EXPECT_EQ(outcome.exitCode, 0);
     EXPECT_EQ(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 4000);
@@ -237,9 +249,9 @@ TEST(RunCommand, RefusesToRunWhenNoSolverIsFound) {
     const std::string cli = dir.file("kelvane-cli");
     std::filesystem::copy_file(test::binPath("kelvane-cli"), cli);
     test::writeFile(dir.file("model.tcl"), "puts hello\n");
-    const test::CommandResult result = test::runCommand("PATH=" + dir.file("empty") + " XDG_DATA_HOME=" +
-                                                        dir.file("data") + " '" + cli + "' run '" +
-                                                        dir.file("model.tcl") + "'");
+    const test::CommandResult result =
+        test::runCommand("PATH=" + dir.file("empty") + " XDG_DATA_HOME=" + dir.file("data") + " '" + cli +
+                         "' run '" + dir.file("model.tcl") + "'");
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_THAT(result.err, HasSubstr("To install it for your user, run: kelvane-install-solver"));
     EXPECT_EQ(result.out, "");
