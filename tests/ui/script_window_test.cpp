@@ -90,6 +90,22 @@ TEST_F(ScriptWindowTest, SavesTheGeneratedScriptWithHandEditsUnderTheExactNameTy
     EXPECT_EQ(test::readFile(path), crLfText(expected));
 }
 
+TEST_F(ScriptWindowTest, SaveAsPythonWritesTheTwinOfTheModelNotTheTextArea) {
+    ModelStore copy = session.model;
+    const ScriptLines python =
+        generateScript(copy, session.analysis, session.recorders, ScriptLanguage::Python);
+    ASSERT_EQ(python.front(), "import openseespy.opensees as ops");
+    text()->setPlainText(QStringLiteral("wipe ;# typed by hand"));
+
+    const std::string path = folder.file("model.py");
+    dialogs.answer(QString::fromStdString(path));
+    press("savePythonButton");
+    ASSERT_TRUE(errors.messages().isEmpty()) << errors.messages().join('\n').toStdString();
+    EXPECT_EQ(dialogs.requests().front(), "save|OpenSeesPy(*.py)|");
+    EXPECT_EQ(test::readFile(path), crLfText(python));
+    EXPECT_EQ(text()->toPlainText(), "wipe ;# typed by hand");
+}
+
 TEST_F(ScriptWindowTest, FailedGenerationKeepsTheText) {
     press("generateButton");
     const QString generated = text()->toPlainText();

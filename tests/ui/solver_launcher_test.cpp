@@ -21,12 +21,11 @@ void makeExecutable(const fs::path& file, const std::string& content = "#!/bin/s
 }
 
 // A stand-in solver that records its working folder and its arguments beside itself, atomically.
-void writeRecordingSolver(const fs::path& folder) {
-    makeExecutable(folder / solverExecutableName(),
-                   "#!/bin/sh\n"
-                   "record=\"$(dirname \"$0\")/record\"\n"
-                   "{ pwd; echo \"$#\"; printf '%s\\n' \"$@\"; } > \"$record.tmp\"\n"
-                   "mv \"$record.tmp\" \"$record\"\n");
+void writeRecordingSolver(const fs::path& folder, const std::string& name = solverExecutableName()) {
+    makeExecutable(folder / name, "#!/bin/sh\n"
+                                  "record=\"$(dirname \"$0\")/record\"\n"
+                                  "{ pwd; echo \"$#\"; printf '%s\\n' \"$@\"; } > \"$record.tmp\"\n"
+                                  "mv \"$record.tmp\" \"$record\"\n");
 }
 
 std::string waitForRecord(const fs::path& record) {
@@ -49,6 +48,18 @@ TEST(SolverLauncher, StartsTheSolverInTheScriptFolderWithTheFullPathAsOneArgumen
 
     EXPECT_EQ(waitForRecord(program.path() / "record"),
               canonicalJob + "\n1\n" + canonicalJob + "/frame model.tcl\n");
+}
+
+TEST(SolverLauncher, APythonScriptRunsOnOpenSeesPy) {
+    test::ensureApplication();
+    TempDir program;
+    writeRecordingSolver(program.path(), pythonSolverExecutableName());
+    const fs::path script = program.path() / "frame.py";
+    test::writeFile(script.string(), "import openseespy.opensees as ops\r\n");
+    launchSolverDetached(QString::fromStdString(script.string()), {program.path().string(), "", ""});
+
+    const std::string folder = fs::canonical(program.path()).string();
+    EXPECT_EQ(waitForRecord(program.path() / "record"), folder + "\n1\n" + folder + "/frame.py\n");
 }
 
 TEST(SolverLauncher, UsesTheSolverOnThePathWhenTheProgramFolderHasNone) {

@@ -41,15 +41,19 @@ ScriptWindow::ScriptWindow(Session& session, QWidget* parent)
     auto* label = new QLabel(QStringLiteral("OpenSEES tcl File"));
     auto* generateButton = makeButton(QStringLiteral("Generate"), QStringLiteral("generateButton"));
     auto* saveButton = makeButton(QStringLiteral("Save"), QStringLiteral("saveButton"));
+    auto* savePythonButton = makeButton(QStringLiteral("Save as Python"), QStringLiteral("savePythonButton"));
     auto* closeButton = makeButton(QStringLiteral("Close"), QStringLiteral("closeButton"));
     connect(generateButton, &QPushButton::clicked, this,
             [this] { runGuarded(this, [this] { generate(); }); });
     connect(saveButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { save(); }); });
+    connect(savePythonButton, &QPushButton::clicked, this,
+            [this] { runGuarded(this, [this] { savePython(); }); });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(generateButton);
     buttons->addWidget(saveButton);
+    buttons->addWidget(savePythonButton);
     buttons->addWidget(closeButton);
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
@@ -87,6 +91,16 @@ void ScriptWindow::save() {
         lines.push_back(toBytes(line));
     }
     saveLinesCrLf(QFile::encodeName(path).toStdString(), lines);
+}
+
+// The Python twin comes from the model and settings of now, like Generate; hand edits of the Tcl
+// text are Tcl and are not carried into it.
+void ScriptWindow::savePython() {
+    const QString path = fileDialogs().saveFileName(this, QStringLiteral("OpenSeesPy(*.py)"), QString());
+    if (path.isEmpty())
+        return;
+    saveScript(QFile::encodeName(path).toStdString(), session_.model, session_.analysis, session_.recorders,
+               ScriptLanguage::Python);
 }
 
 } // namespace kelvane

@@ -9,7 +9,8 @@ namespace kelvane {
 struct Session;
 
 // Generates the OpenSees script into an editable text area and saves what the area holds, hand
-// edits included. Closing only hides it; the text stays for the next opening.
+// edits included, or writes the OpenSeesPy twin of the script. Closing only hides it; the text stays for the
+// next opening.
 class ScriptWindow : public QWidget {
     Q_OBJECT
   public:
@@ -18,6 +19,7 @@ class ScriptWindow : public QWidget {
   private:
     void generate();
     void save();
+    void savePython();
 
     Session& session_;
     QPlainTextEdit* script_;

@@ -28,11 +28,14 @@ std::unique_ptr<WatchedRun> launchSolverDetached(const QString& scriptPath) {
 }
 
 std::unique_ptr<WatchedRun> launchSolverDetached(const QString& scriptPath, const SolverSearch& search) {
-    const std::string solver = findSolverExecutable(search);
-    if (solver.empty()) {
-        fail(missingSolverMessage(search));
-    }
     const QFileInfo script(scriptPath);
+    // A Python script runs on OpenSeesPy, anything else on the Tcl interpreter.
+    const std::string executable =
+        solverExecutableNameFor(QFile::encodeName(script.fileName()).toStdString());
+    const std::string solver = findSolverExecutable(search, executable);
+    if (solver.empty()) {
+        fail(missingSolverMessage(search, executable));
+    }
     const QString scriptFullPath = QDir::toNativeSeparators(script.absoluteFilePath());
     auto run = std::make_unique<WatchedRun>(QFile::encodeName(scriptFullPath).toStdString());
     const std::vector<std::string> command = run->command(solver);
