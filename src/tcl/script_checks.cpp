@@ -1,6 +1,7 @@
 #include "tcl/script_checks.h"
 
 #include "common/error.h"
+#include "tcl/node_dofs.h"
 #include "tcl/store_access.h"
 
 #include <string>
@@ -53,6 +54,12 @@ void checkScriptInputs(const ModelStore& store, const AnalysisSettings& analysis
     checkFrameSections(store);
     checkIntegrationPoints(store, analysis);
     checkShellMaterials(store, analysis);
+}
+
+void checkModalMass(const ModelStore& store, const AnalysisSettings& analysis, int dofsPerNode) {
+    if (analysis.analysisType == ModalAnalysis && freeMassDofCount(store, analysis.genMass, dofsPerNode) == 0)
+        fail("The modal analysis needs mass, and no free degree of freedom of the model carries any: give "
+             "the joints mass (the MASS table) and keep Gen Mass on");
 }
 
 } // namespace kelvane

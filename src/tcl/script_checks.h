@@ -12,4 +12,8 @@ namespace kelvane {
 // integrate with, or when a written shell section names no material of the model.
 void checkScriptInputs(const ModelStore& store, const AnalysisSettings& analysis);
 
+// Stops a modal analysis of a model whose free degrees of freedom carry no mass, which the
+// solver's eigen solver cannot start on.
+void checkModalMass(const ModelStore& store, const AnalysisSettings& analysis, int dofsPerNode);
+
 } // namespace kelvane

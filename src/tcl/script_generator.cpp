@@ -71,6 +71,7 @@ int prepareStore(ModelStore& store, const AnalysisSettings& analysis) {
     checkTagCollisions(store, analysis);
     const int dofsPerNode = nodeDofCount(store);
     checkControlJoint(store, analysis, dofsPerNode);
+    checkModalMass(store, analysis, dofsPerNode);
     return dofsPerNode;
 }
 

@@ -34,9 +34,10 @@ double lastDigitUnit(const std::string& text) {
 
 // `scale` is the largest magnitude of the line: a value that is round-off beside it (1e-13 where
 // the others are 1e4) is compared at that scale.
-bool agree(const std::string& a, const std::string& b, double x, double y, double scale, bool& rounded) {
+bool agree(const std::string& a, const std::string& b, double x, double y, double scale, double relative,
+           bool& rounded) {
     const double difference = std::abs(x - y);
-    if (difference <= 1e-12 || difference <= 1e-9 * std::max({std::abs(x), std::abs(y), scale}))
+    if (difference <= 1e-12 || difference <= relative * std::max({std::abs(x), std::abs(y), scale}))
         return true;
     rounded = difference <= 1.0000001 * std::max(lastDigitUnit(a), lastDigitUnit(b));
     return rounded;
@@ -73,7 +74,7 @@ std::pair<double, double> modeScale(const std::filesystem::path& tclFolder,
 
 CrossCheck crossCheckRecorders(const std::filesystem::path& tclFolder,
                                const std::filesystem::path& pythonFolder,
-                               const std::vector<std::string>& names) {
+                               const std::vector<std::string>& names, double relative) {
     CrossCheck check;
     for (const std::string& name : names) {
         if (!std::filesystem::exists(pythonFolder / name)) {
@@ -104,9 +105,9 @@ CrossCheck crossCheckRecorders(const std::filesystem::path& tclFolder,
                 ++check.valuesCompared;
                 const double x = std::stod(tcl[l][f]), y = std::stod(python[l][f]);
                 bool rounded = false;
-                const bool same = modeShape && f > 0
-                                      ? std::abs(x / tclScale - y / pythonScale) <= 1e-5
-                                      : agree(tcl[l][f], python[l][f], x, y, f > 0 ? lineScale : 0, rounded);
+                const bool same = modeShape && f > 0 ? std::abs(x / tclScale - y / pythonScale) <= 1e-5
+                                                     : agree(tcl[l][f], python[l][f], x, y,
+                                                             f > 0 ? lineScale : 0, relative, rounded);
                 if (!same) {
                     check.differences.push_back(name + " line " + std::to_string(l + 1) + " field " +
                                                 std::to_string(f) + ": " + tcl[l][f] + " against " +

@@ -14,13 +14,13 @@ struct CrossCheck {
 };
 
 // Every file in `names` in both folders, with the same number of lines and the same values: equal
-// within 1e-9 relative or 1e-12 absolute, or apart by no more than one unit of the last digit the
-// recorder printed (the recorders print six significant digits, so two builds that agree to
-// 1e-12 may still round a value the other way). A mode-shape file (eigen*) holds one vector,
-// known up to its scale: both are scaled to 1 at the component largest in the Tcl run, then
-// compared within 1e-5.
+// within `relative` (1e-9 unless the builds are known to differ more) or 1e-12 absolute, or apart by no more
+// than one unit of the last digit the recorder printed (the recorders print six significant digits, so two
+// builds that agree to 1e-12 may still round a value the other way). A mode-shape file (eigen*) holds one
+// vector, known up to its scale: both are scaled to 1 at the component largest in the Tcl run, then compared
+// within 1e-5.
 CrossCheck crossCheckRecorders(const std::filesystem::path& tclFolder,
                                const std::filesystem::path& pythonFolder,
-                               const std::vector<std::string>& names);
+                               const std::vector<std::string>& names, double relative = 1e-9);
 
 } // namespace kelvane::test

@@ -11,9 +11,9 @@
 
 #include <algorithm>
 #include <cmath>
-
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <sstream>
 
 namespace kelvane::test {
@@ -50,16 +50,16 @@ std::string solverProblem() {
     return problem;
 }
 
-// The Tcl interpreter (the `opensees` package, 0.1.32) applies a uniform excitation's ground
-// acceleration to the free degrees of freedom of joints a rigid diaphragm ties: their vertical
-// masses are shaken along with the horizontal ones, so a floor of a model without beams moves up
-// and down under a horizontal record, which OpenSeesPy 3.7 (rightly) does not do. Such runs are
-// not compared.
 bool isElementForceFile(const std::string& name) {
     return name.starts_with("ele") && name.ends_with(".out") &&
            name.find_first_not_of("0123456789", 3) == name.size() - 4;
 }
 
+// The Tcl interpreter (the `opensees` package, 0.1.32) applies a uniform excitation's ground
+// acceleration to the free degrees of freedom of joints a rigid diaphragm ties: their vertical
+// masses are shaken along with the horizontal ones, so a floor of a model without beams moves up
+// and down under a horizontal record, which OpenSeesPy 3.7 (rightly) does not do. Such runs are
+// not compared.
 bool tclInterpreterShakesTiedMasses(const std::string& modelPath, const std::vector<std::string>& settings) {
     bool excitation = false;
     for (const std::string& setting : settings)
@@ -79,6 +79,28 @@ bool tclInterpreterShakesTiedMasses(const std::string& modelPath, const std::vec
         }
     }
     return false;
+}
+
+// OpenSeesPy 3.7 leaves a joint behind whose translations equalDOF ties to another joint when no
+// element but zero-length springs reaches it (a rigid link ending in the air): after the first
+// step its recorded translations stay near their first values, where the Tcl interpreter records
+// the retained joint's, as the constraint says. Such runs are not compared.
+bool openSeesPyLeavesDanglingTiedJointsBehind(const std::vector<std::string>& tclScript) {
+    std::set<std::string> tied, reached;
+    for (const std::string& line : tclScript) {
+        std::istringstream words(line);
+        std::string command, kind, tag, node;
+        words >> command;
+        if (command == "equalDOF" && words >> node >> node) {
+            tied.insert(node);
+        } else if (command == "element" && words >> kind >> tag && kind != "zeroLength") {
+            const int nodes = kind.starts_with("Shell") ? 4 : kind == "stdBrick" ? 8 : 2;
+            for (int n = 0; n < nodes && words >> node; ++n)
+                reached.insert(node);
+        }
+    }
+    return std::any_of(tied.begin(), tied.end(),
+                       [&](const std::string& joint) { return !reached.contains(joint); });
 }
 
 } // namespace
@@ -159,14 +181,21 @@ void SolverTest::runPythonTwin() {
         ADD_FAILURE() << "the OpenSeesPy run failed (" << run.exitCode << "): " << run.err;
         return;
     }
-    if (tclInterpreterShakesTiedMasses(written_.model, written_.settings))
+    const std::vector<std::string> tclScript = loadLines(written_.script);
+    if (tclInterpreterShakesTiedMasses(written_.model, written_.settings) ||
+        openSeesPyLeavesDanglingTiedJointsBehind(tclScript))
         return;
+    // The builds' 3-D corotational transformations are different formulations: they agree with
+    // each other, and with the linear transformation, to the order of the rotations squared only.
+    const bool corotational = std::any_of(tclScript.begin(), tclScript.end(), [](const std::string& line) {
+        return line.starts_with("geomTransf Corotational");
+    });
     std::vector<std::string> files, forceFiles;
-    for (const std::string& name : recorderFileNames(loadLines(written_.script)))
+    for (const std::string& name : recorderFileNames(tclScript))
         (isElementForceFile(name) ? forceFiles : files).push_back(name);
     if (fs::exists(tclFolder / "Periods.txt"))
         files.push_back("Periods.txt");
-    const CrossCheck check = crossCheckRecorders(tclFolder, pythonFolder, files);
+    const CrossCheck check = crossCheckRecorders(tclFolder, pythonFolder, files, corotational ? 1e-5 : 1e-9);
     EXPECT_TRUE(check.differences.empty())
         << "the OpenSeesPy run differs from the Tcl run: " << check.differences.front();
     if (!forceFiles.empty())

@@ -22,6 +22,7 @@ ModelStore portalWithLink() {
     store.nodes[3].restraint = {0, 1, 1, 1, 0, 0, 0};
     store.diaphragms = {TDIAPH{}, TDIAPH{2, {0, 2, 4}, 5}};
     store.diaphragmCount = 1;
+    store.nodes[5].mass = {0, 10, 10, 0, 0, 0, 0};
     test::addMaterial(store, "STEEL", 200000, 0.3);
     test::addRectangle(store, "COL", ElasticBeamColumn, 400, 400, 1);
     test::addRectangle(store, "LINK", RigidLink, 100, 100, 1);
