@@ -87,7 +87,7 @@ void MainWindow::importS2kCommand() {
         const QString path =
             fileDialogs().openFileName(this, QStringLiteral("s2k file (*.s2k *.$2k)"), QStringLiteral("s2k"));
         const std::string file = QFile::encodeName(path).toStdString();
-        ImportedModel imported = file.empty() ? importModelLines(session_.model.s2kLines, session_.colours)
+        ImportedModel imported = file.empty() ? reimportModelLines(session_.model.s2kLines, session_.colours)
                                               : importModelFile(file, session_.colours);
         adoptImportedModel(imported, file);
     });

@@ -67,7 +67,8 @@ TEST_F(ImportCommandTest, AFailingImportShowsTheMessageAndLeavesTheStatusBar) {
     importModelText(test::kPortalFrameS2k);
     importModelText(test::kBadCoordinateS2k, "bad.s2k");
 
-    EXPECT_EQ(errors.messages(), QStringList({"'abc' is not a valid floating point value"}));
+    EXPECT_EQ(errors.messages(),
+              QStringList({"'abc' is not a valid floating point value (table JOINT, line 6)"}));
     EXPECT_EQ(countPanels(), QStringList({"4", "3", "0", "0", "1", "2", "0"}));
     EXPECT_TRUE(window->isVisible());
 
@@ -115,11 +116,23 @@ TEST_F(ImportCommandTest, AFailedImportKeepsThePreviousModelShownAndUsable) {
     EXPECT_EQ(
         errors.messages(),
         QStringList({"Table \"CONNECTIVITY - FRAME\", line 6: JointJ=A9: there is no joint of that name",
-                     "'abc' is not a valid floating point value"}));
+                     "'abc' is not a valid floating point value (table JOINT, line 6)"}));
     dialogs.cancel();
     button("toolButton1")->click();
     EXPECT_EQ(errors.messages().size(), 2);
     EXPECT_EQ(session.model.nodes[4].label, "B1");
+}
+
+TEST_F(ImportCommandTest, AFileWithoutTheTablesOfAModelIsRefusedAndTheModelStays) {
+    importModelText(test::kPortalFrameS2k);
+    for (const char* name : {"notes.txt", "empty.s2k"}) {
+        importModelText(std::string(name) == "empty.s2k" ? "" : "Some notes\nand no tables\n", name);
+        EXPECT_EQ(errors.messages().back(), "The file \"" + QString::fromStdString(temp.file(name)) +
+                                                "\" holds none of the tables of a SAP2000 model");
+        EXPECT_EQ(session.model.frameCount, 3);
+        EXPECT_EQ(countPanels(), QStringList({"4", "3", "0", "0", "1", "2", "0"}));
+    }
+    EXPECT_EQ(errors.messages().size(), 2);
 }
 
 TEST_F(ImportCommandTest, AMissingFileIsReportedAndTheLinesLoadedLastStay) {
