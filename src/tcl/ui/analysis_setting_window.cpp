@@ -4,7 +4,6 @@
 #include "app/session.h"
 #include "app/widget_names.h"
 #include "common/number_format.h"
-#include "common/number_parse.h"
 #include "tcl/ui/form_controls.h"
 
 #include <QCheckBox>
@@ -42,10 +41,10 @@ void fillWithLoadCases(QComboBox* list, const ModelStore& model) {
 }
 
 std::int32_t integerOf(const QLineEdit* edit) {
-    return parseInt(toBytes(edit->text()));
+    return intOfBox(edit);
 }
 double realOf(const QLineEdit* edit) {
-    return parseReal(toBytes(edit->text()));
+    return realOfBox(edit);
 }
 
 } // namespace
