@@ -146,6 +146,7 @@ void MainWindow::showModelCounts() {
 
 void MainWindow::perform(const ViewerResponse& response) {
     if (response.showFrameProperties) {
+        framePropertiesWindow_->showFrame(session_.selectedFrame);
         framePropertiesWindow_->show();
         framePropertiesWindow_->raise();
     }
