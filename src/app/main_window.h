@@ -75,6 +75,9 @@ class MainWindow : public QMainWindow {
     // a table-format file.
     // `path` is the file the model came from, empty when its lines were imported again.
     void adoptImportedModel(ImportedModel& imported, const std::string& path);
+    // What belonged to the model shown before a new one took its place: the picked frame, and the
+    // script generated for it, which is no longer current.
+    void forgetReplacedModel();
     void perform(const ViewerResponse& response);
     void guarded(const std::function<void()>& command);
     ViewerContext viewerContext();

@@ -68,6 +68,7 @@ void MainWindow::adoptImportedModel(ImportedModel& imported, const std::string& 
     session_.model = std::move(imported.store);
     if (!path.empty())
         session_.modelPath = path;
+    forgetReplacedModel();
     clearResults(session_.model, session_.results);
     showModelCounts();
     if (imported.tableFormat) {
@@ -79,6 +80,12 @@ void MainWindow::adoptImportedModel(ImportedModel& imported, const std::string& 
     }
     drawModel();
     zoomAll();
+}
+
+void MainWindow::forgetReplacedModel() {
+    session_.selectedFrame = 0;
+    framePropertiesWindow_->showFrame(0);
+    scriptWindow_->modelReplaced();
 }
 
 // Cancelling the dialog re-imports the lines loaded last time.

@@ -87,4 +87,24 @@ class ErrorCapture {
     QStringList messages_;
 };
 
+// Answers the yes-or-no questions of the program with `answer` and remembers them.
+class QuestionCapture {
+  public:
+    QuestionCapture()
+        : previous_(setQuestionAnswerer([this](QWidget*, const QString& text) {
+              questions_.append(text);
+              return answer;
+          })) {}
+    ~QuestionCapture() { setQuestionAnswerer(previous_); }
+    QuestionCapture(const QuestionCapture&) = delete;
+    QuestionCapture& operator=(const QuestionCapture&) = delete;
+
+    const QStringList& questions() const { return questions_; }
+    bool answer = false;
+
+  private:
+    QuestionAnswerer previous_;
+    QStringList questions_;
+};
+
 } // namespace kelvane::test
