@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+class QMenu;
 class QTimer;
 class QToolButton;
 
@@ -32,6 +33,7 @@ class ImportReportWindow;
 struct ImportedModel;
 class RunPanel;
 class CurvesWindow;
+class HelpWindow;
 
 // The main window: toolbar, menus, the drawing surface with its 17-panel status bar, the
 // animation timer and the tool windows, which it creates once and only shows and hides.
@@ -64,6 +66,8 @@ class MainWindow : public QMainWindow {
 
     void buildToolBar();
     void buildMenus();
+    void addGenerateShortcut();
+    void fillRecentModels();
     void createToolWindows();
     QToolButton* toolButton(const char* name) const;
 
@@ -114,6 +118,8 @@ class MainWindow : public QMainWindow {
     void force();
     void openTutorial();
     void openAbout();
+    void generateScriptCommand();
+    void exitCommand();
 
     // Drawing-surface mouse and animation playback.
     void mousePressed(Qt::MouseButton button, int x, int y);
@@ -144,6 +150,8 @@ class MainWindow : public QMainWindow {
     ImportReportWindow* importReportWindow_ = nullptr;
     RunPanel* runPanel_ = nullptr;
     CurvesWindow* curvesWindow_ = nullptr;
+    HelpWindow* helpWindow_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
 };
 
 } // namespace kelvane

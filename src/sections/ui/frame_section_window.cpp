@@ -149,12 +149,26 @@ FrameSectionWindow::FrameSectionWindow(Session& session, QWidget* parent)
     auto* okButton = makeButton(QStringLiteral("OK"), QStringLiteral("okButton"));
     auto* closeButton = makeButton(QStringLiteral("Close"), QStringLiteral("closeButton"));
 
+    // Two columns, so that the window fits a screen of 768 pixels: what the file gives on the left,
+    // what the user sets on the right.
     auto* top = new QHBoxLayout;
     top->addWidget(preview_);
     top->addWidget(sectionList_, 1);
+    auto* imported = new QVBoxLayout;
+    imported->addLayout(top);
+    imported->addWidget(properties);
+    imported->addStretch(1);
     auto* settingsRow = new QHBoxLayout;
     settingsRow->addWidget(pDelta);
     settingsRow->addWidget(rebar);
+    auto* settings = new QVBoxLayout;
+    settings->addLayout(settingsRow);
+    settings->addWidget(nonlinear);
+    settings->addWidget(hinge);
+    settings->addStretch(1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(imported);
+    columns->addLayout(settings);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(importButton);
     buttons->addWidget(exportButton);
@@ -162,11 +176,7 @@ FrameSectionWindow::FrameSectionWindow(Session& session, QWidget* parent)
     buttons->addWidget(okButton);
     buttons->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(properties);
-    layout->addLayout(settingsRow);
-    layout->addWidget(nonlinear);
-    layout->addWidget(hinge);
+    layout->addLayout(columns, 1);
     layout->addLayout(buttons);
 
     // The picture starts blank, like the preview of a section without dimensions.

@@ -3,6 +3,7 @@
 #include "app/command_guard.h"
 #include "app/session.h"
 #include "app/widget_names.h"
+#include "app/window_fit.h"
 #include "common/number_format.h"
 #include "tcl/ui/form_controls.h"
 
@@ -10,6 +11,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
@@ -104,7 +106,8 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     okButton->setObjectName(QStringLiteral("okButton"));
     connect(okButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { storeSettings(); }); });
 
-    auto* layout = new QVBoxLayout(this);
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
     layout->addLayout(top);
     layout->addWidget(loadControl);
     layout->addWidget(dispControl);
@@ -113,7 +116,10 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     layout->addWidget(modal);
     layout->addWidget(makeCheckGroup(QStringLiteral("Gen ND material"), genPlateFiber_));
     layout->addWidget(makeCheckGroup(QStringLiteral("Gen Node Mass"), genMass_));
-    layout->addWidget(okButton, 0, Qt::AlignRight);
+    auto* below = new QHBoxLayout;
+    below->addStretch(1);
+    below->addWidget(okButton);
+    setScrollingContent(this, content, below);
 }
 
 void AnalysisSettingWindow::showEvent(QShowEvent* event) {

@@ -56,8 +56,9 @@ ScriptWindow::ScriptWindow(Session& session, QWidget* parent)
     auto* generateButton = makeButton(QStringLiteral("Generate"), QStringLiteral("generateButton"));
     auto* saveButton = makeButton(QStringLiteral("Save"), QStringLiteral("saveButton"));
     auto* closeButton = makeButton(QStringLiteral("Close"), QStringLiteral("closeButton"));
-    connect(generateButton, &QPushButton::clicked, this,
-            [this] { runGuarded(this, [this] { generate(); }); });
+    generateButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    generateButton->setToolTip(QStringLiteral("Generate (Ctrl+G)"));
+    connect(generateButton, &QPushButton::clicked, this, &ScriptWindow::generateCommand);
     connect(saveButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { save(); }); });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::hide);
 
@@ -71,6 +72,10 @@ ScriptWindow::ScriptWindow(Session& session, QWidget* parent)
     layout->addWidget(notCurrent_);
     layout->addWidget(script_, 1);
     layout->addLayout(buttons);
+}
+
+void ScriptWindow::generateCommand() {
+    runGuarded(this, [this] { generate(); });
 }
 
 void ScriptWindow::modelReplaced() {

@@ -18,6 +18,8 @@ class ScriptWindow : public QWidget {
   public:
     explicit ScriptWindow(Session& session, QWidget* parent = nullptr);
 
+    // "Generate" (also Ctrl+G, here and in the main window), failures shown in the error box.
+    void generateCommand();
     // Another model took the place of the one the script was generated for.
     void modelReplaced();
     bool isCurrent() const { return staleReason_.isEmpty(); }
