@@ -36,6 +36,7 @@ void runTableReaders(ModelStore& store, const ColourTable& colours, const TableI
     readShellTable(store, tables);
     readSolidTable(store, tables);
     readLoadTable(store, tables);
+    tables.place() = {}; // the links are tied after the tables, on no line of any
     tieRigidLinks(store);
 }
 
