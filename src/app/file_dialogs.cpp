@@ -1,11 +1,22 @@
 #include "app/file_dialogs.h"
 
+#include "app/app_settings.h"
+
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QSettings>
 #include <utility>
 
 namespace kelvane {
 
 namespace {
+
+// One settings key per filter; "/" and "\\" would open groups.
+QString folderKey(const QString& filter) {
+    QString name = filter.isEmpty() ? QStringLiteral("any file") : filter;
+    name.replace(QLatin1Char('/'), QLatin1Char('_')).replace(QLatin1Char('\\'), QLatin1Char('_'));
+    return QStringLiteral("lastFolders/") + name;
+}
 
 QString runDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& filter,
                   const QString& defaultSuffix) {
@@ -15,9 +26,13 @@ QString runDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& 
     if (!filter.isEmpty())
         dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(defaultSuffix);
+    if (const QString folder = lastDialogFolder(filter); !folder.isEmpty())
+        dialog.setDirectory(folder);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return dialog.selectedFiles().constFirst();
+    const QString chosen = dialog.selectedFiles().constFirst();
+    rememberDialogFolder(filter, chosen);
+    return chosen;
 }
 
 class PlatformFileDialogs final : public FileDialogs {
@@ -36,6 +51,15 @@ FileDialogs*& installedDialogs() {
 }
 
 } // namespace
+
+QString lastDialogFolder(const QString& filter) {
+    const QString folder = appSettings().value(folderKey(filter)).toString();
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QString();
+}
+
+void rememberDialogFolder(const QString& filter, const QString& chosenPath) {
+    appSettings().setValue(folderKey(filter), QFileInfo(chosenPath).absolutePath());
+}
 
 FileDialogs& fileDialogs() {
     static PlatformFileDialogs platform;

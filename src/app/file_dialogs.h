@@ -16,6 +16,11 @@ class FileDialogs {
     virtual QString saveFileName(QWidget* parent, const QString& filter, const QString& defaultSuffix) = 0;
 };
 
+// The platform dialogs open in the folder their filter was last answered in, kept between
+// sessions (app_settings.h); an empty filter is a dialog of its own too.
+QString lastDialogFolder(const QString& filter);
+void rememberDialogFolder(const QString& filter, const QString& chosenPath);
+
 // The provider windows use: the platform dialogs unless a test installed its own.
 FileDialogs& fileDialogs();
 

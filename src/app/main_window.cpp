@@ -2,10 +2,12 @@
 
 #include "app/command_guard.h"
 #include "app/drawing_surface.h"
+#include "app/help_window.h"
 #include "app/init_main_window.h"
 #include "app/session.h"
 #include "app/status_panel_bar.h"
 #include "app/widget_names.h"
+#include "app/window_fit.h"
 #include "model/s2k_import.h"
 #include "model/ui/import_report_window.h"
 #include "model/ui/v14_transfer_window.h"
@@ -54,6 +56,7 @@ MainWindow::MainWindow(Session& session, QWidget* parent) : QMainWindow(parent),
     InitMainWindow(session_);
     setWindowTitle(QStringLiteral("Kelvane (Ver 20190701)"));
     resize(1089, 873);
+    fitWithinScreen(this);                   // a smaller screen gets a smaller window
     setContextMenuPolicy(Qt::NoContextMenu); // the toolbar stays where it is
 
     auto* panel = new QFrame(this);
@@ -87,6 +90,8 @@ MainWindow::MainWindow(Session& session, QWidget* parent) : QMainWindow(parent),
 
     buildToolBar();
     buildMenus();
+    addGenerateShortcut();
+    fillRecentModels();
     createToolWindows();
 }
 
@@ -109,6 +114,7 @@ void MainWindow::createToolWindows() {
     connect(animationWindow_, &AnimationWindow::playbackChanged, this, &MainWindow::setAnimationRunning);
     runPanel_ = createToolWindow<RunPanel>(session_, this);
     curvesWindow_ = createToolWindow<CurvesWindow>(session_, this);
+    helpWindow_ = createToolWindow<HelpWindow>(session_, this);
 }
 
 QString MainWindow::statusPanelText(int panel) const {
@@ -146,6 +152,7 @@ void MainWindow::showModelCounts() {
 
 void MainWindow::perform(const ViewerResponse& response) {
     if (response.showFrameProperties) {
+        framePropertiesWindow_->showFrame(session_.selectedFrame);
         framePropertiesWindow_->show();
         framePropertiesWindow_->raise();
     }

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+class QMenu;
 class QTimer;
 class QToolButton;
 
@@ -32,6 +33,7 @@ class ImportReportWindow;
 struct ImportedModel;
 class RunPanel;
 class CurvesWindow;
+class HelpWindow;
 
 // The main window: toolbar, menus, the drawing surface with its 17-panel status bar, the
 // animation timer and the tool windows, which it creates once and only shows and hides.
@@ -64,6 +66,8 @@ class MainWindow : public QMainWindow {
 
     void buildToolBar();
     void buildMenus();
+    void addGenerateShortcut();
+    void fillRecentModels();
     void createToolWindows();
     QToolButton* toolButton(const char* name) const;
 
@@ -75,6 +79,9 @@ class MainWindow : public QMainWindow {
     // a table-format file.
     // `path` is the file the model came from, empty when its lines were imported again.
     void adoptImportedModel(ImportedModel& imported, const std::string& path);
+    // What belonged to the model shown before a new one took its place: the picked frame, and the
+    // script generated for it, which is no longer current.
+    void forgetReplacedModel();
     void perform(const ViewerResponse& response);
     void guarded(const std::function<void()>& command);
     ViewerContext viewerContext();
@@ -111,6 +118,8 @@ class MainWindow : public QMainWindow {
     void force();
     void openTutorial();
     void openAbout();
+    void generateScriptCommand();
+    void exitCommand();
 
     // Drawing-surface mouse and animation playback.
     void mousePressed(Qt::MouseButton button, int x, int y);
@@ -141,6 +150,8 @@ class MainWindow : public QMainWindow {
     ImportReportWindow* importReportWindow_ = nullptr;
     RunPanel* runPanel_ = nullptr;
     CurvesWindow* curvesWindow_ = nullptr;
+    HelpWindow* helpWindow_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
 };
 
 } // namespace kelvane

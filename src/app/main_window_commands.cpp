@@ -1,11 +1,13 @@
 // The toolbar and menu commands of the main window, and the drawing surface's mouse handlers.
+#include "app/app_settings.h"
 #include "app/command_guard.h"
 #include "app/drawing_surface.h"
 #include "app/file_dialogs.h"
-#include "app/help_pages.h"
+#include "app/help_window.h"
 #include "app/main_window.h"
 #include "app/session.h"
 #include "app/status_panel_bar.h"
+#include "app/window_fit.h"
 #include "model/model_import.h"
 #include "model/ui/import_report_window.h"
 #include "model/ui/v14_transfer_window.h"
@@ -35,6 +37,8 @@ namespace kelvane {
 namespace {
 
 void showToolWindow(QWidget* window) {
+    if (!window->isVisible())
+        fitWithinScreen(window);
     window->show();
     window->raise();
     window->activateWindow();
@@ -66,8 +70,12 @@ void MainWindow::importFile(const QString& path) {
 // diagram.
 void MainWindow::adoptImportedModel(ImportedModel& imported, const std::string& path) {
     session_.model = std::move(imported.store);
-    if (!path.empty())
+    if (!path.empty()) {
         session_.modelPath = path;
+        rememberRecentModel(QFile::decodeName(QByteArray::fromStdString(path)));
+        fillRecentModels();
+    }
+    forgetReplacedModel();
     clearResults(session_.model, session_.results);
     showModelCounts();
     if (imported.tableFormat) {
@@ -81,13 +89,19 @@ void MainWindow::adoptImportedModel(ImportedModel& imported, const std::string& 
     zoomAll();
 }
 
+void MainWindow::forgetReplacedModel() {
+    session_.selectedFrame = 0;
+    framePropertiesWindow_->showFrame(0);
+    scriptWindow_->modelReplaced();
+}
+
 // Cancelling the dialog re-imports the lines loaded last time.
 void MainWindow::importS2kCommand() {
     guarded([this] {
         const QString path =
             fileDialogs().openFileName(this, QStringLiteral("s2k file (*.s2k *.$2k)"), QStringLiteral("s2k"));
         const std::string file = QFile::encodeName(path).toStdString();
-        ImportedModel imported = file.empty() ? importModelLines(session_.model.s2kLines, session_.colours)
+        ImportedModel imported = file.empty() ? reimportModelLines(session_.model.s2kLines, session_.colours)
                                               : importModelFile(file, session_.colours);
         adoptImportedModel(imported, file);
     });
@@ -209,11 +223,22 @@ void MainWindow::force() {
 }
 
 void MainWindow::openTutorial() {
-    guarded([this] { openHelpPage(QStringLiteral("tutorial.html")); });
+    helpWindow_->showPage(QStringLiteral("tutorial.html"));
+    showToolWindow(helpWindow_);
 }
 
 void MainWindow::openAbout() {
-    guarded([this] { openHelpPage(QStringLiteral("about.html")); });
+    helpWindow_->showPage(QStringLiteral("about.html"));
+    showToolWindow(helpWindow_);
+}
+
+void MainWindow::generateScriptCommand() {
+    showToolWindow(scriptWindow_);
+    scriptWindow_->generateCommand();
+}
+
+void MainWindow::exitCommand() {
+    close();
 }
 
 ViewerContext MainWindow::viewerContext() {

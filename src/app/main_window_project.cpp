@@ -49,7 +49,7 @@ void MainWindow::openProjectCommand() {
         session_.modelPath = project.modelPath;
         session_.analysis = analysis;
         session_.recorders = recorders;
-        session_.selectedFrame = 0;
+        forgetReplacedModel();
         showModelCounts();
         drawModel();
         zoomAll();

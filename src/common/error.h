@@ -11,8 +11,15 @@ std::string withVisibleNul(const std::string& message);
 
 // The one failure type the user sees: its text is shown as it stands (message box, standard error).
 class KelvaneError : public std::runtime_error {
-public:
+  public:
     explicit KelvaneError(const std::string& message) : std::runtime_error(withVisibleNul(message)) {}
+};
+
+// A failure whose message names its place in the input already (a table and a line, say), so that
+// nobody adds it a second time.
+class PlacedError : public KelvaneError {
+  public:
+    using KelvaneError::KelvaneError;
 };
 
 [[noreturn]] void fail(const std::string& message);

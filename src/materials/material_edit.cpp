@@ -1,24 +1,13 @@
 #include "materials/material_edit.h"
 
+#include "common/box_value.h"
 #include "common/checked_math.h"
 #include "common/error.h"
-#include "common/number_parse.h"
 #include "materials/material_check.h"
 #include "materials/material_defaults.h"
 #include "materials/material_models.h"
 
 namespace kelvane {
-namespace {
-
-double boxValue(const std::string& box, const std::string& text) {
-    try {
-        return parseReal(text);
-    } catch (const KelvaneError& error) {
-        fail(box + ": " + error.what());
-    }
-}
-
-} // namespace
 
 MaterialParameters parametersToShow(const TMAT& material, std::int32_t model) {
     return material.model == model ? material.parameters : defaultParameters(material, model);
@@ -36,8 +25,8 @@ void applyMaterialEdit(ModelStore& store, int k, const MaterialEdit& edit) {
             if (m != k && store.materials[static_cast<std::size_t>(m)].name == edit.name)
                 fail("Name: material " + std::to_string(m) + " is named " + edit.name + " already");
         updated.name = edit.name;
-        updated.e = boxValue("Elastic Modulus", edit.e);
-        updated.nu = boxValue("Posson's Ratio", edit.nu);
+        updated.e = boxReal("Elastic Modulus", edit.e);
+        updated.nu = boxReal("Posson's Ratio", edit.nu);
         updated.g = checkedDiv(checkedDiv(updated.e, 2.0), 1.0 + updated.nu);
     }
     const MaterialModelInfo& model = materialModelInfo(edit.model);
@@ -51,7 +40,7 @@ void applyMaterialEdit(ModelStore& store, int k, const MaterialEdit& edit) {
                 text = &value;
         if (!text)
             fail(name + ": the box is missing");
-        updated.parameters.*parameter.field = boxValue(name, *text);
+        updated.parameters.*parameter.field = boxReal(name, *text);
     }
     if (const std::string fault = materialParameterFault(updated.model, updated.parameters); !fault.empty())
         fail(fault);

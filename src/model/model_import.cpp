@@ -1,5 +1,6 @@
 #include "model/model_import.h"
 
+#include "common/error.h"
 #include "common/text_file.h"
 #include "model/s2k_import.h"
 #include "model/tables/table_import.h"
@@ -7,19 +8,42 @@
 
 namespace kelvane {
 
-ImportedModel importModelLines(std::vector<std::string> lines, const ColourTable& colours) {
+namespace {
+
+[[noreturn]] void refuseTablelessLines(const std::string& origin) {
+    fail(origin + " holds none of the tables of a SAP2000 model");
+}
+
+} // namespace
+
+ImportedModel importModelLines(std::vector<std::string> lines, const ColourTable& colours,
+                               const std::string& origin) {
     ImportedModel imported;
     imported.tableFormat = tables::isTableFormat(lines);
+    if (!imported.tableFormat && !holdsS2kTables(lines))
+        refuseTablelessLines(origin);
     imported.store.s2kLines = std::move(lines);
-    if (imported.tableFormat)
+    if (imported.tableFormat) {
         imported.report = tables::importTableModel(imported.store, colours);
-    else
+        if (imported.report.tablesRead.empty())
+            refuseTablelessLines(origin);
+    } else {
         importModel(imported.store, colours);
+    }
     return imported;
 }
 
 ImportedModel importModelFile(const std::string& path, const ColourTable& colours) {
-    return importModelLines(loadLines(path), colours);
+    return importModelLines(loadLines(path), colours, "The file \"" + path + "\"");
+}
+
+ImportedModel reimportModelLines(std::vector<std::string> lines, const ColourTable& colours) {
+    if (lines.empty()) {
+        ImportedModel empty;
+        importModel(empty.store, colours);
+        return empty;
+    }
+    return importModelLines(std::move(lines), colours);
 }
 
 } // namespace kelvane

@@ -19,10 +19,18 @@ struct ImportedModel {
 };
 
 // Imports the lines into a fresh store, which keeps them as its S2kLines. A failure propagates
-// and leaves nothing behind, so a caller's model stays as it was.
-ImportedModel importModelLines(std::vector<std::string> lines, const ColourTable& colours);
+// and leaves nothing behind, so a caller's model stays as it was. Lines that hold none of the
+// tables of either format (a picture, some other text, an empty file) are refused with
+// "ORIGIN holds none of the tables of a SAP2000 model"; `origin` says what the lines are
+// ("The file \"frame.s2k\"").
+ImportedModel importModelLines(std::vector<std::string> lines, const ColourTable& colours,
+                               const std::string& origin = "The text");
 
 // Loads the file and imports it.
 ImportedModel importModelFile(const std::string& path, const ColourTable& colours);
+
+// The lines of the last model imported again (its file dialog cancelled): with none loaded yet,
+// the empty model.
+ImportedModel reimportModelLines(std::vector<std::string> lines, const ColourTable& colours);
 
 } // namespace kelvane

@@ -9,10 +9,22 @@
 namespace kelvane {
 namespace {
 
-void runTableReaders(ModelStore& store, const ColourTable& colours) {
-    const TableIndex tables(store.s2kLines, {"JOINT", "CONSTRAINT", "RESTRAINT", "MASS", "MATERIAL",
-                                             "FRAME SECTION", "SHELL SECTION", "FRAME", "SHELL", "SOLID",
-                                             "LOAD"});
+TableIndex modelTables(const std::vector<std::string>& lines) {
+    return TableIndex(lines, {"JOINT", "CONSTRAINT", "RESTRAINT", "MASS", "MATERIAL", "FRAME SECTION",
+                              "SHELL SECTION", "FRAME", "SHELL", "SOLID", "LOAD"});
+}
+
+// " (table JOINT, line 12)": the table a reader was at and the line of the file (1-based).
+std::string placeText(const ReadingPlace& place) {
+    if (place.table.empty())
+        return {};
+    if (place.line == kNoLine)
+        return " (table " + place.table + ")";
+    return " (table " + place.table + ", line " + std::to_string(static_cast<long long>(place.line) + 1) +
+           ")";
+}
+
+void runTableReaders(ModelStore& store, const ColourTable& colours, const TableIndex& tables) {
     readJointTable(store, tables);
     readConstraintTable(store, tables);
     readRestraintTable(store, tables);
@@ -24,6 +36,7 @@ void runTableReaders(ModelStore& store, const ColourTable& colours) {
     readShellTable(store, tables);
     readSolidTable(store, tables);
     readLoadTable(store, tables);
+    tables.place() = {}; // the links are tied after the tables, on no line of any
     tieRigidLinks(store);
 }
 
@@ -48,12 +61,23 @@ void loadS2kFile(ModelStore& store, const std::string& path) {
     store.s2kLines = loadLines(path);
 }
 
+bool holdsS2kTables(const std::vector<std::string>& lines) {
+    return modelTables(lines).anyFound();
+}
+
+// A failure's message is kept as it stands and followed by the place the readers were at, unless
+// it names its place itself.
 void importModel(ModelStore& store, const ColourTable& colours) {
     resetModel(store);
+    const TableIndex tables = modelTables(store.s2kLines);
     try {
-        runTableReaders(store, colours);
+        runTableReaders(store, colours, tables);
+    } catch (const PlacedError&) {
+        throw;
+    } catch (const KelvaneError& error) {
+        fail(error.what() + placeText(tables.place()));
     } catch (const std::bad_alloc&) {
-        fail("Out of memory");
+        fail("Out of memory" + placeText(tables.place()));
     }
 }
 

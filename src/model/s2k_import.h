@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace kelvane {
 
@@ -17,8 +18,13 @@ void loadS2kFile(ModelStore& store, const std::string& path);
 // The import driver: resets the counts and the arrays, then runs the table readers in their fixed
 // order (joints, constraints, restraints, masses, materials, frame sections, shell sections,
 // frames, shells, solids, loads) and the rigid-link pass, over the store's S2kLines. A failure
-// stops the import where it happened; what the earlier readers stored stays.
+// stops the import where it happened; what the earlier readers stored stays. Its message is
+// followed by the table and the file line it happened on ("'abc' is not a valid floating point
+// value (table JOINT, line 12)") unless it names them itself.
 void importModel(ModelStore& store, const ColourTable& colours);
+
+// Whether the lines hold the header line of any table the driver reads.
+bool holdsS2kTables(const std::vector<std::string>& lines);
 
 // Loads a file and imports it.
 void importS2kFile(ModelStore& store, const ColourTable& colours, const std::string& path);

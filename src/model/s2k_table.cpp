@@ -22,7 +22,7 @@ TableIndex::TableIndex(const std::vector<std::string>& lines,
         for (auto& [keyword, range] : ranges_) {
             if (line.size() == keyword.size() && line == keyword)
                 range.header = i;
-            if (range.end == 0 && range.header != 0) {
+            if (range.end == kNoLine && range.found()) {
                 if (blank < 0)
                     blank = isBlankLine(line) ? 1 : 0;
                 if (blank == 1)
@@ -37,6 +37,13 @@ const TableRange& TableIndex::range(std::string_view keyword) const {
         if (indexed == keyword)
             return range;
     throw std::logic_error("The table " + std::string(keyword) + " was not located");
+}
+
+bool TableIndex::anyFound() const {
+    for (const auto& entry : ranges_)
+        if (entry.second.found())
+            return true;
+    return false;
 }
 
 TableRange findTable(const std::vector<std::string>& lines, std::string_view keyword) {

@@ -6,11 +6,19 @@
 
 namespace kelvane {
 
+// Until a line is read, a failure (an unclosed table's "Range check error") is placed at the header.
 TableReader::TableReader(ModelStore& store, const TableIndex& tables, std::string_view keyword)
-    : store_(store), keyword_(keyword), range_(tables.range(keyword)) {}
+    : store_(store), keyword_(keyword), range_(tables.range(keyword)), place_(tables.place()) {
+    place_.table = keyword_;
+    place_.line = range_.header;
+}
+
+void TableReader::atLine(int lineIndex) {
+    currentLine_ = place_.line = lineIndex;
+}
 
 void TableReader::tokenize(int lineIndex) {
-    currentLine_ = lineIndex;
+    atLine(lineIndex);
     const auto& lines = store_.s2kLines;
     const std::string_view line = lineIndex >= 0 && static_cast<std::size_t>(lineIndex) < lines.size()
                                       ? lines[static_cast<std::size_t>(lineIndex)]
@@ -53,8 +61,8 @@ std::int32_t TableReader::frameField(int n) const {
 }
 
 void TableReader::failOnLine(const std::string& what) const {
-    fail("Table \"" + keyword_ + "\", line " + std::to_string(static_cast<long long>(currentLine_) + 1) +
-         ": " + what);
+    throw PlacedError("Table \"" + keyword_ + "\", line " +
+                      std::to_string(static_cast<long long>(currentLine_) + 1) + ": " + what);
 }
 
 template <class Record> void sizeTableArray(std::vector<Record>& array, long long count) {

@@ -27,7 +27,7 @@ class TableReader {
     // last line of the file the fields are all empty.
     void tokenize(int lineIndex);
     // Makes lineIndex the line that messages name, for values kept from an earlier pass.
-    void atLine(int lineIndex) { currentLine_ = lineIndex; }
+    void atLine(int lineIndex);
 
     // Whether field n of S2kLines[lineIndex] equals the text, without splitting the whole line.
     bool lineFieldEquals(int lineIndex, int n, std::string_view text) const;
@@ -50,7 +50,8 @@ class TableReader {
     ModelStore& store_;
     std::string keyword_;
     TableRange range_;
-    int currentLine_ = -1;
+    ReadingPlace& place_;
+    int currentLine_ = kNoLine;
 };
 
 // Sizes a table's array to count + 1 zero-filled entries (entry 0 only, for a missing table whose

@@ -1,7 +1,7 @@
 #include "results/displacement_history.h"
 
+#include "common/box_value.h"
 #include "common/error.h"
-#include "common/number_parse.h"
 #include "results/joint_blocks.h"
 
 #include <cstddef>
@@ -43,8 +43,9 @@ void sizeHistories(ModelStore& store, std::int32_t nstep) {
 void readHistory(ModelStore& store, const std::string& folder, std::int32_t nstep) {
     readJointBlocks(store, folder, nodeFileName, 1, nstep,
                     [](TNODE& joint, long long step, int component, double value) {
-                        std::vector<double>& history =
-                            component == 0 ? joint.histUX : component == 1 ? joint.histUY : joint.histUZ;
+                        std::vector<double>& history = component == 0   ? joint.histUX
+                                                       : component == 1 ? joint.histUY
+                                                                        : joint.histUZ;
                         history[static_cast<std::size_t>(step)] = value;
                     });
 }
@@ -53,8 +54,8 @@ void readHistory(ModelStore& store, const std::string& folder, std::int32_t nste
 
 bool LoadDisplacementHistory(ModelStore& store, AnimationState& animation, std::string_view nstepText,
                              std::string_view scaleText, const FolderChooser& chooseFolder) {
-    const std::int32_t nstep = parseInt(nstepText);
-    animation.AnimationScale = parseReal(scaleText);
+    const std::int32_t nstep = boxInt("Nstep", nstepText);
+    animation.AnimationScale = boxReal("Scale", scaleText);
     animation.loadedSteps = 0;
     sizeHistories(store, nstep);
     const std::optional<std::string> folder = chooseFolder();

@@ -18,8 +18,9 @@ using FolderChooser = std::function<std::optional<std::string>()>;
 // number, stored as AnimationScale), sizes every joint's histUX/histUY/histUZ to Nstep + 1, then
 // asks for the folder and reads lines 1..Nstep of node0.out, node1.out, ... into entries 1..Nstep.
 // Returns false when the folder choice was cancelled. `animation.loadedSteps` is 0 from the start
-// of a load until the whole history has been read, then Nstep. Failures raise the conversion,
-// file-open and "List index out of bounds (%d)" messages or refuse a malformed line.
+// of a load until the whole history has been read, then Nstep. Failures raise the conversion
+// messages led by the box ("Nstep: ..."), the file-open and "List index out of bounds (%d)"
+// messages, or refuse a malformed line.
 bool LoadDisplacementHistory(ModelStore& store, AnimationState& animation, std::string_view nstepText,
                              std::string_view scaleText, const FolderChooser& chooseFolder);
 

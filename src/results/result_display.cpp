@@ -1,7 +1,7 @@
 #include "results/result_display.h"
 
+#include "common/box_value.h"
 #include "common/error.h"
-#include "common/number_parse.h"
 #include "results/frame_forces.h"
 #include "results/mode_periods.h"
 #include "results/node_results.h"
@@ -12,9 +12,9 @@ namespace kelvane {
 
 void applyResultDisplay(ResultDisplay& display, std::string_view maxText, std::string_view minText,
                         std::string_view scaleText) {
-    display.ColourRangeMax = parseReal(maxText);
-    display.ColourRangeMin = parseReal(minText);
-    display.DeformationScale = parseReal(scaleText);
+    display.ColourRangeMax = boxReal("Max Value", maxText);
+    display.ColourRangeMin = boxReal("Min Value", minText);
+    display.DeformationScale = boxReal("Scaling Factor", scaleText);
 }
 
 void readStepDisplacements(ModelStore& store, ResultDisplay& display, const std::string& folder,
@@ -51,9 +51,10 @@ void applyForceDiagram(ForceDiagram& diagram, std::int32_t component, std::int32
         fail("Force component " + std::to_string(component) + " is not 0 to 6");
     if (units != UnitsNewtonMillimetre && units != UnitsKilonewtonMetre)
         fail("Force units " + std::to_string(units) + " are not 1 or 2");
-    const double fraction = parseReal(fractionText);
+    const double fraction = boxReal("Diagram Size", fractionText);
     if (!(fraction > 0))
-        fail("The diagram size must be a number above 0, not '" + std::string(fractionText) + "'");
+        fail(boxMessage("Diagram Size",
+                        "the size must be a number above 0, not '" + std::string(fractionText) + "'"));
     diagram.component = component;
     diagram.units = units;
     diagram.fraction = fraction;

@@ -11,7 +11,8 @@ namespace kelvane {
 
 // The deformation window's OK: ColourRangeMax, ColourRangeMin and DeformationScale from the three
 // box texts, converted and assigned in that order. A text that is not a number raises "'%s' is not
-// a valid floating point value"; the values assigned before it stay.
+// a valid floating point value" led by its box ("Max Value: ..."); the values assigned before it
+// stay.
 void applyResultDisplay(ResultDisplay& display, std::string_view maxText, std::string_view minText,
                         std::string_view scaleText);
 
@@ -26,7 +27,7 @@ void readFrameForces(ModelStore& store, ResultDisplay& display, const std::strin
 
 // The force window's OK: the component (0 for none, 1..6 P .. M3), the units (ForceUnits) and the
 // "Diagram Size" text, the share of the model's size the largest value spans. A size that is not a
-// number above 0 raises its message and changes nothing.
+// number above 0 raises its message, led by "Diagram Size: ", and changes nothing.
 void applyForceDiagram(ForceDiagram& diagram, std::int32_t component, std::int32_t units,
                        std::string_view fractionText);
 

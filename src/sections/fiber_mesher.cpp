@@ -20,7 +20,8 @@ void requireNonNegative(const TSECTION& section, int sectionNumber, std::int32_t
              "; a fiber mesh needs division and bar counts of 0 or more");
 }
 
-// The number of fibers the mesher writes (counts already known to be non-negative).
+} // namespace
+
 std::int64_t meshFiberCount(const TSECTION& s) {
     const std::int64_t fx = s.divideFX, fy = s.divideFY, nx = s.barNumNX, ny = s.barNumNY;
     switch (s.shape) {
@@ -42,6 +43,8 @@ std::int64_t meshFiberCount(const TSECTION& s) {
         return 0;
     }
 }
+
+namespace {
 
 void checkCounts(const TSECTION& s, int sectionNumber) {
     requireNonNegative(s, sectionNumber, s.divideFX, "Divide FX");

@@ -20,6 +20,10 @@ void meshFiberSections(ModelStore& store, std::int32_t rebarMaterial);
 // box and pipe keep their list.
 void meshFiberSection(TSECTION& section, int sectionNumber, std::int32_t rebarMaterial);
 
+// The number of fibers the mesh of the section's shape takes, its counts being 0 or more (a pipe's
+// too; 0 for a section of no known shape).
+std::int64_t meshFiberCount(const TSECTION& section);
+
 // The count printed under the section preview: for a rectangle the number of fibers the mesher
 // writes; none for a pipe or a section of no known shape.
 std::optional<std::int64_t> previewFiberCount(const TSECTION& section);

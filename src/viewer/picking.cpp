@@ -31,22 +31,27 @@ std::int32_t PickFrame(const ModelStore& model, int x, int y) {
 namespace {
 
 // The frame the "Frame Label" text names: the frame of that label (table-format models), else the
-// number it gives. A text that is neither raises the conversion message, a number outside the
-// frame table a message naming it.
+// number it gives; 0 for an empty text (no frame picked). A text that is neither raises the
+// conversion message, a number outside the frame table a message naming it.
 std::int32_t labelledFrame(const ModelStore& model, const std::string& frameLabelText) {
+    if (frameLabelText.empty())
+        return 0;
     const int count = frameCountOf(model);
     for (int k = 1; k <= count; ++k)
         if (!frameLabelText.empty() && model.frames[static_cast<std::size_t>(k)].label == frameLabelText)
             return k;
     const std::int32_t n = parseInt(frameLabelText);
     if (n < 1 || n > frameCountOf(model))
-        fail("Frame " + formatInt(n) + " is not in the frame table (1.." + formatInt(frameCountOf(model)) + ")");
+        fail("Frame " + formatInt(n) + " is not in the frame table (1.." + formatInt(frameCountOf(model)) +
+             ")");
     return n;
 }
 
 } // namespace
 
 std::string frameLabelText(const ModelStore& model, std::int32_t k) {
+    if (k == 0)
+        return {};
     const TFRAME* frame =
         k >= 1 && k <= frameCountOf(model) ? &model.frames[static_cast<std::size_t>(k)] : nullptr;
     return labelOrNumber(frame != nullptr ? frame->label : std::string(), k);
@@ -54,14 +59,15 @@ std::string frameLabelText(const ModelStore& model, std::int32_t k) {
 
 FrameForceRows frameForceRows(const ModelStore& model, const std::string& frameLabelText,
                               std::int32_t units) {
-    const TFRAME& frame = model.frames[static_cast<std::size_t>(labelledFrame(model, frameLabelText))];
+    const std::int32_t n = labelledFrame(model, frameLabelText);
+    const TFRAME& frame = model.frames[static_cast<std::size_t>(n)];
     FrameForceRows rows;
     for (int end = EndI; end <= EndJ; ++end)
         for (std::int32_t component = ForceN; component <= ForceM3; ++component) {
             auto& row = rows[static_cast<std::size_t>(6 * end + component - 1)];
             row.first = forceComponentName(component) + (end == EndI ? " i [" : " j [") +
                         forceUnitName(component, units) + "]";
-            if (frame.hasEndForces)
+            if (n != 0 && frame.hasEndForces)
                 row.second = formatGeneral(
                     forceInUnits(endForce(frame, static_cast<FrameEnd>(end), component), component, units));
         }
@@ -70,6 +76,14 @@ FrameForceRows frameForceRows(const ModelStore& model, const std::string& frameL
 
 FramePropertyRows framePropertyRows(const ModelStore& model, const std::string& frameLabelText) {
     const std::int32_t n = labelledFrame(model, frameLabelText);
+    if (n == 0)
+        return {{{"Label", ""},
+                 {"Node i", ""},
+                 {"Node j", ""},
+                 {"Angle", ""},
+                 {"Section", ""},
+                 {"Element Type", ""},
+                 {"Material", ""}}};
     const TFRAME& frame = model.frames[static_cast<std::size_t>(n)];
     const TSECTION& section = frameSectionOf(model, frame.section);
     return {{{"Label", labelOrNumber(frame.label, n)},

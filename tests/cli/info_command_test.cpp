@@ -33,7 +33,7 @@ TEST(InfoCommand, FailuresPrintTheMessageAloneAndExitWithOne) {
     const auto bad = info("'" + dataPath("import/material-poisson-minus-one.s2k") + "'");
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_EQ(bad.out, "");
-    EXPECT_EQ(bad.err, "Floating point division by zero\n");
+    EXPECT_EQ(bad.err, "Floating point division by zero (table MATERIAL, line 9)\n");
 
     TempDir folder;
     const std::string missing = folder.file("missing.s2k");
@@ -42,6 +42,20 @@ TEST(InfoCommand, FailuresPrintTheMessageAloneAndExitWithOne) {
     EXPECT_EQ(absent.err, "Cannot open file \"" + missing + "\". No such file or directory\n");
 
     EXPECT_EQ(info("").exitCode, 2);
+}
+
+TEST(InfoCommand, FilesWithoutTheTablesOfAModelAreRefused) {
+    TempDir folder;
+    for (const auto& [name, content] :
+         {std::pair{"empty.s2k", std::string()}, std::pair{"notes.txt", std::string("JOINT \nnotes\n")},
+          std::pair{"photo.png", std::string("\x89PNG\r\n\x1a\n\0\0", 10)}}) {
+        const std::string path = folder.file(name);
+        writeFile(path, content);
+        const auto refused = info("'" + path + "'");
+        EXPECT_EQ(refused.exitCode, 1) << name;
+        EXPECT_EQ(refused.out, "");
+        EXPECT_EQ(refused.err, "The file \"" + path + "\" holds none of the tables of a SAP2000 model\n");
+    }
 }
 
 TEST(InfoCommand, TableFormatFilesPrintTheCountsThenTheImportReportOnStandardError) {

@@ -108,11 +108,11 @@ TEST(FrameTable, RightmostReleaseWinsAndSameNamedSectionsResolveToTheLast) {
 
 TEST(FrameTable, MalformedLinesStopTheImport) {
     EXPECT_EQ(importFailure(withFrames({"  1  J=1,2  SEC=NCOL  ANG=0"})),
-              "'' is not a valid floating point value");
+              "'' is not a valid floating point value (table FRAME, line 16)");
     EXPECT_EQ(importFailure(withFrames({"  1  J=1,2  SEC=NCOL  NSEG=two  ANG=0"})),
-              "'two' is not a valid integer value");
+              "'two' is not a valid integer value (table FRAME, line 16)");
     EXPECT_EQ(importFailure(withFrames({"  1  J=5,7  SEC=NCOL  NSEG=1  ANG=0"})),
-              "Invalid floating point operation");
+              "Invalid floating point operation (table FRAME, line 16)");
     EXPECT_EQ(importFailure(withFrames({"  1  J=1,8  SEC=NCOL  NSEG=1  ANG=0"})),
               "Table \"FRAME\", line 16: joint 8 does not exist (the model has joints 1..7)");
     EXPECT_EQ(importFailure(withFrames({"  1  J=0,1  SEC=NCOL  NSEG=1  ANG=0"})),
@@ -150,7 +150,8 @@ TEST(ShellTable, CornersInRingOrderAndOnlyShellSectionsCount) {
     EXPECT_EQ(store.shells[2].sectionName, "MEM");
     EXPECT_EQ(store.shells[2].section, 0);
     EXPECT_EQ(store.shellCount, 2);
-    EXPECT_EQ(importFailure(kJoints + table("SHELL", {"  1  J=1,2,3"})), "'' is not a valid integer value");
+    EXPECT_EQ(importFailure(kJoints + table("SHELL", {"  1  J=1,2,3"})),
+              "'' is not a valid integer value (table SHELL, line 12)");
     EXPECT_EQ(importFailure(kJoints + table("SHELL", {"  1  J=1,2,3,9  SEC=SLAB"})),
               "Table \"SHELL\", line 12: joint 9 does not exist (the model has joints 1..7)");
 }
@@ -163,7 +164,7 @@ TEST(SolidTable, CornersInRingOrderAndSectionNumber) {
               (std::array{1, 2, 4, 3, 5, 6, 2, 1}));
     EXPECT_EQ(s.section, 100);
     EXPECT_EQ(importFailure(kJoints + table("SOLID", {"  1  J=1,2,3,4,5,6,1  SEC=100"})),
-              "'SEC' is not a valid integer value");
+              "'SEC' is not a valid integer value (table SOLID, line 12)");
     EXPECT_EQ(importFailure(kJoints + table("SOLID", {"  1  J=1,2,3,4,5,6,1,2  SEC=brick"})),
-              "'brick' is not a valid integer value");
+              "'brick' is not a valid integer value (table SOLID, line 12)");
 }

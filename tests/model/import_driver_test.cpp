@@ -94,7 +94,7 @@ TEST(ImportDriver, FailureKeepsWhatEarlierReadersStoredAndSkipsTheRest) {
         table("FRAME SECTION", {"  NAME=RL  MAT=M  SH=R  T=1,1"}) +
         table("FRAME", {"  1  J=1,2  SEC=RL  NSEG=1  ANG=0  JREL=R2", "  2  J=2,3  SEC=RL  NSEG=x  ANG=0"}) +
         table("LOAD", {"  NAME=A"});
-    EXPECT_EQ(importFailure(store, text), "'x' is not a valid integer value");
+    EXPECT_EQ(importFailure(store, text), "'x' is not a valid integer value (table FRAME, line 19)");
     EXPECT_EQ(store.nodes[1].restraint[1], 1);
     EXPECT_EQ(store.frameSectionCount, 1);
     EXPECT_EQ(store.frameCount, 2);
@@ -108,13 +108,17 @@ TEST(ImportDriver, FailureKeepsWhatEarlierReadersStoredAndSkipsTheRest) {
 TEST(ImportDriver, UnclosedTablesOfEveryArraySizedReaderRaiseRangeCheckError) {
     for (const char* keyword :
          {"JOINT", "MATERIAL", "FRAME SECTION", "SHELL SECTION", "FRAME", "SHELL", "SOLID"}) {
-        EXPECT_EQ(importFailure(std::string("x\n") + keyword + "\n  1  X=0"), "Range check error") << keyword;
-        EXPECT_EQ(importFailure(std::string("x\ny\nz\n") + keyword + "\n  1  X=0"), "Range check error")
-            << keyword;
+        const std::string place = std::string(" (table ") + keyword + ", line ";
+        EXPECT_EQ(importFailure(std::string(keyword) + "\n  1  X=0"), "Range check error" + place + "1)");
+        EXPECT_EQ(importFailure(std::string("x\n") + keyword + "\n  1  X=0"),
+                  "Range check error" + place + "2)");
+        EXPECT_EQ(importFailure(std::string("x\ny\nz\n") + keyword + "\n  1  X=0"),
+                  "Range check error" + place + "4)");
     }
     // Readers that count entries, or only add to joints, read nothing from it.
     for (const char* keyword : {"CONSTRAINT", "RESTRAINT", "MASS", "LOAD"})
-        EXPECT_EQ(importFailure(std::string("x\n") + keyword + "\n  NAME=1\n    ADD=9"), "") << keyword;
+        for (const char* before : {"", "x\n"})
+            EXPECT_EQ(importFailure(before + std::string(keyword) + "\n  NAME=1\n    ADD=9"), "") << keyword;
 }
 
 TEST(ImportDriver, LoadingAMissingFileReportsItAndKeepsTheLines) {
@@ -145,13 +149,14 @@ TEST(ImportDriver, HostileFilesFailCleanlyOrImport) {
     };
     ModelStore store;
     EXPECT_EQ(importFile("x\nJOINT\n  " + std::string(10 * 1024 * 1024, 'A') + "\n\n", store),
-              "'' is not a valid floating point value");
+              "'' is not a valid floating point value (table JOINT, line 3)");
     EXPECT_EQ(
         importFile("x\nJOINT\n  " + std::string(10 * 1024 * 1024, ',') + "\n\n", store),
         "Table \"JOINT\", line 3: the line has more than 38 fields, which is more than a line may carry");
     const std::string hugeNumber =
         importFile("x\nCONSTRAINT\n  NAME=" + std::string(5'000'000, '9') + "\n\n", store);
-    EXPECT_EQ(hugeNumber.size(), 5'000'000 + std::string("'' is not a valid integer value").size());
+    EXPECT_EQ(hugeNumber.size(),
+              5'000'000 + std::string("'' is not a valid integer value (table CONSTRAINT, line 3)").size());
 
     // NUL bytes: trimmed at the ends of a field like any control character, never part of a keyword.
     EXPECT_EQ(importFile(bytes("x\nJOINT\n  1  X=\0"
@@ -167,8 +172,8 @@ TEST(ImportDriver, HostileFilesFailCleanlyOrImport) {
               "");
 
     // A last table without its blank line, whatever the final line end.
-    EXPECT_EQ(importFile("x\nJOINT\n  1  X=0  Y=0  Z=0\n", store), "Range check error");
-    EXPECT_EQ(importFile("x\nJOINT\n  1  X=0  Y=0  Z=0", store), "Range check error");
+    EXPECT_EQ(importFile("x\nJOINT\n  1  X=0  Y=0  Z=0\n", store), "Range check error (table JOINT, line 2)");
+    EXPECT_EQ(importFile("x\nJOINT\n  1  X=0  Y=0  Z=0", store), "Range check error (table JOINT, line 2)");
     EXPECT_EQ(importFile("x\nJOINT\n  1  X=0  Y=0  Z=0\n\n", store), "");
     EXPECT_EQ(importFile("", store), "");
     EXPECT_EQ(importFile("\r\n\r\n\n\r", store), "");

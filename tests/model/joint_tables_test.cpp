@@ -58,12 +58,25 @@ TEST(JointTable, ReferenceToALabelInsteadOfAPositionStopsTheImport) {
 
 TEST(JointTable, BadCoordinatesAndAMissingEndStopTheImport) {
     EXPECT_EQ(importFailure("x\n" + table("JOINT", {"  1  X=1,5  Y=0  Z=0"})),
-              "'Y' is not a valid floating point value");
+              "'Y' is not a valid floating point value (table JOINT, line 3)");
     EXPECT_EQ(importFailure("x\n" + table("JOINT", {"  1  X=0  Y=0"})),
-              "'' is not a valid floating point value");
-    EXPECT_EQ(importFailure("x\n" + table("JOINT", {"  1  X=abc  Y=0  Z=0"})),
-              "'abc' is not a valid floating point value");
-    EXPECT_EQ(importFailure("x\nJOINT\n  1  X=0  Y=0  Z=0\n  2  X=0  Y=0  Z=1"), "Range check error");
+              "'' is not a valid floating point value (table JOINT, line 3)");
+    EXPECT_EQ(importFailure("x\n" + table("JOINT", {"  1  X=0  Y=0  Z=0", "  2  X=abc  Y=0  Z=0"})),
+              "'abc' is not a valid floating point value (table JOINT, line 4)");
+    EXPECT_EQ(importFailure("x\nJOINT\n  1  X=0  Y=0  Z=0\n  2  X=0  Y=0  Z=1"),
+              "Range check error (table JOINT, line 2)");
+}
+
+TEST(JointTable, HeaderOnTheFilesFirstLineIsReadLikeAnyOther) {
+    const auto store = importText(table("JOINT", {"  1  X=0  Y=0  Z=0", "  2  X=1000  Y=0  Z=3000"}) +
+                                  table("RESTRAINT", {"  ADD=1  DOF=U1,U2,U3"}));
+    ASSERT_EQ(store.nodeCount, 2);
+    EXPECT_EQ(store.nodes[2].x, 1000);
+    EXPECT_EQ(store.nodes[2].z, 3000);
+    EXPECT_EQ(store.nodes[1].restraint, (DofFlags{0, 1, 1, 1, 0, 0, 0}));
+    EXPECT_EQ(importFailure("JOINT\n  1  X=0  Y=0  Z=0"), "Range check error (table JOINT, line 1)");
+    EXPECT_EQ(importFailure("JOINT\n  1  X=0  Y=zero  Z=0\n\n"),
+              "'zero' is not a valid floating point value (table JOINT, line 2)");
 }
 
 TEST(ConstraintTable, LastListedJointIsTheMaster) {
@@ -97,7 +110,7 @@ TEST(ConstraintTable, UnsupportedReferencesStopTheImportWithTheirLine) {
     EXPECT_EQ(importFailure(joints + table("CONSTRAINT", {"  NAME=1", "    ADD=1", "  NAME=1", "    ADD=2"})),
               "Table \"CONSTRAINT\", line 11: constraint 1 is defined a second time");
     EXPECT_EQ(importFailure(joints + table("CONSTRAINT", {"  NAME=D1", "    ADD=1"})),
-              "'D1' is not a valid integer value");
+              "'D1' is not a valid integer value (table CONSTRAINT, line 9)");
 }
 
 TEST(RestraintTable, FlagsAreSetPerNamedDofAndAccumulate) {
@@ -117,7 +130,7 @@ TEST(MassTable, MassesNeedTheirKeysAndLaterLinesOverwriteWhatTheyCarry) {
     // Keys out of place are not stored.
     EXPECT_EQ(store.nodes[2].mass, (DofValues{0, 0, 0, 7, 0, 0, 0}));
     EXPECT_EQ(importFailure(jointsAlongX(4) + table("MASS", {"  ADD=4  U1=heavy"})),
-              "'heavy' is not a valid floating point value");
+              "'heavy' is not a valid floating point value (table MASS, line 9)");
     EXPECT_EQ(importFailure(jointsAlongX(4) + table("MASS", {"  ADD=x  U1=1"})),
-              "'x' is not a valid integer value");
+              "'x' is not a valid integer value (table MASS, line 9)");
 }

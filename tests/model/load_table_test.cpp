@@ -96,9 +96,9 @@ TEST(LoadTable, AnyNumberOfCasesIsReadAndBadReferencesStopTheImport) {
     EXPECT_EQ(importFailure(withLoads({"  NAME=A", "    TYPE=DISTRIBUTED", "      ADD=4  RD=0,1  UZ=1,1"})),
               "Table \"LOAD\", line 16: frame 4 does not exist (the model has frames 1..3)");
     EXPECT_EQ(importFailure(withLoads({"  NAME=A", "    TYPE=FORCE", "      ADD=1  UX=big"})),
-              "'big' is not a valid floating point value");
+              "'big' is not a valid floating point value (table LOAD, line 16)");
     EXPECT_EQ(importFailure(withLoads({"  NAME=A", "    TYPE=DISTRIBUTED", "      ADD=1  RD=0  UZ=1,1"})),
-              "'UZ' is not a valid floating point value");
+              "'UZ' is not a valid floating point value (table LOAD, line 16)");
     // ADD lines of groups that create no entry are not converted.
     EXPECT_EQ(importFailure(withLoads({"  NAME=A", "    TYPE=GRAVITY", "      ADD=joint  UX=big"})), "");
 }

@@ -20,13 +20,19 @@ TEST(FindTable, BodyLiesBetweenHeaderAndFirstBlankLine) {
     EXPECT_EQ(range.dataLineCount(), 2);
 }
 
-TEST(FindTable, HeaderMustMatchTheWholeLineAndNotStandOnLineZero) {
-    EXPECT_EQ(find("x\nJOINT \n  1\n\n", "JOINT").header, 0);
-    EXPECT_EQ(find("x\njoint\n  1\n\n", "JOINT").header, 0);
+TEST(FindTable, HeaderMustMatchTheWholeLineAnywhereInTheFile) {
+    for (const char* text : {"x\nJOINT \n  1\n\n", "x\njoint\n  1\n\n", ""}) {
+        const auto missing = find(text, "JOINT");
+        EXPECT_FALSE(missing.found()) << text;
+        EXPECT_EQ(missing.header, kNoLine);
+        EXPECT_EQ(missing.dataLineCount(), -1);
+    }
     const auto atTop = find("JOINT\n  1\n\n", "JOINT");
+    EXPECT_TRUE(atTop.found());
     EXPECT_EQ(atTop.header, 0);
-    EXPECT_EQ(atTop.end, 0);
-    EXPECT_EQ(atTop.dataLineCount(), -1);
+    EXPECT_EQ(atTop.end, 2);
+    EXPECT_EQ(atTop.dataLineCount(), 1);
+    EXPECT_LT(find("JOINT\n  1", "JOINT").dataLineCount(), -1); // unclosed
     // FRAME and FRAME SECTION never match each other.
     const std::string text = "x\nFRAME SECTION\n  s\n\nFRAME\n  f1\n  f2\n\n";
     EXPECT_EQ(find(text, "FRAME").header, 4);
@@ -49,7 +55,7 @@ TEST(FindTable, RepeatedHeaderStartsAtTheLastButEndsAfterTheFirst) {
 TEST(FindTable, TableWithoutClosingBlankLineHasNoEnd) {
     const auto range = find("x\nJOINT\n  1\n  2", "JOINT");
     EXPECT_EQ(range.header, 1);
-    EXPECT_EQ(range.end, 0);
+    EXPECT_EQ(range.end, kNoLine);
     EXPECT_LT(range.dataLineCount(), -1);
 }
 
@@ -61,7 +67,8 @@ TEST(FindTable, BlankMeansOnlyCharactersOfCode32OrBelow) {
 }
 
 TEST(FindTable, OneIndexOfSeveralTablesGivesEachTheRangeOfItsOwnSearch) {
-    const auto lines = splitLines("x\nFRAME SECTION\n  s\n\nFRAME\n  f1\nLOAD\n  a\n\n\nLOAD\n  b\n\nJOINT\n  1");
+    const auto lines =
+        splitLines("x\nFRAME SECTION\n  s\n\nFRAME\n  f1\nLOAD\n  a\n\n\nLOAD\n  b\n\nJOINT\n  1");
     const TableIndex index(lines, {"FRAME", "FRAME SECTION", "LOAD", "JOINT", "MASS"});
     for (const char* keyword : {"FRAME", "FRAME SECTION", "LOAD", "JOINT", "MASS"}) {
         const TableRange alone = findTable(lines, keyword);

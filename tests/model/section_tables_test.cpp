@@ -42,24 +42,25 @@ TEST(MaterialTable, CountIsHalfTheDataLinesRoundedDown) {
 
 TEST(MaterialTable, ArithmeticAndLayoutFailuresStopTheImport) {
     EXPECT_EQ(importFailure("x\n" + table("MATERIAL", {"  NAME=M", "    T=0  E=100  U=-1"})),
-              "Floating point division by zero");
+              "Floating point division by zero (table MATERIAL, line 4)");
     EXPECT_EQ(importFailure("x\n" + table("MATERIAL", {"  NAME=M", "    T=0  E=0  U=-1"})),
-              "Invalid floating point operation");
+              "Invalid floating point operation (table MATERIAL, line 4)");
     EXPECT_EQ(importFailure("x\n" + table("MATERIAL", {"  NAME=M", "    T=0  E=1O0  U=.3"})),
-              "'1O0' is not a valid floating point value");
+              "'1O0' is not a valid floating point value (table MATERIAL, line 4)");
     EXPECT_EQ(importFailure("x\n" + table("MATERIAL", {"  NAME=M1", "    T=0  E=1  U=0", "  NAME=M2"})),
               "Table \"MATERIAL\", line 5: material 2 has no room: every material takes exactly two lines, a "
               "NAME line and a property line");
     EXPECT_EQ(importFailure("x\n" + table("MATERIAL", {"  ; steel", "    T=0  E=1  U=0"})),
               "Table \"MATERIAL\", line 4: a property line stands before the first NAME line");
-    EXPECT_EQ(importFailure("x\nMATERIAL\n  NAME=M\n    T=0  E=1  U=0"), "Range check error");
+    EXPECT_EQ(importFailure("x\nMATERIAL\n  NAME=M\n    T=0  E=1  U=0"),
+              "Range check error (table MATERIAL, line 2)");
 }
 
 TEST(MaterialTable, FailureKeepsTheJointsReadBefore) {
     ModelStore store;
     EXPECT_EQ(importFailure(store, jointsAlongX(2) + table("MATERIAL", {"  NAME=M", "    T=0  E=5  U=-1"}) +
                                        table("FRAME SECTION", {"  NAME=S  MAT=M  SH=R  T=1,1"})),
-              "Floating point division by zero");
+              "Floating point division by zero (table MATERIAL, line 8)");
     EXPECT_EQ(store.nodeCount, 2);
     EXPECT_EQ(store.nodes[2].x, 1000.0);
     EXPECT_EQ(store.materials[1].name, "M");
@@ -130,10 +131,11 @@ TEST(FrameSectionTable, ShapeDimensionsDefaultsAndHingeLengths) {
 
 TEST(FrameSectionTable, MissingOrBadDimensionsStopTheImport) {
     EXPECT_EQ(importFailure(sections({"  NAME=NI  MAT=STEEL  SH=I  T=400,200,20,10"})),
-              "'' is not a valid floating point value");
+              "'' is not a valid floating point value (table FRAME SECTION, line 9)");
     EXPECT_EQ(importFailure(sections({"  NAME=N  MAT=STEEL  SH=R  T=40O,200"})),
-              "'40O' is not a valid floating point value");
-    EXPECT_EQ(importFailure("x\nFRAME SECTION\n  NAME=N  MAT=STEEL  SH=R  T=1,1\n"), "Range check error");
+              "'40O' is not a valid floating point value (table FRAME SECTION, line 9)");
+    EXPECT_EQ(importFailure("x\nFRAME SECTION\n  NAME=N  MAT=STEEL  SH=R  T=1,1\n"),
+              "Range check error (table FRAME SECTION, line 2)");
 }
 
 TEST(FrameSectionTable, MaterialNamesResolveToTheLastExactMatch) {
@@ -185,5 +187,5 @@ TEST(ShellSectionTable, OnlyShellLinesAreReadAndPackedFromOne) {
     EXPECT_EQ(store.shellSections[4].isShell, 0);
     EXPECT_EQ(
         importFailure("x\n" + table("SHELL SECTION", {"  NAME=S  MAT=C  MATANG=0  Shell  TH=thin,thin"})),
-        "'thin' is not a valid floating point value");
+        "'thin' is not a valid floating point value (table SHELL SECTION, line 3)");
 }

@@ -39,9 +39,9 @@ TEST(DisplacementHistory, MalformedBoxesStopBeforeTheFolderIsAskedAndCancelLoads
         return std::nullopt;
     };
     EXPECT_EQ(errorOf([&] { LoadDisplacementHistory(store, animation, "1O0", "100", cancel); }),
-              "'1O0' is not a valid integer value");
+              "Nstep: '1O0' is not a valid integer value");
     EXPECT_EQ(errorOf([&] { LoadDisplacementHistory(store, animation, "100", "1,5", cancel); }),
-              "'1,5' is not a valid floating point value");
+              "Scale: '1,5' is not a valid floating point value");
     EXPECT_EQ(errorOf([&] { LoadDisplacementHistory(store, animation, "-2", "1", cancel); }),
               "Range check error");
     EXPECT_EQ(

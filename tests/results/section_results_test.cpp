@@ -131,7 +131,7 @@ TEST(ApplyResultDisplay, ConvertsMaxMinAndScaleInThatOrder) {
     EXPECT_EQ(display.ColourRangeMin, -0.003);
     EXPECT_EQ(display.DeformationScale, 50.0);
     EXPECT_EQ(errorOf([&] { applyResultDisplay(display, "1", "x", "2"); }),
-              "'x' is not a valid floating point value");
+              "Min Value: 'x' is not a valid floating point value");
     EXPECT_EQ(display.ColourRangeMax, 1.0); // assigned before the failure
     EXPECT_EQ(display.DeformationScale, 50.0);
 }

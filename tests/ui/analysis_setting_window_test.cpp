@@ -160,7 +160,7 @@ TEST_F(AnalysisSettingWindowTest, UnconvertibleBoxStopsOkAfterTheFieldsBeforeIt)
     pressOk();
 
     ASSERT_EQ(errors.messages().size(), 1);
-    EXPECT_EQ(errors.messages().front(), "'abc' is not a valid integer value");
+    EXPECT_EQ(errors.messages().front(), "Control Dof: 'abc' is not a valid integer value");
     const AnalysisSettings& s = session.analysis;
     EXPECT_EQ(s.loadSteps, 20);
     EXPECT_EQ(s.loadFactor, 1.5);

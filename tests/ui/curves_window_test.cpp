@@ -93,7 +93,7 @@ TEST_F(CurvesWindowTest, PeriodsShowAsATableAndBarsAndABadBoxKeepsTheCurveShown)
     child<QLineEdit>("joint")->setText("x");
     press("drawButton");
     ASSERT_EQ(errors.messages().size(), 1);
-    EXPECT_EQ(errors.messages()[0], "'x' is not a valid integer value");
+    EXPECT_EQ(errors.messages()[0], "Joint: 'x' is not a valid integer value");
     EXPECT_EQ(child<QChartView>("chartView")->chart()->title(), "Periods of the modes");
     child<QLineEdit>("joint")->setText("4");
     press("drawButton");

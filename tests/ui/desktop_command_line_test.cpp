@@ -61,23 +61,34 @@ TEST(DesktopCommandLine, RefusedArgumentsExitWithTwoAndAMessage) {
     EXPECT_NE(result.err.find("kelvane: unknown option --bogus\n"), std::string::npos) << result.err;
 }
 
-TEST(HelpPages, InstalledProgramOpensThePagesInstalledWithIt) {
+TEST(HelpPages, AnInstalledProgramReadsThePagesInstalledWithIt) {
     test::ensureApplication();
-    QStandardPaths::setTestModeEnabled(true); // the copies go to a test cache folder
     test::TempDir prefix;
     fs::create_directories(prefix.path() / "bin");
-    fs::create_directories(prefix.path() / "share/kelvane/help");
-    const fs::path installed = prefix.path() / "share/kelvane/help/tutorial.html";
-    test::writeFile(installed.string(), "<p>installed</p>");
     const QString bin = QString::fromStdString((prefix.path() / "bin").string());
-    EXPECT_EQ(helpPageFile(QStringLiteral("tutorial.html"), bin).toStdString(), installed.string());
-
-    // Without installed pages (the build tree), the page is copied out of the program.
-    const QString copied = helpPageFile(QStringLiteral("about.html"), bin);
+    // Without installed pages (the build tree), the pages compiled into the program.
+    EXPECT_EQ(helpPagesFolder(bin), ":/help");
     QFile resource(QStringLiteral(":/help/about.html"));
     ASSERT_TRUE(resource.open(QIODevice::ReadOnly));
-    EXPECT_EQ(test::readFile(copied.toStdString()), resource.readAll().toStdString());
-    QStandardPaths::setTestModeEnabled(false);
+    EXPECT_TRUE(resource.readAll().contains("<title>About Kelvane</title>"));
+
+    fs::create_directories(prefix.path() / "share/kelvane/help");
+    test::writeFile((prefix.path() / "share/kelvane/help/tutorial.html").string(), "<p>installed</p>");
+    EXPECT_EQ(helpPagesFolder(bin).toStdString(), (prefix.path() / "share/kelvane/help").string());
+}
+
+TEST(HelpPages, TheAboutPageNamesTheVersionAndTheSolverFound) {
+    test::ensureApplication();
+    test::TempDir empty;
+    const QString lines =
+        aboutProgramHtml(QStringLiteral("1.2"), QString::fromStdString(empty.path().string()));
+    EXPECT_TRUE(lines.contains("<p>Kelvane version 1.2</p>")) << lines.toStdString();
+    EXPECT_TRUE(lines.contains("<p>OpenSees")) << lines.toStdString();
+    EXPECT_EQ(withInsertedBeforeBodyEnd(QStringLiteral("<html><body><p>a</p></BODY></html>"),
+                                        QStringLiteral("<p>b</p>")),
+              "<html><body><p>a</p><p>b</p></BODY></html>");
+    EXPECT_EQ(withInsertedBeforeBodyEnd(QStringLiteral("<p>a</p>"), QStringLiteral("<p>b</p>")),
+              "<p>a</p><p>b</p>");
 }
 
 } // namespace

@@ -135,8 +135,8 @@ TEST_F(FrameSectionWindowTest, OkStoresEveryEditableControlInTheSelectedSection)
     clickSection(kGirder);
     pick("elementType", 3);
     pick("sectionKind", 0);
-    type("divideFX", "-2");
-    type("divideFY", "0");
+    type("divideFX", "2");
+    type("divideFY", "3");
     type("barNumNX", "4");
     type("barNumNY", "6");
     type("topBar", "1.5E+003");
@@ -156,8 +156,8 @@ TEST_F(FrameSectionWindowTest, OkStoresEveryEditableControlInTheSelectedSection)
     const TSECTION& s = section(kGirder);
     EXPECT_EQ(s.elementType, BeamWithHinge);
     EXPECT_EQ(s.sectionKind, 1);
-    EXPECT_EQ(s.divideFX, -2);
-    EXPECT_EQ(s.divideFY, 0);
+    EXPECT_EQ(s.divideFX, 2);
+    EXPECT_EQ(s.divideFY, 3);
     EXPECT_EQ(s.barNumNX, 4);
     EXPECT_EQ(s.barNumNY, 6);
     EXPECT_EQ(s.topBar, 1500);
@@ -206,7 +206,7 @@ TEST_F(FrameSectionWindowTest, UnconvertibleCoverStopsOkAfterTheCountsAndBarArea
     press("okButton");
 
     ASSERT_EQ(errors.messages().size(), 1);
-    EXPECT_EQ(errors.messages().front(), "'abc' is not a valid floating point value");
+    EXPECT_EQ(errors.messages().front(), "Cover: 'abc' is not a valid floating point value");
     const TSECTION& s = section(kBeam);
     EXPECT_EQ(s.elementType, NonlinearBeamColumn);
     EXPECT_EQ(s.sectionKind, 1);
@@ -221,6 +221,45 @@ TEST_F(FrameSectionWindowTest, UnconvertibleCoverStopsOkAfterTheCountsAndBarArea
     EXPECT_EQ(s.colour, before.colour);
     EXPECT_EQ(s.geomTransf, before.geomTransf);
     EXPECT_EQ(preview(), pictureBefore);
+}
+
+// The mesh is checked when OK is pressed, not only when the script is generated: the section stays
+// as it was, and so does its picture.
+TEST_F(FrameSectionWindowTest, OkRefusesAnUnsoundMeshNamingItsBox) {
+    window.show();
+    pick("elementType", 1);
+    const TSECTION before = section(kBeam);
+    const QImage pictureBefore = preview();
+    const struct {
+        const char* box;
+        const char* text;
+        QString message;
+    } rows[] = {
+        {"divideFY", "0", "Divide FY: a fiber mesh needs 1 division or more, not 0"},
+        {"barNumNX", "-1", "Bar Num NX: a bar count must be 0 or more, not -1"},
+        {"cover", "150",
+         "Cover: 150 is half the section's width or depth or more (300 wide, 500 deep): the bars "
+         "would lie outside the concrete"},
+        {"divideFX", "13",
+         "Divide FX: the mesh of these divisions and bars needs 85 fibers; a fiber section "
+         "holds at most 80"},
+    };
+    for (const auto& row : rows) {
+        const QString kept = edit(row.box)->text();
+        type(row.box, QString::fromLatin1(row.text));
+        test::ErrorCapture errors;
+        press("okButton");
+        EXPECT_EQ(errors.messages(), QStringList{row.message}) << row.box;
+        EXPECT_EQ(section(kBeam).elementType, before.elementType);
+        EXPECT_EQ(section(kBeam).divideFX, before.divideFX);
+        EXPECT_EQ(section(kBeam).cover, before.cover);
+        EXPECT_EQ(preview(), pictureBefore);
+        type(row.box, kept);
+    }
+    test::ErrorCapture errors;
+    press("okButton");
+    EXPECT_TRUE(errors.messages().isEmpty());
+    EXPECT_EQ(section(kBeam).elementType, NonlinearBeamColumn);
 }
 
 // Item 0 of both lists leaves the section without a material of its own; item m is material m.

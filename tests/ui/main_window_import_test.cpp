@@ -1,6 +1,12 @@
 // The import command: file dialog, cancel behaviour, status-bar counts, redraw and fit, failures.
 #include "model/ui/import_report_window.h"
+#include "tcl/ui/script_window.h"
 #include "ui/main_window_fixture.h"
+#include "viewer/ui/frame_properties_window.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
 
 namespace kelvane {
 namespace {
@@ -67,7 +73,8 @@ TEST_F(ImportCommandTest, AFailingImportShowsTheMessageAndLeavesTheStatusBar) {
     importModelText(test::kPortalFrameS2k);
     importModelText(test::kBadCoordinateS2k, "bad.s2k");
 
-    EXPECT_EQ(errors.messages(), QStringList({"'abc' is not a valid floating point value"}));
+    EXPECT_EQ(errors.messages(),
+              QStringList({"'abc' is not a valid floating point value (table JOINT, line 6)"}));
     EXPECT_EQ(countPanels(), QStringList({"4", "3", "0", "0", "1", "2", "0"}));
     EXPECT_TRUE(window->isVisible());
 
@@ -115,11 +122,51 @@ TEST_F(ImportCommandTest, AFailedImportKeepsThePreviousModelShownAndUsable) {
     EXPECT_EQ(
         errors.messages(),
         QStringList({"Table \"CONNECTIVITY - FRAME\", line 6: JointJ=A9: there is no joint of that name",
-                     "'abc' is not a valid floating point value"}));
+                     "'abc' is not a valid floating point value (table JOINT, line 6)"}));
     dialogs.cancel();
     button("toolButton1")->click();
     EXPECT_EQ(errors.messages().size(), 2);
     EXPECT_EQ(session.model.nodes[4].label, "B1");
+}
+
+TEST_F(ImportCommandTest, AFileWithoutTheTablesOfAModelIsRefusedAndTheModelStays) {
+    importModelText(test::kPortalFrameS2k);
+    for (const char* name : {"notes.txt", "empty.s2k"}) {
+        importModelText(std::string(name) == "empty.s2k" ? "" : "Some notes\nand no tables\n", name);
+        EXPECT_EQ(errors.messages().back(), "The file \"" + QString::fromStdString(temp.file(name)) +
+                                                "\" holds none of the tables of a SAP2000 model");
+        EXPECT_EQ(session.model.frameCount, 3);
+        EXPECT_EQ(countPanels(), QStringList({"4", "3", "0", "0", "1", "2", "0"}));
+    }
+    EXPECT_EQ(errors.messages().size(), 2);
+}
+
+// The script and the picked frame belong to the model they were made for.
+TEST_F(ImportCommandTest, AnotherModelMakesTheScriptNotCurrentAndEmptiesTheFrameProperties) {
+    importModelText(test::kPortalFrameS2k);
+    auto* script = toolWindow<ScriptWindow>();
+    script->findChild<QPushButton*>("generateButton")->click();
+    ASSERT_TRUE(script->isCurrent());
+    button("toolButton17")->click();
+    const TFRAME& beam = session.model.frames[2];
+    click(Qt::LeftButton, beam.ScreenX, beam.ScreenY);
+    auto* properties = toolWindow<FramePropertiesWindow>();
+    ASSERT_TRUE(properties->isVisible());
+
+    importModelText(test::kBadCoordinateS2k, "bad.s2k"); // a failed import changes nothing
+    EXPECT_TRUE(script->isCurrent());
+    EXPECT_EQ(session.selectedFrame, 2);
+
+    importModelText(test::kPortalFrameTables, "portal.$2k");
+    EXPECT_FALSE(script->isCurrent());
+    EXPECT_EQ(script->windowTitle(), "OpenSEES Tcl File (not current)");
+    EXPECT_EQ(session.selectedFrame, 0);
+    EXPECT_TRUE(properties->findChild<QLineEdit*>("frameLabel")->text().isEmpty());
+    auto* grid = properties->findChild<QTableWidget*>("grid");
+    EXPECT_EQ(grid->item(1, 0)->text(), "Node i");
+    EXPECT_TRUE(grid->item(1, 1)->text().isEmpty());
+    properties->findChild<QPushButton*>("refreshButton")->click();
+    EXPECT_EQ(errors.messages().size(), 1) << errors.messages().join('\n').toStdString();
 }
 
 TEST_F(ImportCommandTest, AMissingFileIsReportedAndTheLinesLoadedLastStay) {

@@ -1,7 +1,9 @@
 // The main window's frame: caption, start-up state, toolbar, menus, status bar, tool windows, help.
 #include "app/drawing_surface.h"
+#include "app/help_window.h"
 #include "app/main_window.h"
 #include "app/session.h"
+#include "app/window_fit.h"
 #include "ui/main_window_fixture.h"
 #include "ui/ui_test_support.h"
 
@@ -10,7 +12,12 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextCursor>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -48,7 +55,8 @@ TEST_F(MainWindowTest, StartsWithItsCaptionSizeAndEveryDefault) {
     MainWindow fresh(used);
 
     EXPECT_EQ(fresh.windowTitle(), QStringLiteral("Kelvane (Ver 20190701)"));
-    EXPECT_EQ(fresh.size(), QSize(1089, 873));
+    // 1089 x 873, or less on a screen too small for it.
+    EXPECT_EQ(fresh.size(), sizeWithin(QSize(1089, 873), fresh.screen()->availableGeometry()));
     EXPECT_EQ(used.view.Scale, 5.0);
     EXPECT_EQ(used.view.PlanAngle, 0.0);
     EXPECT_TRUE(used.viewOptions.node);
@@ -99,7 +107,7 @@ TEST_F(MainWindowTest, StatusBarHasSeventeenPanelsWithFixedLabels) {
     }
 }
 
-TEST_F(MainWindowTest, ToolbarButtonsStandInTheirGroupsWithoutCaptionsOrHints) {
+TEST_F(MainWindowTest, ToolbarButtonsStandInTheirGroupsWithoutCaptionsButWithTooltips) {
     auto* bar = window->findChild<QToolBar*>(QStringLiteral("toolBar"));
     ASSERT_NE(bar, nullptr);
     QStringList order;
@@ -116,7 +124,7 @@ TEST_F(MainWindowTest, ToolbarButtonsStandInTheirGroupsWithoutCaptionsOrHints) {
         EXPECT_EQ(tool->size(), QSize(27, 26));
         EXPECT_FALSE(tool->icon().isNull());
         EXPECT_TRUE(tool->text().isEmpty());
-        EXPECT_TRUE(tool->toolTip().isEmpty());
+        EXPECT_FALSE(tool->toolTip().isEmpty()) << widget->objectName().toStdString();
     }
     const QStringList expected = {"toolButton1",
                                   "|",
@@ -156,7 +164,8 @@ TEST_F(MainWindowTest, MenusListTheirEntriesAndSeparatorsInOrder) {
         menus << menuAction->text() + ": " + entries.join(", ");
     }
     const QStringList expected = {
-        "File: Import Sap2000 txt file, -, Open Project, Save Project, -, Sap2000V14 to Sap2000 v6 (s2k), -, Save Picture",
+        "File: Import Sap2000 txt file, -, Open Project, Save Project, -, Sap2000V14 to Sap2000 v6 (s2k), -, "
+        "Save Picture, -, Recent Models, -, Exit",
         "View: Pan, Zoom All, Rotate View, Refresh, -, XY View, XZ View, YZ View, -, View Option, Show Load",
         "Define: Frame Section, Material, -, Recorder Setting, Analysis Case",
         "Gen_tcl: OpenSEES tcl File, -, Run OpenSEES",
@@ -202,6 +211,7 @@ TEST_F(MainWindowTest, EachMenuEntryClicksTheButtonOfItsRow) {
         QSignalSpy clicks(button(row.second), &QToolButton::clicked);
         entry->trigger();
         EXPECT_EQ(clicks.count(), 1) << path.toStdString();
+        EXPECT_EQ(button(row.second)->toolTip(), entry->text()) << "the button's tooltip is its entry's text";
     }
     // The two dialogs (import, run) were cancelled; nothing failed.
     EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join('\n').toStdString();
@@ -229,7 +239,8 @@ TEST_F(MainWindowTest, ToolWindowsAreCreatedOnceInOrderAndOnlyShownOnRequest) {
                                   "Member Force",
                                   "Import Report",
                                   "OpenSEES Run",
-                                  "Curves"};
+                                  "Curves",
+                                  "Kelvane Help"};
     EXPECT_EQ(created(), expected);
     EXPECT_TRUE(visibleToolWindows().isEmpty());
 
@@ -257,25 +268,37 @@ class UrlRecorder : public QObject {
     void open(const QUrl& url) { urls.append(url); }
 };
 
-TEST_F(MainWindowTest, HelpEntriesOpenTheBundledPagesInTheBrowser) {
+// Help works without a web browser: the pages open in the program's own help window.
+TEST_F(MainWindowTest, HelpEntriesShowTheBundledPagesInTheHelpWindow) {
     UrlRecorder browser;
-    QDesktopServices::setUrlHandler(QStringLiteral("file"), &browser, "open");
+    for (const char* scheme : {"file", "http", "https", "qrc"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &browser, "open");
     menuEntry(*window, "Help", "Kelvane Tutorial")->trigger();
-    menuEntry(*window, "Help", "About")->trigger();
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    auto* help = toolWindow<HelpWindow>();
+    ASSERT_TRUE(help->isVisible());
+    QTextBrowser* text = help->browser();
+    EXPECT_EQ(help->windowTitle(), "Kelvane Tutorial");
+    EXPECT_TRUE(text->toPlainText().contains("1. Import a model"));
 
-    ASSERT_EQ(browser.urls.size(), 2);
-    const auto pageText = [](const QUrl& url) {
-        QFile page(url.toLocalFile());
-        return page.open(QIODevice::ReadOnly) ? QString::fromUtf8(page.readAll()) : QString();
-    };
-    EXPECT_TRUE(browser.urls[0].toLocalFile().endsWith("tutorial.html"));
-    EXPECT_TRUE(pageText(browser.urls[0]).contains("<title>Kelvane Tutorial</title>"));
-    EXPECT_TRUE(browser.urls[1].toLocalFile().endsWith("about.html"));
-    EXPECT_TRUE(pageText(browser.urls[1]).contains("<title>About Kelvane</title>"));
-    // The tutorial links to the page on result pictures, which lies beside it.
-    const QUrl results = browser.urls[0].resolved(QUrl(QStringLiteral("results.html")));
-    EXPECT_TRUE(pageText(results).contains("minus</i> local 3"));
+    // The tutorial's link to the page on result pictures is followed in the window, and Back returns.
+    ASSERT_TRUE(text->find(QStringLiteral("Result pictures and member forces")));
+    QTextCursor onLink = text->textCursor();
+    onLink.setPosition(onLink.selectionStart() + 3);
+    text->setTextCursor(onLink);
+    text->ensureCursorVisible();
+    QTest::mouseClick(text->viewport(), Qt::LeftButton, {}, text->cursorRect().center());
+    EXPECT_TRUE(text->toPlainText().contains("minus local 3")) << text->source().toString().toStdString();
+    help->findChild<QPushButton*>("backButton")->click();
+    EXPECT_EQ(help->windowTitle(), "Kelvane Tutorial");
+
+    menuEntry(*window, "Help", "About")->trigger();
+    EXPECT_EQ(help->windowTitle(), "About Kelvane");
+    EXPECT_TRUE(text->toPlainText().contains("Kelvane version " KELVANE_VERSION))
+        << text->toPlainText().toStdString();
+    EXPECT_TRUE(text->toPlainText().contains("OpenSees")) << text->toPlainText().toStdString();
+    for (const char* scheme : {"file", "http", "https", "qrc"})
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    EXPECT_TRUE(browser.urls.isEmpty()) << "no web browser was asked";
     EXPECT_TRUE(errors.messages().isEmpty());
 }
 

@@ -120,12 +120,14 @@ TEST_F(ViewCommandTest, SelectModePicksAFrameListsItAndClosingClearsTheHighlight
     EXPECT_EQ(grid->item(18, 0)->text(), QString::fromLatin1("M3 j [N\xB7mm]"));
     EXPECT_TRUE(grid->item(7, 1)->text().isEmpty());
 
-    // A second pick moves the highlight; the open window keeps the frame it was opened for.
+    // A second pick moves the highlight, and the open window lists the frame picked now.
     const TFRAME& column = session.model.frames[3];
     click(Qt::LeftButton, column.ScreenX - 5, column.ScreenY);
     EXPECT_EQ(session.selectedFrame, 3);
+    EXPECT_EQ(properties->findChild<QLineEdit*>("frameLabel")->text(), "3");
+    EXPECT_EQ(grid->item(0, 1)->text(), "3");
     properties->findChild<QPushButton*>("refreshButton")->click();
-    EXPECT_EQ(grid->item(0, 1)->text(), "2");
+    EXPECT_EQ(grid->item(0, 1)->text(), "3");
 
     // A miss clears the selection without a redraw; the select mode stays.
     click(Qt::LeftButton, column.ScreenX + 5, column.ScreenY);

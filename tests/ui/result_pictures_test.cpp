@@ -75,7 +75,7 @@ TEST_F(ResultPicturesTest, ForceWindowReadsTheStepAndOkDrawsTheChosenDiagram) {
     QSignalSpy redraws(toolWindow<ForceWindow>(), &ForceWindow::redrawRequested);
     control<ForceWindow, QLineEdit>("diagramSize")->setText("0");
     control<ForceWindow, QPushButton>("okButton")->click();
-    EXPECT_EQ(errors.messages(), QStringList({"The diagram size must be a number above 0, not '0'"}));
+    EXPECT_EQ(errors.messages(), QStringList({"Diagram Size: the size must be a number above 0, not '0'"}));
     EXPECT_EQ(session.results.forces.component, ForceNone);
     control<ForceWindow, QLineEdit>("diagramSize")->setText("0.2");
     control<ForceWindow, QComboBox>("units")->setCurrentIndex(1);

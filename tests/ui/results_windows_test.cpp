@@ -79,9 +79,9 @@ TEST_F(DeformationWindowTest, ABadStepBoxReadsNothingAndAskedForNoFolder) {
     press<DeformationWindow>("loadSecDeformDataButton");
     edit<DeformationWindow>("modeNum")->setText("");
     press<DeformationWindow>("loadModelShapeButton");
-    EXPECT_EQ(errors.messages(),
-              QStringList({"'x1' is not a valid integer value", "'x1' is not a valid integer value",
-                           "'' is not a valid integer value"}));
+    EXPECT_EQ(errors.messages(), QStringList({"Load Step: 'x1' is not a valid integer value",
+                                              "Load Step: 'x1' is not a valid integer value",
+                                              "Mode Num: '' is not a valid integer value"}));
     EXPECT_EQ(dialogs.requests().size(), dialogsBefore);
 }
 
@@ -128,7 +128,7 @@ TEST_F(DeformationWindowTest, OkWithABadBoxKeepsTheEarlierValuesAndTheWindowOpen
     edit<DeformationWindow>("scalingFactor")->setText("100");
     press<DeformationWindow>("okButton");
 
-    EXPECT_EQ(errors.messages(), QStringList({"'1,5' is not a valid floating point value"}));
+    EXPECT_EQ(errors.messages(), QStringList({"Min Value: '1,5' is not a valid floating point value"}));
     EXPECT_EQ(session.results.ColourRangeMax, 0.5);
     EXPECT_EQ(session.results.ColourRangeMin, -1.0e-4);
     EXPECT_EQ(session.results.DeformationScale, 0.0);
@@ -214,7 +214,7 @@ TEST_F(AnimationWindowTest, ABadStepCountLoadsNothing) {
     button("toolButton20")->click();
     edit<AnimationWindow>("nstep")->setText("3.5");
     press<AnimationWindow>("loadDispDataButton");
-    EXPECT_EQ(errors.messages(), QStringList({"'3.5' is not a valid integer value"}));
+    EXPECT_EQ(errors.messages(), QStringList({"Nstep: '3.5' is not a valid integer value"}));
     EXPECT_EQ(session.animation.loadedSteps, 0);
 }
 

@@ -119,7 +119,65 @@ TEST_F(ScriptWindowTest, FailedGenerationKeepsTheText) {
     EXPECT_EQ(text()->toPlainText(), generated);
 }
 
+TEST_F(ScriptWindowTest, SaveBeforeAnyGenerateWritesNothing) {
+    press("saveButton");
+    EXPECT_EQ(errors.messages(), QStringList{"Generate a script first"});
+    EXPECT_TRUE(dialogs.requests().isEmpty());
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+// After a failed Generate, or once another model took the place of its own, the script shown is
+// marked as not current, and Save asks first.
+TEST_F(ScriptWindowTest, AScriptThatIsNotCurrentIsMarkedAndSaveAsksFirst) {
+    auto* notCurrent = window.findChild<QLabel*>(QStringLiteral("notCurrent"));
+    ASSERT_NE(notCurrent, nullptr);
+    press("generateButton");
+    EXPECT_TRUE(window.isCurrent());
+    EXPECT_FALSE(notCurrent->isVisible());
+    const std::string generated = crLfText(expectedScript());
+
+    session.model.frameSections[1].elementType = NonlinearBeamColumn;
+    session.model.frameSections[1].sectionKind = 1;
+    session.model.frameSections[1].barNumNX = 1; // generation fails
+    press("generateButton");
+    ASSERT_EQ(errors.messages().size(), 1);
+    EXPECT_EQ(window.windowTitle(), "OpenSEES Tcl File (not current)");
+    EXPECT_TRUE(notCurrent->isVisible());
+    EXPECT_TRUE(notCurrent->text().contains("the last Generate failed")) << notCurrent->text().toStdString();
+
+    test::QuestionCapture questions;
+    const std::string path = folder.file("frame.tcl");
+    dialogs.answer(QString::fromStdString(path));
+    press("saveButton");
+    ASSERT_EQ(questions.questions().size(), 1);
+    EXPECT_EQ(questions.questions()[0],
+              "The script shown is not current: the last Generate failed. Save it all the same?");
+    EXPECT_TRUE(dialogs.requests().isEmpty()) << "No asks nothing more";
+    EXPECT_FALSE(std::filesystem::exists(path));
+    questions.answer = true;
+    press("saveButton");
+    EXPECT_EQ(test::readFile(path), generated);
+
+    session.model.frameSections[1].barNumNX = 3;
+    press("generateButton");
+    EXPECT_TRUE(window.isCurrent());
+    EXPECT_EQ(window.windowTitle(), "OpenSEES Tcl File");
+    EXPECT_FALSE(notCurrent->isVisible());
+    window.modelReplaced();
+    EXPECT_EQ(window.windowTitle(), "OpenSEES Tcl File (not current)");
+    EXPECT_TRUE(notCurrent->text().contains("another model was imported"))
+        << notCurrent->text().toStdString();
+}
+
+TEST_F(ScriptWindowTest, ReplacingTheModelBeforeAnyGenerateMarksNothing) {
+    window.modelReplaced();
+    EXPECT_TRUE(window.isCurrent());
+    EXPECT_EQ(window.windowTitle(), "OpenSEES Tcl File");
+}
+
 TEST_F(ScriptWindowTest, UnwritableTargetIsReportedAndCancelWritesNothing) {
+    press("generateButton");
+    const QString generated = text()->toPlainText();
     const std::string path = folder.file("missing folder/frame.tcl");
     dialogs.answer(QString::fromStdString(path));
     press("saveButton");
@@ -127,7 +185,7 @@ TEST_F(ScriptWindowTest, UnwritableTargetIsReportedAndCancelWritesNothing) {
     EXPECT_TRUE(
         errors.messages().front().startsWith("Cannot create file \"" + QString::fromStdString(path) + "\". "))
         << errors.messages().front().toStdString();
-    EXPECT_EQ(text()->toPlainText(), "OpenSEES Tcl File");
+    EXPECT_EQ(text()->toPlainText(), generated);
 
     dialogs.cancel();
     press("saveButton");

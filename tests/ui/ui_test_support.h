@@ -1,11 +1,13 @@
 #pragma once
 
+#include "app/app_settings.h"
 #include "app/command_guard.h"
 #include "app/file_dialogs.h"
 
 #include <QApplication>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <deque>
 #include <gtest/gtest.h>
 
@@ -13,10 +15,13 @@
 namespace kelvane::test {
 
 // The one QApplication of the window tests, created on first use and deleted when the test program
-// ends its run, before the exit handlers tear down Qt's own global data.
+// ends its run, before the exit handlers tear down Qt's own global data. The settings the program
+// keeps between sessions go to a folder of the test run, never to the user's own.
 inline QApplication& ensureApplication() {
     if (auto* existing = qobject_cast<QApplication*>(QCoreApplication::instance()))
         return *existing;
+    static QTemporaryDir settingsFolder;
+    setAppSettingsFile(settingsFolder.filePath(QStringLiteral("kelvane.ini")));
     static int argc = 1;
     static char name[] = "test_ui";
     static char* argv[] = {name, nullptr};
@@ -85,6 +90,26 @@ class ErrorCapture {
   private:
     ErrorPresenter previous_;
     QStringList messages_;
+};
+
+// Answers the yes-or-no questions of the program with `answer` and remembers them.
+class QuestionCapture {
+  public:
+    QuestionCapture()
+        : previous_(setQuestionAnswerer([this](QWidget*, const QString& text) {
+              questions_.append(text);
+              return answer;
+          })) {}
+    ~QuestionCapture() { setQuestionAnswerer(previous_); }
+    QuestionCapture(const QuestionCapture&) = delete;
+    QuestionCapture& operator=(const QuestionCapture&) = delete;
+
+    const QStringList& questions() const { return questions_; }
+    bool answer = false;
+
+  private:
+    QuestionAnswerer previous_;
+    QStringList questions_;
 };
 
 } // namespace kelvane::test

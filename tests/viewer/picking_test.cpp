@@ -112,6 +112,19 @@ TEST_F(FrameProperties, EndForcesFollowInTheChosenUnitsOnceRead) {
     EXPECT_EQ(rows[11], (std::pair<std::string, std::string>{"M3 j [N\xB7mm]", "-6250000"}));
 }
 
+// No frame picked: an empty box, and the grid shows its captions and nothing else.
+TEST_F(FrameProperties, NoFramePickedListsNothing) {
+    EXPECT_EQ(frameLabelText(model, 0), "");
+    const FramePropertyRows rows = framePropertyRows(model, "");
+    for (std::size_t row = 0; row < rows.size(); ++row)
+        EXPECT_EQ(rows[row].second, "") << rows[row].first;
+    EXPECT_EQ(rows[6].first, "Material");
+    model.frames[0].hasEndForces = true; // entry 0 is no frame, whatever it holds
+    const FrameForceRows forces = frameForceRows(model, "", UnitsKilonewtonMetre);
+    EXPECT_EQ(forces[0], (std::pair<std::string, std::string>{"N i [kN]", ""}));
+    EXPECT_EQ(forces[11].second, "");
+}
+
 TEST_F(FrameProperties, TextThatIsNotAFrameNumberStopsWithAMessage) {
     try {
         framePropertyRows(model, "x1");

@@ -6,9 +6,9 @@
 #include "app/widget_names.h"
 #include "common/error.h"
 #include "common/number_format.h"
-#include "common/number_parse.h"
 #include "common/text_file.h"
 #include "results/ui/curve_chart.h"
+#include "tcl/ui/form_controls.h"
 #include "viewer/joint_picking.h"
 
 #include <QChart>
@@ -104,7 +104,9 @@ CurvesWindow::CurvesWindow(Session& session, QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Results Folder"), folderRow);
     form->addRow(QStringLiteral("Curve"), kind_);
-    form->addRow(QStringLiteral("Joint"), jointRow);
+    auto* jointLabel = new QLabel(QStringLiteral("Joint"));
+    jointLabel->setBuddy(joint_);
+    form->addRow(jointLabel, jointRow);
     form->addRow(QStringLiteral("Dof"), dof_);
     form->addRow(QStringLiteral("Against"), against_);
 
@@ -178,7 +180,7 @@ void CurvesWindow::draw() {
     const int dof = dof_->currentIndex() + 1;
     const Abscissa against = abscissaAt(against_->currentIndex());
     const bool needsJoint = kind == JointHistory || kind == Pushover;
-    const std::int32_t joint = needsJoint ? parseInt(toBytes(joint_->text())) : 0;
+    const std::int32_t joint = needsJoint ? intOfBox(joint_) : 0;
     Curve curve;
     std::vector<ModalPeriod> periods;
     switch (kind) {

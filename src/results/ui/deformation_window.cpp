@@ -5,12 +5,12 @@
 #include "app/session.h"
 #include "app/widget_names.h"
 #include "common/number_format.h"
-#include "common/number_parse.h"
 #include "common/text_file.h"
 #include "results/mode_periods.h"
 #include "results/result_display.h"
 #include "results/section_results.h"
 #include "results/ui/colour_legend.h"
+#include "tcl/ui/form_controls.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -127,14 +127,14 @@ std::optional<std::string> DeformationWindow::chooseResultFolder() {
 
 // Each reader converts its boxes before the dialog opens, so a bad box reads nothing.
 void DeformationWindow::loadNodeDeformationData() {
-    const std::int32_t step = parseInt(toBytes(loadStep_->text()));
+    const std::int32_t step = intOfBox(loadStep_);
     if (const auto folder = chooseResultFolder())
         readStepDisplacements(session_.model, session_.results, *folder, step);
 }
 
 void DeformationWindow::loadSectionDeformationData() {
     const std::int32_t component = deformation_->currentIndex() + 1;
-    const std::int32_t step = parseInt(toBytes(loadStep_->text()));
+    const std::int32_t step = intOfBox(loadStep_);
     const auto folder = chooseResultFolder();
     if (!folder)
         return;
@@ -147,7 +147,7 @@ void DeformationWindow::loadSectionDeformationData() {
 
 // The period shows what the folder's Periods.txt gives for the mode, or that it has none.
 void DeformationWindow::loadModeShapeData() {
-    const std::int32_t mode = parseInt(toBytes(modeNum_->text()));
+    const std::int32_t mode = intOfBox(modeNum_);
     const auto folder = chooseResultFolder();
     if (!folder)
         return;

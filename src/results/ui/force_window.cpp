@@ -5,9 +5,9 @@
 #include "app/session.h"
 #include "app/widget_names.h"
 #include "common/number_format.h"
-#include "common/number_parse.h"
 #include "common/text_file.h"
 #include "results/result_display.h"
+#include "tcl/ui/form_controls.h"
 #include "viewer/force_diagram.h"
 
 #include <QComboBox>
@@ -74,7 +74,7 @@ ForceWindow::ForceWindow(Session& session, QWidget* parent)
 
 // The step is converted before the dialog opens, so a bad box reads nothing.
 void ForceWindow::loadForceData() {
-    const std::int32_t step = parseInt(toBytes(loadStep_->text()));
+    const std::int32_t step = intOfBox(loadStep_);
     const QString file = fileDialogs().openFileName(this, QString(), QString());
     if (file.isEmpty())
         return;

@@ -7,7 +7,7 @@
 #include "common/number_format.h"
 #include "model/colour_table.h"
 #include "paint/qpainter_canvas.h"
-#include "sections/section_fields.h"
+#include "sections/section_edit.h"
 #include "sections/section_preview.h"
 #include "sections/section_settings_file.h"
 #include "tcl/ui/form_controls.h"
@@ -33,12 +33,6 @@ namespace kelvane {
 namespace {
 
 const QString kSettingsFilter = QStringLiteral("Frame section settings (*.sec)");
-
-// The code of the selected item; with no selection the stored code stays, so a rigid-link
-// section (type 7, not in the list) keeps its type.
-std::int32_t codeOrKept(const QComboBox* list, std::int32_t stored) {
-    return list->currentIndex() >= 0 ? list->currentIndex() + 1 : stored;
-}
 
 QColor toQColor(std::int32_t colour) {
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));
@@ -155,12 +149,26 @@ FrameSectionWindow::FrameSectionWindow(Session& session, QWidget* parent)
     auto* okButton = makeButton(QStringLiteral("OK"), QStringLiteral("okButton"));
     auto* closeButton = makeButton(QStringLiteral("Close"), QStringLiteral("closeButton"));
 
+    // Two columns, so that the window fits a screen of 768 pixels: what the file gives on the left,
+    // what the user sets on the right.
     auto* top = new QHBoxLayout;
     top->addWidget(preview_);
     top->addWidget(sectionList_, 1);
+    auto* imported = new QVBoxLayout;
+    imported->addLayout(top);
+    imported->addWidget(properties);
+    imported->addStretch(1);
     auto* settingsRow = new QHBoxLayout;
     settingsRow->addWidget(pDelta);
     settingsRow->addWidget(rebar);
+    auto* settings = new QVBoxLayout;
+    settings->addLayout(settingsRow);
+    settings->addWidget(nonlinear);
+    settings->addWidget(hinge);
+    settings->addStretch(1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(imported);
+    columns->addLayout(settings);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(importButton);
     buttons->addWidget(exportButton);
@@ -168,11 +176,7 @@ FrameSectionWindow::FrameSectionWindow(Session& session, QWidget* parent)
     buttons->addWidget(okButton);
     buttons->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(properties);
-    layout->addLayout(settingsRow);
-    layout->addWidget(nonlinear);
-    layout->addWidget(hinge);
+    layout->addLayout(columns, 1);
     layout->addLayout(buttons);
 
     // The picture starts blank, like the preview of a section without dimensions.
@@ -280,31 +284,27 @@ void FrameSectionWindow::showSection(int k) {
     redrawPreview(k);
 }
 
-// Stores field by field in a fixed order; a box that does not convert stops here with the fields
-// before it stored and the preview as it was.
+// A refused OK leaves the preview as it was.
 void FrameSectionWindow::applySection(int k) {
     if (k < 1 || k > countOf(session_.model.frameSectionCount))
         return;
-    TSECTION& s = session_.model.frameSections[static_cast<std::size_t>(k)];
-    s.elementType = codeOrKept(elementType_, s.elementType);
-    s.sectionKind = codeOrKept(sectionKind_, s.sectionKind);
-    const std::pair<const char*, QLineEdit*> boxes[] = {{"divideFX", divideFX_},
-                                                        {"divideFY", divideFY_},
-                                                        {"barNumNX", barNumNX_},
-                                                        {"barNumNY", barNumNY_},
-                                                        {"topBar", topBar_},
-                                                        {"bottomBar", bottomBar_},
-                                                        {"cover", cover_},
-                                                        {"hingeLengthI", hingeLengthI_},
-                                                        {"hingeLengthJ", hingeLengthJ_}};
-    for (const auto& [field, box] : boxes)
-        setSectionField(s, field, toBytes(box->text()));
-    s.colour = swatchColour_;
-    s.geomTransf = codeOrKept(geomTransf_, s.geomTransf);
-    if (coreMaterial_->currentIndex() >= 0)
-        s.coreMaterial = coreMaterial_->currentIndex();
-    if (rebarMaterial_->currentIndex() >= 0)
-        s.rebarMaterial = rebarMaterial_->currentIndex();
+    SectionEdit edit;
+    edit.elementType = selectedCode(elementType_);
+    edit.sectionKind = selectedCode(sectionKind_);
+    edit.geomTransf = selectedCode(geomTransf_);
+    edit.divideFX = toBytes(divideFX_->text());
+    edit.divideFY = toBytes(divideFY_->text());
+    edit.barNumNX = toBytes(barNumNX_->text());
+    edit.barNumNY = toBytes(barNumNY_->text());
+    edit.topBar = toBytes(topBar_->text());
+    edit.bottomBar = toBytes(bottomBar_->text());
+    edit.cover = toBytes(cover_->text());
+    edit.hingeLengthI = toBytes(hingeLengthI_->text());
+    edit.hingeLengthJ = toBytes(hingeLengthJ_->text());
+    edit.colour = swatchColour_;
+    edit.coreMaterial = coreMaterial_->currentIndex();
+    edit.rebarMaterial = rebarMaterial_->currentIndex();
+    applySectionEdit(session_.model, k, edit);
     redrawPreview(k);
 }
 

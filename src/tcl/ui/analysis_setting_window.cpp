@@ -3,14 +3,15 @@
 #include "app/command_guard.h"
 #include "app/session.h"
 #include "app/widget_names.h"
+#include "app/window_fit.h"
 #include "common/number_format.h"
-#include "common/number_parse.h"
 #include "tcl/ui/form_controls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
@@ -42,10 +43,10 @@ void fillWithLoadCases(QComboBox* list, const ModelStore& model) {
 }
 
 std::int32_t integerOf(const QLineEdit* edit) {
-    return parseInt(toBytes(edit->text()));
+    return intOfBox(edit);
 }
 double realOf(const QLineEdit* edit) {
-    return parseReal(toBytes(edit->text()));
+    return realOfBox(edit);
 }
 
 } // namespace
@@ -105,7 +106,8 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     okButton->setObjectName(QStringLiteral("okButton"));
     connect(okButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { storeSettings(); }); });
 
-    auto* layout = new QVBoxLayout(this);
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
     layout->addLayout(top);
     layout->addWidget(loadControl);
     layout->addWidget(dispControl);
@@ -114,7 +116,10 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     layout->addWidget(modal);
     layout->addWidget(makeCheckGroup(QStringLiteral("Gen ND material"), genPlateFiber_));
     layout->addWidget(makeCheckGroup(QStringLiteral("Gen Node Mass"), genMass_));
-    layout->addWidget(okButton, 0, Qt::AlignRight);
+    auto* below = new QHBoxLayout;
+    below->addStretch(1);
+    below->addWidget(okButton);
+    setScrollingContent(this, content, below);
 }
 
 void AnalysisSettingWindow::showEvent(QShowEvent* event) {

@@ -1,7 +1,11 @@
 #include "tcl/ui/form_controls.h"
 
+#include "app/widget_names.h"
+#include "common/box_value.h"
+
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -40,6 +44,26 @@ void selectByCode(QComboBox* list, std::int32_t code) {
 
 std::int32_t selectedCode(const QComboBox* list) {
     return list->currentIndex() + 1;
+}
+
+std::string boxCaption(const QWidget* box) {
+    for (const QLabel* label : box->window()->findChildren<QLabel*>())
+        if (label->buddy() == box) {
+            QString caption = label->text();
+            caption.remove(QLatin1Char('&'));
+            while (caption.endsWith(QLatin1Char(' ')))
+                caption.chop(1);
+            return toBytes(caption);
+        }
+    return toBytes(box->objectName());
+}
+
+std::int32_t intOfBox(const QLineEdit* box) {
+    return boxInt(boxCaption(box), toBytes(box->text()));
+}
+
+double realOfBox(const QLineEdit* box) {
+    return boxReal(boxCaption(box), toBytes(box->text()));
 }
 
 } // namespace kelvane

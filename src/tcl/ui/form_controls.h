@@ -3,11 +3,13 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <string>
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QWidget;
 
 // Controls of the settings and section windows, each created with the object name tests find it by.
 namespace kelvane {
@@ -23,5 +25,13 @@ QPushButton* makeButton(const QString& caption, const QString& objectName);
 void selectByCode(QComboBox* list, std::int32_t code);
 // The selected item's code; 0 with no selection.
 std::int32_t selectedCode(const QComboBox* list);
+
+// The caption of the label that names a box (the label whose buddy it is, as a form row's label
+// is), without its trailing blanks; the box's object name when no label names it.
+std::string boxCaption(const QWidget* box);
+// The box's text as an integer or a decimal number; a bad one is refused naming the box
+// ("Load Steps: 'x' is not a valid integer value").
+std::int32_t intOfBox(const QLineEdit* box);
+double realOfBox(const QLineEdit* box);
 
 } // namespace kelvane

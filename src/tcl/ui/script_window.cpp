@@ -22,9 +22,16 @@
 
 namespace kelvane {
 
+namespace {
+
+const QString kCaption = QStringLiteral("OpenSEES Tcl File");
+const QString kPlaceholder = QStringLiteral("OpenSEES Tcl File");
+
+} // namespace
+
 ScriptWindow::ScriptWindow(Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window), session_(session) {
-    setWindowTitle(QStringLiteral("OpenSEES Tcl File"));
+    setWindowTitle(kCaption);
     resize(640, 720);
 
     script_ = new QPlainTextEdit;
@@ -36,15 +43,23 @@ ScriptWindow::ScriptWindow(Session& session, QWidget* parent)
     QPalette palette = script_->palette();
     palette.setColor(QPalette::Text, QColor(0, 128, 0));
     script_->setPalette(palette);
-    script_->setPlainText(QStringLiteral("OpenSEES Tcl File"));
+    script_->setPlainText(kPlaceholder);
 
     auto* label = new QLabel(QStringLiteral("OpenSEES tcl File"));
+    notCurrent_ = new QLabel;
+    notCurrent_->setObjectName(QStringLiteral("notCurrent"));
+    notCurrent_->setWordWrap(true);
+    QPalette warning = notCurrent_->palette();
+    warning.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    notCurrent_->setPalette(warning);
+    notCurrent_->hide();
     auto* generateButton = makeButton(QStringLiteral("Generate"), QStringLiteral("generateButton"));
     auto* saveButton = makeButton(QStringLiteral("Save"), QStringLiteral("saveButton"));
     auto* savePythonButton = makeButton(QStringLiteral("Save as Python"), QStringLiteral("savePythonButton"));
     auto* closeButton = makeButton(QStringLiteral("Close"), QStringLiteral("closeButton"));
-    connect(generateButton, &QPushButton::clicked, this,
-            [this] { runGuarded(this, [this] { generate(); }); });
+    generateButton->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    generateButton->setToolTip(QStringLiteral("Generate (Ctrl+G)"));
+    connect(generateButton, &QPushButton::clicked, this, &ScriptWindow::generateCommand);
     connect(saveButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { save(); }); });
     connect(savePythonButton, &QPushButton::clicked, this,
             [this] { runGuarded(this, [this] { savePython(); }); });
@@ -58,21 +73,59 @@ ScriptWindow::ScriptWindow(Session& session, QWidget* parent)
     buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
+    layout->addWidget(notCurrent_);
     layout->addWidget(script_, 1);
     layout->addLayout(buttons);
 }
 
-// The text area is replaced only when the whole script was built.
+void ScriptWindow::generateCommand() {
+    runGuarded(this, [this] { generate(); });
+}
+
+void ScriptWindow::modelReplaced() {
+    if (generated_)
+        markNotCurrent(QStringLiteral("another model was imported after it was generated"));
+}
+
+void ScriptWindow::markNotCurrent(const QString& reason) {
+    staleReason_ = reason;
+    setWindowTitle(kCaption + QStringLiteral(" (not current)"));
+    notCurrent_->setText(QStringLiteral("This script is not current: %1. Generate writes it for the model "
+                                        "and settings of now.")
+                             .arg(reason));
+    notCurrent_->show();
+}
+
+// The text area is replaced only when the whole script was built; a failure leaves the script
+// shown, which then no longer matches the model and settings.
 void ScriptWindow::generate() {
-    const ScriptLines lines = generateScript(session_.model, session_.analysis, session_.recorders);
+    ScriptLines lines;
+    try {
+        lines = generateScript(session_.model, session_.analysis, session_.recorders);
+    } catch (...) {
+        if (generated_)
+            markNotCurrent(QStringLiteral("the last Generate failed"));
+        throw;
+    }
     QStringList text;
     text.reserve(static_cast<qsizetype>(lines.size()));
     for (const std::string& line : lines)
         text.append(fromBytes(line));
     script_->setPlainText(text.join(QLatin1Char('\n')));
+    generated_ = true;
+    staleReason_.clear();
+    setWindowTitle(kCaption);
+    notCurrent_->hide();
 }
 
 void ScriptWindow::save() {
+    if (!generated_ && script_->toPlainText() == kPlaceholder)
+        fail("Generate a script first");
+    if (!isCurrent() &&
+        !askQuestion(
+            this,
+            QStringLiteral("The script shown is not current: %1. Save it all the same?").arg(staleReason_)))
+        return;
     const QString path = fileDialogs().saveFileName(this, QStringLiteral("OpenSEES tcl(*.tcl)"), QString());
     if (path.isEmpty())
         return;

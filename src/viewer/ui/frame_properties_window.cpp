@@ -83,9 +83,12 @@ FramePropertiesWindow::FramePropertiesWindow(Session& session, QWidget* parent)
 
 void FramePropertiesWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (event->spontaneous())
-        return;
-    frameLabel_->setText(fromBytes(frameLabelText(session_.model, session_.selectedFrame)));
+    if (!event->spontaneous())
+        showFrame(session_.selectedFrame);
+}
+
+void FramePropertiesWindow::showFrame(std::int32_t k) {
+    frameLabel_->setText(fromBytes(frameLabelText(session_.model, k)));
     runGuarded(this, [this] { refresh(); });
 }
 

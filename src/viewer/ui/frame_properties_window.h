@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 
 class QLineEdit;
 class QTableWidget;
@@ -15,6 +16,9 @@ class FramePropertiesWindow : public QWidget {
     Q_OBJECT
   public:
     explicit FramePropertiesWindow(Session& session, QWidget* parent = nullptr);
+
+    // Lists frame k (0: none, the grid shows its captions only).
+    void showFrame(std::int32_t k);
 
   signals:
     void redrawRequested();
