@@ -35,7 +35,8 @@ void writeScript(const ModelStore& store, const AnalysisSettings& analysis, cons
     out.text("puts \"System\"");
     out.line("model basic -ndm 3 -ndf %d", {dofsPerNode});
 
-    const ScriptInput in{store, analysis, recorders, dofsPerNode};
+    const FrameReleases releases = layOutFrameReleases(store);
+    const ScriptInput in{store, analysis, recorders, dofsPerNode, releases};
     writeNodeBlock(in, out);
     writeEqualDofBlock(in, out);
     writeMaterialBlock(in, out);

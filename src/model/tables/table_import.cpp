@@ -13,7 +13,7 @@ namespace kelvane::tables {
 namespace {
 
 // The tables the import reads.
-constexpr std::array<std::string_view, 27> kTablesRead = {
+constexpr std::array<std::string_view, 28> kTablesRead = {
     "PROGRAM CONTROL",
     "ACTIVE DEGREES OF FREEDOM",
     "JOINT COORDINATES",
@@ -32,6 +32,7 @@ constexpr std::array<std::string_view, 27> kTablesRead = {
     "FRAME SECTION ASSIGNMENTS",
     "FRAME LOCAL AXES ASSIGNMENTS 1 - TYPICAL",
     "FRAME RELEASE ASSIGNMENTS 1 - GENERAL",
+    "FRAME RELEASE ASSIGNMENTS 2 - PARTIAL FIXITY",
     "AREA SECTION PROPERTIES",
     "CONNECTIVITY - AREA",
     "AREA SECTION ASSIGNMENTS",
@@ -52,7 +53,6 @@ constexpr std::pair<std::string_view, std::string_view> kAnalysisTablesNotRead[]
     {"FRAME LOADS - POINT", "frame point loads"},
     {"FRAME LOADS - TEMPERATURE", "frame temperature loads"},
     {"FRAME LOADS - STRAIN", "frame strain loads"},
-    {"FRAME RELEASE ASSIGNMENTS 2 - PARTIAL FIXITY", "frame partial fixity springs"},
     {"FRAME LOCAL AXES ASSIGNMENTS 2 - ADVANCED", "frames with advanced local axes"},
     {"FRAME INSERTION POINT ASSIGNMENTS", "frame insertion points"},
     {"FRAME OFFSET ALONG LENGTH ASSIGNMENTS", "frame end length offsets"},
