@@ -392,7 +392,7 @@ TEST(TableImport, SelfWeightIsMultiplierTimesUnitWeightTimesAreaDownward) {
         EXPECT_EQ(model.store.loads[l].caseName, "L12");
 }
 
-TEST(TableImport, AreasOfFourJointsAreShellsAndOthersAreReported) {
+TEST(TableImport, AreasOfFourAndOfThreeJointsAreShells) {
     const ImportedModel model = importTables(
         sapTable("JOINT COORDINATES", {"Joint=1   XorR=0   Y=0   Z=0", "Joint=2   XorR=1   Y=0   Z=0",
                                        "Joint=3   XorR=1   Y=1   Z=0", "Joint=4   XorR=0   Y=1   Z=0"}) +
@@ -410,18 +410,21 @@ TEST(TableImport, AreasOfFourJointsAreShellsAndOthersAreReported) {
         sapTable("AREA SECTION ASSIGNMENTS", {"Area=F1   Section=SLAB   MatProp=Default",
                                               "Area=F2   Section=SLAB", "Area=F3   Section=MEM"}));
     const ModelStore& store = model.store;
-    ASSERT_EQ(store.areaCount, 2);
-    EXPECT_EQ(store.shellCount, 1);
+    ASSERT_EQ(store.areaCount, 3);
+    EXPECT_EQ(store.shellCount, 2);
     EXPECT_EQ(store.shellSectionCount, 2);
     const TSHELL& slab = store.shells[1];
     EXPECT_EQ(slab.label, "F1");
     EXPECT_EQ((std::array<std::int32_t, 4>{slab.node1, slab.node2, slab.node3, slab.node4}),
               (std::array<std::int32_t, 4>{1, 2, 3, 4}));
+    const TSHELL& triangle = store.shells[2];
+    EXPECT_EQ((std::array<std::int32_t, 4>{triangle.node1, triangle.node2, triangle.node3, triangle.node4}),
+              (std::array<std::int32_t, 4>{1, 2, 3, 0}));
+    EXPECT_EQ(triangle.section, 1);
     EXPECT_EQ(store.shellSections[1].isShell, 1);
     EXPECT_EQ(store.shellSections[1].thickness, 200);
     EXPECT_EQ(store.shellSections[2].isShell, 0);
-    EXPECT_EQ(store.shells[2].section, 2);
-    EXPECT_TRUE(reports(model, "areas of three joints", 1));
+    EXPECT_EQ(store.shells[3].section, 2);
     EXPECT_TRUE(reports(model, "area sections of type Shell Membrane (their areas are not written)", 1));
 }
 

@@ -44,7 +44,6 @@ struct ImportContext {
     UnitScale units{};
 
     LabelIndex joints{}, frames{}, areas{}, solids{};
-    LabelIndex areasNotCarried{};               // areas of other than four joints
     LabelIndex loadPatterns{};                  // pattern name to load case number
     std::vector<double> selfWeightMultiplier{}; // per load case, 1-based
     // Per frame section: the file's Area times WMod, for self weight; -1 when the file gives none.
