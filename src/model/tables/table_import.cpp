@@ -13,7 +13,7 @@ namespace kelvane::tables {
 namespace {
 
 // The tables the import reads.
-constexpr std::array<std::string_view, 28> kTablesRead = {
+constexpr std::array<std::string_view, 30> kTablesRead = {
     "PROGRAM CONTROL",
     "ACTIVE DEGREES OF FREEDOM",
     "JOINT COORDINATES",
@@ -42,6 +42,8 @@ constexpr std::array<std::string_view, 28> kTablesRead = {
     "LOAD PATTERN DEFINITIONS",
     "JOINT LOADS - FORCE",
     "FRAME LOADS - DISTRIBUTED",
+    "FRAME LOADS - POINT",
+    "AREA LOADS - UNIFORM",
 };
 
 // Tables that are not read but change the analysis: each is reported as not carried, with the
@@ -50,7 +52,6 @@ constexpr std::pair<std::string_view, std::string_view> kAnalysisTablesNotRead[]
     {"CONNECTIVITY - LINK", "link objects"},
     {"CONNECTIVITY - CABLE", "cable objects"},
     {"CONNECTIVITY - TENDON", "tendon objects"},
-    {"FRAME LOADS - POINT", "frame point loads"},
     {"FRAME LOADS - TEMPERATURE", "frame temperature loads"},
     {"FRAME LOADS - STRAIN", "frame strain loads"},
     {"FRAME LOCAL AXES ASSIGNMENTS 2 - ADVANCED", "frames with advanced local axes"},
@@ -59,7 +60,6 @@ constexpr std::pair<std::string_view, std::string_view> kAnalysisTablesNotRead[]
     {"FRAME PROPERTY MODIFIERS", "frame property modifiers"},
     {"FRAME HINGE ASSIGNMENTS", "frame hinges"},
     {"FRAME NONPRISMATIC SECTION ASSIGNMENTS", "nonprismatic frame sections"},
-    {"AREA LOADS - UNIFORM", "area uniform loads"},
     {"AREA LOADS - UNIFORM TO FRAME", "area uniform loads to frames"},
     {"AREA LOADS - SURFACE PRESSURE", "area surface pressures"},
     {"AREA LOADS - GRAVITY", "area gravity loads"},
@@ -140,6 +140,8 @@ void runReaders(ImportContext& context) {
     readLoadPatterns(context);
     readJointLoads(context);
     readFrameLoads(context);
+    readFramePointLoads(context);
+    readAreaLoads(context);
     addSelfWeight(context);
     tieRigidLinks(context.store);
     reportElementMass(context.store, context.elementMass, context.report);
