@@ -331,6 +331,54 @@ TEST(TableImport, LoadPatternsBeyondTenAndJointForcesInNewtons) {
               (std::array<double, 6>{10000, 0, -5000, 0, 2e6, 0}));
 }
 
+TEST(TableImport, StaticCasesOfOnePatternAndModalCasesAreCarriedAndOthersReported) {
+    const std::string cases =
+        sapTable("LOAD CASE DEFINITIONS",
+                 {"Case=L1   Type=LinStatic   InitialCond=Zero",
+                  "Case=BOTH   Type=LinStatic   InitialCond=Zero", "Case=SCALED   Type=LinStatic",
+                  "Case=PUSH   Type=NonStatic   InitialCond=L1",
+                  "Case=MODAL   Type=LinModal   InitialCond=Zero", "Case=EQ   Type=LinDirHist",
+                  "Case=EMPTY   Type=LinStatic"}) +
+        sapTable("CASE - STATIC 1 - LOAD ASSIGNMENTS",
+                 {"Case=L1   LoadType=\"Load pattern\"   LoadName=L1   LoadSF=1",
+                  "Case=BOTH   LoadType=\"Load pattern\"   LoadName=L1   LoadSF=1",
+                  "Case=BOTH   LoadType=\"Load pattern\"   LoadName=L2   LoadSF=1",
+                  "Case=SCALED   LoadType=\"Load pattern\"   LoadName=L2   LoadSF=1.4",
+                  "Case=PUSH   LoadType=\"Load pattern\"   LoadName=L3   LoadSF=1"});
+    const ImportedModel model = importTables(loadModel({}, twelvePatterns() + cases));
+    EXPECT_TRUE(reports(
+        model,
+        "static load cases that combine or scale load patterns (the script applies one pattern a stage)", 2));
+    EXPECT_TRUE(
+        reports(model,
+                "static load cases that continue from another case (the analysis settings' Gravity+PushOver "
+                "stages its patterns)",
+                1));
+    EXPECT_TRUE(
+        reports(model, "load cases of type LinDirHist (the analysis settings choose the procedure)", 1));
+    EXPECT_EQ(model.report.notCarried.size(), 3u);
+    EXPECT_EQ(test::tableImportFailure(loadModel(
+                  {}, twelvePatterns() + sapTable("CASE - STATIC 1 - LOAD ASSIGNMENTS",
+                                                  {"Case=X   LoadType=\"Load pattern\"   LoadName=NONE"}))),
+              "Table \"CASE - STATIC 1 - LOAD ASSIGNMENTS\", line 47: LoadName=NONE: there is no load "
+              "pattern of that "
+              "name");
+}
+
+// The example building: nothing of analysis meaning is left out; what the import skips is grid,
+// coordinate-system display and design data.
+TEST(TableImport, TheExampleBuildingCarriesEveryTableOfAnalysisMeaning) {
+    const ImportedModel model = importModelLines(
+        loadLines(std::string(KELVANE_SOURCE_DIR) + "/examples/seven-storey-office.s2k"), initPalette());
+    EXPECT_TRUE(model.report.notCarried.empty());
+    std::vector<std::string> skipped;
+    for (const tables::TableRows& table : model.report.tablesSkipped)
+        skipped.push_back(table.name);
+    EXPECT_EQ(skipped, (std::vector<std::string>{"COORDINATE SYSTEMS", "GRID LINES",
+                                                 "FRAME SECTION PROPERTIES 02 - CONCRETE COLUMN",
+                                                 "FRAME SECTION PROPERTIES 03 - CONCRETE BEAM"}));
+}
+
 TEST(TableImport, UniformFrameLoadsResolveIntoTheFramesLocalComponents) {
     const ImportedModel model = importTables(loadModel(
         {"Frame=B   LoadPat=L2   CoordSys=GLOBAL   Type=Force   Dir=Gravity   DistType=RelDist   RelDistA=0  "

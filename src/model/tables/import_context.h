@@ -68,6 +68,7 @@ void readRestraints(ImportContext& context);
 void readJointMasses(ImportContext& context);
 void readFrameReleases(ImportContext& context);
 void readLoadPatterns(ImportContext& context);
+void readLoadCases(ImportContext& context);
 void readJointLoads(ImportContext& context);
 void readFrameLoads(ImportContext& context);
 void readFramePointLoads(ImportContext& context);

@@ -13,7 +13,7 @@ namespace kelvane::tables {
 namespace {
 
 // The tables the import reads.
-constexpr std::array<std::string_view, 30> kTablesRead = {
+constexpr std::array<std::string_view, 32> kTablesRead = {
     "PROGRAM CONTROL",
     "ACTIVE DEGREES OF FREEDOM",
     "JOINT COORDINATES",
@@ -40,6 +40,8 @@ constexpr std::array<std::string_view, 30> kTablesRead = {
     "CONNECTIVITY - SOLID",
     "SOLID PROPERTY ASSIGNMENTS",
     "LOAD PATTERN DEFINITIONS",
+    "LOAD CASE DEFINITIONS",
+    "CASE - STATIC 1 - LOAD ASSIGNMENTS",
     "JOINT LOADS - FORCE",
     "FRAME LOADS - DISTRIBUTED",
     "FRAME LOADS - POINT",
@@ -138,6 +140,7 @@ void runReaders(ImportContext& context) {
     readRestraints(context);
     readJointMasses(context);
     readLoadPatterns(context);
+    readLoadCases(context);
     readJointLoads(context);
     readFrameLoads(context);
     readFramePointLoads(context);
