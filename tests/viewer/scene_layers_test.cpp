@@ -343,6 +343,21 @@ TEST_F(LoadLayers, ElementLoadsShowDirectionAndIntensityAtTheFrameMidpoint) {
     EXPECT_EQ(texts[0].brush, (BrushState{rgb(255, 255, 0), BrushStyle::Solid}));
 }
 
+TEST_F(LoadLayers, PartialVaryingAndPointLoadsShowTheirExtentAndPosition) {
+    add(LoadFramePoint, 1, "Live", 10);
+    model.loads.back().distA = 0.5;
+    add(LoadFrameSpan, 1, "Live", 1.5, 3);
+    model.loads.back().distA = 0.25;
+    model.loads.back().distB = 1;
+    model.loads.back().moment = true;
+    DrawElementLoads(canvas, model, 2);
+    const auto texts = canvas.callsOf(CallKind::Text);
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].text, "M2,1.50..3.00@0.25-1.00");
+    EXPECT_EQ(texts[1].text, "2,10.00@0.50");
+    EXPECT_EQ(texts[1].points[0], (Point{60, 52}));
+}
+
 TEST_F(LoadLayers, CaseNumbersOutsideTheNameListDrawNothing) {
     add(LoadJointForce, 1, "", 1000);
     DrawPointLoads(canvas, model, 11);
