@@ -88,5 +88,25 @@ TEST(TableAreaLoads, SelfWeightAndPressuresAreSharedEquallyByTheJointsOfEachElem
     EXPECT_TRUE(model.report.notCarried.empty());
 }
 
+// An area whose joints lie on a line has no size and no normal: its pressure has no resultant and
+// loads no joint, rather than a load of no number.
+TEST(TableAreaLoads, AreaOfNoSizeTakesNoPressure) {
+    const std::string text =
+        sapTable("PROGRAM CONTROL", {"CurrUnits=\"KN, m, C\""}) +
+        sapTable("JOINT COORDINATES", {"Joint=1   XorR=0   Y=0   Z=0", "Joint=2   XorR=1   Y=0   Z=0",
+                                       "Joint=3   XorR=2   Y=0   Z=0"}) +
+        sapTable("MATERIAL PROPERTIES 02 - BASIC MECHANICAL PROPERTIES",
+                 {"Material=C   E1=3E+07   U12=0.2"}) +
+        sapTable("AREA SECTION PROPERTIES",
+                 {"Section=S   Material=C   AreaType=Shell   Type=Shell-Thin   Thickness=0.25"}) +
+        sapTable("CONNECTIVITY - AREA", {"Area=L   NumJoints=3   Joint1=1   Joint2=2   Joint3=3"}) +
+        sapTable("AREA SECTION ASSIGNMENTS", {"Area=L   Section=S"}) +
+        sapTable("LOAD PATTERN DEFINITIONS", {"LoadPat=LIVE   SelfWtMult=0"}) +
+        sapTable("AREA LOADS - UNIFORM",
+                 {"Area=L   LoadPat=LIVE   CoordSys=Local   Dir=3   UnifLoad=5",
+                  "Area=L   LoadPat=LIVE   CoordSys=GLOBAL   Dir=Gravity   UnifLoad=5"});
+    EXPECT_EQ(importTables(text).store.loadCount, 0);
+}
+
 } // namespace
 } // namespace kelvane

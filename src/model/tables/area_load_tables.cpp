@@ -58,6 +58,9 @@ void readAreaLoads(ImportContext& context) {
         const std::int32_t pattern = patternOf(context, rows);
         const TSHELL& area = store.shells[static_cast<std::size_t>(a)];
         const std::vector<Vector> corners = areaCorners(store, area);
+        const double size = areaSize(corners);
+        if (size == 0)
+            continue; // an area of no size has no normal and takes no load
         const auto direction = pressureDirection(context, rows, corners);
         if (!direction)
             continue;
@@ -66,8 +69,7 @@ void readAreaLoads(ImportContext& context) {
             context.report.addNotCarried("area uniform loads on areas that are not written");
             continue;
         }
-        const Vector share =
-            scaled(direction->first, pressure * areaSize(corners) / static_cast<double>(corners.size()));
+        const Vector share = scaled(direction->first, pressure * size / static_cast<double>(corners.size()));
         for (const std::int32_t joint : {area.node1, area.node2, area.node3, area.node4})
             if (joint != 0)
                 sums[static_cast<std::size_t>(pattern)].add(joint, share);
