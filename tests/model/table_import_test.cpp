@@ -421,7 +421,7 @@ TEST(TableImport, UniformFrameLoadsResolveIntoTheFramesLocalComponents) {
 TEST(TableImport, PartialVaryingPointAndMomentFrameLoadsKeepTheirExtentAndIntensities) {
     std::string text = loadModel({"Frame=B   LoadPat=L2   Type=Force   Dir=Gravity   FOverLA=1   FOverLB=2",
                                   "Frame=B   LoadPat=L2   Type=Force   Dir=Gravity   DistType=AbsDist   "
-                                  "AbsDistA=1.2   AbsDistB=6.0000000001   "
+                                  "RelDistA=0   RelDistB=0.5   AbsDistA=1.2   AbsDistB=6.0000000001   "
                                   "FOverLA=1   FOverLB=1",
                                   "Frame=B   LoadPat=L2   Type=Moment   Dir=Gravity   MOverLA=1   MOverLB=1",
                                   "Frame=T   LoadPat=L2   Type=Force   Dir=Y   FOverLA=2   FOverLB=2"},
@@ -431,6 +431,7 @@ TEST(TableImport, PartialVaryingPointAndMomentFrameLoadsKeepTheirExtentAndIntens
                  {"Frame=B   LoadPat=L3   CoordSys=GLOBAL   Type=Force   Dir=Gravity   DistType=RelDist   "
                   "RelDist=0.25   AbsDist=1.5   Force=3",
                   "Frame=S   LoadPat=L3   Type=Force   Dir=X   DistType=AbsDist   AbsDist=2.5   Force=10",
+                  "Frame=B   LoadPat=L3   Type=Force   Dir=Gravity   RelDist=0.75   AbsDist=1.5   Force=3",
                   "Frame=B   LoadPat=L3   CoordSys=Local   Type=Moment   Dir=2   RelDist=1   Moment=4"});
     const ImportedModel model = importTables(text);
     struct Expected {
@@ -438,13 +439,15 @@ TEST(TableImport, PartialVaryingPointAndMomentFrameLoadsKeepTheirExtentAndIntens
         double fx, fy, distA, distB;
         bool moment;
     };
+    // DistType names the distance that counts (RelDist without it) where a row gives both.
     // kN/m is N/mm, kN m/m is 1000 N mm/mm. B's local 3 points down; T runs from (6, 0, 0) to
     // (4, 0, 3), its local 3 is +Y; S rises along (0.8, 0, 0.6) with local 2 = (-0.6, 0, 0.8).
     const std::vector<Expected> expected = {
         {LoadFrameSpan, 1, 3, 1, 2, 0, 1, false},        {LoadFrameSpan, 1, 3, 1, 1, 0.2, 1, false},
         {LoadFrameSpan, 1, 3, 1000, 1000, 0, 1, true},   {LoadFrameSpan, 3, 3, 2, 2, 0, 1, false},
         {LoadFramePoint, 1, 3, 3000, 0, 0.25, 0, false}, {LoadFramePoint, 2, 1, 8000, 0, 0.5, 0, false},
-        {LoadFramePoint, 2, 2, -6000, 0, 0.5, 0, false}, {LoadFramePoint, 1, 2, 4e6, 0, 1, 0, true},
+        {LoadFramePoint, 2, 2, -6000, 0, 0.5, 0, false}, {LoadFramePoint, 1, 3, 3000, 0, 0.75, 0, false},
+        {LoadFramePoint, 1, 2, 4e6, 0, 1, 0, true},
     };
     const ModelStore& store = model.store;
     ASSERT_EQ(store.loadCount, 1 + static_cast<int>(expected.size()));

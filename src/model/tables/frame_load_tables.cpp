@@ -59,17 +59,17 @@ std::optional<LoadDirection> directionOf(ImportContext& context, const Rows& row
     return direction;
 }
 
-// A position along the frame as a fraction of its length: the relative distance when the row
-// gives it, else the absolute one (in the file's length unit). Stops when it lies off the frame.
+// A position along the frame as a fraction of its length: the distance DistType names (RelDist
+// unless it says AbsDist) when the row gives it, else the other one; the absolute distance is in
+// the file's length unit. Stops when it lies off the frame.
 double positionOf(const ImportContext& context, const Rows& rows, const TFRAME& frame,
                   std::string_view relative, std::string_view absolute, double fallback) {
     const double length = lengthOfFrame(context.store, frame);
-    double at = fallback;
-    const Field* field = rows.find(relative);
-    if (field != nullptr || !rows.has(absolute))
-        at = rows.real(relative, fallback);
-    else
-        at = rows.real(absolute, 0) * context.units.length / length;
+    const bool absoluteFirst = equalsIgnoringCase(rows.text("DistType", "RelDist"), "AbsDist");
+    const bool useAbsolute = rows.has(absolute) && (absoluteFirst || !rows.has(relative));
+    const Field* field = rows.find(useAbsolute ? absolute : relative);
+    double at =
+        useAbsolute ? rows.real(absolute, 0) * context.units.length / length : rows.real(relative, fallback);
     // SAP2000 writes absolute distances rounded: the frame's end is a hair away.
     if (at < 0 && at > -1e-9)
         at = 0;
@@ -78,7 +78,7 @@ double positionOf(const ImportContext& context, const Rows& rows, const TFRAME& 
     if (!(at >= 0 && at <= 1))
         rows.fail("frame " + frame.label + ": the load stands at " + formatGeneral(at * length) +
                       " mm, outside the frame's length of " + formatGeneral(length) + " mm",
-                  field != nullptr ? field : rows.find(absolute));
+                  field);
     return at;
 }
 
