@@ -6,8 +6,9 @@
 #include <cstdint>
 #include <vector>
 
-// End releases and partial fixity of beam-column frames. None of the solver's frame elements
-// honours releases together with element loads, so a released end is written as a node of the
+// End releases and partial fixity of beam-column frames. The solver's elastic beam-column takes
+// -releasey and -releasez but leaves both its stiffness and its element loads as they are without
+// them, and the fiber elements have no such option; so a released end is written as a node of the
 // element's own at the joint and a zero-length element that joins the joint to it in the frame's
 // local axes (directions 1..6: P, V2, V3, T, M2, M3). The zero-length element holds each component
 // that is not released with a stiff spring, a partly fixed one with its spring and leaves a
