@@ -45,14 +45,20 @@ void addFrameSelfWeight(ImportContext& context, const std::string& caseName, dou
     }
 }
 
-// Shells: multiplier x unit weight x thickness x area, shared equally by the area's joints.
-void addShellSelfWeight(const ModelStore& store, double multiplier, JointLoadSums& sums) {
+// Shells: multiplier x unit weight x thickness x area, shared equally by the area's joints. The
+// weight of an area that is not written is reported.
+void addShellSelfWeight(ImportContext& context, double multiplier, JointLoadSums& sums) {
+    const ModelStore& store = context.store;
     for (std::int32_t a = 1; a <= store.areaCount; ++a) {
         const TSHELL& area = store.shells[static_cast<std::size_t>(a)];
         const TAREASEC& section = store.shellSections[static_cast<std::size_t>(area.section)];
         const double weight = unitWeightOf(store, section.material);
-        if (section.isShell != 1 || weight == 0)
+        if (weight == 0 || section.thickness == 0)
             continue;
+        if (section.isShell != 1) {
+            context.report.addNotCarried("self weight of areas that are not written");
+            continue;
+        }
         const std::vector<Vector> corners = areaCorners(store, area);
         const double share =
             multiplier * weight * section.thickness * areaSize(corners) / static_cast<double>(corners.size());
@@ -62,11 +68,14 @@ void addShellSelfWeight(const ModelStore& store, double multiplier, JointLoadSum
     }
 }
 
-// Solids: multiplier x unit weight x volume, an eighth to each joint.
+// Solids: multiplier x unit weight x volume, an eighth to each joint. A solid without a property
+// weighs what the script makes it of: the first material.
 void addSolidSelfWeight(const ModelStore& store, double multiplier, JointLoadSums& sums) {
     for (std::int32_t s = 1; s <= store.solidCount; ++s) {
         const TSOLID& solid = store.solids[static_cast<std::size_t>(s)];
-        const double weight = unitWeightOf(store, solid.section);
+        const bool ownMaterial = solid.section >= 1 && solid.section <= store.materialCount;
+        const double weight =
+            store.materialCount >= 1 ? unitWeightOf(store, ownMaterial ? solid.section : 1) : 0;
         if (weight == 0)
             continue;
         const double share = multiplier * weight * solidVolume(store, solid) / 8;
@@ -88,7 +97,7 @@ void addSelfWeight(ImportContext& context) {
             continue;
         const std::string& caseName = store.loadCaseNames[static_cast<std::size_t>(c)];
         addFrameSelfWeight(context, caseName, multiplier);
-        addShellSelfWeight(store, multiplier, sums);
+        addShellSelfWeight(context, multiplier, sums);
         addSolidSelfWeight(store, multiplier, sums);
         sums.flush(store, caseName);
     }
