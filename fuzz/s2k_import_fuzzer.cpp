@@ -53,8 +53,9 @@ void checkReferences(const kelvane::ModelStore& store) {
     FUZZ_CHECK(fitsTable(store.shells.size(), store.areaCount));
     for (int a = 1; a <= countOf(store.areaCount); ++a) {
         const kelvane::TSHELL& area = store.shells[static_cast<std::size_t>(a)];
-        for (std::int32_t joint : {area.node1, area.node2, area.node3, area.node4})
+        for (std::int32_t joint : {area.node1, area.node2, area.node3})
             FUZZ_CHECK(isJoint(store, joint));
+        FUZZ_CHECK(area.node4 == 0 || isJoint(store, area.node4)); // 0: a triangle
     }
     for (int d = 1; d <= countOf(store.diaphragmCount); ++d) {
         const kelvane::TDIAPH& diaphragm = store.diaphragms[static_cast<std::size_t>(d)];
@@ -70,8 +71,13 @@ void checkReferences(const kelvane::ModelStore& store) {
         const kelvane::TLOAD& load = store.loads[static_cast<std::size_t>(l)];
         if (load.kind == kelvane::LoadJointForce)
             FUZZ_CHECK(isJoint(store, load.target));
-        if (load.kind == kelvane::LoadDistributed)
+        if (load.kind == kelvane::LoadDistributed || load.kind == kelvane::LoadFrameSpan ||
+            load.kind == kelvane::LoadFramePoint)
             FUZZ_CHECK(load.target >= 1 && load.target <= countOf(store.frameCount));
+        if (load.kind == kelvane::LoadFrameSpan || load.kind == kelvane::LoadFramePoint)
+            FUZZ_CHECK(load.distA >= 0 && load.distA <= 1 && load.direction >= 1 && load.direction <= 3);
+        if (load.kind == kelvane::LoadFrameSpan)
+            FUZZ_CHECK(load.distB >= load.distA && load.distB <= 1);
     }
 }
 

@@ -37,7 +37,12 @@ struct TFRAME {
     double hingeValueI = 0, hingeValueJ = 0;
     // Whether the last section-deformation read found values for the first and the last section.
     bool hasHingeValueI = false, hasHingeValueJ = false;
-    std::int32_t release = 0; // 0 none, 1 IREL, 2 JREL
+    std::int32_t release = 0; // rigid links: 0 none, 1 IREL, 2 JREL
+    // End releases of the other frames (table format), in the frame's local components 1..6: P, V2,
+    // V3, T, M2, M3 at end I and at end J. A released component is free, or held by a partial
+    // fixity spring of the stiffness `fixity` gives (0: none).
+    DofFlags releaseI{}, releaseJ{};
+    DofValues fixityI{}, fixityJ{};
     // The end forces of the last force read, in the frame's local axes 1, 2, 3 and the sign
     // convention of the model file: N (the file's P), V2, V3, T, M2, M3 at end I, then at end J.
     // hasEndForces is false for a frame without force output (a rigid link, no element).
@@ -89,6 +94,9 @@ struct TSECTION {
     // area, i22, i33, av2, av3 and torsion were read from the file (which includes fillets and the
     // property modifiers) and are not recomputed from the dimensions.
     bool propertiesFromFile = false;
+    // An elastic beam-column of this section deflects in shear as well, through av2 and av3 (the
+    // table format: SAP2000 includes shear deformation wherever a section has shear areas).
+    bool shearDeformation = false;
 };
 
 struct TAREASEC {
@@ -103,6 +111,7 @@ struct TAREASEC {
 struct TSHELL {
     std::string sectionName;
     std::int32_t section = 0;
+    // Corners in ring order; node4 is 0 for a triangle (the table format's three-joint areas).
     std::int32_t node1 = 0, node2 = 0, node3 = 0, node4 = 0;
     std::string label; // the file's area name (table format); empty for version-6 files
 };
@@ -139,14 +148,27 @@ struct TMAT {
     bool added = false;                  // added by the user, not read from the model file
 };
 
-enum LoadKind : std::int32_t { LoadNone = 0, LoadJointForce = 1, LoadDistributed = 2 };
+enum LoadKind : std::int32_t {
+    LoadNone = 0,
+    LoadJointForce = 1,
+    LoadDistributed = 2,
+    LoadFrameSpan = 3,  // along part of a frame, or varying linearly (table format)
+    LoadFramePoint = 4, // at a point of a frame (table format)
+};
 
+// A joint force: target is the joint, fx .. mz its components. A frame load: target is the frame,
+// direction its local axis 1, 2 or 3 (the store's axes, those of the script). Kind 2 is uniform
+// over the whole frame with intensity fx. Kind 3 runs from distA to distB (fractions of the
+// length) with intensity fx at distA and fy at distB. Kind 4 is fx at distA. `moment` makes a
+// kind 3 or 4 load a moment (per length) about the axis instead of a force along it.
 struct TLOAD {
     std::int32_t target = 0;
     std::int32_t kind = 0;
     std::string caseName;
     std::int32_t direction = 0;
     double fx = 0, fy = 0, fz = 0, mx = 0, my = 0, mz = 0;
+    double distA = 0, distB = 0;
+    bool moment = false;
 };
 
 struct TDIAPH {

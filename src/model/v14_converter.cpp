@@ -51,6 +51,14 @@ double realToken(const V14Tokens& tokens, int index) {
     return parseReal(tokens[static_cast<std::size_t>(index)]);
 }
 
+// The token after the first token that is exactly `key`, or null when the row has no such key.
+const std::string* valueOfKey(const V14Tokens& tokens, std::string_view key) {
+    for (std::size_t k = 0; k + 1 < tokens.size(); ++k)
+        if (tokens[k] == key)
+            return &tokens[k + 1];
+    return nullptr;
+}
+
 class Converter {
   public:
     explicit Converter(const std::vector<std::string>& inputLines) : input_(inputLines) {}
@@ -59,6 +67,7 @@ class Converter {
         convertJoints();
         convertRestraints();
         convertForces();
+        convertSolidMaterial();
         convertSolids();
         out().emplace_back();
         out().emplace_back();
@@ -144,6 +153,36 @@ class Converter {
         out().emplace_back();
     }
 
+    // The material of the solids, when the file names one: the first solid property's Material, as
+    // table 02 of the materials gives it (E1, U12). Both tables may be missing; then no material is
+    // written (and the importer's solids fall back to the model's first material, if any).
+    void convertSolidMaterial() {
+        const V14Table properties = findV14Table(input_, kV14SolidPropertyTable);
+        if (properties.rowCount < 1)
+            return;
+        V14Tokens tokens;
+        tokenizeV14(input_[static_cast<std::size_t>(properties.first)], tokens);
+        const std::string* name = valueOfKey(tokens, "Material");
+        if (name == nullptr || name->empty())
+            return;
+        const std::string material = *name;
+        const V14Table basic = findV14Table(input_, kV14MaterialTable);
+        for (int row = 0; row < basic.rowCount; ++row) {
+            tokenizeV14(input_[static_cast<std::size_t>(basic.first + row)], tokens);
+            const std::string* rowName = valueOfKey(tokens, "Material");
+            const std::string* e = valueOfKey(tokens, "E1");
+            const std::string* u = valueOfKey(tokens, "U12");
+            if (rowName == nullptr || *rowName != material || e == nullptr || u == nullptr)
+                continue;
+            out().emplace_back("MATERIAL");
+            out().push_back("  NAME=" + material);
+            out().push_back("    T=0  E=" + formatE4(parseReal(*e)) + "  U=" + formatE4(parseReal(*u)));
+            out().emplace_back();
+            result_.solidMaterial = material;
+            return;
+        }
+    }
+
     void convertSolids() {
         out().emplace_back("SOLID");
         const V14Table table = forEachRow(input_, kV14SolidTable, result_, [&](int, const V14Tokens& tokens) {
@@ -163,6 +202,8 @@ class Converter {
         result_.reportLines = {"Kelvane import Sap2000 V14 S2k file",
                                "NJOINT = " + formatInt(result_.v14JointCount),
                                "NSOLID = " + formatInt(result_.v14SolidCount), "Finish!!"};
+        if (!result_.solidMaterial.empty())
+            result_.reportLines.push_back("Material: " + result_.solidMaterial);
         for (const std::string& name : result_.missingTables)
             result_.reportLines.push_back("Missing table: " + name);
     }

@@ -4,7 +4,8 @@
 #include <vector>
 
 // Converts a solid model written by SAP2000 V14 (blocks of "TABLE:" rows in key=value form) into
-// the version-6 tables JOINT, RESTRAINT, LOAD and SOLID that the s2k importer reads.
+// the version-6 tables JOINT, RESTRAINT, LOAD, MATERIAL (of the solids, when the file gives it) and
+// SOLID that the s2k importer reads.
 namespace kelvane {
 
 struct V14Table {
@@ -23,13 +24,19 @@ inline constexpr const char* kV14JointTable = "JOINT COORDINATES";
 inline constexpr const char* kV14RestraintTable = "JOINT RESTRAINT ASSIGNMENTS";
 inline constexpr const char* kV14ForceTable = "JOINT LOADS - FORCE";
 inline constexpr const char* kV14SolidTable = "CONNECTIVITY - SOLID";
+// Optional: the material of the solids.
+inline constexpr const char* kV14SolidPropertyTable = "SOLID PROPERTY DEFINITIONS";
+inline constexpr const char* kV14MaterialTable = "MATERIAL PROPERTIES 02 - BASIC MECHANICAL PROPERTIES";
 
 struct V14Conversion {
     std::vector<std::string> outputLines; // the version-6 text, one entry per line
-    std::vector<std::string> reportLines; // the four report lines, then one line per missing table
+    // The four report lines, the material line when a solid material was converted, then one line per
+    // missing table.
+    std::vector<std::string> reportLines;
     int v14JointCount = 0;
     int v14SolidCount = 0;
     std::vector<std::string> missingTables; // names of the tables the input lacks, in reading order
+    std::string solidMaterial;              // the material written for the solids, if any
 };
 
 // Runs the whole conversion. A field that is not a number raises the conversion message

@@ -2,6 +2,7 @@
 
 #include "model/model_store.h"
 #include "tcl/analysis_settings.h"
+#include "tcl/frame_releases.h"
 #include "tcl/script_writer.h"
 
 // The block writers of the script, called by the generator in the order declared here. Each reads
@@ -13,6 +14,7 @@ struct ScriptInput {
     const AnalysisSettings& analysis;
     const RecorderSettings& recorders;
     int dofsPerNode = 6; // 3 for a model of solids only
+    const FrameReleases& releases;
 };
 
 void writeNodeBlock(const ScriptInput& in, ScriptWriter& out);

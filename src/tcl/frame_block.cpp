@@ -1,7 +1,11 @@
 #include "tcl/block_writers.h"
+#include "tcl/elastic_shear.h"
 #include "tcl/link_springs.h"
 #include "tcl/store_access.h"
 
+#include "common/number_format.h"
+
+#include <string>
 #include <string_view>
 
 namespace kelvane {
@@ -40,12 +44,21 @@ void writeElement(const ScriptInput& in, ScriptWriter& out, int f) {
     const TSECTION& section = sectionOfFrame(store, f);
     const TMAT& material = materialOfFrame(store, f);
     const std::int32_t sectionTag = in.analysis.useAggregator ? 1000 + s : s;
-    const std::int32_t nI = frame.nodeI, nJ = frame.nodeJ;
+    const std::int32_t nI = in.releases.elementNode(store, f, false);
+    const std::int32_t nJ = in.releases.elementNode(store, f, true);
     switch (section.elementType) {
     case ElasticBeamColumn:
-        out.line(
-            "element elasticBeamColumn %D %D %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %D",
-            {f, nI, nJ, section.area, material.e, material.g, section.torsion, section.i33, section.i22, f});
+        // The solver's local y is the section's axis 3 and its z axis 2: Iy is I33 and the shear
+        // area along y is AS3.
+        if (deflectsInShear(section))
+            out.line(
+                "element ElasticTimoshenkoBeam %D %D %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %D",
+                {f, nI, nJ, material.e, material.g, section.area, section.torsion, section.i33, section.i22,
+                 writtenShearArea(section, section.av3), writtenShearArea(section, section.av2), f});
+        else
+            out.line("element elasticBeamColumn %D %D %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %D",
+                     {f, nI, nJ, section.area, material.e, material.g, section.torsion, section.i33,
+                      section.i22, f});
         break;
     case Truss:
         out.line("element trussSection %d %d %d %d", {f, nI, nJ, s});
@@ -74,6 +87,31 @@ void writeElement(const ScriptInput& in, ScriptWriter& out, int f) {
     }
 }
 
+// The zero-length element of a released end, oriented as the frame's element: local x along the
+// frame from the coordinates as written, and the transformation's vector as local y, so that its
+// directions 1..6 are the frame's P, V2, V3, T, M2 and M3.
+void writeReleaseElement(const ScriptInput& in, ScriptWriter& out, const ReleasedEnd& end) {
+    const ModelStore& store = in.store;
+    const TFRAME& frame = store.frames[end.frame];
+    const TNODE& i = jointTiedTo(store, frame.nodeI);
+    const TNODE& j = jointTiedTo(store, frame.nodeJ);
+    std::string materials, directions;
+    for (std::int32_t c = 1; c <= 6; ++c) {
+        if (end.springs[static_cast<std::size_t>(c)] == 0)
+            continue;
+        materials += ' ';
+        appendInt(materials, end.firstMaterial + c - 1);
+        directions += ' ';
+        appendInt(directions, c);
+    }
+    const auto along = [](double from, double to) {
+        return formatRoundTrip(writtenCoordinate(to) - writtenCoordinate(from));
+    };
+    out.line("element zeroLength %d %d %d -mat%s -dir%s -orient %s %s %s %0.3F %0.3F %0.3F",
+             {end.element, end.joint, end.node, materials, directions, along(i.x, j.x), along(i.y, j.y),
+              along(i.z, j.z), frame.axis2X, frame.axis2Y, frame.axis2Z});
+}
+
 } // namespace
 
 void writeFrameBlock(const ScriptInput& in, ScriptWriter& out) {
@@ -82,6 +120,9 @@ void writeFrameBlock(const ScriptInput& in, ScriptWriter& out) {
     out.text("puts \"element\"");
     for (int f = 1; f <= countOf(in.store.frameCount); ++f)
         writeElement(in, out, f);
+    for (const ReleasedEnd& end : in.releases.ends)
+        if (end.element != 0)
+            writeReleaseElement(in, out, end);
 }
 
 } // namespace kelvane

@@ -4,6 +4,7 @@
 #include "common/error.h"
 #include "materials/material_models.h"
 #include "solver/solver_run.h"
+#include "tcl/frame_load_lines.h"
 #include "tcl/node_dofs.h"
 
 #include <span>
@@ -188,6 +189,8 @@ void writeLoadPattern(const ScriptInput& in, ScriptWriter& out, std::string_view
                 out.line("eleLoad -ele %D -type -beamUniform 0 %0.4E 0", {load.target, load.fx});
             else if (load.direction == 3)
                 out.line("eleLoad -ele %D -type -beamUniform %0.4E 0 0", {load.target, -load.fx});
+        } else if (load.kind == LoadFrameSpan || load.kind == LoadFramePoint) {
+            writeFrameSpanLoad(in, out, load);
         }
     }
     out.text("}");

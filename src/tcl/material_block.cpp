@@ -41,6 +41,13 @@ void writeMaterialBlock(const ScriptInput& in, ScriptWriter& out) {
         if (linkNeedsOwnSpring(store, s))
             out.line("uniaxialMaterial Elastic %d %0.4e",
                      {kLinkSpringTagBase + s, store.materials[store.frameSections[s].material].e});
+    // The springs of released frame ends.
+    for (const ReleasedEnd& end : in.releases.ends)
+        for (std::size_t c = 1; c <= 6; ++c)
+            if (end.springs[c] != 0)
+                out.line(
+                    "uniaxialMaterial Elastic %d %s",
+                    {end.firstMaterial + static_cast<std::int32_t>(c) - 1, formatGeneral(end.springs[c])});
     if (!in.analysis.useAggregator)
         return;
     for (int s = 1; s <= countOf(store.frameSectionCount); ++s) {

@@ -21,6 +21,11 @@ void writeNodeBlock(const ScriptInput& in, ScriptWriter& out) {
         const TNODE& at = jointTiedTo(store, n);
         out.line("node %D %0.4E %0.4E %0.4E", {n, at.x, at.y, at.z});
     }
+    // The frame elements' own nodes at their released ends.
+    for (const ReleasedEnd& end : in.releases.ends) {
+        const TNODE& at = jointTiedTo(store, end.joint);
+        out.line("node %D %0.4E %0.4E %0.4E", {end.node, at.x, at.y, at.z});
+    }
 
     out.text("puts \"rigidDiaphragm\"");
     for (int d = 1; d <= diaphragmCount; ++d) {

@@ -37,7 +37,8 @@ void writeScript(const ModelStore& store, const AnalysisSettings& analysis, cons
     out.text("puts \"System\"");
     out.line("model basic -ndm 3 -ndf %d", {dofsPerNode});
 
-    const ScriptInput in{store, analysis, recorders, dofsPerNode};
+    const FrameReleases releases = layOutFrameReleases(store);
+    const ScriptInput in{store, analysis, recorders, dofsPerNode, releases};
     using BlockWriter = void (*)(const ScriptInput&, ScriptWriter&);
     const std::pair<const char*, BlockWriter> blocks[] = {
         {"Nodes, rigid diaphragms, masses and fixities", &writeNodeBlock},

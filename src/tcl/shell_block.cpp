@@ -12,8 +12,13 @@ void writeShellBlock(const ScriptInput& in, ScriptWriter& out) {
         if (sectionOfArea(store, i).isShell != 1)
             continue;
         const TSHELL& shell = store.shells[i];
-        out.line("element ShellMITC4 %D %D %D %D %D %D",
-                 {frameCount + i, shell.node1, shell.node2, shell.node3, shell.node4, 700 + shell.section});
+        // Triangles take the solver's discrete Kirchhoff triangle, a linear shell like ShellMITC4.
+        if (shell.node4 == 0)
+            out.line("element ShellDKGT %D %D %D %D %D",
+                     {frameCount + i, shell.node1, shell.node2, shell.node3, 700 + shell.section});
+        else
+            out.line("element ShellMITC4 %D %D %D %D %D %D", {frameCount + i, shell.node1, shell.node2,
+                                                              shell.node3, shell.node4, 700 + shell.section});
     }
 }
 

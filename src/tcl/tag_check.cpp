@@ -1,6 +1,7 @@
 #include "tcl/tag_check.h"
 
 #include "common/error.h"
+#include "tcl/frame_releases.h"
 #include "tcl/link_springs.h"
 
 #include <string>
@@ -51,6 +52,12 @@ void checkTagCollisions(const ModelStore& store, const AnalysisSettings& analysi
         if (linkNeedsOwnSpring(store, s))
             uniaxial.claim(kLinkSpringTagBase + s,
                            "the link springs of " + named("frame section", s, store.frameSections[s].name));
+    for (const ReleasedEnd& end : layOutFrameReleases(store).ends)
+        for (std::size_t c = 1; c <= 6; ++c)
+            if (end.springs[c] != 0)
+                uniaxial.claim(end.firstMaterial + static_cast<std::int64_t>(c) - 1,
+                               "a spring at end " + std::string(end.endJ ? "J" : "I") + " of frame " +
+                                   std::to_string(end.frame));
     if (analysis.useAggregator)
         for (int s = 1; s <= sectionCount; ++s) {
             const std::string& name = store.frameSections[s].name;

@@ -4,6 +4,7 @@
 #include "viewer/scene_layers.h"
 
 #include <array>
+#include <vector>
 
 namespace kelvane {
 
@@ -37,8 +38,26 @@ Point meanPoint(const std::array<Point, N>& points) {
     return {roundToPixel(static_cast<double>(sumX) / N), roundToPixel(static_cast<double>(sumY) / N)};
 }
 
-std::array<std::int32_t, 4> cornersOf(const TSHELL& area) {
-    return {area.node1, area.node2, area.node3, area.node4};
+// The pixel points of an area's corners: three for a triangle (no fourth joint), else four; false
+// when any number is not a joint.
+bool areaCornerPoints(const ModelStore& model, const TSHELL& area, std::vector<Point>& points) {
+    const std::array<std::int32_t, 4> joints = {area.node1, area.node2, area.node3, area.node4};
+    points.resize(area.node4 == 0 ? 3 : 4);
+    for (std::size_t c = 0; c < points.size(); ++c)
+        if (!jointPoint(model, joints[c], points[c]))
+            return false;
+    return true;
+}
+
+Point meanPoint(const std::vector<Point>& points) {
+    std::int64_t sumX = 0;
+    std::int64_t sumY = 0;
+    for (const Point& p : points) {
+        sumX += p.x;
+        sumY += p.y;
+    }
+    const auto n = static_cast<double>(points.size());
+    return {roundToPixel(static_cast<double>(sumX) / n), roundToPixel(static_cast<double>(sumY) / n)};
 }
 
 std::array<std::int32_t, 8> cornersOf(const TSOLID& solid) {
@@ -61,13 +80,13 @@ void DrawShells(Canvas& canvas, const ModelStore& model) {
     canvas.setPenColour(kBlack);
     canvas.setBrushStyle(BrushStyle::DiagonalCross);
     const int count = areaCountOf(model);
+    std::vector<Point> corners;
     for (int k = 1; k <= count; ++k) {
         const TSHELL& area = model.shells[static_cast<std::size_t>(k)];
-        std::array<Point, 4> corners;
-        if (!isShellArea(model, area) || !cornerPoints(model, cornersOf(area), corners))
+        if (!isShellArea(model, area) || !areaCornerPoints(model, area, corners))
             continue;
         canvas.setBrushColour(shellSectionOf(model, area.section).colour);
-        canvas.polygon({corners.begin(), corners.end()});
+        canvas.polygon(corners);
     }
     canvas.setBrushStyle(BrushStyle::Solid);
 }
@@ -75,10 +94,10 @@ void DrawShells(Canvas& canvas, const ModelStore& model) {
 void DrawShellLabels(Canvas& canvas, const ModelStore& model) {
     drawGreyLabelSetup(canvas);
     const int count = areaCountOf(model);
+    std::vector<Point> corners;
     for (int k = 1; k <= count; ++k) {
         const TSHELL& area = model.shells[static_cast<std::size_t>(k)];
-        std::array<Point, 4> corners;
-        if (!isShellArea(model, area) || !cornerPoints(model, cornersOf(area), corners))
+        if (!isShellArea(model, area) || !areaCornerPoints(model, area, corners))
             continue;
         const Point at = meanPoint(corners);
         canvas.textOut(at.x, at.y, labelOrNumber(area.label, k));

@@ -59,12 +59,27 @@ void DrawElementLoads(Canvas& canvas, const ModelStore& model, std::int32_t load
     canvas.setBrushColour(rgb(255, 255, 0));
     canvas.setFontColour(kBlack);
     canvas.setFontSize(10);
-    forEachLoadOfCase(model, loadCase, LoadDistributed, [&](const TLOAD& load) {
+    const auto drawAtFrame = [&](const TLOAD& load, const std::string& text) {
         if (load.target < 1 || load.target > frameCountOf(model))
             return;
         const TFRAME& frame = model.frames[static_cast<std::size_t>(load.target)];
-        canvas.textOut(frame.ScreenX, frame.ScreenY,
-                       formatInt(load.direction) + "," + formatF(load.fx, 2));
+        canvas.textOut(frame.ScreenX, frame.ScreenY, text);
+    };
+    forEachLoadOfCase(model, loadCase, LoadDistributed, [&](const TLOAD& load) {
+        drawAtFrame(load, formatInt(load.direction) + "," + formatF(load.fx, 2));
+    });
+    // Loads over part of a frame or varying along it: "2,1.50..3.00@0.25-1.00" (intensities from
+    // the start to the end of the extent, fractions of the length); point loads: "2,10.00@0.50". A
+    // moment's direction is written "M2".
+    const auto direction = [](const TLOAD& load) {
+        return (load.moment ? "M" : "") + formatInt(load.direction) + ",";
+    };
+    forEachLoadOfCase(model, loadCase, LoadFrameSpan, [&](const TLOAD& load) {
+        drawAtFrame(load, direction(load) + formatF(load.fx, 2) + ".." + formatF(load.fy, 2) + "@" +
+                              formatF(load.distA, 2) + "-" + formatF(load.distB, 2));
+    });
+    forEachLoadOfCase(model, loadCase, LoadFramePoint, [&](const TLOAD& load) {
+        drawAtFrame(load, direction(load) + formatF(load.fx, 2) + "@" + formatF(load.distA, 2));
     });
 }
 

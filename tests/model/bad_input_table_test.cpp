@@ -80,6 +80,23 @@ std::vector<BadTable> badTables() {
          model() + sapTable("JOINT CONSTRAINT ASSIGNMENTS", {"Joint=1   Constraint=D1   Type=Diaphragm",
                                                              "Joint=1   Constraint=D2   Type=Diaphragm"}),
          "Table \"JOINT CONSTRAINT ASSIGNMENTS\", line 27: Joint=1 is tied to diaphragm D1 and to D2"},
+        {"area of five joints",
+         model() +
+             sapTable("CONNECTIVITY - AREA", {"Area=P5   NumJoints=5   Joint1=1   Joint2=2   Joint3=1   "
+                                              "Joint4=2   Joint5=1"}),
+         "Table \"CONNECTIVITY - AREA\", line 26: area P5 has 5 joints: only areas of three or four joints "
+         "are "
+         "supported"},
+        {"unstable releases",
+         model() + sapTable("FRAME RELEASE ASSIGNMENTS 1 - GENERAL", {"Frame=F1   TI=Yes   TJ=Yes"}),
+         "Table \"FRAME RELEASE ASSIGNMENTS 1 - GENERAL\", line 26: frame F1 would be unstable: T is "
+         "released "
+         "at both ends (SAP2000 refuses such releases)"},
+        {"load off the frame",
+         model() + sapTable("FRAME LOADS - POINT",
+                            {"Frame=F1   LoadPat=DEAD   Type=Force   Dir=Gravity   RelDist=1.5   Force=1"}),
+         "Table \"FRAME LOADS - POINT\", line 26: frame F1: the load stands at 4500 mm, outside the frame's "
+         "length of 3000 mm"},
         {"coordinates in another system", model("Joint=2   CoordSys=CYL1   XorR=3   Y=0   Z=0"),
          "Table \"JOINT COORDINATES\", line 8: CoordSys=CYL1: a joint in a coordinate system other than "
          "GLOBAL needs "

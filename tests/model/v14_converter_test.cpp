@@ -90,6 +90,44 @@ TEST(V14Converter, MissingTablesConvertAsEmptyAndAreReported) {
                      "Missing table: CONNECTIVITY - SOLID"}));
 }
 
+TEST(V14Converter, TheSolidPropertysMaterialIsWrittenBeforeTheSolids) {
+    const Lines base = {kJoints, jointRow(1, "0"), "", "TABLE:  \"CONNECTIVITY - SOLID\"", ""};
+    const auto withTables = [&](const std::string& property, const std::string& material) {
+        Lines input = base;
+        input.insert(input.end(),
+                     {"TABLE:  \"SOLID PROPERTY DEFINITIONS\"", property, "   SolidProp=OTHER   Material=C25",
+                      "", "TABLE:  \"MATERIAL PROPERTIES 02 - BASIC MECHANICAL PROPERTIES\"",
+                      "   Material=C25   UnitWeight=2.4E-05   E1=25000   U12=0.2", material, ""});
+        return input;
+    };
+    // Keys are looked up wherever they stand in the row.
+    const V14Conversion conversion =
+        convertV14(withTables("   SolidProp=SOLID1   Material=STEEL   MatAngleA=0",
+                              "   Material=STEEL   U12=0.3   UnitMass=7.85E-09   E1=199948"));
+    const Lines& out = conversion.outputLines;
+    const auto solid = std::find(out.begin(), out.end(), "SOLID");
+    ASSERT_GE(solid - out.begin(), 4);
+    EXPECT_EQ((Lines(solid - 4, solid)),
+              (Lines{"MATERIAL", "  NAME=STEEL", "    T=0  E=1.999E+005  U=3.000E-001", ""}));
+    EXPECT_EQ(*(solid - 5), "") << "after the LOAD table's empty line";
+    EXPECT_EQ(conversion.reportLines,
+              (Lines{"Kelvane import Sap2000 V14 S2k file", "NJOINT = 1", "NSOLID = 0", "Finish!!",
+                     "Material: STEEL", "Missing table: JOINT RESTRAINT ASSIGNMENTS",
+                     "Missing table: JOINT LOADS - FORCE"}));
+
+    // A material that table 02 does not give, or no such tables: nothing is added or reported.
+    for (const Lines& input :
+         {withTables("   SolidProp=SOLID1   Material=S355", "   Material=STEEL   E1=1   U12=0"), base}) {
+        const V14Conversion without = convertV14(input);
+        EXPECT_EQ(std::find(without.outputLines.begin(), without.outputLines.end(), "MATERIAL"),
+                  without.outputLines.end());
+        EXPECT_EQ(without.reportLines.size(), 6u);
+    }
+    EXPECT_EQ(conversionError(withTables("   SolidProp=SOLID1   Material=STEEL",
+                                         "   Material=STEEL   E1=2e5x   U12=0.3")),
+              "'2e5x' is not a valid floating point value");
+}
+
 TEST(V14Converter, LocatesTablesByTheirExactHeaderLine) {
     Lines input = {"TABLE: \"JOINT COORDINATES\"", jointRow(1, "1"), "", kJoints, "", "   Joint=x"};
     EXPECT_EQ(findV14Table(input, kV14JointTable).rowCount, 0); // one space after "TABLE:" is no header

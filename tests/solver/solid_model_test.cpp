@@ -7,9 +7,9 @@ namespace {
 
 // tests/data/solver/brick-column-v14.s2k, a SAP2000 V14 solid model: two 200 x 200 x 200 bricks
 // stacked to a column 400 high, the base held in U3 everywhere and just enough in U1 and U2 to
-// stop rigid motion (so the column may widen freely), 4 x 1000 kN downward on the top corners.
-// Converted to the version-6 layout and given a steel material (E 200000, nu 0.3), as a user
-// does before generating its script.
+// stop rigid motion (so the column may widen freely), 4 x 1000 kN downward on the top corners,
+// its solid property of steel (E 200000, nu 0.3). Converted to the version-6 layout, which carries
+// the material, it generates and runs as it stands.
 constexpr double kE = 200000.0;
 constexpr double kPoisson = 0.3;
 constexpr double kStress = 4.0e6 / (200.0 * 200.0);
@@ -23,8 +23,6 @@ TEST_F(SolidModelTest, ConvertedBrickColumnShortensAndWidensUnderUniformCompress
                                                 shellQuoted(dataPath("solver/brick-column-v14.s2k")) + " -o " +
                                                 shellQuoted(converted));
     ASSERT_EQ(conversion.exitCode, 0) << conversion.err;
-    writeFile(converted, readFile(converted) +
-                             "MATERIAL\r\n  NAME=STEEL  IDES=S  M=0\r\n    T=0  E=200000  U=0.3  A=0\r\n\r\n");
     ASSERT_FALSE(writeAndRun(converted, {"loadSteps=1"}).empty());
 
     ModelStore store = importedModel(converted);

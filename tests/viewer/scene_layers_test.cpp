@@ -216,21 +216,26 @@ TEST(ElementLayers, OnlyShellSectionsAreHatchedAndLabelledAndTheBrushEndsSolid) 
     addArea(model, membrane, 1, 2, 3, 4);
     addArea(model, shell, 1, 2, 3, 4);
     addArea(model, 0, 1, 2, 3, 4);
+    addArea(model, shell, 1, 2, 3, 0); // a triangle
     RecordingCanvas canvas;
     DrawShells(canvas, model);
     const auto polygons = canvas.callsOf(CallKind::Polygon);
-    ASSERT_EQ(polygons.size(), 1u);
+    ASSERT_EQ(polygons.size(), 2u);
     EXPECT_EQ(polygons[0].points, (std::vector<Point>{{0, 0}, {11, 0}, {11, 11}, {0, 11}}));
     EXPECT_EQ(polygons[0].brush, (BrushState{rgb(0, 53, 98), BrushStyle::DiagonalCross}));
     EXPECT_EQ(polygons[0].pen, (PenState{0, 1, PenStyle::Solid}));
+    EXPECT_EQ(polygons[1].points, (std::vector<Point>{{0, 0}, {11, 0}, {11, 11}}));
+    EXPECT_EQ(polygons[1].brush, polygons[0].brush);
     EXPECT_EQ(canvas.brush().style, BrushStyle::Solid);
 
     canvas.clear();
     DrawShellLabels(canvas, model);
     const auto labels = canvas.callsOf(CallKind::Text);
-    ASSERT_EQ(labels.size(), 1u);
+    ASSERT_EQ(labels.size(), 2u);
     EXPECT_EQ(labels[0].text, "2");
     EXPECT_EQ(labels[0].points[0], (Point{6, 6})); // 5.5 rounds to the even 6
+    EXPECT_EQ(labels[1].text, "4");
+    EXPECT_EQ(labels[1].points[0], (Point{7, 4})); // the mean of three corners
     EXPECT_EQ(labels[0].brush, (BrushState{rgb(128, 128, 128), BrushStyle::Solid}));
 }
 
@@ -336,6 +341,21 @@ TEST_F(LoadLayers, ElementLoadsShowDirectionAndIntensityAtTheFrameMidpoint) {
     EXPECT_EQ(texts[0].text, "2,-1.23");
     EXPECT_EQ(texts[0].points[0], (Point{60, 52}));
     EXPECT_EQ(texts[0].brush, (BrushState{rgb(255, 255, 0), BrushStyle::Solid}));
+}
+
+TEST_F(LoadLayers, PartialVaryingAndPointLoadsShowTheirExtentAndPosition) {
+    add(LoadFramePoint, 1, "Live", 10);
+    model.loads.back().distA = 0.5;
+    add(LoadFrameSpan, 1, "Live", 1.5, 3);
+    model.loads.back().distA = 0.25;
+    model.loads.back().distB = 1;
+    model.loads.back().moment = true;
+    DrawElementLoads(canvas, model, 2);
+    const auto texts = canvas.callsOf(CallKind::Text);
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].text, "M2,1.50..3.00@0.25-1.00");
+    EXPECT_EQ(texts[1].text, "2,10.00@0.50");
+    EXPECT_EQ(texts[1].points[0], (Point{60, 52}));
 }
 
 TEST_F(LoadLayers, CaseNumbersOutsideTheNameListDrawNothing) {

@@ -1,3 +1,4 @@
+#include "common/number_format.h"
 #include "model/name_lookup.h"
 #include "model/tables/import_context.h"
 
@@ -51,8 +52,8 @@ void readAreaSections(ImportContext& context) {
     }
 }
 
-// Areas of four joints become shells, their joints in the file's order around the area; areas of
-// other joint counts are left out and reported.
+// Areas of four joints become quadrilateral shells and areas of three triangular ones, their joints
+// in the file's order around the area; areas of other joint counts are refused.
 void readAreas(ImportContext& context) {
     ModelStore& store = context.store;
     const auto count = static_cast<std::size_t>(rowsOf(context, "CONNECTIVITY - AREA"));
@@ -61,27 +62,29 @@ void readAreas(ImportContext& context) {
     Rows rows(context.file, "CONNECTIVITY - AREA");
     while (rows.next()) {
         const std::string_view label = rows.required("Area");
-        if (context.areas.find(label) != 0 || context.areasNotCarried.find(label) != 0)
+        if (context.areas.find(label) != 0)
             rows.fail("Area=" + std::string(label) + " is given a second time", rows.find("Area"));
         int listed = 0;
         while (rows.has("Joint" + std::to_string(listed + 1)))
             ++listed;
         const double joints = rows.real("NumJoints", listed);
-        if (joints != 4) {
-            context.areasNotCarried.add(label, 1);
-            context.report.addNotCarried(joints < 4 ? "areas of three joints"
-                                                    : "areas of more than four joints");
-            continue;
-        }
+        if (joints != 3 && joints != 4)
+            rows.fail("area " + std::string(label) + " has " + formatGeneral(joints) +
+                          " joints: only areas of three or four joints are supported",
+                      rows.find("Area"));
+        if (listed < joints)
+            rows.fail("area " + std::string(label) + " lists " + std::to_string(listed) + " of its " +
+                          formatGeneral(joints) + " joints",
+                      rows.find("Area"));
         const auto k = static_cast<std::int32_t>(store.shells.size());
         context.areas.add(label, k);
-        const std::array<std::int32_t, 8> corner = jointsOf(context, rows, 4);
+        const std::array<std::int32_t, 8> corner = jointsOf(context, rows, static_cast<int>(joints));
         TSHELL& area = store.shells.emplace_back();
         area.label = std::string(label);
         area.node1 = corner[0];
         area.node2 = corner[1];
         area.node3 = corner[2];
-        area.node4 = corner[3];
+        area.node4 = corner[3]; // 0 for a triangle
         store.areaCount = k;
     }
 
@@ -89,12 +92,9 @@ void readAreas(ImportContext& context) {
     while (assignments.next()) {
         const std::string_view label = assignments.required("Area");
         const std::int32_t a = context.areas.find(label);
-        if (a == 0) {
-            if (context.areasNotCarried.find(label) != 0)
-                continue;
+        if (a == 0)
             assignments.fail("Area=" + std::string(label) + ": there is no area of that name",
                              assignments.find("Area"));
-        }
         TSHELL& area = store.shells[static_cast<std::size_t>(a)];
         const std::string_view name = assignments.required("Section");
         area.section = findShellSection(store, name);

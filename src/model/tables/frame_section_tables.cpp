@@ -72,6 +72,7 @@ void readFrameSections(ImportContext& context) {
         section.name = std::string(name);
         section.colour = sectionColour(context.colours, k);
         section.elementType = elementTypeOfName(section.name);
+        section.shearDeformation = true;
         setImportDefaults(section);
         if (rows.has("Material"))
             section.material = materialOf(context, rows, "Material");

@@ -2,8 +2,6 @@
 #include "model/name_lookup.h"
 #include "model/tables/import_context.h"
 
-#include <array>
-
 namespace kelvane::tables {
 namespace {
 
@@ -84,36 +82,6 @@ void readFrames(ImportContext& context) {
         frame.axis2Y = axis.y;
         frame.axis2Z = axis.z;
     }
-}
-
-// End releases: at a rigid link (a section whose name begins with R) a release at the J end ties
-// joint I to joint J and one at the I end joint J to joint I, as IREL and JREL of version 6 do;
-// when both ends are released the J end counts, as a version-6 line with both does. Releases of
-// other frames are kept for the view but not written.
-void readFrameReleases(ImportContext& context) {
-    static constexpr std::array<std::string_view, 6> endI = {"PI", "V2I", "V3I", "TI", "M2I", "M3I"};
-    static constexpr std::array<std::string_view, 6> endJ = {"PJ", "V2J", "V3J", "TJ", "M2J", "M3J"};
-    ModelStore& store = context.store;
-    Rows rows(context.file, "FRAME RELEASE ASSIGNMENTS 1 - GENERAL");
-    long long other = 0;
-    while (rows.next()) {
-        TFRAME& frame = store.frames[static_cast<std::size_t>(frameOf(context, rows, "Frame"))];
-        bool releasedI = false, releasedJ = false;
-        for (std::size_t k = 0; k < endI.size(); ++k) {
-            releasedI = rows.yes(endI[k], false) || releasedI;
-            releasedJ = rows.yes(endJ[k], false) || releasedJ;
-        }
-        frame.release = releasedJ ? 2 : (releasedI ? 1 : 0);
-        if (rows.yes("PartialFix", false))
-            context.report.addNotCarried("frames with partial fixity springs");
-        const bool rigidLink =
-            store.frameSections[static_cast<std::size_t>(frame.section)].elementType == RigidLink;
-        other += frame.release != 0 && !rigidLink ? 1 : 0;
-    }
-    if (other > 0)
-        context.report.addNotCarried("frames with end releases that are not rigid links (written without the "
-                                     "releases)",
-                                     other);
 }
 
 } // namespace kelvane::tables

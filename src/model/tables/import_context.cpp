@@ -72,6 +72,15 @@ std::int32_t materialOf(const ImportContext& context, const Rows& rows, std::str
     return found;
 }
 
+std::int32_t patternOf(const ImportContext& context, const Rows& rows) {
+    const std::string_view name = rows.required("LoadPat");
+    const std::int32_t found = context.loadPatterns.find(name);
+    if (found == 0)
+        rows.fail("LoadPat=" + std::string(name) + ": there is no load pattern of that name",
+                  rows.find("LoadPat"));
+    return found;
+}
+
 void addLabel(LabelIndex& index, const Rows& rows, std::string_view key, std::int32_t value) {
     const std::string_view label = rows.required(key);
     if (!index.add(label, value))

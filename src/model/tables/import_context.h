@@ -44,7 +44,6 @@ struct ImportContext {
     UnitScale units{};
 
     LabelIndex joints{}, frames{}, areas{}, solids{};
-    LabelIndex areasNotCarried{};               // areas of other than four joints
     LabelIndex loadPatterns{};                  // pattern name to load case number
     std::vector<double> selfWeightMultiplier{}; // per load case, 1-based
     // Per frame section: the file's Area times WMod, for self weight; -1 when the file gives none.
@@ -69,14 +68,19 @@ void readRestraints(ImportContext& context);
 void readJointMasses(ImportContext& context);
 void readFrameReleases(ImportContext& context);
 void readLoadPatterns(ImportContext& context);
+void readLoadCases(ImportContext& context);
 void readJointLoads(ImportContext& context);
 void readFrameLoads(ImportContext& context);
+void readFramePointLoads(ImportContext& context);
+void readAreaLoads(ImportContext& context);
 void addSelfWeight(ImportContext& context);
 
 // The index of the labelled object, or a stop naming the field, the table and the line.
 std::int32_t jointOf(const ImportContext& context, const Rows& rows, std::string_view key);
 std::int32_t frameOf(const ImportContext& context, const Rows& rows, std::string_view key);
 std::int32_t materialOf(const ImportContext& context, const Rows& rows, std::string_view key);
+// The load case of the row's LoadPat.
+std::int32_t patternOf(const ImportContext& context, const Rows& rows);
 
 // Stops when the label is already in the index, else adds it with the given index.
 void addLabel(LabelIndex& index, const Rows& rows, std::string_view key, std::int32_t value);

@@ -13,7 +13,7 @@ namespace kelvane::tables {
 namespace {
 
 // The tables the import reads.
-constexpr std::array<std::string_view, 27> kTablesRead = {
+constexpr std::array<std::string_view, 32> kTablesRead = {
     "PROGRAM CONTROL",
     "ACTIVE DEGREES OF FREEDOM",
     "JOINT COORDINATES",
@@ -32,6 +32,7 @@ constexpr std::array<std::string_view, 27> kTablesRead = {
     "FRAME SECTION ASSIGNMENTS",
     "FRAME LOCAL AXES ASSIGNMENTS 1 - TYPICAL",
     "FRAME RELEASE ASSIGNMENTS 1 - GENERAL",
+    "FRAME RELEASE ASSIGNMENTS 2 - PARTIAL FIXITY",
     "AREA SECTION PROPERTIES",
     "CONNECTIVITY - AREA",
     "AREA SECTION ASSIGNMENTS",
@@ -39,8 +40,12 @@ constexpr std::array<std::string_view, 27> kTablesRead = {
     "CONNECTIVITY - SOLID",
     "SOLID PROPERTY ASSIGNMENTS",
     "LOAD PATTERN DEFINITIONS",
+    "LOAD CASE DEFINITIONS",
+    "CASE - STATIC 1 - LOAD ASSIGNMENTS",
     "JOINT LOADS - FORCE",
     "FRAME LOADS - DISTRIBUTED",
+    "FRAME LOADS - POINT",
+    "AREA LOADS - UNIFORM",
 };
 
 // Tables that are not read but change the analysis: each is reported as not carried, with the
@@ -49,17 +54,14 @@ constexpr std::pair<std::string_view, std::string_view> kAnalysisTablesNotRead[]
     {"CONNECTIVITY - LINK", "link objects"},
     {"CONNECTIVITY - CABLE", "cable objects"},
     {"CONNECTIVITY - TENDON", "tendon objects"},
-    {"FRAME LOADS - POINT", "frame point loads"},
     {"FRAME LOADS - TEMPERATURE", "frame temperature loads"},
     {"FRAME LOADS - STRAIN", "frame strain loads"},
-    {"FRAME RELEASE ASSIGNMENTS 2 - PARTIAL FIXITY", "frame partial fixity springs"},
     {"FRAME LOCAL AXES ASSIGNMENTS 2 - ADVANCED", "frames with advanced local axes"},
     {"FRAME INSERTION POINT ASSIGNMENTS", "frame insertion points"},
     {"FRAME OFFSET ALONG LENGTH ASSIGNMENTS", "frame end length offsets"},
     {"FRAME PROPERTY MODIFIERS", "frame property modifiers"},
     {"FRAME HINGE ASSIGNMENTS", "frame hinges"},
     {"FRAME NONPRISMATIC SECTION ASSIGNMENTS", "nonprismatic frame sections"},
-    {"AREA LOADS - UNIFORM", "area uniform loads"},
     {"AREA LOADS - UNIFORM TO FRAME", "area uniform loads to frames"},
     {"AREA LOADS - SURFACE PRESSURE", "area surface pressures"},
     {"AREA LOADS - GRAVITY", "area gravity loads"},
@@ -138,8 +140,11 @@ void runReaders(ImportContext& context) {
     readRestraints(context);
     readJointMasses(context);
     readLoadPatterns(context);
+    readLoadCases(context);
     readJointLoads(context);
     readFrameLoads(context);
+    readFramePointLoads(context);
+    readAreaLoads(context);
     addSelfWeight(context);
     tieRigidLinks(context.store);
     reportElementMass(context.store, context.elementMass, context.report);

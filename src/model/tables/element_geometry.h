@@ -1,0 +1,26 @@
+#pragma once
+
+#include "model/frame_axes.h"
+#include "model/model_store.h"
+
+#include <vector>
+
+// The geometry of areas and solids that their loads are computed from.
+namespace kelvane::tables {
+
+// The corners of an area in ring order: three for a triangle, else four.
+std::vector<Vector> areaCorners(const ModelStore& store, const TSHELL& area);
+
+// The area's size: half the cross product of its diagonals (of two sides for a triangle), exact
+// for a plane area.
+double areaSize(const std::vector<Vector>& corners);
+
+// SAP2000's local axes 1, 2 and 3 of an area: 3 normal to it by the right-hand rule over the
+// corners' order, 2 upward in the vertical plane through 3 (along +Y for a horizontal area), 1
+// = 2 x 3.
+std::array<Vector, 3> areaLocalAxes(const std::vector<Vector>& corners);
+
+// The volume of a solid: that of the trilinear brick through its eight corners.
+double solidVolume(const ModelStore& store, const TSOLID& solid);
+
+} // namespace kelvane::tables
