@@ -2,6 +2,7 @@
 
 #include "common/checked_math.h"
 #include "common/error.h"
+#include "common/number_format.h"
 #include "materials/material_models.h"
 #include "solver/solver_run.h"
 #include "tcl/node_dofs.h"
@@ -18,9 +19,8 @@ void writeFixed(ScriptWriter& out, std::span<const std::string_view> lines) {
         out.text(line);
 }
 
+// Rayleigh damping on modes 1 and 2, after the line "set xDamp RATIO;".
 constexpr std::string_view kRayleighDamping[] = {
-    " ",
-    "set xDamp 0.05;",
     "set nEigenI 1;",
     "set nEigenJ 2;",
     "set lambdaN [eigen [expr $nEigenJ]];",
@@ -34,12 +34,9 @@ constexpr std::string_view kRayleighDamping[] = {
     "  ",
 };
 
+// The excitation by the record, after the lines that name the record, its direction, factor and
+// time step.
 constexpr std::string_view kUniformExcitation[] = {
-    "set IDloadTag 1001;",
-    "set iGMfile \"GMX.txt\";",
-    "set iGMdirection \"1\"; ",
-    "set iGMfact \"0.1\";  ",
-    "set dt 0.02;   ",
     "foreach GMdirection $iGMdirection GMfile $iGMfile GMfact $iGMfact { ",
     "incr IDloadTag; ",
     "set GMfatt [expr 1*$iGMfact];  ",
@@ -54,7 +51,6 @@ constexpr std::string_view kUniformExcitation[] = {
     "algorithm Newton ",
     "integrator Newmark 0.5 0.25 ",
     "analysis Transient",
-    "analyze 1000 0.02",
 };
 
 constexpr std::string_view kMultiSupport[] = {
@@ -86,8 +82,37 @@ constexpr std::string_view kMultiSupport[] = {
     "algorithm Newton ",
     "integrator Newmark 0.5 0.25",
     "analysis Transient",
-    "analyze 1000 0.02 ",
 };
+
+// The numbers of the transient procedures as the script writes them: in their shortest form, up to
+// 15 digits, so that 0.1 times a scale of 3 is written 0.3.
+std::string transientNumber(double value) {
+    return formatGeneral(value);
+}
+
+void writeRayleighDamping(const ScriptInput& in, ScriptWriter& out) {
+    out.text(" ");
+    out.line("set xDamp %s;", {transientNumber(in.analysis.dampingRatio)});
+    writeFixed(out, kRayleighDamping);
+}
+
+void writeUniformExcitation(const ScriptInput& in, ScriptWriter& out) {
+    const AnalysisSettings& a = in.analysis;
+    writeRayleighDamping(in, out);
+    out.text("set IDloadTag 1001;");
+    out.line("set iGMfile \"%s\";", {a.gmFile});
+    out.line("set iGMdirection \"%d\"; ", {a.gmDirection});
+    out.line("set iGMfact \"%s\";  ", {transientNumber(a.gmFactor)});
+    out.line("set dt %s;   ", {transientNumber(a.gmDt)});
+    writeFixed(out, kUniformExcitation);
+    out.line("analyze %d %s", {a.thSteps, transientNumber(a.thDt)});
+}
+
+void writeMultiSupportExcitation(const ScriptInput& in, ScriptWriter& out) {
+    writeRayleighDamping(in, out);
+    writeFixed(out, kMultiSupport);
+    out.line("analyze %d %s ", {in.analysis.thSteps, transientNumber(in.analysis.thDt)});
+}
 
 constexpr std::string_view kModalAnalysis[] = {
     "set lambda [eigen  $numModes]",
@@ -235,18 +260,15 @@ void writeLoadAnalysisBlock(const ScriptInput& in, ScriptWriter& out) {
         break;
     }
     case TimeHistoryAnalysis:
-        writeFixed(out, kRayleighDamping);
-        writeFixed(out, kUniformExcitation);
+        writeUniformExcitation(in, out);
         break;
     case GravityTimeHistoryAnalysis:
         writeLoadControlStage(in, out, "puts \"gravity\"");
         out.text("loadConst -time 0.0");
-        writeFixed(out, kRayleighDamping);
-        writeFixed(out, kUniformExcitation);
+        writeUniformExcitation(in, out);
         break;
     case MultipleSupportExcitation:
-        writeFixed(out, kRayleighDamping);
-        writeFixed(out, kMultiSupport);
+        writeMultiSupportExcitation(in, out);
         break;
     default:
         break;

@@ -1,6 +1,8 @@
 #include "tcl/script_checks.h"
 
 #include "common/error.h"
+#include "common/number_format.h"
+#include "tcl/ground_motion_file.h"
 #include "tcl/store_access.h"
 
 #include <string>
@@ -47,12 +49,44 @@ void checkShellMaterials(const ModelStore& store, const AnalysisSettings& analys
     }
 }
 
+// A time step or damping the solver would take without a word and integrate into nonsense (or
+// divide by), and a record name the script could not carry.
+void checkTransientSettings(const AnalysisSettings& analysis) {
+    const std::int32_t type = analysis.analysisType;
+    if (type != TimeHistoryAnalysis && type != GravityTimeHistoryAnalysis &&
+        type != MultipleSupportExcitation)
+        return;
+    if (!(analysis.thDt > 0))
+        fail("The analysis time step (thDt) is " + formatGeneral(analysis.thDt) +
+             "; it must be greater than 0");
+    if (analysis.thSteps < 1)
+        fail("The number of analysis steps (thSteps) is " + std::to_string(analysis.thSteps) +
+             "; the transient analysis needs at least 1");
+    if (!(analysis.dampingRatio >= 0))
+        fail("The damping ratio (dampingRatio) is " + formatGeneral(analysis.dampingRatio) +
+             "; it must not be negative");
+    if (!usesGroundMotionRecord(analysis))
+        return;
+    checkRecordFileName(analysis.gmFile);
+    if (isPeerRecordName(analysis.gmFile))
+        fail("The record \"" + analysis.gmFile +
+             "\" is a PEER NGA file, which the solver cannot read: it is converted to the plain file "
+             "the script reads when the script is saved");
+    if (!(analysis.gmDt > 0))
+        fail("The record's time step (gmDt) is " + formatGeneral(analysis.gmDt) +
+             "; it must be greater than 0");
+    if (analysis.gmDirection < 1 || analysis.gmDirection > 3)
+        fail("The record's direction (gmDirection) is " + std::to_string(analysis.gmDirection) +
+             "; it shakes the model along X, Y or Z: 1, 2 or 3");
+}
+
 } // namespace
 
 void checkScriptInputs(const ModelStore& store, const AnalysisSettings& analysis) {
     checkFrameSections(store);
     checkIntegrationPoints(store, analysis);
     checkShellMaterials(store, analysis);
+    checkTransientSettings(analysis);
 }
 
 } // namespace kelvane

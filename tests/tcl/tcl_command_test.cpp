@@ -36,11 +36,12 @@ TEST(TclCommand, AProjectGivesTheSameScriptAsItsSettings) {
     test::TempDir folder;
     const std::string model = folder.file("model.s2k");
     std::filesystem::copy_file(kMixed, model);
-    const std::string settings = " --set materialDefaults=nonlinear --set section.2.elementType=2"
-                                 " --set section.2.coreMaterial=1 --set analysisType=2 --set controlNode=9 --set dispSteps=7";
+    const std::string settings =
+        " --set materialDefaults=nonlinear --set section.2.elementType=2"
+        " --set section.2.coreMaterial=1 --set analysisType=2 --set controlNode=9 --set dispSteps=7";
     const std::string project = folder.file("p.kelvane");
-    const test::CommandResult saved =
-        test::runCommand("'" + test::binPath("kelvane-cli") + "' project '" + model + "' -o '" + project + "'" + settings);
+    const test::CommandResult saved = test::runCommand("'" + test::binPath("kelvane-cli") + "' project '" +
+                                                       model + "' -o '" + project + "'" + settings);
     ASSERT_EQ(saved.exitCode, 0) << saved.err;
     ASSERT_EQ(runTcl("'" + model + "' -o '" + folder.file("direct.tcl") + "'" + settings).exitCode, 0);
     const test::CommandResult fromProject =
@@ -53,6 +54,31 @@ TEST(TclCommand, AProjectGivesTheSameScriptAsItsSettings) {
                   .exitCode,
               0);
     EXPECT_NE(test::readFile(folder.file("later.tcl")).find("$step < 9}"), std::string::npos);
+}
+
+// A PEER NGA record is converted beside the script, which names the converted file and the
+// record's time step; the record's own folder is left alone.
+TEST(TclCommand, APeerRecordIsConvertedBesideTheScript) {
+    test::TempDir folder;
+    const std::string record = std::string(KELVANE_TEST_DATA) + "/records/west2-header.AT2";
+    const test::CommandResult result =
+        runTcl("'" + kMixed + "' -o '" + folder.file("th.tcl") +
+               "' --set analysisType=5 --set gmFactor=2 --set gmFile=" + record);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::string script = test::readFile(folder.file("th.tcl"));
+    EXPECT_NE(script.find("set iGMfile \"west2-header.txt\";\r\nset iGMdirection \"1\"; \r\n"
+                          "set iGMfact \"2\";  \r\nset dt 0.005;   \r\n"),
+              std::string::npos);
+    EXPECT_EQ(test::readFile(folder.file("west2-header.txt")),
+              "98.0665\r\n196.133\r\n-294.1995\r\n392.266\r\n-490.3325\r\n588.399\r\n0\r\n");
+    EXPECT_FALSE(std::filesystem::exists(std::string(KELVANE_TEST_DATA) + "/records/west2-header.txt"));
+
+    const test::CommandResult missing = runTcl("'" + kMixed + "' -o '" + folder.file("none.tcl") +
+                                               "' --set analysisType=5 --set gmFile=nowhere.AT2");
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err.rfind("Cannot open file \"" + folder.file("nowhere.AT2") + "\"", 0), 0u)
+        << missing.err;
+    EXPECT_FALSE(std::filesystem::exists(folder.file("none.tcl")));
 }
 
 TEST(TclCommand, GenerationFailurePrintsTheMessageAloneAndKeepsThePreviousFile) {

@@ -60,7 +60,9 @@ ScriptWindow::ScriptWindow(Session& session, QWidget* parent)
 
 // The text area is replaced only when the whole script was built.
 void ScriptWindow::generate() {
-    const ScriptLines lines = generateScript(session_.model, session_.analysis, session_.recorders);
+    ScriptGroundMotion motion = scriptGroundMotion(session_.analysis, std::string());
+    const ScriptLines lines = generateScript(session_.model, motion.analysis, session_.recorders);
+    motion_ = std::move(motion);
     QStringList text;
     text.reserve(static_cast<qsizetype>(lines.size()));
     for (const std::string& line : lines)
@@ -86,7 +88,9 @@ void ScriptWindow::save() {
                  ", which cannot be saved in 8-bit text; nothing was saved.");
         lines.push_back(toBytes(line));
     }
-    saveLinesCrLf(QFile::encodeName(path).toStdString(), lines);
+    const std::string target = QFile::encodeName(path).toStdString();
+    saveLinesCrLf(target, lines);
+    writeConvertedRecord(motion_, folderOf(target));
 }
 
 } // namespace kelvane

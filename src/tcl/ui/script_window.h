@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tcl/ground_motion_file.h"
+
 #include <QWidget>
 
 class QPlainTextEdit;
@@ -9,7 +11,8 @@ namespace kelvane {
 struct Session;
 
 // Generates the OpenSees script into an editable text area and saves what the area holds, hand
-// edits included. Closing only hides it; the text stays for the next opening.
+// edits included. Closing only hides it; the text stays for the next opening. A PEER NGA record of
+// the generated script is converted beside the script when it is saved.
 class ScriptWindow : public QWidget {
     Q_OBJECT
   public:
@@ -21,6 +24,7 @@ class ScriptWindow : public QWidget {
 
     Session& session_;
     QPlainTextEdit* script_;
+    ScriptGroundMotion motion_; // of the last generation
 };
 
 } // namespace kelvane
