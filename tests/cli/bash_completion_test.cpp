@@ -41,14 +41,19 @@ TEST(BashCompletion, OffersCommandsOptionsValuesFilesAndSettingNames) {
         {"run ''", "sub|c.tcl"},
         {"render m.s2k -o ''", "sub|d.png"},
         {"render m.s2k --view x", "xy|xz"},
-        {"render m.s2k --", "--help|--view|--rotate|--size|--labels|--load-case|--load-type|--results|--step|--mode|"
-                            "--scale|--section-component|--forces|--force-units|--diagram-size|--set"},
+        {"render m.s2k --",
+         "--help|--view|--rotate|--size|--labels|--load-case|--load-type|--results|--step|--mode|"
+         "--scale|--section-component|--forces|--force-units|--diagram-size|--set"},
         {"results m.s2k out --section-component ''", "1|2|3"},
         {"tcl m.s2k --set loadS", "loadSteps="},
         {"tcl m.s2k --set sec", "sectionDeformation=|sectionStressStrain=|section."},
         {"tcl m.s2k --set section.3.hinge", "section.3.hingeLengthI=|section.3.hingeLengthJ="},
         {"results m.s2k out --set modal", "modalNumber=|modalShape="},
         {"v14 in.s2k -o ''", "sub|a frame.s2k|b.$2k"},
+        {"batch ''", "plan|run|submit|status|collect"},
+        {"batch s", "submit|status"},
+        {"batch run ''", "sub|a frame.s2k|b.$2k"},
+        {"batch plan m.s2k --set thS", "thSteps="},
     };
     std::vector<std::string> lines;
     for (const auto& [line, expected] : cases)

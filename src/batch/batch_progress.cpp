@@ -1,0 +1,30 @@
+#include "batch/batch_progress.h"
+
+#include "solver/run_progress.h"
+
+#include <algorithm>
+
+namespace kelvane {
+
+std::string batchProgressBar(const BatchProgress& progress, int width) {
+    const int ended = progress.completed + progress.failed;
+    const int filled = progress.total > 0 ? std::clamp(ended * width / progress.total, 0, width) : width;
+    std::string bar = "[" + std::string(static_cast<std::size_t>(filled), '#') +
+                      std::string(static_cast<std::size_t>(width - filled), '-') + "]  " +
+                      std::to_string(ended) + "/" + std::to_string(progress.total) + " runs";
+    if (progress.failed > 0)
+        bar += "  " + std::to_string(progress.failed) + " failed";
+    bar += "  " + (progress.secondsLeft ? formatElapsed(*progress.secondsLeft) : std::string("--")) + " left";
+    return bar;
+}
+
+std::string batchCountsText(int total, int completed, int failed) {
+    std::string text = std::to_string(total) + (total == 1 ? " run: " : " runs: ") +
+                       std::to_string(completed) + " completed, " + std::to_string(failed) + " failed";
+    const int left = total - completed - failed;
+    if (left > 0)
+        text += ", " + std::to_string(left) + " not run";
+    return text;
+}
+
+} // namespace kelvane

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "batch/local_runner.h"
+
+#include <string>
+
+namespace kelvane {
+
+// A terminal progress bar of an ensemble: "[######------]  12/40 runs  1 failed  0:35 left", the runs
+// ended (completed or failed, earlier calls included) of those in the set. The time left is "--"
+// until a run of this call has ended.
+std::string batchProgressBar(const BatchProgress& progress, int width);
+
+// "40 runs: 38 completed, 2 failed" (and ", 3 not run" when some are left).
+std::string batchCountsText(int total, int completed, int failed);
+
+} // namespace kelvane

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "batch/sbatch_script.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// Submitting an ensemble to Slurm and asking how it is going.
+namespace kelvane {
+
+struct Submission {
+    std::filesystem::path script; // SET/run.sbatch
+    std::vector<int> ids;         // the runs it runs; none when every run has finished
+    std::string jobId;            // "" when not submitted
+};
+
+// Writes the job script for the runs that have not finished (and the failed ones when
+// `retryFailed`); with `submit`, submits it with sbatch and keeps the job id in SET/slurm-jobs.txt.
+// Nothing is written when every run has finished.
+Submission submitBatch(const std::filesystem::path& setFolder, const SlurmOptions& options, bool retryFailed,
+                       bool submit);
+
+// What the folders say of the set's runs, what squeue says of the jobs submitted for it (running,
+// pending), and sacct of tasks that ended without writing a status (TIMEOUT, CANCELLED, ...),
+// then each failed run with its first error line. A Slurm command that does not answer is named
+// with its reason; the folders are read all the same.
+std::vector<std::string> batchStatusLines(const std::filesystem::path& setFolder);
+
+} // namespace kelvane
