@@ -6,6 +6,7 @@
 #include "app/session.h"
 #include "app/status_panel_bar.h"
 #include "app/widget_names.h"
+#include "batch/ui/batch_window.h"
 #include "model/s2k_import.h"
 #include "model/ui/import_report_window.h"
 #include "model/ui/v14_transfer_window.h"
@@ -109,6 +110,7 @@ void MainWindow::createToolWindows() {
     connect(animationWindow_, &AnimationWindow::playbackChanged, this, &MainWindow::setAnimationRunning);
     runPanel_ = createToolWindow<RunPanel>(session_, this);
     curvesWindow_ = createToolWindow<CurvesWindow>(session_, this);
+    batchWindow_ = createToolWindow<BatchWindow>(session_, this);
 }
 
 QString MainWindow::statusPanelText(int panel) const {

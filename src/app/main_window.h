@@ -32,6 +32,7 @@ class ImportReportWindow;
 struct ImportedModel;
 class RunPanel;
 class CurvesWindow;
+class BatchWindow;
 
 // The main window: toolbar, menus, the drawing surface with its 17-panel status bar, the
 // animation timer and the tool windows, which it creates once and only shows and hides.
@@ -106,6 +107,7 @@ class MainWindow : public QMainWindow {
     void showAnimation();
     void showV14Transfer();
     void showCurves();
+    void showBatch();
     void openProjectCommand();
     void saveProjectCommand();
     void force();
@@ -141,6 +143,7 @@ class MainWindow : public QMainWindow {
     ImportReportWindow* importReportWindow_ = nullptr;
     RunPanel* runPanel_ = nullptr;
     CurvesWindow* curvesWindow_ = nullptr;
+    BatchWindow* batchWindow_ = nullptr;
 };
 
 } // namespace kelvane

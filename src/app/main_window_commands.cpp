@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "app/session.h"
 #include "app/status_panel_bar.h"
+#include "batch/ui/batch_window.h"
 #include "model/model_import.h"
 #include "model/ui/import_report_window.h"
 #include "model/ui/v14_transfer_window.h"
@@ -202,6 +203,10 @@ void MainWindow::showV14Transfer() {
 }
 void MainWindow::showCurves() {
     showToolWindow(curvesWindow_);
+}
+
+void MainWindow::showBatch() {
+    showToolWindow(batchWindow_);
 }
 
 void MainWindow::force() {

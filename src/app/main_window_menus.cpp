@@ -123,7 +123,8 @@ void MainWindow::buildMenus() {
           {"Force", nullptr},
           {"-", nullptr},
           {"Animation", "toolButton20"},
-          {"Curves", nullptr}}},
+          {"Curves", nullptr},
+          {"Batch", nullptr}}},
         {"Help", {{"Kelvane Tutorial", nullptr}, {"-", nullptr}, {"About", nullptr}}},
     };
     // Entries without a toolbar button.
@@ -140,6 +141,7 @@ void MainWindow::buildMenus() {
         {"Kelvane Tutorial", &MainWindow::openTutorial},
         {"About", &MainWindow::openAbout},
         {"Curves", &MainWindow::showCurves},
+        {"Batch", &MainWindow::showBatch},
     };
 
     for (const MenuColumn& column : columns) {

@@ -6,16 +6,20 @@
 
 namespace kelvane {
 
+std::string batchProgressText(const BatchProgress& progress) {
+    std::string text =
+        std::to_string(progress.completed + progress.failed) + "/" + std::to_string(progress.total) + " runs";
+    if (progress.failed > 0)
+        text += "  " + std::to_string(progress.failed) + " failed";
+    return text + "  " + (progress.secondsLeft ? formatElapsed(*progress.secondsLeft) : std::string("--")) +
+           " left";
+}
+
 std::string batchProgressBar(const BatchProgress& progress, int width) {
     const int ended = progress.completed + progress.failed;
     const int filled = progress.total > 0 ? std::clamp(ended * width / progress.total, 0, width) : width;
-    std::string bar = "[" + std::string(static_cast<std::size_t>(filled), '#') +
-                      std::string(static_cast<std::size_t>(width - filled), '-') + "]  " +
-                      std::to_string(ended) + "/" + std::to_string(progress.total) + " runs";
-    if (progress.failed > 0)
-        bar += "  " + std::to_string(progress.failed) + " failed";
-    bar += "  " + (progress.secondsLeft ? formatElapsed(*progress.secondsLeft) : std::string("--")) + " left";
-    return bar;
+    return "[" + std::string(static_cast<std::size_t>(filled), '#') +
+           std::string(static_cast<std::size_t>(width - filled), '-') + "]  " + batchProgressText(progress);
 }
 
 std::string batchCountsText(int total, int completed, int failed) {

@@ -11,6 +11,9 @@ namespace kelvane {
 // until a run of this call has ended.
 std::string batchProgressBar(const BatchProgress& progress, int width);
 
+// The same without the bar: "12/40 runs  1 failed  0:35 left".
+std::string batchProgressText(const BatchProgress& progress);
+
 // "40 runs: 38 completed, 2 failed" (and ", 3 not run" when some are left).
 std::string batchCountsText(int total, int completed, int failed);
 

@@ -160,7 +160,7 @@ TEST_F(MainWindowTest, MenusListTheirEntriesAndSeparatorsInOrder) {
         "View: Pan, Zoom All, Rotate View, Refresh, -, XY View, XZ View, YZ View, -, View Option, Show Load",
         "Define: Frame Section, Material, -, Recorder Setting, Analysis Case",
         "Gen_tcl: OpenSEES tcl File, -, Run OpenSEES",
-        "Post: Deformation, Force, -, Animation, Curves",
+        "Post: Deformation, Force, -, Animation, Curves, Batch",
         "Help: Kelvane Tutorial, -, About"};
     EXPECT_EQ(menus, expected);
 }
@@ -229,7 +229,8 @@ TEST_F(MainWindowTest, ToolWindowsAreCreatedOnceInOrderAndOnlyShownOnRequest) {
                                   "Member Force",
                                   "Import Report",
                                   "OpenSEES Run",
-                                  "Curves"};
+                                  "Curves",
+                                  "Batch"};
     EXPECT_EQ(created(), expected);
     EXPECT_TRUE(visibleToolWindows().isEmpty());
 
