@@ -1,6 +1,7 @@
 #include "batch/batch_plan.h"
 
 #include "batch/scale_list.h"
+#include "batch/set_lock.h"
 #include "batch/storey_layout.h"
 #include "common/error.h"
 #include "common/number_format.h"
@@ -178,6 +179,7 @@ BatchPlan planBatch(ModelStore& store, const AnalysisSettings& analysis, const R
     std::filesystem::create_directories(setFolder, error);
     if (error)
         fail(cannotCreateFileMessage(setFolder.string(), error.message()));
+    const BatchSetLock lock(setFolder); // no runner may start a run while its script is rewritten
     for (const BatchRun& run : plan.runs) {
         const PlannedRecord& record = planned[static_cast<std::size_t>(run.id - 1) / scales.size()];
         const std::filesystem::path folder = setFolder / run.folder;

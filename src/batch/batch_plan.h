@@ -23,7 +23,7 @@ struct BatchPlan {
 // its scale. The procedure must be one that shakes the model with the record (5 or 6) and must
 // record the joints' displacements. Every record is read and checked, the storeys found and a
 // script generated before anything is written, so a refused plan writes nothing; so is a plan
-// whose run folder holds results of an earlier run.
+// whose run folder holds results of an earlier run, or whose set is being run just now.
 BatchPlan planBatch(ModelStore& store, const AnalysisSettings& analysis, const RecorderSettings& recorders,
                     const std::vector<std::string>& records, const std::vector<double>& scales,
                     const std::filesystem::path& setFolder);

@@ -2,6 +2,7 @@
 
 #include "batch/batch_progress.h"
 #include "batch/scale_list.h"
+#include "batch/set_lock.h"
 #include "batch/slurm_queue.h"
 #include "common/text_file.h"
 
@@ -42,6 +43,7 @@ Submission submitBatch(const std::filesystem::path& setFolder, const SlurmOption
                        bool submit) {
     const std::vector<BatchRun> runs = readManifest(setFolder);
     checkSlurmOptions(setFolder, options);
+    const BatchSetLock lock(setFolder); // runs going here would run twice
     Submission submission;
     submission.script = setFolder / kSbatchName;
     for (const BatchRun& run : unfinishedRuns(setFolder, runs, retryFailed))

@@ -17,7 +17,7 @@ struct Submission {
 
 // Writes the job script for the runs that have not finished (and the failed ones when
 // `retryFailed`); with `submit`, submits it with sbatch and keeps the job id in SET/slurm-jobs.txt.
-// Nothing is written when every run has finished.
+// Nothing is written when every run has finished; a set being run here is refused.
 Submission submitBatch(const std::filesystem::path& setFolder, const SlurmOptions& options, bool retryFailed,
                        bool submit);
 

@@ -22,8 +22,7 @@ BatchSetLock::BatchSetLock(const std::filesystem::path& setFolder) {
         fd_ = -1;
         if (error == EWOULDBLOCK)
             fail("The ensemble \"" + setFolder.string() +
-                 "\" is being run by another program just now; wait for "
-                 "it to end, or stop it, before running the set again");
+                 "\" is being run by another program just now; wait for it to end or stop it first");
         fail("Cannot lock the ensemble \"" + setFolder.string() + "\": " + std::strerror(error));
     }
 }

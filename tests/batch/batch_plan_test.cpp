@@ -1,5 +1,6 @@
 #include "batch/batch_collect.h"
 #include "batch/batch_plan.h"
+#include "batch/set_lock.h"
 #include "common/error.h"
 #include "model/colour_table.h"
 #include "model/model_import.h"
@@ -115,6 +116,15 @@ TEST_F(BatchPlanTest, AFolderHoldingResultsIsNotPlannedOver) {
             "\" holds the results of an earlier run; plan the ensemble into another folder, or remove that "
             "one first");
     EXPECT_EQ(test::readFile((set / "manifest.csv").string()), manifest);
+    EXPECT_NE(test::readFile((set / "GM_1_1/model.tcl").string()).find("set iGMfact \"2\";"),
+              std::string::npos);
+
+    // While a runner holds the set, its scripts are not rewritten under it.
+    fs::remove(set / "GM_1_2/node0.out");
+    const BatchSetLock running(set);
+    EXPECT_EQ(plan({dir.file("GM 1.txt")}, {1, 2}),
+              "The ensemble \"" + set.string() +
+                  "\" is being run by another program just now; wait for it to end or stop it first");
     EXPECT_NE(test::readFile((set / "GM_1_1/model.tcl").string()).find("set iGMfact \"2\";"),
               std::string::npos);
 }

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
@@ -75,6 +76,7 @@ BatchWindow::BatchWindow(Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window), session_(session), search_(desktopSolverSearch()),
       records_(new QListWidget(this)), scales_(makeEdit(QStringLiteral("scales"))),
       folder_(makeEdit(QStringLiteral("setFolder"))), jobs_(new QSpinBox(this)),
+      retryFailed_(makeCheck(QStringLiteral("Run Failed Runs Again"), QStringLiteral("retryFailed"))),
       plan_(makeButton(QStringLiteral("Plan"), QStringLiteral("planButton"))),
       run_(makeButton(QStringLiteral("Run"), QStringLiteral("runButton"))),
       stop_(makeButton(QStringLiteral("Stop"), QStringLiteral("stopButton"))),
@@ -138,6 +140,7 @@ BatchWindow::BatchWindow(Session& session, QWidget* parent)
     form->addRow(QStringLiteral("Scales"), scales_);
     form->addRow(QStringLiteral("Set Folder"), folderRow);
     form->addRow(QStringLiteral("Solvers at Once"), jobs_);
+    form->addRow(QString(), retryFailed_);
     auto* actions = new QHBoxLayout;
     for (QPushButton* button : {plan_, run_, stop_, curves_})
         actions->addWidget(button);
@@ -223,7 +226,8 @@ void BatchWindow::run() {
     if (solver.empty())
         fail(missingSolverMessage(search_));
     auto lock = std::make_unique<BatchSetLock>(folder);
-    runner_ = std::make_unique<LocalBatchRunner>(folder, runs, solver, jobs_->value(), false);
+    runner_ =
+        std::make_unique<LocalBatchRunner>(folder, runs, solver, jobs_->value(), retryFailed_->isChecked());
     lock_ = std::move(lock);
     progress_->setRange(0, static_cast<int>(runs.size()));
     log_->appendPlainText(

@@ -8,6 +8,7 @@
 #include <optional>
 
 class QChartView;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -63,6 +64,7 @@ class BatchWindow : public QWidget {
     QLineEdit* scales_;
     QLineEdit* folder_;
     QSpinBox* jobs_;
+    QCheckBox* retryFailed_;
     QPushButton* plan_;
     QPushButton* run_;
     QPushButton* stop_;
