@@ -5,9 +5,11 @@
 #include "batch/slurm_queue.h"
 #include "common/text_file.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
+#include <sstream>
 #include <thread>
 
 #include <arpa/inet.h>
@@ -149,8 +151,8 @@ bool SlurmCluster::start() {
     const std::vector<std::string> conf = {
         "ClusterName=kelvanetest",
         "SlurmctldHost=" + host + "(127.0.0.1)",
-        "SlurmctldPort=" + std::to_string(freeLoopbackPort()),
-        "SlurmdPort=" + std::to_string(freeLoopbackPort()),
+        "SlurmctldPort=" + std::to_string(ports_.emplace_back(freeLoopbackPort())),
+        "SlurmdPort=" + std::to_string(ports_.emplace_back(freeLoopbackPort())),
         "SlurmUser=" + user,
         "SlurmdUser=" + user,
         "AuthType=auth/munge",
@@ -172,6 +174,8 @@ bool SlurmCluster::start() {
         "JobAcctGatherType=jobacct_gather/none",
         "AccountingStorageType=accounting_storage/none",
         "SwitchType=switch/none",
+        // The daemons bind to the loopback addresses above rather than to every address.
+        "CommunicationParameters=NoCtldInAddrAny,NoInAddrAny",
         "NodeName=" + host + " NodeAddr=127.0.0.1 CPUs=" + std::to_string(defaultJobCount()) +
             " RealMemory=500 State=UNKNOWN",
         "PartitionName=test Nodes=" + host + " Default=YES MaxTime=INFINITE State=UP",
@@ -209,6 +213,34 @@ bool SlurmCluster::waitForNode(std::chrono::seconds bound) {
         },
         bound);
     return answered && idle;
+}
+
+std::vector<std::string> SlurmCluster::listenersBeyondLoopback() const {
+    // /proc/net/tcp and tcp6: "sl local_address rem_address st ...", the address and port in hex,
+    // state 0A for a listening socket.
+    constexpr std::string_view kLoopback4 = "0100007F";
+    constexpr std::string_view kLoopback6 = "00000000000000000000000001000000";
+    std::vector<std::string> listeners;
+    for (const char* table : {"/proc/net/tcp", "/proc/net/tcp6"}) {
+        std::error_code error;
+        if (!fs::exists(table, error))
+            continue;
+        const std::vector<std::string> lines = loadLines(table);
+        for (std::size_t i = 1; i < lines.size(); ++i) {
+            std::istringstream fields(lines[i]);
+            std::string slot, local, remote, state;
+            fields >> slot >> local >> remote >> state;
+            const auto colon = local.find(':');
+            if (state != "0A" || colon == std::string::npos)
+                continue;
+            const int port = static_cast<int>(std::stoul(local.substr(colon + 1), nullptr, 16));
+            const std::string address = local.substr(0, colon);
+            if (std::find(ports_.begin(), ports_.end(), port) != ports_.end() && address != kLoopback4 &&
+                address != kLoopback6)
+                listeners.push_back(std::string(table) + ": " + local);
+        }
+    }
+    return listeners;
 }
 
 std::string SlurmCluster::logTails() const {

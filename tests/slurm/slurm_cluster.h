@@ -24,6 +24,9 @@ class SlurmCluster {
     // Why the cluster did not come up ("" when it did), with the end of the daemons' logs.
     const std::string& problem() const { return problem_; }
     const std::string& configFile() const { return config_; }
+    // The sockets listening on the controller's or the node's port at an address other than
+    // loopback (as /proc/net lists them); none when the daemons keep to this machine.
+    std::vector<std::string> listenersBeyondLoopback() const;
 
   private:
     bool start();
@@ -33,6 +36,7 @@ class SlurmCluster {
 
     TempDir dir_;
     std::string config_;
+    std::vector<int> ports_;     // the controller's and the node's
     std::vector<pid_t> daemons_; // munged, slurmctld, slurmd: stopped in the reverse order
     std::vector<std::string> logs_;
     std::string problem_;

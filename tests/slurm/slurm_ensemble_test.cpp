@@ -58,6 +58,7 @@ class SlurmEnsembleTest : public ::testing::Test {
 };
 
 TEST_F(SlurmEnsembleTest, ASubmittedSetGivesTheSummaryOfTheSameSetRunHere) {
+    EXPECT_EQ(cluster.listenersBeyondLoopback(), std::vector<std::string>{});
     plan("cluster");
     const CommandResult submitted = batch("submit cluster --time 00:05:00 --max-running 2");
     ASSERT_EQ(submitted.exitCode, 0) << submitted.out << submitted.err;
