@@ -41,6 +41,21 @@ std::string safeName(const std::string& name) {
     return safe;
 }
 
+// A record must not take the name of a file its run writes: the node recorder would empty a record
+// named node0.out before the solver reads it, and the run would be shaken by nothing.
+void checkRecordNameIsFree(const PlannedRecord& record) {
+    const std::filesystem::path name(record.fileName);
+    const bool taken = record.fileName == kRunScriptName || record.fileName == kRunLogName ||
+                       record.fileName == kRunStatusName ||
+                       record.fileName == watchedRunFiles(kRunScriptName).state.string() ||
+                       record.fileName.starts_with(std::string(kRunStatusName) + ".") ||
+                       record.fileName == kRunErrorName || name.extension() == ".out";
+    if (taken)
+        fail("The record \"" + record.path + "\" would be " + record.fileName +
+             " in its run folder, a file the run writes (its script, log, status or recorder files); "
+             "rename the record");
+}
+
 PlannedRecord readRecord(const std::string& path, const AnalysisSettings& analysis) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
@@ -62,6 +77,7 @@ PlannedRecord readRecord(const std::string& path, const AnalysisSettings& analys
         record.dt = analysis.gmDt;
         record.fileName = safeName(record.name);
     }
+    checkRecordNameIsFree(record);
     record.stem = safeName(std::filesystem::path(record.name).stem().string());
     if (record.stem.empty() || record.stem.front() == '.')
         record.stem = "record" + record.stem;

@@ -14,6 +14,8 @@ inline constexpr const char* kManifestHeader = "run,record,scale,folder";
 inline constexpr const char* kRunScriptName = "model.tcl";
 inline constexpr const char* kRunLogName = "model.log";
 inline constexpr const char* kRunStatusName = "status.txt";
+// The errors of kelvane-cli run in a Slurm task (the job script of sbatch_script.cpp names it).
+inline constexpr const char* kRunErrorName = "run-error.txt";
 
 struct BatchRun {
     int id = 0;         // 1..N, the Slurm array task of the run

@@ -5,6 +5,8 @@
 #include "tcl/ground_motion_file.h"
 #include "tcl/store_access.h"
 
+#include <cmath>
+#include <filesystem>
 #include <string>
 
 namespace kelvane {
@@ -68,10 +70,20 @@ void checkTransientSettings(const AnalysisSettings& analysis) {
     if (!usesGroundMotionRecord(analysis))
         return;
     checkRecordFileName(analysis.gmFile);
+    // The recorders open their .out files beside the script, emptying them, before the excitation
+    // reads its record: a record of that name would shake the model by nothing.
+    const std::filesystem::path record = std::filesystem::path(analysis.gmFile).lexically_normal();
+    if (record.parent_path().empty() && record.extension() == ".out")
+        fail("The record \"" + analysis.gmFile +
+             "\" lies beside the script with the extension of its recorder files (.out), which the "
+             "recorders empty before the record is read; rename the record");
     if (isPeerRecordName(analysis.gmFile))
         fail("The record \"" + analysis.gmFile +
              "\" is a PEER NGA file, which the solver cannot read: it is converted to the plain file "
              "the script reads when the script is saved");
+    if (!std::isfinite(analysis.gmFactor))
+        fail("The record's factor (gmFactor) is " + formatGeneral(analysis.gmFactor) +
+             "; it must be a finite number");
     if (!(analysis.gmDt > 0))
         fail("The record's time step (gmDt) is " + formatGeneral(analysis.gmDt) +
              "; it must be greater than 0");

@@ -88,6 +88,14 @@ TEST_F(BatchPlanTest, RefusedPlansWriteNothing) {
     EXPECT_EQ(plan({dir.file("missing.txt")}, {1}),
               "The record \"" + dir.file("missing.txt") + "\" is not a file");
     EXPECT_THAT(plan({good, dir.file("other/GM 1.txt")}, {1}), HasSubstr("would share their run folders"));
+    // A record named as a file the run writes would be emptied or replaced by the run.
+    for (const char* taken : {"node0.out", "status.txt", "model.log"}) {
+        test::writeFile(dir.file(taken), "0.1\n");
+        EXPECT_EQ(plan({good, dir.file(taken)}, {1}),
+                  "The record \"" + dir.file(taken) + "\" would be " + taken +
+                      " in its run folder, a file the run writes (its script, log, status or recorder "
+                      "files); rename the record");
+    }
     EXPECT_EQ(plan({good}, {1, 0}),
               "The scale 0 is not greater than 0: a record is run at scales greater than 0 only");
     EXPECT_EQ(plan({good}, {}), "An ensemble needs at least one scale");

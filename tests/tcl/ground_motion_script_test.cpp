@@ -9,6 +9,7 @@
 #include <functional>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <limits>
 
 // The ground-motion settings of the transient procedures, the checks that keep a transient script
 // sound, and the PEER NGA records converted to the plain file the script reads.
@@ -93,6 +94,10 @@ TEST(GroundMotionSettings, TransientScriptsThatCouldNotBeSoundAreRefused) {
         {5, [](AnalysisSettings& a) { a.gmFile = "GM 1.txt"; },
          "The ground-motion record file name \"GM 1.txt\""},
         {5, [](AnalysisSettings& a) { a.gmFile = "RSN6.at2"; }, "The record \"RSN6.at2\" is a PEER NGA file"},
+        {6, [](AnalysisSettings& a) { a.gmFile = "./node0.out"; },
+         "The record \"./node0.out\" lies beside the script with the extension of its recorder files"},
+        {5, [](AnalysisSettings& a) { a.gmFactor = std::numeric_limits<double>::infinity(); },
+         "The record's factor (gmFactor) is INF; it must be a finite number"},
     };
     for (const Case& c : cases) {
         AnalysisSettings a;
