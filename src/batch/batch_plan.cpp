@@ -1,5 +1,6 @@
 #include "batch/batch_plan.h"
 
+#include "batch/batch_slurm.h"
 #include "batch/scale_list.h"
 #include "batch/set_lock.h"
 #include "batch/storey_layout.h"
@@ -196,6 +197,7 @@ BatchPlan planBatch(ModelStore& store, const AnalysisSettings& analysis, const R
     if (error)
         fail(cannotCreateFileMessage(setFolder.string(), error.message()));
     const BatchSetLock lock(setFolder); // no runner may start a run while its script is rewritten
+    checkNoRunQueued(setFolder);
     for (const BatchRun& run : plan.runs) {
         const PlannedRecord& record = planned[static_cast<std::size_t>(run.id - 1) / scales.size()];
         const std::filesystem::path folder = setFolder / run.folder;

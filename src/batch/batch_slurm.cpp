@@ -4,6 +4,7 @@
 #include "batch/scale_list.h"
 #include "batch/set_lock.h"
 #include "batch/slurm_queue.h"
+#include "common/error.h"
 #include "common/text_file.h"
 
 #include <map>
@@ -39,11 +40,22 @@ std::string runName(const BatchRun& run) {
 
 } // namespace
 
+void checkNoRunQueued(const std::filesystem::path& setFolder) {
+    for (const SubmittedJob& job : submittedJobs(setFolder)) {
+        const std::size_t queued = queuedTasks(job.id).states.size();
+        if (queued > 0)
+            fail("Slurm job " + job.id + " of the ensemble \"" + setFolder.string() + "\" still has " +
+                 std::to_string(queued) + (queued == 1 ? " run" : " runs") +
+                 " in the queue; wait for it to end, or cancel it (scancel " + job.id + ") first");
+    }
+}
+
 Submission submitBatch(const std::filesystem::path& setFolder, const SlurmOptions& options, bool retryFailed,
                        bool submit) {
     const std::vector<BatchRun> runs = readManifest(setFolder);
     checkSlurmOptions(setFolder, options);
     const BatchSetLock lock(setFolder); // runs going here would run twice
+    checkNoRunQueued(setFolder);
     Submission submission;
     submission.script = setFolder / kSbatchName;
     for (const BatchRun& run : unfinishedRuns(setFolder, runs, retryFailed))

@@ -21,6 +21,11 @@ struct Submission {
 Submission submitBatch(const std::filesystem::path& setFolder, const SlurmOptions& options, bool retryFailed,
                        bool submit);
 
+// Stops with a message when a job submitted for the set still has runs in the Slurm queue
+// (pending or running): running the set here or submitting it again would run them twice at once,
+// into the same files. When squeue gives no answer (no Slurm here), nothing is stopped.
+void checkNoRunQueued(const std::filesystem::path& setFolder);
+
 // What the folders say of the set's runs, what squeue says of the jobs submitted for it (running,
 // pending), and sacct of tasks that ended without writing a status (TIMEOUT, CANCELLED, ...),
 // then each failed run with its first error line. A Slurm command that does not answer is named

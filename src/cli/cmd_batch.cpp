@@ -153,6 +153,7 @@ int runCommand(const Arguments& args) {
     const std::vector<BatchRun> runs = readManifest(set);
     const std::string solver = solverOrFail();
     BatchSetLock lock(set);
+    checkNoRunQueued(set);
     LocalBatchRunner runner(set, runs, solver, jobs, retryFailed);
     return runBatchOnTerminal(runner, ::isatty(STDERR_FILENO) == 1);
 }

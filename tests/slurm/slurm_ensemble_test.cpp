@@ -60,7 +60,9 @@ class SlurmEnsembleTest : public ::testing::Test {
 TEST_F(SlurmEnsembleTest, ASubmittedSetGivesTheSummaryOfTheSameSetRunHere) {
     EXPECT_EQ(cluster.listenersBeyondLoopback(), std::vector<std::string>{});
     plan("cluster");
-    const CommandResult submitted = batch("submit cluster --time 00:05:00 --max-running 2");
+    // Held until the refusals below are checked, so that its runs are surely still queued.
+    const CommandResult submitted =
+        batch("submit cluster --time 00:05:00 --max-running 2 --sbatch-option --hold");
     ASSERT_EQ(submitted.exitCode, 0) << submitted.out << submitted.err;
     const std::string marker = "submitted job ";
     const auto at = submitted.out.find(marker);
@@ -68,6 +70,18 @@ TEST_F(SlurmEnsembleTest, ASubmittedSetGivesTheSummaryOfTheSameSetRunHere) {
     const std::string job =
         submitted.out.substr(at + marker.size(), submitted.out.find('\n', at) - at - marker.size());
     EXPECT_NE(readFile(dir.file("cluster/run.sbatch")).find("\n#SBATCH --array=1-6%2\n"), std::string::npos);
+    // Runs in the queue are neither run here nor submitted again, nor planned over.
+    const std::string queued =
+        "Slurm job " + job + " of the ensemble \"" + (dir.path() / "cluster").string() +
+        "\" still has 6 runs in the queue; wait for it to end, or cancel it (scancel " + job + ") first\n";
+    EXPECT_EQ(batch("run cluster").err, queued);
+    EXPECT_EQ(batch("submit cluster").err, queued);
+    EXPECT_EQ(batch("plan " + quoted(dataPath("solver/shear-building.s2k")) +
+                    " --records GM1.txt --scales 2 --set analysisType=5 -o cluster")
+                  .err,
+              queued);
+    EXPECT_NE(readFile(dir.file("cluster/run.sbatch")).find("\n#SBATCH --hold\n"), std::string::npos);
+    ASSERT_EQ(runCommand("scontrol release " + job).exitCode, 0);
 
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(100);
     const auto finished = [&] {

@@ -7,6 +7,7 @@
 #include "batch/batch_collect.h"
 #include "batch/batch_plan.h"
 #include "batch/batch_progress.h"
+#include "batch/batch_slurm.h"
 #include "batch/scale_list.h"
 #include "batch/set_lock.h"
 #include "common/error.h"
@@ -226,6 +227,7 @@ void BatchWindow::run() {
     if (solver.empty())
         fail(missingSolverMessage(search_));
     auto lock = std::make_unique<BatchSetLock>(folder);
+    checkNoRunQueued(folder);
     runner_ =
         std::make_unique<LocalBatchRunner>(folder, runs, solver, jobs_->value(), retryFailed_->isChecked());
     lock_ = std::move(lock);
