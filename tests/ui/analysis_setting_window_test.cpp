@@ -201,7 +201,6 @@ TEST_F(AnalysisSettingWindowTest, ClosingWithoutOkDiscardsEditsButModalNumberKee
     EXPECT_EQ(session.analysis.modalNumber, 30);
 }
 
-
 // The ground-motion group comes last: it shows today's record and steps, takes a record picked with
 // "Browse...", and a record name the script cannot carry stops "OK" after the fields before it.
 TEST_F(AnalysisSettingWindowTest, GroundMotionGroupShowsTheRecordAndStoresItLast) {
