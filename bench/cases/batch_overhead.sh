@@ -5,7 +5,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 bin="${KELVANE_BIN:-$root/build/bin}"
-work="${KELVANE_BENCH_OUT:-/tmp}/batch-overhead"
+work="${KELVANE_BENCH_OUT:-$root/bench/out}/batch-overhead"
 rm -rf "$work"
 mkdir -p "$work"
 cp "$root/tests/data/solver/GMX.txt" "$work/GM1.txt"
