@@ -16,7 +16,7 @@ namespace {
 
 struct SubmittedJob {
     std::string id;
-    std::string runs; // the array spec
+    std::string runs; // the runs as --array gives them: 1-3,5
 };
 
 std::vector<SubmittedJob> submittedJobs(const std::filesystem::path& setFolder) {
@@ -73,7 +73,7 @@ Submission submitBatch(const std::filesystem::path& setFolder, const SlurmOption
     std::vector<std::string> jobs;
     for (const SubmittedJob& job : submittedJobs(setFolder))
         jobs.push_back(job.id + " " + job.runs);
-    jobs.push_back(submission.jobId + " " + arraySpec(submission.ids));
+    jobs.push_back(submission.jobId + " " + arrayRanges(submission.ids));
     saveLinesCrLf((setFolder / kSlurmJobsName).string(), jobs);
     return submission;
 }

@@ -48,18 +48,18 @@ std::string shellQuoted(const std::string& text) {
 
 } // namespace
 
-std::string arraySpec(const std::vector<int>& ids) {
-    std::string spec;
+std::string arrayRanges(const std::vector<int>& ids) {
+    std::string ranges;
     for (std::size_t i = 0; i < ids.size();) {
         std::size_t j = i;
         while (j + 1 < ids.size() && ids[j + 1] == ids[j] + 1)
             ++j;
-        spec += (spec.empty() ? "" : ",") + std::to_string(ids[i]);
+        ranges += (ranges.empty() ? "" : ",") + std::to_string(ids[i]);
         if (j > i)
-            spec += "-" + std::to_string(ids[j]);
+            ranges += "-" + std::to_string(ids[j]);
         i = j + 1;
     }
-    return spec;
+    return ranges;
 }
 
 void checkSlurmOptions(const std::filesystem::path& setFolder, const SlurmOptions& options) {
@@ -91,7 +91,7 @@ std::vector<std::string> sbatchLines(const std::filesystem::path& setFolder,
         "# Written by kelvane-cli batch submit; edit the #SBATCH lines as your cluster needs, then",
         "#   sbatch " + set + "/" + kSbatchName,
         "#SBATCH --job-name=kelvane-" + setFolder.filename().string(),
-        "#SBATCH --array=" + arraySpec(ids) + "%" + std::to_string(running),
+        "#SBATCH --array=" + arrayRanges(ids) + "%" + std::to_string(running),
         "#SBATCH --chdir=" + set,
         "#SBATCH --output=" + set + "/slurm-%A_%a.out",
         "#SBATCH --ntasks=1",

@@ -23,7 +23,7 @@ struct SlurmOptions {
 };
 
 // "1-6", "1,3,5-9": the ids (ascending) as sbatch's --array takes them.
-std::string arraySpec(const std::vector<int>& ids);
+std::string arrayRanges(const std::vector<int>& ids);
 
 // Refuses options and paths the #SBATCH lines or the script could not carry: a time that is not
 // [D-]HH:MM:SS, MM:SS or minutes, a partition or option with a blank or a line end, an option not

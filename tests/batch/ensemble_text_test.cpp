@@ -68,9 +68,9 @@ TEST(EnsembleCsv, FieldsWithCommasAndQuotesReadBack) {
 }
 
 TEST(SlurmArray, IdsBecomeRanges) {
-    EXPECT_EQ(arraySpec({1, 2, 3, 5, 7, 8}), "1-3,5,7-8");
-    EXPECT_EQ(arraySpec({4}), "4");
-    EXPECT_EQ(arraySpec({}), "");
+    EXPECT_EQ(arrayRanges({1, 2, 3, 5, 7, 8}), "1-3,5,7-8");
+    EXPECT_EQ(arrayRanges({4}), "4");
+    EXPECT_EQ(arrayRanges({}), "");
 }
 
 TEST(BatchProgressBar, CountsEndedRunsAndTheTimeLeft) {
