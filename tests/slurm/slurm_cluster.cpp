@@ -87,6 +87,9 @@ SlurmCluster::SlurmCluster() {
 }
 
 SlurmCluster::~SlurmCluster() {
+    // Jobs left by a failed test end with the cluster rather than outlive it under slurmstepd.
+    if (problem_.empty())
+        runCommand("scancel --user=" + userName() + " --quiet");
     for (auto daemon = daemons_.rbegin(); daemon != daemons_.rend(); ++daemon) {
         terminateChild(*daemon);
         const pid_t pid = *daemon;
