@@ -64,8 +64,13 @@ RunEnd LocalBatchRunner::finish(const Running& running, int exitCode, int signal
     RunEnd end{running.run,
                {verdict.failed ? RunState::Failed : RunState::Completed, verdict.firstError},
                secondsSince(running.started)};
-    writeRunStatus(folder, end.status);
-    (verdict.failed ? failed_ : completed_) += 1;
+    try {
+        writeRunStatus(folder, end.status);
+    } catch (const KelvaneError& error) {
+        // Without its status the run is run again by the next call; this call counts it failed.
+        end.status = {RunState::Failed, error.what()};
+    }
+    (end.status.state == RunState::Failed ? failed_ : completed_) += 1;
     ++endedThisCall_;
     secondsThisCall_ += end.seconds;
     return end;

@@ -260,5 +260,28 @@ TEST_F(EnsembleRunTest, AFailedRunIsMarkedWithItsErrorAndTheOthersGoOn) {
     EXPECT_NE(retried.out.find("run 2 GM1.txt at scale 2: completed"), std::string::npos) << retried.out;
 }
 
+TEST_F(EnsembleRunTest, ARunWhoseStatusCannotBeWrittenIsFailedAndTheOthersGoOn) {
+    plan("GM1.txt", "1,2", 50);
+    // The script itself puts a folder where its status would go.
+    const std::string script = readFile(runFile("GM1_1", "model.tcl"));
+    writeFile(runFile("GM1_1", "model.tcl"), script + "file mkdir status.txt/in-the-way\r\n");
+    const CommandResult run = batch("run set --jobs 1");
+    EXPECT_EQ(run.exitCode, 1);
+    const auto failedLine = run.out.find("run 1 GM1.txt at scale 1: failed: ");
+    ASSERT_NE(failedLine, std::string::npos) << run.out << run.err;
+    EXPECT_NE(run.out.substr(failedLine, run.out.find('\n', failedLine) - failedLine).find("status.txt"),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("run 2 GM1.txt at scale 2: completed"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("2 runs: 1 completed, 1 failed"), std::string::npos) << run.out;
+
+    // Without a status the run is run again.
+    fs::remove_all(runFile("GM1_1", "status.txt"));
+    writeFile(runFile("GM1_1", "model.tcl"), script);
+    const CommandResult again = batch("run set");
+    EXPECT_EQ(again.exitCode, 0) << again.out << again.err;
+    EXPECT_NE(again.out.find("run 1 GM1.txt at scale 1: completed"), std::string::npos) << again.out;
+}
+
 } // namespace
 } // namespace kelvane::test
