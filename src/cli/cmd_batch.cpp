@@ -195,7 +195,7 @@ int submitCommand(const Arguments& args) {
         return 0;
     }
     std::cout << "wrote " << submission.script.string() << " (" << submission.ids.size()
-              << " runs: " << arrayRanges(submission.ids) << ")\n";
+              << (submission.ids.size() == 1 ? " run: " : " runs: ") << arrayRanges(submission.ids) << ")\n";
     if (writeOnly)
         std::cout << "submit it with: sbatch " << submission.script.string() << "\n";
     else

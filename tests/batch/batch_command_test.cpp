@@ -80,7 +80,7 @@ TEST_F(BatchCommandTest, SubmitWritesTheJobOfTheRunsNotFinished) {
                                " has finished; nothing to submit (--retry-failed runs the failed "
                                "ones again)\n");
     const std::string retry = batch("submit set --write-only --retry-failed").out;
-    EXPECT_EQ(retry.substr(0, retry.find('\n')), "wrote " + set + "/run.sbatch (1 runs: 1)");
+    EXPECT_EQ(retry.substr(0, retry.find('\n')), "wrote " + set + "/run.sbatch (1 run: 1)");
 
     const test::CommandResult status = batch("status set");
     EXPECT_EQ(status.exitCode, 0) << status.err;
