@@ -31,4 +31,12 @@ std::string batchCountsText(int total, int completed, int failed) {
     return text;
 }
 
+std::string planCountsText(std::size_t records, std::size_t scales) {
+    const auto counted = [](std::size_t count, const char* what) {
+        return std::to_string(count) + " " + what + (count == 1 ? "" : "s");
+    };
+    return counted(records * scales, "run") + " (" + counted(records, "record") + " x " +
+           counted(scales, "scale") + ")";
+}
+
 } // namespace kelvane

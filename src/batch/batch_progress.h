@@ -2,6 +2,7 @@
 
 #include "batch/local_runner.h"
 
+#include <cstddef>
 #include <string>
 
 namespace kelvane {
@@ -16,5 +17,8 @@ std::string batchProgressText(const BatchProgress& progress);
 
 // "40 runs: 38 completed, 2 failed" (and ", 3 not run" when some are left).
 std::string batchCountsText(int total, int completed, int failed);
+
+// "40 runs (4 records x 10 scales)", "1 run (1 record x 1 scale)".
+std::string planCountsText(std::size_t records, std::size_t scales);
 
 } // namespace kelvane

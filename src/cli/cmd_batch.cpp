@@ -130,8 +130,8 @@ int planCommand(const Arguments& args) {
         planBatch(prepared.store, prepared.analysis, prepared.recorders, records, scaleList, set);
     for (const std::string& note : plan.notes)
         std::cerr << note << "\n";
-    std::cout << "planned " << plan.runs.size() << " runs (" << records.size() << " records x "
-              << scaleList.size() << " scales) in " << set.string() << "\n";
+    std::cout << "planned " << planCountsText(records.size(), scaleList.size()) << " in " << set.string()
+              << "\n";
     return 0;
 }
 

@@ -84,6 +84,8 @@ TEST(BatchProgressBar, CountsEndedRunsAndTheTimeLeft) {
     EXPECT_EQ(batchProgressBar(progress, 8), "[#-------]  9/40 runs  1:35 left");
     EXPECT_EQ(batchCountsText(6, 4, 1), "6 runs: 4 completed, 1 failed, 1 not run");
     EXPECT_EQ(batchCountsText(1, 1, 0), "1 run: 1 completed, 0 failed");
+    EXPECT_EQ(planCountsText(1, 1), "1 run (1 record x 1 scale)");
+    EXPECT_EQ(planCountsText(4, 10), "40 runs (4 records x 10 scales)");
 }
 
 } // namespace

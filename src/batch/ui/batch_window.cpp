@@ -211,11 +211,8 @@ void BatchWindow::plan() {
         log_->appendPlainText(fromBytes(note));
     progress_->setRange(0, static_cast<int>(planned.runs.size()));
     progress_->setValue(0);
-    status_->setText(QStringLiteral("Planned %1 runs (%2 records x %3 scales) in %4")
-                         .arg(planned.runs.size())
-                         .arg(records.size())
-                         .arg(scales.size())
-                         .arg(pathText(folder)));
+    status_->setText(QStringLiteral("Planned %1 in %2")
+                         .arg(fromBytes(planCountsText(records.size(), scales.size())), pathText(folder)));
 }
 
 void BatchWindow::run() {
