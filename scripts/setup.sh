@@ -15,6 +15,8 @@ packages=(
   dpkg-dev desktop-file-utils shared-mime-info groff-base
   # Qt Charts; its CMake files need the OpenGL module's, which qt6-charts-dev does not pull in.
   qt6-charts-dev libqt6opengl6-dev
+  # Slurm and its authentication, for the test that runs an ensemble on a one-node cluster of its own.
+  slurm-wlm munge
 )
 
 missing=()

@@ -8,6 +8,7 @@
 #include "app/status_panel_bar.h"
 #include "app/widget_names.h"
 #include "app/window_fit.h"
+#include "batch/ui/batch_window.h"
 #include "model/s2k_import.h"
 #include "model/ui/import_report_window.h"
 #include "model/ui/v14_transfer_window.h"
@@ -115,6 +116,7 @@ void MainWindow::createToolWindows() {
     runPanel_ = createToolWindow<RunPanel>(session_, this);
     curvesWindow_ = createToolWindow<CurvesWindow>(session_, this);
     helpWindow_ = createToolWindow<HelpWindow>(session_, this);
+    batchWindow_ = createToolWindow<BatchWindow>(session_, this);
 }
 
 QString MainWindow::statusPanelText(int panel) const {

@@ -34,6 +34,7 @@ struct ImportedModel;
 class RunPanel;
 class CurvesWindow;
 class HelpWindow;
+class BatchWindow;
 
 // The main window: toolbar, menus, the drawing surface with its 17-panel status bar, the
 // animation timer and the tool windows, which it creates once and only shows and hides.
@@ -113,6 +114,7 @@ class MainWindow : public QMainWindow {
     void showAnimation();
     void showV14Transfer();
     void showCurves();
+    void showBatch();
     void openProjectCommand();
     void saveProjectCommand();
     void force();
@@ -152,6 +154,7 @@ class MainWindow : public QMainWindow {
     CurvesWindow* curvesWindow_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;
     QMenu* recentMenu_ = nullptr;
+    BatchWindow* batchWindow_ = nullptr;
 };
 
 } // namespace kelvane

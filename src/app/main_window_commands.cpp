@@ -8,6 +8,7 @@
 #include "app/session.h"
 #include "app/status_panel_bar.h"
 #include "app/window_fit.h"
+#include "batch/ui/batch_window.h"
 #include "model/model_import.h"
 #include "model/ui/import_report_window.h"
 #include "model/ui/v14_transfer_window.h"
@@ -216,6 +217,10 @@ void MainWindow::showV14Transfer() {
 }
 void MainWindow::showCurves() {
     showToolWindow(curvesWindow_);
+}
+
+void MainWindow::showBatch() {
+    showToolWindow(batchWindow_);
 }
 
 void MainWindow::force() {

@@ -139,7 +139,8 @@ void MainWindow::buildMenus() {
           {"Force", nullptr},
           {"-", nullptr},
           {"Animation", "toolButton20"},
-          {"Curves", nullptr}}},
+          {"Curves", nullptr},
+          {"Batch", nullptr}}},
         {"Help", {{"Kelvane Tutorial", nullptr, "F1"}, {"-", nullptr}, {"About", nullptr}}},
     };
     // Entries without a toolbar button.
@@ -157,6 +158,7 @@ void MainWindow::buildMenus() {
         {"About", &MainWindow::openAbout},
         {"Curves", &MainWindow::showCurves},
         {"Exit", &MainWindow::exitCommand},
+        {"Batch", &MainWindow::showBatch},
     };
 
     for (const MenuColumn& column : columns) {

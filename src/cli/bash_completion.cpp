@@ -37,7 +37,7 @@ ValueKind valueKind(const std::string& placeholder) {
                 choice.words.back() += c;
         return choice;
     }
-    if (placeholder.ends_with("FOLDER"))
+    if (placeholder.ends_with("FOLDER") || placeholder.ends_with("_DIR"))
         return {ValueKind::Files, {}};
     const auto dot = placeholder.rfind('.');
     if (dot == std::string::npos || dot + 1 == placeholder.size())
@@ -67,13 +67,19 @@ std::string completionCode(const ValueKind& value) {
 void printCommandCase(std::ostream& out, const Command& command) {
     std::vector<std::string> flags = {"--help"};
     ValueKind positional{ValueKind::Files, {}};
+    std::vector<std::string> subcommands; // a first argument that is one of a few words
     std::set<std::string> valueFlagsDone;
     std::string valueCases;
     for (const HelpLine& line : command.lines) {
         const TermParts parts = splitTerm(line.term);
         if (parts.flags.empty()) {
+            const ValueKind kind = valueKind(parts.value);
+            if (kind.kind == ValueKind::Words) {
+                subcommands = kind.words;
+                continue;
+            }
             // Positional arguments offer folders and the files of every kind they take.
-            for (const std::string& extension : valueKind(parts.value).words)
+            for (const std::string& extension : kind.words)
                 if (std::find(positional.words.begin(), positional.words.end(), extension) ==
                     positional.words.end())
                     positional.words.push_back(extension);
@@ -89,6 +95,9 @@ void printCommandCase(std::ostream& out, const Command& command) {
             "            " + pattern + ") " + completionCode(valueKind(parts.value)) + "; return ;;\n";
     }
     out << "    " << command.name << ")\n";
+    if (!subcommands.empty())
+        out << "        if ((COMP_CWORD == 2)); then _kelvane_cli_words '" << join(subcommands, " ")
+            << "'; return; fi\n";
     if (!valueCases.empty())
         out << "        case $prev in\n" << valueCases << "        esac\n";
     out << "        if [[ $cur == -* ]]; then _kelvane_cli_words '" << join(flags, " ") << "'; return; fi\n"

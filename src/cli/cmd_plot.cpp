@@ -6,9 +6,9 @@
 #include "results/curves.h"
 
 #ifdef KELVANE_WITH_PAINT
+#include "cli/chart_application.h"
 #include "results/ui/curve_chart.h"
 
-#include <QApplication>
 #include <QFile>
 #endif
 
@@ -136,30 +136,9 @@ bool endsWith(const std::string& text, const std::string& ending) {
     return true;
 }
 
-#ifdef KELVANE_WITH_PAINT
-// Qt's start-up notes are not the batch user's business; only its critical messages are shown.
-void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::cerr << message.toLocal8Bit().constData() << "\n";
-}
-
-// Charts are drawn by widgets' graphics items; without a display the offscreen platform serves.
-std::unique_ptr<QApplication> ensureApplication() {
-    if (QCoreApplication::instance() != nullptr)
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(quietQtMessages);
-    static int argc = 1;
-    static char name[] = "kelvane-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QApplication>(argc, argv);
-}
-#endif
-
 void savePicture(const Curve& curve, bool bars, const PlotArguments& arguments) {
 #ifdef KELVANE_WITH_PAINT
-    const auto application = ensureApplication();
+    const auto application = ensureChartApplication();
     saveCurvePicture(curve, bars ? ChartKind::Bars : ChartKind::Line,
                      QFile::decodeName(QByteArray::fromStdString(arguments.model.output)),
                      QSize(arguments.width, arguments.height));

@@ -46,9 +46,18 @@ void printManPage(std::ostream& out, const std::vector<Command>& commands, const
     printTerms(out, programOptions());
     out << ".SH COMMANDS\n";
     for (const Command& command : commands) {
-        out << ".SS " << troffText(command.name) << "\n.B kelvane\\-cli " << troffText(command.usage) << "\n"
-            << ".PP\n"
-            << troffText(command.summary) << "\n";
+        // A usage of several lines (one per sub-command) keeps its lines.
+        const std::string& usage = command.usage;
+        std::size_t end = usage.find('\n');
+        out << ".SS " << troffText(command.name) << "\n.B kelvane\\-cli " << troffText(usage.substr(0, end))
+            << "\n";
+        while (end != std::string::npos) {
+            const std::size_t start = usage.find_first_not_of(' ', end + 1);
+            end = usage.find('\n', start);
+            out << ".br\n.B " << troffText(usage.substr(start, end == std::string::npos ? end : end - start))
+                << "\n";
+        }
+        out << ".PP\n" << troffText(command.summary) << "\n";
         if (!command.details.empty())
             out << ".PP\n" << troffText(command.details) << "\n";
         std::vector<HelpLine> lines = command.lines;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace kelvane {
 
@@ -22,6 +23,20 @@ struct AnalysisSettings {
     std::int32_t modalNumber = 12;
     bool genPlateFiber = true;
     bool genMass = true;
+
+    // The transient procedures. The record is the acceleration file of the uniform excitation,
+    // named as the script names it (relative to the script's folder, or with a path); a PEER NGA
+    // .AT2 record is converted beside the script first (see ground_motion_file.h). gmDt is the
+    // record's time step, gmFactor scales it, gmDirection is the degree of freedom it shakes
+    // (1 X, 2 Y, 3 Z). thDt and thSteps are the analysis steps of every transient procedure, and
+    // dampingRatio the Rayleigh damping ratio on modes 1 and 2.
+    std::string gmFile = "GMX.txt";
+    double gmDt = 0.02;
+    double gmFactor = 0.1;
+    std::int32_t gmDirection = 1;
+    double thDt = 0.02;
+    std::int32_t thSteps = 1000;
+    double dampingRatio = 0.05;
 };
 
 enum AnalysisType : std::int32_t {

@@ -2,10 +2,12 @@
 
 #include "common/checked_math.h"
 #include "common/error.h"
+#include "common/number_format.h"
 #include "materials/material_models.h"
 #include "solver/solver_run.h"
 #include "tcl/frame_load_lines.h"
 #include "tcl/node_dofs.h"
+#include "tcl/python_command.h"
 
 #include <span>
 #include <string>
@@ -31,16 +33,8 @@ void writeScript(ScriptWriter& out, std::initializer_list<std::string_view> tcl,
     out.script(tcl, python);
 }
 
-// Rayleigh damping on modes 1 and 2 with 5 %: alphaM = 2 xi wI wJ / (wI + wJ), beta = 2 xi / (wI + wJ).
-constexpr std::string_view kRayleighDampingHead[] = {
-    " ",
-    "set xDamp 0.05;",
-    "set nEigenI 1;",
-};
-constexpr std::string_view kRayleighDampingHeadPython[] = {
-    "xDamp = 0.05",
-    "nEigenI = 1",
-};
+// Rayleigh damping on modes 1 and 2, after the lines "set xDamp RATIO;", "set nEigenI 1;", the
+// number of modes and the eigen line: alphaM = 2 xi wI wJ / (wI + wJ), beta = 2 xi / (wI + wJ).
 constexpr std::string_view kRayleighDamping[] = {
     "set lambdaI [lindex $lambdaN [expr $nEigenI-1]];",
     "set lambdaJ [lindex $lambdaN [expr $nEigenJ-1]];",
@@ -62,14 +56,9 @@ constexpr std::string_view kRayleighDampingPython[] = {
     "",
 };
 
-// The record GMX.txt along X, factor 0.1, as an acceleration series of step 0.02 s. The Tcl series
-// is given inline; OpenSeesPy names it by a tag, the pattern's.
+// The excitation by the record, after the lines that name the record, its direction, factor and
+// time step. The Tcl series is given inline; OpenSeesPy names it by a tag, the pattern's.
 constexpr std::string_view kUniformExcitation[] = {
-    "set IDloadTag 1001;",
-    "set iGMfile \"GMX.txt\";",
-    "set iGMdirection \"1\"; ",
-    "set iGMfact \"0.1\";  ",
-    "set dt 0.02;   ",
     "foreach GMdirection $iGMdirection GMfile $iGMfile GMfact $iGMfact { ",
     "incr IDloadTag; ",
     "set GMfatt [expr 1*$iGMfact];  ",
@@ -79,11 +68,6 @@ constexpr std::string_view kUniformExcitation[] = {
     "  ",
 };
 constexpr std::string_view kUniformExcitationPython[] = {
-    "IDloadTag = 1001",
-    "iGMfile = 'GMX.txt'",
-    "iGMdirection = 1",
-    "iGMfact = 0.1",
-    "dt = 0.02",
     "IDloadTag += 1",
     "GMfatt = 1 * iGMfact",
     "ops.timeSeries('Path', IDloadTag, '-dt', dt, '-filePath', iGMfile, '-factor', GMfatt)",
@@ -93,7 +77,7 @@ constexpr std::string_view kUniformExcitationPython[] = {
 constexpr std::string_view kUniformExcitationSolver[] = {
     "constraints Transformation; ", "numberer Plain;  ", "system UmfPack; ",
     "test EnergyIncr 1.0e-4 200; ", "algorithm Newton ", "integrator Newmark 0.5 0.25 ",
-    "analysis Transient",           "analyze 1000 0.02",
+    "analysis Transient",
 };
 
 // Two displacement records (both DM1X.txt, factor 1, step 0.02 s): the first imposed on joints 1
@@ -141,9 +125,9 @@ constexpr std::string_view kMultiSupportPython[] = {
     "",
 };
 constexpr std::string_view kMultiSupportSolver[] = {
-    "constraints Transformation;",  "numberer Plain; ",   "system UmfPack;  ",
-    "test EnergyIncr 1.0e-4 200; ", "algorithm Newton ",  "integrator Newmark 0.5 0.25",
-    "analysis Transient",           "analyze 1000 0.02 ",
+    "constraints Transformation;",  "numberer Plain; ",  "system UmfPack;  ",
+    "test EnergyIncr 1.0e-4 200; ", "algorithm Newton ", "integrator Newmark 0.5 0.25",
+    "analysis Transient",
 };
 
 // The eigenvalues into Periods.txt, as Tcl prints a list of doubles: the shortest form that reads
@@ -293,8 +277,16 @@ void writeNextStage(ScriptWriter& out) {
     out.script({}, {"ops.wipeAnalysis()"});
 }
 
+// The numbers of the transient procedures as the script writes them: in their shortest form, up to
+// 15 digits, so that 0.1 times a scale of 3 is written 0.3 (a literal both languages read).
+std::string transientNumber(double value) {
+    return formatGeneral(value);
+}
+
 void writeRayleighDamping(const ScriptInput& in, ScriptWriter& out) {
-    writeScript(out, kRayleighDampingHead, kRayleighDampingHeadPython);
+    writeScript(out, {" "}, {});
+    out.scriptLine("set xDamp %s;", "xDamp = %s", {transientNumber(in.analysis.dampingRatio)});
+    writeScript(out, {"set nEigenI 1;"}, {"nEigenI = 1"});
     const EigenRequest eigen = eigenRequest(in.store, in.analysis.genMass, in.dofsPerNode, 2);
     out.scriptLine("set nEigenJ %d;", "nEigenJ = %d", {eigen.modes});
     if (eigen.dense)
@@ -305,10 +297,30 @@ void writeRayleighDamping(const ScriptInput& in, ScriptWriter& out) {
     writeScript(out, kRayleighDamping, kRayleighDampingPython);
 }
 
+void writeTransientSteps(const ScriptInput& in, ScriptWriter& out, std::string_view tclTemplate) {
+    out.line(tclTemplate, {in.analysis.thSteps, transientNumber(in.analysis.thDt)});
+}
+
 void writeUniformExcitation(const ScriptInput& in, ScriptWriter& out) {
+    const AnalysisSettings& a = in.analysis;
     writeRayleighDamping(in, out);
+    writeScript(out, {"set IDloadTag 1001;"}, {"IDloadTag = 1001"});
+    const std::string recordLine = "set iGMfile \"" + a.gmFile + "\";";
+    const std::string recordPython = "iGMfile = " + pythonString(a.gmFile);
+    writeScript(out, {recordLine}, {recordPython});
+    out.scriptLine("set iGMdirection \"%d\"; ", "iGMdirection = %d", {a.gmDirection});
+    out.scriptLine("set iGMfact \"%s\";  ", "iGMfact = %s", {transientNumber(a.gmFactor)});
+    out.scriptLine("set dt %s;   ", "dt = %s", {transientNumber(a.gmDt)});
     writeScript(out, kUniformExcitation, kUniformExcitationPython);
     writeFixed(out, kUniformExcitationSolver);
+    writeTransientSteps(in, out, "analyze %d %s");
+}
+
+void writeMultiSupportExcitation(const ScriptInput& in, ScriptWriter& out) {
+    writeRayleighDamping(in, out);
+    writeScript(out, kMultiSupport, kMultiSupportPython);
+    writeFixed(out, kMultiSupportSolver);
+    writeTransientSteps(in, out, "analyze %d %s ");
 }
 
 } // namespace
@@ -358,9 +370,7 @@ void writeLoadAnalysisBlock(const ScriptInput& in, ScriptWriter& out) {
         writeUniformExcitation(in, out);
         break;
     case MultipleSupportExcitation:
-        writeRayleighDamping(in, out);
-        writeScript(out, kMultiSupport, kMultiSupportPython);
-        writeFixed(out, kMultiSupportSolver);
+        writeMultiSupportExcitation(in, out);
         break;
     default:
         break;

@@ -2,8 +2,12 @@
 
 #include "common/error.h"
 #include "tcl/node_dofs.h"
+#include "common/number_format.h"
+#include "tcl/ground_motion_file.h"
 #include "tcl/store_access.h"
 
+#include <cmath>
+#include <filesystem>
 #include <string>
 
 namespace kelvane {
@@ -48,12 +52,54 @@ void checkShellMaterials(const ModelStore& store, const AnalysisSettings& analys
     }
 }
 
+// A time step or damping the solver would take without a word and integrate into nonsense (or
+// divide by), and a record name the script could not carry.
+void checkTransientSettings(const AnalysisSettings& analysis) {
+    const std::int32_t type = analysis.analysisType;
+    if (type != TimeHistoryAnalysis && type != GravityTimeHistoryAnalysis &&
+        type != MultipleSupportExcitation)
+        return;
+    if (!(analysis.thDt > 0))
+        fail("The analysis time step (thDt) is " + formatGeneral(analysis.thDt) +
+             "; it must be greater than 0");
+    if (analysis.thSteps < 1)
+        fail("The number of analysis steps (thSteps) is " + std::to_string(analysis.thSteps) +
+             "; the transient analysis needs at least 1");
+    if (!(analysis.dampingRatio >= 0))
+        fail("The damping ratio (dampingRatio) is " + formatGeneral(analysis.dampingRatio) +
+             "; it must not be negative");
+    if (!usesGroundMotionRecord(analysis))
+        return;
+    checkRecordFileName(analysis.gmFile);
+    // The recorders open their .out files beside the script, emptying them, before the excitation
+    // reads its record: a record of that name would shake the model by nothing.
+    const std::filesystem::path record = std::filesystem::path(analysis.gmFile).lexically_normal();
+    if (record.parent_path().empty() && record.extension() == ".out")
+        fail("The record \"" + analysis.gmFile +
+             "\" lies beside the script with the extension of its recorder files (.out), which the "
+             "recorders empty before the record is read; rename the record");
+    if (isPeerRecordName(analysis.gmFile))
+        fail("The record \"" + analysis.gmFile +
+             "\" is a PEER NGA file, which the solver cannot read: it is converted to the plain file "
+             "the script reads when the script is saved");
+    if (!std::isfinite(analysis.gmFactor))
+        fail("The record's factor (gmFactor) is " + formatGeneral(analysis.gmFactor) +
+             "; it must be a finite number");
+    if (!(analysis.gmDt > 0))
+        fail("The record's time step (gmDt) is " + formatGeneral(analysis.gmDt) +
+             "; it must be greater than 0");
+    if (analysis.gmDirection < 1 || analysis.gmDirection > 3)
+        fail("The record's direction (gmDirection) is " + std::to_string(analysis.gmDirection) +
+             "; it shakes the model along X, Y or Z: 1, 2 or 3");
+}
+
 } // namespace
 
 void checkScriptInputs(const ModelStore& store, const AnalysisSettings& analysis) {
     checkFrameSections(store);
     checkIntegrationPoints(store, analysis);
     checkShellMaterials(store, analysis);
+    checkTransientSettings(analysis);
 }
 
 void checkModalMass(const ModelStore& store, const AnalysisSettings& analysis, int dofsPerNode) {

@@ -7,6 +7,7 @@
 #include "materials/material_fields.h"
 #include "model/name_lookup.h"
 #include "sections/section_fields.h"
+#include "tcl/ground_motion_file.h"
 
 #include <array>
 #include <charconv>
@@ -23,6 +24,12 @@ struct IntegerSetting {
 struct RealSetting {
     std::string_view name;
     double AnalysisSettings::*field;
+};
+// A setting held as text, stored as given once `check` (when there is one) has passed it.
+struct TextSetting {
+    std::string_view name;
+    std::string AnalysisSettings::*field;
+    void (*check)(std::string_view);
 };
 struct AnalysisSwitch {
     std::string_view name;
@@ -44,10 +51,19 @@ constexpr IntegerSetting kIntegers[] = {
     {"modalNumber", &AnalysisSettings::modalNumber},
     {"rebarMaterial", &AnalysisSettings::rebarMaterial},
     {"numIntgrPts", &AnalysisSettings::numIntgrPts},
+    {"gmDirection", &AnalysisSettings::gmDirection},
+    {"thSteps", &AnalysisSettings::thSteps},
 };
 constexpr RealSetting kReals[] = {
     {"loadFactor", &AnalysisSettings::loadFactor},
     {"controlDisp", &AnalysisSettings::controlDisp},
+    {"gmDt", &AnalysisSettings::gmDt},
+    {"gmFactor", &AnalysisSettings::gmFactor},
+    {"thDt", &AnalysisSettings::thDt},
+    {"dampingRatio", &AnalysisSettings::dampingRatio},
+};
+const TextSetting kTexts[] = {
+    {"gmFile", &AnalysisSettings::gmFile, &checkRecordFileName},
 };
 constexpr AnalysisSwitch kAnalysisSwitches[] = {
     {"genPlateFiber", &AnalysisSettings::genPlateFiber},
@@ -122,6 +138,13 @@ void setSettingByName(AnalysisSettings& analysis, RecorderSettings& recorders, s
             analysis.*entry.field = parseReal(valueText);
             return;
         }
+    for (const auto& entry : kTexts)
+        if (entry.name == name) {
+            if (entry.check)
+                entry.check(valueText);
+            analysis.*entry.field = std::string(valueText);
+            return;
+        }
     for (const auto& entry : kAnalysisSwitches)
         if (entry.name == name) {
             analysis.*entry.field = parseSwitch(name, valueText);
@@ -142,6 +165,8 @@ std::vector<std::pair<std::string, std::string>> settingValues(const AnalysisSet
         values.emplace_back(entry.name, formatInt(analysis.*entry.field));
     for (const auto& entry : kReals)
         values.emplace_back(entry.name, formatRoundTrip(analysis.*entry.field));
+    for (const auto& entry : kTexts)
+        values.emplace_back(entry.name, analysis.*entry.field);
     for (const auto& entry : kAnalysisSwitches)
         values.emplace_back(entry.name, analysis.*entry.field ? "1" : "0");
     for (const auto& entry : kRecorderSwitches)
@@ -154,6 +179,8 @@ std::vector<std::string_view> settingNames() {
     for (const auto& entry : kIntegers)
         names.push_back(entry.name);
     for (const auto& entry : kReals)
+        names.push_back(entry.name);
+    for (const auto& entry : kTexts)
         names.push_back(entry.name);
     for (const auto& entry : kAnalysisSwitches)
         names.push_back(entry.name);

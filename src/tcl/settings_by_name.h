@@ -11,8 +11,9 @@
 namespace kelvane {
 
 // Stores `valueText` into the settings field of that name (`analysisType`, `loadSteps`,
-// `useAggregator`, `modalShape`, ...). Integers and reals convert with the runtime's messages;
-// switches take 1/0, true/false or on/off. An unknown name or a switch value of another kind is
+// `useAggregator`, `modalShape`, `gmFile`, ...). Integers and reals convert with the runtime's
+// messages; switches take 1/0, true/false or on/off; the record file name is checked as
+// checkRecordFileName checks it. An unknown name or a switch value of another kind is
 // refused with a message naming it.
 void setSettingByName(AnalysisSettings& analysis, RecorderSettings& recorders, std::string_view name,
                       std::string_view valueText);
@@ -22,8 +23,8 @@ void setSettingByName(AnalysisSettings& analysis, RecorderSettings& recorders, s
 std::vector<std::pair<std::string, std::string>> settingValues(const AnalysisSettings& analysis,
                                                                const RecorderSettings& recorders);
 
-// Every name setSettingByName takes: the integer and real analysis settings, then the analysis and
-// recorder switches.
+// Every name setSettingByName takes: the integer, real and text analysis settings, then the
+// analysis and recorder switches.
 std::vector<std::string_view> settingNames();
 
 // As setSettingByName, and, naming the model's records:

@@ -49,6 +49,10 @@ TEST(BashCompletion, OffersCommandsOptionsValuesFilesAndSettingNames) {
         {"tcl m.s2k --set section.3.hinge", "section.3.hingeLengthI=|section.3.hingeLengthJ="},
         {"results m.s2k out --set modal", "modalNumber=|modalShape="},
         {"v14 in.s2k -o ''", "sub|a frame.s2k|b.$2k"},
+        {"batch ''", "plan|run|submit|status|collect"},
+        {"batch s", "submit|status"},
+        {"batch run ''", "sub|a frame.s2k|b.$2k"},
+        {"batch plan m.s2k --set thS", "thSteps="},
     };
     std::vector<std::string> lines;
     for (const auto& [line, expected] : cases)

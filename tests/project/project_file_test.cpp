@@ -49,6 +49,8 @@ class ProjectFileTest : public ::testing::Test {
                                                               {"loadFactor", "0.3"},
                                                               {"useAggregator", "1"},
                                                               {"modalShape", "1"},
+                                                              {"gmFile", "records/RSN6_ELC180.AT2"},
+                                                              {"dampingRatio", "0.03"},
                                                               {"materialDefaults", "nonlinear"},
                                                               {"material.1.Fy", "345.5"},
                                                               {"material.2.model", "Concrete01"},

@@ -32,7 +32,14 @@ TEST(SettingsByName, EveryFieldTakesItsValue) {
                                                           {"sectionDeformation", "1"},
                                                           {"sectionStressStrain", "true"},
                                                           {"modalShape", "On"},
-                                                          {"baseReactions", "on"}};
+                                                          {"baseReactions", "on"},
+                                                          {"gmFile", "records/RSN1063_NORTHR.AT2"},
+                                                          {"gmDt", "0.005"},
+                                                          {"gmFactor", "1.5"},
+                                                          {"gmDirection", "2"},
+                                                          {"thDt", "0.01"},
+                                                          {"thSteps", "4000"},
+                                                          {"dampingRatio", "0.03"}};
     std::vector<std::string_view> names;
     for (const auto& [name, value] : values) {
         setSettingByName(a, r, name, value);
@@ -47,6 +54,9 @@ TEST(SettingsByName, EveryFieldTakesItsValue) {
                               a.controlDof, a.controlNode, a.modalNumber, a.rebarMaterial, a.numIntgrPts),
               std::make_tuple(9, 2, 3, 10, 20, 2, 17, 4, 3, 5));
     EXPECT_EQ(std::make_pair(a.loadFactor, a.controlDisp), std::make_pair(1.5, -0.25));
+    EXPECT_EQ(a.gmFile, "records/RSN1063_NORTHR.AT2");
+    EXPECT_EQ(std::make_tuple(a.gmDt, a.gmFactor, a.gmDirection, a.thDt, a.thSteps, a.dampingRatio),
+              std::make_tuple(0.005, 1.5, 2, 0.01, 4000, 0.03));
     EXPECT_EQ(std::make_tuple(a.genPlateFiber, a.genMass, a.useAggregator),
               std::make_tuple(false, false, true));
     EXPECT_EQ(std::make_tuple(r.nodeDisplacement, r.elementForce, r.sectionDeformation, r.sectionStressStrain,
@@ -62,6 +72,8 @@ TEST(SettingsByName, ValuesReadBackToTheSameSettings) {
     a.loadFactor = 0.1 + 0.2;
     a.controlDisp = -1e-7;
     a.useAggregator = true;
+    a.gmFile = "motions/GM-2.txt";
+    a.thDt = 0.1 + 0.2;
     r.modalShape = true;
     AnalysisSettings readA;
     RecorderSettings readR;
@@ -72,6 +84,8 @@ TEST(SettingsByName, ValuesReadBackToTheSameSettings) {
     EXPECT_EQ(readA.loadFactor, a.loadFactor);
     EXPECT_EQ(readA.controlDisp, a.controlDisp);
     EXPECT_TRUE(readA.useAggregator);
+    EXPECT_EQ(readA.gmFile, a.gmFile);
+    EXPECT_EQ(readA.thDt, a.thDt);
     EXPECT_TRUE(readR.modalShape);
     EXPECT_TRUE(readR.nodeDisplacement);
 }
@@ -138,6 +152,15 @@ TEST(SettingsByName, RefusesUnknownNamesAndUnconvertibleValues) {
     EXPECT_EQ(message("LoadSteps", "5"), "Unknown setting 'LoadSteps'");
     EXPECT_EQ(a.loadSteps, 100);
     EXPECT_TRUE(a.genMass);
+    // Each of these would break or change the script's Tcl lines.
+    for (const char* name : {"my record.txt", "a\"b.txt", "C:\\gm\\GMX.txt", "$env.txt", "[exec rm].txt",
+                             "{a}.txt", "a;b.txt", "tab\there.txt"})
+        EXPECT_TRUE(message("gmFile", name)
+                        .starts_with("The ground-motion record file name \"" + std::string(name) +
+                                     "\" holds a character the script cannot carry"))
+            << name;
+    EXPECT_EQ(message("gmFile", ""), "The ground-motion record file (gmFile) is not named");
+    EXPECT_EQ(a.gmFile, "GMX.txt");
 }
 
 } // namespace

@@ -72,6 +72,31 @@ TEST(TclCommand, CommandsWithSettingsReadTheProject) {
     }
 }
 
+// A PEER NGA record is converted beside the script, which names the converted file and the
+// record's time step; the record's own folder is left alone.
+TEST(TclCommand, APeerRecordIsConvertedBesideTheScript) {
+    test::TempDir folder;
+    const std::string record = std::string(KELVANE_TEST_DATA) + "/records/west2-header.AT2";
+    const test::CommandResult result =
+        runTcl("'" + kMixed + "' -o '" + folder.file("th.tcl") +
+               "' --set analysisType=5 --set gmFactor=2 --set gmFile=" + record);
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::string script = test::readFile(folder.file("th.tcl"));
+    EXPECT_NE(script.find("set iGMfile \"west2-header.txt\";\r\nset iGMdirection \"1\"; \r\n"
+                          "set iGMfact \"2\";  \r\nset dt 0.005;   \r\n"),
+              std::string::npos);
+    EXPECT_EQ(test::readFile(folder.file("west2-header.txt")),
+              "98.0665\r\n196.133\r\n-294.1995\r\n392.266\r\n-490.3325\r\n588.399\r\n0\r\n");
+    EXPECT_FALSE(std::filesystem::exists(std::string(KELVANE_TEST_DATA) + "/records/west2-header.txt"));
+
+    const test::CommandResult missing = runTcl("'" + kMixed + "' -o '" + folder.file("none.tcl") +
+                                               "' --set analysisType=5 --set gmFile=nowhere.AT2");
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err.rfind("Cannot open file \"" + folder.file("nowhere.AT2") + "\"", 0), 0u)
+        << missing.err;
+    EXPECT_FALSE(std::filesystem::exists(folder.file("none.tcl")));
+}
+
 TEST(TclCommand, GenerationFailurePrintsTheMessageAloneAndKeepsThePreviousFile) {
     test::TempDir folder;
     const std::string out = folder.file("kept.tcl");

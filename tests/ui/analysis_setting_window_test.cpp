@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <iterator>
+#include <tuple>
 
 namespace kelvane {
 namespace {
@@ -197,6 +199,47 @@ TEST_F(AnalysisSettingWindowTest, ClosingWithoutOkDiscardsEditsButModalNumberKee
     EXPECT_EQ(edit("modalNumber")->text(), "30");
     pressOk();
     EXPECT_EQ(session.analysis.modalNumber, 30);
+}
+
+// The ground-motion group comes last: it shows today's record and steps, takes a record picked with
+// "Browse...", and a record name the script cannot carry stops "OK" after the fields before it.
+TEST_F(AnalysisSettingWindowTest, GroundMotionGroupShowsTheRecordAndStoresItLast) {
+    window.show();
+    const char* names[] = {"gmFile", "gmDt", "gmFactor", "gmDirection", "thDt", "thSteps", "dampingRatio"};
+    QStringList shown;
+    for (const char* name : names)
+        shown << edit(name)->text();
+    EXPECT_EQ(shown, (QStringList{"GMX.txt", "0.02", "0.1", "1", "0.02", "1000", "0.05"}));
+
+    test::ScriptedFileDialogs dialogs;
+    dialogs.answer(QStringLiteral("/data/records/RSN6_IMPVALL.I_I-ELC180.AT2"));
+    QTest::mouseClick(findControl<QPushButton>("gmFileBrowse"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.requests(),
+              QStringList{"open|Ground motion record (*.txt *.AT2 *.at2);;All files (*)|"});
+    EXPECT_EQ(edit("gmFile")->text(), "/data/records/RSN6_IMPVALL.I_I-ELC180.AT2");
+    const char* typed[] = {nullptr, "0.005", "1.5", "2", "0.01", "3000", "0.03"};
+    for (std::size_t i = 1; i < std::size(names); ++i)
+        type(names[i], QString::fromLatin1(typed[i]));
+    test::ErrorCapture errors;
+    pressOk();
+    EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join('\n').toStdString();
+    const AnalysisSettings& s = session.analysis;
+    EXPECT_EQ(s.gmFile, "/data/records/RSN6_IMPVALL.I_I-ELC180.AT2");
+    EXPECT_EQ(std::make_tuple(s.gmDt, s.gmFactor, s.gmDirection, s.thDt, s.thSteps, s.dampingRatio),
+              std::make_tuple(0.005, 1.5, 2, 0.01, 3000, 0.03));
+    EXPECT_FALSE(window.isVisible());
+
+    window.show();
+    type("gmFile", "my record.txt");
+    type("thSteps", "10");
+    tick("genMass");
+    pressOk();
+    ASSERT_EQ(errors.messages().size(), 1);
+    EXPECT_TRUE(errors.messages().front().startsWith("The ground-motion record file name \"my record.txt\""));
+    EXPECT_FALSE(s.genMass);
+    EXPECT_EQ(s.gmFile, "/data/records/RSN6_IMPVALL.I_I-ELC180.AT2");
+    EXPECT_EQ(s.thSteps, 3000);
+    EXPECT_TRUE(window.isVisible());
 }
 
 } // namespace

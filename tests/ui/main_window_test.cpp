@@ -169,7 +169,7 @@ TEST_F(MainWindowTest, MenusListTheirEntriesAndSeparatorsInOrder) {
         "View: Pan, Zoom All, Rotate View, Refresh, -, XY View, XZ View, YZ View, -, View Option, Show Load",
         "Define: Frame Section, Material, -, Recorder Setting, Analysis Case",
         "Gen_tcl: OpenSEES tcl File, -, Run OpenSEES",
-        "Post: Deformation, Force, -, Animation, Curves",
+        "Post: Deformation, Force, -, Animation, Curves, Batch",
         "Help: Kelvane Tutorial, -, About"};
     EXPECT_EQ(menus, expected);
 }
@@ -240,7 +240,8 @@ TEST_F(MainWindowTest, ToolWindowsAreCreatedOnceInOrderAndOnlyShownOnRequest) {
                                   "Import Report",
                                   "OpenSEES Run",
                                   "Curves",
-                                  "Kelvane Help"};
+                                  "Kelvane Help",
+                                  "Batch"};
     EXPECT_EQ(created(), expected);
     EXPECT_TRUE(visibleToolWindows().isEmpty());
 

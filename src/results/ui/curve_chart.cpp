@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QGraphicsScene>
 #include <QImage>
+#include <QLegend>
 #include <QLineSeries>
 #include <QPainter>
 #include <QSaveFile>
@@ -104,6 +105,53 @@ void addBars(QChart& chart, const Curve& curve) {
     series->attachAxis(y);
 }
 
+// Colours that stay apart on white and from one another, taken in turn.
+QColor familyColour(std::size_t index) {
+    static const QColor colours[] = {QColor(0, 70, 160),   QColor(200, 60, 20),  QColor(20, 140, 60),
+                                     QColor(140, 40, 160), QColor(210, 150, 0),  QColor(0, 150, 170),
+                                     QColor(120, 80, 40),  QColor(230, 60, 140), QColor(90, 90, 90)};
+    return colours[index % std::size(colours)];
+}
+
+void addFamily(QChart& chart, const std::vector<Curve>& curves) {
+    std::vector<double> xs, ys;
+    for (const Curve& curve : curves) {
+        xs.insert(xs.end(), curve.x.begin(), curve.x.end());
+        ys.insert(ys.end(), curve.y.begin(), curve.y.end());
+    }
+    const Curve none;
+    const Curve& first = curves.empty() ? none : curves.front();
+    QValueAxis* x = valueAxis(first.xTitle, xs, true);
+    QValueAxis* y = valueAxis(first.yTitle, ys, true);
+    chart.addAxis(x, Qt::AlignBottom);
+    chart.addAxis(y, Qt::AlignLeft);
+    for (std::size_t c = 0; c < curves.size(); ++c) {
+        auto* series = new QLineSeries;
+        series->setName(text(curves[c].title));
+        for (std::size_t i = 0; i < curves[c].x.size(); ++i)
+            series->append(curves[c].x[i], curves[c].y[i]);
+        QPen pen(familyColour(c));
+        pen.setWidthF(2.0);
+        series->setPen(pen);
+        series->setPointsVisible(true);
+        chart.addSeries(series);
+        series->attachAxis(x);
+        series->attachAxis(y);
+    }
+}
+
+std::unique_ptr<QChart> titledChart(const std::string& title) {
+    auto chart = std::make_unique<QChart>();
+    chart->setTitle(text(title));
+    QFont font = chart->titleFont();
+    font.setPointSizeF(font.pointSizeF() * 1.3);
+    font.setBold(true);
+    chart->setTitleFont(font);
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setBackgroundRoundness(0);
+    return chart;
+}
+
 QImage renderChart(QChart& chart, QSize size) {
     QGraphicsScene scene;
     scene.addItem(&chart);
@@ -142,15 +190,8 @@ std::string bytesOf(const QString& path) {
 } // namespace
 
 std::unique_ptr<QChart> makeCurveChart(const Curve& curve, ChartKind kind) {
-    auto chart = std::make_unique<QChart>();
-    chart->setTitle(text(curve.title));
-    QFont title = chart->titleFont();
-    title.setPointSizeF(title.pointSizeF() * 1.3);
-    title.setBold(true);
-    chart->setTitleFont(title);
+    auto chart = titledChart(curve.title);
     chart->legend()->hide();
-    chart->setAnimationOptions(QChart::NoAnimation);
-    chart->setBackgroundRoundness(0);
     if (kind == ChartKind::Bars)
         addBars(*chart, curve);
     else
@@ -163,21 +204,44 @@ bool isCurvePicturePath(const QString& path) {
            path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
 }
 
-void saveCurvePicture(const Curve& curve, ChartKind kind, const QString& path, QSize size) {
-    if (!isCurvePicturePath(path))
-        fail("A curve picture is saved as .png or .svg, not as \"" + bytesOf(path) + "\"");
-    const std::unique_ptr<QChart> chart = makeCurveChart(curve, kind);
+std::unique_ptr<QChart> makeCurvesChart(const std::string& title, const std::vector<Curve>& curves) {
+    auto chart = titledChart(title);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    addFamily(*chart, curves);
+    return chart;
+}
+
+namespace {
+
+void saveChartPicture(QChart& chart, const std::string& title, const QString& path, QSize size) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         fail(cannotCreateFileMessage(bytesOf(path), file.errorString().toStdString()));
     if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
-        renderSvg(*chart, size, file, QString::fromStdString(curve.title));
-    } else if (!renderChart(*chart, size).save(&file, "PNG")) {
+        renderSvg(chart, size, file, QString::fromStdString(title));
+    } else if (!renderChart(chart, size).save(&file, "PNG")) {
         file.cancelWriting();
         fail(cannotCreateFileMessage(bytesOf(path), "the picture could not be encoded"));
     }
     if (!file.commit())
         fail(cannotCreateFileMessage(bytesOf(path), file.errorString().toStdString()));
+}
+
+} // namespace
+
+void saveCurvePicture(const Curve& curve, ChartKind kind, const QString& path, QSize size) {
+    if (!isCurvePicturePath(path))
+        fail("A curve picture is saved as .png or .svg, not as \"" + bytesOf(path) + "\"");
+    const std::unique_ptr<QChart> chart = makeCurveChart(curve, kind);
+    saveChartPicture(*chart, curve.title, path, size);
+}
+
+void saveCurvesPicture(const std::string& title, const std::vector<Curve>& curves, const QString& path,
+                       QSize size) {
+    if (!isCurvePicturePath(path))
+        fail("A curve picture is saved as .png or .svg, not as \"" + bytesOf(path) + "\"");
+    const std::unique_ptr<QChart> chart = makeCurvesChart(title, curves);
+    saveChartPicture(*chart, title, path, size);
 }
 
 } // namespace kelvane

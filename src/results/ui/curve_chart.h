@@ -5,6 +5,8 @@
 #include <QSize>
 #include <QString>
 #include <memory>
+#include <string>
+#include <vector>
 
 class QChart;
 
@@ -21,6 +23,15 @@ std::unique_ptr<QChart> makeCurveChart(const Curve& curve, ChartKind kind);
 // ending (.png or .svg, any letter case). The file is written whole or not at all; a name of
 // another kind and a file that cannot be written stop with a message naming it.
 void saveCurvePicture(const Curve& curve, ChartKind kind, const QString& path, QSize size);
+
+// A chart of several curves on shared axes that start from zero, each line in a colour of its own,
+// with its points marked, and named in the legend by the curve's title; the axes take the titles of
+// the first curve.
+std::unique_ptr<QChart> makeCurvesChart(const std::string& title, const std::vector<Curve>& curves);
+
+// Draws a fresh chart of the curves as saveCurvePicture draws one.
+void saveCurvesPicture(const std::string& title, const std::vector<Curve>& curves, const QString& path,
+                       QSize size);
 
 // True when the path names a picture saveCurvePicture writes.
 bool isCurvePicturePath(const QString& path);

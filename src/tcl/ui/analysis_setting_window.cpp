@@ -1,10 +1,13 @@
 #include "tcl/ui/analysis_setting_window.h"
 
 #include "app/command_guard.h"
+#include "app/file_dialogs.h"
 #include "app/session.h"
 #include "app/widget_names.h"
 #include "app/window_fit.h"
 #include "common/number_format.h"
+#include "common/number_parse.h"
+#include "tcl/ground_motion_file.h"
 #include "tcl/ui/form_controls.h"
 
 #include <QCheckBox>
@@ -78,6 +81,13 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     genPlateFiber_ =
         makeCheck(QStringLiteral("Gen ND Material Plate Fiber Information"), QStringLiteral("genPlateFiber"));
     genMass_ = makeCheck(QStringLiteral("Gen Mass Information"), QStringLiteral("genMass"));
+    gmFile_ = makeEdit(QStringLiteral("gmFile"));
+    gmDt_ = makeEdit(QStringLiteral("gmDt"));
+    gmFactor_ = makeEdit(QStringLiteral("gmFactor"));
+    gmDirection_ = makeEdit(QStringLiteral("gmDirection"));
+    thDt_ = makeEdit(QStringLiteral("thDt"));
+    thSteps_ = makeEdit(QStringLiteral("thSteps"));
+    dampingRatio_ = makeEdit(QStringLiteral("dampingRatio"));
 
     auto* top = new QFormLayout;
     top->addRow(QStringLiteral("Analysis Type"), analysisType_);
@@ -102,6 +112,20 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     QGroupBox* modal = makeGroup(QStringLiteral("Modal Number"), form);
     form->addRow(QStringLiteral("Modal Number"), modalNumber_);
 
+    QGroupBox* groundMotion = makeGroup(QStringLiteral("Ground Motion (Time History)"), form);
+    auto* browse = makeButton(QStringLiteral("Browse..."), QStringLiteral("gmFileBrowse"));
+    connect(browse, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { chooseRecord(); }); });
+    auto* recordRow = new QHBoxLayout;
+    recordRow->addWidget(gmFile_, 1);
+    recordRow->addWidget(browse);
+    form->addRow(QStringLiteral("Record File"), recordRow);
+    form->addRow(QStringLiteral("Record Time Step"), gmDt_);
+    form->addRow(QStringLiteral("Record Factor"), gmFactor_);
+    form->addRow(QStringLiteral("Direction (1 X, 2 Y, 3 Z)"), gmDirection_);
+    form->addRow(QStringLiteral("Analysis Time Step"), thDt_);
+    form->addRow(QStringLiteral("Analysis Steps"), thSteps_);
+    form->addRow(QStringLiteral("Damping Ratio"), dampingRatio_);
+
     auto* okButton = new QPushButton(QStringLiteral("OK"));
     okButton->setObjectName(QStringLiteral("okButton"));
     connect(okButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { storeSettings(); }); });
@@ -116,6 +140,7 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     layout->addWidget(modal);
     layout->addWidget(makeCheckGroup(QStringLiteral("Gen ND material"), genPlateFiber_));
     layout->addWidget(makeCheckGroup(QStringLiteral("Gen Node Mass"), genMass_));
+    layout->addWidget(groundMotion);
     auto* below = new QHBoxLayout;
     below->addStretch(1);
     below->addWidget(okButton);
@@ -148,6 +173,13 @@ void AnalysisSettingWindow::fillFromSettings() {
     useAggregator_->setChecked(settings.useAggregator);
     genPlateFiber_->setChecked(settings.genPlateFiber);
     genMass_->setChecked(settings.genMass);
+    gmFile_->setText(fromBytes(settings.gmFile));
+    gmDt_->setText(fromBytes(formatRoundTrip(settings.gmDt)));
+    gmFactor_->setText(fromBytes(formatRoundTrip(settings.gmFactor)));
+    gmDirection_->setText(fromBytes(formatInt(settings.gmDirection)));
+    thDt_->setText(fromBytes(formatRoundTrip(settings.thDt)));
+    thSteps_->setText(fromBytes(formatInt(settings.thSteps)));
+    dampingRatio_->setText(fromBytes(formatRoundTrip(settings.dampingRatio)));
 }
 
 // Stores field by field; a box that does not convert stops here, leaving the fields before it
@@ -169,7 +201,23 @@ void AnalysisSettingWindow::storeSettings() {
     settings.modalNumber = integerOf(modalNumber_);
     settings.genPlateFiber = genPlateFiber_->isChecked();
     settings.genMass = genMass_->isChecked();
+    const std::string record = toBytes(gmFile_->text());
+    checkRecordFileName(record);
+    settings.gmFile = record;
+    settings.gmDt = realOf(gmDt_);
+    settings.gmFactor = realOf(gmFactor_);
+    settings.gmDirection = integerOf(gmDirection_);
+    settings.thDt = realOf(thDt_);
+    settings.thSteps = integerOf(thSteps_);
+    settings.dampingRatio = realOf(dampingRatio_);
     close();
+}
+
+void AnalysisSettingWindow::chooseRecord() {
+    const QString path = fileDialogs().openFileName(
+        this, QStringLiteral("Ground motion record (*.txt *.AT2 *.at2);;All files (*)"), QString());
+    if (!path.isEmpty())
+        gmFile_->setText(path);
 }
 
 } // namespace kelvane

@@ -23,6 +23,7 @@ class AnalysisSettingWindow : public QWidget {
   private:
     void fillFromSettings();
     void storeSettings();
+    void chooseRecord();
 
     Session& session_;
     QComboBox* analysisType_;
@@ -40,6 +41,13 @@ class AnalysisSettingWindow : public QWidget {
     QLineEdit* modalNumber_;
     QCheckBox* genPlateFiber_;
     QCheckBox* genMass_;
+    QLineEdit* gmFile_;
+    QLineEdit* gmDt_;
+    QLineEdit* gmFactor_;
+    QLineEdit* gmDirection_;
+    QLineEdit* thDt_;
+    QLineEdit* thSteps_;
+    QLineEdit* dampingRatio_;
 };
 
 } // namespace kelvane

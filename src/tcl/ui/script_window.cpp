@@ -99,14 +99,16 @@ void ScriptWindow::markNotCurrent(const QString& reason) {
 // The text area is replaced only when the whole script was built; a failure leaves the script
 // shown, which then no longer matches the model and settings.
 void ScriptWindow::generate() {
+    ScriptGroundMotion motion = scriptGroundMotion(session_.analysis, std::string());
     ScriptLines lines;
     try {
-        lines = generateScript(session_.model, session_.analysis, session_.recorders);
+        lines = generateScript(session_.model, motion.analysis, session_.recorders);
     } catch (...) {
         if (generated_)
             markNotCurrent(QStringLiteral("the last Generate failed"));
         throw;
     }
+    motion_ = std::move(motion);
     QStringList text;
     text.reserve(static_cast<qsizetype>(lines.size()));
     for (const std::string& line : lines)
@@ -143,7 +145,9 @@ void ScriptWindow::save() {
                  ", which cannot be saved in 8-bit text; nothing was saved.");
         lines.push_back(toBytes(line));
     }
-    saveLinesCrLf(QFile::encodeName(path).toStdString(), lines);
+    const std::string target = QFile::encodeName(path).toStdString();
+    saveLinesCrLf(target, lines);
+    writeConvertedRecord(motion_, folderOf(target));
 }
 
 // The Python twin comes from the model and settings of now, like Generate; hand edits of the Tcl

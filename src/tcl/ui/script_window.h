@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tcl/ground_motion_file.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -13,7 +15,8 @@ struct Session;
 // edits included, or writes the OpenSeesPy twin of the model's script. Closing only hides it; the
 // text stays for the next opening. A script that no longer belongs to the model shown (its model
 // was replaced, or a later Generate failed) is marked as not current in the caption and above the
-// text, and Save asks before saving it.
+// text, and Save asks before saving it. A PEER NGA record of the generated script is converted
+// beside the script when it is saved.
 class ScriptWindow : public QWidget {
     Q_OBJECT
   public:
@@ -36,6 +39,7 @@ class ScriptWindow : public QWidget {
     QLabel* notCurrent_;
     bool generated_ = false;
     QString staleReason_; // empty while the script is current
+    ScriptGroundMotion motion_; // of the last generation
 };
 
 } // namespace kelvane
