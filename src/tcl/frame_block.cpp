@@ -99,15 +99,17 @@ void writeReleaseElement(const ScriptInput& in, ScriptWriter& out, const Release
     for (std::int32_t c = 1; c <= 6; ++c) {
         if (end.springs[static_cast<std::size_t>(c)] == 0)
             continue;
-        materials += ' ';
+        if (!materials.empty()) {
+            materials += ' ';
+            directions += ' ';
+        }
         appendInt(materials, end.firstMaterial + c - 1);
-        directions += ' ';
         appendInt(directions, c);
     }
     const auto along = [](double from, double to) {
         return formatRoundTrip(writtenCoordinate(to) - writtenCoordinate(from));
     };
-    out.line("element zeroLength %d %d %d -mat%s -dir%s -orient %s %s %s %0.3F %0.3F %0.3F",
+    out.line("element zeroLength %d %d %d -mat %s -dir %s -orient %s %s %s %0.3F %0.3F %0.3F",
              {end.element, end.joint, end.node, materials, directions, along(i.x, j.x), along(i.y, j.y),
               along(i.z, j.z), frame.axis2X, frame.axis2Y, frame.axis2Z});
 }

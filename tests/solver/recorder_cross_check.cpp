@@ -32,8 +32,8 @@ double lastDigitUnit(const std::string& text) {
     return std::pow(10.0, exponent - decimals);
 }
 
-// `scale` is the largest magnitude of the line: a value that is round-off beside it (1e-13 where
-// the others are 1e4) is compared at that scale.
+// `scale` is the largest magnitude of the file: a value that is round-off beside it (1e-13 where
+// others are 1e4) is compared at that scale.
 bool agree(const std::string& a, const std::string& b, double x, double y, double scale, double relative,
            bool& rounded) {
     const double difference = std::abs(x - y);
@@ -92,22 +92,25 @@ CrossCheck crossCheckRecorders(const std::filesystem::path& tclFolder,
         const bool modeShape = !mode.empty();
         const auto [tclScale, pythonScale] =
             modeShape ? modeScale(tclFolder, pythonFolder, names, mode) : std::pair{1.0, 1.0};
+        // Round-off of a solution is relative to the solution as a whole: the largest value the
+        // file records (the first field of a line, time or load factor, aside).
+        double fileScale = 0;
+        for (const auto& line : tcl)
+            for (std::size_t f = 1; f < line.size(); ++f)
+                fileScale = std::max(fileScale, std::abs(std::stod(line[f])));
         for (std::size_t l = 0; l < tcl.size() && check.differences.empty(); ++l) {
             if (tcl[l].size() != python[l].size()) {
                 check.differences.push_back(name + " line " + std::to_string(l + 1) +
                                             ": field counts differ");
                 break;
             }
-            double lineScale = 0;
-            for (std::size_t f = 1; f < tcl[l].size(); ++f)
-                lineScale = std::max(lineScale, std::abs(std::stod(tcl[l][f])));
             for (std::size_t f = 0; f < tcl[l].size(); ++f) {
                 ++check.valuesCompared;
                 const double x = std::stod(tcl[l][f]), y = std::stod(python[l][f]);
                 bool rounded = false;
                 const bool same = modeShape && f > 0 ? std::abs(x / tclScale - y / pythonScale) <= 1e-5
                                                      : agree(tcl[l][f], python[l][f], x, y,
-                                                             f > 0 ? lineScale : 0, relative, rounded);
+                                                             f > 0 ? fileScale : 0, relative, rounded);
                 if (!same) {
                     check.differences.push_back(name + " line " + std::to_string(l + 1) + " field " +
                                                 std::to_string(f) + ": " + tcl[l][f] + " against " +

@@ -14,7 +14,8 @@ struct CrossCheck {
 };
 
 // Every file in `names` in both folders, with the same number of lines and the same values: equal
-// within `relative` (1e-9 unless the builds are known to differ more) or 1e-12 absolute, or apart by no more
+// within `relative` of the value or of the largest value the file records (1e-9 unless the builds
+// are known to differ more) or 1e-12 absolute, or apart by no more
 // than one unit of the last digit the recorder printed (the recorders print six significant digits, so two
 // builds that agree to 1e-12 may still round a value the other way). A mode-shape file (eigen*) holds one
 // vector, known up to its scale: both are scaled to 1 at the component largest in the Tcl run, then compared
