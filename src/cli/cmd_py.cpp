@@ -6,11 +6,13 @@ namespace kelvane::cli {
 namespace {
 
 // py MODEL.s2k -o OUT.py [--project FILE] [--set NAME=VALUE]...: the OpenSeesPy twin of the tcl
-// command's script, from the same model, project and settings.
+// command's script, from the same model, project and settings, with a PEER NGA record converted
+// beside it as the tcl command does.
 int runPy(const Arguments& args) {
     const ModelArguments arguments = parseModelArguments(args);
     PreparedModel model = prepareModel(arguments);
-    saveScript(arguments.output, model.store, model.analysis, model.recorders, ScriptLanguage::Python);
+    saveScriptWithRecord(arguments.output, model.store, model.analysis, model.recorders,
+                         ScriptLanguage::Python);
     return 0;
 }
 

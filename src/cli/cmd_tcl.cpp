@@ -1,7 +1,5 @@
 #include "cli/command_registry.h"
 #include "cli/model_setup.h"
-#include "common/text_file.h"
-#include "tcl/ground_motion_file.h"
 #include "tcl/script_generator.h"
 
 namespace kelvane::cli {
@@ -14,10 +12,7 @@ namespace {
 int runTcl(const Arguments& args) {
     const ModelArguments arguments = parseModelArguments(args);
     PreparedModel model = prepareModel(arguments);
-    const std::string folder = folderOf(arguments.output);
-    const ScriptGroundMotion motion = scriptGroundMotion(model.analysis, folder);
-    saveScript(arguments.output, model.store, motion.analysis, model.recorders);
-    writeConvertedRecord(motion, folder);
+    saveScriptWithRecord(arguments.output, model.store, model.analysis, model.recorders);
     return 0;
 }
 

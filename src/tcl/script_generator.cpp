@@ -1,9 +1,11 @@
 #include "tcl/script_generator.h"
 
+#include "common/text_file.h"
 #include "sections/fiber_mesher.h"
 #include "tcl/block_writers.h"
 #include "tcl/control_joint_check.h"
 #include "tcl/generator_passes.h"
+#include "tcl/ground_motion_file.h"
 #include "tcl/node_dofs.h"
 #include "tcl/script_checks.h"
 #include "tcl/store_access.h"
@@ -96,6 +98,14 @@ void saveScript(const std::string& path, ModelStore& store, const AnalysisSettin
     writeScript(store, analysis, recorders, out, dofsPerNode);
     out.flush();
     file.commit();
+}
+
+void saveScriptWithRecord(const std::string& path, ModelStore& store, const AnalysisSettings& analysis,
+                          const RecorderSettings& recorders, ScriptLanguage language) {
+    const std::string folder = folderOf(path);
+    const ScriptGroundMotion motion = scriptGroundMotion(analysis, folder);
+    saveScript(path, store, motion.analysis, recorders, language);
+    writeConvertedRecord(motion, folder);
 }
 
 } // namespace kelvane

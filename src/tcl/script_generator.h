@@ -20,4 +20,9 @@ ScriptLines generateScript(ModelStore& store, const AnalysisSettings& analysis,
 void saveScript(const std::string& path, ModelStore& store, const AnalysisSettings& analysis,
                 const RecorderSettings& recorders, ScriptLanguage language = ScriptLanguage::Tcl);
 
+// saveScript, with a PEER NGA record of the uniform excitation (read relative to the script's
+// folder) converted beside the script, which names the converted file.
+void saveScriptWithRecord(const std::string& path, ModelStore& store, const AnalysisSettings& analysis,
+                          const RecorderSettings& recorders, ScriptLanguage language = ScriptLanguage::Tcl);
+
 } // namespace kelvane

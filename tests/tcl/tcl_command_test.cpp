@@ -89,6 +89,18 @@ TEST(TclCommand, APeerRecordIsConvertedBesideTheScript) {
               "98.0665\r\n196.133\r\n-294.1995\r\n392.266\r\n-490.3325\r\n588.399\r\n0\r\n");
     EXPECT_FALSE(std::filesystem::exists(std::string(KELVANE_TEST_DATA) + "/records/west2-header.txt"));
 
+    // The Python twin does the same in a folder of its own.
+    test::TempDir pythonFolder;
+    const test::CommandResult python = test::runCommand(
+        "'" + test::binPath("kelvane-cli") + "' py '" + kMixed + "' -o '" + pythonFolder.file("th.py") +
+        "' --set analysisType=5 --set gmFactor=2 --set gmFile=" + record);
+    ASSERT_EQ(python.exitCode, 0) << python.err;
+    EXPECT_NE(test::readFile(pythonFolder.file("th.py"))
+                  .find("iGMfile = 'west2-header.txt'\r\niGMdirection = 1\r\niGMfact = 2\r\ndt = 0.005\r\n"),
+              std::string::npos);
+    EXPECT_EQ(test::readFile(pythonFolder.file("west2-header.txt")),
+              test::readFile(folder.file("west2-header.txt")));
+
     const test::CommandResult missing = runTcl("'" + kMixed + "' -o '" + folder.file("none.tcl") +
                                                "' --set analysisType=5 --set gmFile=nowhere.AT2");
     EXPECT_EQ(missing.exitCode, 1);

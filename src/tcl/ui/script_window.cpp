@@ -156,8 +156,8 @@ void ScriptWindow::savePython() {
     const QString path = fileDialogs().saveFileName(this, QStringLiteral("OpenSeesPy(*.py)"), QString());
     if (path.isEmpty())
         return;
-    saveScript(QFile::encodeName(path).toStdString(), session_.model, session_.analysis, session_.recorders,
-               ScriptLanguage::Python);
+    saveScriptWithRecord(QFile::encodeName(path).toStdString(), session_.model, session_.analysis,
+                         session_.recorders, ScriptLanguage::Python);
 }
 
 } // namespace kelvane
