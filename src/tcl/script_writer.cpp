@@ -175,14 +175,7 @@ void ScriptWriter::text(std::string_view line) {
             writeLine(python);
         return;
     }
-    if (lines_) {
-        lines_->emplace_back(line);
-        return;
-    }
-    LineBuffer buffer(pending_, pendingSize_);
-    buffer.text(line);
-    buffer.text("\r\n");
-    lineStreamed(buffer.end());
+    writeLine(line);
 }
 
 void ScriptWriter::line(std::string_view lineTemplate, std::initializer_list<ScriptArg> args) {

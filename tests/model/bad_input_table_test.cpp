@@ -145,25 +145,7 @@ TEST(BadTableInput, MutatedExampleFilesFailOnlyWithImportErrors) {
     int succeeded = 0;
     int failed = 0;
     for (int round = 0; round < 300; ++round) {
-        std::string text = original;
-        const int edits = 1 + static_cast<int>(random() % 6);
-        for (int e = 0; e < edits; ++e) {
-            const std::size_t at = random() % text.size();
-            switch (random() % 4) {
-            case 0:
-                text.erase(at, 1 + random() % 40);
-                break;
-            case 1:
-                text.insert(at, 1, alphabet[random() % alphabet.size()]);
-                break;
-            case 2:
-                text[at] = alphabet[random() % alphabet.size()];
-                break;
-            default:
-                text.insert(at, text.substr(random() % text.size(), random() % 200));
-                break;
-            }
-        }
+        const std::string text = test::mutatedText(original, random, alphabet, 6);
         (test::tableImportFailure(text).empty() ? succeeded : failed)++;
     }
     EXPECT_GT(succeeded, 0);

@@ -200,25 +200,7 @@ TEST(ImportDriver, MutatedExampleFilesFailOnlyWithImportErrors) {
     int succeeded = 0;
     int failed = 0;
     for (int round = 0; round < 400; ++round) {
-        std::string text = original;
-        const int edits = 1 + static_cast<int>(random() % 8);
-        for (int e = 0; e < edits; ++e) {
-            const std::size_t at = random() % text.size();
-            switch (random() % 4) {
-            case 0:
-                text.erase(at, 1 + random() % 40);
-                break;
-            case 1:
-                text.insert(at, 1, alphabet[random() % alphabet.size()]);
-                break;
-            case 2:
-                text[at] = alphabet[random() % alphabet.size()];
-                break;
-            default:
-                text.insert(at, text.substr(random() % text.size(), random() % 200));
-                break;
-            }
-        }
+        const std::string text = test::mutatedText(original, random, alphabet, 8);
         ModelStore store;
         if (importFailure(store, text).empty())
             ++succeeded;

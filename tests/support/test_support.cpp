@@ -9,9 +9,15 @@
 
 namespace kelvane::test {
 
-std::string dataPath(const std::string& name) { return std::string(KELVANE_TEST_DATA) + "/" + name; }
-std::string goldenPath(const std::string& name) { return std::string(KELVANE_GOLDEN) + "/" + name; }
-std::string binPath(const std::string& name) { return std::string(KELVANE_BIN_DIR) + "/" + name; }
+std::string dataPath(const std::string& name) {
+    return std::string(KELVANE_TEST_DATA) + "/" + name;
+}
+std::string goldenPath(const std::string& name) {
+    return std::string(KELVANE_GOLDEN) + "/" + name;
+}
+std::string binPath(const std::string& name) {
+    return std::string(KELVANE_BIN_DIR) + "/" + name;
+}
 
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -54,6 +60,30 @@ CommandResult runCommand(const std::string& commandLine) {
     result.out = readFile(outFile);
     result.err = readFile(errFile);
     return result;
+}
+
+std::string mutatedText(const std::string& original, std::mt19937& random, const std::string& alphabet,
+                        int maxEdits) {
+    std::string text = original;
+    const int edits = 1 + static_cast<int>(random() % static_cast<unsigned>(maxEdits));
+    for (int e = 0; e < edits && !text.empty(); ++e) {
+        const std::size_t at = random() % text.size();
+        switch (random() % 4) {
+        case 0:
+            text.erase(at, 1 + random() % 40);
+            break;
+        case 1:
+            text.insert(at, 1, alphabet[random() % alphabet.size()]);
+            break;
+        case 2:
+            text[at] = alphabet[random() % alphabet.size()];
+            break;
+        default:
+            text.insert(at, text.substr(random() % text.size(), random() % 200));
+            break;
+        }
+    }
+    return text;
 }
 
 } // namespace kelvane::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <random>
 #include <string>
 
 namespace kelvane::test {
@@ -14,7 +15,7 @@ void writeFile(const std::string& path, const std::string& content);
 
 // A fresh, empty folder removed when the object goes out of scope.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -22,7 +23,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::string file(const std::string& name) const { return (path_ / name).string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -35,5 +36,10 @@ struct CommandResult {
 CommandResult runCommand(const std::string& commandLine);
 // The path of a built executable in the build's bin folder (kelvane-cli, opensees, ...).
 std::string binPath(const std::string& name);
+
+// `original` with 1 to `maxEdits` random edits: a cut of up to 40 bytes, a byte of `alphabet`
+// inserted or written over one, or a piece of the text copied elsewhere.
+std::string mutatedText(const std::string& original, std::mt19937& random, const std::string& alphabet,
+                        int maxEdits);
 
 } // namespace kelvane::test
