@@ -2,9 +2,11 @@
 
 #include "common/checked_math.h"
 #include "common/error.h"
+#include "sections/section_check.h"
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <string>
 
 namespace kelvane {
@@ -163,6 +165,12 @@ void meshFiberSection(TSECTION& section, int sectionNumber, std::int32_t rebarMa
     if (needed > kFiberCapacity)
         fail(sectionLabel(section, sectionNumber) + " needs " + std::to_string(needed) +
              " fibers; a fiber section holds at most " + std::to_string(kFiberCapacity));
+    // A mesh without divisions leaves the concrete or the plates out, and a cover of half the
+    // section or more puts the bars on or outside its edge: the section window refuses both, and a
+    // section read from a file is refused here rather than meshed into another section.
+    if (const std::optional<SectionFault> fault = sectionMeshFault(section))
+        fail(sectionLabel(section, sectionNumber) + ": \"" + std::string(fault->box) +
+             "\": " + fault->message);
     FiberList fibers(section);
     switch (section.shape) {
     case ShapeRectangle:

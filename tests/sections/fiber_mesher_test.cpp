@@ -103,19 +103,26 @@ TEST(RectangleMesh, ColumnBottomTopAndSideRows) {
 }
 
 TEST(RectangleMesh, EmptyGroupsOneBarRowsAndLimits) {
+    TSECTION noBars = rectangle(2, 0, 0);
+    meshFiberSection(noBars, 1, kRebar);
+    EXPECT_EQ(noBars.fiberCount, 25); // the concrete grid alone
+
+    // A mesh without concrete, or bars on the edge or outside it, is another section than the one
+    // drawn: refused, naming the box.
     TSECTION noGrid = rectangle(2, 0, 1);
     noGrid.divideFY = 0;
-    meshFiberSection(noGrid, 1, kRebar);
-    ASSERT_EQ(noGrid.fiberCount, 2); // only the two side bars, at mid-height
-    expectFibers(noGrid, 1, {{-115, 0, 600, kRebar}, {115, 0, 600, kRebar}});
+    EXPECT_EQ(meshError(noGrid),
+              "Frame section 3 (B300X500): \"Divide FY\": a fiber mesh needs 1 division or more, not 0");
+    for (const double cover : {150.0, 200.0}) {
+        TSECTION barsOutside = rectangle(1, 1, 2);
+        barsOutside.cover = cover;
+        EXPECT_THAT(meshError(barsOutside), HasSubstr("\"Cover\": " + std::to_string(int(cover))));
+    }
 
     EXPECT_EQ(meshError(rectangle(1, 1, 2)), kDivisionByZero);
     EXPECT_EQ(meshError(rectangle(1, 3, 1)), kDivisionByZero);
     EXPECT_EQ(meshError(rectangle(2, 1, 2)), kDivisionByZero);
     EXPECT_EQ(meshError(rectangle(2, 2, 1)), "no error");
-    TSECTION noClearWidth = rectangle(1, 1, 2);
-    noClearWidth.cover = 150;
-    EXPECT_EQ(meshError(noClearWidth), kInvalidOperation);
 
     TSECTION full = rectangle(1, 3, 2);
     full.divideFY = 15; // 75 + 5 = 80 fibers: the list is full
