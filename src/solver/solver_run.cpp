@@ -312,7 +312,7 @@ FileStamps stampFiles(const std::filesystem::path& folder, const std::vector<std
     return stamps;
 }
 
-std::string firstErrorLine(const std::string& output) {
+std::string firstErrorLine(const std::string& output, bool orFailedCommand) {
     // A Python traceback (the interpreter's own failure) names the error in its last,
     // unindented line; the source lines above it say nothing to the user.
     bool inTraceback = false;
@@ -323,7 +323,7 @@ std::string firstErrorLine(const std::string& output) {
         const std::string clean = trimmed(withoutEscapes(line));
         // A Tcl error whose message carries no telling word (or no text at all): name the
         // command that failed, which Tcl quotes on the line after "while executing".
-        if (clean == "while executing" && i + 1 < lines.size()) {
+        if (orFailedCommand && clean == "while executing" && i + 1 < lines.size()) {
             const std::string command = trimmed(lines[i + 1]);
             return previous.empty() ? "The solver stopped at the script line " + command
                                     : previous + " (at " + command + ")";
@@ -374,10 +374,15 @@ SolverVerdict judgeSolverRun(const ProcessOutcome& outcome, const std::filesyste
     std::string line = stageStopLine(outcome.err);
     if (line.empty())
         line = stageStopLine(outcome.out);
-    if (line.empty() && !completed)
-        line = firstErrorLine(outcome.err);
-    if (line.empty() && !completed)
-        line = firstErrorLine(outcome.out);
+    // The solver writes its own messages ("ERROR Cannot open file GMX.txt") to standard output and
+    // Tcl's report of the command that failed to standard error: the message that names the fault
+    // comes first.
+    for (const bool orFailedCommand : {false, true}) {
+        if (line.empty() && !completed)
+            line = firstErrorLine(outcome.err, orFailedCommand);
+        if (line.empty() && !completed)
+            line = firstErrorLine(outcome.out, orFailedCommand);
+    }
     if (line.empty() && (outcome.signal != 0 || outcome.exitCode != 0)) {
         // Not every message the solver stops with carries a telling word; the last thing it
         // said before it stopped is then the best lead.

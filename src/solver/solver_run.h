@@ -58,8 +58,9 @@ SolverVerdict judgeSolverRun(const ProcessOutcome& outcome, const std::filesyste
                              const std::vector<std::string>& recorderFiles, const FileStamps& before);
 
 // The first line of solver output that reports an error ("" when none does). Colour escape
-// sequences are removed and the line is trimmed.
-std::string firstErrorLine(const std::string& output);
+// sequences are removed and the line is trimmed. With `orFailedCommand`, a Tcl error that names
+// no fault ("expected integer but got ...") counts too, with the command Tcl says it stopped at.
+std::string firstErrorLine(const std::string& output, bool orFailedCommand = true);
 
 struct SolverRun {
     std::string solver; // the executable that ran

@@ -87,6 +87,20 @@ TEST_F(JudgeSolverRun, ExitStatusZeroIsNotEnough) {
     EXPECT_EQ(verdict.firstError, "invalid command name \"foo\"");
 }
 
+// The solver names a missing record on standard output; Tcl then reports on standard error only
+// the command that failed, in words that name no fault.
+TEST_F(JudgeSolverRun, TheMessageThatNamesTheFaultWinsOverTheFailedCommand) {
+    ProcessOutcome outcome = cleanExit();
+    outcome.exitCode = 1;
+    outcome.out = "recorder\nERROR Cannot open file GMX.txt\n      in <series> for -accel flag\n";
+    outcome.err =
+        "expected integer but got \"-dt\"\n    while executing\n\"pattern UniformExcitation 2 1\"\n";
+    EXPECT_EQ(judgeSolverRun(outcome, dir.path(), {}, {}).firstError, "ERROR Cannot open file GMX.txt");
+    outcome.out = "recorder\n";
+    EXPECT_EQ(judgeSolverRun(outcome, dir.path(), {}, {}).firstError,
+              "expected integer but got \"-dt\" (at \"pattern UniformExcitation 2 1\")");
+}
+
 // A nonlinear script checks its own stages: the warnings of a step that a fallback algorithm
 // converged do not fail the run, and a stage that stopped is named by the script's own line.
 TEST_F(JudgeSolverRun, ANonlinearScriptsOwnVerdictDecides) {
