@@ -33,7 +33,9 @@ std::size_t expectedLineCount(const ModelStore& store) {
 // The prelude and the ten blocks, in order.
 void writeScript(const ModelStore& store, const AnalysisSettings& analysis, const RecorderSettings& recorders,
                  ScriptWriter& out, int dofsPerNode) {
-    out.script({}, {"import openseespy.opensees as ops", ""});
+    // The script is 8-bit text like the Tcl one: the names of sections and load cases in its comments
+    // and messages keep the model's bytes, which are not always UTF-8.
+    out.script({}, {"# -*- coding: latin-1 -*-", "import openseespy.opensees as ops", ""});
     out.blockComment("The model: three dimensions, six degrees of freedom per node (three for solids only)");
     out.text("wipe");
     out.text("puts \"System\"");

@@ -1,3 +1,4 @@
+# -*- coding: latin-1 -*-
 import openseespy.opensees as ops
 
 # The model: three dimensions, six degrees of freedom per node (three for solids only)
