@@ -6,30 +6,19 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
-#include <unistd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace kelvane;
 using kelvane::test::TempDir;
 
-namespace {
-std::string messageOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const KelvaneError& error) {
-        return error.what();
-    }
-    return "(no error)";
-}
-} // namespace
-
 TEST(CheckedMath, DivisionByZeroAndInvalidOperations) {
     EXPECT_DOUBLE_EQ(checkedDiv(1, 4), 0.25);
-    EXPECT_EQ(messageOf([] { checkedDiv(1, 0); }), "Floating point division by zero");
-    EXPECT_EQ(messageOf([] { checkedDiv(-3, 0); }), "Floating point division by zero");
-    EXPECT_EQ(messageOf([] { checkedDiv(0, 0); }), "Invalid floating point operation");
-    EXPECT_EQ(messageOf([] { checkedSqrt(-1); }), "Invalid floating point operation");
-    EXPECT_EQ(messageOf([] { checkedAcos(1.5); }), "Invalid floating point operation");
+    EXPECT_EQ(test::errorOf([] { checkedDiv(1, 0); }), "Floating point division by zero");
+    EXPECT_EQ(test::errorOf([] { checkedDiv(-3, 0); }), "Floating point division by zero");
+    EXPECT_EQ(test::errorOf([] { checkedDiv(0, 0); }), "Invalid floating point operation");
+    EXPECT_EQ(test::errorOf([] { checkedSqrt(-1); }), "Invalid floating point operation");
+    EXPECT_EQ(test::errorOf([] { checkedAcos(1.5); }), "Invalid floating point operation");
     EXPECT_DOUBLE_EQ(checkedSqrt(0), 0);
 }
 
@@ -56,20 +45,20 @@ TEST(TextFile, SaveWritesCrLfAndReplacesTheTarget) {
 TEST(TextFile, FailedSaveKeepsThePreviousFileAndSaysWhy) {
     TempDir dir;
     const std::string path = dir.file("missing-folder/out.tcl");
-    const std::string message = messageOf([&] { saveLinesCrLf(path, {"x"}); });
+    const std::string message = test::errorOf([&] { saveLinesCrLf(path, {"x"}); });
     EXPECT_EQ(message.rfind("Cannot create file \"" + path + "\". ", 0), 0u) << message;
 
     if (::geteuid() != 0) { // root may write into a read-only folder
         const std::string kept = dir.file("kept.tcl");
         test::writeFile(kept, "old");
         ::chmod(dir.path().c_str(), 0500);
-        EXPECT_NE(messageOf([&] { saveLinesCrLf(kept, {"new"}); }), "(no error)");
+        EXPECT_NE(test::errorOf([&] { saveLinesCrLf(kept, {"new"}); }), "no error");
         ::chmod(dir.path().c_str(), 0700);
         EXPECT_EQ(test::readFile(kept), "old");
     }
 }
 
 TEST(TextFile, MissingFileGivesTheOpenMessage) {
-    const std::string message = messageOf([] { loadLines("/nonexistent/model.s2k"); });
+    const std::string message = test::errorOf([] { loadLines("/nonexistent/model.s2k"); });
     EXPECT_EQ(message, "Cannot open file \"/nonexistent/model.s2k\". No such file or directory");
 }

@@ -53,15 +53,6 @@ std::vector<Saver> savers() {
     };
 }
 
-std::string failureOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const KelvaneError& error) {
-        return error.what();
-    }
-    return "";
-}
-
 std::vector<std::string> filesIn(const fs::path& folder) {
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder))
@@ -75,7 +66,7 @@ TEST(SaveFailure, MissingFolderIsReportedWithTheSystemsReason) {
     const std::string path = folder.file("missing/job.tcl");
     for (const Saver& saver : savers()) {
         SCOPED_TRACE(saver.name);
-        EXPECT_EQ(failureOf([&] { saver.save(path); }),
+        EXPECT_EQ(test::errorOf([&] { saver.save(path); }),
                   "Cannot create file \"" + path + "\". No such file or directory");
     }
 }
@@ -87,7 +78,7 @@ TEST(SaveFailure, TargetThatCannotBeReplacedStaysAndNoTemporaryFileIsLeft) {
     test::writeFile(folder.file("job.tcl/inside"), "kept");
     for (const Saver& saver : savers()) {
         SCOPED_TRACE(saver.name);
-        EXPECT_EQ(failureOf([&] { saver.save(path); }),
+        EXPECT_EQ(test::errorOf([&] { saver.save(path); }),
                   "Cannot create file \"" + path + "\". Is a directory");
         EXPECT_EQ(test::readFile(folder.file("job.tcl/inside")), "kept");
         EXPECT_EQ(filesIn(folder.path()), std::vector<std::string>{"job.tcl"});
@@ -125,7 +116,7 @@ TEST(SaveFailure, StreamThatStopsMidWayKeepsThePreviousFile) {
         std::string message;
         {
             FileSizeLimit limit(64 * 1024);
-            message = failureOf([&] { saver.save(path); });
+            message = test::errorOf([&] { saver.save(path); });
         }
         EXPECT_EQ(message, "Cannot create file \"" + path + "\". File too large");
         EXPECT_EQ(test::readFile(path), "previous script\r\n");
@@ -146,7 +137,7 @@ TEST(SaveFailure, FullDiskKeepsThePreviousFile) {
     for (const Saver& saver : savers()) {
         SCOPED_TRACE(saver.name);
         test::writeFile(path, "previous script\r\n");
-        EXPECT_EQ(failureOf([&] { saver.save(path); }),
+        EXPECT_EQ(test::errorOf([&] { saver.save(path); }),
                   "Cannot create file \"" + path + "\". No space left on device");
         EXPECT_EQ(test::readFile(path), "previous script\r\n");
         EXPECT_EQ(filesIn(disk), std::vector<std::string>{"job.tcl"});

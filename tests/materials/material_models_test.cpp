@@ -19,15 +19,6 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-std::string failure(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const KelvaneError& error) {
-        return error.what();
-    }
-    return "no error";
-}
-
 TMAT material(std::int32_t model, MaterialParameters parameters) {
     TMAT m;
     m.name = "M";
@@ -139,7 +130,7 @@ TEST(MaterialCheck, RefusesImpossibleParameters) {
     TMAT bad = material(ModelSteel01, steel);
     bad.name = "S355";
     bad.parameters.b = -1;
-    EXPECT_EQ(failure([&] { checkMaterial(bad, 3); }), "Material 3 (S355): b must lie between 0 and 1");
+    EXPECT_EQ(test::errorOf([&] { checkMaterial(bad, 3); }), "Material 3 (S355): b must lie between 0 and 1");
 }
 
 TEST(MaterialFields, SetAsTheMaterialWindowStoresThem) {
@@ -148,25 +139,26 @@ TEST(MaterialFields, SetAsTheMaterialWindowStoresThem) {
     steel.model = ModelElastic;
     steel.e = 200000;
     steel.fy = 355;
-    EXPECT_EQ(failure([&] { setMaterialField(steel, "Fy", "300"); }),
+    EXPECT_EQ(test::errorOf([&] { setMaterialField(steel, "Fy", "300"); }),
               "Material STEEL is Elastic, which takes no Fy; set its model first");
     setMaterialField(steel, "model", "Steel01");
     EXPECT_EQ(steel.model, ModelSteel01);
     EXPECT_EQ(steel.parameters.Fy, 355.0);
     setMaterialField(steel, "Fy", "345.25");
     EXPECT_EQ(steel.parameters.Fy, 345.25);
-    EXPECT_EQ(failure([&] { setMaterialField(steel, "R0", "18"); }),
+    EXPECT_EQ(test::errorOf([&] { setMaterialField(steel, "R0", "18"); }),
               "Material STEEL is Steel01, which takes no R0; set its model first");
     setMaterialField(steel, "model", "4");
     EXPECT_EQ(steel.model, ModelSteel02);
     EXPECT_EQ(steel.parameters.Fy, 355.0) << "a new model starts from its defaults";
     EXPECT_EQ(
-        failure([&] { setMaterialField(steel, "model", "Steel03"); }),
+        test::errorOf([&] { setMaterialField(steel, "model", "Steel03"); }),
         "'Steel03' is not a material model (Elastic, Steel01, Concrete01, Steel02, Concrete02 or 1..5)");
-    EXPECT_EQ(failure([&] { setMaterialField(steel, "Fy", "x"); }),
+    EXPECT_EQ(test::errorOf([&] { setMaterialField(steel, "Fy", "x"); }),
               "'x' is not a valid floating point value");
-    EXPECT_THAT(failure([&] { setMaterialField(steel, "E", "1"); }), HasSubstr("comes from the model file"));
-    EXPECT_THAT(failure([&] { setMaterialField(steel, "fc", "1"); }),
+    EXPECT_THAT(test::errorOf([&] { setMaterialField(steel, "E", "1"); }),
+                HasSubstr("comes from the model file"));
+    EXPECT_THAT(test::errorOf([&] { setMaterialField(steel, "fc", "1"); }),
                 HasSubstr("Unknown material field 'fc'"));
 }
 
@@ -174,7 +166,7 @@ TEST(AddedMaterials, TakeTheNextNumbersAndLeaveOnlyWhenUnused) {
     ModelStore store;
     test::addMaterial(store, "CONC", 30000, 0.2);
     test::addRectangle(store, "C500", NonlinearBeamColumn, 500, 500, 1);
-    EXPECT_EQ(failure([&] { addMaterial(store, "CONC"); }),
+    EXPECT_EQ(test::errorOf([&] { addMaterial(store, "CONC"); }),
               "A material named CONC exists already (material 1)");
     EXPECT_EQ(addMaterial(store, "CONFINED"), 2);
     EXPECT_EQ(addMaterial(store, "REBAR"), 3);
@@ -186,16 +178,16 @@ TEST(AddedMaterials, TakeTheNextNumbersAndLeaveOnlyWhenUnused) {
     store.frameSections[1].coreMaterial = 2;
     store.frameSections[1].rebarMaterial = 3;
     std::int32_t analysisRebar = 1;
-    EXPECT_EQ(failure([&] { removeAddedMaterial(store, analysisRebar, 2); }),
+    EXPECT_EQ(test::errorOf([&] { removeAddedMaterial(store, analysisRebar, 2); }),
               "Material CONFINED cannot be removed: it is the core material of frame section C500");
-    EXPECT_EQ(failure([&] { removeAddedMaterial(store, analysisRebar, 1); }),
+    EXPECT_EQ(test::errorOf([&] { removeAddedMaterial(store, analysisRebar, 1); }),
               "Material CONC comes from the model file and cannot be removed");
     store.frameSections[1].coreMaterial = 0;
     removeAddedMaterial(store, analysisRebar, 2);
     EXPECT_EQ(store.materialCount, 2);
     EXPECT_EQ(store.materials[2].name, "B500");
     EXPECT_EQ(store.frameSections[1].rebarMaterial, 2) << "references to later materials move down with them";
-    EXPECT_EQ(failure([&] { removeAddedMaterial(store, analysisRebar, 5); }),
+    EXPECT_EQ(test::errorOf([&] { removeAddedMaterial(store, analysisRebar, 5); }),
               "Material 5 does not exist: the model has 2 materials");
 }
 

@@ -1,5 +1,7 @@
 #include "support/test_support.h"
 
+#include "common/error.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -60,6 +62,15 @@ CommandResult runCommand(const std::string& commandLine) {
     result.out = readFile(outFile);
     result.err = readFile(errFile);
     return result;
+}
+
+std::string errorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const KelvaneError& error) {
+        return error.what();
+    }
+    return "no error";
 }
 
 std::string mutatedText(const std::string& original, std::mt19937& random, const std::string& alphabet,

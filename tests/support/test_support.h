@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <string>
 
@@ -36,6 +37,9 @@ struct CommandResult {
 CommandResult runCommand(const std::string& commandLine);
 // The path of a built executable in the build's bin folder (kelvane-cli, opensees, ...).
 std::string binPath(const std::string& name);
+
+// The message of the KelvaneError the action throws, "no error" when it throws none.
+std::string errorOf(const std::function<void()>& action);
 
 // `original` with 1 to `maxEdits` random edits: a cut of up to 40 bytes, a byte of `alphabet`
 // inserted or written over one, or a piece of the text copied elsewhere.

@@ -27,15 +27,6 @@ std::string failure(ModelStore& store, const AnalysisSettings& analysis) {
     return "no error";
 }
 
-std::string failureOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const KelvaneError& e) {
-        return e.what();
-    }
-    return "no error";
-}
-
 // The lines from "set xDamp" on.
 ScriptLines transientLines(ModelStore& store, const AnalysisSettings& analysis) {
     const ScriptLines lines = generateScript(store, analysis, RecorderSettings{});
@@ -145,7 +136,7 @@ TEST(PeerRecords, ACorruptRecordIsRefusedNamingItsLine) {
     };
     for (const auto& [text, message] : cases) {
         test::writeFile(path, text);
-        EXPECT_THAT(failureOf([&] { readPeerRecord(path); }), HasSubstr(message)) << text;
+        EXPECT_THAT(test::errorOf([&] { readPeerRecord(path); }), HasSubstr(message)) << text;
     }
 }
 
@@ -155,10 +146,10 @@ TEST(PlainRecords, EveryWordMustBeANumber) {
     test::writeFile(path, "0.0\r\n1.5 -2.5e-1\r\n\r\n3\r\n");
     EXPECT_EQ(checkPlainRecord(path), 4u);
     test::writeFile(path, "0.0\n1,5\n");
-    EXPECT_EQ(failureOf([&] { checkPlainRecord(path); }),
+    EXPECT_EQ(test::errorOf([&] { checkPlainRecord(path); }),
               "Record file \"" + path + "\", line 2: '1,5' is not a number");
     test::writeFile(path, " \n\n");
-    EXPECT_EQ(failureOf([&] { checkPlainRecord(path); }), "Record file \"" + path + "\" holds no values");
+    EXPECT_EQ(test::errorOf([&] { checkPlainRecord(path); }), "Record file \"" + path + "\" holds no values");
 }
 
 TEST(PeerRecords, AScriptNamesTheConvertedFileBesideItInMillimetresPerSecondSquared) {

@@ -92,16 +92,6 @@ TEST_F(BatchWindowTest, PlansTheRecordsPickedAtTheScalesTyped) {
     EXPECT_EQ(child<QListWidget>("records")->item(0)->text().toStdString(), temp.file("RSN9.AT2"));
 }
 
-bool waitUntil(const std::function<bool()>& done, double seconds) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
-}
-
 // The real solver: the set runs to its end with the progress bar full, and the curves are drawn.
 TEST_F(BatchWindowTest, RunsTheSetHereAndDrawsItsIdaCurves) {
     const fs::path bin = fs::path(test::binPath(solverExecutableName())).parent_path();
@@ -114,7 +104,7 @@ TEST_F(BatchWindowTest, RunsTheSetHereAndDrawsItsIdaCurves) {
     EXPECT_TRUE(batch->running());
     EXPECT_FALSE(child<QPushButton>("runButton")->isEnabled());
     EXPECT_TRUE(child<QPushButton>("stopButton")->isEnabled());
-    ASSERT_TRUE(waitUntil([&] { return !batch->running(); }, 90)) << status().toStdString();
+    ASSERT_TRUE(test::waitUntil([&] { return !batch->running(); }, 90)) << status().toStdString();
     ASSERT_TRUE(errors.messages().isEmpty()) << errors.messages().join('\n').toStdString();
     EXPECT_EQ(status(), "6 runs: 6 completed, 0 failed");
     EXPECT_EQ(child<QProgressBar>("progress")->maximum(), 6);

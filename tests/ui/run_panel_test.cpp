@@ -23,17 +23,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Processes events until `done` holds or `seconds` have passed; false on the timeout.
-bool waitUntil(const std::function<bool()>& done, double seconds = 20) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        QTest::qWait(20);
-    }
-    return true;
-}
-
 // Writes one recorder line a step, as the solver does, and says which step it took.
 const char* const kStepsSolver = "#!/bin/sh\n"
                                  ": > node0.out\n"
@@ -67,7 +56,7 @@ class RunPanelTest : public ::testing::Test {
         // Leave no stand-in running: stop it by its process number.
         if (panel.running()) {
             panel.findChild<QPushButton*>("stopButton")->click();
-            waitUntil([this] { return !panel.running(); }, 10);
+            test::waitUntil([this] { return !panel.running(); }, 10);
         }
     }
 
@@ -103,10 +92,10 @@ TEST_F(RunPanelTest, ShowsTheStepsAndTheOutputAsTheyComeAndHowTheRunFinished) {
     auto* progress = panel.findChild<QProgressBar*>("progress");
     EXPECT_EQ(progress->maximum(), 5);
     // The program goes on while the solver works: the panel shows a step between the first and the last.
-    EXPECT_TRUE(waitUntil([&] { return progress->value() >= 1 && progress->value() < 5; }))
+    EXPECT_TRUE(test::waitUntil([&] { return progress->value() >= 1 && progress->value() < 5; }))
         << status().toStdString();
     EXPECT_TRUE(status().startsWith("Running: step ")) << status().toStdString();
-    ASSERT_TRUE(waitUntil([&] { return !panel.running(); }));
+    ASSERT_TRUE(test::waitUntil([&] { return !panel.running(); }));
     EXPECT_TRUE(status().startsWith("Finished: step 5 of 5, 0:0")) << status().toStdString();
     EXPECT_EQ(panel.outputText(), "System\nstep 1\nstep 2\nstep 3\nstep 4\nstep 5\n");
     ASSERT_EQ(ended.count(), 1);
@@ -119,7 +108,7 @@ TEST_F(RunPanelTest, AFailedRunShowsTheSolversFirstErrorLine) {
     const std::string script = prepare(kFailingSolver);
     QSignalSpy ended(&panel, &RunPanel::runEnded);
     panel.runScript(QString::fromStdString(script));
-    ASSERT_TRUE(waitUntil([&] { return !panel.running(); }));
+    ASSERT_TRUE(test::waitUntil([&] { return !panel.running(); }));
     EXPECT_EQ(status(), "Failed: couldn't read file \"GMX.txt\": no such file or directory");
     EXPECT_TRUE(panel.outputText().contains("analysis\n"));
     ASSERT_EQ(ended.count(), 1);
@@ -131,7 +120,7 @@ TEST_F(RunPanelTest, AFloodOfOutputShowsItsEndAndTheLogKeepsAll) {
     const std::string script =
         prepare("#!/bin/sh\nyes 'WARNING - one more iteration' | head -c 1048576\necho; echo last line\n");
     panel.runScript(QString::fromStdString(script));
-    ASSERT_TRUE(waitUntil([&] { return !panel.running(); }));
+    ASSERT_TRUE(test::waitUntil([&] { return !panel.running(); }));
     const QString shown = panel.outputText();
     EXPECT_TRUE(shown.contains("bytes of output are not shown here; frame model.log keeps them all]"))
         << shown.left(200).toStdString();
@@ -144,12 +133,12 @@ TEST_F(RunPanelTest, StopEndsASolverThatIgnoresTheRequestToo) {
     const std::string script = prepare(kStubbornSolver);
     panel.runScript(QString::fromStdString(script));
     auto* progress = panel.findChild<QProgressBar*>("progress");
-    ASSERT_TRUE(waitUntil([&] { return progress->value() >= 2; }));
+    ASSERT_TRUE(test::waitUntil([&] { return progress->value() >= 2; }));
     const WatchedRunState state = readWatchedRunState(watchedRunFiles(script).state);
     ASSERT_TRUE(state.pid);
     panel.findChild<QPushButton*>("stopButton")->click();
     EXPECT_TRUE(status().startsWith("Stopping: ")) << status().toStdString();
-    ASSERT_TRUE(waitUntil([&] { return !panel.running(); }, 10));
+    ASSERT_TRUE(test::waitUntil([&] { return !panel.running(); }, 10));
     EXPECT_TRUE(status().startsWith("Stopped by the user at step ")) << status().toStdString();
     EXPECT_NE(::kill(static_cast<pid_t>(*state.pid), 0), 0) << "the solver is still running";
 }
@@ -159,7 +148,7 @@ TEST_F(RunPanelTest, ASecondRunWhileOneIsGoingAsksFirst) {
     const std::string second = (fs::path(first).parent_path() / "second.tcl").string();
     test::writeFile(second, "analyze 5\r\n");
     panel.runScript(QString::fromStdString(first));
-    ASSERT_TRUE(waitUntil([&] { return panel.findChild<QProgressBar*>("progress")->value() >= 1; }));
+    ASSERT_TRUE(test::waitUntil([&] { return panel.findChild<QProgressBar*>("progress")->value() >= 1; }));
 
     QStringList questions;
     bool answer = false;
@@ -181,7 +170,7 @@ TEST_F(RunPanelTest, ASecondRunWhileOneIsGoingAsksFirst) {
     panel.runScript(QString::fromStdString(second));
     test::writeFile(solver.string(), "#!/bin/sh\necho second run\n");
     setQuestionAnswerer(previous);
-    ASSERT_TRUE(waitUntil([&] { return panel.outputText() == "second run\n" && !panel.running(); }, 10))
+    ASSERT_TRUE(test::waitUntil([&] { return panel.outputText() == "second run\n" && !panel.running(); }, 10))
         << status().toStdString();
     EXPECT_TRUE(status().startsWith("Finished: step 0 of 5")) << status().toStdString();
 }
@@ -204,7 +193,7 @@ TEST(RunPanelWithTheSolver, RunsAScriptToItsEndAndReportsTheFailureOfAnother) {
     RunPanel panel(session);
     panel.setSolverSearch({bin.string(), "", ""});
     panel.runScript(QString::fromStdString(script));
-    ASSERT_TRUE(waitUntil([&] { return !panel.running(); }, 60));
+    ASSERT_TRUE(test::waitUntil([&] { return !panel.running(); }, 60));
     EXPECT_TRUE(panel.statusText().startsWith("Finished: step 20 of 20, "))
         << panel.statusText().toStdString();
     EXPECT_TRUE(panel.outputText().contains("analysis\n")) << panel.outputText().toStdString();
@@ -215,7 +204,7 @@ TEST(RunPanelWithTheSolver, RunsAScriptToItsEndAndReportsTheFailureOfAnother) {
                                                          job.file("history.tcl") + "' --set analysisType=5");
     ASSERT_EQ(history.exitCode, 0) << history.err;
     panel.runScript(QString::fromStdString(job.file("history.tcl")));
-    ASSERT_TRUE(waitUntil([&] { return !panel.running(); }, 60));
+    ASSERT_TRUE(test::waitUntil([&] { return !panel.running(); }, 60));
     EXPECT_EQ(panel.statusText().toStdString(), "Failed: ERROR Failed to perform eigenvalue analysis");
 }
 
@@ -236,7 +225,7 @@ TEST_F(RunOpenSeesCommandTest, TheToolbarButtonRunsThePickedScriptInThePanel) {
     button("toolButton26")->click();
     EXPECT_EQ(dialogs.requests().back(), "open|tcl file (*.tcl)|tcl");
     EXPECT_TRUE(panel->isVisible());
-    ASSERT_TRUE(waitUntil([&] { return !panel->running(); }));
+    ASSERT_TRUE(test::waitUntil([&] { return !panel->running(); }));
     EXPECT_EQ(panel->outputText().toStdString(), "ran " + script + "\n");
     EXPECT_TRUE(panel->statusText().startsWith("Finished: 0 steps")) << panel->statusText().toStdString();
     EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join("\n").toStdString();

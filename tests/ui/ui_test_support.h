@@ -8,7 +8,10 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
+#include <chrono>
 #include <deque>
+#include <functional>
 #include <gtest/gtest.h>
 
 // Helpers for window tests: scripted file dialogs and captured error boxes.
@@ -111,5 +114,16 @@ class QuestionCapture {
     QuestionAnswerer previous_;
     QStringList questions_;
 };
+
+// Processes events until `done` holds or `seconds` have passed; false on the timeout.
+inline bool waitUntil(const std::function<bool()>& done, double seconds = 20) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        QTest::qWait(20);
+    }
+    return true;
+}
 
 } // namespace kelvane::test
