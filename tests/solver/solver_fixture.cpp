@@ -5,6 +5,7 @@
 #include "model/colour_table.h"
 #include "model/model_import.h"
 #include "results/frame_forces.h"
+#include "results/node_results.h"
 #include "solver/recorder_cross_check.h"
 #include "solver/solver_run.h"
 #include "tcl/settings_by_name.h"
@@ -140,6 +141,27 @@ std::string SolverTest::writeScript(const std::string& modelPath, const std::vec
     }
     written_ = {file(name), modelPath, settings};
     return file(name);
+}
+
+ModelStore SolverTest::runLoadCase(const std::string& modelPath, int loadCase,
+                                   std::vector<std::string> settings) {
+    settings.insert(settings.begin(),
+                    {"loadControlCase=" + std::to_string(loadCase), "loadSteps=1", "baseReactions=1"});
+    EXPECT_FALSE(writeAndRun(modelPath, settings).empty());
+    ModelStore store = importedModel(modelPath);
+    loadNodeDeformation(store, folder(), 1);
+    return store;
+}
+
+std::vector<double> SolverTest::verticalReactions() const {
+    const std::vector<std::string> lines = nonEmptyLines(file("reaction0.out"));
+    std::vector<double> vertical;
+    if (!lines.empty()) {
+        const std::vector<double> r = numbersOf(lines.back());
+        for (std::size_t k = 3; k < r.size(); k += 3)
+            vertical.push_back(r[k]);
+    }
+    return vertical;
 }
 
 bool SolverTest::runScript(const std::string& scriptPath) {

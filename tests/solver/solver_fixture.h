@@ -29,6 +29,13 @@ class SolverTest : public ::testing::Test {
     // Both steps; the script's path, or "" when either failed.
     std::string writeAndRun(const std::string& modelPath, const std::vector<std::string>& settings);
 
+    // One load step of load case `loadCase` with the base reactions recorded, and `settings` after;
+    // the model with its joints' displacements read back.
+    ModelStore runLoadCase(const std::string& modelPath, int loadCase,
+                           std::vector<std::string> settings = {});
+    // The vertical reactions (UZ, every third value from the fourth) of the last step recorded.
+    std::vector<double> verticalReactions() const;
+
     std::string folder() const { return dir_.path().string(); }
     std::string file(const std::string& name) const { return dir_.file(name); }
 

@@ -57,20 +57,8 @@ class TableFrameLoadTest : public SolverTest {
     // Runs pattern `loadCase` (1-based) with the given extra settings; the joints and the vertical
     // reactions at joints 1, 3, 4 and 6.
     std::pair<ModelStore, std::vector<double>> run(int loadCase, std::vector<std::string> settings = {}) {
-        const std::string model = dataPath("tables/loaded-beams.s2k");
-        settings.insert(settings.end(),
-                        {"loadControlCase=" + std::to_string(loadCase), "loadSteps=1", "baseReactions=1"});
-        EXPECT_FALSE(writeAndRun(model, settings).empty());
-        ModelStore store = importedModel(model);
-        loadNodeDeformation(store, folder(), 1);
-        const std::vector<std::string> lines = nonEmptyLines(file("reaction0.out"));
-        std::vector<double> vertical;
-        if (!lines.empty()) {
-            const std::vector<double> r = numbersOf(lines.back());
-            for (std::size_t k = 3; k < r.size(); k += 3)
-                vertical.push_back(r[k]);
-        }
-        return {store, vertical};
+        ModelStore store = runLoadCase(dataPath("tables/loaded-beams.s2k"), loadCase, std::move(settings));
+        return {std::move(store), verticalReactions()};
     }
 };
 

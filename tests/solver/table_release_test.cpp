@@ -21,14 +21,7 @@ const char* kModel = "tables/released-frames.s2k";
 
 class TableReleaseTest : public SolverTest {
   protected:
-    ModelStore run(int loadCase) {
-        EXPECT_FALSE(writeAndRun(dataPath(kModel), {"loadControlCase=" + std::to_string(loadCase),
-                                                    "loadSteps=1", "baseReactions=1"})
-                         .empty());
-        ModelStore store = importedModel(dataPath(kModel));
-        loadNodeDeformation(store, folder(), 1);
-        return store;
-    }
+    ModelStore run(int loadCase) { return runLoadCase(dataPath(kModel), loadCase); }
 };
 
 constexpr double E = 2e5, Ibeam = 2e8, Icol = 1e8, L = 6000; // N, mm

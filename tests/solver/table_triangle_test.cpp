@@ -11,12 +11,7 @@ namespace {
 
 class TableTriangleTest : public SolverTest {
   protected:
-    double centreDeflection(const std::string& model) {
-        EXPECT_FALSE(writeAndRun(dataPath(model), {"loadControlCase=1", "loadSteps=1"}).empty());
-        ModelStore store = importedModel(dataPath(model));
-        loadNodeDeformation(store, folder(), 1);
-        return store.nodes[41].uz;
-    }
+    double centreDeflection(const std::string& model) { return runLoadCase(dataPath(model), 1).nodes[41].uz; }
 };
 
 // tests/data/tables/slab-quadrilaterals.s2k and slab-triangles.s2k: a 6 m square slab 0.2 m thick
