@@ -76,6 +76,21 @@ void appendInt(std::string& out, std::int64_t value) {
     out.append(buffer.data(), result.ptr);
 }
 
+void appendRoundTrip(std::string& out, double value) {
+    if (!std::isfinite(value)) {
+        appendNonFinite(out, value);
+        return;
+    }
+    if (value == 0.0) {
+        out += '0';
+        return;
+    }
+    std::array<char, 32> buffer{};
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general);
+    out.append(buffer.data(), result.ptr);
+}
+
 std::string formatE(double value, int significantDigits) {
     std::string out;
     appendE(out, value, significantDigits);

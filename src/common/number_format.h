@@ -45,5 +45,7 @@ std::string formatSignificant(double value, int digits);
 void appendE(std::string& out, double value, int significantDigits);
 void appendF(std::string& out, double value, int decimals);
 void appendInt(std::string& out, std::int64_t value);
+// formatRoundTrip for scripts: zero without a sign, infinities and NaN as the other templates write them.
+void appendRoundTrip(std::string& out, double value);
 
 } // namespace kelvane

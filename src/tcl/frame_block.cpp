@@ -5,11 +5,18 @@
 
 #include "common/number_format.h"
 
+#include <cmath>
 #include <string>
 #include <string_view>
 
 namespace kelvane {
 namespace {
+
+// A component of a unit direction vector as written: the round-off of the axis rotations (1E-16
+// where the component is zero) is written as 0.
+double directionComponent(double value) {
+    return std::abs(value) < 1e-12 ? 0.0 : value;
+}
 
 void writeTransformations(const ScriptInput& in, ScriptWriter& out) {
     const ModelStore& store = in.store;
@@ -33,7 +40,9 @@ void writeTransformations(const ScriptInput& in, ScriptWriter& out) {
             break;
         }
         const TFRAME& frame = store.frames[f];
-        out.line("geomTransf %s %D %0.3F %0.3F %0.3F ", {name, f, frame.axis2X, frame.axis2Y, frame.axis2Z});
+        out.line("geomTransf %s %D %R %R %R ",
+                 {name, f, directionComponent(frame.axis2X), directionComponent(frame.axis2Y),
+                  directionComponent(frame.axis2Z)});
     }
 }
 
@@ -51,12 +60,12 @@ void writeElement(const ScriptInput& in, ScriptWriter& out, int f) {
         // The solver's local y is the section's axis 3 and its z axis 2: Iy is I33 and the shear
         // area along y is AS3.
         if (deflectsInShear(section))
-            out.line(
-                "element ElasticTimoshenkoBeam %D %D %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %D",
-                {f, nI, nJ, material.e, material.g, section.area, section.torsion, section.i33, section.i22,
-                 writtenShearArea(section, section.av3), writtenShearArea(section, section.av2), f});
+            out.line("element ElasticTimoshenkoBeam %D %D %D %R %R %R %R %R %R %R %R %D",
+                     {f, nI, nJ, material.e, material.g, section.area, section.torsion, section.i33,
+                      section.i22, writtenShearArea(section, section.av3),
+                      writtenShearArea(section, section.av2), f});
         else
-            out.line("element elasticBeamColumn %D %D %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %D",
+            out.line("element elasticBeamColumn %D %D %D %R %R %R %R %R %R %D",
                      {f, nI, nJ, section.area, material.e, material.g, section.torsion, section.i33,
                       section.i22, f});
         break;
@@ -73,7 +82,7 @@ void writeElement(const ScriptInput& in, ScriptWriter& out, int f) {
         out.line("element dispBeamColumn %d %d %d %d %d %d", {f, nI, nJ, frame.segments, sectionTag, f});
         break;
     case BeamWithHinge:
-        out.line("element beamWithHinges %d %d %d %d %0.0f %d %0.0f %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %D ",
+        out.line("element beamWithHinges %d %d %d %d %R %d %R %R %R %R %R %R %R %D ",
                  {f, nI, nJ, sectionTag, section.hingeLengthI, sectionTag, section.hingeLengthJ, material.e,
                   section.area, section.i22, section.i33, material.g, section.torsion, f});
         break;
@@ -106,12 +115,11 @@ void writeReleaseElement(const ScriptInput& in, ScriptWriter& out, const Release
         appendInt(materials, end.firstMaterial + c - 1);
         appendInt(directions, c);
     }
-    const auto along = [](double from, double to) {
-        return formatRoundTrip(writtenCoordinate(to) - writtenCoordinate(from));
-    };
-    out.line("element zeroLength %d %d %d -mat %s -dir %s -orient %s %s %s %0.3F %0.3F %0.3F",
+    const auto along = [](double from, double to) { return formatRoundTrip(to - from); };
+    out.line("element zeroLength %d %d %d -mat %s -dir %s -orient %s %s %s %R %R %R",
              {end.element, end.joint, end.node, materials, directions, along(i.x, j.x), along(i.y, j.y),
-              along(i.z, j.z), frame.axis2X, frame.axis2Y, frame.axis2Z});
+              along(i.z, j.z), directionComponent(frame.axis2X), directionComponent(frame.axis2Y),
+              directionComponent(frame.axis2Z)});
 }
 
 } // namespace

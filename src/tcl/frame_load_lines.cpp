@@ -27,19 +27,18 @@ std::string fraction(double value) {
 void writeUniform(ScriptWriter& out, const TLOAD& load, double a, double b, double wa, double wb, bool ends) {
     const auto [ya, za, xa] = solverComponents(load.direction, wa);
     if (!ends) {
-        out.line("eleLoad -ele %D -type -beamUniform %0.4E %0.4E %0.4E %s %s",
+        out.line("eleLoad -ele %D -type -beamUniform %R %R %R %s %s",
                  {load.target, ya, za, xa, fraction(a), fraction(b)});
         return;
     }
     const auto [yb, zb, xb] = solverComponents(load.direction, wb);
-    out.line("eleLoad -ele %D -type -beamUniform %0.4E %0.4E %0.4E %s %s %0.4E %0.4E %0.4E",
+    out.line("eleLoad -ele %D -type -beamUniform %R %R %R %s %s %R %R %R",
              {load.target, ya, za, xa, fraction(a), fraction(b), yb, zb, xb});
 }
 
 void writePoint(ScriptWriter& out, const TLOAD& load) {
     const auto [y, z, x] = solverComponents(load.direction, load.fx);
-    out.line("eleLoad -ele %D -type -beamPoint %0.4E %0.4E %s %0.4E",
-             {load.target, y, z, fraction(load.distA), x});
+    out.line("eleLoad -ele %D -type -beamPoint %R %R %s %R", {load.target, y, z, fraction(load.distA), x});
 }
 
 // A force varying along the frame, for the force-based elements: the solver honours the end
@@ -111,7 +110,7 @@ void writeEndLoads(const ScriptInput& in, ScriptWriter& out, const TLOAD& load, 
         const Vector& moment = global[endJ ? 3 : 1];
         const std::int32_t node =
             pinned ? (endJ ? frame.nodeJ : frame.nodeI) : in.releases.elementNode(store, f, endJ);
-        out.line("load %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E",
+        out.line("load %D %R %R %R %R %R %R",
                  {node, force[0], force[1], force[2], moment[0], moment[1], moment[2]});
     }
 }

@@ -1,8 +1,6 @@
 #include "tcl/frame_releases.h"
 
 #include "common/error.h"
-#include "common/number_format.h"
-#include "common/number_parse.h"
 #include "tcl/store_access.h"
 
 #include <algorithm>
@@ -100,10 +98,6 @@ FrameReleases layOutFrameReleases(const ModelStore& store) {
         }
     }
     return layout;
-}
-
-double writtenCoordinate(double value) {
-    return parseReal(formatE4(value));
 }
 
 } // namespace kelvane

@@ -50,8 +50,4 @@ struct FrameReleases {
 // Stops when a frame whose end is released has no stiffness to hold the other components with.
 FrameReleases layOutFrameReleases(const ModelStore& store);
 
-// The value a coordinate takes in the script ("%0.4E"): directions between written joints are
-// computed from these, so that they match what the solver computes.
-double writtenCoordinate(double value);
-
 } // namespace kelvane

@@ -162,17 +162,17 @@ void writeLoadPattern(const ScriptInput& in, ScriptWriter& out, std::string_view
         if (load.caseName != name)
             continue;
         if (load.kind == LoadJointForce && in.dofsPerNode == 3) {
-            out.line("load %D %0.4E %0.4E %0.4E", {load.target, load.fx, load.fy, load.fz});
+            out.line("load %D %R %R %R", {load.target, load.fx, load.fy, load.fz});
         } else if (load.kind == LoadJointForce) {
-            out.line("load %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E",
+            out.line("load %D %R %R %R %R %R %R",
                      {load.target, load.fx, load.fy, load.fz, load.mx, load.my, load.mz});
         } else if (load.kind == LoadDistributed) {
             if (load.direction == 1)
-                out.line("eleLoad -ele %D -type -beamUniform 0 0 %0.4E", {load.target, load.fx});
+                out.line("eleLoad -ele %D -type -beamUniform 0 0 %R", {load.target, load.fx});
             else if (load.direction == 2)
-                out.line("eleLoad -ele %D -type -beamUniform 0 %0.4E 0", {load.target, load.fx});
+                out.line("eleLoad -ele %D -type -beamUniform 0 %R 0", {load.target, load.fx});
             else if (load.direction == 3)
-                out.line("eleLoad -ele %D -type -beamUniform %0.4E 0 0", {load.target, -load.fx});
+                out.line("eleLoad -ele %D -type -beamUniform %R 0 0", {load.target, -load.fx});
         } else if (load.kind == LoadFrameSpan || load.kind == LoadFramePoint) {
             writeFrameSpanLoad(in, out, load);
         }

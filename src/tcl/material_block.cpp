@@ -20,7 +20,7 @@ void writeNonlinearMaterial(ScriptWriter& out, int m, const TMAT& material) {
     appendInt(line, m);
     for (const double argument : materialScriptArguments(material)) {
         line += ' ';
-        line += formatGeneral(argument);
+        appendRoundTrip(line, argument);
     }
     out.text(line);
 }
@@ -33,28 +33,27 @@ void writeMaterialBlock(const ScriptInput& in, ScriptWriter& out) {
     for (int m = 1; m <= countOf(store.materialCount); ++m) {
         const TMAT& material = store.materials[m];
         if (material.model == ModelElastic)
-            out.line("uniaxialMaterial Elastic %d %0.4e", {m, material.e});
+            out.line("uniaxialMaterial Elastic %d %R", {m, material.e});
         else if (isNonlinearModel(material.model))
             writeNonlinearMaterial(out, m, material);
     }
     for (int s = 1; s <= countOf(store.frameSectionCount); ++s)
         if (linkNeedsOwnSpring(store, s))
-            out.line("uniaxialMaterial Elastic %d %0.4e",
+            out.line("uniaxialMaterial Elastic %d %R",
                      {kLinkSpringTagBase + s, store.materials[store.frameSections[s].material].e});
     // The springs of released frame ends.
     for (const ReleasedEnd& end : in.releases.ends)
         for (std::size_t c = 1; c <= 6; ++c)
             if (end.springs[c] != 0)
-                out.line(
-                    "uniaxialMaterial Elastic %d %s",
-                    {end.firstMaterial + static_cast<std::int32_t>(c) - 1, formatGeneral(end.springs[c])});
+                out.line("uniaxialMaterial Elastic %d %R",
+                         {end.firstMaterial + static_cast<std::int32_t>(c) - 1, end.springs[c]});
     if (!in.analysis.useAggregator)
         return;
     for (int s = 1; s <= countOf(store.frameSectionCount); ++s) {
         const TSECTION& section = store.frameSections[s];
-        out.line("uniaxialMaterial Elastic %d %0.4e", {200 + s, section.shearModulus * section.av2});
-        out.line("uniaxialMaterial Elastic %d %0.4e", {300 + s, section.shearModulus * section.av3});
-        out.line("uniaxialMaterial Elastic %d %0.4e", {400 + s, section.shearModulus * section.torsion});
+        out.line("uniaxialMaterial Elastic %d %R", {200 + s, section.shearModulus * section.av2});
+        out.line("uniaxialMaterial Elastic %d %R", {300 + s, section.shearModulus * section.av3});
+        out.line("uniaxialMaterial Elastic %d %R", {400 + s, section.shearModulus * section.torsion});
     }
 }
 

@@ -19,12 +19,12 @@ void writeNodeBlock(const ScriptInput& in, ScriptWriter& out) {
     out.text("puts \"restraint\"");
     for (int n = 1; n <= nodeCount; ++n) {
         const TNODE& at = jointTiedTo(store, n);
-        out.line("node %D %0.4E %0.4E %0.4E", {n, at.x, at.y, at.z});
+        out.line("node %D %R %R %R", {n, at.x, at.y, at.z});
     }
     // The frame elements' own nodes at their released ends.
     for (const ReleasedEnd& end : in.releases.ends) {
         const TNODE& at = jointTiedTo(store, end.joint);
-        out.line("node %D %0.4E %0.4E %0.4E", {end.node, at.x, at.y, at.z});
+        out.line("node %D %R %R %R", {end.node, at.x, at.y, at.z});
     }
 
     out.text("puts \"rigidDiaphragm\"");
@@ -41,10 +41,9 @@ void writeNodeBlock(const ScriptInput& in, ScriptWriter& out) {
             if (m[1] == 0)
                 continue;
             if (in.dofsPerNode == 3)
-                out.line("mass %d %0.4E %0.4E %0.4E", {n, m[1], m[2], m[3]});
+                out.line("mass %d %R %R %R", {n, m[1], m[2], m[3]});
             else
-                out.line("mass %d %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E",
-                         {n, m[1], m[2], m[3], m[4], m[5], m[6]});
+                out.line("mass %d %R %R %R %R %R %R", {n, m[1], m[2], m[3], m[4], m[5], m[6]});
         }
     }
 

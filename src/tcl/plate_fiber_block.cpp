@@ -25,7 +25,7 @@ void writePlateFiberBlock(const ScriptInput& in, ScriptWriter& out) {
     }
     for (int m = 1; m <= countOf(store.materialCount); ++m)
         if (used[static_cast<std::size_t>(m)])
-            out.line("nDMaterial ElasticIsotropic %d %0.4E %0.4E",
+            out.line("nDMaterial ElasticIsotropic %d %R %R",
                      {m, store.materials[m].e, store.materials[m].nu});
 
     for (int a = 1; a <= shellSectionCount; ++a) {
@@ -34,7 +34,7 @@ void writePlateFiberBlock(const ScriptInput& in, ScriptWriter& out) {
             continue;
         out.line("##%S ", {section.name});
         out.line("nDMaterial PlateFiber %d %D", {600 + a, section.material});
-        out.line("section PlateFiber %d %d %0.2f", {700 + a, 600 + a, section.thickness});
+        out.line("section PlateFiber %d %d %R", {700 + a, 600 + a, section.thickness});
     }
 }
 

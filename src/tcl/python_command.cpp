@@ -82,6 +82,8 @@ std::string filledWord(std::string_view word, const ScriptArg* values, bool temp
             text += value.text();
         else if (conversion == 'E' || conversion == 'e')
             appendE(text, value.real(), digits);
+        else if (conversion == 'R')
+            appendRoundTrip(text, value.real());
         else
             appendF(text, value.real(), digits);
         i += length - 1;

@@ -51,6 +51,11 @@ class LineBuffer {
         }
         text(formatE(value, digits));
     }
+    void roundTrip(double value) {
+        std::string text;
+        appendRoundTrip(text, value);
+        this->text(text);
+    }
     void fixed(double value, int decimals) {
         if (const std::size_t length = writeFixedFast(room(kFastNumberRoom), value, decimals)) {
             used_ += length;
@@ -106,6 +111,8 @@ void fillTemplate(LineBuffer& out, std::string_view lineTemplate, std::initializ
             out.text(nextArg(next, end, ScriptArg::Kind::Text, lineTemplate).text());
         } else if ((conversion == 'E' || conversion == 'e') && digits >= 1 && digits <= 9) {
             out.scientific(nextArg(next, end, ScriptArg::Kind::Real, lineTemplate).real(), digits);
+        } else if (conversion == 'R' && digits < 0) {
+            out.roundTrip(nextArg(next, end, ScriptArg::Kind::Real, lineTemplate).real());
         } else if ((conversion == 'F' || conversion == 'f') && digits >= 0 && digits <= 9) {
             out.fixed(nextArg(next, end, ScriptArg::Kind::Real, lineTemplate).real(), digits);
         } else {

@@ -11,7 +11,9 @@
 // Builds script lines from printf-like templates, so that every line reads in the code exactly as
 // it reads in the script. Placeholders: "%d" and "%D" integers; "%s" and "%S" strings;
 // "%0.nE" and "%0.ne" scientific with n significant digits; "%0.nF" and "%0.nf" fixed with n
-// decimals. Everything else is copied as it stands, blanks included.
+// decimals; "%R" the shortest text that reads back as the same double (the values that describe
+// the model: coordinates, properties, masses, loads). Everything else is copied as it stands, blanks
+// included.
 namespace kelvane {
 
 using ScriptLines = std::vector<std::string>;

@@ -25,7 +25,7 @@ void writeBrickMaterials(const ModelStore& store, ScriptWriter& out) {
         sections.insert(store.solids[i].section);
     for (std::int32_t section : sections) {
         const TMAT& material = brickMaterial(store, section);
-        out.line("nDMaterial ElasticIsotropic %d %0.4E %0.4E", {section, material.e, material.nu});
+        out.line("nDMaterial ElasticIsotropic %d %R %R", {section, material.e, material.nu});
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 using namespace kelvane;
 
 TEST(NumberFormat, ScientificHasSignedThreeDigitExponent) {
@@ -24,6 +26,23 @@ TEST(NumberFormat, ZeroNeverCarriesAMinusSign) {
     EXPECT_EQ(formatF(-0.0004, 3), "0.000");
     EXPECT_EQ(formatF(-0.0005001, 3), "-0.001");
     EXPECT_EQ(formatGeneral(-0.0), "0");
+}
+
+// Model values in scripts: the shortest text that reads back as the same double, so that a joint
+// 100 m up a model in millimetres keeps its last millimetre and a kip-inch model its decimals.
+TEST(NumberFormat, RoundTripKeepsEveryDigitAndNoSignedZero) {
+    const auto roundTrip = [](double value) {
+        std::string text;
+        appendRoundTrip(text, value);
+        return text;
+    };
+    EXPECT_EQ(roundTrip(-0.0), "0");
+    EXPECT_EQ(roundTrip(200000), "200000");
+    EXPECT_EQ(roundTrip(100000.123), "100000.123");
+    EXPECT_EQ(roundTrip(25.6 * 39.37007874015748), "1007.8740157480315");
+    EXPECT_EQ(roundTrip(1e-7), "1e-07");
+    for (const double value : {0.1, 1.0 / 3.0, 6.02214076e23, -2.5e-300})
+        EXPECT_EQ(std::stod(roundTrip(value)), value) << roundTrip(value);
 }
 
 TEST(NumberFormat, FixedRoundsExactTiesToEvenOnTheBinaryValue) {

@@ -2,46 +2,46 @@ wipe
 puts "System"
 model basic -ndm 3 -ndf 6
 puts "restraint"
-node 1 0.000E+000 0.000E+000 0.000E+000
-node 2 6.000E+003 0.000E+000 0.000E+000
-node 3 1.200E+004 0.000E+000 0.000E+000
-node 4 0.000E+000 6.000E+003 0.000E+000
-node 5 6.000E+003 6.000E+003 0.000E+000
-node 6 1.200E+004 6.000E+003 0.000E+000
-node 7 0.000E+000 1.200E+004 0.000E+000
-node 8 6.000E+003 1.200E+004 0.000E+000
-node 9 1.200E+004 1.200E+004 0.000E+000
-node 10 0.000E+000 0.000E+000 3.600E+003
-node 11 6.000E+003 0.000E+000 3.600E+003
-node 12 1.200E+004 0.000E+000 3.600E+003
-node 13 0.000E+000 6.000E+003 3.600E+003
-node 14 6.000E+003 6.000E+003 3.600E+003
-node 15 1.200E+004 6.000E+003 3.600E+003
-node 16 0.000E+000 1.200E+004 3.600E+003
-node 17 6.000E+003 1.200E+004 3.600E+003
-node 18 1.200E+004 1.200E+004 3.600E+003
-node 19 0.000E+000 0.000E+000 6.900E+003
-node 20 6.000E+003 0.000E+000 6.900E+003
-node 21 1.200E+004 0.000E+000 6.900E+003
-node 22 0.000E+000 6.000E+003 6.900E+003
-node 23 6.000E+003 6.000E+003 6.900E+003
-node 24 1.200E+004 6.000E+003 6.900E+003
-node 25 0.000E+000 1.200E+004 6.900E+003
-node 26 6.000E+003 1.200E+004 6.900E+003
-node 27 1.200E+004 1.200E+004 6.900E+003
-node 28 0.000E+000 0.000E+000 1.020E+004
-node 29 6.000E+003 0.000E+000 1.020E+004
-node 30 1.200E+004 0.000E+000 1.020E+004
-node 31 0.000E+000 6.000E+003 1.020E+004
-node 32 6.000E+003 6.000E+003 1.020E+004
-node 33 1.200E+004 6.000E+003 1.020E+004
-node 34 0.000E+000 1.200E+004 1.020E+004
-node 35 6.000E+003 1.200E+004 1.020E+004
-node 36 1.200E+004 1.200E+004 1.020E+004
-node 37 6.000E+003 6.000E+003 3.600E+003
-node 38 6.000E+003 6.000E+003 6.900E+003
-node 39 6.000E+003 6.000E+003 1.020E+004
-node 40 0.000E+000 0.000E+000 0.000E+000
+node 1 0 0 0
+node 2 6000 0 0
+node 3 12000 0 0
+node 4 0 6000 0
+node 5 6000 6000 0
+node 6 12000 6000 0
+node 7 0 12000 0
+node 8 6000 12000 0
+node 9 12000 12000 0
+node 10 0 0 3600
+node 11 6000 0 3600
+node 12 12000 0 3600
+node 13 0 6000 3600
+node 14 6000 6000 3600
+node 15 12000 6000 3600
+node 16 0 12000 3600
+node 17 6000 12000 3600
+node 18 12000 12000 3600
+node 19 0 0 6900
+node 20 6000 0 6900
+node 21 12000 0 6900
+node 22 0 6000 6900
+node 23 6000 6000 6900
+node 24 12000 6000 6900
+node 25 0 12000 6900
+node 26 6000 12000 6900
+node 27 12000 12000 6900
+node 28 0 0 10200
+node 29 6000 0 10200
+node 30 12000 0 10200
+node 31 0 6000 10200
+node 32 6000 6000 10200
+node 33 12000 6000 10200
+node 34 0 12000 10200
+node 35 6000 12000 10200
+node 36 12000 12000 10200
+node 37 6000 6000 3600
+node 38 6000 6000 6900
+node 39 6000 6000 10200
+node 40 0 0 0
 puts "rigidDiaphragm"
 rigidDiaphragm 3 37 10
 rigidDiaphragm 3 37 11
@@ -71,33 +71,33 @@ rigidDiaphragm 3 39 34
 rigidDiaphragm 3 39 35
 rigidDiaphragm 3 39 36
 puts "mass"
-mass 10 7.339E+000 7.339E+000 7.339E+000 0.000E+000 0.000E+000 0.000E+000
-mass 11 1.468E+001 1.468E+001 1.468E+001 0.000E+000 0.000E+000 0.000E+000
-mass 12 7.339E+000 7.339E+000 7.339E+000 0.000E+000 0.000E+000 0.000E+000
-mass 13 1.468E+001 1.468E+001 1.468E+001 0.000E+000 0.000E+000 0.000E+000
-mass 14 2.936E+001 2.936E+001 2.936E+001 0.000E+000 0.000E+000 0.000E+000
-mass 15 1.468E+001 1.468E+001 1.468E+001 0.000E+000 0.000E+000 0.000E+000
-mass 16 7.339E+000 7.339E+000 7.339E+000 0.000E+000 0.000E+000 0.000E+000
-mass 17 1.468E+001 1.468E+001 1.468E+001 0.000E+000 0.000E+000 0.000E+000
-mass 18 7.339E+000 7.339E+000 7.339E+000 0.000E+000 0.000E+000 0.000E+000
-mass 19 7.339E+000 7.339E+000 7.339E+000 0.000E+000 0.000E+000 0.000E+000
-mass 20 1.468E+001 1.468E+001 1.468E+001 0.000E+000 0.000E+000 0.000E+000
-mass 21 7.339E+000 7.339E+000 7.339E+000 0.000E+000 0.000E+000 0.000E+000
-mass 22 1.468E+001 1.468E+001 1.468E+001 0.000E+000 0.000E+000 0.000E+000
-mass 23 2.936E+001 2.936E+001 2.936E+001 0.000E+000 0.000E+000 0.000E+000
-mass 24 1.468E+001 1.468E+001 1.468E+001 0.000E+000 0.000E+000 0.000E+000
-mass 25 7.339E+000 7.339E+000 7.339E+000 0.000E+000 0.000E+000 0.000E+000
-mass 26 1.468E+001 1.468E+001 1.468E+001 0.000E+000 0.000E+000 0.000E+000
-mass 27 7.339E+000 7.339E+000 7.339E+000 0.000E+000 0.000E+000 0.000E+000
-mass 28 5.505E+000 5.505E+000 5.505E+000 0.000E+000 0.000E+000 0.000E+000
-mass 29 1.101E+001 1.101E+001 1.101E+001 0.000E+000 0.000E+000 0.000E+000
-mass 30 5.505E+000 5.505E+000 5.505E+000 0.000E+000 0.000E+000 0.000E+000
-mass 31 1.101E+001 1.101E+001 1.101E+001 0.000E+000 0.000E+000 0.000E+000
-mass 32 2.202E+001 2.202E+001 2.202E+001 0.000E+000 0.000E+000 0.000E+000
-mass 33 1.101E+001 1.101E+001 1.101E+001 0.000E+000 0.000E+000 0.000E+000
-mass 34 5.505E+000 5.505E+000 5.505E+000 0.000E+000 0.000E+000 0.000E+000
-mass 35 1.101E+001 1.101E+001 1.101E+001 0.000E+000 0.000E+000 0.000E+000
-mass 36 5.505E+000 5.505E+000 5.505E+000 0.000E+000 0.000E+000 0.000E+000
+mass 10 7.339 7.339 7.339 0 0 0
+mass 11 14.679 14.679 14.679 0 0 0
+mass 12 7.339 7.339 7.339 0 0 0
+mass 13 14.679 14.679 14.679 0 0 0
+mass 14 29.358 29.358 29.358 0 0 0
+mass 15 14.679 14.679 14.679 0 0 0
+mass 16 7.339 7.339 7.339 0 0 0
+mass 17 14.679 14.679 14.679 0 0 0
+mass 18 7.339 7.339 7.339 0 0 0
+mass 19 7.339 7.339 7.339 0 0 0
+mass 20 14.679 14.679 14.679 0 0 0
+mass 21 7.339 7.339 7.339 0 0 0
+mass 22 14.679 14.679 14.679 0 0 0
+mass 23 29.358 29.358 29.358 0 0 0
+mass 24 14.679 14.679 14.679 0 0 0
+mass 25 7.339 7.339 7.339 0 0 0
+mass 26 14.679 14.679 14.679 0 0 0
+mass 27 7.339 7.339 7.339 0 0 0
+mass 28 5.505 5.505 5.505 0 0 0
+mass 29 11.009 11.009 11.009 0 0 0
+mass 30 5.505 5.505 5.505 0 0 0
+mass 31 11.009 11.009 11.009 0 0 0
+mass 32 22.018 22.018 22.018 0 0 0
+mass 33 11.009 11.009 11.009 0 0 0
+mass 34 5.505 5.505 5.505 0 0 0
+mass 35 11.009 11.009 11.009 0 0 0
+mass 36 5.505 5.505 5.505 0 0 0
 puts "node"
 fix 37 0 0 1 1 1 0
 fix 38 0 0 1 1 1 0
@@ -114,295 +114,295 @@ fix 9 1 1 1 1 1 1;
 puts "Equal DOF"
 equalDOF 1 40 1 2 3
 puts "material"
-uniaxialMaterial Elastic 1 2.000E+005
-uniaxialMaterial Elastic 2 3.000E+004
+uniaxialMaterial Elastic 1 200000
+uniaxialMaterial Elastic 2 30000
 ##NC500X500 
-section Fiber 1 -GJ 1.100E+014 {
-fiber -2.000E+002 -2.000E+002 1.000E+004 2
-fiber -1.000E+002 -2.000E+002 1.000E+004 2
-fiber 0.000E+000 -2.000E+002 1.000E+004 2
-fiber 1.000E+002 -2.000E+002 1.000E+004 2
-fiber 2.000E+002 -2.000E+002 1.000E+004 2
-fiber -2.000E+002 -1.000E+002 1.000E+004 2
-fiber -1.000E+002 -1.000E+002 1.000E+004 2
-fiber 0.000E+000 -1.000E+002 1.000E+004 2
-fiber 1.000E+002 -1.000E+002 1.000E+004 2
-fiber 2.000E+002 -1.000E+002 1.000E+004 2
-fiber -2.000E+002 0.000E+000 1.000E+004 2
-fiber -1.000E+002 0.000E+000 1.000E+004 2
-fiber 0.000E+000 0.000E+000 1.000E+004 2
-fiber 1.000E+002 0.000E+000 1.000E+004 2
-fiber 2.000E+002 0.000E+000 1.000E+004 2
-fiber -2.000E+002 1.000E+002 1.000E+004 2
-fiber -1.000E+002 1.000E+002 1.000E+004 2
-fiber 0.000E+000 1.000E+002 1.000E+004 2
-fiber 1.000E+002 1.000E+002 1.000E+004 2
-fiber 2.000E+002 1.000E+002 1.000E+004 2
-fiber -2.000E+002 2.000E+002 1.000E+004 2
-fiber -1.000E+002 2.000E+002 1.000E+004 2
-fiber 0.000E+000 2.000E+002 1.000E+004 2
-fiber 1.000E+002 2.000E+002 1.000E+004 2
-fiber 2.000E+002 2.000E+002 1.000E+004 2
-fiber -2.150E+002 -2.150E+002 2.000E+002 1
-fiber -1.075E+002 -2.150E+002 2.000E+002 1
-fiber 0.000E+000 -2.150E+002 2.000E+002 1
-fiber 1.075E+002 -2.150E+002 2.000E+002 1
-fiber 2.150E+002 -2.150E+002 2.000E+002 1
-fiber -2.150E+002 2.150E+002 2.000E+002 1
-fiber -1.075E+002 2.150E+002 2.000E+002 1
-fiber 0.000E+000 2.150E+002 2.000E+002 1
-fiber 1.075E+002 2.150E+002 2.000E+002 1
-fiber 2.150E+002 2.150E+002 2.000E+002 1
-fiber -2.150E+002 -1.433E+002 2.000E+002 1
-fiber -2.150E+002 -7.167E+001 2.000E+002 1
-fiber -2.150E+002 0.000E+000 2.000E+002 1
-fiber -2.150E+002 7.167E+001 2.000E+002 1
-fiber -2.150E+002 1.433E+002 2.000E+002 1
-fiber 2.150E+002 -1.433E+002 2.000E+002 1
-fiber 2.150E+002 -7.167E+001 2.000E+002 1
-fiber 2.150E+002 0.000E+000 2.000E+002 1
-fiber 2.150E+002 7.167E+001 2.000E+002 1
-fiber 2.150E+002 1.433E+002 2.000E+002 1
+section Fiber 1 -GJ 1.1002604166666667e+14 {
+fiber -200 -200 10000 2
+fiber -100 -200 10000 2
+fiber 0 -200 10000 2
+fiber 100 -200 10000 2
+fiber 200 -200 10000 2
+fiber -200 -100 10000 2
+fiber -100 -100 10000 2
+fiber 0 -100 10000 2
+fiber 100 -100 10000 2
+fiber 200 -100 10000 2
+fiber -200 0 10000 2
+fiber -100 0 10000 2
+fiber 0 0 10000 2
+fiber 100 0 10000 2
+fiber 200 0 10000 2
+fiber -200 100 10000 2
+fiber -100 100 10000 2
+fiber 0 100 10000 2
+fiber 100 100 10000 2
+fiber 200 100 10000 2
+fiber -200 200 10000 2
+fiber -100 200 10000 2
+fiber 0 200 10000 2
+fiber 100 200 10000 2
+fiber 200 200 10000 2
+fiber -215 -215 200 1
+fiber -107.5 -215 200 1
+fiber 0 -215 200 1
+fiber 107.5 -215 200 1
+fiber 215 -215 200 1
+fiber -215 215 200 1
+fiber -107.5 215 200 1
+fiber 0 215 200 1
+fiber 107.5 215 200 1
+fiber 215 215 200 1
+fiber -215 -143.33333333333331 200 1
+fiber -215 -71.66666666666666 200 1
+fiber -215 0 200 1
+fiber -215 71.66666666666669 200 1
+fiber -215 143.33333333333331 200 1
+fiber 215 -143.33333333333331 200 1
+fiber 215 -71.66666666666666 200 1
+fiber 215 0 200 1
+fiber 215 71.66666666666669 200 1
+fiber 215 143.33333333333331 200 1
 }
 ##DC450X450 
-section Fiber 2 -GJ 7.219E+013 {
-fiber -1.800E+002 -1.800E+002 8.100E+003 2
-fiber -9.000E+001 -1.800E+002 8.100E+003 2
-fiber 0.000E+000 -1.800E+002 8.100E+003 2
-fiber 9.000E+001 -1.800E+002 8.100E+003 2
-fiber 1.800E+002 -1.800E+002 8.100E+003 2
-fiber -1.800E+002 -9.000E+001 8.100E+003 2
-fiber -9.000E+001 -9.000E+001 8.100E+003 2
-fiber 0.000E+000 -9.000E+001 8.100E+003 2
-fiber 9.000E+001 -9.000E+001 8.100E+003 2
-fiber 1.800E+002 -9.000E+001 8.100E+003 2
-fiber -1.800E+002 0.000E+000 8.100E+003 2
-fiber -9.000E+001 0.000E+000 8.100E+003 2
-fiber 0.000E+000 0.000E+000 8.100E+003 2
-fiber 9.000E+001 0.000E+000 8.100E+003 2
-fiber 1.800E+002 0.000E+000 8.100E+003 2
-fiber -1.800E+002 9.000E+001 8.100E+003 2
-fiber -9.000E+001 9.000E+001 8.100E+003 2
-fiber 0.000E+000 9.000E+001 8.100E+003 2
-fiber 9.000E+001 9.000E+001 8.100E+003 2
-fiber 1.800E+002 9.000E+001 8.100E+003 2
-fiber -1.800E+002 1.800E+002 8.100E+003 2
-fiber -9.000E+001 1.800E+002 8.100E+003 2
-fiber 0.000E+000 1.800E+002 8.100E+003 2
-fiber 9.000E+001 1.800E+002 8.100E+003 2
-fiber 1.800E+002 1.800E+002 8.100E+003 2
-fiber -1.900E+002 -1.900E+002 2.000E+002 1
-fiber -9.500E+001 -1.900E+002 2.000E+002 1
-fiber 0.000E+000 -1.900E+002 2.000E+002 1
-fiber 9.500E+001 -1.900E+002 2.000E+002 1
-fiber 1.900E+002 -1.900E+002 2.000E+002 1
-fiber -1.900E+002 1.900E+002 2.000E+002 1
-fiber -9.500E+001 1.900E+002 2.000E+002 1
-fiber 0.000E+000 1.900E+002 2.000E+002 1
-fiber 9.500E+001 1.900E+002 2.000E+002 1
-fiber 1.900E+002 1.900E+002 2.000E+002 1
-fiber -1.900E+002 -1.267E+002 2.000E+002 1
-fiber -1.900E+002 -6.333E+001 2.000E+002 1
-fiber -1.900E+002 0.000E+000 2.000E+002 1
-fiber -1.900E+002 6.333E+001 2.000E+002 1
-fiber -1.900E+002 1.267E+002 2.000E+002 1
-fiber 1.900E+002 -1.267E+002 2.000E+002 1
-fiber 1.900E+002 -6.333E+001 2.000E+002 1
-fiber 1.900E+002 0.000E+000 2.000E+002 1
-fiber 1.900E+002 6.333E+001 2.000E+002 1
-fiber 1.900E+002 1.267E+002 2.000E+002 1
+section Fiber 2 -GJ 7.21880859375e+13 {
+fiber -180 -180 8100 2
+fiber -90 -180 8100 2
+fiber 0 -180 8100 2
+fiber 90 -180 8100 2
+fiber 180 -180 8100 2
+fiber -180 -90 8100 2
+fiber -90 -90 8100 2
+fiber 0 -90 8100 2
+fiber 90 -90 8100 2
+fiber 180 -90 8100 2
+fiber -180 0 8100 2
+fiber -90 0 8100 2
+fiber 0 0 8100 2
+fiber 90 0 8100 2
+fiber 180 0 8100 2
+fiber -180 90 8100 2
+fiber -90 90 8100 2
+fiber 0 90 8100 2
+fiber 90 90 8100 2
+fiber 180 90 8100 2
+fiber -180 180 8100 2
+fiber -90 180 8100 2
+fiber 0 180 8100 2
+fiber 90 180 8100 2
+fiber 180 180 8100 2
+fiber -190 -190 200 1
+fiber -95 -190 200 1
+fiber 0 -190 200 1
+fiber 95 -190 200 1
+fiber 190 -190 200 1
+fiber -190 190 200 1
+fiber -95 190 200 1
+fiber 0 190 200 1
+fiber 95 190 200 1
+fiber 190 190 200 1
+fiber -190 -126.66666666666666 200 1
+fiber -190 -63.33333333333333 200 1
+fiber -190 0 200 1
+fiber -190 63.33333333333334 200 1
+fiber -190 126.66666666666669 200 1
+fiber 190 -126.66666666666666 200 1
+fiber 190 -63.33333333333333 200 1
+fiber 190 0 200 1
+fiber 190 63.33333333333334 200 1
+fiber 190 126.66666666666669 200 1
 }
 ##NB300X600 
-section Fiber 3 -GJ 4.635E+013 {
-fiber -1.200E+002 -2.400E+002 7.200E+003 2
-fiber -6.000E+001 -2.400E+002 7.200E+003 2
-fiber 0.000E+000 -2.400E+002 7.200E+003 2
-fiber 6.000E+001 -2.400E+002 7.200E+003 2
-fiber 1.200E+002 -2.400E+002 7.200E+003 2
-fiber -1.200E+002 -1.200E+002 7.200E+003 2
-fiber -6.000E+001 -1.200E+002 7.200E+003 2
-fiber 0.000E+000 -1.200E+002 7.200E+003 2
-fiber 6.000E+001 -1.200E+002 7.200E+003 2
-fiber 1.200E+002 -1.200E+002 7.200E+003 2
-fiber -1.200E+002 0.000E+000 7.200E+003 2
-fiber -6.000E+001 0.000E+000 7.200E+003 2
-fiber 0.000E+000 0.000E+000 7.200E+003 2
-fiber 6.000E+001 0.000E+000 7.200E+003 2
-fiber 1.200E+002 0.000E+000 7.200E+003 2
-fiber -1.200E+002 1.200E+002 7.200E+003 2
-fiber -6.000E+001 1.200E+002 7.200E+003 2
-fiber 0.000E+000 1.200E+002 7.200E+003 2
-fiber 6.000E+001 1.200E+002 7.200E+003 2
-fiber 1.200E+002 1.200E+002 7.200E+003 2
-fiber -1.200E+002 2.400E+002 7.200E+003 2
-fiber -6.000E+001 2.400E+002 7.200E+003 2
-fiber 0.000E+000 2.400E+002 7.200E+003 2
-fiber 6.000E+001 2.400E+002 7.200E+003 2
-fiber 1.200E+002 2.400E+002 7.200E+003 2
-fiber -1.150E+002 -2.650E+002 2.000E+002 1
-fiber -5.750E+001 -2.650E+002 2.000E+002 1
-fiber 0.000E+000 -2.650E+002 2.000E+002 1
-fiber 5.750E+001 -2.650E+002 2.000E+002 1
-fiber 1.150E+002 -2.650E+002 2.000E+002 1
-fiber -1.150E+002 2.650E+002 2.000E+002 1
-fiber -5.750E+001 2.650E+002 2.000E+002 1
-fiber 0.000E+000 2.650E+002 2.000E+002 1
-fiber 5.750E+001 2.650E+002 2.000E+002 1
-fiber 1.150E+002 2.650E+002 2.000E+002 1
-fiber -1.150E+002 -1.767E+002 2.000E+002 1
-fiber -1.150E+002 -8.833E+001 2.000E+002 1
-fiber -1.150E+002 0.000E+000 2.000E+002 1
-fiber -1.150E+002 8.833E+001 2.000E+002 1
-fiber -1.150E+002 1.767E+002 2.000E+002 1
-fiber 1.150E+002 -1.767E+002 2.000E+002 1
-fiber 1.150E+002 -8.833E+001 2.000E+002 1
-fiber 1.150E+002 0.000E+000 2.000E+002 1
-fiber 1.150E+002 8.833E+001 2.000E+002 1
-fiber 1.150E+002 1.767E+002 2.000E+002 1
+section Fiber 3 -GJ 4.63482421875e+13 {
+fiber -120 -240 7200 2
+fiber -60 -240 7200 2
+fiber 0 -240 7200 2
+fiber 60 -240 7200 2
+fiber 120 -240 7200 2
+fiber -120 -120 7200 2
+fiber -60 -120 7200 2
+fiber 0 -120 7200 2
+fiber 60 -120 7200 2
+fiber 120 -120 7200 2
+fiber -120 0 7200 2
+fiber -60 0 7200 2
+fiber 0 0 7200 2
+fiber 60 0 7200 2
+fiber 120 0 7200 2
+fiber -120 120 7200 2
+fiber -60 120 7200 2
+fiber 0 120 7200 2
+fiber 60 120 7200 2
+fiber 120 120 7200 2
+fiber -120 240 7200 2
+fiber -60 240 7200 2
+fiber 0 240 7200 2
+fiber 60 240 7200 2
+fiber 120 240 7200 2
+fiber -115 -265 200 1
+fiber -57.5 -265 200 1
+fiber 0 -265 200 1
+fiber 57.5 -265 200 1
+fiber 115 -265 200 1
+fiber -115 265 200 1
+fiber -57.5 265 200 1
+fiber 0 265 200 1
+fiber 57.5 265 200 1
+fiber 115 265 200 1
+fiber -115 -176.66666666666669 200 1
+fiber -115 -88.33333333333334 200 1
+fiber -115 0 200 1
+fiber -115 88.33333333333331 200 1
+fiber -115 176.66666666666669 200 1
+fiber 115 -176.66666666666669 200 1
+fiber 115 -88.33333333333334 200 1
+fiber 115 0 200 1
+fiber 115 88.33333333333331 200 1
+fiber 115 176.66666666666669 200 1
 }
 ##HB300X600 
-section Fiber 4 -GJ 4.635E+013 {
-fiber -1.200E+002 -2.400E+002 7.200E+003 2
-fiber -6.000E+001 -2.400E+002 7.200E+003 2
-fiber 0.000E+000 -2.400E+002 7.200E+003 2
-fiber 6.000E+001 -2.400E+002 7.200E+003 2
-fiber 1.200E+002 -2.400E+002 7.200E+003 2
-fiber -1.200E+002 -1.200E+002 7.200E+003 2
-fiber -6.000E+001 -1.200E+002 7.200E+003 2
-fiber 0.000E+000 -1.200E+002 7.200E+003 2
-fiber 6.000E+001 -1.200E+002 7.200E+003 2
-fiber 1.200E+002 -1.200E+002 7.200E+003 2
-fiber -1.200E+002 0.000E+000 7.200E+003 2
-fiber -6.000E+001 0.000E+000 7.200E+003 2
-fiber 0.000E+000 0.000E+000 7.200E+003 2
-fiber 6.000E+001 0.000E+000 7.200E+003 2
-fiber 1.200E+002 0.000E+000 7.200E+003 2
-fiber -1.200E+002 1.200E+002 7.200E+003 2
-fiber -6.000E+001 1.200E+002 7.200E+003 2
-fiber 0.000E+000 1.200E+002 7.200E+003 2
-fiber 6.000E+001 1.200E+002 7.200E+003 2
-fiber 1.200E+002 1.200E+002 7.200E+003 2
-fiber -1.200E+002 2.400E+002 7.200E+003 2
-fiber -6.000E+001 2.400E+002 7.200E+003 2
-fiber 0.000E+000 2.400E+002 7.200E+003 2
-fiber 6.000E+001 2.400E+002 7.200E+003 2
-fiber 1.200E+002 2.400E+002 7.200E+003 2
-fiber -1.150E+002 -2.650E+002 2.000E+002 1
-fiber -5.750E+001 -2.650E+002 2.000E+002 1
-fiber 0.000E+000 -2.650E+002 2.000E+002 1
-fiber 5.750E+001 -2.650E+002 2.000E+002 1
-fiber 1.150E+002 -2.650E+002 2.000E+002 1
-fiber -1.150E+002 2.650E+002 2.000E+002 1
-fiber -5.750E+001 2.650E+002 2.000E+002 1
-fiber 0.000E+000 2.650E+002 2.000E+002 1
-fiber 5.750E+001 2.650E+002 2.000E+002 1
-fiber 1.150E+002 2.650E+002 2.000E+002 1
-fiber -1.150E+002 -1.767E+002 2.000E+002 1
-fiber -1.150E+002 -8.833E+001 2.000E+002 1
-fiber -1.150E+002 0.000E+000 2.000E+002 1
-fiber -1.150E+002 8.833E+001 2.000E+002 1
-fiber -1.150E+002 1.767E+002 2.000E+002 1
-fiber 1.150E+002 -1.767E+002 2.000E+002 1
-fiber 1.150E+002 -8.833E+001 2.000E+002 1
-fiber 1.150E+002 0.000E+000 2.000E+002 1
-fiber 1.150E+002 8.833E+001 2.000E+002 1
-fiber 1.150E+002 1.767E+002 2.000E+002 1
+section Fiber 4 -GJ 4.63482421875e+13 {
+fiber -120 -240 7200 2
+fiber -60 -240 7200 2
+fiber 0 -240 7200 2
+fiber 60 -240 7200 2
+fiber 120 -240 7200 2
+fiber -120 -120 7200 2
+fiber -60 -120 7200 2
+fiber 0 -120 7200 2
+fiber 60 -120 7200 2
+fiber 120 -120 7200 2
+fiber -120 0 7200 2
+fiber -60 0 7200 2
+fiber 0 0 7200 2
+fiber 60 0 7200 2
+fiber 120 0 7200 2
+fiber -120 120 7200 2
+fiber -60 120 7200 2
+fiber 0 120 7200 2
+fiber 60 120 7200 2
+fiber 120 120 7200 2
+fiber -120 240 7200 2
+fiber -60 240 7200 2
+fiber 0 240 7200 2
+fiber 60 240 7200 2
+fiber 120 240 7200 2
+fiber -115 -265 200 1
+fiber -57.5 -265 200 1
+fiber 0 -265 200 1
+fiber 57.5 -265 200 1
+fiber 115 -265 200 1
+fiber -115 265 200 1
+fiber -57.5 265 200 1
+fiber 0 265 200 1
+fiber 57.5 265 200 1
+fiber 115 265 200 1
+fiber -115 -176.66666666666669 200 1
+fiber -115 -88.33333333333334 200 1
+fiber -115 0 200 1
+fiber -115 88.33333333333331 200 1
+fiber -115 176.66666666666669 200 1
+fiber 115 -176.66666666666669 200 1
+fiber 115 -88.33333333333334 200 1
+fiber 115 0 200 1
+fiber 115 88.33333333333331 200 1
+fiber 115 176.66666666666669 200 1
 }
 ##TBR168X8 
-section Fiber 6 -GJ 1.996E+012 {
-fiber 8.015E+001 0.000E+000 2.014E+002 1
-fiber 7.623E+001 2.477E+001 2.014E+002 1
-fiber 6.484E+001 4.711E+001 2.014E+002 1
-fiber 4.711E+001 6.484E+001 2.014E+002 1
-fiber 2.477E+001 7.623E+001 2.014E+002 1
-fiber 4.908E-015 8.015E+001 2.014E+002 1
-fiber -2.477E+001 7.623E+001 2.014E+002 1
-fiber -4.711E+001 6.484E+001 2.014E+002 1
-fiber -6.484E+001 4.711E+001 2.014E+002 1
-fiber -7.623E+001 2.477E+001 2.014E+002 1
-fiber -8.015E+001 9.816E-015 2.014E+002 1
-fiber -7.623E+001 -2.477E+001 2.014E+002 1
-fiber -6.484E+001 -4.711E+001 2.014E+002 1
-fiber -4.711E+001 -6.484E+001 2.014E+002 1
-fiber -2.477E+001 -7.623E+001 2.014E+002 1
-fiber -1.472E-014 -8.015E+001 2.014E+002 1
-fiber 2.477E+001 -7.623E+001 2.014E+002 1
-fiber 4.711E+001 -6.484E+001 2.014E+002 1
-fiber 6.484E+001 -4.711E+001 2.014E+002 1
-fiber 7.623E+001 -2.477E+001 2.014E+002 1
+section Fiber 6 -GJ 1.995801820433823e+12 {
+fiber 80.15 0 201.43892094817747 1
+fiber 76.22717978105656 24.767712099152035 201.43892094817747 1
+fiber 64.84271209915204 47.11098797124173 201.43892094817747 1
+fiber 47.11098797124173 64.84271209915204 201.43892094817747 1
+fiber 24.76771209915204 76.22717978105656 201.43892094817747 1
+fiber 0 80.15 201.43892094817747 1
+fiber -24.767712099152032 76.22717978105656 201.43892094817747 1
+fiber -47.11098797124172 64.84271209915204 201.43892094817747 1
+fiber -64.84271209915204 47.110987971241734 201.43892094817747 1
+fiber -76.22717978105656 24.767712099152046 201.43892094817747 1
+fiber -80.15 0 201.43892094817747 1
+fiber -76.22717978105656 -24.76771209915203 201.43892094817747 1
+fiber -64.84271209915205 -47.11098797124172 201.43892094817747 1
+fiber -47.110987971241734 -64.84271209915204 201.43892094817747 1
+fiber -24.76771209915205 -76.22717978105656 201.43892094817747 1
+fiber 0 -80.15 201.43892094817747 1
+fiber 24.76771209915202 -76.22717978105656 201.43892094817747 1
+fiber 47.110987971241705 -64.84271209915205 201.43892094817747 1
+fiber 64.84271209915204 -47.11098797124174 201.43892094817747 1
+fiber 76.22717978105656 -24.767712099152053 201.43892094817747 1
 }
 
-nDMaterial ElasticIsotropic 2 3.000E+004 2.000E-001
+nDMaterial ElasticIsotropic 2 30000 0.2
 ##SLAB150 
 nDMaterial PlateFiber 601 2
-section PlateFiber 701 601 150.00
+section PlateFiber 701 601 150
 ##SLAB120 
 nDMaterial PlateFiber 602 2
-section PlateFiber 702 602 120.00
+section PlateFiber 702 602 120
 puts "transformation"
-geomTransf Linear 1 1.000 0.000 0.000 
-geomTransf Linear 2 1.000 0.000 0.000 
-geomTransf Linear 3 1.000 0.000 0.000 
-geomTransf Linear 4 1.000 0.000 0.000 
-geomTransf Linear 5 1.000 0.000 0.000 
-geomTransf Linear 6 1.000 0.000 0.000 
-geomTransf Linear 7 1.000 0.000 0.000 
-geomTransf Linear 8 1.000 0.000 0.000 
-geomTransf Linear 9 1.000 0.000 0.000 
-geomTransf Linear 10 1.000 0.000 0.000 
-geomTransf Linear 11 1.000 0.000 0.000 
-geomTransf Linear 12 1.000 0.000 0.000 
-geomTransf Linear 13 1.000 0.000 0.000 
-geomTransf Linear 14 1.000 0.000 0.000 
-geomTransf Linear 15 1.000 0.000 0.000 
-geomTransf Linear 16 1.000 0.000 0.000 
-geomTransf Linear 17 1.000 0.000 0.000 
-geomTransf Linear 18 1.000 0.000 0.000 
-geomTransf Linear 19 1.000 0.000 0.000 
-geomTransf Linear 20 1.000 0.000 0.000 
-geomTransf Linear 21 1.000 0.000 0.000 
-geomTransf Linear 22 1.000 0.000 0.000 
-geomTransf Linear 23 1.000 0.000 0.000 
-geomTransf Linear 24 1.000 0.000 0.000 
-geomTransf Linear 25 1.000 0.000 0.000 
-geomTransf Linear 26 1.000 0.000 0.000 
-geomTransf Linear 27 1.000 0.000 0.000 
-geomTransf Linear 28 0.000 0.000 1.000 
-geomTransf Linear 29 0.000 0.000 1.000 
-geomTransf Linear 30 0.000 0.000 1.000 
-geomTransf Linear 31 0.000 0.000 1.000 
-geomTransf Linear 32 0.000 0.000 1.000 
-geomTransf Linear 33 0.000 0.000 1.000 
-geomTransf Linear 34 0.000 0.000 1.000 
-geomTransf Linear 35 0.000 0.000 1.000 
-geomTransf Linear 36 0.000 0.000 1.000 
-geomTransf Linear 37 0.000 0.000 1.000 
-geomTransf Linear 38 0.000 0.000 1.000 
-geomTransf Linear 39 0.000 0.000 1.000 
-geomTransf Linear 40 0.000 0.000 1.000 
-geomTransf Linear 41 0.000 0.000 1.000 
-geomTransf Linear 42 0.000 0.000 1.000 
-geomTransf Linear 43 0.000 0.000 1.000 
-geomTransf Linear 44 0.000 0.000 1.000 
-geomTransf Linear 45 0.000 0.000 1.000 
-geomTransf Linear 46 0.000 0.000 1.000 
-geomTransf Linear 47 0.000 0.000 1.000 
-geomTransf Linear 48 0.000 0.000 1.000 
-geomTransf Linear 49 0.000 0.000 1.000 
-geomTransf Linear 50 0.000 0.000 1.000 
-geomTransf Linear 51 0.000 0.000 1.000 
-geomTransf Linear 52 0.000 0.000 1.000 
-geomTransf Linear 53 0.000 0.000 1.000 
-geomTransf Linear 54 0.000 0.000 1.000 
-geomTransf Linear 55 0.000 0.000 1.000 
-geomTransf Linear 56 0.000 0.000 1.000 
-geomTransf Linear 57 0.000 0.000 1.000 
-geomTransf Linear 58 0.000 0.000 1.000 
-geomTransf Linear 59 0.000 0.000 1.000 
-geomTransf Linear 60 0.000 0.000 1.000 
-geomTransf Linear 61 0.000 0.000 1.000 
-geomTransf Linear 62 0.000 0.000 1.000 
-geomTransf Linear 63 0.000 0.000 1.000 
+geomTransf Linear 1 1 0 0 
+geomTransf Linear 2 1 0 0 
+geomTransf Linear 3 1 0 0 
+geomTransf Linear 4 1 0 0 
+geomTransf Linear 5 1 0 0 
+geomTransf Linear 6 1 0 0 
+geomTransf Linear 7 1 0 0 
+geomTransf Linear 8 1 0 0 
+geomTransf Linear 9 1 0 0 
+geomTransf Linear 10 1 0 0 
+geomTransf Linear 11 1 0 0 
+geomTransf Linear 12 1 0 0 
+geomTransf Linear 13 1 0 0 
+geomTransf Linear 14 1 0 0 
+geomTransf Linear 15 1 0 0 
+geomTransf Linear 16 1 0 0 
+geomTransf Linear 17 1 0 0 
+geomTransf Linear 18 1 0 0 
+geomTransf Linear 19 1 0 0 
+geomTransf Linear 20 1 0 0 
+geomTransf Linear 21 1 0 0 
+geomTransf Linear 22 1 0 0 
+geomTransf Linear 23 1 0 0 
+geomTransf Linear 24 1 0 0 
+geomTransf Linear 25 1 0 0 
+geomTransf Linear 26 1 0 0 
+geomTransf Linear 27 1 0 0 
+geomTransf Linear 28 0 0 1 
+geomTransf Linear 29 0 0 1 
+geomTransf Linear 30 0 0 1 
+geomTransf Linear 31 0 0 1 
+geomTransf Linear 32 0 0 1 
+geomTransf Linear 33 0 0 1 
+geomTransf Linear 34 0 0 1 
+geomTransf Linear 35 0 0 1 
+geomTransf Linear 36 0 0 1 
+geomTransf Linear 37 0 0 1 
+geomTransf Linear 38 0 0 1 
+geomTransf Linear 39 0 0 1 
+geomTransf Linear 40 0 0 1 
+geomTransf Linear 41 0 0 1 
+geomTransf Linear 42 0 0 1 
+geomTransf Linear 43 0 0 1 
+geomTransf Linear 44 0 0 1 
+geomTransf Linear 45 0 0 1 
+geomTransf Linear 46 0 0 1 
+geomTransf Linear 47 0 0 1 
+geomTransf Linear 48 0 0 1 
+geomTransf Linear 49 0 0 1 
+geomTransf Linear 50 0 0 1 
+geomTransf Linear 51 0 0 1 
+geomTransf Linear 52 0 0 1 
+geomTransf Linear 53 0 0 1 
+geomTransf Linear 54 0 0 1 
+geomTransf Linear 55 0 0 1 
+geomTransf Linear 56 0 0 1 
+geomTransf Linear 57 0 0 1 
+geomTransf Linear 58 0 0 1 
+geomTransf Linear 59 0 0 1 
+geomTransf Linear 60 0 0 1 
+geomTransf Linear 61 0 0 1 
+geomTransf Linear 62 0 0 1 
+geomTransf Linear 63 0 0 1 
 puts "element"
 element nonlinearBeamColumn 1 1 10 3 1 1
 element nonlinearBeamColumn 2 2 11 3 1 2
@@ -443,30 +443,30 @@ element nonlinearBeamColumn 36 11 14 3 3 36
 element nonlinearBeamColumn 37 14 17 3 3 37
 element nonlinearBeamColumn 38 12 15 3 3 38
 element nonlinearBeamColumn 39 15 18 3 3 39
-element beamWithHinges 40 19 20 4 600 4 600 3.000E+004 1.800E+005 1.350E+009 5.400E+009 1.250E+004 3.708E+009 40 
-element beamWithHinges 41 20 21 4 600 4 600 3.000E+004 1.800E+005 1.350E+009 5.400E+009 1.250E+004 3.708E+009 41 
-element beamWithHinges 42 22 23 4 600 4 600 3.000E+004 1.800E+005 1.350E+009 5.400E+009 1.250E+004 3.708E+009 42 
-element beamWithHinges 43 23 24 4 600 4 600 3.000E+004 1.800E+005 1.350E+009 5.400E+009 1.250E+004 3.708E+009 43 
-element beamWithHinges 44 25 26 4 600 4 600 3.000E+004 1.800E+005 1.350E+009 5.400E+009 1.250E+004 3.708E+009 44 
-element beamWithHinges 45 26 27 4 600 4 600 3.000E+004 1.800E+005 1.350E+009 5.400E+009 1.250E+004 3.708E+009 45 
-element beamWithHinges 46 19 22 4 600 4 600 3.000E+004 1.800E+005 1.350E+009 5.400E+009 1.250E+004 3.708E+009 46 
-element beamWithHinges 47 22 25 4 600 4 600 3.000E+004 1.800E+005 1.350E+009 5.400E+009 1.250E+004 3.708E+009 47 
-element beamWithHinges 48 20 23 4 600 4 600 3.000E+004 1.800E+005 1.350E+009 5.400E+009 1.250E+004 3.708E+009 48 
-element beamWithHinges 49 23 26 4 600 4 600 3.000E+004 1.800E+005 1.350E+009 5.400E+009 1.250E+004 3.708E+009 49 
-element beamWithHinges 50 21 24 4 600 4 600 3.000E+004 1.800E+005 1.350E+009 5.400E+009 1.250E+004 3.708E+009 50 
-element beamWithHinges 51 24 27 4 600 4 600 3.000E+004 1.800E+005 1.350E+009 5.400E+009 1.250E+004 3.708E+009 51 
-element elasticBeamColumn 52 28 29 1.500E+005 3.000E+004 1.250E+004 2.817E+009 3.125E+009 1.125E+009 52
-element elasticBeamColumn 53 29 30 1.500E+005 3.000E+004 1.250E+004 2.817E+009 3.125E+009 1.125E+009 53
-element elasticBeamColumn 54 31 32 1.500E+005 3.000E+004 1.250E+004 2.817E+009 3.125E+009 1.125E+009 54
-element elasticBeamColumn 55 32 33 1.500E+005 3.000E+004 1.250E+004 2.817E+009 3.125E+009 1.125E+009 55
-element elasticBeamColumn 56 34 35 1.500E+005 3.000E+004 1.250E+004 2.817E+009 3.125E+009 1.125E+009 56
-element elasticBeamColumn 57 35 36 1.500E+005 3.000E+004 1.250E+004 2.817E+009 3.125E+009 1.125E+009 57
-element elasticBeamColumn 58 28 31 1.500E+005 3.000E+004 1.250E+004 2.817E+009 3.125E+009 1.125E+009 58
-element elasticBeamColumn 59 31 34 1.500E+005 3.000E+004 1.250E+004 2.817E+009 3.125E+009 1.125E+009 59
-element elasticBeamColumn 60 29 32 1.500E+005 3.000E+004 1.250E+004 2.817E+009 3.125E+009 1.125E+009 60
-element elasticBeamColumn 61 32 35 1.500E+005 3.000E+004 1.250E+004 2.817E+009 3.125E+009 1.125E+009 61
-element elasticBeamColumn 62 30 33 1.500E+005 3.000E+004 1.250E+004 2.817E+009 3.125E+009 1.125E+009 62
-element elasticBeamColumn 63 33 36 1.500E+005 3.000E+004 1.250E+004 2.817E+009 3.125E+009 1.125E+009 63
+element beamWithHinges 40 19 20 4 600 4 600 30000 180000 1.35e+09 5.4e+09 12500 3.707859375e+09 40 
+element beamWithHinges 41 20 21 4 600 4 600 30000 180000 1.35e+09 5.4e+09 12500 3.707859375e+09 41 
+element beamWithHinges 42 22 23 4 600 4 600 30000 180000 1.35e+09 5.4e+09 12500 3.707859375e+09 42 
+element beamWithHinges 43 23 24 4 600 4 600 30000 180000 1.35e+09 5.4e+09 12500 3.707859375e+09 43 
+element beamWithHinges 44 25 26 4 600 4 600 30000 180000 1.35e+09 5.4e+09 12500 3.707859375e+09 44 
+element beamWithHinges 45 26 27 4 600 4 600 30000 180000 1.35e+09 5.4e+09 12500 3.707859375e+09 45 
+element beamWithHinges 46 19 22 4 600 4 600 30000 180000 1.35e+09 5.4e+09 12500 3.707859375e+09 46 
+element beamWithHinges 47 22 25 4 600 4 600 30000 180000 1.35e+09 5.4e+09 12500 3.707859375e+09 47 
+element beamWithHinges 48 20 23 4 600 4 600 30000 180000 1.35e+09 5.4e+09 12500 3.707859375e+09 48 
+element beamWithHinges 49 23 26 4 600 4 600 30000 180000 1.35e+09 5.4e+09 12500 3.707859375e+09 49 
+element beamWithHinges 50 21 24 4 600 4 600 30000 180000 1.35e+09 5.4e+09 12500 3.707859375e+09 50 
+element beamWithHinges 51 24 27 4 600 4 600 30000 180000 1.35e+09 5.4e+09 12500 3.707859375e+09 51 
+element elasticBeamColumn 52 28 29 150000 30000 12500 2.8173707999999995e+09 3.125e+09 1.125e+09 52
+element elasticBeamColumn 53 29 30 150000 30000 12500 2.8173707999999995e+09 3.125e+09 1.125e+09 53
+element elasticBeamColumn 54 31 32 150000 30000 12500 2.8173707999999995e+09 3.125e+09 1.125e+09 54
+element elasticBeamColumn 55 32 33 150000 30000 12500 2.8173707999999995e+09 3.125e+09 1.125e+09 55
+element elasticBeamColumn 56 34 35 150000 30000 12500 2.8173707999999995e+09 3.125e+09 1.125e+09 56
+element elasticBeamColumn 57 35 36 150000 30000 12500 2.8173707999999995e+09 3.125e+09 1.125e+09 57
+element elasticBeamColumn 58 28 31 150000 30000 12500 2.8173707999999995e+09 3.125e+09 1.125e+09 58
+element elasticBeamColumn 59 31 34 150000 30000 12500 2.8173707999999995e+09 3.125e+09 1.125e+09 59
+element elasticBeamColumn 60 29 32 150000 30000 12500 2.8173707999999995e+09 3.125e+09 1.125e+09 60
+element elasticBeamColumn 61 32 35 150000 30000 12500 2.8173707999999995e+09 3.125e+09 1.125e+09 61
+element elasticBeamColumn 62 30 33 150000 30000 12500 2.8173707999999995e+09 3.125e+09 1.125e+09 62
+element elasticBeamColumn 63 33 36 150000 30000 12500 2.8173707999999995e+09 3.125e+09 1.125e+09 63
 element trussSection 64 40 11 6
 element zeroLength 65 40 1 -mat 1 1 1 -dir 4 5 6
 puts "shell element"
@@ -490,42 +490,42 @@ recorder Element -file ele0_secn.out -time -eleRange 1 65 section 3 deformation
 puts "gravity"
 ## Load Case = DEAD
 pattern Plain 1 Linear {
-eleLoad -ele 28 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 29 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 30 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 31 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 32 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 33 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 34 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 35 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 36 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 37 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 38 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 39 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 40 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 41 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 42 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 43 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 44 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 45 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 46 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 47 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 48 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 49 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 50 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 51 -type -beamUniform 0 -3.000E+001 0
-eleLoad -ele 52 -type -beamUniform 0 -2.200E+001 0
-eleLoad -ele 53 -type -beamUniform 0 -2.200E+001 0
-eleLoad -ele 54 -type -beamUniform 0 -2.200E+001 0
-eleLoad -ele 55 -type -beamUniform 0 -2.200E+001 0
-eleLoad -ele 56 -type -beamUniform 0 -2.200E+001 0
-eleLoad -ele 57 -type -beamUniform 0 -2.200E+001 0
-eleLoad -ele 58 -type -beamUniform 0 -2.200E+001 0
-eleLoad -ele 59 -type -beamUniform 0 -2.200E+001 0
-eleLoad -ele 60 -type -beamUniform 0 -2.200E+001 0
-eleLoad -ele 61 -type -beamUniform 0 -2.200E+001 0
-eleLoad -ele 62 -type -beamUniform 0 -2.200E+001 0
-eleLoad -ele 63 -type -beamUniform 0 -2.200E+001 0
+eleLoad -ele 28 -type -beamUniform 0 -30 0
+eleLoad -ele 29 -type -beamUniform 0 -30 0
+eleLoad -ele 30 -type -beamUniform 0 -30 0
+eleLoad -ele 31 -type -beamUniform 0 -30 0
+eleLoad -ele 32 -type -beamUniform 0 -30 0
+eleLoad -ele 33 -type -beamUniform 0 -30 0
+eleLoad -ele 34 -type -beamUniform 0 -30 0
+eleLoad -ele 35 -type -beamUniform 0 -30 0
+eleLoad -ele 36 -type -beamUniform 0 -30 0
+eleLoad -ele 37 -type -beamUniform 0 -30 0
+eleLoad -ele 38 -type -beamUniform 0 -30 0
+eleLoad -ele 39 -type -beamUniform 0 -30 0
+eleLoad -ele 40 -type -beamUniform 0 -30 0
+eleLoad -ele 41 -type -beamUniform 0 -30 0
+eleLoad -ele 42 -type -beamUniform 0 -30 0
+eleLoad -ele 43 -type -beamUniform 0 -30 0
+eleLoad -ele 44 -type -beamUniform 0 -30 0
+eleLoad -ele 45 -type -beamUniform 0 -30 0
+eleLoad -ele 46 -type -beamUniform 0 -30 0
+eleLoad -ele 47 -type -beamUniform 0 -30 0
+eleLoad -ele 48 -type -beamUniform 0 -30 0
+eleLoad -ele 49 -type -beamUniform 0 -30 0
+eleLoad -ele 50 -type -beamUniform 0 -30 0
+eleLoad -ele 51 -type -beamUniform 0 -30 0
+eleLoad -ele 52 -type -beamUniform 0 -22 0
+eleLoad -ele 53 -type -beamUniform 0 -22 0
+eleLoad -ele 54 -type -beamUniform 0 -22 0
+eleLoad -ele 55 -type -beamUniform 0 -22 0
+eleLoad -ele 56 -type -beamUniform 0 -22 0
+eleLoad -ele 57 -type -beamUniform 0 -22 0
+eleLoad -ele 58 -type -beamUniform 0 -22 0
+eleLoad -ele 59 -type -beamUniform 0 -22 0
+eleLoad -ele 60 -type -beamUniform 0 -22 0
+eleLoad -ele 61 -type -beamUniform 0 -22 0
+eleLoad -ele 62 -type -beamUniform 0 -22 0
+eleLoad -ele 63 -type -beamUniform 0 -22 0
 }
 puts "analysis"
 constraints Transformation
@@ -540,9 +540,9 @@ loadConst -time 0.0
 puts "pushover"
 ## Load Case = PUSH
 pattern Plain 2 Linear {
-load 37 2.000E+004 0.000E+000 0.000E+000 0.000E+000 0.000E+000 0.000E+000
-load 38 4.000E+004 0.000E+000 0.000E+000 0.000E+000 0.000E+000 0.000E+000
-load 39 6.000E+004 0.000E+000 0.000E+000 0.000E+000 0.000E+000 0.000E+000
+load 37 20000 0 0 0 0 0
+load 38 40000 0 0 0 0 0
+load 39 60000 0 0 0 0 0
 }
 puts "analysis"
 constraints Transformation

@@ -2,208 +2,208 @@ wipe
 puts "System"
 model basic -ndm 3 -ndf 6
 puts "restraint"
-node 1 0.000E+000 0.000E+000 0.000E+000
-node 2 4.000E+003 0.000E+000 0.000E+000
-node 3 8.000E+003 0.000E+000 0.000E+000
-node 4 1.200E+004 0.000E+000 0.000E+000
-node 5 1.600E+004 0.000E+000 0.000E+000
-node 6 2.000E+004 0.000E+000 0.000E+000
-node 7 2.400E+004 0.000E+000 0.000E+000
-node 8 2.800E+004 0.000E+000 0.000E+000
-node 9 0.000E+000 4.000E+003 0.000E+000
-node 10 4.000E+003 4.000E+003 0.000E+000
-node 11 8.000E+003 4.000E+003 0.000E+000
-node 12 1.200E+004 4.000E+003 0.000E+000
-node 13 1.600E+004 4.000E+003 0.000E+000
-node 14 2.000E+004 4.000E+003 0.000E+000
-node 15 2.400E+004 4.000E+003 0.000E+000
-node 16 2.800E+004 4.000E+003 0.000E+000
-node 17 0.000E+000 8.000E+003 0.000E+000
-node 18 4.000E+003 8.000E+003 0.000E+000
-node 19 8.000E+003 8.000E+003 0.000E+000
-node 20 1.200E+004 8.000E+003 0.000E+000
-node 21 1.600E+004 8.000E+003 0.000E+000
-node 22 2.000E+004 8.000E+003 0.000E+000
-node 23 2.400E+004 8.000E+003 0.000E+000
-node 24 2.800E+004 8.000E+003 0.000E+000
-node 25 0.000E+000 1.200E+004 0.000E+000
-node 26 4.000E+003 1.200E+004 0.000E+000
-node 27 8.000E+003 1.200E+004 0.000E+000
-node 28 1.200E+004 1.200E+004 0.000E+000
-node 29 1.600E+004 1.200E+004 0.000E+000
-node 30 2.000E+004 1.200E+004 0.000E+000
-node 31 2.400E+004 1.200E+004 0.000E+000
-node 32 2.800E+004 1.200E+004 0.000E+000
-node 33 0.000E+000 1.600E+004 0.000E+000
-node 34 4.000E+003 1.600E+004 0.000E+000
-node 35 8.000E+003 1.600E+004 0.000E+000
-node 36 1.200E+004 1.600E+004 0.000E+000
-node 37 1.600E+004 1.600E+004 0.000E+000
-node 38 2.000E+004 1.600E+004 0.000E+000
-node 39 2.400E+004 1.600E+004 0.000E+000
-node 40 2.800E+004 1.600E+004 0.000E+000
-node 41 0.000E+000 2.000E+004 0.000E+000
-node 42 4.000E+003 2.000E+004 0.000E+000
-node 43 8.000E+003 2.000E+004 0.000E+000
-node 44 1.200E+004 2.000E+004 0.000E+000
-node 45 1.600E+004 2.000E+004 0.000E+000
-node 46 2.000E+004 2.000E+004 0.000E+000
-node 47 2.400E+004 2.000E+004 0.000E+000
-node 48 2.800E+004 2.000E+004 0.000E+000
-node 49 0.000E+000 2.400E+004 0.000E+000
-node 50 4.000E+003 2.400E+004 0.000E+000
-node 51 8.000E+003 2.400E+004 0.000E+000
-node 52 1.200E+004 2.400E+004 0.000E+000
-node 53 1.600E+004 2.400E+004 0.000E+000
-node 54 2.000E+004 2.400E+004 0.000E+000
-node 55 2.400E+004 2.400E+004 0.000E+000
-node 56 2.800E+004 2.400E+004 0.000E+000
-node 57 0.000E+000 2.800E+004 0.000E+000
-node 58 4.000E+003 2.800E+004 0.000E+000
-node 59 8.000E+003 2.800E+004 0.000E+000
-node 60 1.200E+004 2.800E+004 0.000E+000
-node 61 1.600E+004 2.800E+004 0.000E+000
-node 62 2.000E+004 2.800E+004 0.000E+000
-node 63 2.400E+004 2.800E+004 0.000E+000
-node 64 2.800E+004 2.800E+004 0.000E+000
-node 65 0.000E+000 0.000E+000 3.500E+003
-node 66 4.000E+003 0.000E+000 3.500E+003
-node 67 8.000E+003 0.000E+000 3.500E+003
-node 68 1.200E+004 0.000E+000 3.500E+003
-node 69 1.600E+004 0.000E+000 3.500E+003
-node 70 2.000E+004 0.000E+000 3.500E+003
-node 71 2.400E+004 0.000E+000 3.500E+003
-node 72 2.800E+004 0.000E+000 3.500E+003
-node 73 0.000E+000 4.000E+003 3.500E+003
-node 74 4.000E+003 4.000E+003 3.500E+003
-node 75 8.000E+003 4.000E+003 3.500E+003
-node 76 1.200E+004 4.000E+003 3.500E+003
-node 77 1.600E+004 4.000E+003 3.500E+003
-node 78 2.000E+004 4.000E+003 3.500E+003
-node 79 2.400E+004 4.000E+003 3.500E+003
-node 80 2.800E+004 4.000E+003 3.500E+003
-node 81 0.000E+000 8.000E+003 3.500E+003
-node 82 4.000E+003 8.000E+003 3.500E+003
-node 83 8.000E+003 8.000E+003 3.500E+003
-node 84 1.200E+004 8.000E+003 3.500E+003
-node 85 1.600E+004 8.000E+003 3.500E+003
-node 86 2.000E+004 8.000E+003 3.500E+003
-node 87 2.400E+004 8.000E+003 3.500E+003
-node 88 2.800E+004 8.000E+003 3.500E+003
-node 89 0.000E+000 1.200E+004 3.500E+003
-node 90 4.000E+003 1.200E+004 3.500E+003
-node 91 8.000E+003 1.200E+004 3.500E+003
-node 92 1.200E+004 1.200E+004 3.500E+003
-node 93 1.600E+004 1.200E+004 3.500E+003
-node 94 2.000E+004 1.200E+004 3.500E+003
-node 95 2.400E+004 1.200E+004 3.500E+003
-node 96 2.800E+004 1.200E+004 3.500E+003
-node 97 0.000E+000 1.600E+004 3.500E+003
-node 98 4.000E+003 1.600E+004 3.500E+003
-node 99 8.000E+003 1.600E+004 3.500E+003
-node 100 1.200E+004 1.600E+004 3.500E+003
-node 101 1.600E+004 1.600E+004 3.500E+003
-node 102 2.000E+004 1.600E+004 3.500E+003
-node 103 2.400E+004 1.600E+004 3.500E+003
-node 104 2.800E+004 1.600E+004 3.500E+003
-node 105 0.000E+000 2.000E+004 3.500E+003
-node 106 4.000E+003 2.000E+004 3.500E+003
-node 107 8.000E+003 2.000E+004 3.500E+003
-node 108 1.200E+004 2.000E+004 3.500E+003
-node 109 1.600E+004 2.000E+004 3.500E+003
-node 110 2.000E+004 2.000E+004 3.500E+003
-node 111 2.400E+004 2.000E+004 3.500E+003
-node 112 2.800E+004 2.000E+004 3.500E+003
-node 113 0.000E+000 2.400E+004 3.500E+003
-node 114 4.000E+003 2.400E+004 3.500E+003
-node 115 8.000E+003 2.400E+004 3.500E+003
-node 116 1.200E+004 2.400E+004 3.500E+003
-node 117 1.600E+004 2.400E+004 3.500E+003
-node 118 2.000E+004 2.400E+004 3.500E+003
-node 119 2.400E+004 2.400E+004 3.500E+003
-node 120 2.800E+004 2.400E+004 3.500E+003
-node 121 0.000E+000 2.800E+004 3.500E+003
-node 122 4.000E+003 2.800E+004 3.500E+003
-node 123 8.000E+003 2.800E+004 3.500E+003
-node 124 1.200E+004 2.800E+004 3.500E+003
-node 125 1.600E+004 2.800E+004 3.500E+003
-node 126 2.000E+004 2.800E+004 3.500E+003
-node 127 2.400E+004 2.800E+004 3.500E+003
-node 128 2.800E+004 2.800E+004 3.500E+003
-node 129 0.000E+000 0.000E+000 7.000E+003
-node 130 4.000E+003 0.000E+000 7.000E+003
-node 131 8.000E+003 0.000E+000 7.000E+003
-node 132 1.200E+004 0.000E+000 7.000E+003
-node 133 1.600E+004 0.000E+000 7.000E+003
-node 134 2.000E+004 0.000E+000 7.000E+003
-node 135 2.400E+004 0.000E+000 7.000E+003
-node 136 2.800E+004 0.000E+000 7.000E+003
-node 137 0.000E+000 4.000E+003 7.000E+003
-node 138 4.000E+003 4.000E+003 7.000E+003
-node 139 8.000E+003 4.000E+003 7.000E+003
-node 140 1.200E+004 4.000E+003 7.000E+003
-node 141 1.600E+004 4.000E+003 7.000E+003
-node 142 2.000E+004 4.000E+003 7.000E+003
-node 143 2.400E+004 4.000E+003 7.000E+003
-node 144 2.800E+004 4.000E+003 7.000E+003
-node 145 0.000E+000 8.000E+003 7.000E+003
-node 146 4.000E+003 8.000E+003 7.000E+003
-node 147 8.000E+003 8.000E+003 7.000E+003
-node 148 1.200E+004 8.000E+003 7.000E+003
-node 149 1.600E+004 8.000E+003 7.000E+003
-node 150 2.000E+004 8.000E+003 7.000E+003
-node 151 2.400E+004 8.000E+003 7.000E+003
-node 152 2.800E+004 8.000E+003 7.000E+003
-node 153 0.000E+000 1.200E+004 7.000E+003
-node 154 4.000E+003 1.200E+004 7.000E+003
-node 155 8.000E+003 1.200E+004 7.000E+003
-node 156 1.200E+004 1.200E+004 7.000E+003
-node 157 1.600E+004 1.200E+004 7.000E+003
-node 158 2.000E+004 1.200E+004 7.000E+003
-node 159 2.400E+004 1.200E+004 7.000E+003
-node 160 2.800E+004 1.200E+004 7.000E+003
-node 161 0.000E+000 1.600E+004 7.000E+003
-node 162 4.000E+003 1.600E+004 7.000E+003
-node 163 8.000E+003 1.600E+004 7.000E+003
-node 164 1.200E+004 1.600E+004 7.000E+003
-node 165 1.600E+004 1.600E+004 7.000E+003
-node 166 2.000E+004 1.600E+004 7.000E+003
-node 167 2.400E+004 1.600E+004 7.000E+003
-node 168 2.800E+004 1.600E+004 7.000E+003
-node 169 0.000E+000 2.000E+004 7.000E+003
-node 170 4.000E+003 2.000E+004 7.000E+003
-node 171 8.000E+003 2.000E+004 7.000E+003
-node 172 1.200E+004 2.000E+004 7.000E+003
-node 173 1.600E+004 2.000E+004 7.000E+003
-node 174 2.000E+004 2.000E+004 7.000E+003
-node 175 2.400E+004 2.000E+004 7.000E+003
-node 176 2.800E+004 2.000E+004 7.000E+003
-node 177 0.000E+000 2.400E+004 7.000E+003
-node 178 4.000E+003 2.400E+004 7.000E+003
-node 179 8.000E+003 2.400E+004 7.000E+003
-node 180 1.200E+004 2.400E+004 7.000E+003
-node 181 1.600E+004 2.400E+004 7.000E+003
-node 182 2.000E+004 2.400E+004 7.000E+003
-node 183 2.400E+004 2.400E+004 7.000E+003
-node 184 2.800E+004 2.400E+004 7.000E+003
-node 185 0.000E+000 2.800E+004 7.000E+003
-node 186 4.000E+003 2.800E+004 7.000E+003
-node 187 8.000E+003 2.800E+004 7.000E+003
-node 188 1.200E+004 2.800E+004 7.000E+003
-node 189 1.600E+004 2.800E+004 7.000E+003
-node 190 2.000E+004 2.800E+004 7.000E+003
-node 191 2.400E+004 2.800E+004 7.000E+003
-node 192 2.800E+004 2.800E+004 7.000E+003
+node 1 0 0 0
+node 2 4000 0 0
+node 3 8000 0 0
+node 4 12000 0 0
+node 5 16000 0 0
+node 6 20000 0 0
+node 7 24000 0 0
+node 8 28000 0 0
+node 9 0 4000 0
+node 10 4000 4000 0
+node 11 8000 4000 0
+node 12 12000 4000 0
+node 13 16000 4000 0
+node 14 20000 4000 0
+node 15 24000 4000 0
+node 16 28000 4000 0
+node 17 0 8000 0
+node 18 4000 8000 0
+node 19 8000 8000 0
+node 20 12000 8000 0
+node 21 16000 8000 0
+node 22 20000 8000 0
+node 23 24000 8000 0
+node 24 28000 8000 0
+node 25 0 12000 0
+node 26 4000 12000 0
+node 27 8000 12000 0
+node 28 12000 12000 0
+node 29 16000 12000 0
+node 30 20000 12000 0
+node 31 24000 12000 0
+node 32 28000 12000 0
+node 33 0 16000 0
+node 34 4000 16000 0
+node 35 8000 16000 0
+node 36 12000 16000 0
+node 37 16000 16000 0
+node 38 20000 16000 0
+node 39 24000 16000 0
+node 40 28000 16000 0
+node 41 0 20000 0
+node 42 4000 20000 0
+node 43 8000 20000 0
+node 44 12000 20000 0
+node 45 16000 20000 0
+node 46 20000 20000 0
+node 47 24000 20000 0
+node 48 28000 20000 0
+node 49 0 24000 0
+node 50 4000 24000 0
+node 51 8000 24000 0
+node 52 12000 24000 0
+node 53 16000 24000 0
+node 54 20000 24000 0
+node 55 24000 24000 0
+node 56 28000 24000 0
+node 57 0 28000 0
+node 58 4000 28000 0
+node 59 8000 28000 0
+node 60 12000 28000 0
+node 61 16000 28000 0
+node 62 20000 28000 0
+node 63 24000 28000 0
+node 64 28000 28000 0
+node 65 0 0 3500
+node 66 4000 0 3500
+node 67 8000 0 3500
+node 68 12000 0 3500
+node 69 16000 0 3500
+node 70 20000 0 3500
+node 71 24000 0 3500
+node 72 28000 0 3500
+node 73 0 4000 3500
+node 74 4000 4000 3500
+node 75 8000 4000 3500
+node 76 12000 4000 3500
+node 77 16000 4000 3500
+node 78 20000 4000 3500
+node 79 24000 4000 3500
+node 80 28000 4000 3500
+node 81 0 8000 3500
+node 82 4000 8000 3500
+node 83 8000 8000 3500
+node 84 12000 8000 3500
+node 85 16000 8000 3500
+node 86 20000 8000 3500
+node 87 24000 8000 3500
+node 88 28000 8000 3500
+node 89 0 12000 3500
+node 90 4000 12000 3500
+node 91 8000 12000 3500
+node 92 12000 12000 3500
+node 93 16000 12000 3500
+node 94 20000 12000 3500
+node 95 24000 12000 3500
+node 96 28000 12000 3500
+node 97 0 16000 3500
+node 98 4000 16000 3500
+node 99 8000 16000 3500
+node 100 12000 16000 3500
+node 101 16000 16000 3500
+node 102 20000 16000 3500
+node 103 24000 16000 3500
+node 104 28000 16000 3500
+node 105 0 20000 3500
+node 106 4000 20000 3500
+node 107 8000 20000 3500
+node 108 12000 20000 3500
+node 109 16000 20000 3500
+node 110 20000 20000 3500
+node 111 24000 20000 3500
+node 112 28000 20000 3500
+node 113 0 24000 3500
+node 114 4000 24000 3500
+node 115 8000 24000 3500
+node 116 12000 24000 3500
+node 117 16000 24000 3500
+node 118 20000 24000 3500
+node 119 24000 24000 3500
+node 120 28000 24000 3500
+node 121 0 28000 3500
+node 122 4000 28000 3500
+node 123 8000 28000 3500
+node 124 12000 28000 3500
+node 125 16000 28000 3500
+node 126 20000 28000 3500
+node 127 24000 28000 3500
+node 128 28000 28000 3500
+node 129 0 0 7000
+node 130 4000 0 7000
+node 131 8000 0 7000
+node 132 12000 0 7000
+node 133 16000 0 7000
+node 134 20000 0 7000
+node 135 24000 0 7000
+node 136 28000 0 7000
+node 137 0 4000 7000
+node 138 4000 4000 7000
+node 139 8000 4000 7000
+node 140 12000 4000 7000
+node 141 16000 4000 7000
+node 142 20000 4000 7000
+node 143 24000 4000 7000
+node 144 28000 4000 7000
+node 145 0 8000 7000
+node 146 4000 8000 7000
+node 147 8000 8000 7000
+node 148 12000 8000 7000
+node 149 16000 8000 7000
+node 150 20000 8000 7000
+node 151 24000 8000 7000
+node 152 28000 8000 7000
+node 153 0 12000 7000
+node 154 4000 12000 7000
+node 155 8000 12000 7000
+node 156 12000 12000 7000
+node 157 16000 12000 7000
+node 158 20000 12000 7000
+node 159 24000 12000 7000
+node 160 28000 12000 7000
+node 161 0 16000 7000
+node 162 4000 16000 7000
+node 163 8000 16000 7000
+node 164 12000 16000 7000
+node 165 16000 16000 7000
+node 166 20000 16000 7000
+node 167 24000 16000 7000
+node 168 28000 16000 7000
+node 169 0 20000 7000
+node 170 4000 20000 7000
+node 171 8000 20000 7000
+node 172 12000 20000 7000
+node 173 16000 20000 7000
+node 174 20000 20000 7000
+node 175 24000 20000 7000
+node 176 28000 20000 7000
+node 177 0 24000 7000
+node 178 4000 24000 7000
+node 179 8000 24000 7000
+node 180 12000 24000 7000
+node 181 16000 24000 7000
+node 182 20000 24000 7000
+node 183 24000 24000 7000
+node 184 28000 24000 7000
+node 185 0 28000 7000
+node 186 4000 28000 7000
+node 187 8000 28000 7000
+node 188 12000 28000 7000
+node 189 16000 28000 7000
+node 190 20000 28000 7000
+node 191 24000 28000 7000
+node 192 28000 28000 7000
 puts "rigidDiaphragm"
 puts "mass"
-mass 136 1.000E+001 1.000E+001 1.000E+001 0.000E+000 0.000E+000 0.000E+000
-mass 144 1.000E+001 1.000E+001 1.000E+001 0.000E+000 0.000E+000 0.000E+000
-mass 152 1.000E+001 1.000E+001 1.000E+001 0.000E+000 0.000E+000 0.000E+000
-mass 160 1.000E+001 1.000E+001 1.000E+001 0.000E+000 0.000E+000 0.000E+000
-mass 168 1.000E+001 1.000E+001 1.000E+001 0.000E+000 0.000E+000 0.000E+000
-mass 176 1.000E+001 1.000E+001 1.000E+001 0.000E+000 0.000E+000 0.000E+000
-mass 184 1.000E+001 1.000E+001 1.000E+001 0.000E+000 0.000E+000 0.000E+000
-mass 192 1.000E+001 1.000E+001 1.000E+001 0.000E+000 0.000E+000 0.000E+000
+mass 136 10 10 10 0 0 0
+mass 144 10 10 10 0 0 0
+mass 152 10 10 10 0 0 0
+mass 160 10 10 10 0 0 0
+mass 168 10 10 10 0 0 0
+mass 176 10 10 10 0 0 0
+mass 184 10 10 10 0 0 0
+mass 192 10 10 10 0 0 0
 puts "node"
 fix 1 1 1 1 1 1 1;
 fix 2 1 1 1 1 1 1;
@@ -271,409 +271,409 @@ fix 63 1 1 1 1 1 1;
 fix 64 1 1 1 1 1 1;
 puts "Equal DOF"
 puts "material"
-uniaxialMaterial Elastic 1 3.000E+004
+uniaxialMaterial Elastic 1 30000
 ##NCOL 
-section Fiber 1 -GJ 7.219E+013 {
-fiber -1.800E+002 -1.800E+002 8.100E+003 1
-fiber -9.000E+001 -1.800E+002 8.100E+003 1
-fiber 0.000E+000 -1.800E+002 8.100E+003 1
-fiber 9.000E+001 -1.800E+002 8.100E+003 1
-fiber 1.800E+002 -1.800E+002 8.100E+003 1
-fiber -1.800E+002 -9.000E+001 8.100E+003 1
-fiber -9.000E+001 -9.000E+001 8.100E+003 1
-fiber 0.000E+000 -9.000E+001 8.100E+003 1
-fiber 9.000E+001 -9.000E+001 8.100E+003 1
-fiber 1.800E+002 -9.000E+001 8.100E+003 1
-fiber -1.800E+002 0.000E+000 8.100E+003 1
-fiber -9.000E+001 0.000E+000 8.100E+003 1
-fiber 0.000E+000 0.000E+000 8.100E+003 1
-fiber 9.000E+001 0.000E+000 8.100E+003 1
-fiber 1.800E+002 0.000E+000 8.100E+003 1
-fiber -1.800E+002 9.000E+001 8.100E+003 1
-fiber -9.000E+001 9.000E+001 8.100E+003 1
-fiber 0.000E+000 9.000E+001 8.100E+003 1
-fiber 9.000E+001 9.000E+001 8.100E+003 1
-fiber 1.800E+002 9.000E+001 8.100E+003 1
-fiber -1.800E+002 1.800E+002 8.100E+003 1
-fiber -9.000E+001 1.800E+002 8.100E+003 1
-fiber 0.000E+000 1.800E+002 8.100E+003 1
-fiber 9.000E+001 1.800E+002 8.100E+003 1
-fiber 1.800E+002 1.800E+002 8.100E+003 1
-fiber -1.900E+002 -1.900E+002 2.000E+002 1
-fiber -9.500E+001 -1.900E+002 2.000E+002 1
-fiber 0.000E+000 -1.900E+002 2.000E+002 1
-fiber 9.500E+001 -1.900E+002 2.000E+002 1
-fiber 1.900E+002 -1.900E+002 2.000E+002 1
-fiber -1.900E+002 1.900E+002 2.000E+002 1
-fiber -9.500E+001 1.900E+002 2.000E+002 1
-fiber 0.000E+000 1.900E+002 2.000E+002 1
-fiber 9.500E+001 1.900E+002 2.000E+002 1
-fiber 1.900E+002 1.900E+002 2.000E+002 1
-fiber -1.900E+002 -1.267E+002 2.000E+002 1
-fiber -1.900E+002 -6.333E+001 2.000E+002 1
-fiber -1.900E+002 0.000E+000 2.000E+002 1
-fiber -1.900E+002 6.333E+001 2.000E+002 1
-fiber -1.900E+002 1.267E+002 2.000E+002 1
-fiber 1.900E+002 -1.267E+002 2.000E+002 1
-fiber 1.900E+002 -6.333E+001 2.000E+002 1
-fiber 1.900E+002 0.000E+000 2.000E+002 1
-fiber 1.900E+002 6.333E+001 2.000E+002 1
-fiber 1.900E+002 1.267E+002 2.000E+002 1
+section Fiber 1 -GJ 7.21880859375e+13 {
+fiber -180 -180 8100 1
+fiber -90 -180 8100 1
+fiber 0 -180 8100 1
+fiber 90 -180 8100 1
+fiber 180 -180 8100 1
+fiber -180 -90 8100 1
+fiber -90 -90 8100 1
+fiber 0 -90 8100 1
+fiber 90 -90 8100 1
+fiber 180 -90 8100 1
+fiber -180 0 8100 1
+fiber -90 0 8100 1
+fiber 0 0 8100 1
+fiber 90 0 8100 1
+fiber 180 0 8100 1
+fiber -180 90 8100 1
+fiber -90 90 8100 1
+fiber 0 90 8100 1
+fiber 90 90 8100 1
+fiber 180 90 8100 1
+fiber -180 180 8100 1
+fiber -90 180 8100 1
+fiber 0 180 8100 1
+fiber 90 180 8100 1
+fiber 180 180 8100 1
+fiber -190 -190 200 1
+fiber -95 -190 200 1
+fiber 0 -190 200 1
+fiber 95 -190 200 1
+fiber 190 -190 200 1
+fiber -190 190 200 1
+fiber -95 190 200 1
+fiber 0 190 200 1
+fiber 95 190 200 1
+fiber 190 190 200 1
+fiber -190 -126.66666666666666 200 1
+fiber -190 -63.33333333333333 200 1
+fiber -190 0 200 1
+fiber -190 63.33333333333334 200 1
+fiber -190 126.66666666666669 200 1
+fiber 190 -126.66666666666666 200 1
+fiber 190 -63.33333333333333 200 1
+fiber 190 0 200 1
+fiber 190 63.33333333333334 200 1
+fiber 190 126.66666666666669 200 1
 }
 
 puts "transformation"
-geomTransf Linear 1 1.000 0.000 0.000 
-geomTransf Linear 2 1.000 0.000 0.000 
-geomTransf Linear 3 1.000 0.000 0.000 
-geomTransf Linear 4 1.000 0.000 0.000 
-geomTransf Linear 5 1.000 0.000 0.000 
-geomTransf Linear 6 1.000 0.000 0.000 
-geomTransf Linear 7 1.000 0.000 0.000 
-geomTransf Linear 8 1.000 0.000 0.000 
-geomTransf Linear 9 1.000 0.000 0.000 
-geomTransf Linear 10 1.000 0.000 0.000 
-geomTransf Linear 11 1.000 0.000 0.000 
-geomTransf Linear 12 1.000 0.000 0.000 
-geomTransf Linear 13 1.000 0.000 0.000 
-geomTransf Linear 14 1.000 0.000 0.000 
-geomTransf Linear 15 1.000 0.000 0.000 
-geomTransf Linear 16 1.000 0.000 0.000 
-geomTransf Linear 17 1.000 0.000 0.000 
-geomTransf Linear 18 1.000 0.000 0.000 
-geomTransf Linear 19 1.000 0.000 0.000 
-geomTransf Linear 20 1.000 0.000 0.000 
-geomTransf Linear 21 1.000 0.000 0.000 
-geomTransf Linear 22 1.000 0.000 0.000 
-geomTransf Linear 23 1.000 0.000 0.000 
-geomTransf Linear 24 1.000 0.000 0.000 
-geomTransf Linear 25 1.000 0.000 0.000 
-geomTransf Linear 26 1.000 0.000 0.000 
-geomTransf Linear 27 1.000 0.000 0.000 
-geomTransf Linear 28 1.000 0.000 0.000 
-geomTransf Linear 29 1.000 0.000 0.000 
-geomTransf Linear 30 1.000 0.000 0.000 
-geomTransf Linear 31 1.000 0.000 0.000 
-geomTransf Linear 32 1.000 0.000 0.000 
-geomTransf Linear 33 1.000 0.000 0.000 
-geomTransf Linear 34 1.000 0.000 0.000 
-geomTransf Linear 35 1.000 0.000 0.000 
-geomTransf Linear 36 1.000 0.000 0.000 
-geomTransf Linear 37 1.000 0.000 0.000 
-geomTransf Linear 38 1.000 0.000 0.000 
-geomTransf Linear 39 1.000 0.000 0.000 
-geomTransf Linear 40 1.000 0.000 0.000 
-geomTransf Linear 41 1.000 0.000 0.000 
-geomTransf Linear 42 1.000 0.000 0.000 
-geomTransf Linear 43 1.000 0.000 0.000 
-geomTransf Linear 44 1.000 0.000 0.000 
-geomTransf Linear 45 1.000 0.000 0.000 
-geomTransf Linear 46 1.000 0.000 0.000 
-geomTransf Linear 47 1.000 0.000 0.000 
-geomTransf Linear 48 1.000 0.000 0.000 
-geomTransf Linear 49 1.000 0.000 0.000 
-geomTransf Linear 50 1.000 0.000 0.000 
-geomTransf Linear 51 1.000 0.000 0.000 
-geomTransf Linear 52 1.000 0.000 0.000 
-geomTransf Linear 53 1.000 0.000 0.000 
-geomTransf Linear 54 1.000 0.000 0.000 
-geomTransf Linear 55 1.000 0.000 0.000 
-geomTransf Linear 56 1.000 0.000 0.000 
-geomTransf Linear 57 1.000 0.000 0.000 
-geomTransf Linear 58 1.000 0.000 0.000 
-geomTransf Linear 59 1.000 0.000 0.000 
-geomTransf Linear 60 1.000 0.000 0.000 
-geomTransf Linear 61 1.000 0.000 0.000 
-geomTransf Linear 62 1.000 0.000 0.000 
-geomTransf Linear 63 1.000 0.000 0.000 
-geomTransf Linear 64 1.000 0.000 0.000 
-geomTransf Linear 65 1.000 0.000 0.000 
-geomTransf Linear 66 1.000 0.000 0.000 
-geomTransf Linear 67 1.000 0.000 0.000 
-geomTransf Linear 68 1.000 0.000 0.000 
-geomTransf Linear 69 1.000 0.000 0.000 
-geomTransf Linear 70 1.000 0.000 0.000 
-geomTransf Linear 71 1.000 0.000 0.000 
-geomTransf Linear 72 1.000 0.000 0.000 
-geomTransf Linear 73 1.000 0.000 0.000 
-geomTransf Linear 74 1.000 0.000 0.000 
-geomTransf Linear 75 1.000 0.000 0.000 
-geomTransf Linear 76 1.000 0.000 0.000 
-geomTransf Linear 77 1.000 0.000 0.000 
-geomTransf Linear 78 1.000 0.000 0.000 
-geomTransf Linear 79 1.000 0.000 0.000 
-geomTransf Linear 80 1.000 0.000 0.000 
-geomTransf Linear 81 1.000 0.000 0.000 
-geomTransf Linear 82 1.000 0.000 0.000 
-geomTransf Linear 83 1.000 0.000 0.000 
-geomTransf Linear 84 1.000 0.000 0.000 
-geomTransf Linear 85 1.000 0.000 0.000 
-geomTransf Linear 86 1.000 0.000 0.000 
-geomTransf Linear 87 1.000 0.000 0.000 
-geomTransf Linear 88 1.000 0.000 0.000 
-geomTransf Linear 89 1.000 0.000 0.000 
-geomTransf Linear 90 1.000 0.000 0.000 
-geomTransf Linear 91 1.000 0.000 0.000 
-geomTransf Linear 92 1.000 0.000 0.000 
-geomTransf Linear 93 1.000 0.000 0.000 
-geomTransf Linear 94 1.000 0.000 0.000 
-geomTransf Linear 95 1.000 0.000 0.000 
-geomTransf Linear 96 1.000 0.000 0.000 
-geomTransf Linear 97 1.000 0.000 0.000 
-geomTransf Linear 98 1.000 0.000 0.000 
-geomTransf Linear 99 1.000 0.000 0.000 
-geomTransf Linear 100 1.000 0.000 0.000 
-geomTransf Linear 101 1.000 0.000 0.000 
-geomTransf Linear 102 1.000 0.000 0.000 
-geomTransf Linear 103 1.000 0.000 0.000 
-geomTransf Linear 104 1.000 0.000 0.000 
-geomTransf Linear 105 1.000 0.000 0.000 
-geomTransf Linear 106 1.000 0.000 0.000 
-geomTransf Linear 107 1.000 0.000 0.000 
-geomTransf Linear 108 1.000 0.000 0.000 
-geomTransf Linear 109 1.000 0.000 0.000 
-geomTransf Linear 110 1.000 0.000 0.000 
-geomTransf Linear 111 1.000 0.000 0.000 
-geomTransf Linear 112 1.000 0.000 0.000 
-geomTransf Linear 113 1.000 0.000 0.000 
-geomTransf Linear 114 1.000 0.000 0.000 
-geomTransf Linear 115 1.000 0.000 0.000 
-geomTransf Linear 116 1.000 0.000 0.000 
-geomTransf Linear 117 1.000 0.000 0.000 
-geomTransf Linear 118 1.000 0.000 0.000 
-geomTransf Linear 119 1.000 0.000 0.000 
-geomTransf Linear 120 1.000 0.000 0.000 
-geomTransf Linear 121 1.000 0.000 0.000 
-geomTransf Linear 122 1.000 0.000 0.000 
-geomTransf Linear 123 1.000 0.000 0.000 
-geomTransf Linear 124 1.000 0.000 0.000 
-geomTransf Linear 125 1.000 0.000 0.000 
-geomTransf Linear 126 1.000 0.000 0.000 
-geomTransf Linear 127 1.000 0.000 0.000 
-geomTransf Linear 128 1.000 0.000 0.000 
-geomTransf Linear 129 0.000 0.000 1.000 
-geomTransf Linear 130 0.000 0.000 1.000 
-geomTransf Linear 131 0.000 0.000 1.000 
-geomTransf Linear 132 0.000 0.000 1.000 
-geomTransf Linear 133 0.000 0.000 1.000 
-geomTransf Linear 134 0.000 0.000 1.000 
-geomTransf Linear 135 0.000 0.000 1.000 
-geomTransf Linear 136 0.000 0.000 1.000 
-geomTransf Linear 137 0.000 0.000 1.000 
-geomTransf Linear 138 0.000 0.000 1.000 
-geomTransf Linear 139 0.000 0.000 1.000 
-geomTransf Linear 140 0.000 0.000 1.000 
-geomTransf Linear 141 0.000 0.000 1.000 
-geomTransf Linear 142 0.000 0.000 1.000 
-geomTransf Linear 143 0.000 0.000 1.000 
-geomTransf Linear 144 0.000 0.000 1.000 
-geomTransf Linear 145 0.000 0.000 1.000 
-geomTransf Linear 146 0.000 0.000 1.000 
-geomTransf Linear 147 0.000 0.000 1.000 
-geomTransf Linear 148 0.000 0.000 1.000 
-geomTransf Linear 149 0.000 0.000 1.000 
-geomTransf Linear 150 0.000 0.000 1.000 
-geomTransf Linear 151 0.000 0.000 1.000 
-geomTransf Linear 152 0.000 0.000 1.000 
-geomTransf Linear 153 0.000 0.000 1.000 
-geomTransf Linear 154 0.000 0.000 1.000 
-geomTransf Linear 155 0.000 0.000 1.000 
-geomTransf Linear 156 0.000 0.000 1.000 
-geomTransf Linear 157 0.000 0.000 1.000 
-geomTransf Linear 158 0.000 0.000 1.000 
-geomTransf Linear 159 0.000 0.000 1.000 
-geomTransf Linear 160 0.000 0.000 1.000 
-geomTransf Linear 161 0.000 0.000 1.000 
-geomTransf Linear 162 0.000 0.000 1.000 
-geomTransf Linear 163 0.000 0.000 1.000 
-geomTransf Linear 164 0.000 0.000 1.000 
-geomTransf Linear 165 0.000 0.000 1.000 
-geomTransf Linear 166 0.000 0.000 1.000 
-geomTransf Linear 167 0.000 0.000 1.000 
-geomTransf Linear 168 0.000 0.000 1.000 
-geomTransf Linear 169 0.000 0.000 1.000 
-geomTransf Linear 170 0.000 0.000 1.000 
-geomTransf Linear 171 0.000 0.000 1.000 
-geomTransf Linear 172 0.000 0.000 1.000 
-geomTransf Linear 173 0.000 0.000 1.000 
-geomTransf Linear 174 0.000 0.000 1.000 
-geomTransf Linear 175 0.000 0.000 1.000 
-geomTransf Linear 176 0.000 0.000 1.000 
-geomTransf Linear 177 0.000 0.000 1.000 
-geomTransf Linear 178 0.000 0.000 1.000 
-geomTransf Linear 179 0.000 0.000 1.000 
-geomTransf Linear 180 0.000 0.000 1.000 
-geomTransf Linear 181 0.000 0.000 1.000 
-geomTransf Linear 182 0.000 0.000 1.000 
-geomTransf Linear 183 0.000 0.000 1.000 
-geomTransf Linear 184 0.000 0.000 1.000 
-geomTransf Linear 185 0.000 0.000 1.000 
-geomTransf Linear 186 0.000 0.000 1.000 
-geomTransf Linear 187 0.000 0.000 1.000 
-geomTransf Linear 188 0.000 0.000 1.000 
-geomTransf Linear 189 0.000 0.000 1.000 
-geomTransf Linear 190 0.000 0.000 1.000 
-geomTransf Linear 191 0.000 0.000 1.000 
-geomTransf Linear 192 0.000 0.000 1.000 
-geomTransf Linear 193 0.000 0.000 1.000 
-geomTransf Linear 194 0.000 0.000 1.000 
-geomTransf Linear 195 0.000 0.000 1.000 
-geomTransf Linear 196 0.000 0.000 1.000 
-geomTransf Linear 197 0.000 0.000 1.000 
-geomTransf Linear 198 0.000 0.000 1.000 
-geomTransf Linear 199 0.000 0.000 1.000 
-geomTransf Linear 200 0.000 0.000 1.000 
-geomTransf Linear 201 0.000 0.000 1.000 
-geomTransf Linear 202 0.000 0.000 1.000 
-geomTransf Linear 203 0.000 0.000 1.000 
-geomTransf Linear 204 0.000 0.000 1.000 
-geomTransf Linear 205 0.000 0.000 1.000 
-geomTransf Linear 206 0.000 0.000 1.000 
-geomTransf Linear 207 0.000 0.000 1.000 
-geomTransf Linear 208 0.000 0.000 1.000 
-geomTransf Linear 209 0.000 0.000 1.000 
-geomTransf Linear 210 0.000 0.000 1.000 
-geomTransf Linear 211 0.000 0.000 1.000 
-geomTransf Linear 212 0.000 0.000 1.000 
-geomTransf Linear 213 0.000 0.000 1.000 
-geomTransf Linear 214 0.000 0.000 1.000 
-geomTransf Linear 215 0.000 0.000 1.000 
-geomTransf Linear 216 0.000 0.000 1.000 
-geomTransf Linear 217 0.000 0.000 1.000 
-geomTransf Linear 218 0.000 0.000 1.000 
-geomTransf Linear 219 0.000 0.000 1.000 
-geomTransf Linear 220 0.000 0.000 1.000 
-geomTransf Linear 221 0.000 0.000 1.000 
-geomTransf Linear 222 0.000 0.000 1.000 
-geomTransf Linear 223 0.000 0.000 1.000 
-geomTransf Linear 224 0.000 0.000 1.000 
-geomTransf Linear 225 0.000 0.000 1.000 
-geomTransf Linear 226 0.000 0.000 1.000 
-geomTransf Linear 227 0.000 0.000 1.000 
-geomTransf Linear 228 0.000 0.000 1.000 
-geomTransf Linear 229 0.000 0.000 1.000 
-geomTransf Linear 230 0.000 0.000 1.000 
-geomTransf Linear 231 0.000 0.000 1.000 
-geomTransf Linear 232 0.000 0.000 1.000 
-geomTransf Linear 233 0.000 0.000 1.000 
-geomTransf Linear 234 0.000 0.000 1.000 
-geomTransf Linear 235 0.000 0.000 1.000 
-geomTransf Linear 236 0.000 0.000 1.000 
-geomTransf Linear 237 0.000 0.000 1.000 
-geomTransf Linear 238 0.000 0.000 1.000 
-geomTransf Linear 239 0.000 0.000 1.000 
-geomTransf Linear 240 0.000 0.000 1.000 
-geomTransf Linear 241 0.000 0.000 1.000 
-geomTransf Linear 242 0.000 0.000 1.000 
-geomTransf Linear 243 0.000 0.000 1.000 
-geomTransf Linear 244 0.000 0.000 1.000 
-geomTransf Linear 245 0.000 0.000 1.000 
-geomTransf Linear 246 0.000 0.000 1.000 
-geomTransf Linear 247 0.000 0.000 1.000 
-geomTransf Linear 248 0.000 0.000 1.000 
-geomTransf Linear 249 0.000 0.000 1.000 
-geomTransf Linear 250 0.000 0.000 1.000 
-geomTransf Linear 251 0.000 0.000 1.000 
-geomTransf Linear 252 0.000 0.000 1.000 
-geomTransf Linear 253 0.000 0.000 1.000 
-geomTransf Linear 254 0.000 0.000 1.000 
-geomTransf Linear 255 0.000 0.000 1.000 
-geomTransf Linear 256 0.000 0.000 1.000 
-geomTransf Linear 257 0.000 0.000 1.000 
-geomTransf Linear 258 0.000 0.000 1.000 
-geomTransf Linear 259 0.000 0.000 1.000 
-geomTransf Linear 260 0.000 0.000 1.000 
-geomTransf Linear 261 0.000 0.000 1.000 
-geomTransf Linear 262 0.000 0.000 1.000 
-geomTransf Linear 263 0.000 0.000 1.000 
-geomTransf Linear 264 0.000 0.000 1.000 
-geomTransf Linear 265 0.000 0.000 1.000 
-geomTransf Linear 266 0.000 0.000 1.000 
-geomTransf Linear 267 0.000 0.000 1.000 
-geomTransf Linear 268 0.000 0.000 1.000 
-geomTransf Linear 269 0.000 0.000 1.000 
-geomTransf Linear 270 0.000 0.000 1.000 
-geomTransf Linear 271 0.000 0.000 1.000 
-geomTransf Linear 272 0.000 0.000 1.000 
-geomTransf Linear 273 0.000 0.000 1.000 
-geomTransf Linear 274 0.000 0.000 1.000 
-geomTransf Linear 275 0.000 0.000 1.000 
-geomTransf Linear 276 0.000 0.000 1.000 
-geomTransf Linear 277 0.000 0.000 1.000 
-geomTransf Linear 278 0.000 0.000 1.000 
-geomTransf Linear 279 0.000 0.000 1.000 
-geomTransf Linear 280 0.000 0.000 1.000 
-geomTransf Linear 281 0.000 0.000 1.000 
-geomTransf Linear 282 0.000 0.000 1.000 
-geomTransf Linear 283 0.000 0.000 1.000 
-geomTransf Linear 284 0.000 0.000 1.000 
-geomTransf Linear 285 0.000 0.000 1.000 
-geomTransf Linear 286 0.000 0.000 1.000 
-geomTransf Linear 287 0.000 0.000 1.000 
-geomTransf Linear 288 0.000 0.000 1.000 
-geomTransf Linear 289 0.000 0.000 1.000 
-geomTransf Linear 290 0.000 0.000 1.000 
-geomTransf Linear 291 0.000 0.000 1.000 
-geomTransf Linear 292 0.000 0.000 1.000 
-geomTransf Linear 293 0.000 0.000 1.000 
-geomTransf Linear 294 0.000 0.000 1.000 
-geomTransf Linear 295 0.000 0.000 1.000 
-geomTransf Linear 296 0.000 0.000 1.000 
-geomTransf Linear 297 0.000 0.000 1.000 
-geomTransf Linear 298 0.000 0.000 1.000 
-geomTransf Linear 299 0.000 0.000 1.000 
-geomTransf Linear 300 0.000 0.000 1.000 
-geomTransf Linear 301 0.000 0.000 1.000 
-geomTransf Linear 302 0.000 0.000 1.000 
-geomTransf Linear 303 0.000 0.000 1.000 
-geomTransf Linear 304 0.000 0.000 1.000 
-geomTransf Linear 305 0.000 0.000 1.000 
-geomTransf Linear 306 0.000 0.000 1.000 
-geomTransf Linear 307 0.000 0.000 1.000 
-geomTransf Linear 308 0.000 0.000 1.000 
-geomTransf Linear 309 0.000 0.000 1.000 
-geomTransf Linear 310 0.000 0.000 1.000 
-geomTransf Linear 311 0.000 0.000 1.000 
-geomTransf Linear 312 0.000 0.000 1.000 
-geomTransf Linear 313 0.000 0.000 1.000 
-geomTransf Linear 314 0.000 0.000 1.000 
-geomTransf Linear 315 0.000 0.000 1.000 
-geomTransf Linear 316 0.000 0.000 1.000 
-geomTransf Linear 317 0.000 0.000 1.000 
-geomTransf Linear 318 0.000 0.000 1.000 
-geomTransf Linear 319 0.000 0.000 1.000 
-geomTransf Linear 320 0.000 0.000 1.000 
-geomTransf Linear 321 0.000 0.000 1.000 
-geomTransf Linear 322 0.000 0.000 1.000 
-geomTransf Linear 323 0.000 0.000 1.000 
-geomTransf Linear 324 0.000 0.000 1.000 
-geomTransf Linear 325 0.000 0.000 1.000 
-geomTransf Linear 326 0.000 0.000 1.000 
-geomTransf Linear 327 0.000 0.000 1.000 
-geomTransf Linear 328 0.000 0.000 1.000 
-geomTransf Linear 329 0.000 0.000 1.000 
-geomTransf Linear 330 0.000 0.000 1.000 
-geomTransf Linear 331 0.000 0.000 1.000 
-geomTransf Linear 332 0.000 0.000 1.000 
-geomTransf Linear 333 0.000 0.000 1.000 
-geomTransf Linear 334 0.000 0.000 1.000 
-geomTransf Linear 335 0.000 0.000 1.000 
-geomTransf Linear 336 0.000 0.000 1.000 
-geomTransf Linear 337 0.000 0.000 1.000 
-geomTransf Linear 338 0.000 0.000 1.000 
-geomTransf Linear 339 0.000 0.000 1.000 
-geomTransf Linear 340 0.000 0.000 1.000 
-geomTransf Linear 341 0.000 0.000 1.000 
-geomTransf Linear 342 0.000 0.000 1.000 
-geomTransf Linear 343 0.000 0.000 1.000 
-geomTransf Linear 344 0.000 0.000 1.000 
-geomTransf Linear 345 0.000 0.000 1.000 
-geomTransf Linear 346 0.000 0.000 1.000 
-geomTransf Linear 347 0.000 0.000 1.000 
-geomTransf Linear 348 0.000 0.000 1.000 
-geomTransf Linear 349 0.000 0.000 1.000 
-geomTransf Linear 350 0.000 0.000 1.000 
-geomTransf Linear 351 0.000 0.000 1.000 
-geomTransf Linear 352 0.000 0.000 1.000 
+geomTransf Linear 1 1 0 0 
+geomTransf Linear 2 1 0 0 
+geomTransf Linear 3 1 0 0 
+geomTransf Linear 4 1 0 0 
+geomTransf Linear 5 1 0 0 
+geomTransf Linear 6 1 0 0 
+geomTransf Linear 7 1 0 0 
+geomTransf Linear 8 1 0 0 
+geomTransf Linear 9 1 0 0 
+geomTransf Linear 10 1 0 0 
+geomTransf Linear 11 1 0 0 
+geomTransf Linear 12 1 0 0 
+geomTransf Linear 13 1 0 0 
+geomTransf Linear 14 1 0 0 
+geomTransf Linear 15 1 0 0 
+geomTransf Linear 16 1 0 0 
+geomTransf Linear 17 1 0 0 
+geomTransf Linear 18 1 0 0 
+geomTransf Linear 19 1 0 0 
+geomTransf Linear 20 1 0 0 
+geomTransf Linear 21 1 0 0 
+geomTransf Linear 22 1 0 0 
+geomTransf Linear 23 1 0 0 
+geomTransf Linear 24 1 0 0 
+geomTransf Linear 25 1 0 0 
+geomTransf Linear 26 1 0 0 
+geomTransf Linear 27 1 0 0 
+geomTransf Linear 28 1 0 0 
+geomTransf Linear 29 1 0 0 
+geomTransf Linear 30 1 0 0 
+geomTransf Linear 31 1 0 0 
+geomTransf Linear 32 1 0 0 
+geomTransf Linear 33 1 0 0 
+geomTransf Linear 34 1 0 0 
+geomTransf Linear 35 1 0 0 
+geomTransf Linear 36 1 0 0 
+geomTransf Linear 37 1 0 0 
+geomTransf Linear 38 1 0 0 
+geomTransf Linear 39 1 0 0 
+geomTransf Linear 40 1 0 0 
+geomTransf Linear 41 1 0 0 
+geomTransf Linear 42 1 0 0 
+geomTransf Linear 43 1 0 0 
+geomTransf Linear 44 1 0 0 
+geomTransf Linear 45 1 0 0 
+geomTransf Linear 46 1 0 0 
+geomTransf Linear 47 1 0 0 
+geomTransf Linear 48 1 0 0 
+geomTransf Linear 49 1 0 0 
+geomTransf Linear 50 1 0 0 
+geomTransf Linear 51 1 0 0 
+geomTransf Linear 52 1 0 0 
+geomTransf Linear 53 1 0 0 
+geomTransf Linear 54 1 0 0 
+geomTransf Linear 55 1 0 0 
+geomTransf Linear 56 1 0 0 
+geomTransf Linear 57 1 0 0 
+geomTransf Linear 58 1 0 0 
+geomTransf Linear 59 1 0 0 
+geomTransf Linear 60 1 0 0 
+geomTransf Linear 61 1 0 0 
+geomTransf Linear 62 1 0 0 
+geomTransf Linear 63 1 0 0 
+geomTransf Linear 64 1 0 0 
+geomTransf Linear 65 1 0 0 
+geomTransf Linear 66 1 0 0 
+geomTransf Linear 67 1 0 0 
+geomTransf Linear 68 1 0 0 
+geomTransf Linear 69 1 0 0 
+geomTransf Linear 70 1 0 0 
+geomTransf Linear 71 1 0 0 
+geomTransf Linear 72 1 0 0 
+geomTransf Linear 73 1 0 0 
+geomTransf Linear 74 1 0 0 
+geomTransf Linear 75 1 0 0 
+geomTransf Linear 76 1 0 0 
+geomTransf Linear 77 1 0 0 
+geomTransf Linear 78 1 0 0 
+geomTransf Linear 79 1 0 0 
+geomTransf Linear 80 1 0 0 
+geomTransf Linear 81 1 0 0 
+geomTransf Linear 82 1 0 0 
+geomTransf Linear 83 1 0 0 
+geomTransf Linear 84 1 0 0 
+geomTransf Linear 85 1 0 0 
+geomTransf Linear 86 1 0 0 
+geomTransf Linear 87 1 0 0 
+geomTransf Linear 88 1 0 0 
+geomTransf Linear 89 1 0 0 
+geomTransf Linear 90 1 0 0 
+geomTransf Linear 91 1 0 0 
+geomTransf Linear 92 1 0 0 
+geomTransf Linear 93 1 0 0 
+geomTransf Linear 94 1 0 0 
+geomTransf Linear 95 1 0 0 
+geomTransf Linear 96 1 0 0 
+geomTransf Linear 97 1 0 0 
+geomTransf Linear 98 1 0 0 
+geomTransf Linear 99 1 0 0 
+geomTransf Linear 100 1 0 0 
+geomTransf Linear 101 1 0 0 
+geomTransf Linear 102 1 0 0 
+geomTransf Linear 103 1 0 0 
+geomTransf Linear 104 1 0 0 
+geomTransf Linear 105 1 0 0 
+geomTransf Linear 106 1 0 0 
+geomTransf Linear 107 1 0 0 
+geomTransf Linear 108 1 0 0 
+geomTransf Linear 109 1 0 0 
+geomTransf Linear 110 1 0 0 
+geomTransf Linear 111 1 0 0 
+geomTransf Linear 112 1 0 0 
+geomTransf Linear 113 1 0 0 
+geomTransf Linear 114 1 0 0 
+geomTransf Linear 115 1 0 0 
+geomTransf Linear 116 1 0 0 
+geomTransf Linear 117 1 0 0 
+geomTransf Linear 118 1 0 0 
+geomTransf Linear 119 1 0 0 
+geomTransf Linear 120 1 0 0 
+geomTransf Linear 121 1 0 0 
+geomTransf Linear 122 1 0 0 
+geomTransf Linear 123 1 0 0 
+geomTransf Linear 124 1 0 0 
+geomTransf Linear 125 1 0 0 
+geomTransf Linear 126 1 0 0 
+geomTransf Linear 127 1 0 0 
+geomTransf Linear 128 1 0 0 
+geomTransf Linear 129 0 0 1 
+geomTransf Linear 130 0 0 1 
+geomTransf Linear 131 0 0 1 
+geomTransf Linear 132 0 0 1 
+geomTransf Linear 133 0 0 1 
+geomTransf Linear 134 0 0 1 
+geomTransf Linear 135 0 0 1 
+geomTransf Linear 136 0 0 1 
+geomTransf Linear 137 0 0 1 
+geomTransf Linear 138 0 0 1 
+geomTransf Linear 139 0 0 1 
+geomTransf Linear 140 0 0 1 
+geomTransf Linear 141 0 0 1 
+geomTransf Linear 142 0 0 1 
+geomTransf Linear 143 0 0 1 
+geomTransf Linear 144 0 0 1 
+geomTransf Linear 145 0 0 1 
+geomTransf Linear 146 0 0 1 
+geomTransf Linear 147 0 0 1 
+geomTransf Linear 148 0 0 1 
+geomTransf Linear 149 0 0 1 
+geomTransf Linear 150 0 0 1 
+geomTransf Linear 151 0 0 1 
+geomTransf Linear 152 0 0 1 
+geomTransf Linear 153 0 0 1 
+geomTransf Linear 154 0 0 1 
+geomTransf Linear 155 0 0 1 
+geomTransf Linear 156 0 0 1 
+geomTransf Linear 157 0 0 1 
+geomTransf Linear 158 0 0 1 
+geomTransf Linear 159 0 0 1 
+geomTransf Linear 160 0 0 1 
+geomTransf Linear 161 0 0 1 
+geomTransf Linear 162 0 0 1 
+geomTransf Linear 163 0 0 1 
+geomTransf Linear 164 0 0 1 
+geomTransf Linear 165 0 0 1 
+geomTransf Linear 166 0 0 1 
+geomTransf Linear 167 0 0 1 
+geomTransf Linear 168 0 0 1 
+geomTransf Linear 169 0 0 1 
+geomTransf Linear 170 0 0 1 
+geomTransf Linear 171 0 0 1 
+geomTransf Linear 172 0 0 1 
+geomTransf Linear 173 0 0 1 
+geomTransf Linear 174 0 0 1 
+geomTransf Linear 175 0 0 1 
+geomTransf Linear 176 0 0 1 
+geomTransf Linear 177 0 0 1 
+geomTransf Linear 178 0 0 1 
+geomTransf Linear 179 0 0 1 
+geomTransf Linear 180 0 0 1 
+geomTransf Linear 181 0 0 1 
+geomTransf Linear 182 0 0 1 
+geomTransf Linear 183 0 0 1 
+geomTransf Linear 184 0 0 1 
+geomTransf Linear 185 0 0 1 
+geomTransf Linear 186 0 0 1 
+geomTransf Linear 187 0 0 1 
+geomTransf Linear 188 0 0 1 
+geomTransf Linear 189 0 0 1 
+geomTransf Linear 190 0 0 1 
+geomTransf Linear 191 0 0 1 
+geomTransf Linear 192 0 0 1 
+geomTransf Linear 193 0 0 1 
+geomTransf Linear 194 0 0 1 
+geomTransf Linear 195 0 0 1 
+geomTransf Linear 196 0 0 1 
+geomTransf Linear 197 0 0 1 
+geomTransf Linear 198 0 0 1 
+geomTransf Linear 199 0 0 1 
+geomTransf Linear 200 0 0 1 
+geomTransf Linear 201 0 0 1 
+geomTransf Linear 202 0 0 1 
+geomTransf Linear 203 0 0 1 
+geomTransf Linear 204 0 0 1 
+geomTransf Linear 205 0 0 1 
+geomTransf Linear 206 0 0 1 
+geomTransf Linear 207 0 0 1 
+geomTransf Linear 208 0 0 1 
+geomTransf Linear 209 0 0 1 
+geomTransf Linear 210 0 0 1 
+geomTransf Linear 211 0 0 1 
+geomTransf Linear 212 0 0 1 
+geomTransf Linear 213 0 0 1 
+geomTransf Linear 214 0 0 1 
+geomTransf Linear 215 0 0 1 
+geomTransf Linear 216 0 0 1 
+geomTransf Linear 217 0 0 1 
+geomTransf Linear 218 0 0 1 
+geomTransf Linear 219 0 0 1 
+geomTransf Linear 220 0 0 1 
+geomTransf Linear 221 0 0 1 
+geomTransf Linear 222 0 0 1 
+geomTransf Linear 223 0 0 1 
+geomTransf Linear 224 0 0 1 
+geomTransf Linear 225 0 0 1 
+geomTransf Linear 226 0 0 1 
+geomTransf Linear 227 0 0 1 
+geomTransf Linear 228 0 0 1 
+geomTransf Linear 229 0 0 1 
+geomTransf Linear 230 0 0 1 
+geomTransf Linear 231 0 0 1 
+geomTransf Linear 232 0 0 1 
+geomTransf Linear 233 0 0 1 
+geomTransf Linear 234 0 0 1 
+geomTransf Linear 235 0 0 1 
+geomTransf Linear 236 0 0 1 
+geomTransf Linear 237 0 0 1 
+geomTransf Linear 238 0 0 1 
+geomTransf Linear 239 0 0 1 
+geomTransf Linear 240 0 0 1 
+geomTransf Linear 241 0 0 1 
+geomTransf Linear 242 0 0 1 
+geomTransf Linear 243 0 0 1 
+geomTransf Linear 244 0 0 1 
+geomTransf Linear 245 0 0 1 
+geomTransf Linear 246 0 0 1 
+geomTransf Linear 247 0 0 1 
+geomTransf Linear 248 0 0 1 
+geomTransf Linear 249 0 0 1 
+geomTransf Linear 250 0 0 1 
+geomTransf Linear 251 0 0 1 
+geomTransf Linear 252 0 0 1 
+geomTransf Linear 253 0 0 1 
+geomTransf Linear 254 0 0 1 
+geomTransf Linear 255 0 0 1 
+geomTransf Linear 256 0 0 1 
+geomTransf Linear 257 0 0 1 
+geomTransf Linear 258 0 0 1 
+geomTransf Linear 259 0 0 1 
+geomTransf Linear 260 0 0 1 
+geomTransf Linear 261 0 0 1 
+geomTransf Linear 262 0 0 1 
+geomTransf Linear 263 0 0 1 
+geomTransf Linear 264 0 0 1 
+geomTransf Linear 265 0 0 1 
+geomTransf Linear 266 0 0 1 
+geomTransf Linear 267 0 0 1 
+geomTransf Linear 268 0 0 1 
+geomTransf Linear 269 0 0 1 
+geomTransf Linear 270 0 0 1 
+geomTransf Linear 271 0 0 1 
+geomTransf Linear 272 0 0 1 
+geomTransf Linear 273 0 0 1 
+geomTransf Linear 274 0 0 1 
+geomTransf Linear 275 0 0 1 
+geomTransf Linear 276 0 0 1 
+geomTransf Linear 277 0 0 1 
+geomTransf Linear 278 0 0 1 
+geomTransf Linear 279 0 0 1 
+geomTransf Linear 280 0 0 1 
+geomTransf Linear 281 0 0 1 
+geomTransf Linear 282 0 0 1 
+geomTransf Linear 283 0 0 1 
+geomTransf Linear 284 0 0 1 
+geomTransf Linear 285 0 0 1 
+geomTransf Linear 286 0 0 1 
+geomTransf Linear 287 0 0 1 
+geomTransf Linear 288 0 0 1 
+geomTransf Linear 289 0 0 1 
+geomTransf Linear 290 0 0 1 
+geomTransf Linear 291 0 0 1 
+geomTransf Linear 292 0 0 1 
+geomTransf Linear 293 0 0 1 
+geomTransf Linear 294 0 0 1 
+geomTransf Linear 295 0 0 1 
+geomTransf Linear 296 0 0 1 
+geomTransf Linear 297 0 0 1 
+geomTransf Linear 298 0 0 1 
+geomTransf Linear 299 0 0 1 
+geomTransf Linear 300 0 0 1 
+geomTransf Linear 301 0 0 1 
+geomTransf Linear 302 0 0 1 
+geomTransf Linear 303 0 0 1 
+geomTransf Linear 304 0 0 1 
+geomTransf Linear 305 0 0 1 
+geomTransf Linear 306 0 0 1 
+geomTransf Linear 307 0 0 1 
+geomTransf Linear 308 0 0 1 
+geomTransf Linear 309 0 0 1 
+geomTransf Linear 310 0 0 1 
+geomTransf Linear 311 0 0 1 
+geomTransf Linear 312 0 0 1 
+geomTransf Linear 313 0 0 1 
+geomTransf Linear 314 0 0 1 
+geomTransf Linear 315 0 0 1 
+geomTransf Linear 316 0 0 1 
+geomTransf Linear 317 0 0 1 
+geomTransf Linear 318 0 0 1 
+geomTransf Linear 319 0 0 1 
+geomTransf Linear 320 0 0 1 
+geomTransf Linear 321 0 0 1 
+geomTransf Linear 322 0 0 1 
+geomTransf Linear 323 0 0 1 
+geomTransf Linear 324 0 0 1 
+geomTransf Linear 325 0 0 1 
+geomTransf Linear 326 0 0 1 
+geomTransf Linear 327 0 0 1 
+geomTransf Linear 328 0 0 1 
+geomTransf Linear 329 0 0 1 
+geomTransf Linear 330 0 0 1 
+geomTransf Linear 331 0 0 1 
+geomTransf Linear 332 0 0 1 
+geomTransf Linear 333 0 0 1 
+geomTransf Linear 334 0 0 1 
+geomTransf Linear 335 0 0 1 
+geomTransf Linear 336 0 0 1 
+geomTransf Linear 337 0 0 1 
+geomTransf Linear 338 0 0 1 
+geomTransf Linear 339 0 0 1 
+geomTransf Linear 340 0 0 1 
+geomTransf Linear 341 0 0 1 
+geomTransf Linear 342 0 0 1 
+geomTransf Linear 343 0 0 1 
+geomTransf Linear 344 0 0 1 
+geomTransf Linear 345 0 0 1 
+geomTransf Linear 346 0 0 1 
+geomTransf Linear 347 0 0 1 
+geomTransf Linear 348 0 0 1 
+geomTransf Linear 349 0 0 1 
+geomTransf Linear 350 0 0 1 
+geomTransf Linear 351 0 0 1 
+geomTransf Linear 352 0 0 1 
 puts "element"
 element nonlinearBeamColumn 1 1 65 4 1 1
 element nonlinearBeamColumn 2 2 66 4 1 2
@@ -803,230 +803,230 @@ element nonlinearBeamColumn 125 125 189 4 1 125
 element nonlinearBeamColumn 126 126 190 4 1 126
 element nonlinearBeamColumn 127 127 191 4 1 127
 element nonlinearBeamColumn 128 128 192 4 1 128
-element elasticBeamColumn 129 65 66 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 129
-element elasticBeamColumn 130 66 67 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 130
-element elasticBeamColumn 131 67 68 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 131
-element elasticBeamColumn 132 68 69 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 132
-element elasticBeamColumn 133 69 70 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 133
-element elasticBeamColumn 134 70 71 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 134
-element elasticBeamColumn 135 71 72 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 135
-element elasticBeamColumn 136 73 74 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 136
-element elasticBeamColumn 137 74 75 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 137
-element elasticBeamColumn 138 75 76 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 138
-element elasticBeamColumn 139 76 77 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 139
-element elasticBeamColumn 140 77 78 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 140
-element elasticBeamColumn 141 78 79 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 141
-element elasticBeamColumn 142 79 80 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 142
-element elasticBeamColumn 143 81 82 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 143
-element elasticBeamColumn 144 82 83 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 144
-element elasticBeamColumn 145 83 84 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 145
-element elasticBeamColumn 146 84 85 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 146
-element elasticBeamColumn 147 85 86 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 147
-element elasticBeamColumn 148 86 87 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 148
-element elasticBeamColumn 149 87 88 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 149
-element elasticBeamColumn 150 89 90 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 150
-element elasticBeamColumn 151 90 91 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 151
-element elasticBeamColumn 152 91 92 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 152
-element elasticBeamColumn 153 92 93 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 153
-element elasticBeamColumn 154 93 94 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 154
-element elasticBeamColumn 155 94 95 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 155
-element elasticBeamColumn 156 95 96 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 156
-element elasticBeamColumn 157 97 98 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 157
-element elasticBeamColumn 158 98 99 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 158
-element elasticBeamColumn 159 99 100 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 159
-element elasticBeamColumn 160 100 101 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 160
-element elasticBeamColumn 161 101 102 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 161
-element elasticBeamColumn 162 102 103 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 162
-element elasticBeamColumn 163 103 104 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 163
-element elasticBeamColumn 164 105 106 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 164
-element elasticBeamColumn 165 106 107 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 165
-element elasticBeamColumn 166 107 108 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 166
-element elasticBeamColumn 167 108 109 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 167
-element elasticBeamColumn 168 109 110 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 168
-element elasticBeamColumn 169 110 111 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 169
-element elasticBeamColumn 170 111 112 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 170
-element elasticBeamColumn 171 113 114 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 171
-element elasticBeamColumn 172 114 115 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 172
-element elasticBeamColumn 173 115 116 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 173
-element elasticBeamColumn 174 116 117 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 174
-element elasticBeamColumn 175 117 118 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 175
-element elasticBeamColumn 176 118 119 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 176
-element elasticBeamColumn 177 119 120 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 177
-element elasticBeamColumn 178 121 122 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 178
-element elasticBeamColumn 179 122 123 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 179
-element elasticBeamColumn 180 123 124 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 180
-element elasticBeamColumn 181 124 125 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 181
-element elasticBeamColumn 182 125 126 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 182
-element elasticBeamColumn 183 126 127 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 183
-element elasticBeamColumn 184 127 128 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 184
-element elasticBeamColumn 185 65 73 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 185
-element elasticBeamColumn 186 66 74 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 186
-element elasticBeamColumn 187 67 75 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 187
-element elasticBeamColumn 188 68 76 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 188
-element elasticBeamColumn 189 69 77 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 189
-element elasticBeamColumn 190 70 78 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 190
-element elasticBeamColumn 191 71 79 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 191
-element elasticBeamColumn 192 72 80 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 192
-element elasticBeamColumn 193 73 81 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 193
-element elasticBeamColumn 194 74 82 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 194
-element elasticBeamColumn 195 75 83 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 195
-element elasticBeamColumn 196 76 84 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 196
-element elasticBeamColumn 197 77 85 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 197
-element elasticBeamColumn 198 78 86 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 198
-element elasticBeamColumn 199 79 87 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 199
-element elasticBeamColumn 200 80 88 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 200
-element elasticBeamColumn 201 81 89 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 201
-element elasticBeamColumn 202 82 90 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 202
-element elasticBeamColumn 203 83 91 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 203
-element elasticBeamColumn 204 84 92 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 204
-element elasticBeamColumn 205 85 93 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 205
-element elasticBeamColumn 206 86 94 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 206
-element elasticBeamColumn 207 87 95 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 207
-element elasticBeamColumn 208 88 96 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 208
-element elasticBeamColumn 209 89 97 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 209
-element elasticBeamColumn 210 90 98 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 210
-element elasticBeamColumn 211 91 99 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 211
-element elasticBeamColumn 212 92 100 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 212
-element elasticBeamColumn 213 93 101 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 213
-element elasticBeamColumn 214 94 102 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 214
-element elasticBeamColumn 215 95 103 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 215
-element elasticBeamColumn 216 96 104 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 216
-element elasticBeamColumn 217 97 105 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 217
-element elasticBeamColumn 218 98 106 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 218
-element elasticBeamColumn 219 99 107 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 219
-element elasticBeamColumn 220 100 108 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 220
-element elasticBeamColumn 221 101 109 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 221
-element elasticBeamColumn 222 102 110 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 222
-element elasticBeamColumn 223 103 111 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 223
-element elasticBeamColumn 224 104 112 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 224
-element elasticBeamColumn 225 105 113 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 225
-element elasticBeamColumn 226 106 114 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 226
-element elasticBeamColumn 227 107 115 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 227
-element elasticBeamColumn 228 108 116 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 228
-element elasticBeamColumn 229 109 117 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 229
-element elasticBeamColumn 230 110 118 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 230
-element elasticBeamColumn 231 111 119 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 231
-element elasticBeamColumn 232 112 120 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 232
-element elasticBeamColumn 233 113 121 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 233
-element elasticBeamColumn 234 114 122 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 234
-element elasticBeamColumn 235 115 123 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 235
-element elasticBeamColumn 236 116 124 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 236
-element elasticBeamColumn 237 117 125 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 237
-element elasticBeamColumn 238 118 126 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 238
-element elasticBeamColumn 239 119 127 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 239
-element elasticBeamColumn 240 120 128 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 240
-element elasticBeamColumn 241 129 130 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 241
-element elasticBeamColumn 242 130 131 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 242
-element elasticBeamColumn 243 131 132 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 243
-element elasticBeamColumn 244 132 133 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 244
-element elasticBeamColumn 245 133 134 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 245
-element elasticBeamColumn 246 134 135 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 246
-element elasticBeamColumn 247 135 136 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 247
-element elasticBeamColumn 248 137 138 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 248
-element elasticBeamColumn 249 138 139 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 249
-element elasticBeamColumn 250 139 140 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 250
-element elasticBeamColumn 251 140 141 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 251
-element elasticBeamColumn 252 141 142 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 252
-element elasticBeamColumn 253 142 143 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 253
-element elasticBeamColumn 254 143 144 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 254
-element elasticBeamColumn 255 145 146 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 255
-element elasticBeamColumn 256 146 147 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 256
-element elasticBeamColumn 257 147 148 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 257
-element elasticBeamColumn 258 148 149 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 258
-element elasticBeamColumn 259 149 150 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 259
-element elasticBeamColumn 260 150 151 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 260
-element elasticBeamColumn 261 151 152 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 261
-element elasticBeamColumn 262 153 154 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 262
-element elasticBeamColumn 263 154 155 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 263
-element elasticBeamColumn 264 155 156 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 264
-element elasticBeamColumn 265 156 157 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 265
-element elasticBeamColumn 266 157 158 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 266
-element elasticBeamColumn 267 158 159 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 267
-element elasticBeamColumn 268 159 160 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 268
-element elasticBeamColumn 269 161 162 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 269
-element elasticBeamColumn 270 162 163 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 270
-element elasticBeamColumn 271 163 164 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 271
-element elasticBeamColumn 272 164 165 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 272
-element elasticBeamColumn 273 165 166 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 273
-element elasticBeamColumn 274 166 167 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 274
-element elasticBeamColumn 275 167 168 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 275
-element elasticBeamColumn 276 169 170 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 276
-element elasticBeamColumn 277 170 171 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 277
-element elasticBeamColumn 278 171 172 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 278
-element elasticBeamColumn 279 172 173 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 279
-element elasticBeamColumn 280 173 174 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 280
-element elasticBeamColumn 281 174 175 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 281
-element elasticBeamColumn 282 175 176 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 282
-element elasticBeamColumn 283 177 178 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 283
-element elasticBeamColumn 284 178 179 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 284
-element elasticBeamColumn 285 179 180 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 285
-element elasticBeamColumn 286 180 181 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 286
-element elasticBeamColumn 287 181 182 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 287
-element elasticBeamColumn 288 182 183 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 288
-element elasticBeamColumn 289 183 184 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 289
-element elasticBeamColumn 290 185 186 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 290
-element elasticBeamColumn 291 186 187 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 291
-element elasticBeamColumn 292 187 188 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 292
-element elasticBeamColumn 293 188 189 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 293
-element elasticBeamColumn 294 189 190 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 294
-element elasticBeamColumn 295 190 191 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 295
-element elasticBeamColumn 296 191 192 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 296
-element elasticBeamColumn 297 129 137 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 297
-element elasticBeamColumn 298 130 138 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 298
-element elasticBeamColumn 299 131 139 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 299
-element elasticBeamColumn 300 132 140 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 300
-element elasticBeamColumn 301 133 141 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 301
-element elasticBeamColumn 302 134 142 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 302
-element elasticBeamColumn 303 135 143 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 303
-element elasticBeamColumn 304 136 144 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 304
-element elasticBeamColumn 305 137 145 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 305
-element elasticBeamColumn 306 138 146 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 306
-element elasticBeamColumn 307 139 147 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 307
-element elasticBeamColumn 308 140 148 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 308
-element elasticBeamColumn 309 141 149 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 309
-element elasticBeamColumn 310 142 150 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 310
-element elasticBeamColumn 311 143 151 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 311
-element elasticBeamColumn 312 144 152 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 312
-element elasticBeamColumn 313 145 153 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 313
-element elasticBeamColumn 314 146 154 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 314
-element elasticBeamColumn 315 147 155 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 315
-element elasticBeamColumn 316 148 156 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 316
-element elasticBeamColumn 317 149 157 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 317
-element elasticBeamColumn 318 150 158 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 318
-element elasticBeamColumn 319 151 159 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 319
-element elasticBeamColumn 320 152 160 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 320
-element elasticBeamColumn 321 153 161 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 321
-element elasticBeamColumn 322 154 162 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 322
-element elasticBeamColumn 323 155 163 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 323
-element elasticBeamColumn 324 156 164 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 324
-element elasticBeamColumn 325 157 165 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 325
-element elasticBeamColumn 326 158 166 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 326
-element elasticBeamColumn 327 159 167 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 327
-element elasticBeamColumn 328 160 168 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 328
-element elasticBeamColumn 329 161 169 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 329
-element elasticBeamColumn 330 162 170 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 330
-element elasticBeamColumn 331 163 171 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 331
-element elasticBeamColumn 332 164 172 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 332
-element elasticBeamColumn 333 165 173 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 333
-element elasticBeamColumn 334 166 174 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 334
-element elasticBeamColumn 335 167 175 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 335
-element elasticBeamColumn 336 168 176 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 336
-element elasticBeamColumn 337 169 177 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 337
-element elasticBeamColumn 338 170 178 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 338
-element elasticBeamColumn 339 171 179 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 339
-element elasticBeamColumn 340 172 180 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 340
-element elasticBeamColumn 341 173 181 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 341
-element elasticBeamColumn 342 174 182 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 342
-element elasticBeamColumn 343 175 183 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 343
-element elasticBeamColumn 344 176 184 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 344
-element elasticBeamColumn 345 177 185 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 345
-element elasticBeamColumn 346 178 186 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 346
-element elasticBeamColumn 347 179 187 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 347
-element elasticBeamColumn 348 180 188 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 348
-element elasticBeamColumn 349 181 189 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 349
-element elasticBeamColumn 350 182 190 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 350
-element elasticBeamColumn 351 183 191 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 351
-element elasticBeamColumn 352 184 192 1.250E+005 3.000E+004 1.250E+004 1.788E+009 2.604E+009 6.510E+008 352
+element elasticBeamColumn 129 65 66 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 129
+element elasticBeamColumn 130 66 67 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 130
+element elasticBeamColumn 131 67 68 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 131
+element elasticBeamColumn 132 68 69 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 132
+element elasticBeamColumn 133 69 70 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 133
+element elasticBeamColumn 134 70 71 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 134
+element elasticBeamColumn 135 71 72 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 135
+element elasticBeamColumn 136 73 74 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 136
+element elasticBeamColumn 137 74 75 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 137
+element elasticBeamColumn 138 75 76 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 138
+element elasticBeamColumn 139 76 77 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 139
+element elasticBeamColumn 140 77 78 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 140
+element elasticBeamColumn 141 78 79 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 141
+element elasticBeamColumn 142 79 80 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 142
+element elasticBeamColumn 143 81 82 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 143
+element elasticBeamColumn 144 82 83 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 144
+element elasticBeamColumn 145 83 84 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 145
+element elasticBeamColumn 146 84 85 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 146
+element elasticBeamColumn 147 85 86 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 147
+element elasticBeamColumn 148 86 87 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 148
+element elasticBeamColumn 149 87 88 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 149
+element elasticBeamColumn 150 89 90 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 150
+element elasticBeamColumn 151 90 91 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 151
+element elasticBeamColumn 152 91 92 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 152
+element elasticBeamColumn 153 92 93 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 153
+element elasticBeamColumn 154 93 94 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 154
+element elasticBeamColumn 155 94 95 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 155
+element elasticBeamColumn 156 95 96 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 156
+element elasticBeamColumn 157 97 98 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 157
+element elasticBeamColumn 158 98 99 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 158
+element elasticBeamColumn 159 99 100 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 159
+element elasticBeamColumn 160 100 101 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 160
+element elasticBeamColumn 161 101 102 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 161
+element elasticBeamColumn 162 102 103 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 162
+element elasticBeamColumn 163 103 104 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 163
+element elasticBeamColumn 164 105 106 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 164
+element elasticBeamColumn 165 106 107 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 165
+element elasticBeamColumn 166 107 108 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 166
+element elasticBeamColumn 167 108 109 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 167
+element elasticBeamColumn 168 109 110 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 168
+element elasticBeamColumn 169 110 111 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 169
+element elasticBeamColumn 170 111 112 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 170
+element elasticBeamColumn 171 113 114 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 171
+element elasticBeamColumn 172 114 115 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 172
+element elasticBeamColumn 173 115 116 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 173
+element elasticBeamColumn 174 116 117 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 174
+element elasticBeamColumn 175 117 118 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 175
+element elasticBeamColumn 176 118 119 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 176
+element elasticBeamColumn 177 119 120 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 177
+element elasticBeamColumn 178 121 122 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 178
+element elasticBeamColumn 179 122 123 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 179
+element elasticBeamColumn 180 123 124 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 180
+element elasticBeamColumn 181 124 125 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 181
+element elasticBeamColumn 182 125 126 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 182
+element elasticBeamColumn 183 126 127 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 183
+element elasticBeamColumn 184 127 128 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 184
+element elasticBeamColumn 185 65 73 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 185
+element elasticBeamColumn 186 66 74 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 186
+element elasticBeamColumn 187 67 75 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 187
+element elasticBeamColumn 188 68 76 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 188
+element elasticBeamColumn 189 69 77 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 189
+element elasticBeamColumn 190 70 78 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 190
+element elasticBeamColumn 191 71 79 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 191
+element elasticBeamColumn 192 72 80 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 192
+element elasticBeamColumn 193 73 81 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 193
+element elasticBeamColumn 194 74 82 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 194
+element elasticBeamColumn 195 75 83 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 195
+element elasticBeamColumn 196 76 84 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 196
+element elasticBeamColumn 197 77 85 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 197
+element elasticBeamColumn 198 78 86 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 198
+element elasticBeamColumn 199 79 87 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 199
+element elasticBeamColumn 200 80 88 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 200
+element elasticBeamColumn 201 81 89 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 201
+element elasticBeamColumn 202 82 90 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 202
+element elasticBeamColumn 203 83 91 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 203
+element elasticBeamColumn 204 84 92 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 204
+element elasticBeamColumn 205 85 93 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 205
+element elasticBeamColumn 206 86 94 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 206
+element elasticBeamColumn 207 87 95 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 207
+element elasticBeamColumn 208 88 96 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 208
+element elasticBeamColumn 209 89 97 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 209
+element elasticBeamColumn 210 90 98 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 210
+element elasticBeamColumn 211 91 99 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 211
+element elasticBeamColumn 212 92 100 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 212
+element elasticBeamColumn 213 93 101 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 213
+element elasticBeamColumn 214 94 102 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 214
+element elasticBeamColumn 215 95 103 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 215
+element elasticBeamColumn 216 96 104 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 216
+element elasticBeamColumn 217 97 105 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 217
+element elasticBeamColumn 218 98 106 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 218
+element elasticBeamColumn 219 99 107 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 219
+element elasticBeamColumn 220 100 108 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 220
+element elasticBeamColumn 221 101 109 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 221
+element elasticBeamColumn 222 102 110 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 222
+element elasticBeamColumn 223 103 111 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 223
+element elasticBeamColumn 224 104 112 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 224
+element elasticBeamColumn 225 105 113 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 225
+element elasticBeamColumn 226 106 114 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 226
+element elasticBeamColumn 227 107 115 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 227
+element elasticBeamColumn 228 108 116 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 228
+element elasticBeamColumn 229 109 117 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 229
+element elasticBeamColumn 230 110 118 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 230
+element elasticBeamColumn 231 111 119 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 231
+element elasticBeamColumn 232 112 120 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 232
+element elasticBeamColumn 233 113 121 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 233
+element elasticBeamColumn 234 114 122 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 234
+element elasticBeamColumn 235 115 123 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 235
+element elasticBeamColumn 236 116 124 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 236
+element elasticBeamColumn 237 117 125 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 237
+element elasticBeamColumn 238 118 126 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 238
+element elasticBeamColumn 239 119 127 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 239
+element elasticBeamColumn 240 120 128 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 240
+element elasticBeamColumn 241 129 130 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 241
+element elasticBeamColumn 242 130 131 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 242
+element elasticBeamColumn 243 131 132 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 243
+element elasticBeamColumn 244 132 133 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 244
+element elasticBeamColumn 245 133 134 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 245
+element elasticBeamColumn 246 134 135 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 246
+element elasticBeamColumn 247 135 136 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 247
+element elasticBeamColumn 248 137 138 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 248
+element elasticBeamColumn 249 138 139 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 249
+element elasticBeamColumn 250 139 140 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 250
+element elasticBeamColumn 251 140 141 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 251
+element elasticBeamColumn 252 141 142 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 252
+element elasticBeamColumn 253 142 143 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 253
+element elasticBeamColumn 254 143 144 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 254
+element elasticBeamColumn 255 145 146 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 255
+element elasticBeamColumn 256 146 147 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 256
+element elasticBeamColumn 257 147 148 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 257
+element elasticBeamColumn 258 148 149 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 258
+element elasticBeamColumn 259 149 150 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 259
+element elasticBeamColumn 260 150 151 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 260
+element elasticBeamColumn 261 151 152 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 261
+element elasticBeamColumn 262 153 154 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 262
+element elasticBeamColumn 263 154 155 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 263
+element elasticBeamColumn 264 155 156 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 264
+element elasticBeamColumn 265 156 157 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 265
+element elasticBeamColumn 266 157 158 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 266
+element elasticBeamColumn 267 158 159 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 267
+element elasticBeamColumn 268 159 160 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 268
+element elasticBeamColumn 269 161 162 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 269
+element elasticBeamColumn 270 162 163 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 270
+element elasticBeamColumn 271 163 164 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 271
+element elasticBeamColumn 272 164 165 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 272
+element elasticBeamColumn 273 165 166 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 273
+element elasticBeamColumn 274 166 167 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 274
+element elasticBeamColumn 275 167 168 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 275
+element elasticBeamColumn 276 169 170 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 276
+element elasticBeamColumn 277 170 171 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 277
+element elasticBeamColumn 278 171 172 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 278
+element elasticBeamColumn 279 172 173 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 279
+element elasticBeamColumn 280 173 174 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 280
+element elasticBeamColumn 281 174 175 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 281
+element elasticBeamColumn 282 175 176 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 282
+element elasticBeamColumn 283 177 178 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 283
+element elasticBeamColumn 284 178 179 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 284
+element elasticBeamColumn 285 179 180 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 285
+element elasticBeamColumn 286 180 181 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 286
+element elasticBeamColumn 287 181 182 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 287
+element elasticBeamColumn 288 182 183 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 288
+element elasticBeamColumn 289 183 184 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 289
+element elasticBeamColumn 290 185 186 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 290
+element elasticBeamColumn 291 186 187 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 291
+element elasticBeamColumn 292 187 188 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 292
+element elasticBeamColumn 293 188 189 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 293
+element elasticBeamColumn 294 189 190 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 294
+element elasticBeamColumn 295 190 191 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 295
+element elasticBeamColumn 296 191 192 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 296
+element elasticBeamColumn 297 129 137 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 297
+element elasticBeamColumn 298 130 138 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 298
+element elasticBeamColumn 299 131 139 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 299
+element elasticBeamColumn 300 132 140 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 300
+element elasticBeamColumn 301 133 141 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 301
+element elasticBeamColumn 302 134 142 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 302
+element elasticBeamColumn 303 135 143 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 303
+element elasticBeamColumn 304 136 144 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 304
+element elasticBeamColumn 305 137 145 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 305
+element elasticBeamColumn 306 138 146 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 306
+element elasticBeamColumn 307 139 147 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 307
+element elasticBeamColumn 308 140 148 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 308
+element elasticBeamColumn 309 141 149 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 309
+element elasticBeamColumn 310 142 150 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 310
+element elasticBeamColumn 311 143 151 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 311
+element elasticBeamColumn 312 144 152 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 312
+element elasticBeamColumn 313 145 153 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 313
+element elasticBeamColumn 314 146 154 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 314
+element elasticBeamColumn 315 147 155 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 315
+element elasticBeamColumn 316 148 156 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 316
+element elasticBeamColumn 317 149 157 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 317
+element elasticBeamColumn 318 150 158 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 318
+element elasticBeamColumn 319 151 159 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 319
+element elasticBeamColumn 320 152 160 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 320
+element elasticBeamColumn 321 153 161 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 321
+element elasticBeamColumn 322 154 162 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 322
+element elasticBeamColumn 323 155 163 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 323
+element elasticBeamColumn 324 156 164 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 324
+element elasticBeamColumn 325 157 165 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 325
+element elasticBeamColumn 326 158 166 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 326
+element elasticBeamColumn 327 159 167 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 327
+element elasticBeamColumn 328 160 168 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 328
+element elasticBeamColumn 329 161 169 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 329
+element elasticBeamColumn 330 162 170 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 330
+element elasticBeamColumn 331 163 171 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 331
+element elasticBeamColumn 332 164 172 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 332
+element elasticBeamColumn 333 165 173 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 333
+element elasticBeamColumn 334 166 174 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 334
+element elasticBeamColumn 335 167 175 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 335
+element elasticBeamColumn 336 168 176 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 336
+element elasticBeamColumn 337 169 177 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 337
+element elasticBeamColumn 338 170 178 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 338
+element elasticBeamColumn 339 171 179 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 339
+element elasticBeamColumn 340 172 180 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 340
+element elasticBeamColumn 341 173 181 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 341
+element elasticBeamColumn 342 174 182 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 342
+element elasticBeamColumn 343 175 183 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 343
+element elasticBeamColumn 344 176 184 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 344
+element elasticBeamColumn 345 177 185 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 345
+element elasticBeamColumn 346 178 186 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 346
+element elasticBeamColumn 347 179 187 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 347
+element elasticBeamColumn 348 180 188 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 348
+element elasticBeamColumn 349 181 189 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 349
+element elasticBeamColumn 350 182 190 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 350
+element elasticBeamColumn 351 183 191 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 351
+element elasticBeamColumn 352 184 192 125000 30000 12500 1.7881266276041667e+09 2.6041666666666665e+09 6.510416666666666e+08 352
 puts "shell element"
 puts "SOLID element"
 puts "recorder"

@@ -2,18 +2,18 @@ wipe
 puts "System"
 model basic -ndm 3 -ndf 3
 puts "restraint"
-node 1 0.000E+000 0.000E+000 0.000E+000
-node 2 1.000E+003 0.000E+000 0.000E+000
-node 3 0.000E+000 1.000E+003 0.000E+000
-node 4 1.000E+003 1.000E+003 0.000E+000
-node 5 0.000E+000 0.000E+000 1.000E+003
-node 6 1.000E+003 0.000E+000 1.000E+003
-node 7 0.000E+000 1.000E+003 1.000E+003
-node 8 1.000E+003 1.000E+003 1.000E+003
-node 9 0.000E+000 0.000E+000 2.000E+003
-node 10 1.000E+003 0.000E+000 2.000E+003
-node 11 0.000E+000 1.000E+003 2.000E+003
-node 12 1.000E+003 1.000E+003 2.000E+003
+node 1 0 0 0
+node 2 1000 0 0
+node 3 0 1000 0
+node 4 1000 1000 0
+node 5 0 0 1000
+node 6 1000 0 1000
+node 7 0 1000 1000
+node 8 1000 1000 1000
+node 9 0 0 2000
+node 10 1000 0 2000
+node 11 0 1000 2000
+node 12 1000 1000 2000
 puts "rigidDiaphragm"
 puts "mass"
 puts "node"
@@ -23,13 +23,13 @@ fix 3 1 1 1;
 fix 4 1 1 1;
 puts "Equal DOF"
 puts "material"
-uniaxialMaterial Elastic 1 2.000E+005
+uniaxialMaterial Elastic 1 200000
 
 puts "transformation"
 puts "element"
 puts "shell element"
 puts "SOLID element"
-nDMaterial ElasticIsotropic 100 2.000E+005 3.000E-001
+nDMaterial ElasticIsotropic 100 200000 0.3
 element stdBrick 1 1 2 4 3 5 6 8 7 100
 element stdBrick 2 5 6 8 7 9 10 12 11 100
 puts "recorder"
@@ -37,10 +37,10 @@ recorder Node -file node0.out -time -nodeRange 1 12 -dof 1 2 3 disp
 puts "loading"
 ## Load Case = TOP
 pattern Plain 1 Linear {
-load 9 0.000E+000 0.000E+000 -1.000E+004
-load 10 0.000E+000 0.000E+000 -1.000E+004
-load 11 0.000E+000 0.000E+000 -1.000E+004
-load 12 0.000E+000 0.000E+000 -1.000E+004
+load 9 0 0 -10000
+load 10 0 0 -10000
+load 11 0 0 -10000
+load 12 0 0 -10000
 }
 puts "analysis"
 constraints Plain
