@@ -5,7 +5,7 @@
 #include "model/s2k_import.h"
 #include "support/bench_timing.h"
 #include "support/synthetic_building.h"
-#include "tcl/script_generator.h"
+#include "script/script_generator.h"
 
 #include <algorithm>
 #include <chrono>

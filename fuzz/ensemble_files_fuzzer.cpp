@@ -9,7 +9,7 @@
 #include "batch/storey_layout.h"
 #include "common/error.h"
 #include "common/text_file.h"
-#include "tcl/ground_motion_file.h"
+#include "script/ground_motion_file.h"
 
 #include <cmath>
 #include <cstddef>

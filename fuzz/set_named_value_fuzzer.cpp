@@ -6,8 +6,8 @@
 #include "common/text_file.h"
 #include "model/colour_table.h"
 #include "model/s2k_import.h"
-#include "tcl/script_generator.h"
-#include "tcl/settings_by_name.h"
+#include "script/script_generator.h"
+#include "script/settings_by_name.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "app/help_window.h"
 
 #include "app/help_pages.h"
-#include "tcl/ui/form_controls.h"
+#include "script/ui/form_controls.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>

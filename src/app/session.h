@@ -3,7 +3,7 @@
 #include "model/colour_table.h"
 #include "model/model_store.h"
 #include "results/animation_state.h"
-#include "tcl/analysis_settings.h"
+#include "script/analysis_settings.h"
 #include "viewer/view_state.h"
 
 #include <cstdint>

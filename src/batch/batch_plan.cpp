@@ -8,8 +8,8 @@
 #include "common/number_format.h"
 #include "common/text_file.h"
 #include "solver/watched_run.h"
-#include "tcl/ground_motion_file.h"
-#include "tcl/script_generator.h"
+#include "script/ground_motion_file.h"
+#include "script/script_generator.h"
 
 #include <algorithm>
 #include <system_error>

@@ -2,7 +2,7 @@
 
 #include "batch/batch_set.h"
 #include "model/model_store.h"
-#include "tcl/analysis_settings.h"
+#include "script/analysis_settings.h"
 
 #include <filesystem>
 #include <string>

@@ -2,7 +2,7 @@
 
 #include "cli/help_text.h"
 #include "sections/section_fields.h"
-#include "tcl/settings_by_name.h"
+#include "script/settings_by_name.h"
 
 #include <algorithm>
 #include <ostream>

@@ -1,6 +1,6 @@
 #include "cli/command_registry.h"
 #include "cli/model_setup.h"
-#include "tcl/script_generator.h"
+#include "script/script_generator.h"
 
 namespace kelvane::cli {
 namespace {

@@ -10,8 +10,8 @@
 #include "paint/model_render.h"
 #include "results/result_display.h"
 #include "results/section_results.h"
-#include "tcl/analysis_settings.h"
-#include "tcl/settings_by_name.h"
+#include "script/analysis_settings.h"
+#include "script/settings_by_name.h"
 #include "viewer/force_diagram.h"
 
 #include <QGuiApplication>

@@ -8,8 +8,8 @@
 #include "results/mode_periods.h"
 #include "results/node_results.h"
 #include "results/section_results.h"
-#include "tcl/analysis_settings.h"
-#include "tcl/settings_by_name.h"
+#include "script/analysis_settings.h"
+#include "script/settings_by_name.h"
 
 #include <cstddef>
 #include <iostream>

@@ -3,7 +3,7 @@
 #include "model/colour_table.h"
 #include "model/model_import.h"
 #include "project/project_file.h"
-#include "tcl/settings_by_name.h"
+#include "script/settings_by_name.h"
 
 #include <iostream>
 

@@ -2,7 +2,7 @@
 
 #include "cli/command_registry.h"
 #include "model/model_store.h"
-#include "tcl/analysis_settings.h"
+#include "script/analysis_settings.h"
 
 #include <string>
 #include <vector>

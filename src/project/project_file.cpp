@@ -7,7 +7,7 @@
 #include "materials/material_models.h"
 #include "model/name_lookup.h"
 #include "sections/section_settings_file.h"
-#include "tcl/settings_by_name.h"
+#include "script/settings_by_name.h"
 
 #include <array>
 #include <charconv>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/model_store.h"
-#include "tcl/analysis_settings.h"
+#include "script/analysis_settings.h"
 
 #include <string>
 #include <vector>

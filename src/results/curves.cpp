@@ -7,7 +7,7 @@
 #include "common/text_file.h"
 #include "results/recorder_files.h"
 #include "results/recorder_series.h"
-#include "tcl/node_dofs.h"
+#include "script/node_dofs.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/model_store.h"
-#include "tcl/analysis_settings.h"
+#include "script/analysis_settings.h"
 #include "viewer/view_state.h"
 
 #include <cstdint>

@@ -6,7 +6,7 @@
 #include "model/colour_table.h"
 #include "model/s2k_import.h"
 #include "support/test_support.h"
-#include "tcl/model_builder.h"
+#include "script/model_builder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "model/s2k_import.h"
 #include "project/project_file.h"
 #include "support/test_support.h"
-#include "tcl/settings_by_name.h"
+#include "script/settings_by_name.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -8,7 +8,7 @@
 #include "results/node_results.h"
 #include "solver/recorder_cross_check.h"
 #include "solver/solver_run.h"
-#include "tcl/settings_by_name.h"
+#include "script/settings_by_name.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 #include "app/session.h"
-#include "tcl/ui/analysis_setting_window.h"
+#include "script/ui/analysis_setting_window.h"
 #include "ui/ui_test_support.h"
 
 #include <QCheckBox>

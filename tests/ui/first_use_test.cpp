@@ -3,8 +3,8 @@
 #include "app/app_settings.h"
 #include "app/file_dialogs.h"
 #include "app/window_fit.h"
-#include "tcl/ui/analysis_setting_window.h"
-#include "tcl/ui/script_window.h"
+#include "script/ui/analysis_setting_window.h"
+#include "script/ui/script_window.h"
 #include "ui/main_window_fixture.h"
 
 #include <QAction>

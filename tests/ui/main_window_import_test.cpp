@@ -1,6 +1,6 @@
 // The import command: file dialog, cancel behaviour, status-bar counts, redraw and fit, failures.
 #include "model/ui/import_report_window.h"
-#include "tcl/ui/script_window.h"
+#include "script/ui/script_window.h"
 #include "ui/main_window_fixture.h"
 #include "viewer/ui/frame_properties_window.h"
 

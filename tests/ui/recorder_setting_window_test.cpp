@@ -1,5 +1,5 @@
 #include "app/session.h"
-#include "tcl/ui/recorder_setting_window.h"
+#include "script/ui/recorder_setting_window.h"
 #include "ui/ui_test_support.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 #include "common/error.h"
 #include "support/test_support.h"
-#include "tcl/ui/solver_launcher.h"
+#include "script/ui/solver_launcher.h"
 #include "ui/ui_test_support.h"
 
 #include <QFileInfo>

@@ -14,8 +14,8 @@
 #include "common/text_file.h"
 #include "results/ui/curve_chart.h"
 #include "solver/run_progress.h"
-#include "tcl/ui/form_controls.h"
-#include "tcl/ui/solver_launcher.h"
+#include "script/ui/form_controls.h"
+#include "script/ui/solver_launcher.h"
 
 #include <QApplication>
 #include <QChart>

@@ -8,7 +8,7 @@
 #include "common/number_format.h"
 #include "common/text_file.h"
 #include "results/ui/curve_chart.h"
-#include "tcl/ui/form_controls.h"
+#include "script/ui/form_controls.h"
 #include "viewer/joint_picking.h"
 
 #include <QChart>

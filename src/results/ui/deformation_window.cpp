@@ -10,7 +10,7 @@
 #include "results/result_display.h"
 #include "results/section_results.h"
 #include "results/ui/colour_legend.h"
-#include "tcl/ui/form_controls.h"
+#include "script/ui/form_controls.h"
 
 #include <QComboBox>
 #include <QFile>

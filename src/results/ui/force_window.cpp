@@ -7,7 +7,7 @@
 #include "common/number_format.h"
 #include "common/text_file.h"
 #include "results/result_display.h"
-#include "tcl/ui/form_controls.h"
+#include "script/ui/form_controls.h"
 #include "viewer/force_diagram.h"
 
 #include <QComboBox>

@@ -10,7 +10,7 @@
 #include "sections/section_edit.h"
 #include "sections/section_preview.h"
 #include "sections/section_settings_file.h"
-#include "tcl/ui/form_controls.h"
+#include "script/ui/form_controls.h"
 
 #include <QColorDialog>
 #include <QComboBox>

@@ -8,7 +8,7 @@
 #include "materials/material_edit.h"
 #include "materials/material_fields.h"
 #include "materials/material_models.h"
-#include "tcl/ui/form_controls.h"
+#include "script/ui/form_controls.h"
 
 #include <QComboBox>
 #include <QFormLayout>

@@ -4,7 +4,7 @@
 #include "app/session.h"
 #include "app/widget_names.h"
 #include "solver/watched_run.h"
-#include "tcl/ui/solver_launcher.h"
+#include "script/ui/solver_launcher.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,0 +1,138 @@
+#include "script/block_writers.h"
+#include "script/elastic_shear.h"
+#include "script/link_springs.h"
+#include "script/store_access.h"
+
+#include "common/number_format.h"
+
+#include <cmath>
+#include <string>
+#include <string_view>
+
+namespace kelvane {
+namespace {
+
+// A component of a unit direction vector as written: the round-off of the axis rotations (1E-16
+// where the component is zero) is written as 0.
+double directionComponent(double value) {
+    return std::abs(value) < 1e-12 ? 0.0 : value;
+}
+
+void writeTransformations(const ScriptInput& in, ScriptWriter& out) {
+    const ModelStore& store = in.store;
+    // A code without a name reuses the name of the line before it.
+    std::string_view name;
+    for (int f = 1; f <= countOf(store.frameCount); ++f) {
+        const TSECTION& section = sectionOfFrame(store, f);
+        if (section.elementType > BeamWithHinge)
+            continue;
+        switch (section.geomTransf) {
+        case 1:
+            name = "Linear";
+            break;
+        case 2:
+            name = "PDelta";
+            break;
+        case 3:
+            name = "Corotational";
+            break;
+        default:
+            break;
+        }
+        const TFRAME& frame = store.frames[f];
+        out.line("geomTransf %s %D %R %R %R ",
+                 {name, f, directionComponent(frame.axis2X), directionComponent(frame.axis2Y),
+                  directionComponent(frame.axis2Z)});
+    }
+}
+
+void writeElement(const ScriptInput& in, ScriptWriter& out, int f) {
+    const ModelStore& store = in.store;
+    const TFRAME& frame = store.frames[f];
+    const std::int32_t s = frame.section;
+    const TSECTION& section = sectionOfFrame(store, f);
+    const TMAT& material = materialOfFrame(store, f);
+    const std::int32_t sectionTag = in.analysis.useAggregator ? 1000 + s : s;
+    const std::int32_t nI = in.releases.elementNode(store, f, false);
+    const std::int32_t nJ = in.releases.elementNode(store, f, true);
+    switch (section.elementType) {
+    case ElasticBeamColumn:
+        // The solver's local y is the section's axis 3 and its z axis 2: Iy is I33 and the shear
+        // area along y is AS3.
+        if (deflectsInShear(section))
+            out.line("element ElasticTimoshenkoBeam %D %D %D %R %R %R %R %R %R %R %R %D",
+                     {f, nI, nJ, material.e, material.g, section.area, section.torsion, section.i33,
+                      section.i22, writtenShearArea(section, section.av3),
+                      writtenShearArea(section, section.av2), f});
+        else
+            out.line("element elasticBeamColumn %D %D %D %R %R %R %R %R %R %D",
+                     {f, nI, nJ, section.area, material.e, material.g, section.torsion, section.i33,
+                      section.i22, f});
+        break;
+    case Truss:
+        out.line("element trussSection %d %d %d %d", {f, nI, nJ, s});
+        break;
+    case CorotTruss:
+        out.line("element corotTrussSection %d %d %d %d", {f, nI, nJ, s});
+        break;
+    case NonlinearBeamColumn:
+        out.line("element nonlinearBeamColumn %d %d %d %d %d %d", {f, nI, nJ, frame.segments, sectionTag, f});
+        break;
+    case DispBeamColumn:
+        out.line("element dispBeamColumn %d %d %d %d %d %d", {f, nI, nJ, frame.segments, sectionTag, f});
+        break;
+    case BeamWithHinge:
+        out.line("element beamWithHinges %d %d %d %d %R %d %R %R %R %R %R %R %R %D ",
+                 {f, nI, nJ, sectionTag, section.hingeLengthI, sectionTag, section.hingeLengthJ, material.e,
+                  section.area, section.i22, section.i33, material.g, section.torsion, f});
+        break;
+    case RigidLink: {
+        const std::int32_t spring = linkSpringTag(store, s);
+        out.line("element zeroLength %d %d %d -mat %D %D %D -dir 4 5 6", {f, nI, nJ, spring, spring, spring});
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+// The zero-length element of a released end, oriented as the frame's element: local x along the
+// frame from the coordinates as written, and the transformation's vector as local y, so that its
+// directions 1..6 are the frame's P, V2, V3, T, M2 and M3.
+void writeReleaseElement(const ScriptInput& in, ScriptWriter& out, const ReleasedEnd& end) {
+    const ModelStore& store = in.store;
+    const TFRAME& frame = store.frames[end.frame];
+    const TNODE& i = jointTiedTo(store, frame.nodeI);
+    const TNODE& j = jointTiedTo(store, frame.nodeJ);
+    std::string materials, directions;
+    for (std::int32_t c = 1; c <= 6; ++c) {
+        if (end.springs[static_cast<std::size_t>(c)] == 0)
+            continue;
+        if (!materials.empty()) {
+            materials += ' ';
+            directions += ' ';
+        }
+        appendInt(materials, end.firstMaterial + c - 1);
+        appendInt(directions, c);
+    }
+    const auto along = [](double from, double to) { return formatRoundTrip(to - from); };
+    out.line("element zeroLength %d %d %d -mat %s -dir %s -orient %s %s %s %R %R %R",
+             {end.element, end.joint, end.node, materials, directions, along(i.x, j.x), along(i.y, j.y),
+              along(i.z, j.z), directionComponent(frame.axis2X), directionComponent(frame.axis2Y),
+              directionComponent(frame.axis2Z)});
+}
+
+} // namespace
+
+void writeFrameBlock(const ScriptInput& in, ScriptWriter& out) {
+    out.text("puts \"transformation\"");
+    writeTransformations(in, out);
+    out.text("puts \"element\"");
+    for (int f = 1; f <= countOf(in.store.frameCount); ++f)
+        writeElement(in, out, f);
+    for (const ReleasedEnd& end : in.releases.ends)
+        if (end.element != 0)
+            writeReleaseElement(in, out, end);
+}
+
+} // namespace kelvane
