@@ -177,6 +177,13 @@ struct TDIAPH {
     std::int32_t master = 0;
 };
 
+// An Equal constraint of the table format: the constrained joint follows the retained joint in the
+// global degrees of freedom flagged 1..6 (UX, UY, UZ, RX, RY, RZ).
+struct TEQUAL {
+    std::int32_t retained = 0, constrained = 0;
+    DofFlags dofs{};
+};
+
 inline constexpr int kLineFieldCount = 40;
 using LineFields = std::array<std::string, kLineFieldCount>;
 
@@ -190,6 +197,7 @@ struct ModelStore {
     std::vector<TAREASEC> shellSections;
     std::vector<TLOAD> loads;
     std::vector<TDIAPH> diaphragms;
+    std::vector<TEQUAL> equalTies; // in order, from 0
     std::vector<std::string> loadCaseNames = std::vector<std::string>(1); // entries 1..loadCaseCount
 
     std::int32_t nodeCount = 0;

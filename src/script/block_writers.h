@@ -28,7 +28,8 @@ void writeSolidBlock(const ScriptInput& in, ScriptWriter& out);
 void writeRecorderBlock(const ScriptInput& in, ScriptWriter& out);
 void writeLoadAnalysisBlock(const ScriptInput& in, ScriptWriter& out);
 
-// True when the node block writes at least one rigid-diaphragm tie.
+// True when the script ties joints together: a rigid diaphragm or an Equal constraint (which need
+// the Transformation constraint handler).
 bool hasDiaphragmTie(const ModelStore& store);
 
 } // namespace kelvane

@@ -5,6 +5,8 @@
 namespace kelvane {
 
 bool hasDiaphragmTie(const ModelStore& store) {
+    if (!store.equalTies.empty())
+        return true;
     for (int d = 1; d <= countOf(store.diaphragmCount); ++d)
         if (store.diaphragms[d].slaveCount > 0)
             return true;

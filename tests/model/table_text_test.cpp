@@ -86,6 +86,16 @@ TEST(TableText, QuotedValuesContinuationLinesCommentsAndBlankRuns) {
     EXPECT_EQ(rowCount(TableFile(lines), TableFile(lines).tables()[0]), 3);
 }
 
+// SAP2000 writes a section's notes over several lines inside one pair of quotes.
+TEST(TableText, AQuotedValueOverSeveralLinesIsOneValueAndTheRowGoesOn) {
+    const std::vector<std::string> lines = {"TABLE:  \"T\"", "   Name=B1   Notes=\"Width=[25,30", "",
+                                            "Height=[85,90]\"   Color=Red", "   Name=B2"};
+    EXPECT_EQ(rowsOf(lines, "T"), (std::vector<std::pair<int, RowMap>>{
+                                      {2, {{"Name", "B1"}, {"Notes", "Width=[25,30"}, {"Color", "Red"}}},
+                                      {5, {{"Name", "B2"}}}}));
+    EXPECT_EQ(rowCount(TableFile(lines), TableFile(lines).tables()[0]), 2);
+}
+
 TEST(TableText, MalformedPairsStopWithTheTableAndTheLine) {
     const struct {
         const char* row;

@@ -132,5 +132,18 @@ TEST_F(TableFormatTest, PlaneFrameWithADiaphragmPerFloorSwaysAndVibratesAsAShear
     }
 }
 
+// tests/data/tables/equal-tied-cantilevers.s2k: two equal cantilevers of 2 m side by side (E 200 GPa,
+// I 6.667E-5 m4), their tips tied in UZ by an Equal constraint that the assignments name without a
+// Type (as SAP2000 23 writes them); 1 kN down at one tip. The tie shares the load: each tip sinks by
+// half of P L^3 / 3 E I, and neither moves sideways. The section's notes run over two lines.
+TEST_F(TableFormatTest, AnEqualConstraintTiesTheTipsInItsDegreesOfFreedomOnly) {
+    const auto tips = displacements(dataPath("tables/equal-tied-cantilevers.s2k"), 1);
+    ASSERT_EQ(tips.size(), 5u);
+    const double half = -0.5 * 1 * 8 / (3 * 2e8 * 6.66666666666667e-5) * 1000; // mm
+    EXPECT_NEAR(tips[2][2], half, 1e-4 * std::abs(half));
+    EXPECT_NEAR(tips[4][2], half, 1e-4 * std::abs(half));
+    EXPECT_NEAR(tips[2][1], 0, 1e-9);
+}
+
 } // namespace
 } // namespace kelvane::test

@@ -14,6 +14,46 @@ struct Constraint {
     std::vector<std::int32_t> joints; // in assignment order
 };
 
+// The Equal constraints defined: the degrees of freedom each ties (UX .. RZ as 1..6), by name.
+struct EqualDefinitions {
+    LabelIndex names; // 1-based position in `dofs`
+    std::vector<DofFlags> dofs{{}};
+};
+
+EqualDefinitions readEqualDefinitions(ImportContext& context) {
+    static constexpr std::string_view kDofs[] = {"UX", "UY", "UZ", "RX", "RY", "RZ"};
+    EqualDefinitions equal;
+    Rows rows(context.file, "CONSTRAINT DEFINITIONS - EQUAL");
+    while (rows.next()) {
+        DofFlags& dofs = equal.dofs.emplace_back();
+        for (std::size_t k = 0; k < 6; ++k)
+            dofs[k + 1] = rows.yes(kDofs[k], false) ? 1 : 0;
+        if (!equalsIgnoringCase(rows.text("CoordSys", "GLOBAL"), "GLOBAL")) {
+            context.report.addNotCarried("Equal constraints in a coordinate system of their own (not tied)");
+            dofs = DofFlags{};
+        }
+        addLabel(equal.names, rows, "Name", static_cast<std::int32_t>(equal.dofs.size()) - 1);
+    }
+    return equal;
+}
+
+// Each Equal constraint ties its joints to the first joint assigned to it.
+void tieEqualJoints(ImportContext& context, const EqualDefinitions& equal,
+                    const std::vector<std::pair<std::int32_t, std::int32_t>>& assigned) {
+    std::vector<std::int32_t> first(equal.dofs.size(), 0);
+    for (const auto& [definition, joint] : assigned) {
+        const DofFlags& dofs = equal.dofs[static_cast<std::size_t>(definition)];
+        std::int32_t& retained = first[static_cast<std::size_t>(definition)];
+        if (retained == 0) {
+            retained = joint;
+            continue;
+        }
+        if (joint != retained &&
+            std::any_of(dofs.begin() + 1, dofs.end(), [](std::int32_t d) { return d != 0; }))
+            context.store.equalTies.push_back(TEQUAL{retained, joint, dofs});
+    }
+}
+
 // The axis of every defined diaphragm must be Z ("Auto" is taken as Z, since each level of
 // joints is tied in its own horizontal plane); other axes are refused.
 LabelIndex readDefinitions(ImportContext& context) {
@@ -38,12 +78,19 @@ LabelIndex readDefinitions(ImportContext& context) {
 
 std::vector<Constraint> readAssignments(ImportContext& context, const LabelIndex& defined,
                                         bool anyDefinition) {
+    const EqualDefinitions equal = readEqualDefinitions(context);
+    std::vector<std::pair<std::int32_t, std::int32_t>> equalJoints; // definition, joint
     std::vector<Constraint> constraints;
     LabelIndex constraintOf; // 1-based position in `constraints`
     std::vector<std::int32_t> assigned(static_cast<std::size_t>(context.fileJointCount) + 1, 0);
     Rows rows(context.file, "JOINT CONSTRAINT ASSIGNMENTS");
     while (rows.next()) {
         const std::string_view type = rows.text("Type", "Diaphragm");
+        if (const std::int32_t e = equal.names.find(rows.required("Constraint"));
+            e != 0 && (equalsIgnoringCase(type, "Equal") || !rows.has("Type"))) {
+            equalJoints.emplace_back(e, jointOf(context, rows, "Joint"));
+            continue;
+        }
         if (!equalsIgnoringCase(type, "Diaphragm")) {
             context.report.addNotCarried("joint constraints of type " + std::string(type));
             continue;
@@ -70,6 +117,7 @@ std::vector<Constraint> readAssignments(ImportContext& context, const LabelIndex
         already = c;
         constraints[static_cast<std::size_t>(c - 1)].joints.push_back(joint);
     }
+    tieEqualJoints(context, equal, equalJoints);
     return constraints;
 }
 

@@ -2,6 +2,8 @@
 
 #include "common/error.h"
 
+#include <algorithm>
+
 namespace kelvane::tables {
 namespace {
 
@@ -111,8 +113,15 @@ long long rowCount(const TableFile& file, const LocatedTable& table) {
     long long rows = 0;
     for (const TableSpan& span : table.spans) {
         bool open = false;
+        bool quoted = false;
         for (int i = span.header + 1; i < span.end; ++i) {
             const std::string& line = file.lines()[static_cast<std::size_t>(i)];
+            const bool oddQuotes = std::count(line.begin(), line.end(), '"') % 2 == 1;
+            if (quoted) {
+                quoted = !oddQuotes;
+                continue;
+            }
+            quoted = oddQuotes;
             if (holdsNoRow(line)) {
                 rows += open ? 1 : 0;
                 open = false;
@@ -160,11 +169,11 @@ bool RowReader::next() {
 }
 
 bool RowReader::splitLine(int lineIndex) {
-    const std::string_view line = file_.lines()[static_cast<std::size_t>(lineIndex)];
+    std::string_view line = file_.lines()[static_cast<std::size_t>(lineIndex)];
     const auto stop = [&](const std::string& what) {
         fail("Table \"" + table_.name + "\", line " + std::to_string(lineIndex + 1) + ": " + what);
     };
-    const std::size_t n = line.size();
+    std::size_t n = line.size();
     std::size_t i = 0;
     while (true) {
         while (i < n && isBlank(line[i]))
@@ -186,10 +195,20 @@ bool RowReader::splitLine(int lineIndex) {
         ++i;
         std::string_view value;
         if (i < n && line[i] == '"') {
-            const std::size_t close = line.find('"', i + 1);
-            if (close == std::string_view::npos)
-                stop("the quote opened after " + std::string(key) + "= is not closed");
-            value = line.substr(i + 1, close - i - 1);
+            std::size_t close = line.find('"', i + 1);
+            value = line.substr(i + 1, close == std::string_view::npos ? n - i - 1 : close - i - 1);
+            if (close == std::string_view::npos) {
+                // A quoted value over several lines (SAP2000 writes notes so): the value keeps its
+                // first line, and the row goes on after the line that closes the quote.
+                const int closing = closingQuoteLine(lineIndex);
+                if (closing < 0)
+                    stop("the quote opened after " + std::string(key) + "= is not closed");
+                lineIndex = closing;
+                nextLine_ = closing + 1;
+                line = file_.lines()[static_cast<std::size_t>(lineIndex)];
+                n = line.size();
+                close = line.find('"');
+            }
             i = close + 1;
             if (i < n && !isBlank(line[i]))
                 stop("the quoted value of " + std::string(key) + " is followed by '" +
@@ -202,6 +221,14 @@ bool RowReader::splitLine(int lineIndex) {
         }
         fields_.push_back(Field{key, value, lineIndex});
     }
+}
+
+int RowReader::closingQuoteLine(int lineIndex) const {
+    const int end = table_.spans[span_].end;
+    for (int k = lineIndex + 1; k < end; ++k)
+        if (file_.lines()[static_cast<std::size_t>(k)].find('"') != std::string::npos)
+            return k;
+    return -1;
 }
 
 } // namespace kelvane::tables

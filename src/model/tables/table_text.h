@@ -69,6 +69,8 @@ class RowReader {
   private:
     // Splits one line into fields; returns whether the row goes on on the next line.
     bool splitLine(int lineIndex);
+    // The line after `lineIndex`, in the current span, that closes an open quote; -1 when none does.
+    int closingQuoteLine(int lineIndex) const;
 
     const TableFile& file_;
     const LocatedTable& table_;
