@@ -3,6 +3,7 @@
 #include "app/app_settings.h"
 #include "app/command_guard.h"
 #include "app/file_dialogs.h"
+#include "app/pending_edits.h"
 
 #include <QApplication>
 #include <QString>
@@ -112,6 +113,26 @@ class QuestionCapture {
 
   private:
     QuestionAnswerer previous_;
+    QStringList questions_;
+};
+
+// Answers the questions about edits not stored yet with `answer` and remembers them.
+class PendingEditsCapture {
+  public:
+    PendingEditsCapture()
+        : previous_(setPendingEditsAnswerer([this](QWidget*, const QString& text) {
+              questions_.append(text);
+              return answer;
+          })) {}
+    ~PendingEditsCapture() { setPendingEditsAnswerer(previous_); }
+    PendingEditsCapture(const PendingEditsCapture&) = delete;
+    PendingEditsCapture& operator=(const PendingEditsCapture&) = delete;
+
+    const QStringList& questions() const { return questions_; }
+    PendingEdits answer = PendingEdits::Cancel;
+
+  private:
+    PendingEditsAnswerer previous_;
     QStringList questions_;
 };
 

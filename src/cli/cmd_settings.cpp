@@ -1,0 +1,60 @@
+#include "cli/command_registry.h"
+#include "cli/model_setup.h"
+#include "tcl/settings_by_name.h"
+
+#include <algorithm>
+#include <iostream>
+
+namespace kelvane::cli {
+namespace {
+
+// settings: every setting with its default, unit and meaning, from the one table of settings.
+// settings MODEL.s2k [--project FILE] [--set NAME=VALUE]...: the values the tcl command would write
+// the model's script with, one name=value line each; settings the model cannot take (a control
+// joint it lacks, say) are reset and named on standard error.
+int runSettings(const Arguments& args) {
+    if (!args.empty()) {
+        const PreparedModel model = prepareModel(parseModelArguments(args, false));
+        for (const auto& [name, value] : settingValues(model.analysis, model.recorders))
+            std::cout << name << '=' << value << '\n';
+        return 0;
+    }
+    const std::vector<SettingDescription> settings = settingDescriptions();
+    std::size_t nameWidth = 4, defaultWidth = 7, unitWidth = 4;
+    for (const SettingDescription& s : settings) {
+        nameWidth = std::max(nameWidth, s.name.size());
+        defaultWidth = std::max(defaultWidth, s.defaultValue.size());
+        unitWidth = std::max(unitWidth, s.unit.size());
+    }
+    const auto row = [&](const std::string& name, const std::string& value, const std::string& unit,
+                         const std::string& meaning) {
+        std::cout << name << std::string(nameWidth + 2 - name.size(), ' ') << value
+                  << std::string(defaultWidth + 2 - value.size(), ' ') << unit
+                  << std::string(unitWidth + 2 - unit.size(), ' ') << meaning << '\n';
+    };
+    row("NAME", "DEFAULT", "UNIT", "MEANING");
+    for (const SettingDescription& s : settings)
+        row(s.name, s.defaultValue, s.unit, s.meaning);
+    std::cout << "Switches take 1/0, true/false or on/off. The model's units are N, mm and s.\n"
+                 "Frame sections and materials: section.K.FIELD and material.K.FIELD (see tcl --help).\n";
+    return 0;
+}
+
+const RegisterCommand reg({
+    .name = "settings",
+    .usage = "settings [MODEL.s2k [--project FILE] [--set NAME=VALUE]...]",
+    .summary = "List every analysis and recorder setting with its default, unit and meaning",
+    .details = "With a model, prints the values its script would be written with, one name=value line each;\n"
+               "a setting that names a joint, load case or material the model lacks is reset, and the\n"
+               "reset is named on standard error.",
+    .lines =
+        {
+            {"MODEL.s2k", "the SAP2000 text model (optional)"},
+            {"--project FILE", "a project saved for the model (its settings, materials and sections)"},
+            {"--set NAME=VALUE", "an analysis or recorder setting, as tcl takes it"},
+        },
+    .run = &runSettings,
+});
+
+} // namespace
+} // namespace kelvane::cli
