@@ -1,9 +1,13 @@
 #include "cli/command_registry.h"
 #include "cli/model_setup.h"
+#include "materials/material_models.h"
+#include "sections/section_fields.h"
 #include "tcl/settings_by_name.h"
 
 #include <algorithm>
 #include <iostream>
+#include <string>
+#include <vector>
 
 namespace kelvane::cli {
 namespace {
@@ -35,8 +39,25 @@ int runSettings(const Arguments& args) {
     row("NAME", "DEFAULT", "UNIT", "MEANING");
     for (const SettingDescription& s : settings)
         row(s.name, s.defaultValue, s.unit, s.meaning);
-    std::cout << "Switches take 1/0, true/false or on/off. The model's units are N, mm and s.\n"
-                 "Frame sections and materials: section.K.FIELD and material.K.FIELD (see tcl --help).\n";
+    std::cout << "Switches take 1/0, true/false or on/off. The model's units are N, mm and s.\n";
+    // The fields of the model's records, from the tables their setters read.
+    std::string sectionFields = "coreMaterial, rebarMaterial";
+    for (std::string_view field : sectionFieldNames())
+        sectionFields += ", " + std::string(field);
+    std::cout << "section.K.FIELD (frame section K, table order): " << sectionFields << "\n";
+    std::vector<std::string> parameters;
+    for (const MaterialModelInfo& model : materialModels())
+        for (const MaterialParameterInfo& parameter : model.parameters) {
+            std::string text = std::string(parameter.name);
+            if (!parameter.unit.empty())
+                text += " (" + std::string(parameter.unit) + ")";
+            if (std::find(parameters.begin(), parameters.end(), text) == parameters.end())
+                parameters.push_back(text);
+        }
+    std::string materialFields = "model, E and nu and name (of an added material)";
+    for (const std::string& parameter : parameters)
+        materialFields += ", " + parameter;
+    std::cout << "material.K.FIELD (material K): " << materialFields << "\n";
     return 0;
 }
 

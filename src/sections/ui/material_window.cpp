@@ -53,8 +53,9 @@ MaterialWindow::MaterialWindow(Session& session, QWidget* parent)
     auto* form = new QFormLayout(elastic);
     form->addRow(QStringLiteral("Name"), name_);
     form->addRow(QStringLiteral("Type"), model_);
-    form->addRow(QStringLiteral("Elastic Modulus"), e_);
-    form->addRow(QStringLiteral("Shear Modulus"), g_);
+    const QString stress = QString::fromUtf8("N/mm\u00B2");
+    addRowWithUnit(form, QStringLiteral("Elastic Modulus"), e_, stress);
+    addRowWithUnit(form, QStringLiteral("Shear Modulus"), g_, stress);
     form->addRow(QStringLiteral("Poisson's Ratio"), nu_);
 
     auto* nonlinear = new QGroupBox(QStringLiteral("Nonlinear Material Setting"));
