@@ -96,6 +96,22 @@ class ErrorCapture {
     QStringList messages_;
 };
 
+// Collects the texts the program would show in information boxes (what a command reset, say).
+class NoticeCapture {
+  public:
+    NoticeCapture()
+        : previous_(setNoticePresenter([this](QWidget*, const QString& text) { messages_.append(text); })) {}
+    ~NoticeCapture() { setNoticePresenter(previous_); }
+    NoticeCapture(const NoticeCapture&) = delete;
+    NoticeCapture& operator=(const NoticeCapture&) = delete;
+
+    const QStringList& messages() const { return messages_; }
+
+  private:
+    ErrorPresenter previous_;
+    QStringList messages_;
+};
+
 // Answers the yes-or-no questions of the program with `answer` and remembers them.
 class QuestionCapture {
   public:
