@@ -1,5 +1,6 @@
 #include "app/app_settings.h"
 
+#include <QFileInfo>
 #include <QSettings>
 #include <memory>
 
@@ -29,8 +30,10 @@ void setAppSettingsFile(const QString& iniPath) {
 }
 
 QStringList withRecentModel(QStringList recent, const QString& path) {
-    recent.removeAll(path);
-    recent.prepend(path);
+    // A model named on the command line relative to the folder of that start opens from any other.
+    const QString absolute = path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
+    recent.removeAll(absolute);
+    recent.prepend(absolute);
     while (recent.size() > kRecentModelCount)
         recent.removeLast();
     return recent;

@@ -17,7 +17,7 @@ void setAppSettingsFile(const QString& iniPath);
 // The model files opened last, the latest first.
 inline constexpr int kRecentModelCount = 8;
 QStringList recentModels();
-// Puts the path first in the list (once), keeping kRecentModelCount entries at most.
+// Puts the path, made absolute, first in the list (once), keeping kRecentModelCount entries at most.
 void rememberRecentModel(const QString& path);
 QStringList withRecentModel(QStringList recent, const QString& path);
 

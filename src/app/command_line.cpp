@@ -14,7 +14,8 @@ std::string desktopHelpText() {
                               "imports the model\nwhen one is given.\n\n";
     const std::string lines =
         "Arguments:\n"
-        "  MODEL.s2k             a SAP2000 version-6 text model (.s2k or .$2k) to import at start-up\n"
+        "  MODEL.s2k             a SAP2000 text model (.s2k or .$2k, version-6 or table format) to import\n"
+        "                        at start-up\n"
         "Options:\n"
         "  -h, --help            show this help and exit\n"
         "  --version             show the version of Kelvane and of the OpenSees solver it finds, and exit\n"

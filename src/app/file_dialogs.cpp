@@ -4,6 +4,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHash>
 #include <QSettings>
 #include <utility>
 
@@ -26,8 +27,15 @@ QString runDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& 
     if (!filter.isEmpty())
         dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(defaultSuffix);
-    if (const QString folder = lastDialogFolder(filter); !folder.isEmpty())
+    const QString suggested = suggestedDialogFile(filter);
+    if (!suggested.isEmpty()) {
+        const QFileInfo file(suggested);
+        dialog.setDirectory(suggested.endsWith(QLatin1Char('/')) ? suggested : file.absolutePath());
+        if (file.isFile())
+            dialog.selectFile(file.fileName());
+    } else if (const QString folder = lastDialogFolder(filter); !folder.isEmpty()) {
         dialog.setDirectory(folder);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     const QString chosen = dialog.selectedFiles().constFirst();
@@ -45,6 +53,11 @@ class PlatformFileDialogs final : public FileDialogs {
     }
 };
 
+QHash<QString, QString>& suggestions() {
+    static QHash<QString, QString> byFilter;
+    return byFilter;
+}
+
 FileDialogs*& installedDialogs() {
     static FileDialogs* dialogs = nullptr;
     return dialogs;
@@ -59,6 +72,18 @@ QString lastDialogFolder(const QString& filter) {
 
 void rememberDialogFolder(const QString& filter, const QString& chosenPath) {
     appSettings().setValue(folderKey(filter), QFileInfo(chosenPath).absolutePath());
+}
+
+void suggestDialogFile(const QString& filter, const QString& path) {
+    suggestions().insert(filter, path);
+}
+
+QString suggestedDialogFile(const QString& filter) {
+    return suggestions().value(filter);
+}
+
+QString scriptRunFilter() {
+    return QStringLiteral("OpenSees script (*.tcl *.py)");
 }
 
 FileDialogs& fileDialogs() {

@@ -21,6 +21,15 @@ class FileDialogs {
 QString lastDialogFolder(const QString& filter);
 void rememberDialogFolder(const QString& filter, const QString& chosenPath);
 
+// The file (or, ending in '/', the folder) a dialog of that filter offers first for the rest of the
+// session, ahead of its remembered folder: the script just saved for Run OpenSEES, the folder of the
+// last run for the result windows. Empty for none.
+void suggestDialogFile(const QString& filter, const QString& path);
+QString suggestedDialogFile(const QString& filter);
+
+// The filter of the Run OpenSEES dialog: the Tcl and the Python scripts.
+QString scriptRunFilter();
+
 // The provider windows use: the platform dialogs unless a test installed its own.
 FileDialogs& fileDialogs();
 

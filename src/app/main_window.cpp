@@ -28,6 +28,7 @@
 #include "viewer/ui/show_load_window.h"
 #include "viewer/ui/view_option_window.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QShowEvent>
 #include <QTimer>
@@ -55,7 +56,7 @@ constexpr int kWheelNotch = 120;
 
 MainWindow::MainWindow(Session& session, QWidget* parent) : QMainWindow(parent), session_(session) {
     InitMainWindow(session_);
-    setWindowTitle(QStringLiteral("Kelvane (Ver 20190701)"));
+    setWindowTitle(QStringLiteral("Kelvane " KELVANE_VERSION));
     resize(1089, 873);
     fitWithinScreen(this);                   // a smaller screen gets a smaller window
     setContextMenuPolicy(Qt::NoContextMenu); // the toolbar stays where it is
@@ -177,17 +178,29 @@ void MainWindow::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
-// Whole notches zoom; a remainder from a fine-grained wheel waits for the rest of its notch.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    for (QWidget* editor :
+         {static_cast<QWidget*>(materialWindow_), static_cast<QWidget*>(frameSectionWindow_)})
+        if (editor != nullptr && editor->isVisible() && !editor->close()) {
+            event->ignore();
+            return;
+        }
+    QMainWindow::closeEvent(event);
+}
+
+// Whole notches zoom; a remainder from a fine-grained wheel waits for the rest of its notch. The
+// wheel turned away from the user (a positive delta) zooms in, as in SAP2000 and most viewers:
+// FormMouseWheelDown makes a model unit span more pixels.
 void MainWindow::turnWheel(int angleDelta) {
     wheelRemainder_ += angleDelta;
     guarded([this] {
         while (wheelRemainder_ <= -kWheelNotch) {
             wheelRemainder_ += kWheelNotch;
-            perform(FormMouseWheelDown(session_.view));
+            perform(FormMouseWheelUp(session_.view));
         }
         while (wheelRemainder_ >= kWheelNotch) {
             wheelRemainder_ -= kWheelNotch;
-            perform(FormMouseWheelUp(session_.view));
+            perform(FormMouseWheelDown(session_.view));
         }
     });
 }

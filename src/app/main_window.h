@@ -61,6 +61,8 @@ class MainWindow : public QMainWindow {
   protected:
     void showEvent(QShowEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    // The windows with edits OK has not stored ask first; a cancel keeps the program open.
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     using Command = void (MainWindow::*)();

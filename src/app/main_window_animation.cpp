@@ -9,11 +9,17 @@
 
 namespace kelvane {
 
+// Playback draws a reduced picture; when it stops, the full picture (slabs, labels, captions)
+// comes back.
 void MainWindow::setAnimationRunning(bool running) {
-    if (running)
+    if (running) {
         animationTimer_->start();
-    else
-        animationTimer_->stop();
+        return;
+    }
+    const bool wasRunning = animationTimer_->isActive();
+    animationTimer_->stop();
+    if (wasRunning)
+        drawModel();
 }
 
 void MainWindow::animationTick() {
@@ -21,6 +27,7 @@ void MainWindow::animationTick() {
         const std::int32_t step = AnimationTick(session_.animation, session_.results);
         if (step == 0) {
             animationTimer_->stop();
+            drawModel();
             return;
         }
         DrawAnimationFrame(surface_->canvas(), session_.model, session_.view, session_.colours,

@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/session.h"
 #include "app/status_panel_bar.h"
+#include "app/widget_names.h"
 #include "app/window_fit.h"
 #include "batch/ui/batch_window.h"
 #include "model/model_import.h"
@@ -21,6 +22,7 @@
 #include "sections/ui/frame_section_window.h"
 #include "sections/ui/material_window.h"
 #include "solver/ui/run_panel.h"
+#include "script/settings_fit.h"
 #include "script/ui/analysis_setting_window.h"
 #include "script/ui/recorder_setting_window.h"
 #include "script/ui/script_window.h"
@@ -71,6 +73,7 @@ void MainWindow::importFile(const QString& path) {
 // diagram.
 void MainWindow::adoptImportedModel(ImportedModel& imported, const std::string& path) {
     session_.model = std::move(imported.store);
+    const std::vector<std::string> resetSettings = fitSettingsToModel(session_.model, session_.analysis);
     if (!path.empty()) {
         session_.modelPath = path;
         rememberRecentModel(QFile::decodeName(QByteArray::fromStdString(path)));
@@ -88,6 +91,13 @@ void MainWindow::adoptImportedModel(ImportedModel& imported, const std::string& 
     }
     drawModel();
     zoomAll();
+    if (!resetSettings.empty()) {
+        QStringList lines{
+            QStringLiteral("Settings of the previous model that do not fit this one were reset:")};
+        for (const std::string& line : resetSettings)
+            lines << fromBytes(line);
+        presentNotice(this, lines.join(QLatin1Char('\n')));
+    }
 }
 
 void MainWindow::forgetReplacedModel() {
@@ -192,8 +202,7 @@ void MainWindow::showTclFile() {
 
 void MainWindow::runOpenSees() {
     guarded([this] {
-        const QString path =
-            fileDialogs().openFileName(this, QStringLiteral("tcl file (*.tcl)"), QStringLiteral("tcl"));
+        const QString path = fileDialogs().openFileName(this, scriptRunFilter(), QStringLiteral("tcl"));
         if (!path.isEmpty())
             runPanel_->runScript(path);
     });

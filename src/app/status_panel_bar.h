@@ -21,6 +21,7 @@ class StatusPanelBar : public QStatusBar {
     void setPanelText(int panel, const QString& text);
 
   private:
+    static void fitText(QLabel* label, int least);
     std::array<QLabel*, kPanelCount> panels_{};
 };
 

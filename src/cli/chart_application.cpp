@@ -13,7 +13,7 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 
 } // namespace
 
-std::unique_ptr<QApplication> ensureChartApplication() {
+std::unique_ptr<QGuiApplication> ensureChartApplication() {
     if (QCoreApplication::instance() != nullptr)
         return nullptr;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -22,7 +22,7 @@ std::unique_ptr<QApplication> ensureChartApplication() {
     static int argc = 1;
     static char name[] = "kelvane-cli";
     static char* argv[] = {name, nullptr};
-    return std::make_unique<QApplication>(argc, argv);
+    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 } // namespace kelvane::cli

@@ -15,9 +15,8 @@
 
 #ifdef KELVANE_WITH_PAINT
 #include "cli/chart_application.h"
-#include "results/ui/curve_chart.h"
+#include "paint/curve_picture.h"
 
-#include <QFile>
 #endif
 
 #include <filesystem>
@@ -237,8 +236,7 @@ std::vector<std::string> writeIdaPictures(const std::vector<Curve>& curves, cons
     const auto application = ensureChartApplication();
     for (const char* extension : {".png", ".svg"}) {
         const fs::path picture = summary.parent_path() / (summary.stem().string() + "-ida" + extension);
-        saveCurvesPicture(kIdaTitle, curves, QFile::decodeName(QByteArray::fromStdString(picture.string())),
-                          QSize(size.width, size.height));
+        saveCurvesPicture(kIdaTitle, curves, picture.string(), size.width, size.height);
         written.push_back(picture.string());
     }
 #else
@@ -345,7 +343,7 @@ const RegisterCommand reg({
             {"-o SET_DIR", "plan: the ensemble's folder; collect: the summary's .csv file"},
             {"--project FILE", "a project saved for the model (its settings, materials and sections)"},
             {"--set NAME=VALUE",
-             "a setting or field as kelvane-cli tcl takes it (analysisType=5, thSteps, ...)"},
+             "a setting or field as kelvane-cli tcl takes it (analysisType=5; see kelvane-cli settings)"},
             {"--jobs N", "the solvers run at once (default: the cores of this machine)"},
             {"--retry-failed", "run the failed runs again too"},
             {"--partition P", "the Slurm partition"},

@@ -42,7 +42,7 @@ const RegisterCommand reg({
     .usage = "info MODEL.s2k",
     .summary = "Import a model and print its counts, one name=value line each",
     .details = "A count is -1 when the model file has no table of that kind.",
-    .lines = {{"MODEL.s2k", "the SAP2000 version-6 text model"}},
+    .lines = {{"MODEL.s2k", "the SAP2000 text model (version-6 or table format)"}},
     .run = &runInfo,
 });
 

@@ -7,9 +7,7 @@
 
 #ifdef KELVANE_WITH_PAINT
 #include "cli/chart_application.h"
-#include "results/ui/curve_chart.h"
-
-#include <QFile>
+#include "paint/curve_picture.h"
 #endif
 
 #include <iostream>
@@ -139,9 +137,8 @@ bool endsWith(const std::string& text, const std::string& ending) {
 void savePicture(const Curve& curve, bool bars, const PlotArguments& arguments) {
 #ifdef KELVANE_WITH_PAINT
     const auto application = ensureChartApplication();
-    saveCurvePicture(curve, bars ? ChartKind::Bars : ChartKind::Line,
-                     QFile::decodeName(QByteArray::fromStdString(arguments.model.output)),
-                     QSize(arguments.width, arguments.height));
+    saveCurvePicture(curve, bars ? ChartKind::Bars : ChartKind::Line, arguments.model.output, arguments.width,
+                     arguments.height);
 #else
     (void)curve;
     (void)bars;
@@ -225,8 +222,7 @@ const RegisterCommand reg({
             {"-o OUT", "the picture to write (OUT.png or OUT.svg), or its numbers (OUT.csv)"},
             {"--size WxH", "the picture's width and height in pixels (default 1000x700)"},
             {"--project FILE", "a project saved for the model (its settings)"},
-            {"--set NAME=VALUE",
-             "a setting the script was written with (analysisType, loadSteps, controlNode, ...)"},
+            {"--set NAME=VALUE", "a setting the script was written with (see kelvane-cli settings)"},
         },
     .run = &runPlot,
 });

@@ -34,9 +34,8 @@ const RegisterCommand reg({
             {"-o OUT.tcl", "the script to write"},
             {"--project FILE", "a project saved for the model (its settings, materials and sections)"},
             {"--set NAME=VALUE",
-             "an analysis or recorder setting (analysisType, loadSteps, modalShape, gmFile, gmDt, gmFactor, "
-             "gmDirection, thDt, thSteps, dampingRatio, ...); "
-             "materialDefaults=nonlinear; addMaterial=NAME"},
+             "an analysis or recorder setting (`kelvane-cli settings` lists every name with its meaning, "
+             "unit and default); materialDefaults=nonlinear; addMaterial=NAME"},
             {"--set section.K.FIELD=VALUE", "a field of frame section K (1-based, table order)"},
             {"--set material.K.FIELD=VALUE",
              "a field of material K: model, a parameter (Fy, E0, b, R0, cR1, cR2, fpc, epsc0, fpcu, epsU, "

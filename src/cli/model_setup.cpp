@@ -4,6 +4,7 @@
 #include "model/model_import.h"
 #include "project/project_file.h"
 #include "script/settings_by_name.h"
+#include "script/settings_fit.h"
 
 #include <iostream>
 
@@ -50,6 +51,8 @@ void applyProjectAndSettings(PreparedModel& model, const std::string& modelPath,
     std::vector<std::string> notes;
     if (!project.empty())
         notes = applyProject(readProject(project), modelPath, model.store, model.analysis, model.recorders);
+    for (std::string& note : fitSettingsToModel(model.store, model.analysis))
+        notes.push_back(std::move(note));
     for (const auto& [name, value] : assignments)
         setNamedValue(model.store, model.analysis, model.recorders, name, value, &notes);
     for (const std::string& note : notes)

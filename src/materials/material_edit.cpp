@@ -26,7 +26,7 @@ void applyMaterialEdit(ModelStore& store, int k, const MaterialEdit& edit) {
                 fail("Name: material " + std::to_string(m) + " is named " + edit.name + " already");
         updated.name = edit.name;
         updated.e = boxReal("Elastic Modulus", edit.e);
-        updated.nu = boxReal("Posson's Ratio", edit.nu);
+        updated.nu = boxReal("Poisson's Ratio", edit.nu);
         updated.g = checkedDiv(checkedDiv(updated.e, 2.0), 1.0 + updated.nu);
     }
     const MaterialModelInfo& model = materialModelInfo(edit.model);

@@ -2,6 +2,7 @@
 
 #include "paint/hatch_lines.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPaintDevice>
 #include <QPolygon>
@@ -16,6 +17,19 @@ namespace {
 // Points at 96 dots per inch, rounded as the classic canvas does.
 int pixelSizeOf(int points) {
     return points > 0 ? (points * 96 + 36) / 72 : 1;
+}
+
+// A face that is not installed is drawn in the system's sans-serif face, not in whatever the font
+// configuration offers for the name (a script face for "Comic Sans MS" where the URW fonts are).
+QFont fontFor(const std::string& face) {
+    const QString family = QString::fromLatin1(face.c_str());
+    if (QFontDatabase::hasFamily(family))
+        return QFont(family);
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setStyleHint(QFont::SansSerif);
+    font.setStyle(QFont::StyleNormal);
+    font.setWeight(QFont::Normal);
+    return font;
 }
 
 QColor toQColor(std::int32_t colour) {
@@ -111,7 +125,7 @@ void PainterCanvas::applyBrush() {
 void PainterCanvas::applyFont() {
     if (!fontDirty_)
         return;
-    QFont font(QString::fromLatin1(fontFace_.c_str()));
+    QFont font = fontFor(fontFace_);
     font.setPixelSize(pixelSizeOf(fontSize_));
     painter_.setFont(font);
     fontDirty_ = false;

@@ -13,9 +13,9 @@ namespace kelvane {
 // The Canvas painted through QPainter on any paint device: the base of the off-screen image (see
 // QPainterCanvas, which writes its many lines and dots directly into the image) and of the SVG
 // picture. Pen, brush and font are handed to the painter only at the next call that needs them.
-// Font sizes are points at 96 dots per inch; a face that is not installed falls back to Qt's
-// choice. Shapes follow the Canvas's box convention: right and bottom excluded, a one-pixel outline
-// on the outermost pixels.
+// Font sizes are points at 96 dots per inch; a face that is not installed falls back to the
+// system's upright sans-serif face. Shapes follow the Canvas's box convention: right and bottom excluded, a
+// one-pixel outline on the outermost pixels.
 class PainterCanvas : public Canvas {
   public:
     PainterCanvas(const PainterCanvas&) = delete;

@@ -67,6 +67,7 @@ void DrawAnimationFrame(Canvas& canvas, ModelStore& model, const ViewState& view
     DrawNodes(canvas, model);
     DrawSupports(canvas, model, colours);
     DrawFrames(canvas, model);
+    DrawShells(canvas, model);
 }
 
 } // namespace kelvane

@@ -32,7 +32,7 @@ void ProjectNodesAtStep(ModelStore& model, const ViewState& view, double deforma
                         int height, std::int32_t step);
 
 // The reduced picture of one step, whatever the view options: background, the joints projected at
-// the step, joints, supports and frames.
+// the step, joints, supports, frames and shells (the slabs move with their joints).
 void DrawAnimationFrame(Canvas& canvas, ModelStore& model, const ViewState& view, const ColourTable& colours,
                         const ResultDisplay& results, std::int32_t step);
 

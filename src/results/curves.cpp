@@ -117,7 +117,7 @@ void setAbscissa(Curve& curve, const std::vector<double>& time, Abscissa against
             curve.x.push_back(static_cast<double>(s + 1));
         return;
     case Abscissa::Time:
-        curve.xTitle = "Time";
+        curve.xTitle = "Time (s)";
         curve.xColumn = "time";
         break;
     case Abscissa::LoadFactor:
@@ -142,7 +142,7 @@ Curve jointHistoryCurve(const ModelStore& store, const std::string& folder, int 
     Series series = jointDisplacement(store, folder, joint, dof);
     Curve curve;
     curve.title = displacementName(joint, dof);
-    curve.yTitle = curve.title;
+    curve.yTitle = curve.title + " (mm)";
     curve.yColumn = "displacement";
     setAbscissa(curve, series.time, against);
     curve.y = std::move(series.value);
@@ -154,7 +154,7 @@ Curve baseShearHistory(const ModelStore& store, const std::string& folder, int d
     Series series = baseShear(store, folder, dof);
     Curve curve;
     curve.title = "Base shear along " + std::string(axisName(dof));
-    curve.yTitle = curve.title;
+    curve.yTitle = curve.title + " (N)";
     curve.yColumn = "base shear";
     setAbscissa(curve, series.time, against);
     curve.y = std::move(series.value);
@@ -168,8 +168,8 @@ Curve pushoverCurve(const ModelStore& store, const AnalysisSettings& analysis, c
     Series shear = baseShear(store, folder, dof);
     Curve curve;
     curve.title = "Pushover curve";
-    curve.xTitle = displacementName(joint, dof);
-    curve.yTitle = "Base shear along " + std::string(axisName(dof));
+    curve.xTitle = displacementName(joint, dof) + " (mm)";
+    curve.yTitle = "Base shear along " + std::string(axisName(dof)) + " (N)";
     curve.xColumn = "control displacement";
     curve.yColumn = "base shear";
     curve.notes = displacement.notes;
@@ -229,7 +229,7 @@ Curve periodCurve(const std::vector<ModalPeriod>& periods) {
     Curve curve;
     curve.title = "Periods of the modes";
     curve.xTitle = "Mode";
-    curve.yTitle = "Period";
+    curve.yTitle = "Period (s)";
     curve.xColumn = "mode";
     curve.yColumn = "period";
     for (const ModalPeriod& mode : periods) {

@@ -63,6 +63,11 @@ std::string readWholeFile(const std::string& path) {
     return text;
 }
 
+std::string fileNameOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 } // namespace
 
 RecorderFile::RecorderFile(std::string path) : path_(std::move(path)), text_(readWholeFile(path_)) {
@@ -86,7 +91,12 @@ RecorderFile::RecorderFile(std::string path) : path_(std::move(path)), text_(rea
 }
 
 void splitRecorderLine(const RecorderFile& file, long long lineNumber, int fieldsNeeded, FieldViews& fields) {
-    if (lineNumber < 1 || lineNumber > static_cast<long long>(file.lines().size()))
+    const auto lastStep = static_cast<long long>(file.lines().size());
+    if (lineNumber > lastStep && lastStep > 0)
+        fail(listIndexOutOfBoundsMessage(lineNumber - 1) + ": step " + std::to_string(lineNumber) +
+             " is past the end of " + fileNameOf(file.path()) + ", whose last step is " +
+             std::to_string(lastStep));
+    if (lineNumber < 1 || lineNumber > lastStep)
         fail(listIndexOutOfBoundsMessage(lineNumber - 1));
     const int fieldCount = splitFields(file.lines()[static_cast<std::size_t>(lineNumber - 1)], fields);
     if (fieldCount <= kFieldTableSize && fieldCount >= fieldsNeeded)

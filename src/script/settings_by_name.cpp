@@ -20,63 +20,90 @@ namespace {
 struct IntegerSetting {
     std::string_view name;
     std::int32_t AnalysisSettings::*field;
+    std::string_view unit;
+    std::string_view meaning;
 };
 struct RealSetting {
     std::string_view name;
     double AnalysisSettings::*field;
+    std::string_view unit;
+    std::string_view meaning;
 };
 // A setting held as text, stored as given once `check` (when there is one) has passed it.
 struct TextSetting {
     std::string_view name;
     std::string AnalysisSettings::*field;
     void (*check)(std::string_view);
+    std::string_view unit;
+    std::string_view meaning;
 };
 struct AnalysisSwitch {
     std::string_view name;
     bool AnalysisSettings::*field;
+    std::string_view unit;
+    std::string_view meaning;
 };
 struct RecorderSwitch {
     std::string_view name;
     bool RecorderSettings::*field;
+    std::string_view unit;
+    std::string_view meaning;
 };
 
 constexpr IntegerSetting kIntegers[] = {
-    {"analysisType", &AnalysisSettings::analysisType},
-    {"loadControlCase", &AnalysisSettings::loadControlCase},
-    {"dispControlCase", &AnalysisSettings::dispControlCase},
-    {"loadSteps", &AnalysisSettings::loadSteps},
-    {"dispSteps", &AnalysisSettings::dispSteps},
-    {"controlDof", &AnalysisSettings::controlDof},
-    {"controlNode", &AnalysisSettings::controlNode},
-    {"modalNumber", &AnalysisSettings::modalNumber},
-    {"rebarMaterial", &AnalysisSettings::rebarMaterial},
-    {"numIntgrPts", &AnalysisSettings::numIntgrPts},
-    {"gmDirection", &AnalysisSettings::gmDirection},
-    {"thSteps", &AnalysisSettings::thSteps},
+    {"analysisType", &AnalysisSettings::analysisType, "",
+     "the procedure: 1 single load control, 2 single displacement control, 3 gravity + pushover, 4 modal, "
+     "5 time history, 6 gravity + time history, 7 multiple-support excitation"},
+    {"loadControlCase", &AnalysisSettings::loadControlCase, "",
+     "the load case applied under load control (1-based, file order)"},
+    {"dispControlCase", &AnalysisSettings::dispControlCase, "",
+     "the load case that gives the pattern pushed under displacement control"},
+    {"loadSteps", &AnalysisSettings::loadSteps, "", "steps of the load-control analysis"},
+    {"dispSteps", &AnalysisSettings::dispSteps, "", "steps of the displacement-control analysis"},
+    {"controlDof", &AnalysisSettings::controlDof, "",
+     "the pushed degree of freedom of the control joint (1 UX, 2 UY, 3 UZ)"},
+    {"controlNode", &AnalysisSettings::controlNode, "",
+     "the joint whose displacement is controlled (joint number)"},
+    {"modalNumber", &AnalysisSettings::modalNumber, "",
+     "mode shapes recorded (the modal analysis finds up to 12 modes)"},
+    {"rebarMaterial", &AnalysisSettings::rebarMaterial, "",
+     "the material of the bars of fiber sections (material number)"},
+    {"numIntgrPts", &AnalysisSettings::numIntgrPts, "",
+     "integration points of force- and displacement-based beam-columns"},
+    {"gmDirection", &AnalysisSettings::gmDirection, "",
+     "the direction the ground motion shakes (1 X, 2 Y, 3 Z)"},
+    {"thSteps", &AnalysisSettings::thSteps, "", "steps of the transient analysis"},
 };
 constexpr RealSetting kReals[] = {
-    {"loadFactor", &AnalysisSettings::loadFactor},
-    {"controlDisp", &AnalysisSettings::controlDisp},
-    {"gmDt", &AnalysisSettings::gmDt},
-    {"gmFactor", &AnalysisSettings::gmFactor},
-    {"thDt", &AnalysisSettings::thDt},
-    {"dampingRatio", &AnalysisSettings::dampingRatio},
+    {"loadFactor", &AnalysisSettings::loadFactor, "",
+     "the load factor reached at the last load-control step"},
+    {"controlDisp", &AnalysisSettings::controlDisp, "mm",
+     "the displacement increment PER STEP; the target is dispSteps x controlDisp"},
+    {"gmDt", &AnalysisSettings::gmDt, "s", "the time step of the ground motion record"},
+    {"gmFactor", &AnalysisSettings::gmFactor, "",
+     "the factor on the record's values, which must then be in mm/s2"},
+    {"thDt", &AnalysisSettings::thDt, "s", "the time step of the transient analysis"},
+    {"dampingRatio", &AnalysisSettings::dampingRatio, "",
+     "the Rayleigh damping ratio on modes 1 and 2 (0.05 is 5 %)"},
 };
 const TextSetting kTexts[] = {
-    {"gmFile", &AnalysisSettings::gmFile, &checkRecordFileName},
+    {"gmFile", &AnalysisSettings::gmFile, &checkRecordFileName, "",
+     "the ground motion record, as the script names it (a PEER .AT2 file is converted)"},
 };
 constexpr AnalysisSwitch kAnalysisSwitches[] = {
-    {"genPlateFiber", &AnalysisSettings::genPlateFiber},
-    {"genMass", &AnalysisSettings::genMass},
-    {"useAggregator", &AnalysisSettings::useAggregator},
+    {"genPlateFiber", &AnalysisSettings::genPlateFiber, "", "write the plate-fiber materials of the shells"},
+    {"genMass", &AnalysisSettings::genMass, "", "write the joint masses"},
+    {"useAggregator", &AnalysisSettings::useAggregator, "",
+     "aggregate torsion and shear onto fiber sections"},
 };
 constexpr RecorderSwitch kRecorderSwitches[] = {
-    {"nodeDisplacement", &RecorderSettings::nodeDisplacement},
-    {"elementForce", &RecorderSettings::elementForce},
-    {"sectionDeformation", &RecorderSettings::sectionDeformation},
-    {"sectionStressStrain", &RecorderSettings::sectionStressStrain},
-    {"modalShape", &RecorderSettings::modalShape},
-    {"baseReactions", &RecorderSettings::baseReactions},
+    {"nodeDisplacement", &RecorderSettings::nodeDisplacement, "", "record the joint displacements"},
+    {"elementForce", &RecorderSettings::elementForce, "", "record the frame end forces"},
+    {"sectionDeformation", &RecorderSettings::sectionDeformation, "", "record the section deformations"},
+    {"sectionStressStrain", &RecorderSettings::sectionStressStrain, "",
+     "kept with the settings; no recorder uses it"},
+    {"modalShape", &RecorderSettings::modalShape, "", "record the mode shapes"},
+    {"baseReactions", &RecorderSettings::baseReactions, "", "record the reactions of the supports"},
 };
 
 bool parseSwitch(std::string_view name, std::string_view text) {
@@ -187,6 +214,34 @@ std::vector<std::string_view> settingNames() {
     for (const auto& entry : kRecorderSwitches)
         names.push_back(entry.name);
     return names;
+}
+
+std::vector<SettingDescription> settingDescriptions() {
+    const auto defaults = settingValues(AnalysisSettings{}, RecorderSettings{});
+    std::vector<SettingDescription> described;
+    const auto add = [&](const auto& entry) {
+        const std::string& value = defaults[described.size()].second;
+        described.push_back(
+            {std::string(entry.name), std::string(entry.unit), std::string(entry.meaning), value});
+    };
+    for (const auto& entry : kIntegers)
+        add(entry);
+    for (const auto& entry : kReals)
+        add(entry);
+    for (const auto& entry : kTexts)
+        add(entry);
+    for (const auto& entry : kAnalysisSwitches)
+        add(entry);
+    for (const auto& entry : kRecorderSwitches)
+        add(entry);
+    return described;
+}
+
+std::string settingUnit(std::string_view name) {
+    for (const SettingDescription& setting : settingDescriptions())
+        if (setting.name == name)
+            return setting.unit;
+    return {};
 }
 
 void setNamedValue(ModelStore& store, AnalysisSettings& analysis, RecorderSettings& recorders,

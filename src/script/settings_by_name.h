@@ -27,6 +27,21 @@ std::vector<std::pair<std::string, std::string>> settingValues(const AnalysisSet
 // analysis and recorder switches.
 std::vector<std::string_view> settingNames();
 
+// One setting as `kelvane-cli settings` lists it: its name, its unit in the model's units (N, mm,
+// s; empty for a count, a number or a switch), what it means and its default value as text.
+struct SettingDescription {
+    std::string name;
+    std::string unit;
+    std::string meaning;
+    std::string defaultValue;
+};
+
+// Every setting in the order of settingNames().
+std::vector<SettingDescription> settingDescriptions();
+
+// The unit of the setting of that name; empty for none or an unknown name.
+std::string settingUnit(std::string_view name);
+
 // As setSettingByName, and, naming the model's records:
 //   section.K.FIELD      field FIELD of frame section K (1-based, table order), as the frame section
 //                        window stores it; coreMaterial and rebarMaterial take a material number

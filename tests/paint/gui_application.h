@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QStringList>
 
 namespace kelvane::test {
 
@@ -15,6 +17,18 @@ inline void ensureGuiApplication() {
     static char name[] = "test_paint";
     static char* argv[] = {name, nullptr};
     static QGuiApplication application(argc, argv);
+}
+
+// Tests that measure drawn text pin its face: DejaVu Sans, loaded from its file (fonts-dejavu-core,
+// which the setup installs), so that other installed fonts change nothing. Empty if it is missing.
+inline QString pinnedFontFamily() {
+    static const QString family = [] {
+        const int id = QFontDatabase::addApplicationFont(
+            QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"));
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        return families.isEmpty() ? QString() : families.front();
+    }();
+    return family;
 }
 
 // A base that creates the application before any member of the fixture is built.

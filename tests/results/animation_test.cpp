@@ -114,6 +114,7 @@ TEST(Animation, FrameDrawsBackgroundAndDisplacedJointsSupportsAndFramesOnly) {
     DrawNodes(expected, store);
     DrawSupports(expected, store, colours);
     DrawFrames(expected, store);
+    DrawShells(expected, store);
     EXPECT_EQ(frame.calls().size(), expected.calls().size());
 }
 

@@ -92,7 +92,8 @@ std::vector<BadRecorder> badRecorders() {
         {"empty field", "0.1 1  2 3\n", 1, "'' is not a valid floating point value"},
         {"truncated line", "0.1 1 2\n", 1, "Line 1 of file \"%f\" has 3 fields; %n are needed"},
         {"empty file", "", 1, "List index out of bounds (0)"},
-        {"step beyond the last line", "0.1 1 2 3\n", 2, "List index out of bounds (1)"},
+        {"step beyond the last line", "0.1 1 2 3\n", 2,
+         "List index out of bounds (1): step 2 is past the end of %b, whose last step is 1"},
         {"step 0", "0.1 1 2 3\n", 0, "List index out of bounds (-1)"},
         {"line of more than 1000 fields", lineOfFields(1001), 1,
          "Line 1 of file \"%f\" has 1001 fields; at most 1000 are read"},
@@ -105,6 +106,8 @@ std::vector<BadRecorder> badRecorders() {
 std::string expected(std::string message, const std::string& path, int fieldsNeeded) {
     if (const auto at = message.find("%f"); at != std::string::npos)
         message.replace(at, 2, path);
+    if (const auto at = message.find("%b"); at != std::string::npos)
+        message.replace(at, 2, std::filesystem::path(path).filename().string());
     if (const auto at = message.find("%n"); at != std::string::npos)
         message.replace(at, 2, std::to_string(fieldsNeeded));
     return message;

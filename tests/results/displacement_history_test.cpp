@@ -61,7 +61,7 @@ TEST(DisplacementHistory, AFileShortOfStepsOrFieldsStopsTheLoad) {
     ModelStore store = storeWith(250);
     AnimationState animation;
     EXPECT_EQ(errorOf([&] { LoadDisplacementHistory(store, animation, "4", "1", resultsData("joints250")); }),
-              "List index out of bounds (3)");
+              "List index out of bounds (3): step 4 is past the end of node0.out, whose last step is 3");
     EXPECT_EQ(animation.loadedSteps, 0);
     EXPECT_NEAR(store.nodes[1].histUX[3], 3.001, 1e-12); // stored before the failure
 

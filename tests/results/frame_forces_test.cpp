@@ -82,7 +82,8 @@ class SmallForceFiles : public ::testing::Test {
 TEST_F(SmallForceFiles, BadInputsStopTheReadAndKeepTheFramesInFrontOfTheFailure) {
     const std::string values = " 1 2 3 4 5 6 7 8 9 10 11 12";
     const std::string line = "0.1" + values + " 0 0 0" + values + "\n";
-    EXPECT_EQ(load(line, 2), "List index out of bounds (1)");
+    EXPECT_EQ(load(line, 2),
+              "List index out of bounds (1): step 2 is past the end of ele0.out, whose last step is 1");
     EXPECT_EQ(display.forces.step, 2); // noted before the read
     EXPECT_EQ(load("0.1" + values + "\n"),
               "Line 1 of file \"" + folder.file("ele0.out") + "\" has 13 fields; 28 are needed");

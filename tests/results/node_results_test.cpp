@@ -30,7 +30,7 @@ TEST(NodeDeformation, ReadsTheStepLineOfEveryBlockFile) {
     EXPECT_EQ(errorOf([&] { loadNodeDeformation(store, resultsData("joints250"), 0); }),
               "List index out of bounds (-1)");
     EXPECT_EQ(errorOf([&] { loadNodeDeformation(store, resultsData("joints250/"), 4); }),
-              "List index out of bounds (3)");
+              "List index out of bounds (3): step 4 is past the end of node0.out, whose last step is 3");
 }
 
 TEST(NodeDeformation, ReadsExactlyTheBlocksTheJointCountNeeds) {

@@ -40,7 +40,8 @@ TEST(ResultsCommand, ReadsTheModeShapeInsteadOfAStepWithItsPeriod) {
 TEST(ResultsCommand, FailuresPrintTheReadersMessageAlone) {
     const test::CommandResult beyond = runResults("--step 3");
     EXPECT_EQ(beyond.exitCode, 1);
-    EXPECT_EQ(beyond.err, "List index out of bounds (2)\n");
+    EXPECT_EQ(beyond.err,
+              "List index out of bounds (2): step 3 is past the end of node0.out, whose last step is 2\n");
     EXPECT_EQ(beyond.out, "");
 
     // The settings the script was written with decide each frame's share of the line.

@@ -111,7 +111,8 @@ TEST_F(SmallSectionFiles, BadInputsStopTheReadWithTheirMessages) {
     const std::string bad = "0 1 x 3 4 5 6 7 8 9 10 11 12\n";
     EXPECT_EQ(load(bad, full, AxialStrain), ""); // x is not the component read
     EXPECT_EQ(load(bad, full, CurvatureKz), "'x' is not a valid floating point value");
-    EXPECT_EQ(load(full, full, AxialStrain, 2), "List index out of bounds (1)");
+    EXPECT_EQ(load(full, full, AxialStrain, 2),
+              "List index out of bounds (1): step 2 is past the end of ele0_secs.out, whose last step is 1");
     EXPECT_EQ(load(full, full, 4), "Section deformation component 4 is not 1, 2 or 3");
 }
 

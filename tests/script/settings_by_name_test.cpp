@@ -1,9 +1,13 @@
 #include "common/error.h"
+#include "script/model_builder.h"
+#include "script/setting_use.h"
 #include "script/settings_by_name.h"
+#include "script/settings_fit.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace kelvane {
@@ -161,6 +165,64 @@ TEST(SettingsByName, RefusesUnknownNamesAndUnconvertibleValues) {
             << name;
     EXPECT_EQ(message("gmFile", ""), "The ground-motion record file (gmFile) is not named");
     EXPECT_EQ(a.gmFile, "GMX.txt");
+}
+
+// The list `kelvane-cli settings` prints comes from the same table: every name, in order, with a
+// meaning, its default as settingValues writes it, and the units of the model (N, mm, s).
+TEST(SettingsByName, EverySettingIsDescribedWithItsDefaultAndUnit) {
+    const std::vector<SettingDescription> described = settingDescriptions();
+    const auto defaults = settingValues(AnalysisSettings{}, RecorderSettings{});
+    const std::vector<std::string_view> names = settingNames();
+    ASSERT_EQ(described.size(), names.size());
+    for (std::size_t i = 0; i < described.size(); ++i) {
+        EXPECT_EQ(described[i].name, names[i]);
+        EXPECT_EQ(described[i].defaultValue, defaults[i].second) << names[i];
+        EXPECT_FALSE(described[i].meaning.empty()) << names[i];
+    }
+    EXPECT_EQ(settingUnit("controlDisp"), "mm");
+    EXPECT_EQ(settingUnit("thDt"), "s");
+    EXPECT_EQ(settingUnit("dispSteps"), "");
+    EXPECT_TRUE(settingUsedBy("controlDisp", GravityPushOver));
+    EXPECT_FALSE(settingUsedBy("controlDisp", TimeHistoryAnalysis));
+    EXPECT_FALSE(settingUsedBy("gmFile", MultipleSupportExcitation));
+    EXPECT_TRUE(settingUsedBy("genMass", ModalAnalysis));
+}
+
+// Settings carried over from a larger model: what the new one lacks is reset and named, the rest kept.
+TEST(SettingsFit, WhatTheModelLacksIsResetAndNamed) {
+    ModelStore store;
+    test::addNode(store, 0, 0, 0).restraint = {0, 1, 1, 1, 1, 1, 1};
+    test::addNode(store, 0, 0, 3000);
+    test::addNode(store, 5000, 0, 3000);
+    test::addLoadCase(store, "DEAD");
+    test::addLoadCase(store, "PUSH");
+    test::addMaterial(store, "CONC", 30000, 0.2);
+    struct Case {
+        std::int32_t controlNode, loadCase, dispCase, rebar;
+        std::int32_t fittedNode, fittedLoadCase, fittedDispCase, fittedRebar;
+        std::size_t notes;
+    };
+    const Case cases[] = {
+        {3, 1, 2, 1, 3, 1, 2, 1, 0},  // all fit
+        {57, 1, 2, 1, 2, 1, 2, 1, 1}, // the highest free joint, the lowest number of two
+        {2, 4, 9, 3, 2, 1, 1, 1, 3},
+    };
+    for (const Case& c : cases) {
+        AnalysisSettings a;
+        a.controlNode = c.controlNode;
+        a.loadControlCase = c.loadCase;
+        a.dispControlCase = c.dispCase;
+        a.rebarMaterial = c.rebar;
+        const std::vector<std::string> notes = fitSettingsToModel(store, a);
+        EXPECT_EQ(std::make_tuple(a.controlNode, a.loadControlCase, a.dispControlCase, a.rebarMaterial),
+                  std::make_tuple(c.fittedNode, c.fittedLoadCase, c.fittedDispCase, c.fittedRebar));
+        EXPECT_EQ(notes.size(), c.notes);
+    }
+    AnalysisSettings a;
+    a.controlNode = 57;
+    EXPECT_EQ(fitSettingsToModel(store, a).front(),
+              "Control Node: joint 57 is not a joint of this model (joints 1 to 3); reset to joint 2, the "
+              "highest joint free in the control direction");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "solver/run_progress.h"
+#include "solver/terminal_codes.h"
 #include "support/test_support.h"
 
 #include <gmock/gmock.h>
@@ -12,6 +13,18 @@ namespace kelvane {
 namespace {
 
 using test::TempDir;
+
+TEST(TerminalCodes, ColourCodesOfTheSolversWarningsAreDropped) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"\x1b[0;31m FAILURE\x1b[0m ok", " FAILURE ok"},
+        {"WARNING \x1b[1;33mslow\x1b[0m\n", "WARNING slow\n"},
+        {"plain [0;31m text", "plain [0;31m text"}, // no escape, nothing to drop
+        {"cut \x1b[0;3", "cut "},
+        {"lone \x1b end", "lone  end"},
+    };
+    for (const auto& [raw, shown] : cases)
+        EXPECT_EQ(withoutTerminalCodes(raw), shown) << raw;
+}
 
 TEST(StepsAsked, CountsAnalyzeCommandsAndStepLoopsNotTheRetriesInside) {
     const std::vector<std::string> nonlinearGravityPushover = {

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -89,11 +90,19 @@ TEST_F(AnalysisSettingWindowTest, ShowingFillsTheControlsFromTheSettings) {
     EXPECT_TRUE(check("useAggregator")->isChecked());
     EXPECT_TRUE(check("genPlateFiber")->isChecked());
     EXPECT_FALSE(check("genMass")->isChecked());
+    // Gravity+PushOver reads the load and displacement control boxes, not the record's; the
+    // pushover's target is the increment per step times the steps.
+    EXPECT_TRUE(edit("loadSteps")->isEnabled());
+    EXPECT_TRUE(edit("controlDisp")->isEnabled());
+    EXPECT_FALSE(edit("gmDt")->isEnabled());
+    EXPECT_EQ(findControl<QLabel>("controlDispUnit")->text(), "mm per step");
+    EXPECT_EQ(findControl<QLabel>("controlTarget")->text(), "target 10 mm after 100 steps");
+    type("controlDisp", "5");
+    EXPECT_EQ(findControl<QLabel>("controlTarget")->text(), "target 500 mm after 100 steps");
 }
 
 TEST_F(AnalysisSettingWindowTest, OkStoresEveryControlAndCloses) {
     window.show();
-    pick("analysisType", 6);
     pick("loadControlCase", 1);
     pick("dispControlCase", 2);
     type("loadSteps", "-5");
@@ -108,6 +117,7 @@ TEST_F(AnalysisSettingWindowTest, OkStoresEveryControlAndCloses) {
     tick("useAggregator");
     tick("genPlateFiber");
     tick("genMass");
+    pick("analysisType", 6); // last: it disables the boxes multiple-support excitation does not read
     test::ErrorCapture errors;
     pressOk();
 
@@ -144,7 +154,7 @@ TEST_F(AnalysisSettingWindowTest, LoadCaseBeyondAShorterListIsUnselectedAndStore
 
 TEST_F(AnalysisSettingWindowTest, UnconvertibleBoxStopsOkAfterTheFieldsBeforeIt) {
     window.show();
-    pick("analysisType", 1);
+    pick("analysisType", 2);
     pick("loadControlCase", 2);
     pick("dispControlCase", 1);
     type("loadSteps", "20");
@@ -168,7 +178,7 @@ TEST_F(AnalysisSettingWindowTest, UnconvertibleBoxStopsOkAfterTheFieldsBeforeIt)
     EXPECT_EQ(s.loadFactor, 1.5);
     EXPECT_EQ(s.loadControlCase, 3);
     EXPECT_EQ(s.dispControlCase, 2);
-    EXPECT_EQ(s.analysisType, 2);
+    EXPECT_EQ(s.analysisType, 3);
     EXPECT_EQ(s.rebarMaterial, 3);
     EXPECT_EQ(s.numIntgrPts, 4);
     EXPECT_EQ(s.dispSteps, 50);

@@ -5,11 +5,9 @@
 #include "solver/solver_location.h"
 #include "ui/main_window_fixture.h"
 
-#include <QChart>
-#include <QChartView>
+#include "results/ui/chart_picture.h"
 #include <QLabel>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -112,16 +110,15 @@ TEST_F(BatchWindowTest, RunsTheSetHereAndDrawsItsIdaCurves) {
     EXPECT_TRUE(
         child<QPlainTextEdit>("runLog")->toPlainText().contains("run 6 RSN9.AT2 at scale 1.5: completed"));
 
-    QChart* chart = child<QChartView>("idaChart")->chart();
+    const auto* chart = child<ChartPicture>("idaChart");
     EXPECT_EQ(chart->title(), "IDA curves");
-    ASSERT_EQ(chart->series().size(), 2);
-    const auto* gm1 = qobject_cast<QLineSeries*>(chart->series()[0]);
-    ASSERT_NE(gm1, nullptr);
-    EXPECT_EQ(gm1->name(), "GM1.txt");
-    ASSERT_EQ(gm1->count(), 3);
+    ASSERT_EQ(chart->curves().size(), 2u);
+    const Curve& gm1 = chart->curves()[0];
+    EXPECT_EQ(gm1.title, "GM1.txt");
+    ASSERT_EQ(gm1.x.size(), 3u);
     // The elastic building drifts in proportion to the scale.
-    EXPECT_NEAR(gm1->at(2).x(), 3 * gm1->at(0).x(), 1e-5 * gm1->at(2).x());
-    EXPECT_EQ(gm1->at(2).y(), 1.5);
+    EXPECT_NEAR(gm1.x[2], 3 * gm1.x[0], 1e-5 * gm1.x[2]);
+    EXPECT_EQ(gm1.y[2], 1.5);
     const std::string summary = test::readFile((set / "summary.csv").string());
     EXPECT_EQ(
         summary.rfind(

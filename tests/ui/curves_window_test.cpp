@@ -1,9 +1,8 @@
 // "Curves": drawing the curves of a run's recorder files, exporting them, and picking the joint.
+#include "results/ui/chart_picture.h"
 #include "results/ui/curves_window.h"
 #include "ui/main_window_fixture.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,7 +58,7 @@ TEST_F(CurvesWindowTest, DrawsThePushoverCurveOfTheLastRunAndExportsIt) {
     ASSERT_TRUE(errors.messages().isEmpty()) << errors.messages().join('\n').toStdString();
     ASSERT_NE(curves->curve(), nullptr);
     EXPECT_EQ(curves->curve()->y, (std::vector<double>{0, 50, 100, 150}));
-    EXPECT_EQ(child<QChartView>("chartView")->chart()->title(), "Pushover curve");
+    EXPECT_EQ(child<ChartPicture>("chartView")->title(), "Pushover curve");
     EXPECT_EQ(child<QLabel>("notes")->text(), "4 points");
 
     dialogs.answer(QString::fromStdString(temp.file("push.csv")));
@@ -87,14 +86,14 @@ TEST_F(CurvesWindowTest, PeriodsShowAsATableAndBarsAndABadBoxKeepsTheCurveShown)
     ASSERT_EQ(table->rowCount(), 2);
     EXPECT_TRUE(table->isVisible());
     EXPECT_EQ(table->item(1, 2)->text().toStdString(), "0.500000000660851"); // 2 pi / sqrt(157.91367)
-    EXPECT_EQ(child<QChartView>("chartView")->chart()->title(), "Periods of the modes");
+    EXPECT_EQ(child<ChartPicture>("chartView")->title(), "Periods of the modes");
 
     choose(0, 2);
     child<QLineEdit>("joint")->setText("x");
     press("drawButton");
     ASSERT_EQ(errors.messages().size(), 1);
     EXPECT_EQ(errors.messages()[0], "Joint: 'x' is not a valid integer value");
-    EXPECT_EQ(child<QChartView>("chartView")->chart()->title(), "Periods of the modes");
+    EXPECT_EQ(child<ChartPicture>("chartView")->title(), "Periods of the modes");
     child<QLineEdit>("joint")->setText("4");
     press("drawButton");
     EXPECT_EQ(curves->curve()->y, (std::vector<double>{0.0001, 0.0002, 0.0003}));

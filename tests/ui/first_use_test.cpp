@@ -8,6 +8,7 @@
 #include "ui/main_window_fixture.h"
 
 #include <QAction>
+#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -98,16 +99,21 @@ TEST_F(FirstUseTest, TheModelsOpenedLastAreListedLatestFirstAndKept) {
     EXPECT_EQ(recentEntries(), QStringList({"1 " + second, "2 " + first}));
 }
 
-TEST(RecentModels, AModelIsListedOnceAndOnlyTheLastEightStay) {
+// A name given relative to the folder of one start is kept absolute, so it opens from any other.
+TEST(RecentModels, AModelIsListedOnceAbsoluteAndOnlyTheLastEightStay) {
+    const auto absolute = [](const char* name) {
+        return QDir::current().absoluteFilePath(QString::fromLatin1(name));
+    };
     QStringList recent;
     for (int i = 1; i <= 10; ++i)
         recent = withRecentModel(recent, QStringLiteral("m%1.s2k").arg(i));
     EXPECT_EQ(recent.size(), kRecentModelCount);
-    EXPECT_EQ(recent.front(), "m10.s2k");
-    EXPECT_EQ(recent.back(), "m3.s2k");
+    EXPECT_EQ(recent.front(), absolute("m10.s2k"));
+    EXPECT_EQ(recent.back(), absolute("m3.s2k"));
     recent = withRecentModel(recent, QStringLiteral("m5.s2k"));
-    EXPECT_EQ(recent.mid(0, 3), QStringList({"m5.s2k", "m10.s2k", "m9.s2k"}));
-    EXPECT_EQ(recent.count(QStringLiteral("m5.s2k")), 1);
+    recent = withRecentModel(recent, absolute("m5.s2k"));
+    EXPECT_EQ(recent.mid(0, 3), QStringList({absolute("m5.s2k"), absolute("m10.s2k"), absolute("m9.s2k")}));
+    EXPECT_EQ(recent.count(absolute("m5.s2k")), 1);
 }
 
 // Each file dialog opens in the folder it was last answered in, in this session and the next.

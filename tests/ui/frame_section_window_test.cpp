@@ -23,6 +23,7 @@ class FrameSectionWindowTest : public ::testing::Test {
   protected:
     FrameSectionWindowTest() {
         importS2kFile(session.model, session.colours, test::dataPath("sections/frame_sections.s2k"));
+        pending.answer = PendingEdits::Discard;
         window.setColourChooser([this](QWidget*, const QColor& initial) {
             offeredColour = initial;
             return chosenColour;
@@ -62,6 +63,7 @@ class FrameSectionWindowTest : public ::testing::Test {
     TSECTION& section(int k) { return session.model.frameSections[static_cast<std::size_t>(k)]; }
 
     const bool applicationReady = (test::ensureApplication(), true);
+    test::PendingEditsCapture pending;
     Session session;
     FrameSectionWindow window{session};
     QColor chosenColour;
@@ -75,7 +77,7 @@ TEST_F(FrameSectionWindowTest, BeforeAnySectionIsShownTheListsReadTheirFirstItem
     EXPECT_EQ(list("geomTransf")->currentText(), "Linear");
     EXPECT_EQ(edit("hingeLengthI")->text(), "1000");
     EXPECT_EQ(edit("hingeLengthJ")->text(), "1000");
-    EXPECT_EQ(list("geomTransf")->itemText(2), "Corotational ");
+    EXPECT_EQ(list("geomTransf")->itemText(2), "Corotational");
     EXPECT_EQ(find<QLabel>("sectionPreview")->size(), QSize(200, 200));
 }
 
@@ -87,7 +89,7 @@ TEST_F(FrameSectionWindowTest, OpeningShowsTheFirstSectionWithItsOwnMaterial) {
     EXPECT_FALSE(list("name")->isEnabled());
     EXPECT_EQ(list("material")->count(), 3);
     EXPECT_EQ(list("material")->currentText(), "LIGHTC");
-    EXPECT_EQ(list("shape")->currentText(), QString::fromUtf8("矩形"));
+    EXPECT_EQ(list("shape")->currentText(), QStringLiteral("Rectangular"));
     EXPECT_EQ(list("sectionKind")->currentText(), "Column Section");
     EXPECT_EQ(edit("t1")->text(), "500");
     EXPECT_EQ(edit("t2")->text(), "300");
@@ -102,7 +104,7 @@ TEST_F(FrameSectionWindowTest, OpeningShowsTheFirstSectionWithItsOwnMaterial) {
     EXPECT_EQ(swatch, QColor(QRgb(static_cast<unsigned>(section(kBeam).colour))));
 
     clickSection(kPipe);
-    EXPECT_EQ(list("shape")->currentText(), QString::fromUtf8("圆管形"));
+    EXPECT_EQ(list("shape")->currentText(), QStringLiteral("Pipe"));
     EXPECT_EQ(edit("divideFX")->text(), "20");
     EXPECT_EQ(edit("t1")->text(), "200");
     EXPECT_EQ(edit("t2")->text(), "10");
@@ -171,13 +173,20 @@ TEST_F(FrameSectionWindowTest, OkStoresEveryEditableControlInTheSelectedSection)
     EXPECT_TRUE(window.isVisible()); // OK keeps the window open
 }
 
-TEST_F(FrameSectionWindowTest, SelectingAnotherSectionOrCancellingTheColourDiscardsEdits) {
+TEST_F(FrameSectionWindowTest, SelectingAnotherSectionAsksAndDiscardsEditsOnlyWhenTold) {
     window.show();
     type("divideFX", "8");
     chosenColour = QColor(); // cancelled
     const std::int32_t colour = section(kBeam).colour;
     clickSwatch();
+    pending.answer = PendingEdits::Cancel;
     clickSection(kGirder);
+    ASSERT_EQ(pending.questions().size(), 1);
+    EXPECT_EQ(find<QListWidget>("sectionList")->currentRow() + 1, kBeam);
+    EXPECT_EQ(edit("divideFX")->text(), "8");
+    pending.answer = PendingEdits::Discard;
+    clickSection(kGirder);
+    EXPECT_EQ(pending.questions().size(), 2);
     EXPECT_EQ(section(kBeam).divideFX, 5);
     clickSection(kBeam);
     EXPECT_EQ(edit("divideFX")->text(), "5");

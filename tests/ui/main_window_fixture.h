@@ -50,6 +50,7 @@ class MainWindowFixture : public ::testing::Test {
 
     TempDir temp;
     ErrorCapture errors;
+    NoticeCapture shownNotices;
     ScriptedFileDialogs dialogs;
     Session session;
     std::unique_ptr<MainWindow> window;

@@ -37,6 +37,21 @@ TEST_F(ImportCommandTest, ImportShowsTheCountsThenRedrawsAndFitsTheModel) {
     EXPECT_EQ(pixel(joint1.ScreenX - 4, joint1.ScreenY - 4), QColor(255, 0, 255));
 }
 
+// The control joint of a larger model is not carried into this one without a word.
+TEST_F(ImportCommandTest, SettingsTheNewModelLacksAreResetWithANotice) {
+    session.analysis.controlNode = 57;
+    importModelText(test::kPortalFrameS2k);
+    ASSERT_EQ(shownNotices.messages().size(), 1);
+    EXPECT_TRUE(shownNotices.messages()[0].contains(
+        "Control Node: joint 57 is not a joint of this model (joints 1 to 4)"))
+        << shownNotices.messages()[0].toStdString();
+    const std::int32_t joint = session.analysis.controlNode;
+    ASSERT_TRUE(joint >= 1 && joint <= 4);
+    EXPECT_EQ(session.model.nodes[static_cast<std::size_t>(joint)].restraint[1], 0);
+    importModelText(test::kPortalFrameS2k);
+    EXPECT_EQ(shownNotices.messages().size(), 1) << "settings that fit are not reported";
+}
+
 TEST_F(ImportCommandTest, StartUpImportOfANamedFileWorksLikeTheCommand) {
     const std::string path = temp.file("portal.s2k");
     test::writeFile(path, test::kPortalFrameS2k);

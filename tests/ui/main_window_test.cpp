@@ -54,7 +54,7 @@ TEST_F(MainWindowTest, StartsWithItsCaptionSizeAndEveryDefault) {
     used.model.s2kLines = {"JOINT"};
     MainWindow fresh(used);
 
-    EXPECT_EQ(fresh.windowTitle(), QStringLiteral("Kelvane (Ver 20190701)"));
+    EXPECT_EQ(fresh.windowTitle(), QStringLiteral("Kelvane " KELVANE_VERSION));
     // 1089 x 873, or less on a screen too small for it.
     EXPECT_EQ(fresh.size(), sizeWithin(QSize(1089, 873), fresh.screen()->availableGeometry()));
     EXPECT_EQ(used.view.Scale, 5.0);
@@ -234,7 +234,7 @@ TEST_F(MainWindowTest, ToolWindowsAreCreatedOnceInOrderAndOnlyShownOnRequest) {
                                   "Recorder Setting",
                                   "Frame Properties",
                                   "Deformation Shape",
-                                  "Transfer Sap2000 V14 s2k file to Sap2000 V16",
+                                  "Transfer SAP2000 V14 s2k File to SAP2000 Version 6",
                                   "Animation",
                                   "Member Force",
                                   "Import Report",
@@ -249,7 +249,7 @@ TEST_F(MainWindowTest, ToolWindowsAreCreatedOnceInOrderAndOnlyShownOnRequest) {
     button("toolButton9")->click();
     menuEntry(*window, "File", "Sap2000V14 to Sap2000 v6 (s2k)")->trigger();
     EXPECT_EQ(visibleToolWindows(),
-              QStringList({"View Option", "Transfer Sap2000 V14 s2k file to Sap2000 V16"}));
+              QStringList({"View Option", "Transfer SAP2000 V14 s2k File to SAP2000 Version 6"}));
     EXPECT_EQ(created(), expected); // shown again, never created anew
 }
 

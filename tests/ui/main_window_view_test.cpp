@@ -79,18 +79,19 @@ TEST_F(ViewCommandTest, RotateDragTurnsTheModel) {
     EXPECT_EQ(session.interaction.mode, ModeRotateWaiting);
 }
 
-TEST_F(ViewCommandTest, WheelNotchesZoomInEveryMode) {
+// Scale is model units per pixel: the wheel turned up (away from the user) zooms in.
+TEST_F(ViewCommandTest, WheelUpZoomsInAndDownZoomsOutInEveryMode) {
     const double scale = session.view.Scale;
-    wheel(-120);
+    wheel(120);
     EXPECT_DOUBLE_EQ(session.view.Scale, scale * 0.9);
     button("toolButton17")->click();
-    wheel(120);
-    wheel(120);
+    wheel(-120);
+    wheel(-120);
     EXPECT_DOUBLE_EQ(session.view.Scale, scale * 0.9 / 0.9 / 0.9);
     // Half a notch waits for the other half.
-    wheel(-60);
+    wheel(60);
     EXPECT_DOUBLE_EQ(session.view.Scale, scale * 0.9 / 0.9 / 0.9);
-    wheel(-60);
+    wheel(60);
     EXPECT_NEAR(session.view.Scale, scale, 1e-9 * scale);
 }
 
@@ -193,8 +194,9 @@ TEST_F(ViewCommandTest, RunOpenSeesStartsTheSolverOnTheChosenScriptInItsFolder) 
     dialogs.answer(QString::fromStdString(script));
     button("toolButton26")->click();
 
-    EXPECT_EQ(dialogs.requests(), QStringList({"open|s2k file (*.s2k *.$2k)|s2k", "open|tcl file (*.tcl)|tcl",
-                                               "open|tcl file (*.tcl)|tcl"}));
+    EXPECT_EQ(dialogs.requests(),
+              QStringList({"open|s2k file (*.s2k *.$2k)|s2k", "open|OpenSees script (*.tcl *.py)|tcl",
+                           "open|OpenSees script (*.tcl *.py)|tcl"}));
     ASSERT_TRUE(errors.messages().isEmpty()) << errors.messages().join('\n').toStdString();
     const std::filesystem::path mark = scriptFolder / "mark.txt";
     for (int waited = 0; waited < 600 && !std::filesystem::exists(mark); ++waited)

@@ -28,6 +28,7 @@ class MaterialWindowTest : public ::testing::Test {
     }
 
     const bool applicationReady = (test::ensureApplication(), true);
+    test::PendingEditsCapture pending;
     Session session;
     MaterialWindow window{session};
 };
@@ -60,20 +61,53 @@ TEST_F(MaterialWindowTest, ModelWithoutMaterialsLeavesTheBoxesBlank) {
     EXPECT_EQ(type()->count(), 5);
 }
 
-TEST_F(MaterialWindowTest, EditsAreNeverStoredAndReopeningStartsAtTheFirstMaterial) {
+TEST_F(MaterialWindowTest, EditsNotStoredAreAppliedDiscardedOrKeptAsTheUserAnswers) {
     importS2kFile(session.model, session.colours, test::dataPath("sections/frame_sections.s2k"));
     window.show();
-    clickMaterial(2);
-    type()->setFocus();
-    QTest::keyClick(type(), Qt::Key_Down); // "Steel01"
-    EXPECT_EQ(type()->currentText(), "Steel01");
-    edit("e")->selectAll();
-    QTest::keyClicks(edit("e"), "1");
-    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("closeButton")), Qt::LeftButton);
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(session.model.materials[2].model, 1);
-    EXPECT_EQ(session.model.materials[2].e, 30000);
+    QPushButton* close = window.findChild<QPushButton*>(QStringLiteral("closeButton"));
+    const auto editSecond = [&] { // the concrete CONC to Concrete02
+        clickMaterial(2);
+        type()->setCurrentIndex(ModelConcrete02 - 1);
+        emit type()->activated(ModelConcrete02 - 1);
+    };
+    // Viewing without editing asks nothing.
+    clickMaterial(3);
+    clickMaterial(1);
+    EXPECT_TRUE(pending.questions().isEmpty());
 
+    struct Case {
+        PendingEdits answer;
+        bool viaClose;
+        int shownAfter;
+        int storedModel;
+    };
+    const Case cases[] = {{PendingEdits::Cancel, false, 2, ModelElastic},
+                          {PendingEdits::Cancel, true, 2, ModelElastic},
+                          {PendingEdits::Discard, false, 3, ModelElastic},
+                          {PendingEdits::Apply, false, 3, ModelConcrete02}};
+    for (const Case& c : cases) {
+        window.show();
+        editSecond();
+        pending.answer = c.answer;
+        const int asked = static_cast<int>(pending.questions().size());
+        if (c.viaClose)
+            QTest::mouseClick(close, Qt::LeftButton);
+        else
+            clickMaterial(3);
+        ASSERT_EQ(pending.questions().size(), asked + 1);
+        EXPECT_THAT(pending.questions().back().toStdString(), ::testing::HasSubstr("material CONC"));
+        EXPECT_EQ(window.isVisible(), !c.viaClose || c.answer == PendingEdits::Cancel);
+        EXPECT_EQ(materials()->currentRow() + 1, c.shownAfter);
+        EXPECT_EQ(session.model.materials[2].model, c.storedModel);
+        if (c.answer == PendingEdits::Cancel) {
+            EXPECT_EQ(type()->currentText(), "Concrete02") << "a cancel keeps the edits on show";
+        }
+    }
+
+    pending.answer = PendingEdits::Discard;
+    editSecond();
+    QTest::mouseClick(close, Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
     window.show();
     EXPECT_EQ(materials()->currentRow(), 0);
     EXPECT_EQ(edit("name")->text(), "STEEL");

@@ -40,7 +40,7 @@ TEST_F(RecorderSettingWindowTest, ShowsTheSettingsUnderTheirCaptions) {
     EXPECT_FALSE(check("modalShape")->isChecked());
     EXPECT_FALSE(check("baseReactions")->isChecked());
     EXPECT_EQ(check("baseReactions")->text(), "Base Reactions");
-    EXPECT_EQ(check("sectionStressStrain")->text(), "Force/Disp Beam Column Section  Stress-Strain");
+    EXPECT_EQ(check("sectionStressStrain")->text(), "Force/Disp Beam Column Section Stress-Strain");
 }
 
 TEST_F(RecorderSettingWindowTest, OkStoresEveryBoxAndCloses) {

@@ -115,13 +115,13 @@ TEST_F(ResultPicturesTest, TheModeShapeShowsItsPeriodWhenTheFolderHasPeriodsTxt)
     button("toolButton25")->click();
     control<DeformationWindow, QLineEdit>("modeNum")->setText("2");
     dialogs.answer(shape);
-    control<DeformationWindow, QPushButton>("loadModelShapeButton")->click();
+    control<DeformationWindow, QPushButton>("loadModeShapeButton")->click();
     auto* period = control<DeformationWindow, QLabel>("modePeriod");
     EXPECT_EQ(period->text(), "not known (no Periods.txt)");
 
     recorderFile("Periods.txt", " 39.47841760435743 157.91367041742973\n");
     dialogs.answer(shape);
-    control<DeformationWindow, QPushButton>("loadModelShapeButton")->click();
+    control<DeformationWindow, QPushButton>("loadModeShapeButton")->click();
     ASSERT_TRUE(errors.messages().isEmpty()) << errors.messages().join('\n').toStdString();
     EXPECT_EQ(period->text(), "T = 0.5000 s, f = 2.000 Hz");
     EXPECT_EQ(session.results.mode, 2);

@@ -69,6 +69,14 @@ TEST_F(DeformationWindowTest, NodeDisplacementsOfTheChosenStepAreReadFromThePick
     EXPECT_DOUBLE_EQ(session.model.nodes[1].ux, 0.001);
     EXPECT_DOUBLE_EQ(session.model.nodes[1].uy, -0.002);
     EXPECT_DOUBLE_EQ(session.model.nodes[4].uz, 0.25);
+
+    // OK draws the step typed in the box, read again from the same folder.
+    edit<DeformationWindow>("loadStep")->setText("1");
+    press<DeformationWindow>("okButton");
+    EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join('\n').toStdString();
+    EXPECT_EQ(session.results.displacementStep, 1);
+    EXPECT_DOUBLE_EQ(session.model.nodes[1].ux, 1.0);
+    EXPECT_DOUBLE_EQ(session.model.nodes[1].uy, 2.0);
 }
 
 TEST_F(DeformationWindowTest, ABadStepBoxReadsNothingAndAskedForNoFolder) {
@@ -78,7 +86,7 @@ TEST_F(DeformationWindowTest, ABadStepBoxReadsNothingAndAskedForNoFolder) {
     press<DeformationWindow>("loadNodeDeformDataButton");
     press<DeformationWindow>("loadSecDeformDataButton");
     edit<DeformationWindow>("modeNum")->setText("");
-    press<DeformationWindow>("loadModelShapeButton");
+    press<DeformationWindow>("loadModeShapeButton");
     EXPECT_EQ(errors.messages(), QStringList({"Load Step: 'x1' is not a valid integer value",
                                               "Load Step: 'x1' is not a valid integer value",
                                               "Mode Num: '' is not a valid integer value"}));

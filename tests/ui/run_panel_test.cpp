@@ -223,12 +223,14 @@ TEST_F(RunOpenSeesCommandTest, TheToolbarButtonRunsThePickedScriptInThePanel) {
     test::writeFile(script, "puts hello\r\n");
     dialogs.answer(QString::fromStdString(script));
     button("toolButton26")->click();
-    EXPECT_EQ(dialogs.requests().back(), "open|tcl file (*.tcl)|tcl");
+    EXPECT_EQ(dialogs.requests().back(), "open|OpenSees script (*.tcl *.py)|tcl");
     EXPECT_TRUE(panel->isVisible());
     ASSERT_TRUE(test::waitUntil([&] { return !panel->running(); }));
     EXPECT_EQ(panel->outputText().toStdString(), "ran " + script + "\n");
     EXPECT_TRUE(panel->statusText().startsWith("Finished: 0 steps")) << panel->statusText().toStdString();
     EXPECT_TRUE(errors.messages().isEmpty()) << errors.messages().join("\n").toStdString();
+    // The result windows' dialogs now start in the run's folder.
+    EXPECT_EQ(suggestedDialogFile(QString()), QString::fromStdString(temp.path().string()) + "/");
 }
 
 } // namespace

@@ -73,6 +73,8 @@ TEST_F(ScriptWindowTest, SavesTheGeneratedScriptWithHandEditsUnderTheExactNameTy
     EXPECT_EQ(dialogs.requests().front(), "save|OpenSEES tcl(*.tcl)|");
     EXPECT_EQ(test::readFile(path), crLfText(expected)); // byte for byte, no ".tcl" added
     EXPECT_FALSE(std::filesystem::exists(path + ".tcl"));
+    EXPECT_EQ(suggestedDialogFile(scriptRunFilter()), QString::fromStdString(path))
+        << "Run OpenSEES offers it";
 
     // Edit the first line by hand: the edit is saved; a new generation discards it.
     QTextCursor cursor(text()->document());

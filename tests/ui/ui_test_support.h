@@ -3,6 +3,7 @@
 #include "app/app_settings.h"
 #include "app/command_guard.h"
 #include "app/file_dialogs.h"
+#include "app/pending_edits.h"
 
 #include <QApplication>
 #include <QString>
@@ -95,6 +96,22 @@ class ErrorCapture {
     QStringList messages_;
 };
 
+// Collects the texts the program would show in information boxes (what a command reset, say).
+class NoticeCapture {
+  public:
+    NoticeCapture()
+        : previous_(setNoticePresenter([this](QWidget*, const QString& text) { messages_.append(text); })) {}
+    ~NoticeCapture() { setNoticePresenter(previous_); }
+    NoticeCapture(const NoticeCapture&) = delete;
+    NoticeCapture& operator=(const NoticeCapture&) = delete;
+
+    const QStringList& messages() const { return messages_; }
+
+  private:
+    ErrorPresenter previous_;
+    QStringList messages_;
+};
+
 // Answers the yes-or-no questions of the program with `answer` and remembers them.
 class QuestionCapture {
   public:
@@ -112,6 +129,26 @@ class QuestionCapture {
 
   private:
     QuestionAnswerer previous_;
+    QStringList questions_;
+};
+
+// Answers the questions about edits not stored yet with `answer` and remembers them.
+class PendingEditsCapture {
+  public:
+    PendingEditsCapture()
+        : previous_(setPendingEditsAnswerer([this](QWidget*, const QString& text) {
+              questions_.append(text);
+              return answer;
+          })) {}
+    ~PendingEditsCapture() { setPendingEditsAnswerer(previous_); }
+    PendingEditsCapture(const PendingEditsCapture&) = delete;
+    PendingEditsCapture& operator=(const PendingEditsCapture&) = delete;
+
+    const QStringList& questions() const { return questions_; }
+    PendingEdits answer = PendingEdits::Cancel;
+
+  private:
+    PendingEditsAnswerer previous_;
     QStringList questions_;
 };
 

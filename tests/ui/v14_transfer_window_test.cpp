@@ -1,4 +1,4 @@
-// "Transfer Sap2000 V14 s2k file to Sap2000 V16": open and convert, report, save as CR LF text.
+// "Transfer SAP2000 V14 s2k File to SAP2000 Version 6": open and convert, report, save as CR LF text.
 #include "model/ui/v14_transfer_window.h"
 #include "ui/main_window_fixture.h"
 
@@ -36,8 +36,8 @@ TEST_F(V14TransferWindowTest, ShowsWhatItIsFor) {
     QStringList labels;
     for (QLabel* label : transfer->findChildren<QLabel*>())
         labels << label->text();
-    EXPECT_EQ(labels, QStringList({"Transfer 3D Solid model buildt in Sap2000 V14",
-                                   "to Be Sap2000 V6 S2K Format Which can Import to Kelvane"}));
+    EXPECT_EQ(labels, QStringList({"Transfer 3D Solid model built in SAP2000 V14",
+                                   "into the SAP2000 version-6 s2k format, which Kelvane imports"}));
 }
 
 TEST_F(V14TransferWindowTest, OpenConvertsAndReportsThenSaveWritesTheConvertedText) {

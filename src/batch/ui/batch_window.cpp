@@ -12,14 +12,12 @@
 #include "batch/set_lock.h"
 #include "common/error.h"
 #include "common/text_file.h"
-#include "results/ui/curve_chart.h"
+#include "results/ui/chart_picture.h"
 #include "solver/run_progress.h"
 #include "script/ui/form_controls.h"
 #include "script/ui/solver_launcher.h"
 
 #include <QApplication>
-#include <QChart>
-#include <QChartView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
@@ -83,7 +81,7 @@ BatchWindow::BatchWindow(Session& session, QWidget* parent)
       stop_(makeButton(QStringLiteral("Stop"), QStringLiteral("stopButton"))),
       curves_(makeButton(QStringLiteral("IDA Curves"), QStringLiteral("curvesButton"))),
       progress_(new QProgressBar(this)), status_(new QLabel(QStringLiteral("No ensemble planned yet"), this)),
-      log_(new QPlainTextEdit(this)), chartView_(new QChartView(this)),
+      log_(new QPlainTextEdit(this)), chartView_(new ChartPicture(this)),
       slurmCommand_(makeEdit(QStringLiteral("slurmCommand"), true)), timer_(new QTimer(this)) {
     setWindowTitle(QStringLiteral("Batch"));
     resize(1100, 640);
@@ -102,9 +100,8 @@ BatchWindow::BatchWindow(Session& session, QWidget* parent)
     log_->setObjectName(QStringLiteral("runLog"));
     log_->setReadOnly(true);
     chartView_->setObjectName(QStringLiteral("idaChart"));
-    chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setMinimumSize(480, 360);
-    chartView_->chart()->setTitle(QString::fromLatin1(kIdaTitle));
+    chartView_->showCurves(kIdaTitle, {});
     timer_->setInterval(kPollMilliseconds);
 
     auto* addRecordButton = makeButton(QStringLiteral("Add Record..."), QStringLiteral("addRecordButton"));
@@ -280,9 +277,7 @@ void BatchWindow::showCurves() {
     const std::filesystem::path folder = setFolder();
     const std::vector<RunSummary> summary = collectBatch(folder);
     saveLinesCrLf((folder / "summary.csv").string(), summaryLines(summary));
-    QChart* previous = chartView_->chart();
-    chartView_->setChart(makeCurvesChart(kIdaTitle, idaCurves(summary)).release());
-    delete previous;
+    chartView_->showCurves(kIdaTitle, idaCurves(summary));
     log_->appendPlainText(QStringLiteral("Wrote %1").arg(pathText((folder / "summary.csv").string())));
 }
 

@@ -7,7 +7,6 @@
 #include <memory>
 #include <optional>
 
-class QChartView;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -19,6 +18,8 @@ class QSpinBox;
 class QTimer;
 
 namespace kelvane {
+
+class ChartPicture;
 
 struct Session;
 class BatchSetLock;
@@ -72,7 +73,7 @@ class BatchWindow : public QWidget {
     QProgressBar* progress_;
     QLabel* status_;
     QPlainTextEdit* log_;
-    QChartView* chartView_;
+    ChartPicture* chartView_;
     QLineEdit* slurmCommand_;
     QTimer* timer_;
 };

@@ -25,15 +25,15 @@ const QString kS2kFilter = QStringLiteral("s2k file (*.s2k)");
 
 V14TransferWindow::V14TransferWindow(Session&, QWidget* parent)
     : QWidget(parent, Qt::Window), report_(new QPlainTextEdit(this)) {
-    setWindowTitle(QStringLiteral("Transfer Sap2000 V14 s2k file to Sap2000 V16"));
+    setWindowTitle(QStringLiteral("Transfer SAP2000 V14 s2k File to SAP2000 Version 6"));
 
     auto* useFor = new QGroupBox(QStringLiteral("Use For"), this);
     useFor->setObjectName(QStringLiteral("useFor"));
     auto* useForLayout = new QVBoxLayout(useFor);
     useForLayout->addWidget(
-        new QLabel(QStringLiteral("Transfer 3D Solid model buildt in Sap2000 V14"), useFor));
+        new QLabel(QStringLiteral("Transfer 3D Solid model built in SAP2000 V14"), useFor));
     useForLayout->addWidget(
-        new QLabel(QStringLiteral("to Be Sap2000 V6 S2K Format Which can Import to Kelvane"), useFor));
+        new QLabel(QStringLiteral("into the SAP2000 version-6 s2k format, which Kelvane imports"), useFor));
 
     auto* open = new QPushButton(QStringLiteral("Open S2k"), this);
     open->setObjectName(QStringLiteral("openS2kButton"));

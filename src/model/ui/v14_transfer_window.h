@@ -10,7 +10,7 @@ namespace kelvane {
 
 struct Session;
 
-// "Transfer Sap2000 V14 s2k file to Sap2000 V16": converts a SAP2000 V14 solid model into the
+// "Transfer SAP2000 V14 s2k File to SAP2000 Version 6": converts a SAP2000 V14 solid model into the
 // version-6 text the importer reads, and saves the converted text.
 class V14TransferWindow : public QWidget {
     Q_OBJECT

@@ -7,12 +7,11 @@
 #include "common/error.h"
 #include "common/number_format.h"
 #include "common/text_file.h"
-#include "results/ui/curve_chart.h"
+#include "paint/curve_picture.h"
+#include "results/ui/chart_picture.h"
 #include "script/ui/form_controls.h"
 #include "viewer/joint_picking.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QFile>
 #include <QFormLayout>
@@ -65,7 +64,8 @@ CurvesWindow::CurvesWindow(Session& session, QWidget* parent)
                 {QStringLiteral("1 (X)"), QStringLiteral("2 (Y)"), QStringLiteral("3 (Z)")}, this)),
       against_(list(QStringLiteral("against"),
                     {QStringLiteral("Step"), QStringLiteral("Time"), QStringLiteral("Load Factor")}, this)),
-      chartView_(new QChartView(this)), periodTable_(new QTableWidget(0, 4, this)), notes_(new QLabel(this)) {
+      chartView_(new ChartPicture(this)), periodTable_(new QTableWidget(0, 4, this)),
+      notes_(new QLabel(this)) {
     setWindowTitle(QStringLiteral("Curves"));
     resize(1000, 620);
     folder_->setObjectName(QStringLiteral("resultsFolder"));
@@ -73,7 +73,6 @@ CurvesWindow::CurvesWindow(Session& session, QWidget* parent)
     joint_->setObjectName(QStringLiteral("joint"));
     pick_->setCheckable(true);
     chartView_->setObjectName(QStringLiteral("chartView"));
-    chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setMinimumSize(480, 360);
     periodTable_->setObjectName(QStringLiteral("periodTable"));
     periodTable_->setHorizontalHeaderLabels({QStringLiteral("Mode"), QStringLiteral("Eigenvalue"),
@@ -210,9 +209,7 @@ void CurvesWindow::draw() {
 
 void CurvesWindow::showChart() {
     const ChartKind kind = periods_.empty() ? ChartKind::Line : ChartKind::Bars;
-    QChart* previous = chartView_->chart();
-    chartView_->setChart(makeCurveChart(*curve_, kind).release());
-    delete previous; // the view gives the chart it showed back to its owner
+    chartView_->showCurve(*curve_, kind);
 }
 
 void CurvesWindow::showPeriods() {
@@ -240,7 +237,8 @@ void CurvesWindow::exportCurve() {
         return;
     }
     const QSize size = chartView_->size().expandedTo(QSize(640, 480));
-    saveCurvePicture(*curve_, periods_.empty() ? ChartKind::Line : ChartKind::Bars, path, size);
+    saveCurvePicture(*curve_, periods_.empty() ? ChartKind::Line : ChartKind::Bars, pathBytes(path),
+                     size.width(), size.height());
 }
 
 } // namespace kelvane

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-class QChartView;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -15,6 +14,8 @@ class QPushButton;
 class QTableWidget;
 
 namespace kelvane {
+
+class ChartPicture;
 
 struct Session;
 
@@ -52,7 +53,7 @@ class CurvesWindow : public QWidget {
     QPushButton* pick_;
     QComboBox* dof_;
     QComboBox* against_;
-    QChartView* chartView_;
+    ChartPicture* chartView_;
     QTableWidget* periodTable_;
     QLabel* notes_;
     std::optional<Curve> curve_;

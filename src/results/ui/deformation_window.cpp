@@ -62,7 +62,7 @@ DeformationWindow::DeformationWindow(Session& session, QWidget* parent)
 
     auto* loadNode = button(QStringLiteral("Load Node Deform Data"), this);
     auto* loadSection = button(QStringLiteral("Load Sec Deform Data"), this);
-    auto* loadMode = button(QStringLiteral("Load Model Shape"), this);
+    auto* loadMode = button(QStringLiteral("Load Mode Shape"), this);
     auto* ok = button(QStringLiteral("OK"), this);
     auto* cancel = button(QStringLiteral("Cancel"), this);
     connect(loadNode, &QPushButton::clicked, this,
@@ -128,8 +128,11 @@ std::optional<std::string> DeformationWindow::chooseResultFolder() {
 // Each reader converts its boxes before the dialog opens, so a bad box reads nothing.
 void DeformationWindow::loadNodeDeformationData() {
     const std::int32_t step = intOfBox(loadStep_);
-    if (const auto folder = chooseResultFolder())
+    if (const auto folder = chooseResultFolder()) {
+        nodeFolder_.clear();
         readStepDisplacements(session_.model, session_.results, *folder, step);
+        nodeFolder_ = *folder;
+    }
 }
 
 void DeformationWindow::loadSectionDeformationData() {
@@ -138,8 +141,10 @@ void DeformationWindow::loadSectionDeformationData() {
     const auto folder = chooseResultFolder();
     if (!folder)
         return;
+    sectionFolder_.clear();
     if (loadSectionDeformation(session_.model, *folder, step, component, session_.analysis,
                                session_.results)) {
+        sectionFolder_ = *folder;
         maxValue_->setText(fromBytes(formatGeneral(session_.results.ColourRangeMax)));
         minValue_->setText(fromBytes(formatGeneral(session_.results.ColourRangeMin)));
     }
@@ -159,7 +164,19 @@ void DeformationWindow::loadModeShapeData() {
         modePeriod_->setText(QStringLiteral("not known (no %1)").arg(QString::fromLatin1(kPeriodsFileName)));
 }
 
+// OK shows the step in the "Load Step" box: results this window read at another step are read again
+// at that one from the same folder.
 void DeformationWindow::applyAndClose() {
+    const std::int32_t step = intOfBox(loadStep_);
+    ResultDisplay& results = session_.results;
+    if (!nodeFolder_.empty() && results.displacementStep != 0 && results.displacementStep != step)
+        readStepDisplacements(session_.model, results, nodeFolder_, step);
+    if (!sectionFolder_.empty() && results.sectionStep != 0 && results.sectionStep != step &&
+        loadSectionDeformation(session_.model, sectionFolder_, step, results.sectionComponent,
+                               session_.analysis, results)) {
+        maxValue_->setText(fromBytes(formatGeneral(results.ColourRangeMax)));
+        minValue_->setText(fromBytes(formatGeneral(results.ColourRangeMin)));
+    }
     applyResultDisplay(session_.results, toBytes(maxValue_->text()), toBytes(minValue_->text()),
                        toBytes(scalingFactor_->text()));
     emit redrawRequested();

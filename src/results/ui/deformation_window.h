@@ -39,6 +39,9 @@ class DeformationWindow : public QWidget {
     QComboBox* deformation_;
     QLineEdit* maxValue_;
     QLineEdit* minValue_;
+    // The folders the node and section results on show were read from (empty: none).
+    std::string nodeFolder_;
+    std::string sectionFolder_;
 };
 
 } // namespace kelvane

@@ -8,6 +8,8 @@
 #include "common/number_format.h"
 #include "common/number_parse.h"
 #include "script/ground_motion_file.h"
+#include "script/setting_use.h"
+#include "script/settings_by_name.h"
 #include "script/ui/form_controls.h"
 
 #include <QCheckBox>
@@ -15,6 +17,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
@@ -50,6 +53,23 @@ std::int32_t integerOf(const QLineEdit* edit) {
 }
 double realOf(const QLineEdit* edit) {
     return realOfBox(edit);
+}
+
+// The unit a box's setting has in the model's units (from the table of settings), else `hint`.
+QString unitOf(const QWidget* box, const char* hint) {
+    const std::string unit = settingUnit(toBytes(box->objectName()));
+    return unit.empty() ? QString::fromUtf8(hint) : fromBytes(unit);
+}
+
+// "= 500 mm after 100 steps": what the displacement-controlled stage reaches.
+QString controlTarget(const QLineEdit* increment, const QLineEdit* steps) {
+    const std::optional<double> perStep = tryParseReal(toBytes(increment->text()));
+    const std::optional<std::int32_t> count = tryParseInt(toBytes(steps->text()));
+    if (!perStep || !count)
+        return QStringLiteral("target: steps x increment");
+    return QStringLiteral("target %1 %2 after %3 steps")
+        .arg(fromBytes(formatGeneral(*perStep * *count)), unitOf(increment, ""))
+        .arg(*count);
 }
 
 } // namespace
@@ -95,22 +115,31 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     QFormLayout* form = nullptr;
     QGroupBox* loadControl = makeGroup(QStringLiteral("Load Control Case (Const)"), form);
     form->addRow(QStringLiteral("Load Case"), loadControlCase_);
-    form->addRow(QStringLiteral("Load Steps"), loadSteps_);
-    form->addRow(QStringLiteral("Load Factor"), loadFactor_);
+    addRowWithUnit(form, QStringLiteral("Load Steps"), loadSteps_, QStringLiteral("steps"));
+    addRowWithUnit(form, QStringLiteral("Load Factor"), loadFactor_,
+                   QStringLiteral("x case loads at the last step"));
 
     QGroupBox* dispControl = makeGroup(QStringLiteral("Disp Control Case (Linear)"), form);
     form->addRow(QStringLiteral("Load Vector"), dispControlCase_);
-    form->addRow(QStringLiteral("Control Node"), controlNode_);
-    form->addRow(QStringLiteral("Control Disp"), controlDisp_);
-    form->addRow(QStringLiteral("Control Dof"), controlDof_);
-    form->addRow(QStringLiteral("Analysis Step"), dispSteps_);
+    addRowWithUnit(form, QStringLiteral("Control Node"), controlNode_, QStringLiteral("joint"));
+    addRowWithUnit(form, QStringLiteral("Control Disp per Step"), controlDisp_,
+                   unitOf(controlDisp_, "") + QStringLiteral(" per step"));
+    addRowWithUnit(form, QStringLiteral("Control Dof"), controlDof_, QStringLiteral("1 UX, 2 UY, 3 UZ"));
+    addRowWithUnit(form, QStringLiteral("Analysis Step"), dispSteps_, QStringLiteral("steps"));
+    auto* target = new QLabel;
+    target->setObjectName(QStringLiteral("controlTarget"));
+    form->addRow(QString(), target);
+    const auto showTarget = [this, target] { target->setText(controlTarget(controlDisp_, dispSteps_)); };
+    connect(controlDisp_, &QLineEdit::textChanged, this, showTarget);
+    connect(dispSteps_, &QLineEdit::textChanged, this, showTarget);
 
     QGroupBox* nonlinear = makeGroup(QStringLiteral("Nonlinear Setting"), form);
-    form->addRow(QStringLiteral("Force/Disp Beam Column numIntgrPts"), numIntgrPts_);
-    form->addRow(QStringLiteral("Rebar Material Number"), rebarMaterial_);
+    addRowWithUnit(form, QStringLiteral("Force/Disp Beam Column numIntgrPts"), numIntgrPts_,
+                   QStringLiteral("points"));
+    addRowWithUnit(form, QStringLiteral("Rebar Material Number"), rebarMaterial_, QStringLiteral("material"));
 
     QGroupBox* modal = makeGroup(QStringLiteral("Modal Number"), form);
-    form->addRow(QStringLiteral("Modal Number"), modalNumber_);
+    addRowWithUnit(form, QStringLiteral("Modal Number"), modalNumber_, QStringLiteral("mode shapes"));
 
     QGroupBox* groundMotion = makeGroup(QStringLiteral("Ground Motion (Time History)"), form);
     auto* browse = makeButton(QStringLiteral("Browse..."), QStringLiteral("gmFileBrowse"));
@@ -119,12 +148,25 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     recordRow->addWidget(gmFile_, 1);
     recordRow->addWidget(browse);
     form->addRow(QStringLiteral("Record File"), recordRow);
-    form->addRow(QStringLiteral("Record Time Step"), gmDt_);
-    form->addRow(QStringLiteral("Record Factor"), gmFactor_);
+    addRowWithUnit(form, QStringLiteral("Record Time Step"), gmDt_, unitOf(gmDt_, ""));
+    addRowWithUnit(form, QStringLiteral("Record Factor"), gmFactor_,
+                   QString::fromUtf8("x record, to mm/s\u00B2"));
     form->addRow(QStringLiteral("Direction (1 X, 2 Y, 3 Z)"), gmDirection_);
-    form->addRow(QStringLiteral("Analysis Time Step"), thDt_);
-    form->addRow(QStringLiteral("Analysis Steps"), thSteps_);
-    form->addRow(QStringLiteral("Damping Ratio"), dampingRatio_);
+    addRowWithUnit(form, QStringLiteral("Analysis Time Step"), thDt_, unitOf(thDt_, ""));
+    addRowWithUnit(form, QStringLiteral("Analysis Steps"), thSteps_, QStringLiteral("steps"));
+    addRowWithUnit(form, QStringLiteral("Damping Ratio"), dampingRatio_,
+                   QStringLiteral("of critical (0.05 = 5 %)"));
+
+    // Boxes the chosen procedure does not read cannot be edited.
+    const auto enableForType = [this, browse](int index) {
+        for (std::string_view name : settingNames())
+            if (auto* box = findChild<QWidget*>(
+                    QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))))
+                box->setEnabled(settingUsedBy(name, index + 1));
+        browse->setEnabled(gmFile_->isEnabled());
+    };
+    connect(analysisType_, &QComboBox::currentIndexChanged, this, enableForType);
+    enableForType(analysisType_->currentIndex());
 
     auto* okButton = new QPushButton(QStringLiteral("OK"));
     okButton->setObjectName(QStringLiteral("okButton"));

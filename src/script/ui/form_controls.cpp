@@ -5,6 +5,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,6 +34,32 @@ QCheckBox* makeCheck(const QString& caption, const QString& objectName) {
     auto* check = new QCheckBox(caption);
     check->setObjectName(objectName);
     return check;
+}
+
+QLabel* addRowWithUnit(QFormLayout* form, const QString& caption, QWidget* box, const QString& unit) {
+    auto* label = new QLabel(caption);
+    label->setBuddy(box);
+    auto* unitLabel = new QLabel(unit);
+    unitLabel->setObjectName(box->objectName() + QStringLiteral("Unit"));
+    auto* row = new QHBoxLayout;
+    row->addWidget(box, 1);
+    row->addWidget(unitLabel);
+    form->addRow(label, row);
+    return unitLabel;
+}
+
+QFont fixedPitchFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    if (QFontInfo(font).fixedPitch())
+        return font;
+    for (const QString& family : QFontDatabase::families())
+        if (QFontDatabase::isFixedPitch(family)) {
+            font.setFamilies({family});
+            break;
+        }
+    return font;
 }
 
 QPushButton* makeButton(const QString& caption, const QString& objectName) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -7,6 +8,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -19,6 +22,15 @@ QComboBox* makeList(const QString& objectName, const QStringList& items = {});
 QLineEdit* makeEdit(const QString& objectName, bool readOnly = false);
 QCheckBox* makeCheck(const QString& caption, const QString& objectName);
 QPushButton* makeButton(const QString& caption, const QString& objectName);
+
+// A form row "caption  [box]  unit": the caption names the box (its buddy) and the unit label,
+// named after the box with "Unit" appended, says what the box holds. Returns the unit label.
+QLabel* addRowWithUnit(QFormLayout* form, const QString& caption, QWidget* box, const QString& unit);
+
+// A fixed-pitch font for scripts and solver output: the platform's fixed font, asked for by style
+// hint as well as by name; where that still resolves to a proportional face (the font
+// configuration maps "monospace" elsewhere), the first installed fixed-pitch family.
+QFont fixedPitchFont();
 
 // Lists that show a 1-based code: item code-1 is selected, and a code with no item leaves the
 // list without a selection.

@@ -33,7 +33,7 @@ RecorderSettingWindow::RecorderSettingWindow(Session& session, QWidget* parent)
         addCheck(QStringLiteral("Element Force of All Frames"), QStringLiteral("elementForce"), boxes);
     sectionDeformation_ = addCheck(QStringLiteral("Force/Disp Beam Column Section Deformation"),
                                    QStringLiteral("sectionDeformation"), boxes);
-    sectionStressStrain_ = addCheck(QStringLiteral("Force/Disp Beam Column Section  Stress-Strain"),
+    sectionStressStrain_ = addCheck(QStringLiteral("Force/Disp Beam Column Section Stress-Strain"),
                                     QStringLiteral("sectionStressStrain"), boxes);
     modalShape_ = addCheck(QStringLiteral("Modal Shape"), QStringLiteral("modalShape"), boxes);
     baseReactions_ = addCheck(QStringLiteral("Base Reactions"), QStringLiteral("baseReactions"), boxes);

@@ -10,7 +10,6 @@
 #include "script/ui/form_controls.h"
 
 #include <QFile>
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -39,7 +38,7 @@ ScriptWindow::ScriptWindow(Session& session, QWidget* parent)
     script_->setLineWrapMode(QPlainTextEdit::NoWrap);
     script_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     script_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    script_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    script_->setFont(fixedPitchFont());
     QPalette palette = script_->palette();
     palette.setColor(QPalette::Text, QColor(0, 128, 0));
     script_->setPalette(palette);
@@ -148,6 +147,7 @@ void ScriptWindow::save() {
     const std::string target = QFile::encodeName(path).toStdString();
     saveLinesCrLf(target, lines);
     writeConvertedRecord(motion_, folderOf(target));
+    suggestDialogFile(scriptRunFilter(), path);
 }
 
 // The Python twin comes from the model and settings of now, like Generate; hand edits of the Tcl
@@ -158,6 +158,7 @@ void ScriptWindow::savePython() {
         return;
     saveScriptWithRecord(QFile::encodeName(path).toStdString(), session_.model, session_.analysis,
                          session_.recorders, ScriptLanguage::Python);
+    suggestDialogFile(scriptRunFilter(), path);
 }
 
 } // namespace kelvane

@@ -2,6 +2,7 @@
 
 #include "app/command_guard.h"
 #include "app/file_dialogs.h"
+#include "app/pending_edits.h"
 #include "app/session.h"
 #include "app/widget_names.h"
 #include "common/number_format.h"
@@ -12,6 +13,7 @@
 #include "sections/section_settings_file.h"
 #include "script/ui/form_controls.h"
 
+#include <QCloseEvent>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QFile>
@@ -68,15 +70,16 @@ FrameSectionWindow::FrameSectionWindow(Session& session, QWidget* parent)
                              QStringLiteral("Truss"), QStringLiteral("corotTruss")});
     name_ = makeList(QStringLiteral("name"));
     name_->setEnabled(false);
-    shape_ = makeList(QStringLiteral("shape"), {QString::fromUtf8("矩形"), QString::fromUtf8("工字形"),
-                                                QString::fromUtf8("方形"), QString::fromUtf8("圆管形")});
+    shape_ =
+        makeList(QStringLiteral("shape"), {QStringLiteral("Rectangular"), QStringLiteral("I/Wide Flange"),
+                                           QStringLiteral("Box/Tube"), QStringLiteral("Pipe")});
     shape_->setEnabled(false);
     material_ = makeList(QStringLiteral("material"));
     material_->setEnabled(false);
     for (int i = 0; i < 6; ++i)
         dimensions_[i] = makeEdit(QStringLiteral("t%1").arg(i + 1), true);
     geomTransf_ = makeList(QStringLiteral("geomTransf"), {QStringLiteral("Linear"), QStringLiteral("P-Delta"),
-                                                          QStringLiteral("Corotational ")});
+                                                          QStringLiteral("Corotational")});
     topBar_ = makeEdit(QStringLiteral("topBar"));
     bottomBar_ = makeEdit(QStringLiteral("bottomBar"));
     sectionKind_ = makeList(QStringLiteral("sectionKind"),
@@ -91,6 +94,8 @@ FrameSectionWindow::FrameSectionWindow(Session& session, QWidget* parent)
     coreMaterial_->setToolTip(
         QStringLiteral("Concrete of the fibers inside the bars' centre lines (rectangles)"));
     rebarMaterial_ = makeList(QStringLiteral("rebarMaterial"));
+    // The first item names the analysis setting; the list is as wide as its longest item.
+    rebarMaterial_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     rebarMaterial_->setToolTip(QStringLiteral("Material of this section's bars, in place of the analysis "
                                               "setting's Rebar Material Number"));
     hingeLengthI_ = makeEdit(QStringLiteral("hingeLengthI"));
@@ -107,7 +112,8 @@ FrameSectionWindow::FrameSectionWindow(Session& session, QWidget* parent)
     propertiesForm->addRow(QStringLiteral("Material"), material_);
     auto* dimensionGrid = new QGridLayout;
     for (int i = 0; i < 6; ++i) {
-        dimensionGrid->addWidget(new QLabel(QStringLiteral("Dimention T%1").arg(i + 1)), i / 2, (i % 2) * 2);
+        dimensionGrid->addWidget(new QLabel(QStringLiteral("Dimension T%1 (mm)").arg(i + 1)), i / 2,
+                                 (i % 2) * 2);
         dimensionGrid->addWidget(dimensions_[i], i / 2, (i % 2) * 2 + 1);
     }
     propertiesForm->addRow(dimensionGrid);
@@ -117,8 +123,14 @@ FrameSectionWindow::FrameSectionWindow(Session& session, QWidget* parent)
 
     auto* rebar = new QGroupBox(QStringLiteral("Rebar Setting"));
     auto* rebarForm = new QFormLayout(rebar);
-    rebarForm->addRow(QStringLiteral("X-Bar(Top) "), topBar_);
-    rebarForm->addRow(QStringLiteral("Y-Bar(Bot)"), bottomBar_);
+    const QString barArea = QString::fromUtf8("mm\u00B2 in all");
+    addRowWithUnit(rebarForm, QStringLiteral("X-Bar(Top)"), topBar_, barArea);
+    addRowWithUnit(rebarForm, QStringLiteral("Y-Bar(Bot)"), bottomBar_, barArea);
+    topBar_->setToolTip(QStringLiteral("Total bar area of the top row of Bar Num NX bars (a column has this "
+                                       "row at the top and at the bottom)"));
+    bottomBar_->setToolTip(
+        QStringLiteral("Total bar area of the bottom row of Bar Num NY bars (a beam), or of "
+                       "each side row of Bar Num NY bars between the corners (a column)"));
 
     auto* nonlinear = new QGroupBox(QStringLiteral("Nonlinear Setting"));
     auto* nonlinearGrid = new QGridLayout(nonlinear);
@@ -132,17 +144,18 @@ FrameSectionWindow::FrameSectionWindow(Session& session, QWidget* parent)
         nonlinearGrid->addWidget(new QLabel(QString::fromLatin1(counts[i].first)), 1 + i / 2, (i % 2) * 2);
         nonlinearGrid->addWidget(counts[i].second, 1 + i / 2, (i % 2) * 2 + 1);
     }
-    nonlinearGrid->addWidget(new QLabel(QStringLiteral("Cover")), 3, 0);
+    nonlinearGrid->addWidget(new QLabel(QStringLiteral("Cover (mm)")), 3, 0);
     nonlinearGrid->addWidget(cover_, 3, 1);
+    // A row each, so that the lists show their longest item whole.
     nonlinearGrid->addWidget(new QLabel(QStringLiteral("Core Material")), 4, 0);
-    nonlinearGrid->addWidget(coreMaterial_, 4, 1);
-    nonlinearGrid->addWidget(new QLabel(QStringLiteral("Rebar Material")), 4, 2);
-    nonlinearGrid->addWidget(rebarMaterial_, 4, 3);
+    nonlinearGrid->addWidget(coreMaterial_, 4, 1, 1, 3);
+    nonlinearGrid->addWidget(new QLabel(QStringLiteral("Rebar Material")), 5, 0);
+    nonlinearGrid->addWidget(rebarMaterial_, 5, 1, 1, 3);
 
     auto* hinge = new QGroupBox(QStringLiteral("Beam With Hinge(Hinge Length)"));
     auto* hingeForm = new QFormLayout(hinge);
-    hingeForm->addRow(QStringLiteral("Hinge Length Node I"), hingeLengthI_);
-    hingeForm->addRow(QStringLiteral("Hinge Length Node J"), hingeLengthJ_);
+    addRowWithUnit(hingeForm, QStringLiteral("Hinge Length Node I"), hingeLengthI_, QStringLiteral("mm"));
+    addRowWithUnit(hingeForm, QStringLiteral("Hinge Length Node J"), hingeLengthJ_, QStringLiteral("mm"));
 
     auto* importButton = makeButton(QStringLiteral("Import"), QStringLiteral("importButton"));
     auto* exportButton = makeButton(QStringLiteral("Export"), QStringLiteral("exportButton"));
@@ -183,8 +196,14 @@ FrameSectionWindow::FrameSectionWindow(Session& session, QWidget* parent)
     drawSectionPreview(*previewCanvas_, TSECTION{});
     preview_->setPixmap(QPixmap::fromImage(previewCanvas_->image()));
 
-    connect(sectionList_, &QListWidget::currentRowChanged, this,
-            [this](int row) { runGuarded(this, [&] { showSection(row + 1); }); });
+    connect(sectionList_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (settlePendingEdits()) {
+            runGuarded(this, [&] { showSection(row + 1); });
+            return;
+        }
+        const QSignalBlocker blocker(sectionList_);
+        sectionList_->setCurrentRow(shownSection_ - 1);
+    });
     connect(okButton, &QPushButton::clicked, this,
             [this] { runGuarded(this, [&] { applySection(selectedSection()); }); });
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
@@ -207,6 +226,10 @@ void FrameSectionWindow::showEvent(QShowEvent* event) {
 }
 
 void FrameSectionWindow::closeEvent(QCloseEvent* event) {
+    if (!settlePendingEdits()) {
+        event->ignore();
+        return;
+    }
     QWidget::closeEvent(event);
     // Changed section colours show in the model view at once.
     emit redrawRequested();
@@ -221,9 +244,33 @@ bool FrameSectionWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+QString FrameSectionWindow::shownValues() const {
+    return formFingerprint(this) + QString::number(swatchColour_);
+}
+
+bool FrameSectionWindow::settlePendingEdits() {
+    if (shownSection_ < 1 || shownSection_ > countOf(session_.model.frameSectionCount) ||
+        shownValues() == shownValues_)
+        return true;
+    const QString name =
+        fromBytes(session_.model.frameSections[static_cast<std::size_t>(shownSection_)].name);
+    switch (askAboutPendingEdits(
+        this, QStringLiteral("The changes to section %1 are not stored yet. Apply them?").arg(name))) {
+    case PendingEdits::Apply:
+        return runGuarded(this, [&] { applySection(shownSection_); });
+    case PendingEdits::Discard:
+        shownValues_ = shownValues();
+        return true;
+    case PendingEdits::Cancel:
+        break;
+    }
+    return false;
+}
+
 void FrameSectionWindow::fillLists() {
     const ModelStore& model = session_.model;
     const QSignalBlocker blocker(sectionList_);
+    shownSection_ = 0;
     sectionList_->clear();
     name_->clear();
     for (int k = 1; k <= countOf(model.frameSectionCount); ++k) {
@@ -281,6 +328,8 @@ void FrameSectionWindow::showSection(int k) {
     hingeLengthI_->setText(fromBytes(formatGeneral(s.hingeLengthI)));
     hingeLengthJ_->setText(fromBytes(formatGeneral(s.hingeLengthJ)));
     setSwatchColour(s.colour);
+    shownSection_ = k;
+    shownValues_ = shownValues();
     redrawPreview(k);
 }
 
@@ -305,6 +354,7 @@ void FrameSectionWindow::applySection(int k) {
     edit.coreMaterial = coreMaterial_->currentIndex();
     edit.rebarMaterial = rebarMaterial_->currentIndex();
     applySectionEdit(session_.model, k, edit);
+    shownValues_ = shownValues();
     redrawPreview(k);
 }
 

@@ -42,6 +42,9 @@ class FrameSectionWindow : public QWidget {
     int selectedSection() const;
     void showSection(int k);
     void applySection(int k);
+    // Asks what to do with edits OK has not stored; false when the user cancels (or Apply failed).
+    bool settlePendingEdits();
+    QString shownValues() const;
     void chooseColour();
     void setSwatchColour(std::int32_t colour);
     void redrawPreview(int k);
@@ -52,6 +55,8 @@ class FrameSectionWindow : public QWidget {
     std::unique_ptr<QPainterCanvas> previewCanvas_;
     ColourChooser chooseColour_;
     std::int32_t swatchColour_ = 0;
+    int shownSection_ = 0;
+    QString shownValues_;
 
     QLabel* preview_;
     QListWidget* sectionList_;

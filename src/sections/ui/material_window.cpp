@@ -1,6 +1,7 @@
 #include "sections/ui/material_window.h"
 
 #include "app/command_guard.h"
+#include "app/pending_edits.h"
 #include "app/session.h"
 #include "app/widget_names.h"
 #include "common/number_format.h"
@@ -10,6 +11,7 @@
 #include "materials/material_models.h"
 #include "script/ui/form_controls.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -51,9 +53,10 @@ MaterialWindow::MaterialWindow(Session& session, QWidget* parent)
     auto* form = new QFormLayout(elastic);
     form->addRow(QStringLiteral("Name"), name_);
     form->addRow(QStringLiteral("Type"), model_);
-    form->addRow(QStringLiteral("Elastic Modulus"), e_);
-    form->addRow(QStringLiteral("Shear Modulus"), g_);
-    form->addRow(QStringLiteral("Posson's Ratio"), nu_);
+    const QString stress = QString::fromUtf8("N/mm\u00B2");
+    addRowWithUnit(form, QStringLiteral("Elastic Modulus"), e_, stress);
+    addRowWithUnit(form, QStringLiteral("Shear Modulus"), g_, stress);
+    form->addRow(QStringLiteral("Poisson's Ratio"), nu_);
 
     auto* nonlinear = new QGroupBox(QStringLiteral("Nonlinear Material Setting"));
     auto* nonlinearLayout = new QVBoxLayout(nonlinear);
@@ -82,11 +85,18 @@ MaterialWindow::MaterialWindow(Session& session, QWidget* parent)
     QPushButton* okButton = makeButton(QStringLiteral("OK"), QStringLiteral("okButton"));
     QPushButton* closeButton = makeButton(QStringLiteral("Close"), QStringLiteral("closeButton"));
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(okButton, &QPushButton::clicked, this, &MaterialWindow::storeMaterial);
+    connect(okButton, &QPushButton::clicked, this, &MaterialWindow::okCommand);
     connect(addButton, &QPushButton::clicked, this, &MaterialWindow::addMaterialCommand);
     connect(removeButton, &QPushButton::clicked, this, &MaterialWindow::removeMaterialCommand);
     connect(defaultsButton, &QPushButton::clicked, this, &MaterialWindow::nonlinearDefaultsCommand);
-    connect(materialList_, &QListWidget::currentRowChanged, this, [this](int row) { showMaterial(row + 1); });
+    connect(materialList_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (settlePendingEdits()) {
+            showMaterial(row + 1);
+            return;
+        }
+        const QSignalBlocker blocker(materialList_);
+        materialList_->setCurrentRow(shownMaterial_ - 1);
+    });
     connect(model_, &QComboBox::activated, this,
             [this](int index) { showParameters(selected(), index + 1); });
 
@@ -116,6 +126,32 @@ MaterialWindow::MaterialWindow(Session& session, QWidget* parent)
     resize(720, 600);
 }
 
+void MaterialWindow::closeEvent(QCloseEvent* event) {
+    if (!settlePendingEdits()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+}
+
+bool MaterialWindow::settlePendingEdits() {
+    if (shownMaterial_ < 1 || shownMaterial_ > countOf(session_.model.materialCount) ||
+        formFingerprint(this, newName_) == shownValues_)
+        return true;
+    const QString name = fromBytes(session_.model.materials[static_cast<std::size_t>(shownMaterial_)].name);
+    switch (askAboutPendingEdits(
+        this, QStringLiteral("The changes to material %1 are not stored yet. Apply them?").arg(name))) {
+    case PendingEdits::Apply:
+        return storeMaterial(shownMaterial_);
+    case PendingEdits::Discard:
+        shownValues_ = formFingerprint(this, newName_);
+        return true;
+    case PendingEdits::Cancel:
+        break;
+    }
+    return false;
+}
+
 void MaterialWindow::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         notes_->clear();
@@ -132,6 +168,7 @@ void MaterialWindow::fillList(int select) {
     const ModelStore& model = session_.model;
     const QSignalBlocker blocker(materialList_);
     materialList_->clear();
+    shownMaterial_ = 0;
     for (int m = 1; m <= countOf(model.materialCount); ++m)
         materialList_->addItem(fromBytes(model.materials[static_cast<std::size_t>(m)].name));
     if (materialList_->count() > 0) {
@@ -164,6 +201,8 @@ void MaterialWindow::showMaterial(int k) {
     for (QLineEdit* box : {name_, e_, nu_})
         box->setReadOnly(!m.added);
     showParameters(k, m.model);
+    shownMaterial_ = k;
+    shownValues_ = formFingerprint(this, newName_);
 }
 
 // The boxes of the model's parameters, each with its unit and its meaning.
@@ -189,10 +228,15 @@ void MaterialWindow::showParameters(int k, int model) {
     }
 }
 
-void MaterialWindow::storeMaterial() {
+void MaterialWindow::okCommand() {
     const int k = selected();
+    if (storeMaterial(k))
+        fillList(k);
+}
+
+bool MaterialWindow::storeMaterial(int k) {
     if (k < 1)
-        return;
+        return false;
     MaterialEdit edit;
     edit.model = selectedCode(model_);
     edit.name = toBytes(name_->text());
@@ -204,11 +248,17 @@ void MaterialWindow::storeMaterial() {
         if (auto* box = findChild<QLineEdit*>(name))
             edit.parameters.emplace_back(std::string(parameter.name), toBytes(box->text()));
     }
-    if (runGuarded(this, [&] { applyMaterialEdit(session_.model, k, edit); }))
-        fillList(k);
+    if (!runGuarded(this, [&] { applyMaterialEdit(session_.model, k, edit); }))
+        return false;
+    shownValues_ = formFingerprint(this, newName_);
+    if (QListWidgetItem* item = materialList_->item(k - 1))
+        item->setText(fromBytes(session_.model.materials[static_cast<std::size_t>(k)].name));
+    return true;
 }
 
 void MaterialWindow::addMaterialCommand() {
+    if (!settlePendingEdits())
+        return;
     int added = 0;
     if (runGuarded(this, [&] { added = addMaterial(session_.model, toBytes(newName_->text().trimmed())); })) {
         newName_->clear();
@@ -224,6 +274,8 @@ void MaterialWindow::removeMaterialCommand() {
 }
 
 void MaterialWindow::nonlinearDefaultsCommand() {
+    if (!settlePendingEdits())
+        return;
     std::vector<std::string> kept;
     if (!runGuarded(this, [&] { kept = applyNonlinearDefaults(session_.model); }))
         return;

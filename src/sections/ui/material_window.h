@@ -22,18 +22,24 @@ class MaterialWindow : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void fillList(int select = 1);
     void showMaterial(int k);
     void showParameters(int k, int model);
-    void storeMaterial();
+    bool storeMaterial(int k);
+    void okCommand();
+    // Asks what to do with edits OK has not stored; false when the user cancels (or Apply failed).
+    bool settlePendingEdits();
     void addMaterialCommand();
     void removeMaterialCommand();
     void nonlinearDefaultsCommand();
     int selected() const;
 
     Session& session_;
+    int shownMaterial_ = 0;
+    QString shownValues_;
     QListWidget* materialList_;
     QLineEdit* name_;
     QComboBox* model_;

@@ -1,14 +1,16 @@
 #include "solver/ui/run_panel.h"
 
 #include "app/command_guard.h"
+#include "app/file_dialogs.h"
 #include "app/session.h"
 #include "app/widget_names.h"
+#include "solver/terminal_codes.h"
 #include "solver/watched_run.h"
+#include "script/ui/form_controls.h"
 #include "script/ui/solver_launcher.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -50,7 +52,7 @@ RunPanel::RunPanel(Session& session, QWidget* parent)
     progress_->setValue(0);
     output_->setObjectName(QStringLiteral("output"));
     output_->setReadOnly(true);
-    output_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    output_->setFont(fixedPitchFont());
     output_->setMaximumBlockCount(kMostOutputLines);
     logNote_->setObjectName(QStringLiteral("logNote"));
     logNote_->setWordWrap(true);
@@ -134,9 +136,9 @@ void RunPanel::poll() {
             text = QStringLiteral("[%1 bytes of output are not shown here; %2 keeps them all]\n")
                        .arg(skipped)
                        .arg(pathText(run_->files().log.filename())) +
-                   fromBytes(state.output.substr(skipped));
+                   fromBytes(withoutTerminalCodes(state.output.substr(skipped)));
         } else {
-            text = fromBytes(state.output);
+            text = fromBytes(withoutTerminalCodes(state.output));
         }
         output_->moveCursor(QTextCursor::End);
         output_->insertPlainText(text);
@@ -175,16 +177,25 @@ void RunPanel::showEnd() {
     timer_->stop();
     stop_->setEnabled(false);
     const SolverVerdict& verdict = run_->verdict();
-    progress_->setRange(0, 1);
-    progress_->setValue(verdict.failed ? 0 : 1);
+    // A failed or stopped run keeps the bar at the steps it reached.
+    if (!verdict.failed) {
+        progress_->setRange(0, 1);
+        progress_->setValue(1);
+    } else if (progress_->maximum() == 0) {
+        progress_->setRange(0, 1);
+        progress_->setValue(0);
+    }
+    const QString firstError = fromBytes(withoutTerminalCodes(verdict.firstError));
     if (run_->stopRequested())
-        status_->setText(fromBytes(verdict.firstError));
+        status_->setText(firstError);
     else if (verdict.failed)
-        status_->setText(QStringLiteral("Failed: ") + fromBytes(verdict.firstError));
+        status_->setText(QStringLiteral("Failed: ") + firstError);
     else
         status_->setText(QStringLiteral("Finished: ") +
                          fromBytes(progressText(stepsDone_, run_->stepsAsked(), run_->elapsedSeconds())));
     session_.lastRunFolder = run_->folder().string();
+    // The result windows' dialogs open in the run's folder.
+    suggestDialogFile(QString(), pathText(run_->folder() / ""));
     emit runEnded(!verdict.failed);
     if (nextScript_) {
         const QString next = *nextScript_;
