@@ -8,6 +8,7 @@
 #include "model/name_lookup.h"
 #include "sections/section_fields.h"
 #include "tcl/ground_motion_file.h"
+#include "tcl/load_combination.h"
 
 #include <array>
 #include <charconv>
@@ -53,6 +54,8 @@ constexpr IntegerSetting kIntegers[] = {
     {"numIntgrPts", &AnalysisSettings::numIntgrPts},
     {"gmDirection", &AnalysisSettings::gmDirection},
     {"thSteps", &AnalysisSettings::thSteps},
+    {"dampingMode", &AnalysisSettings::dampingMode},
+    {"pushPattern", &AnalysisSettings::pushPattern},
 };
 constexpr RealSetting kReals[] = {
     {"loadFactor", &AnalysisSettings::loadFactor},
@@ -64,6 +67,7 @@ constexpr RealSetting kReals[] = {
 };
 const TextSetting kTexts[] = {
     {"gmFile", &AnalysisSettings::gmFile, &checkRecordFileName},
+    {"gravityCases", &AnalysisSettings::gravityCases, &checkLoadCombination},
 };
 constexpr AnalysisSwitch kAnalysisSwitches[] = {
     {"genPlateFiber", &AnalysisSettings::genPlateFiber},

@@ -8,6 +8,7 @@
 #include "common/number_format.h"
 #include "common/number_parse.h"
 #include "tcl/ground_motion_file.h"
+#include "tcl/load_combination.h"
 #include "tcl/ui/form_controls.h"
 
 #include <QCheckBox>
@@ -88,6 +89,12 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     thDt_ = makeEdit(QStringLiteral("thDt"));
     thSteps_ = makeEdit(QStringLiteral("thSteps"));
     dampingRatio_ = makeEdit(QStringLiteral("dampingRatio"));
+    dampingMode_ = makeEdit(QStringLiteral("dampingMode"));
+    gravityCases_ = makeEdit(QStringLiteral("gravityCases"));
+    gravityCases_->setPlaceholderText(QStringLiteral("the load case above, or DEAD:1.0,LIVE:0.25"));
+    pushPattern_ = makeList(QStringLiteral("pushPattern"),
+                            {QStringLiteral("Load Vector"), QStringLiteral("First Mode (Mass x Mode Shape)"),
+                             QStringLiteral("Uniform (Mass)")});
 
     auto* top = new QFormLayout;
     top->addRow(QStringLiteral("Analysis Type"), analysisType_);
@@ -97,8 +104,10 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     form->addRow(QStringLiteral("Load Case"), loadControlCase_);
     form->addRow(QStringLiteral("Load Steps"), loadSteps_);
     form->addRow(QStringLiteral("Load Factor"), loadFactor_);
+    form->addRow(QStringLiteral("Combination"), gravityCases_);
 
     QGroupBox* dispControl = makeGroup(QStringLiteral("Disp Control Case (Linear)"), form);
+    form->addRow(QStringLiteral("Push Pattern"), pushPattern_);
     form->addRow(QStringLiteral("Load Vector"), dispControlCase_);
     form->addRow(QStringLiteral("Control Node"), controlNode_);
     form->addRow(QStringLiteral("Control Disp"), controlDisp_);
@@ -125,6 +134,7 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     form->addRow(QStringLiteral("Analysis Time Step"), thDt_);
     form->addRow(QStringLiteral("Analysis Steps"), thSteps_);
     form->addRow(QStringLiteral("Damping Ratio"), dampingRatio_);
+    form->addRow(QStringLiteral("Damping Second Mode (0: 90 % Mass)"), dampingMode_);
 
     auto* okButton = new QPushButton(QStringLiteral("OK"));
     okButton->setObjectName(QStringLiteral("okButton"));
@@ -180,6 +190,9 @@ void AnalysisSettingWindow::fillFromSettings() {
     thDt_->setText(fromBytes(formatRoundTrip(settings.thDt)));
     thSteps_->setText(fromBytes(formatInt(settings.thSteps)));
     dampingRatio_->setText(fromBytes(formatRoundTrip(settings.dampingRatio)));
+    dampingMode_->setText(fromBytes(formatInt(settings.dampingMode)));
+    gravityCases_->setText(fromBytes(settings.gravityCases));
+    selectByCode(pushPattern_, settings.pushPattern + 1);
 }
 
 // Stores field by field; a box that does not convert stops here, leaving the fields before it
@@ -210,6 +223,11 @@ void AnalysisSettingWindow::storeSettings() {
     settings.thDt = realOf(thDt_);
     settings.thSteps = integerOf(thSteps_);
     settings.dampingRatio = realOf(dampingRatio_);
+    settings.dampingMode = integerOf(dampingMode_);
+    const std::string combination = toBytes(gravityCases_->text());
+    checkLoadCombination(combination);
+    settings.gravityCases = combination;
+    settings.pushPattern = std::max(selectedCode(pushPattern_) - 1, 0);
     close();
 }
 

@@ -494,10 +494,10 @@ load 39 6.000E+004 0.000E+000 0.000E+000 0.000E+000 0.000E+000 0.000E+000
 }
 puts "analysis"
 constraints Transformation
-numberer Plain
-system BandGeneral
+numberer RCM
+system UmfPack
 test EnergyIncr 1.0e-6 200
-algorithm Newton
+algorithm Linear -factorOnce
 integrator DisplacementControl 39 1 5.000E-001
 analysis Static
 analyze 40

@@ -529,10 +529,10 @@ eleLoad -ele 63 -type -beamUniform 0 -2.200E+001 0
 }
 puts "analysis"
 constraints Transformation
-numberer Plain
-system BandGeneral
+numberer RCM
+system UmfPack
 test EnergyIncr 1.0e-6 200
-algorithm Newton
+algorithm Linear -factorOnce
 integrator LoadControl 1.000E-001
 analysis Static
 analyze 10
@@ -546,10 +546,10 @@ load 39 6.000E+004 0.000E+000 0.000E+000 0.000E+000 0.000E+000 0.000E+000
 }
 puts "analysis"
 constraints Transformation
-numberer Plain
-system BandGeneral
+numberer RCM
+system UmfPack
 test EnergyIncr 1.0e-6 200
-algorithm Newton
+algorithm Linear -factorOnce
 integrator DisplacementControl 39 1 1.000E-001
 analysis Static
 analyze 100

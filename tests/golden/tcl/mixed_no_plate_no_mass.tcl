@@ -198,8 +198,8 @@ load 9 0.000E+000 0.000E+000 -5.000E+004 0.000E+000 0.000E+000 1.500E+006
 }
 puts "analysis"
 constraints Transformation
-numberer Plain
-system BandGeneral
+numberer RCM
+system UmfPack
 test EnergyIncr 1.0e-6 200
 algorithm Newton
 integrator LoadControl 1.000E-002
@@ -213,8 +213,8 @@ load 9 2.000E+004 -4.000E-005 0.000E+000 0.000E+000 0.000E+000 0.000E+000
 }
 puts "analysis"
 constraints Transformation
-numberer Plain
-system BandGeneral
+numberer RCM
+system UmfPack
 test EnergyIncr 1.0e-6 200
 algorithm Newton
 integrator DisplacementControl 9 1 1.000E-001
