@@ -5,7 +5,8 @@
 // How the analyses of a script solve their equations: a sparse direct solver (UmfPack, which orders
 // the equations itself to keep the fill small) on equations numbered by reverse Cuthill-McKee. A
 // linear model (elastic materials, linear geometric transformations, no corotational truss) has a
-// constant stiffness, factored once for the whole stage; any other model iterates with Newton.
+// constant stiffness, factored once for the whole stage and iterated on (modified Newton); any other
+// model iterates with Newton.
 //
 // The skyline and band solvers of symmetric positive definite matrices fill in far more on a
 // building: ProfileSPD had not factored a 16-storey synthetic building of 30 000 equations in five

@@ -497,7 +497,7 @@ constraints Transformation
 numberer RCM
 system UmfPack
 test EnergyIncr 1.0e-6 200
-algorithm Linear -factorOnce
+algorithm ModifiedNewton -factorOnce
 integrator DisplacementControl 39 1 5.000E-001
 analysis Static
 analyze 40

@@ -532,7 +532,7 @@ constraints Transformation
 numberer RCM
 system UmfPack
 test EnergyIncr 1.0e-6 200
-algorithm Linear -factorOnce
+algorithm ModifiedNewton -factorOnce
 integrator LoadControl 1.000E-001
 analysis Static
 analyze 10
@@ -549,7 +549,7 @@ constraints Transformation
 numberer RCM
 system UmfPack
 test EnergyIncr 1.0e-6 200
-algorithm Linear -factorOnce
+algorithm ModifiedNewton -factorOnce
 integrator DisplacementControl 39 1 1.000E-001
 analysis Static
 analyze 100

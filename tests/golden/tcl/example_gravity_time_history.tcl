@@ -530,7 +530,7 @@ constraints Transformation
 numberer RCM
 system UmfPack
 test EnergyIncr 1.0e-6 200
-algorithm Linear -factorOnce
+algorithm ModifiedNewton -factorOnce
 integrator LoadControl 5.000E-003
 analysis Static
 analyze 100
@@ -595,7 +595,7 @@ constraints Transformation
 numberer RCM
 system UmfPack
 test EnergyIncr 1.0e-4 200
-algorithm Linear -factorOnce
+algorithm ModifiedNewton -factorOnce
 integrator Newmark 0.5 0.25
 analysis Transient
 analyze 1000 0.02

@@ -530,7 +530,7 @@ constraints Transformation
 numberer RCM
 system UmfPack
 test EnergyIncr 1.0e-6 200
-algorithm Linear -factorOnce
+algorithm ModifiedNewton -factorOnce
 integrator LoadControl 1.000E-002
 analysis Static
 analyze 100

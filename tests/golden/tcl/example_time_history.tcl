@@ -546,7 +546,7 @@ constraints Transformation
 numberer RCM
 system UmfPack
 test EnergyIncr 1.0e-4 200
-algorithm Linear -factorOnce
+algorithm ModifiedNewton -factorOnce
 integrator Newmark 0.5 0.25
 analysis Transient
 analyze 1000 0.02
