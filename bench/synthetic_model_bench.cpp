@@ -1,6 +1,6 @@
 // Writes a synthetic building as an s2k file for the benchmarks that run the solver:
-// synthetic_model_bench --storeys S --bays B --out FILE (B x B bays), or --lines N for the building
-// whose file has about N lines (as the import benchmark sizes it). Prints the model's size.
+// synthetic_model_bench --storeys S --bays B --out FILE (B x B bays), or --frames N for the building
+// of about N frames (as the redraw benchmark sizes it). Prints the model's size.
 #include "common/text_file.h"
 #include "support/synthetic_building.h"
 
@@ -17,13 +17,13 @@ int main(int argc, char** argv) {
             size.storeys = std::atoi(argv[i + 1]);
         else if (name == "--bays")
             size.baysX = size.baysY = std::atoi(argv[i + 1]);
-        else if (name == "--lines")
-            size = kelvane::bench::buildingSizeForLines(std::atoll(argv[i + 1]));
+        else if (name == "--frames")
+            size = kelvane::bench::buildingSizeForFrames(std::atoll(argv[i + 1]));
         else if (name == "--out")
             out = argv[i + 1];
     }
     if (out.empty() || size.storeys < 1 || size.baysX < 1) {
-        std::fprintf(stderr, "usage: synthetic_model_bench (--storeys S --bays B | --lines N) --out FILE\n");
+        std::fprintf(stderr, "usage: synthetic_model_bench (--storeys S --bays B | --frames N) --out FILE\n");
         return 2;
     }
     kelvane::saveTextAtomically(out, kelvane::bench::syntheticBuildingS2k(size));
