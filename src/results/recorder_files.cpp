@@ -99,19 +99,16 @@ void splitRecorderLine(const RecorderFile& file, long long lineNumber, int field
     if (lineNumber < 1 || lineNumber > lastStep)
         fail(listIndexOutOfBoundsMessage(lineNumber - 1));
     const int fieldCount = splitFields(file.lines()[static_cast<std::size_t>(lineNumber - 1)], fields);
-    if (fieldCount <= kFieldTableSize && fieldCount >= fieldsNeeded)
+    if (fieldCount >= fieldsNeeded)
         return;
-    const std::string where = "Line " + std::to_string(lineNumber) + " of file \"" + file.path() + "\" has " +
-                              std::to_string(fieldCount) + " fields; ";
-    if (fieldCount > kFieldTableSize)
-        fail(where + "at most " + std::to_string(kFieldTableSize) + " are read");
-    fail(where + std::to_string(fieldsNeeded) + " are needed");
+    fail("Line " + std::to_string(lineNumber) + " of file \"" + file.path() + "\" has " +
+         std::to_string(fieldCount) + " fields; " + std::to_string(fieldsNeeded) + " are needed");
 }
 
 namespace {
 
 // One pass over a line whose fields are all plain numbers separated by single spaces; false when
-// the line needs the general path (any other text, a leading space, too few or too many fields).
+// the line needs the general path (any other text, a leading space, too few fields).
 // The line is one of a RecorderFile's, so the character after it is a line end or NUL.
 bool readPlainValues(std::string_view line, int fieldsNeeded, std::vector<double>& values) {
     const char* c = line.data();
@@ -131,15 +128,7 @@ bool readPlainValues(std::string_view line, int fieldsNeeded, std::vector<double
         }
         ++c; // the space
     }
-    if (field < fieldsNeeded)
-        return false;
-    if (c == end)
-        return true;
-    // Fields past the block are not read, only counted.
-    int fieldCount = field + 1;
-    for (; c != end; ++c)
-        fieldCount += *c == ' ' ? 1 : 0;
-    return fieldCount <= kFieldTableSize;
+    return field == fieldsNeeded; // fields past the block are not read
 }
 
 } // namespace

@@ -52,8 +52,8 @@ class RecorderFile {
 
 // Splits line `lineNumber` (1-based) of the file into `fields`. Raises "List index out of bounds
 // (%d)" with the zero-based index when the file has no such line (past the end, followed by the
-// file's name and its last step), and refuses (naming file and
-// line) a line of more than 1000 fields or of fewer than `fieldsNeeded`.
+// file's name and its last step), and refuses (naming file and line) a line of fewer than
+// `fieldsNeeded` fields.
 void splitRecorderLine(const RecorderFile& file, long long lineNumber, int fieldsNeeded, FieldViews& fields);
 
 // The number of blank-separated fields of line `lineNumber` (1-based); 0 when there is no such line.

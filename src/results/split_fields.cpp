@@ -40,10 +40,12 @@ template <typename Store> int forEachField(std::string_view line, Store store) {
 
 template <typename Table, typename Assign> int splitInto(std::string_view line, Table& table, Assign assign) {
     const int fieldCount = forEachField(line, [&](int index, std::string_view text) {
-        if (index < kFieldTableSize)
-            assign(table.fields[static_cast<std::size_t>(index)], text);
+        const auto slot = static_cast<std::size_t>(index);
+        if (slot >= table.fields.size())
+            table.fields.resize(slot + 1);
+        assign(table.fields[slot], text);
     });
-    table.count = fieldCount < kFieldTableSize ? fieldCount : kFieldTableSize;
+    table.count = fieldCount;
     return fieldCount;
 }
 

@@ -1,29 +1,29 @@
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The splitter of OpenSees recorder lines: fields separated by single spaces.
 //
 // Every space ends a field; two adjacent spaces give an empty field, and a line that begins with a
 // space has two empty fields in front of its first value. Fields are trimmed of blanks and control
-// characters. Only the first 1000 fields are stored; the result is the line's full field count, so
-// a caller can refuse a longer line.
+// characters. Every field is stored, however many the line holds: a recorder of 100 frames writes
+// 1201 fields a line, and the count of a line is bounded by its length (a field per character at
+// most), which the file it came from bounds in turn. The result is the line's field count.
 namespace kelvane {
 
-inline constexpr int kFieldTableSize = 1000;
-
-// The fields as texts of their own; entries past `count` keep what earlier lines put there.
+// The fields as texts of their own; the table grows to the longest line split into it, and entries
+// past `count` keep what earlier lines put there.
 struct FieldTable {
-    std::array<std::string, kFieldTableSize> fields;
-    int count = 0; // fields stored from the line split last (at most 1000)
+    std::vector<std::string> fields;
+    int count = 0; // fields of the line split last
 };
 int splitFields(std::string_view line, FieldTable& table);
 
 // The same fields as views into the line (valid while the line lives); the readers' fast path.
 struct FieldViews {
-    std::array<std::string_view, kFieldTableSize> fields;
+    std::vector<std::string_view> fields;
     int count = 0;
 };
 int splitFields(std::string_view line, FieldViews& views);

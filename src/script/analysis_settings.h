@@ -29,7 +29,8 @@ struct AnalysisSettings {
     // .AT2 record is converted beside the script first (see ground_motion_file.h). gmDt is the
     // record's time step, gmFactor scales it, gmDirection is the degree of freedom it shakes
     // (1 X, 2 Y, 3 Z). thDt and thSteps are the analysis steps of every transient procedure, and
-    // dampingRatio the Rayleigh damping ratio on modes 1 and 2.
+    // dampingRatio the Rayleigh damping ratio on mode 1 and mode dampingMode (0: the first mode
+    // from 2 on where the cumulative effective mass along the excitation reaches 90 %).
     std::string gmFile = "GMX.txt";
     double gmDt = 0.02;
     double gmFactor = 0.1;
@@ -37,6 +38,19 @@ struct AnalysisSettings {
     double thDt = 0.02;
     std::int32_t thSteps = 1000;
     double dampingRatio = 0.05;
+    std::int32_t dampingMode = 0;
+
+    // The load-control (gravity) stage as a combination of load cases, "NAME:FACTOR,NAME:FACTOR"
+    // (see load_combination.h); empty: loadControlCase alone.
+    std::string gravityCases;
+    // What a displacement-control stage pushes with, see PushPattern.
+    std::int32_t pushPattern = 0;
+};
+
+enum PushPattern : std::int32_t {
+    PushLoadCase = 0,  // the load case dispControlCase
+    PushFirstMode = 1, // mass x the shape of the mode with the largest effective mass along controlDof
+    PushUniform = 2,   // mass along controlDof
 };
 
 enum AnalysisType : std::int32_t {

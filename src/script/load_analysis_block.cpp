@@ -5,21 +5,20 @@
 #include "common/number_format.h"
 #include "materials/material_models.h"
 #include "solver/solver_run.h"
+#include "script/equation_solver.h"
 #include "script/frame_load_lines.h"
+#include "script/load_combination.h"
+#include "script/modal_loads.h"
 #include "script/node_dofs.h"
 #include "script/python_command.h"
 
-#include <span>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kelvane {
 namespace {
-
-void writeFixed(ScriptWriter& out, std::span<const std::string_view> lines) {
-    for (std::string_view line : lines)
-        out.text(line);
-}
 
 // The procedure's own logic, in each language.
 template <std::size_t TclCount, std::size_t PythonCount>
@@ -32,29 +31,6 @@ void writeScript(ScriptWriter& out, std::initializer_list<std::string_view> tcl,
                  std::initializer_list<std::string_view> python) {
     out.script(tcl, python);
 }
-
-// Rayleigh damping on modes 1 and 2, after the lines "set xDamp RATIO;", "set nEigenI 1;", the
-// number of modes and the eigen line: alphaM = 2 xi wI wJ / (wI + wJ), beta = 2 xi / (wI + wJ).
-constexpr std::string_view kRayleighDamping[] = {
-    "set lambdaI [lindex $lambdaN [expr $nEigenI-1]];",
-    "set lambdaJ [lindex $lambdaN [expr $nEigenJ-1]];",
-    "set omegaI [expr pow($lambdaI,0.5)]; ",
-    "set omegaJ [expr pow($lambdaJ,0.5)];",
-    "set alphaM [expr $xDamp*(2*$omegaI*$omegaJ)/($omegaI+$omegaJ)]; ",
-    "set betaKcurr [expr 2.*$xDamp/($omegaI+$omegaJ)];   ",
-    "rayleigh $alphaM $betaKcurr 0 0  ",
-    "  ",
-};
-constexpr std::string_view kRayleighDampingPython[] = {
-    "lambdaI = lambdaN[nEigenI - 1]",
-    "lambdaJ = lambdaN[nEigenJ - 1]",
-    "omegaI = lambdaI ** 0.5",
-    "omegaJ = lambdaJ ** 0.5",
-    "alphaM = xDamp * (2 * omegaI * omegaJ) / (omegaI + omegaJ)",
-    "betaKcurr = 2. * xDamp / (omegaI + omegaJ)",
-    "ops.rayleigh(alphaM, betaKcurr, 0, 0)",
-    "",
-};
 
 // The excitation by the record, after the lines that name the record, its direction, factor and
 // time step. The Tcl series is given inline; OpenSeesPy names it by a tag, the pattern's.
@@ -73,11 +49,6 @@ constexpr std::string_view kUniformExcitationPython[] = {
     "ops.timeSeries('Path', IDloadTag, '-dt', dt, '-filePath', iGMfile, '-factor', GMfatt)",
     "ops.pattern('UniformExcitation', IDloadTag, iGMdirection, '-accel', IDloadTag)",
     "",
-};
-constexpr std::string_view kUniformExcitationSolver[] = {
-    "constraints Transformation; ", "numberer Plain;  ", "system UmfPack; ",
-    "test EnergyIncr 1.0e-4 200; ", "algorithm Newton ", "integrator Newmark 0.5 0.25 ",
-    "analysis Transient",
 };
 
 // Two displacement records (both DM1X.txt, factor 1, step 0.02 s): the first imposed on joints 1
@@ -124,11 +95,6 @@ constexpr std::string_view kMultiSupportPython[] = {
     "ops.imposedMotion(4, 1, 2)",
     "",
 };
-constexpr std::string_view kMultiSupportSolver[] = {
-    "constraints Transformation;",  "numberer Plain; ",  "system UmfPack;  ",
-    "test EnergyIncr 1.0e-4 200; ", "algorithm Newton ", "integrator Newmark 0.5 0.25",
-    "analysis Transient",
-};
 
 // The eigenvalues into Periods.txt, as Tcl prints a list of doubles: the shortest form that reads
 // back, which Python's repr gives too.
@@ -150,13 +116,18 @@ std::string_view loadCaseName(const ModelStore& store, std::int32_t index) {
     return store.loadCaseNames[static_cast<std::size_t>(index)];
 }
 
+// The pattern of a load case; a case of a combination carries its factor.
 void writeLoadPattern(const ScriptInput& in, ScriptWriter& out, std::string_view header,
-                      std::int32_t loadCase) {
+                      std::int32_t loadCase, std::optional<double> factor = std::nullopt) {
     const ModelStore& store = in.store;
     const std::string_view name = loadCaseName(store, loadCase);
-    out.text(header);
+    if (!header.empty())
+        out.text(header);
     out.line("## Load Case = %s", {name});
-    out.line("pattern Plain %D Linear {", {loadCase});
+    if (factor)
+        out.line("pattern Plain %D Linear -fact %s {", {loadCase, formatGeneral(*factor)});
+    else
+        out.line("pattern Plain %D Linear {", {loadCase});
     for (int i = 1; i <= countOf(store.loadCount); ++i) {
         const TLOAD& load = store.loads[i];
         if (load.caseName != name)
@@ -184,9 +155,9 @@ void writeStaticSolver(const ScriptInput& in, ScriptWriter& out) {
     out.text("puts \"analysis\"");
     // Diaphragm ties are multi-point constraints, which the plain handler cannot enforce.
     out.text(hasDiaphragmTie(in.store) ? "constraints Transformation" : "constraints Plain");
-    static constexpr std::string_view kTail[] = {"numberer Plain", "system BandGeneral",
-                                                 "test EnergyIncr 1.0e-6 200", "algorithm Newton"};
-    writeFixed(out, kTail);
+    writeEquationSolver(out);
+    out.text("test EnergyIncr 1.0e-6 200");
+    writeSolutionAlgorithm(in, out);
 }
 
 // The steps of a static stage. An elastic model takes them in one command. A model with nonlinear
@@ -248,7 +219,12 @@ void writeStaticSteps(const ScriptInput& in, ScriptWriter& out, std::string_view
 void writeLoadControlStage(const ScriptInput& in, ScriptWriter& out, std::string_view header) {
     const AnalysisSettings& a = in.analysis;
     const double increment = checkedDiv(a.loadFactor, a.loadSteps);
-    writeLoadPattern(in, out, header, a.loadControlCase);
+    const std::vector<CaseFactor> combination = loadCombination(in.store, a.gravityCases);
+    if (combination.empty())
+        writeLoadPattern(in, out, header, a.loadControlCase);
+    for (std::size_t c = 0; c < combination.size(); ++c)
+        writeLoadPattern(in, out, c == 0 ? header : std::string_view{}, combination[c].loadCase,
+                         combination[c].factor);
     writeStaticSolver(in, out);
     out.line("integrator LoadControl %0.4E", {increment});
     out.text("analysis Static");
@@ -257,11 +233,32 @@ void writeLoadControlStage(const ScriptInput& in, ScriptWriter& out, std::string
 
 void writeDispControlStage(const ScriptInput& in, ScriptWriter& out, std::string_view header) {
     const AnalysisSettings& a = in.analysis;
-    writeLoadPattern(in, out, header, a.dispControlCase);
+    if (a.pushPattern == PushLoadCase) {
+        writeLoadPattern(in, out, header, a.dispControlCase);
+    } else {
+        out.text(header);
+        writePushPattern(in, out, loadCaseNameCount(in.store) + 1);
+    }
     writeStaticSolver(in, out);
     out.line("integrator DisplacementControl %d %d %0.4E", {a.controlNode, a.controlDof, a.controlDisp});
     out.text("analysis Static");
     writeStaticSteps(in, out, "Displacement control", a.dispSteps);
+}
+
+// The pushover's load case cannot be a gravity case too: its pattern tag would be defined twice.
+void checkPushCaseOutsideGravity(const ScriptInput& in) {
+    const AnalysisSettings& a = in.analysis;
+    if (a.pushPattern != PushLoadCase)
+        return;
+    const std::vector<CaseFactor> combination = loadCombination(in.store, a.gravityCases);
+    if (combination.empty() && a.loadControlCase == a.dispControlCase)
+        fail("Gravity+PushOver needs two load cases: both stages name load case " +
+             std::to_string(a.loadControlCase) + ", whose pattern tag would be defined twice");
+    for (const CaseFactor& term : combination)
+        if (term.loadCase == a.dispControlCase)
+            fail("Gravity+PushOver pushes with load case " +
+                 std::string(loadCaseName(in.store, term.loadCase)) +
+                 ", which gravityCases holds too: its pattern tag would be defined twice");
 }
 
 // A nonlinear static procedure checks every stage, so reaching its end means every step converged;
@@ -283,18 +280,13 @@ std::string transientNumber(double value) {
     return formatGeneral(value);
 }
 
-void writeRayleighDamping(const ScriptInput& in, ScriptWriter& out) {
-    writeScript(out, {" "}, {});
-    out.scriptLine("set xDamp %s;", "xDamp = %s", {transientNumber(in.analysis.dampingRatio)});
-    writeScript(out, {"set nEigenI 1;"}, {"nEigenI = 1"});
-    const EigenRequest eigen = eigenRequest(in.store, in.analysis.genMass, in.dofsPerNode, 2);
-    out.scriptLine("set nEigenJ %d;", "nEigenJ = %d", {eigen.modes});
-    if (eigen.dense)
-        writeScript(out, {"set lambdaN [eigen -fullGenLapack [expr $nEigenJ]];"},
-                    {"lambdaN = ops.eigen('-fullGenLapack', nEigenJ)"});
-    else
-        writeScript(out, {"set lambdaN [eigen [expr $nEigenJ]];"}, {"lambdaN = ops.eigen(nEigenJ)"});
-    writeScript(out, kRayleighDamping, kRayleighDampingPython);
+void writeTransientSolver(const ScriptInput& in, ScriptWriter& out) {
+    out.text("constraints Transformation");
+    writeEquationSolver(out);
+    out.text("test EnergyIncr 1.0e-4 200");
+    writeSolutionAlgorithm(in, out);
+    out.text("integrator Newmark 0.5 0.25");
+    out.text("analysis Transient");
 }
 
 void writeTransientSteps(const ScriptInput& in, ScriptWriter& out, std::string_view tclTemplate) {
@@ -303,7 +295,7 @@ void writeTransientSteps(const ScriptInput& in, ScriptWriter& out, std::string_v
 
 void writeUniformExcitation(const ScriptInput& in, ScriptWriter& out) {
     const AnalysisSettings& a = in.analysis;
-    writeRayleighDamping(in, out);
+    writeRayleighDamping(in, out, a.gmDirection);
     writeScript(out, {"set IDloadTag 1001;"}, {"IDloadTag = 1001"});
     const std::string recordLine = "set iGMfile \"" + a.gmFile + "\";";
     const std::string recordPython = "iGMfile = " + pythonString(a.gmFile);
@@ -312,14 +304,14 @@ void writeUniformExcitation(const ScriptInput& in, ScriptWriter& out) {
     out.scriptLine("set iGMfact \"%s\";  ", "iGMfact = %s", {transientNumber(a.gmFactor)});
     out.scriptLine("set dt %s;   ", "dt = %s", {transientNumber(a.gmDt)});
     writeScript(out, kUniformExcitation, kUniformExcitationPython);
-    writeFixed(out, kUniformExcitationSolver);
+    writeTransientSolver(in, out);
     writeTransientSteps(in, out, "analyze %d %s");
 }
 
 void writeMultiSupportExcitation(const ScriptInput& in, ScriptWriter& out) {
-    writeRayleighDamping(in, out);
+    writeRayleighDamping(in, out, 1); // the records move the supports along X
     writeScript(out, kMultiSupport, kMultiSupportPython);
-    writeFixed(out, kMultiSupportSolver);
+    writeTransientSolver(in, out);
     writeTransientSteps(in, out, "analyze %d %s ");
 }
 
@@ -337,9 +329,7 @@ void writeLoadAnalysisBlock(const ScriptInput& in, ScriptWriter& out) {
         writeStaticCompletion(in, out);
         break;
     case GravityPushOver:
-        if (a.loadControlCase == a.dispControlCase)
-            fail("Gravity+PushOver needs two load cases: both stages name load case " +
-                 std::to_string(a.loadControlCase) + ", whose pattern tag would be defined twice");
+        checkPushCaseOutsideGravity(in);
         writeLoadControlStage(in, out, "puts \"gravity\"");
         out.text("loadConst -time 0.0");
         writeNextStage(out);

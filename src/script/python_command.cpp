@@ -205,7 +205,9 @@ void appendPythonCommand(std::vector<std::string>& lines, std::string_view lineT
         lines.push_back("print(" + pythonString(words[1].text) + ")");
         return;
     }
-    if (command == "pattern" && words.size() == 4 && words[1].text == "Plain" && words[3].text == "Linear") {
+    // "pattern Plain TAG Linear [-fact FACTOR]": the series takes the pattern's tag.
+    if (command == "pattern" && (words.size() == 4 || (words.size() == 6 && words[4].text == "-fact")) &&
+        words[1].text == "Plain" && words[3].text == "Linear") {
         lines.push_back("ops.timeSeries('Linear', " + argument(words[2]) + ")");
         words[3] = words[2];
         lines.push_back(call("pattern", words, 1));

@@ -8,6 +8,7 @@
 #include "model/name_lookup.h"
 #include "sections/section_fields.h"
 #include "script/ground_motion_file.h"
+#include "script/load_combination.h"
 
 #include <array>
 #include <charconv>
@@ -73,6 +74,10 @@ constexpr IntegerSetting kIntegers[] = {
     {"gmDirection", &AnalysisSettings::gmDirection, "",
      "the direction the ground motion shakes (1 X, 2 Y, 3 Z)"},
     {"thSteps", &AnalysisSettings::thSteps, "", "steps of the transient analysis"},
+    {"dampingMode", &AnalysisSettings::dampingMode, "",
+     "the second mode Rayleigh damping is anchored on (0: where the cumulative modal mass reaches 90 %)"},
+    {"pushPattern", &AnalysisSettings::pushPattern, "",
+     "what a pushover pushes with: 0 its load case, 1 the masses times the shape of the mode of largest mass along controlDof, 2 the masses"},
 };
 constexpr RealSetting kReals[] = {
     {"loadFactor", &AnalysisSettings::loadFactor, "",
@@ -89,6 +94,8 @@ constexpr RealSetting kReals[] = {
 const TextSetting kTexts[] = {
     {"gmFile", &AnalysisSettings::gmFile, &checkRecordFileName, "",
      "the ground motion record, as the script names it (a PEER .AT2 file is converted)"},
+    {"gravityCases", &AnalysisSettings::gravityCases, &checkLoadCombination, "",
+     "the gravity stage as a combination of load cases, NAME:FACTOR,NAME:FACTOR (empty: loadControlCase)"},
 };
 constexpr AnalysisSwitch kAnalysisSwitches[] = {
     {"genPlateFiber", &AnalysisSettings::genPlateFiber, "", "write the plate-fiber materials of the shells"},

@@ -68,6 +68,30 @@ TEST(FrameForces, ReadsEachFramesValuesAtItsOwnOffsetInTheRecorderNumbering) {
         EXPECT_FALSE(store.frames[static_cast<std::size_t>(f)].hasEndForces) << f;
 }
 
+// Two full blocks of 100 beam-columns: 1201 fields a line, the files of every real building.
+TEST(FrameForces, ReadsFilesOfTwoHundredFramesWhateverTheirLineLength) {
+    test::TempDir folder;
+    for (int file : {1, 2}) {
+        std::string text;
+        for (int step : {1, 2}) {
+            text += std::to_string(step);
+            for (int f = 100 * (file - 1) + 1; f <= 100 * file; ++f)
+                for (int v = 0; v < 12; ++v)
+                    text += " " + std::to_string(step * (100 * f + v));
+            text += "\n";
+        }
+        test::writeFile(folder.file("ele" + std::to_string(file) + ".out"), text);
+    }
+    ModelStore store = storeWithFrameTypes(std::vector<std::int32_t>(200, ElasticBeamColumn));
+    loadFrameForces(store, folder.path().string(), 2);
+    for (int f : {1, 100, 101, 200}) {
+        const TFRAME& frame = store.frames[static_cast<std::size_t>(f)];
+        ASSERT_TRUE(frame.hasEndForces) << f;
+        EXPECT_EQ(endForce(frame, EndI, ForceN), -2.0 * (100 * f)) << f;
+        EXPECT_EQ(endForce(frame, EndJ, ForceM3), -2.0 * (100 * f + 10)) << f;
+    }
+}
+
 class SmallForceFiles : public ::testing::Test {
   protected:
     std::string load(const std::string& text, std::int32_t step = 1) {

@@ -66,7 +66,8 @@ TEST(NodeDeformation, LinesThatAreNotPlainNumbersConvertOrFailWithTheirMessages)
     const std::string line1 = "Line 1 of file \"" + folder.file("node0.out") + "\" has ";
     EXPECT_EQ(load("0 1 2 3 4 5\n", 2), line1 + "6 fields; 7 are needed");
     EXPECT_EQ(store.nodes[1].ux, 0.0); // a short line is refused before anything is stored
-    EXPECT_EQ(load("0" + std::string(1000, ' ') + "\n"), line1 + "1001 fields; at most 1000 are read");
+    EXPECT_EQ(load("0" + std::string(1200, ' ') + "\n"),
+              "'' is not a valid floating point value"); // read, not refused
 }
 
 TEST(ModeShape, ReadsTheFirstLineOfTheModesFiles) {

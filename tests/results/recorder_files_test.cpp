@@ -38,7 +38,7 @@ const std::string kNumberTexts[] = {
 // The fast number reading must give the very double (or the very message) parseReal gives.
 TEST(RecorderFiles, FieldValuesReadEveryTextExactlyAsParseRealDoes) {
     FieldViews fields;
-
+    fields.fields.resize(1);
     for (const std::string& text : kNumberTexts) {
         fields.fields[0] = text;
         const std::string expectedError = test::errorOf([&] { parseReal(text); });

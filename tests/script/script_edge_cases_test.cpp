@@ -57,10 +57,10 @@ TEST(EmptyModel, WritesPreludeHeadersAndTheProcedureOnlyEveryTime) {
                                   "}",
                                   "puts \"analysis\"",
                                   "constraints Plain",
-                                  "numberer Plain",
-                                  "system BandGeneral",
+                                  "numberer RCM",
+                                  "system UmfPack",
                                   "test EnergyIncr 1.0e-6 200",
-                                  "algorithm Newton",
+                                  "algorithm ModifiedNewton -factorOnce",
                                   "integrator LoadControl 1.000E-002",
                                   "analysis Static",
                                   "analyze 100"};

@@ -43,7 +43,10 @@ TEST(SettingsByName, EveryFieldTakesItsValue) {
                                                           {"gmDirection", "2"},
                                                           {"thDt", "0.01"},
                                                           {"thSteps", "4000"},
-                                                          {"dampingRatio", "0.03"}};
+                                                          {"dampingRatio", "0.03"},
+                                                          {"dampingMode", "3"},
+                                                          {"pushPattern", "1"},
+                                                          {"gravityCases", "DEAD:1,LIVE:0.25"}};
     std::vector<std::string_view> names;
     for (const auto& [name, value] : values) {
         setSettingByName(a, r, name, value);
@@ -61,6 +64,8 @@ TEST(SettingsByName, EveryFieldTakesItsValue) {
     EXPECT_EQ(a.gmFile, "records/RSN1063_NORTHR.AT2");
     EXPECT_EQ(std::make_tuple(a.gmDt, a.gmFactor, a.gmDirection, a.thDt, a.thSteps, a.dampingRatio),
               std::make_tuple(0.005, 1.5, 2, 0.01, 4000, 0.03));
+    EXPECT_EQ(std::make_tuple(a.dampingMode, a.pushPattern, a.gravityCases),
+              std::make_tuple(3, 1, std::string("DEAD:1,LIVE:0.25")));
     EXPECT_EQ(std::make_tuple(a.genPlateFiber, a.genMass, a.useAggregator),
               std::make_tuple(false, false, true));
     EXPECT_EQ(std::make_tuple(r.nodeDisplacement, r.elementForce, r.sectionDeformation, r.sectionStressStrain,
@@ -165,6 +170,11 @@ TEST(SettingsByName, RefusesUnknownNamesAndUnconvertibleValues) {
             << name;
     EXPECT_EQ(message("gmFile", ""), "The ground-motion record file (gmFile) is not named");
     EXPECT_EQ(a.gmFile, "GMX.txt");
+    for (const auto& [value, term] : {std::pair{"DEAD", "DEAD"}, {"DEAD:1.0,LIVE:x", "LIVE:x"}, {"DEAD:1,", ""}})
+        EXPECT_EQ(message("gravityCases", value),
+                  "'" + std::string(term) +
+                      "' in gravityCases is not a load case and its factor (NAME:FACTOR, e.g. DEAD:1.0,LIVE:0.25)");
+    EXPECT_EQ(a.gravityCases, "");
 }
 
 // The list `kelvane-cli settings` prints comes from the same table: every name, in order, with a

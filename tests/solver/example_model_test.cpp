@@ -99,6 +99,24 @@ TEST_F(ExampleModelTest, NonlinearDefaultsGiveAPushoverThatYields) {
     EXPECT_GT(curve.back().second, curve[60].second * 0.95) << "no collapse within the push";
 }
 
+// The load-control stage of a combination, DEAD x 1 and PUSH x 0.25, holds every support's vertical
+// reaction at the sum of the cases' own reactions with those factors (the model is linear elastic).
+TEST_F(ExampleModelTest, GravityCombinationReactionsAreTheFactoredSumOfTheCases) {
+    runLoadCase(exampleModel(), 1);
+    const std::vector<double> dead = verticalReactions();
+    runLoadCase(exampleModel(), 2);
+    const std::vector<double> push = verticalReactions();
+    runLoadCase(exampleModel(), 2, {"gravityCases=DEAD:1.0, PUSH:0.25"});
+    const std::vector<double> combined = verticalReactions();
+    ASSERT_EQ(dead.size(), push.size());
+    ASSERT_EQ(combined.size(), dead.size());
+    ASSERT_FALSE(dead.empty());
+    for (std::size_t i = 0; i < dead.size(); ++i) {
+        const double expected = dead[i] + 0.25 * push[i];
+        EXPECT_NEAR(combined[i], expected, 1e-5 * std::abs(dead[i]) + 1e-3) << "support " << i + 1;
+    }
+}
+
 // Support 1 carries part of its load through joint 40, which a rigid link ties to it; the base
 // reactions count both, so they balance the dead load (30 N/mm on the floor beams, 22 on the roof's)
 // and the push.

@@ -4,6 +4,7 @@
 #include "results/node_results.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <cmath>
 #include <numbers>
 
@@ -65,6 +66,69 @@ TEST_F(ShearBuildingTest, ModalAnalysisGivesTheClosedFormEigenvaluesAndFirstMode
         EXPECT_NEAR(store.nodes[kMasters[floor - 1]].uy / roof, ratio, 1e-4) << "floor " << floor;
     }
     for (int master : kMasters) EXPECT_NEAR(store.nodes[master].ux, 0.0, 1e-6 * std::abs(roof));
+}
+
+// Rayleigh damping of 5 % anchored on mode 1 and mode j, from the closed-form eigenvalues: along X
+// the first X mode (mode 2, the first Y mode being mode 1) already holds 91 % of the mass, so the
+// default j is 2; a given j is taken as it stands. a0 = 2 z w1 wj / (w1 + wj), a1 = 2 z / (w1 + wj).
+TEST_F(ShearBuildingTest, RayleighDampingIsAnchoredOnModeOneAndTheChosenMode) {
+    struct Case {
+        const char* dampingMode;
+        int expectedMode;
+    };
+    const Case cases[] = {{"0", 2}, {"5", 5}};
+    const double kx = storeyStiffness(300.0 * std::pow(400.0, 3) / 12.0);
+    const double ky = storeyStiffness(400.0 * std::pow(300.0, 3) / 12.0);
+    std::vector<double> eigenvalues;
+    for (int mode = 1; mode <= 3; ++mode)
+        eigenvalues.insert(eigenvalues.end(), {chainEigenvalue(kx, mode), chainEigenvalue(ky, mode)});
+    std::sort(eigenvalues.begin(), eigenvalues.end());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dampingMode);
+        std::filesystem::copy_file(dataPath("solver/GMX.txt"), file("GMX.txt"),
+                                   std::filesystem::copy_options::overwrite_existing);
+        ASSERT_FALSE(writeAndRun(dataPath("solver/shear-building.s2k"),
+                                 {"analysisType=5", "thSteps=10", "gmDirection=1",
+                                  std::string("dampingMode=") + c.dampingMode})
+                         .empty());
+        const auto lines = nonEmptyLines(file("Damping.txt"));
+        ASSERT_EQ(lines.size(), 1u);
+        const std::vector<double> written = numbersOf(lines[0]); // j, a0, a1
+        ASSERT_EQ(written.size(), 3u);
+        const double w1 = std::sqrt(eigenvalues[0]);
+        const double wj = std::sqrt(eigenvalues[static_cast<std::size_t>(c.expectedMode - 1)]);
+        EXPECT_EQ(written[0], c.expectedMode);
+        EXPECT_NEAR(written[1], 2 * 0.05 * w1 * wj / (w1 + wj), 1e-6 * written[1]);
+        EXPECT_NEAR(written[2], 2 * 0.05 / (w1 + wj), 1e-6 * written[2]);
+    }
+}
+
+// The roof master pushed 10 mm along X by each pattern; the storeys are shear springs of equal
+// stiffness k under equal floor masses m. One force at the roof: sways 1 : 2 : 3. Uniform (F = m on
+// every floor): storey shears 3F, 2F, F, sways 3 : 5 : 6. First X mode (F = m phi): K u = M phi gives
+// u = phi / w^2, the mode shape itself, sin(pi/7) : sin(2pi/7) : sin(3pi/7).
+TEST_F(ShearBuildingTest, PushPatternsLoadTheFloorsAsTheirShapesSay) {
+    const double s1 = std::sin(std::numbers::pi / 7), s2 = std::sin(2 * std::numbers::pi / 7),
+                 s3 = std::sin(3 * std::numbers::pi / 7);
+    struct Case {
+        const char* pattern;
+        double lower, middle; // first and second floor over the roof
+    };
+    const Case cases[] = {{"0", 1.0 / 3, 2.0 / 3}, {"2", 3.0 / 6, 5.0 / 6}, {"1", s1 / s3, s2 / s3}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pattern);
+        ASSERT_FALSE(writeAndRun(dataPath("solver/shear-building.s2k"),
+                                 {"analysisType=2", "dispControlCase=1", "controlNode=19", "controlDof=1",
+                                  "controlDisp=10", "dispSteps=1", std::string("pushPattern=") + c.pattern})
+                         .empty());
+        ModelStore store = importedModel(dataPath("solver/shear-building.s2k"));
+        loadNodeDeformation(store, folder(), 1);
+        const double roof = store.nodes[kMasters[2]].ux;
+        ASSERT_NEAR(roof, 10.0, 1e-6);
+        EXPECT_NEAR(store.nodes[kMasters[0]].ux / roof, c.lower, 1e-5);
+        EXPECT_NEAR(store.nodes[kMasters[1]].ux / roof, c.middle, 1e-5);
+        EXPECT_NEAR(store.nodes[kMasters[2]].uy, 0.0, 1e-6);
+    }
 }
 
 } // namespace

@@ -114,6 +114,9 @@ TEST_F(AnalysisSettingWindowTest, OkStoresEveryControlAndCloses) {
     type("numIntgrPts", "5");
     type("rebarMaterial", "2");
     type("modalNumber", "4");
+    type("gravityCases", "DEAD:1.0,LIVE:0.25");
+    pick("pushPattern", 1);
+    type("dampingMode", "3");
     tick("useAggregator");
     tick("genPlateFiber");
     tick("genMass");
@@ -135,6 +138,8 @@ TEST_F(AnalysisSettingWindowTest, OkStoresEveryControlAndCloses) {
     EXPECT_EQ(s.numIntgrPts, 5);
     EXPECT_EQ(s.rebarMaterial, 2);
     EXPECT_EQ(s.modalNumber, 4);
+    EXPECT_EQ(std::make_tuple(s.gravityCases, s.pushPattern, s.dampingMode),
+              std::make_tuple(std::string("DEAD:1.0,LIVE:0.25"), std::int32_t{PushFirstMode}, 3));
     EXPECT_TRUE(s.useAggregator);
     EXPECT_FALSE(s.genPlateFiber);
     EXPECT_FALSE(s.genMass);

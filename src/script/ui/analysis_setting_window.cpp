@@ -8,6 +8,7 @@
 #include "common/number_format.h"
 #include "common/number_parse.h"
 #include "script/ground_motion_file.h"
+#include "script/load_combination.h"
 #include "script/setting_use.h"
 #include "script/settings_by_name.h"
 #include "script/ui/form_controls.h"
@@ -108,6 +109,12 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     thDt_ = makeEdit(QStringLiteral("thDt"));
     thSteps_ = makeEdit(QStringLiteral("thSteps"));
     dampingRatio_ = makeEdit(QStringLiteral("dampingRatio"));
+    dampingMode_ = makeEdit(QStringLiteral("dampingMode"));
+    gravityCases_ = makeEdit(QStringLiteral("gravityCases"));
+    gravityCases_->setPlaceholderText(QStringLiteral("the load case above, or DEAD:1.0,LIVE:0.25"));
+    pushPattern_ = makeList(QStringLiteral("pushPattern"),
+                            {QStringLiteral("Load Vector"), QStringLiteral("First Mode (Mass x Mode Shape)"),
+                             QStringLiteral("Uniform (Mass)")});
 
     auto* top = new QFormLayout;
     top->addRow(QStringLiteral("Analysis Type"), analysisType_);
@@ -118,8 +125,10 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     addRowWithUnit(form, QStringLiteral("Load Steps"), loadSteps_, QStringLiteral("steps"));
     addRowWithUnit(form, QStringLiteral("Load Factor"), loadFactor_,
                    QStringLiteral("x case loads at the last step"));
+    addRowWithUnit(form, QStringLiteral("Combination"), gravityCases_, QStringLiteral("CASE:FACTOR,..."));
 
     QGroupBox* dispControl = makeGroup(QStringLiteral("Disp Control Case (Linear)"), form);
+    form->addRow(QStringLiteral("Push Pattern"), pushPattern_);
     form->addRow(QStringLiteral("Load Vector"), dispControlCase_);
     addRowWithUnit(form, QStringLiteral("Control Node"), controlNode_, QStringLiteral("joint"));
     addRowWithUnit(form, QStringLiteral("Control Disp per Step"), controlDisp_,
@@ -157,6 +166,8 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     addRowWithUnit(form, QStringLiteral("Damping Ratio"), dampingRatio_,
                    QStringLiteral("of critical (0.05 = 5 %)"));
 
+    addRowWithUnit(form, QStringLiteral("Damping Second Mode"), dampingMode_,
+                   QStringLiteral("mode (0: where 90 % of the mass is reached)"));
     // Boxes the chosen procedure does not read cannot be edited.
     const auto enableForType = [this, browse](int index) {
         for (std::string_view name : settingNames())
@@ -222,6 +233,9 @@ void AnalysisSettingWindow::fillFromSettings() {
     thDt_->setText(fromBytes(formatRoundTrip(settings.thDt)));
     thSteps_->setText(fromBytes(formatInt(settings.thSteps)));
     dampingRatio_->setText(fromBytes(formatRoundTrip(settings.dampingRatio)));
+    dampingMode_->setText(fromBytes(formatInt(settings.dampingMode)));
+    gravityCases_->setText(fromBytes(settings.gravityCases));
+    selectByCode(pushPattern_, settings.pushPattern + 1);
 }
 
 // Stores field by field; a box that does not convert stops here, leaving the fields before it
@@ -252,6 +266,11 @@ void AnalysisSettingWindow::storeSettings() {
     settings.thDt = realOf(thDt_);
     settings.thSteps = integerOf(thSteps_);
     settings.dampingRatio = realOf(dampingRatio_);
+    settings.dampingMode = integerOf(dampingMode_);
+    const std::string combination = toBytes(gravityCases_->text());
+    checkLoadCombination(combination);
+    settings.gravityCases = combination;
+    settings.pushPattern = std::max(selectedCode(pushPattern_) - 1, 0);
     close();
 }
 

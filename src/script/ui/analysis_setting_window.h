@@ -48,6 +48,9 @@ class AnalysisSettingWindow : public QWidget {
     QLineEdit* thDt_;
     QLineEdit* thSteps_;
     QLineEdit* dampingRatio_;
+    QLineEdit* dampingMode_;
+    QLineEdit* gravityCases_;
+    QComboBox* pushPattern_;
 };
 
 } // namespace kelvane

@@ -513,17 +513,44 @@ print('recorder')
 ops.recorder('Node', '-file', 'node0.out', '-time', '-nodeRange', 1, 40, '-dof', 1, 2, 3, 'disp')
 # Load patterns and the analysis procedure
 xDamp = 0.05
-nEigenI = 1
-nEigenJ = 2
-lambdaN = ops.eigen(nEigenJ)
-lambdaI = lambdaN[nEigenI - 1]
-lambdaJ = lambdaN[nEigenJ - 1]
-omegaI = lambdaI ** 0.5
-omegaJ = lambdaJ ** 0.5
+nModes = 12
+lambdaN = ops.eigen(nModes)
+massNodes = []
+nodeMasses = {}
+for node in ops.getNodeTags():
+    masses = [ops.nodeMass(node, dof) for dof in range(1, 6 + 1)]
+    if sum(masses) > 0:
+        massNodes.append(node)
+        nodeMasses[node] = masses
+totalMass = sum(nodeMasses[node][0] for node in massNodes)
+if totalMass <= 0:
+    raise RuntimeError('The model has no mass along degree of freedom 1')
+massRatios = []
+for mode in range(1, nModes + 1):
+    participation = 0.0
+    modalMass = 0.0
+    for node in massNodes:
+        shape = ops.nodeEigenvector(node, mode)
+        masses = nodeMasses[node]
+        modalMass += sum(mass * phi * phi for mass, phi in zip(masses, shape))
+        participation += masses[0] * shape[0]
+    massRatios.append(participation * participation / modalMass / totalMass)
+firstJ = 2
+nEigenJ = nModes
+cumulative = 0.0
+for mode in range(1, nModes + 1):
+    cumulative += massRatios[mode - 1]
+    if cumulative >= 0.9 and mode >= firstJ:
+        nEigenJ = mode
+        break
+omegaI = lambdaN[0] ** 0.5
+omegaJ = lambdaN[nEigenJ - 1] ** 0.5
 alphaM = xDamp * (2 * omegaI * omegaJ) / (omegaI + omegaJ)
-betaKcurr = 2. * xDamp / (omegaI + omegaJ)
-ops.rayleigh(alphaM, betaKcurr, 0, 0)
-
+betaKcomm = 2. * xDamp / (omegaI + omegaJ)
+print('Rayleigh damping on modes 1 and ' + str(nEigenJ) + ': alphaM ' + repr(alphaM) + ' betaKcomm ' + repr(betaKcomm))
+ops.rayleigh(alphaM, 0, 0, betaKcomm)
+with open('Damping.txt', 'w') as dampingFile:
+    dampingFile.write(str(nEigenJ) + ' ' + repr(alphaM) + ' ' + repr(betaKcomm) + '\n')
 iGMfile = 'DM1X.txt'
 iGMfact = 1
 dt = 0.02
@@ -542,10 +569,10 @@ ops.imposedMotion(2, 1, 2)
 ops.imposedMotion(4, 1, 2)
 
 ops.constraints('Transformation')
-ops.numberer('Plain')
+ops.numberer('RCM')
 ops.system('UmfPack')
 ops.test('EnergyIncr', 1.0e-4, 200)
-ops.algorithm('Newton')
+ops.algorithm('ModifiedNewton', '-factorOnce')
 ops.integrator('Newmark', 0.5, 0.25)
 ops.analysis('Transient')
 ops.analyze(1000, 0.02)

@@ -529,10 +529,10 @@ eleLoad -ele 63 -type -beamUniform 0 -22 0
 }
 puts "analysis"
 constraints Transformation
-numberer Plain
-system BandGeneral
+numberer RCM
+system UmfPack
 test EnergyIncr 1.0e-6 200
-algorithm Newton
+algorithm ModifiedNewton -factorOnce
 integrator LoadControl 1.000E-001
 analysis Static
 analyze 10
@@ -546,10 +546,10 @@ load 39 60000 0 0 0 0 0
 }
 puts "analysis"
 constraints Transformation
-numberer Plain
-system BandGeneral
+numberer RCM
+system UmfPack
 test EnergyIncr 1.0e-6 200
-algorithm Newton
+algorithm ModifiedNewton -factorOnce
 integrator DisplacementControl 39 1 1.000E-001
 analysis Static
 analyze 100

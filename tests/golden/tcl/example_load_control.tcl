@@ -527,10 +527,10 @@ eleLoad -ele 63 -type -beamUniform 0 -22 0
 }
 puts "analysis"
 constraints Transformation
-numberer Plain
-system BandGeneral
+numberer RCM
+system UmfPack
 test EnergyIncr 1.0e-6 200
-algorithm Newton
+algorithm ModifiedNewton -factorOnce
 integrator LoadControl 1.000E-002
 analysis Static
 analyze 100

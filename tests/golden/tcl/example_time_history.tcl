@@ -486,19 +486,50 @@ puts "SOLID element"
 puts "recorder"
 recorder Node -file node0.out -time -nodeRange 1 40 -dof 1 2 3 disp
 recorder Element -file ele0.out -time -eleRange 1 65 localForce
- 
-set xDamp 0.05;
-set nEigenI 1;
-set nEigenJ 2;
-set lambdaN [eigen [expr $nEigenJ]];
-set lambdaI [lindex $lambdaN [expr $nEigenI-1]];
-set lambdaJ [lindex $lambdaN [expr $nEigenJ-1]];
-set omegaI [expr pow($lambdaI,0.5)]; 
-set omegaJ [expr pow($lambdaJ,0.5)];
-set alphaM [expr $xDamp*(2*$omegaI*$omegaJ)/($omegaI+$omegaJ)]; 
-set betaKcurr [expr 2.*$xDamp/($omegaI+$omegaJ)];   
-rayleigh $alphaM $betaKcurr 0 0  
-  
+set xDamp 0.05
+set nModes 12
+set lambdaN [eigen $nModes]
+set massNodes {}
+foreach node [getNodeTags] {
+    set masses {}
+    set sum 0.0
+    for {set dof 1} {$dof <= 6} {incr dof} {
+        set mass [nodeMass $node $dof]
+        lappend masses $mass
+        set sum [expr {$sum + $mass}]
+    }
+    if {$sum > 0} {lappend massNodes $node; set nodeMasses($node) $masses}
+}
+set totalMass 0.0
+foreach node $massNodes {set totalMass [expr {$totalMass + [lindex $nodeMasses($node) 0]}]}
+if {$totalMass <= 0} {error "The model has no mass along degree of freedom 1"}
+set massRatios {}
+for {set mode 1} {$mode <= $nModes} {incr mode} {
+    set participation 0.0
+    set modalMass 0.0
+    foreach node $massNodes {
+        set shape [nodeEigenvector $node $mode]
+        foreach mass $nodeMasses($node) phi $shape {set modalMass [expr {$modalMass + $mass*$phi*$phi}]}
+        set participation [expr {$participation + [lindex $nodeMasses($node) 0]*[lindex $shape 0]}]
+    }
+    lappend massRatios [expr {$participation*$participation/$modalMass/$totalMass}]
+}
+set firstJ 2
+set nEigenJ $nModes
+set cumulative 0.0
+for {set mode 1} {$mode <= $nModes} {incr mode} {
+    set cumulative [expr {$cumulative + [lindex $massRatios [expr {$mode - 1}]]}]
+    if {$cumulative >= 0.9 && $mode >= $firstJ} {set nEigenJ $mode; break}
+}
+set omegaI [expr {sqrt([lindex $lambdaN 0])}]
+set omegaJ [expr {sqrt([lindex $lambdaN [expr {$nEigenJ - 1}]])}]
+set alphaM [expr {$xDamp*(2*$omegaI*$omegaJ)/($omegaI+$omegaJ)}]
+set betaKcomm [expr {2.*$xDamp/($omegaI+$omegaJ)}]
+puts "Rayleigh damping on modes 1 and $nEigenJ: alphaM $alphaM betaKcomm $betaKcomm"
+rayleigh $alphaM 0 0 $betaKcomm
+set dampingFile [open "Damping.txt" "w"]
+puts $dampingFile "$nEigenJ $alphaM $betaKcomm"
+close $dampingFile
 set IDloadTag 1001;
 set iGMfile "GMX.txt";
 set iGMdirection "1"; 
@@ -511,11 +542,11 @@ set AccelSeries "Series -dt $dt -filePath $iGMfile -factor  $GMfatt";
 pattern UniformExcitation  $IDloadTag  $GMdirection -accel  $AccelSeries; 
 }  
   
-constraints Transformation; 
-numberer Plain;  
-system UmfPack; 
-test EnergyIncr 1.0e-4 200; 
-algorithm Newton 
-integrator Newmark 0.5 0.25 
+constraints Transformation
+numberer RCM
+system UmfPack
+test EnergyIncr 1.0e-4 200
+algorithm ModifiedNewton -factorOnce
+integrator Newmark 0.5 0.25
 analysis Transient
 analyze 1000 0.02

@@ -239,8 +239,8 @@ load 9 0 0 -50000 0 0 1.5e+06
 }
 puts "analysis"
 constraints Transformation
-numberer Plain
-system BandGeneral
+numberer RCM
+system UmfPack
 test EnergyIncr 1.0e-6 200
 algorithm Newton
 integrator LoadControl 1.000E-002

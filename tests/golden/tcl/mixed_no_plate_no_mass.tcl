@@ -198,8 +198,8 @@ load 9 0 0 -50000 0 0 1.5e+06
 }
 puts "analysis"
 constraints Transformation
-numberer Plain
-system BandGeneral
+numberer RCM
+system UmfPack
 test EnergyIncr 1.0e-6 200
 algorithm Newton
 integrator LoadControl 1.000E-002
@@ -213,8 +213,8 @@ load 9 20000 -4e-05 0 0 0 0
 }
 puts "analysis"
 constraints Transformation
-numberer Plain
-system BandGeneral
+numberer RCM
+system UmfPack
 test EnergyIncr 1.0e-6 200
 algorithm Newton
 integrator DisplacementControl 9 1 1.000E-001
