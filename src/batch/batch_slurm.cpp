@@ -84,7 +84,7 @@ std::vector<std::string> batchStatusLines(const std::filesystem::path& setFolder
     int completed = 0, failed = 0;
     for (const BatchRun& run : runs) {
         const RunStatus status = readRunStatus(setFolder / run.folder);
-        completed += status.state == RunState::Completed;
+        completed += runEnded(status.state);
         failed += status.state == RunState::Failed;
         statuses[run.id] = status;
     }

@@ -42,7 +42,7 @@ LocalBatchRunner::LocalBatchRunner(std::filesystem::path setFolder, const std::v
         const RunState state = readRunStatus(setFolder_ / run.folder).state;
         if (state == RunState::NotRun || (retryFailed && state == RunState::Failed))
             waiting_.push_back(run);
-        else if (state == RunState::Completed)
+        else if (runEnded(state))
             ++completed_;
         else
             ++failed_;
@@ -62,7 +62,9 @@ RunEnd LocalBatchRunner::finish(const Running& running, int exitCode, int signal
     outcome.out = logText(folder / kRunLogName);
     const SolverVerdict verdict = judgeSolverRun(outcome, folder, running.recorders, running.before);
     RunEnd end{running.run,
-               {verdict.failed ? RunState::Failed : RunState::Completed, verdict.firstError},
+               verdict.failed       ? RunStatus{RunState::Failed, verdict.firstError}
+               : verdict.collapse() ? RunStatus{RunState::Collapse, verdict.end}
+                                    : RunStatus{RunState::Completed, {}},
                secondsSince(running.started)};
     try {
         writeRunStatus(folder, end.status);

@@ -42,7 +42,7 @@ class WaitedSignals {
 std::string endLine(const RunEnd& end) {
     std::string line = "run " + std::to_string(end.run.id) + " " + end.run.record + " at scale " +
                        scaleText(end.run.scale) + ": " + runStateName(end.status.state);
-    if (end.status.state == RunState::Failed)
+    if (end.status.state == RunState::Failed || end.status.state == RunState::Collapse)
         line += ": " + end.status.error;
     return line + " (" + formatElapsed(end.seconds) + ")";
 }

@@ -273,7 +273,7 @@ int collectCommand(const Arguments& args) {
     saveLinesCrLf(*output, summaryLines(summary));
     int completed = 0, failed = 0;
     for (const RunSummary& entry : summary) {
-        completed += entry.status.state == RunState::Completed;
+        completed += runEnded(entry.status.state);
         failed += entry.status.state == RunState::Failed;
     }
     std::cout << "wrote " << *output << " ("

@@ -37,6 +37,19 @@ struct AnalysisSettings {
     double thDt = 0.02;
     std::int32_t thSteps = 1000;
     double dampingRatio = 0.05;
+
+    // The step control of a model with nonlinear materials (see step_control.h): the convergence
+    // test's tolerance (0: a hundred-millionth of the model's extent, in its length unit) and
+    // iterations, the smallest fraction a failed step is split down to, the iterations of the
+    // force-based elements (0: the element's own), the fraction of its peak base shear at which a
+    // pushover ends as "capacity reached", and the storey drift ratio at which a time history ends
+    // as "collapse".
+    double stepTolerance = 0;
+    std::int32_t stepIterations = 100;
+    double minStepFraction = 1.0 / 1024;
+    std::int32_t elementIterations = 0;
+    double capacityDrop = 0.8;
+    double collapseDrift = 0.1;
 };
 
 enum AnalysisType : std::int32_t {

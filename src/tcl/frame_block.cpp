@@ -11,6 +11,10 @@
 namespace kelvane {
 namespace {
 
+// The tolerance of a force-based element's own iterations when their number is set: the element's
+// default, which is relative to its deformations.
+constexpr std::string_view kElementTolerance = "1.0e-12";
+
 void writeTransformations(const ScriptInput& in, ScriptWriter& out) {
     const ModelStore& store = in.store;
     // A code without a name reuses the name of the line before it.
@@ -67,7 +71,13 @@ void writeElement(const ScriptInput& in, ScriptWriter& out, int f) {
         out.line("element corotTrussSection %d %d %d %d", {f, nI, nJ, s});
         break;
     case NonlinearBeamColumn:
-        out.line("element nonlinearBeamColumn %d %d %d %d %d %d", {f, nI, nJ, frame.segments, sectionTag, f});
+        if (in.analysis.elementIterations > 0)
+            out.line(
+                "element nonlinearBeamColumn %d %d %d %d %d %d -iter %d %s",
+                {f, nI, nJ, frame.segments, sectionTag, f, in.analysis.elementIterations, kElementTolerance});
+        else
+            out.line("element nonlinearBeamColumn %d %d %d %d %d %d",
+                     {f, nI, nJ, frame.segments, sectionTag, f});
         break;
     case DispBeamColumn:
         out.line("element dispBeamColumn %d %d %d %d %d %d", {f, nI, nJ, frame.segments, sectionTag, f});

@@ -53,6 +53,8 @@ constexpr IntegerSetting kIntegers[] = {
     {"numIntgrPts", &AnalysisSettings::numIntgrPts},
     {"gmDirection", &AnalysisSettings::gmDirection},
     {"thSteps", &AnalysisSettings::thSteps},
+    {"stepIterations", &AnalysisSettings::stepIterations},
+    {"elementIterations", &AnalysisSettings::elementIterations},
 };
 constexpr RealSetting kReals[] = {
     {"loadFactor", &AnalysisSettings::loadFactor},
@@ -61,6 +63,10 @@ constexpr RealSetting kReals[] = {
     {"gmFactor", &AnalysisSettings::gmFactor},
     {"thDt", &AnalysisSettings::thDt},
     {"dampingRatio", &AnalysisSettings::dampingRatio},
+    {"stepTolerance", &AnalysisSettings::stepTolerance},
+    {"minStepFraction", &AnalysisSettings::minStepFraction},
+    {"capacityDrop", &AnalysisSettings::capacityDrop},
+    {"collapseDrift", &AnalysisSettings::collapseDrift},
 };
 const TextSetting kTexts[] = {
     {"gmFile", &AnalysisSettings::gmFile, &checkRecordFileName},

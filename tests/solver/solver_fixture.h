@@ -45,6 +45,7 @@ class SolverTest : public ::testing::Test {
                                const std::filesystem::path& pythonFolder, const std::string& anyForceFile);
 
     TempDir dir_;
+    std::string tclOutput_; // what the Tcl run of the script writeScript wrote printed
     // The script writeScript wrote last, and what it was written from.
     struct WrittenScript {
         std::string script;

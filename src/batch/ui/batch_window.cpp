@@ -66,7 +66,7 @@ QString endLine(const RunEnd& end) {
                        .arg(end.run.id)
                        .arg(fromBytes(end.run.record), fromBytes(scaleText(end.run.scale)),
                             QString::fromLatin1(runStateName(end.status.state)));
-    if (end.status.state == RunState::Failed)
+    if (end.status.state == RunState::Failed || end.status.state == RunState::Collapse)
         line += QStringLiteral(": ") + fromBytes(end.status.error);
     return line;
 }

@@ -180,10 +180,13 @@ void RunPanel::showEnd() {
     if (run_->stopRequested())
         status_->setText(fromBytes(verdict.firstError));
     else if (verdict.failed)
-        status_->setText(QStringLiteral("Failed: ") + fromBytes(verdict.firstError));
+        status_->setText(QStringLiteral("Failed: ") +
+                         fromBytes(verdict.firstError + "\n" + runEndSummary(verdict)).trimmed());
     else
-        status_->setText(QStringLiteral("Finished: ") +
-                         fromBytes(progressText(stepsDone_, run_->stepsAsked(), run_->elapsedSeconds())));
+        status_->setText((QStringLiteral("Finished: ") +
+                          fromBytes(progressText(stepsDone_, run_->stepsAsked(), run_->elapsedSeconds()) +
+                                    "\n" + runEndSummary(verdict)))
+                             .trimmed());
     session_.lastRunFolder = run_->folder().string();
     emit runEnded(!verdict.failed);
     if (nextScript_) {

@@ -88,6 +88,12 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     thDt_ = makeEdit(QStringLiteral("thDt"));
     thSteps_ = makeEdit(QStringLiteral("thSteps"));
     dampingRatio_ = makeEdit(QStringLiteral("dampingRatio"));
+    stepTolerance_ = makeEdit(QStringLiteral("stepTolerance"));
+    stepIterations_ = makeEdit(QStringLiteral("stepIterations"));
+    minStepFraction_ = makeEdit(QStringLiteral("minStepFraction"));
+    elementIterations_ = makeEdit(QStringLiteral("elementIterations"));
+    capacityDrop_ = makeEdit(QStringLiteral("capacityDrop"));
+    collapseDrift_ = makeEdit(QStringLiteral("collapseDrift"));
 
     auto* top = new QFormLayout;
     top->addRow(QStringLiteral("Analysis Type"), analysisType_);
@@ -108,6 +114,14 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     QGroupBox* nonlinear = makeGroup(QStringLiteral("Nonlinear Setting"), form);
     form->addRow(QStringLiteral("Force/Disp Beam Column numIntgrPts"), numIntgrPts_);
     form->addRow(QStringLiteral("Rebar Material Number"), rebarMaterial_);
+
+    QGroupBox* stepControl = makeGroup(QStringLiteral("Step Control (Nonlinear Materials)"), form);
+    form->addRow(QStringLiteral("Test Tolerance (0 Automatic)"), stepTolerance_);
+    form->addRow(QStringLiteral("Test Iterations"), stepIterations_);
+    form->addRow(QStringLiteral("Smallest Step Fraction"), minStepFraction_);
+    form->addRow(QStringLiteral("Element Iterations (0 Default)"), elementIterations_);
+    form->addRow(QStringLiteral("Capacity at Base Shear / Peak"), capacityDrop_);
+    form->addRow(QStringLiteral("Collapse at Storey Drift Ratio"), collapseDrift_);
 
     QGroupBox* modal = makeGroup(QStringLiteral("Modal Number"), form);
     form->addRow(QStringLiteral("Modal Number"), modalNumber_);
@@ -136,6 +150,7 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     layout->addWidget(loadControl);
     layout->addWidget(dispControl);
     layout->addWidget(nonlinear);
+    layout->addWidget(stepControl);
     layout->addWidget(makeCheckGroup(QStringLiteral("Section Aggregator"), useAggregator_));
     layout->addWidget(modal);
     layout->addWidget(makeCheckGroup(QStringLiteral("Gen ND material"), genPlateFiber_));
@@ -180,6 +195,12 @@ void AnalysisSettingWindow::fillFromSettings() {
     thDt_->setText(fromBytes(formatRoundTrip(settings.thDt)));
     thSteps_->setText(fromBytes(formatInt(settings.thSteps)));
     dampingRatio_->setText(fromBytes(formatRoundTrip(settings.dampingRatio)));
+    stepTolerance_->setText(fromBytes(formatRoundTrip(settings.stepTolerance)));
+    stepIterations_->setText(fromBytes(formatInt(settings.stepIterations)));
+    minStepFraction_->setText(fromBytes(formatRoundTrip(settings.minStepFraction)));
+    elementIterations_->setText(fromBytes(formatInt(settings.elementIterations)));
+    capacityDrop_->setText(fromBytes(formatRoundTrip(settings.capacityDrop)));
+    collapseDrift_->setText(fromBytes(formatRoundTrip(settings.collapseDrift)));
 }
 
 // Stores field by field; a box that does not convert stops here, leaving the fields before it
@@ -210,6 +231,12 @@ void AnalysisSettingWindow::storeSettings() {
     settings.thDt = realOf(thDt_);
     settings.thSteps = integerOf(thSteps_);
     settings.dampingRatio = realOf(dampingRatio_);
+    settings.stepTolerance = realOf(stepTolerance_);
+    settings.stepIterations = integerOf(stepIterations_);
+    settings.minStepFraction = realOf(minStepFraction_);
+    settings.elementIterations = integerOf(elementIterations_);
+    settings.capacityDrop = realOf(capacityDrop_);
+    settings.collapseDrift = realOf(collapseDrift_);
     close();
 }
 

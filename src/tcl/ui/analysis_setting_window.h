@@ -48,6 +48,14 @@ class AnalysisSettingWindow : public QWidget {
     QLineEdit* thDt_;
     QLineEdit* thSteps_;
     QLineEdit* dampingRatio_;
+    // Step control: the tolerance (0 automatic), iterations, smallest step fraction, element
+    // iterations, capacity drop and collapse drift.
+    QLineEdit* stepTolerance_;
+    QLineEdit* stepIterations_;
+    QLineEdit* minStepFraction_;
+    QLineEdit* elementIterations_;
+    QLineEdit* capacityDrop_;
+    QLineEdit* collapseDrift_;
 };
 
 } // namespace kelvane
