@@ -86,6 +86,7 @@ TEST(BatchProgressBar, CountsEndedRunsAndTheTimeLeft) {
     EXPECT_EQ(batchProgressBar(progress, 8), "[#-------]  9/40 runs  1:35 left");
     EXPECT_EQ(batchCountsText(6, 4, 1), "6 runs: 4 completed, 1 failed, 1 not run");
     EXPECT_EQ(batchCountsText(1, 1, 0), "1 run: 1 completed, 0 failed");
+    EXPECT_EQ(batchCountsText(3, 2, 1, 1), "3 runs: 2 completed (1 collapse), 1 failed");
     EXPECT_EQ(planCountsText(1, 1), "1 run (1 record x 1 scale)");
     EXPECT_EQ(planCountsText(4, 10), "40 runs (4 records x 10 scales)");
 }
@@ -97,8 +98,8 @@ TEST(EnsembleCollapse, IsKeptInTheStatusAndEndsTheCurve) {
     const RunStatus collapse{RunState::Collapse,
                              "Analysis ended: collapse, storey drift ratio 0.1 in storey 2"};
     writeRunStatus(dir.path(), collapse);
-    EXPECT_EQ(readRunStatus(dir.path()).state, RunState::Collapse);
-    EXPECT_EQ(readRunStatus(dir.path()).error, collapse.error);
+    EXPECT_EQ(std::make_pair(readRunStatus(dir.path()).state, readRunStatus(dir.path()).error),
+              std::make_pair(collapse.state, collapse.error));
 
     const auto run = [](double scale, RunState state, double drift) {
         RunSummary entry{{0, "GM1.txt", scale, ""}, {state, {}}, std::nullopt};

@@ -38,6 +38,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace kelvane {
@@ -280,10 +281,16 @@ void BatchWindow::showCurves() {
     const std::filesystem::path folder = setFolder();
     const std::vector<RunSummary> summary = collectBatch(folder);
     saveLinesCrLf((folder / "summary.csv").string(), summaryLines(summary));
+    log_->appendPlainText(QStringLiteral("Wrote %1").arg(pathText((folder / "summary.csv").string())));
+    // Without a run that ended there is nothing to draw: an empty chart would show made-up axes.
+    if (std::none_of(summary.begin(), summary.end(),
+                     [](const RunSummary& entry) { return entry.peaks.has_value(); })) {
+        log_->appendPlainText(QStringLiteral("No run has completed: the IDA curves were not drawn"));
+        return;
+    }
     QChart* previous = chartView_->chart();
     chartView_->setChart(makeCurvesChart(kIdaTitle, idaCurves(summary)).release());
     delete previous;
-    log_->appendPlainText(QStringLiteral("Wrote %1").arg(pathText((folder / "summary.csv").string())));
 }
 
 void BatchWindow::updateButtons() {
