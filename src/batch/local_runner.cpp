@@ -65,7 +65,7 @@ RunEnd LocalBatchRunner::finish(const Running& running, int exitCode, int signal
                verdict.failed       ? RunStatus{RunState::Failed, verdict.firstError}
                : verdict.collapse() ? RunStatus{RunState::Collapse, verdict.end}
                                     : RunStatus{RunState::Completed, {}},
-               secondsSince(running.started)};
+               secondsSince(running.started), verdict.subdividedSteps};
     try {
         writeRunStatus(folder, end.status);
     } catch (const KelvaneError& error) {
@@ -91,7 +91,7 @@ void LocalBatchRunner::startNext(std::vector<RunEnd>& ended) {
         running.pid =
             startChildProcess(solver_, {script.string()}, folder.string(), (folder / kRunLogName).string());
     } catch (const KelvaneError& error) {
-        RunEnd end{run, {RunState::Failed, error.what()}, 0};
+        RunEnd end{run, {RunState::Failed, error.what()}, 0, 0};
         try {
             writeRunStatus(folder, end.status);
         } catch (const KelvaneError&) {

@@ -44,7 +44,9 @@ std::string endLine(const RunEnd& end) {
                        scaleText(end.run.scale) + ": " + runStateName(end.status.state);
     if (end.status.state == RunState::Failed || end.status.state == RunState::Collapse)
         line += ": " + end.status.error;
-    return line + " (" + formatElapsed(end.seconds) + ")";
+    const std::string subdivided =
+        end.subdividedSteps > 0 ? ", " + std::to_string(end.subdividedSteps) + " steps subdivided" : "";
+    return line + " (" + formatElapsed(end.seconds) + subdivided + ")";
 }
 
 } // namespace

@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string>
-#include <vector>
 
 // The step control of nonlinear procedures through both solver builds, against hand values of a
 // cantilever whose section is a 2 x 2 grid of Steel01 fibers: every fiber yields at once, so the
@@ -38,13 +36,6 @@ std::vector<std::string> gridSettings(const Grid& g, std::vector<std::string> mo
     return more;
 }
 
-std::vector<std::vector<double>> recordedSteps(const std::string& path) {
-    std::vector<std::vector<double>> steps;
-    for (const std::string& line : nonEmptyLines(path))
-        steps.push_back(numbersOf(line));
-    return steps;
-}
-
 using StepControlTest = SolverTest;
 
 // tests/data/solver/cantilever.s2k, 2000 mm, 200 x 100 mm, TIP = 1 kN down at joint 2, pushed down in
@@ -52,8 +43,7 @@ using StepControlTest = SolverTest;
 // cannot invert at b = 0) or negative (a softening column). The base shear is the load factor x 1 kN.
 TEST_F(StepControlTest, PushoversReachTheirTargetOrTheirCapacityAtTheHandDrift) {
     struct Case {
-        double b;
-        double stepSize;
+        double b, stepSize;
         int steps;
         bool capacity; // the push ends as "capacity reached" at 80 % of the peak
     } const cases[] = {{1e-4, -20, 15, false}, {-0.02, -2, 100, true}};
@@ -65,12 +55,11 @@ TEST_F(StepControlTest, PushoversReachTheirTargetOrTheirCapacityAtTheHandDrift) 
                                                   "dispSteps=" + std::to_string(c.steps)}))
                          .empty())
             << c.b;
-        const auto steps = recordedSteps(file("node0.out"));
-        const double yieldShear = g.plasticMoment() / g.length;
-        double peak = 0;
-        for (const auto& step : steps)
-            peak = std::max(peak, step[0] * 1000);
-        const double lastShear = steps.back()[0] * 1000, lastTip = -steps.back()[6];
+        double peak = 0, lastShear = 0, lastTip = 0, yieldShear = g.plasticMoment() / g.length;
+        for (const std::string& line : nonEmptyLines(file("node0.out"))) {
+            const std::vector<double> step = numbersOf(line);
+            lastShear = step[0] * 1000, lastTip = -step[6], peak = std::max(peak, lastShear);
+        }
         const std::string& output = tclOutput();
         if (!c.capacity) {
             // 300 mm is nine times the yield displacement Mp L^2 / 3EI = 33 mm.
@@ -98,18 +87,18 @@ TEST_F(StepControlTest, ShearColumnUnderAPulseEndsWithTheResidualDriftOfANewmark
     const int steps = 400;
     std::string record;
     std::vector<double> ground;
-    for (int k = 0; k <= steps; ++k) {
-        const double t = k * dt;
-        ground.push_back(t < pulse ? amplitude * std::sin(M_PI * t / pulse) : 0);
-        record += std::to_string(ground.back()) + "\n";
-    }
+    for (int k = 0; k <= steps; ++k)
+        ground.push_back(k * dt < pulse ? amplitude * std::sin(M_PI * k * dt / pulse) : 0),
+            record += std::to_string(ground.back()) + "\n";
     writeFile(file("PULSE.txt"), record);
     ASSERT_FALSE(
         writeAndRun(dataPath("solver/steel-column.s2k"),
                     gridSettings(g, {"analysisType=5", "gmFile=PULSE.txt", "gmDt=0.01", "gmFactor=1",
                                      "thDt=0.01", "thSteps=" + std::to_string(steps), "dampingRatio=0"}))
             .empty());
-    const auto nodes = recordedSteps(file("node0.out"));
+    std::vector<std::vector<double>> nodes;
+    for (const std::string& line : nonEmptyLines(file("node0.out")))
+        nodes.push_back(numbersOf(line));
     ASSERT_EQ(nodes.size(), static_cast<std::size_t>(steps));
 
     const double k1 = 3 * g.stiffness() / std::pow(g.length, 3), yield = g.plasticMoment() / g.length;
@@ -120,23 +109,21 @@ TEST_F(StepControlTest, ShearColumnUnderAPulseEndsWithTheResidualDriftOfANewmark
     for (int n = 1; n <= steps; ++n) {
         // Newmark (1/2, 1/4), Newton iterations on the spring's return mapping.
         const double load = -mass * ground[static_cast<std::size_t>(n)];
-        double next = u, force = 0, nextSlip = slip, nextBack = back;
+        double next = u, force = 0, acc = 0, nextSlip = slip, nextBack = back;
         for (int i = 0; i < 50; ++i) {
             const double trial = k1 * (next - slip), over = std::abs(trial - back) - yield;
             const double sign = trial - back < 0 ? -1 : 1, gamma = over > 0 ? over / (k1 + hardening) : 0;
             nextSlip = slip + gamma * sign;
             nextBack = back + hardening * gamma * sign;
             force = trial - k1 * gamma * sign;
-            const double acc = 4 / (dt * dt) * (next - u) - 4 / dt * v - a;
+            acc = 4 / (dt * dt) * (next - u) - 4 / dt * v - a;
             const double unbalanced = load - mass * acc - force;
             if (std::abs(unbalanced) < 1e-10 * yield)
                 break;
             next += unbalanced / ((over > 0 ? k2 : k1) + 4 * mass / (dt * dt));
         }
-        const double acc = 4 / (dt * dt) * (next - u) - 4 / dt * v - a;
         v += dt / 2 * (a + acc);
-        a = acc;
-        u = next, slip = nextSlip, back = nextBack;
+        a = acc, u = next, slip = nextSlip, back = nextBack;
         peak = std::max(peak, std::abs(u));
         strongest = std::max(strongest, std::abs(force));
         worst = std::max(worst, std::abs(nodes[static_cast<std::size_t>(n - 1)][4] - u));

@@ -70,9 +70,7 @@ TEST(NonlinearMaterialScript, ProceduresTakeTheirStepsUnderStepControl) {
         "{KrylovNewton} {NewtonLineSearch 0.8} {BFGS}} {";
     struct Case {
         std::int32_t type;
-        const char* stepLoop;
-        const char* stepLine; // the integrator or analyze line of one step
-        const char* watch;    // a line of the end the stage watches for ("" for none)
+        const char *stepLoop, *stepLine, *watch; // the loop, a step's own line, the end it watches for
     } const cases[] = {
         {SingleLoadControl, "while {$ok == 0 && $step < 100} {",
          "    integrator LoadControl [expr {$kvSize * 0.01}]", ""},

@@ -69,6 +69,8 @@ QString endLine(const RunEnd& end) {
                             QString::fromLatin1(runStateName(end.status.state)));
     if (end.status.state == RunState::Failed || end.status.state == RunState::Collapse)
         line += QStringLiteral(": ") + fromBytes(end.status.error);
+    if (end.subdividedSteps > 0)
+        line += QStringLiteral(" (%1 steps subdivided)").arg(end.subdividedSteps);
     return line;
 }
 
