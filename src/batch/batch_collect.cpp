@@ -16,7 +16,7 @@ std::vector<RunSummary> collectBatch(const std::filesystem::path& setFolder) {
     std::vector<RunSummary> summary;
     for (const BatchRun& run : runs) {
         RunSummary entry{run, readRunStatus(setFolder / run.folder), std::nullopt};
-        if (entry.status.state == RunState::Completed) {
+        if (runEnded(entry.status.state)) {
             try {
                 entry.peaks = readRunPeaks(storeys, (setFolder / run.folder).string());
             } catch (const KelvaneError& error) {
@@ -71,6 +71,24 @@ std::vector<Curve> idaCurves(const std::vector<RunSummary>& summary) {
             ++at;
         curve->x.insert(curve->x.begin() + static_cast<std::ptrdiff_t>(at), entry.peaks->driftRatio);
         curve->y.insert(curve->y.begin() + static_cast<std::ptrdiff_t>(at), entry.run.scale);
+    }
+    // A record's curve flatlines at the lowest scale that collapsed: the runs above it say nothing more.
+    for (Curve& curve : curves) {
+        double collapse = 0;
+        bool collapsed = false;
+        for (const RunSummary& entry : summary)
+            if (entry.run.record == curve.title && entry.status.state == RunState::Collapse && entry.peaks &&
+                (!collapsed || entry.run.scale < collapse)) {
+                collapse = entry.run.scale;
+                collapsed = true;
+            }
+        std::size_t keep = 0;
+        while (collapsed && keep < curve.y.size() && curve.y[keep] <= collapse)
+            ++keep;
+        if (collapsed) {
+            curve.x.resize(keep);
+            curve.y.resize(keep);
+        }
     }
     return curves;
 }

@@ -30,7 +30,9 @@ std::vector<RunSummary> collectBatch(const std::filesystem::path& setFolder);
 std::vector<std::string> summaryLines(const std::vector<RunSummary>& summary);
 
 // One curve per record, in the order of the manifest: the scale (the intensity) against the peak
-// interstorey drift ratio of its completed runs, by rising scale.
+// interstorey drift ratio of its completed runs, by rising scale. A record's curve flatlines at its
+// lowest scale that collapsed (the drift there is the collapse's): the scales above it are left out,
+// as FEMA P-695 counts every stronger shaking a collapse too.
 std::vector<Curve> idaCurves(const std::vector<RunSummary>& summary);
 
 // The title and axes the IDA curves are drawn with.

@@ -22,9 +22,11 @@ std::string batchProgressBar(const BatchProgress& progress, int width) {
            std::string(static_cast<std::size_t>(width - filled), '-') + "]  " + batchProgressText(progress);
 }
 
-std::string batchCountsText(int total, int completed, int failed) {
+std::string batchCountsText(int total, int completed, int failed, int collapsed) {
     std::string text = std::to_string(total) + (total == 1 ? " run: " : " runs: ") +
-                       std::to_string(completed) + " completed, " + std::to_string(failed) + " failed";
+                       std::to_string(completed) + " completed" +
+                       (collapsed > 0 ? " (" + std::to_string(collapsed) + " collapse)" : "") + ", " +
+                       std::to_string(failed) + " failed";
     const int left = total - completed - failed;
     if (left > 0)
         text += ", " + std::to_string(left) + " not run";

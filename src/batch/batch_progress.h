@@ -16,7 +16,8 @@ std::string batchProgressBar(const BatchProgress& progress, int width);
 std::string batchProgressText(const BatchProgress& progress);
 
 // "40 runs: 38 completed, 2 failed" (and ", 3 not run" when some are left).
-std::string batchCountsText(int total, int completed, int failed);
+// "6 runs: 4 completed (1 collapse), 1 failed, 1 not run": the collapsed runs are among the completed.
+std::string batchCountsText(int total, int completed, int failed, int collapsed = 0);
 
 // "40 runs (4 records x 10 scales)", "1 run (1 record x 1 scale)".
 std::string planCountsText(std::size_t records, std::size_t scales);

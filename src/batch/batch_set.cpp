@@ -63,6 +63,8 @@ const char* runStateName(RunState state) {
     switch (state) {
     case RunState::Completed:
         return "completed";
+    case RunState::Collapse:
+        return "collapse";
     case RunState::Failed:
         return "failed";
     case RunState::NotRun:
@@ -80,14 +82,15 @@ RunStatus readRunStatus(const std::filesystem::path& runFolder) {
     const std::string first = lines.empty() ? std::string() : lines[0];
     if (first == "completed")
         return {RunState::Completed, {}};
-    if (first == "failed")
-        return {RunState::Failed, lines.size() > 1 ? lines[1] : std::string()};
+    if (first == "failed" || first == "collapse")
+        return {first == "failed" ? RunState::Failed : RunState::Collapse,
+                lines.size() > 1 ? lines[1] : std::string()};
     return {RunState::Failed, "the status file \"" + path.string() + "\" says \"" + first + "\""};
 }
 
 void writeRunStatus(const std::filesystem::path& runFolder, const RunStatus& status) {
     std::string text = std::string(runStateName(status.state)) + "\n";
-    if (status.state == RunState::Failed)
+    if (status.state == RunState::Failed || status.state == RunState::Collapse)
         text += status.error + "\n";
     saveTextAtomically((runFolder / kRunStatusName).string(), text);
 }

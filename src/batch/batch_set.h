@@ -31,14 +31,21 @@ std::vector<std::string> manifestLines(const std::vector<BatchRun>& runs);
 // message naming the file and line.
 std::vector<BatchRun> readManifest(const std::filesystem::path& setFolder);
 
-enum class RunState { NotRun, Completed, Failed };
+// A time history that reached the collapse drift ended (Collapse): it has peaks, and counts among
+// the runs that ended as they should.
+enum class RunState { NotRun, Completed, Collapse, Failed };
 
 struct RunStatus {
     RunState state = RunState::NotRun;
-    std::string error; // the first error line of a failed run
+    std::string error; // the first error line of a failed run, the "Analysis ended: collapse" line
 };
 
-// "completed", "failed", "not run".
+// Whether the run ended with peaks to read: completed or collapsed.
+inline bool runEnded(RunState state) {
+    return state == RunState::Completed || state == RunState::Collapse;
+}
+
+// "completed", "collapse", "failed", "not run".
 const char* runStateName(RunState state);
 
 // What the run's status file says; NotRun when it has none. A status file that says neither

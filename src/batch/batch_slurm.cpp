@@ -81,15 +81,17 @@ Submission submitBatch(const std::filesystem::path& setFolder, const SlurmOption
 std::vector<std::string> batchStatusLines(const std::filesystem::path& setFolder) {
     const std::vector<BatchRun> runs = readManifest(setFolder);
     std::map<int, RunStatus> statuses;
-    int completed = 0, failed = 0;
+    int completed = 0, failed = 0, collapsed = 0;
     for (const BatchRun& run : runs) {
         const RunStatus status = readRunStatus(setFolder / run.folder);
-        completed += status.state == RunState::Completed;
+        completed += runEnded(status.state);
+        collapsed += status.state == RunState::Collapse;
         failed += status.state == RunState::Failed;
         statuses[run.id] = status;
     }
-    std::vector<std::string> lines{setFolder.string() + ": " +
-                                   batchCountsText(static_cast<int>(runs.size()), completed, failed)};
+    std::vector<std::string> lines{
+        setFolder.string() + ": " +
+        batchCountsText(static_cast<int>(runs.size()), completed, failed, collapsed)};
 
     const std::vector<SubmittedJob> jobs = submittedJobs(setFolder);
     std::map<int, std::string> queued;    // the latest job's word on each run still queued

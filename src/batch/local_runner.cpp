@@ -42,7 +42,7 @@ LocalBatchRunner::LocalBatchRunner(std::filesystem::path setFolder, const std::v
         const RunState state = readRunStatus(setFolder_ / run.folder).state;
         if (state == RunState::NotRun || (retryFailed && state == RunState::Failed))
             waiting_.push_back(run);
-        else if (state == RunState::Completed)
+        else if (runEnded(state))
             ++completed_;
         else
             ++failed_;
@@ -62,8 +62,10 @@ RunEnd LocalBatchRunner::finish(const Running& running, int exitCode, int signal
     outcome.out = logText(folder / kRunLogName);
     const SolverVerdict verdict = judgeSolverRun(outcome, folder, running.recorders, running.before);
     RunEnd end{running.run,
-               {verdict.failed ? RunState::Failed : RunState::Completed, verdict.firstError},
-               secondsSince(running.started)};
+               verdict.failed       ? RunStatus{RunState::Failed, verdict.firstError}
+               : verdict.collapse() ? RunStatus{RunState::Collapse, verdict.end}
+                                    : RunStatus{RunState::Completed, {}},
+               secondsSince(running.started), verdict.subdividedSteps};
     try {
         writeRunStatus(folder, end.status);
     } catch (const KelvaneError& error) {
@@ -89,7 +91,7 @@ void LocalBatchRunner::startNext(std::vector<RunEnd>& ended) {
         running.pid =
             startChildProcess(solver_, {script.string()}, folder.string(), (folder / kRunLogName).string());
     } catch (const KelvaneError& error) {
-        RunEnd end{run, {RunState::Failed, error.what()}, 0};
+        RunEnd end{run, {RunState::Failed, error.what()}, 0, 0};
         try {
             writeRunStatus(folder, end.status);
         } catch (const KelvaneError&) {

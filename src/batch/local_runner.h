@@ -22,6 +22,7 @@ struct RunEnd {
     BatchRun run;
     RunStatus status;
     double seconds = 0;
+    long long subdividedSteps = 0; // the steps the script's step control split
 };
 
 struct BatchProgress {

@@ -42,9 +42,11 @@ class WaitedSignals {
 std::string endLine(const RunEnd& end) {
     std::string line = "run " + std::to_string(end.run.id) + " " + end.run.record + " at scale " +
                        scaleText(end.run.scale) + ": " + runStateName(end.status.state);
-    if (end.status.state == RunState::Failed)
+    if (end.status.state == RunState::Failed || end.status.state == RunState::Collapse)
         line += ": " + end.status.error;
-    return line + " (" + formatElapsed(end.seconds) + ")";
+    const std::string subdivided =
+        end.subdividedSteps > 0 ? ", " + std::to_string(end.subdividedSteps) + " steps subdivided" : "";
+    return line + " (" + formatElapsed(end.seconds) + subdivided + ")";
 }
 
 } // namespace

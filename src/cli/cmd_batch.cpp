@@ -269,13 +269,14 @@ int collectCommand(const Arguments& args) {
         throw UsageError{"-o names the summary's .csv file, not '" + *output + "'"};
     const std::vector<RunSummary> summary = collectBatch(set);
     saveLinesCrLf(*output, summaryLines(summary));
-    int completed = 0, failed = 0;
+    int completed = 0, failed = 0, collapsed = 0;
     for (const RunSummary& entry : summary) {
-        completed += entry.status.state == RunState::Completed;
+        completed += runEnded(entry.status.state);
+        collapsed += entry.status.state == RunState::Collapse;
         failed += entry.status.state == RunState::Failed;
     }
     std::cout << "wrote " << *output << " ("
-              << batchCountsText(static_cast<int>(summary.size()), completed, failed) << ")\n";
+              << batchCountsText(static_cast<int>(summary.size()), completed, failed, collapsed) << ")\n";
     if (completed == 0) {
         std::cerr << "No run has completed: the IDA curves were not drawn\n";
         return 0;

@@ -85,6 +85,7 @@ int runRun(const Arguments& args) {
     RunWatcher watcher(args[0], ::isatty(STDERR_FILENO) == 1);
     const SolverRun run = runSolverOnScript(solver, args[0], &watcher);
     watcher.finish();
+    std::cout << runEndSummary(run.verdict);
     if (run.verdict.failed) {
         std::cerr << run.verdict.firstError << "\n";
         return 1;
@@ -103,7 +104,9 @@ const RegisterCommand reg({
         "output as it comes. When standard error is a terminal it shows a progress bar: the steps the\n"
         "recorder files hold of those the script asks for, and the time. The exit status is 1, with\n"
         "the solver's first error line on standard error, when an error was reported or a recorder\n"
-        "file of the script was not written.",
+        "file of the script was not written. A nonlinear analysis that ended at its capacity (a\n"
+        "pushover past its peak) or at a collapse (a time history at the collapse drift) is no\n"
+        "failure: its end is repeated last, with the number of steps the step control subdivided.",
     .lines = {{"SCRIPT.tcl", "the OpenSees Tcl script, or a Python script (.py) for OpenSeesPy"}},
     .run = &runRun,
 });

@@ -22,7 +22,10 @@ std::string steelFault(std::int32_t model, const MaterialParameters& p) {
         return "Fy must be a positive number";
     if (!positive(p.E0))
         return "E0 must be a positive number";
-    if (!withinUnit(p.b))
+    // Steel01 also softens after yield (a negative b), as a column that loses strength does.
+    if (model == ModelSteel01 && !(std::isfinite(p.b) && p.b > -1 && p.b <= 1))
+        return "b must lie above -1 and up to 1 (below 0 the steel softens)";
+    if (model != ModelSteel01 && !withinUnit(p.b))
         return "b must lie between 0 and 1";
     if (model == ModelSteel02) {
         if (!positive(p.R0))

@@ -40,6 +40,19 @@ struct AnalysisSettings {
     double dampingRatio = 0.05;
     std::int32_t dampingMode = 0;
 
+    // The step control of a model with nonlinear materials (see step_control.h): the convergence
+    // test's tolerance (0: a hundred-millionth of the model's extent, in its length unit) and
+    // iterations, the smallest fraction a failed step is split down to, the iterations of the
+    // force-based elements (0: the element's own), the fraction of its peak base shear at which a
+    // pushover ends as "capacity reached", and the storey drift ratio at which a time history ends
+    // as "collapse".
+    double stepTolerance = 0;
+    std::int32_t stepIterations = 100;
+    double minStepFraction = 1.0 / 1024;
+    std::int32_t elementIterations = 0;
+    double capacityDrop = 0.8;
+    double collapseDrift = 0.1;
+
     // The load-control (gravity) stage as a combination of load cases, "NAME:FACTOR,NAME:FACTOR"
     // (see load_combination.h); empty: loadControlCase alone.
     std::string gravityCases;

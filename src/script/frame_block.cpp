@@ -17,6 +17,9 @@ namespace {
 double directionComponent(double value) {
     return std::abs(value) < 1e-12 ? 0.0 : value;
 }
+// The tolerance of a force-based element's own iterations when their number is set: the element's
+// default, which is relative to its deformations.
+constexpr std::string_view kElementTolerance = "1.0e-12";
 
 void writeTransformations(const ScriptInput& in, ScriptWriter& out) {
     const ModelStore& store = in.store;
@@ -76,7 +79,13 @@ void writeElement(const ScriptInput& in, ScriptWriter& out, int f) {
         out.line("element corotTrussSection %d %d %d %d", {f, nI, nJ, s});
         break;
     case NonlinearBeamColumn:
-        out.line("element nonlinearBeamColumn %d %d %d %d %d %d", {f, nI, nJ, frame.segments, sectionTag, f});
+        if (in.analysis.elementIterations > 0)
+            out.line(
+                "element nonlinearBeamColumn %d %d %d %d %d %d -iter %d %s",
+                {f, nI, nJ, frame.segments, sectionTag, f, in.analysis.elementIterations, kElementTolerance});
+        else
+            out.line("element nonlinearBeamColumn %d %d %d %d %d %d",
+                     {f, nI, nJ, frame.segments, sectionTag, f});
         break;
     case DispBeamColumn:
         out.line("element dispBeamColumn %d %d %d %d %d %d", {f, nI, nJ, frame.segments, sectionTag, f});

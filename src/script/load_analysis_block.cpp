@@ -4,13 +4,14 @@
 #include "common/error.h"
 #include "common/number_format.h"
 #include "materials/material_models.h"
-#include "solver/solver_run.h"
 #include "script/equation_solver.h"
 #include "script/frame_load_lines.h"
 #include "script/load_combination.h"
 #include "script/modal_loads.h"
 #include "script/node_dofs.h"
 #include "script/python_command.h"
+#include "script/step_control.h"
+#include "solver/solver_run.h"
 
 #include <optional>
 #include <string>
@@ -160,60 +161,14 @@ void writeStaticSolver(const ScriptInput& in, ScriptWriter& out) {
     writeSolutionAlgorithm(in, out);
 }
 
-// The steps of a static stage. An elastic model takes them in one command. A model with nonlinear
-// materials takes them one at a time: a step that Newton cannot converge is retried with the
-// initial tangent, then with Krylov-Newton and with a line search, and a step that none of them
-// converges stops the script with a message naming the stage and the step.
-void writeStaticSteps(const ScriptInput& in, ScriptWriter& out, std::string_view stage, std::int32_t steps) {
+// The steps of a stage: an elastic model takes them in one command, a model with nonlinear
+// materials under step control.
+void writeStaticSteps(const ScriptInput& in, ScriptWriter& out, const StepStage& stage) {
     if (!usesNonlinearMaterials(in.store)) {
-        out.line("analyze %d", {steps});
+        out.line("analyze %d", {stage.steps});
         return;
     }
-    static constexpr std::string_view kRetries[] = {
-        "    set ok [analyze 1]",
-        "    if {$ok != 0} {",
-        "        test NormDispIncr 1.0e-6 1000",
-        "        algorithm ModifiedNewton -initial",
-        "        set ok [analyze 1]",
-        "    }",
-        "    if {$ok != 0} {",
-        "        algorithm KrylovNewton",
-        "        set ok [analyze 1]",
-        "    }",
-        "    if {$ok != 0} {",
-        "        algorithm NewtonLineSearch 0.8",
-        "        set ok [analyze 1]",
-        "    }",
-        "    test EnergyIncr 1.0e-6 200",
-        "    algorithm Newton",
-        "    if {$ok == 0} {incr step}",
-        "}",
-    };
-    static constexpr std::string_view kRetriesPython[] = {
-        "    ok = ops.analyze(1)",
-        "    if ok != 0:",
-        "        ops.test('NormDispIncr', 1.0e-6, 1000)",
-        "        ops.algorithm('ModifiedNewton', '-initial')",
-        "        ok = ops.analyze(1)",
-        "    if ok != 0:",
-        "        ops.algorithm('KrylovNewton')",
-        "        ok = ops.analyze(1)",
-        "    if ok != 0:",
-        "        ops.algorithm('NewtonLineSearch', 0.8)",
-        "        ok = ops.analyze(1)",
-        "    ops.test('EnergyIncr', 1.0e-6, 200)",
-        "    ops.algorithm('Newton')",
-        "    if ok == 0:",
-        "        step += 1",
-    };
-    writeScript(out, {"set ok 0", "set step 0"}, {"ok = 0", "step = 0"});
-    out.scriptLine("while {$ok == 0 && $step < %d} {", "while ok == 0 and step < %d:", {steps});
-    writeScript(out, kRetries, kRetriesPython);
-    out.scriptLine(
-        "if {$ok != 0} {error \"%s stopped: step [expr {$step + 1}] of %d did not converge\"}",
-        "if ok != 0:\n    raise RuntimeError('%s stopped: step ' + str(step + 1) + ' of %d did not "
-        "converge')",
-        {stage, steps});
+    writeStepLoop(in, out, stage);
 }
 
 void writeLoadControlStage(const ScriptInput& in, ScriptWriter& out, std::string_view header) {
@@ -228,7 +183,7 @@ void writeLoadControlStage(const ScriptInput& in, ScriptWriter& out, std::string
     writeStaticSolver(in, out);
     out.line("integrator LoadControl %0.4E", {increment});
     out.text("analysis Static");
-    writeStaticSteps(in, out, "Load control", a.loadSteps);
+    writeStaticSteps(in, out, loadControlStage(in));
 }
 
 void writeDispControlStage(const ScriptInput& in, ScriptWriter& out, std::string_view header) {
@@ -242,7 +197,7 @@ void writeDispControlStage(const ScriptInput& in, ScriptWriter& out, std::string
     writeStaticSolver(in, out);
     out.line("integrator DisplacementControl %d %d %0.4E", {a.controlNode, a.controlDof, a.controlDisp});
     out.text("analysis Static");
-    writeStaticSteps(in, out, "Displacement control", a.dispSteps);
+    writeStaticSteps(in, out, displacementControlStage(in, true));
 }
 
 // The pushover's load case cannot be a gravity case too: its pattern tag would be defined twice.
@@ -261,11 +216,12 @@ void checkPushCaseOutsideGravity(const ScriptInput& in) {
                  ", which gravityCases holds too: its pattern tag would be defined twice");
 }
 
-// A nonlinear static procedure checks every stage, so reaching its end means every step converged;
-// the line says so to whoever judges the run (the retried steps leave the solver's warnings behind).
+// A nonlinear procedure checks every stage, so reaching its end means every step converged or a
+// stage ended at the capacity or collapse it watches for; the line says so to whoever judges the run
+// (the retried steps leave the solver's warnings behind).
 void writeStaticCompletion(const ScriptInput& in, ScriptWriter& out) {
     if (usesNonlinearMaterials(in.store))
-        out.line("puts \"%s\"", {kAnalysisCompletedLine});
+        writeAnalysisEnd(out);
 }
 
 // OpenSeesPy refuses to set the constraint handler of an analysis already made, which the Tcl
@@ -290,7 +246,12 @@ void writeTransientSolver(const ScriptInput& in, ScriptWriter& out) {
 }
 
 void writeTransientSteps(const ScriptInput& in, ScriptWriter& out, std::string_view tclTemplate) {
-    out.line(tclTemplate, {in.analysis.thSteps, transientNumber(in.analysis.thDt)});
+    if (!usesNonlinearMaterials(in.store)) {
+        out.line(tclTemplate, {in.analysis.thSteps, transientNumber(in.analysis.thDt)});
+        return;
+    }
+    writeStepLoop(in, out, transientStage(in));
+    writeAnalysisEnd(out);
 }
 
 void writeUniformExcitation(const ScriptInput& in, ScriptWriter& out) {

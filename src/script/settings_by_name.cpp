@@ -77,7 +77,12 @@ constexpr IntegerSetting kIntegers[] = {
     {"dampingMode", &AnalysisSettings::dampingMode, "",
      "the second mode Rayleigh damping is anchored on (0: where the cumulative modal mass reaches 90 %)"},
     {"pushPattern", &AnalysisSettings::pushPattern, "",
-     "what a pushover pushes with: 0 its load case, 1 the masses times the shape of the mode of largest mass along controlDof, 2 the masses"},
+     "what a pushover pushes with: 0 its load case, 1 the masses times the shape of the mode of "
+     "largest mass along controlDof, 2 the masses"},
+    {"stepIterations", &AnalysisSettings::stepIterations, "",
+     "iterations of the convergence test of each step (nonlinear materials)"},
+    {"elementIterations", &AnalysisSettings::elementIterations, "",
+     "iterations of force-based elements (0: the element's own)"},
 };
 constexpr RealSetting kReals[] = {
     {"loadFactor", &AnalysisSettings::loadFactor, "",
@@ -89,7 +94,15 @@ constexpr RealSetting kReals[] = {
      "the factor on the record's values, which must then be in mm/s2"},
     {"thDt", &AnalysisSettings::thDt, "s", "the time step of the transient analysis"},
     {"dampingRatio", &AnalysisSettings::dampingRatio, "",
-     "the Rayleigh damping ratio on modes 1 and 2 (0.05 is 5 %)"},
+     "the Rayleigh damping ratio on mode 1 and mode dampingMode (0.05 is 5 %)"},
+    {"stepTolerance", &AnalysisSettings::stepTolerance, "mm",
+     "the convergence test's tolerance (0: a hundred-millionth of the model's extent)"},
+    {"minStepFraction", &AnalysisSettings::minStepFraction, "",
+     "the smallest fraction a failed step is split down to"},
+    {"capacityDrop", &AnalysisSettings::capacityDrop, "",
+     "a pushover ends as capacity reached when its base shear falls below this fraction of its peak"},
+    {"collapseDrift", &AnalysisSettings::collapseDrift, "",
+     "a time history ends as collapse at this storey drift ratio"},
 };
 const TextSetting kTexts[] = {
     {"gmFile", &AnalysisSettings::gmFile, &checkRecordFileName, "",

@@ -1,6 +1,7 @@
 #include "solver/solver_run.h"
 
 #include "common/error.h"
+#include "common/number_parse.h"
 #include "common/text_file.h"
 
 #include <algorithm>
@@ -349,9 +350,36 @@ namespace {
 
 bool reportsCompletion(const std::string& output) {
     for (const auto& line : splitLines(output))
-        if (trimmed(withoutEscapes(line)) == kAnalysisCompletedLine)
+        if (trimmed(withoutEscapes(line)).ends_with(kAnalysisCompletedLine))
             return true;
     return false;
+}
+
+// OpenSeesPy's warnings may end without a line end, so the script's lines are looked for within
+// the lines of its output.
+std::string endLine(const std::string& output) {
+    for (const auto& line : splitLines(output)) {
+        const std::string clean = trimmed(withoutEscapes(line));
+        if (const std::size_t at = clean.find(kAnalysisEndedPrefix); at != std::string::npos)
+            return clean.substr(at);
+    }
+    return {};
+}
+
+// The sum of S over the lines "Step control: ... took N steps, S subdivided, ...".
+long long subdividedSteps(const std::string& output) {
+    long long total = 0;
+    for (const auto& line : splitLines(output)) {
+        const std::string clean = trimmed(withoutEscapes(line));
+        const std::size_t end = clean.find(" subdivided");
+        const std::size_t start = clean.rfind(", ", end);
+        if (clean.find("Step control: ") == std::string::npos || end == std::string::npos ||
+            start == std::string::npos)
+            continue;
+        if (const auto count = tryParseInt(std::string_view(clean).substr(start + 2, end - start - 2)))
+            total += *count;
+    }
+    return total;
 }
 
 // The line with which a nonlinear script stops a stage whose step did not converge: it says more
@@ -370,7 +398,10 @@ std::string stageStopLine(const std::string& output) {
 
 SolverVerdict judgeSolverRun(const ProcessOutcome& outcome, const std::filesystem::path& folder,
                              const std::vector<std::string>& recorderFiles, const FileStamps& before) {
-    const bool completed = reportsCompletion(outcome.out) || reportsCompletion(outcome.err);
+    std::string end = endLine(outcome.out);
+    if (end.empty())
+        end = endLine(outcome.err);
+    const bool completed = reportsCompletion(outcome.out) || reportsCompletion(outcome.err) || !end.empty();
     std::string line = stageStopLine(outcome.err);
     if (line.empty())
         line = stageStopLine(outcome.out);
@@ -393,7 +424,18 @@ SolverVerdict judgeSolverRun(const ProcessOutcome& outcome, const std::filesyste
     }
     for (std::size_t i = 0; line.empty() && i < recorderFiles.size(); ++i)
         line = recorderFileProblem(folder, recorderFiles[i], before);
-    return {!line.empty(), line};
+    return {!line.empty(), line, end, subdividedSteps(outcome.out) + subdividedSteps(outcome.err)};
+}
+
+std::string runEndSummary(const SolverVerdict& verdict) {
+    std::string summary;
+    if (!verdict.end.empty())
+        summary += verdict.end + "\n";
+    if (verdict.subdividedSteps > 0)
+        summary += std::to_string(verdict.subdividedSteps) +
+                   (verdict.subdividedSteps == 1 ? " step was" : " steps were") +
+                   " subdivided by the step control\n";
+    return summary;
 }
 
 SolverRun runSolverOnScript(const std::string& solver, const std::string& scriptPath,

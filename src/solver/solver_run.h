@@ -45,17 +45,32 @@ FileStamps stampFiles(const std::filesystem::path& folder, const std::vector<std
 // The line a script prints when it has checked every stage of its analysis and all converged.
 inline constexpr const char* kAnalysisCompletedLine = "Analysis completed: every step converged";
 
+// The line a script prints when a stage ended before its target at what it watches for: a pushover
+// whose base shear fell past its peak ("Analysis ended: capacity reached, ..."), a time history
+// whose storey drift reached the collapse limit ("Analysis ended: collapse, ...").
+inline constexpr const char* kAnalysisEndedPrefix = "Analysis ended: ";
+inline constexpr const char* kCollapsePrefix = "Analysis ended: collapse";
+
 struct SolverVerdict {
     bool failed = false;
-    std::string firstError; // the line to show the user when the run failed
+    std::string firstError;        // the line to show the user when the run failed
+    std::string end;               // the "Analysis ended: ..." line of a run that ended so
+    long long subdividedSteps = 0; // the steps the step control split, over all stages
+    bool collapse() const { return end.starts_with(kCollapsePrefix); }
 };
 
 // A run failed when the process did not exit with status 0, when a line of its output reports
 // an error, or when a recorder file is missing, empty or untouched since before the run. A script
-// that printed kAnalysisCompletedLine has checked each of its stages itself: the warnings of steps
-// that it retried and converged are not failures.
+// that printed kAnalysisCompletedLine or an "Analysis ended: " line has checked each of its stages
+// itself: the warnings of steps that it retried and converged are not failures. The verdict also
+// carries that end and the subdivided steps of the "Step control: STAGE took N steps, S subdivided"
+// lines.
 SolverVerdict judgeSolverRun(const ProcessOutcome& outcome, const std::filesystem::path& folder,
                              const std::vector<std::string>& recorderFiles, const FileStamps& before);
+
+// What the run panel and the command line add about how a run ended: its "Analysis ended: " line and
+// the steps the step control subdivided, one line each ("" when there is neither).
+std::string runEndSummary(const SolverVerdict& verdict);
 
 // The first line of solver output that reports an error ("" when none does). Colour escape
 // sequences are removed and the line is trimmed. With `orFailedCommand`, a Tcl error that names

@@ -132,7 +132,9 @@ void WatchedRun::finish(int shellStatus) {
     verdict_ = judgeSolverRun(outcome_, folder_, recorders_, before_);
     if (stopAt_)
         verdict_ = {true,
-                    "Stopped by the user at " + progressText(stepsDone_, stepsAsked_, elapsedSeconds())};
+                    "Stopped by the user at " + progressText(stepsDone_, stepsAsked_, elapsedSeconds()),
+                    {},
+                    verdict_.subdividedSteps};
 }
 
 void WatchedRun::finishLost() {
@@ -141,8 +143,11 @@ void WatchedRun::finishLost() {
     outcome_ = {};
     outcome_.out = readIfPresent(files_.log);
     const std::string line = firstErrorLine(outcome_.out);
-    verdict_ = {true, "The solver ended without its exit status being written to \"" + files_.state.string() +
-                          "\"" + (line.empty() ? "" : ": " + line)};
+    verdict_ = {true,
+                "The solver ended without its exit status being written to \"" + files_.state.string() +
+                    "\"" + (line.empty() ? "" : ": " + line),
+                {},
+                0};
 }
 
 WatchedRun::Poll WatchedRun::poll() {

@@ -1,8 +1,10 @@
+#include "batch/batch_collect.h"
 #include "batch/batch_csv.h"
 #include "batch/batch_progress.h"
 #include "batch/sbatch_script.h"
 #include "batch/scale_list.h"
 #include "common/error.h"
+#include "support/test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -84,8 +86,33 @@ TEST(BatchProgressBar, CountsEndedRunsAndTheTimeLeft) {
     EXPECT_EQ(batchProgressBar(progress, 8), "[#-------]  9/40 runs  1:35 left");
     EXPECT_EQ(batchCountsText(6, 4, 1), "6 runs: 4 completed, 1 failed, 1 not run");
     EXPECT_EQ(batchCountsText(1, 1, 0), "1 run: 1 completed, 0 failed");
+    EXPECT_EQ(batchCountsText(3, 2, 1, 1), "3 runs: 2 completed (1 collapse), 1 failed");
     EXPECT_EQ(planCountsText(1, 1), "1 run (1 record x 1 scale)");
     EXPECT_EQ(planCountsText(4, 10), "40 runs (4 records x 10 scales)");
+}
+
+// A collapsed run keeps its end in its status, and the record's IDA curve flatlines at the lowest
+// scale that collapsed: the stronger runs (collapsed too, or failed) add no point.
+TEST(EnsembleCollapse, IsKeptInTheStatusAndEndsTheCurve) {
+    test::TempDir dir;
+    const RunStatus collapse{RunState::Collapse,
+                             "Analysis ended: collapse, storey drift ratio 0.1 in storey 2"};
+    writeRunStatus(dir.path(), collapse);
+    EXPECT_EQ(std::make_pair(readRunStatus(dir.path()).state, readRunStatus(dir.path()).error),
+              std::make_pair(collapse.state, collapse.error));
+
+    const auto run = [](double scale, RunState state, double drift) {
+        RunSummary entry{{0, "GM1.txt", scale, ""}, {state, {}}, std::nullopt};
+        if (runEnded(state))
+            entry.peaks = RunPeaks{0, drift, 0, 1};
+        return entry;
+    };
+    const std::vector<Curve> curves = idaCurves(
+        {run(3, RunState::Collapse, 0.2), run(0.5, RunState::Completed, 0.01),
+         run(2, RunState::Collapse, 0.11), run(1, RunState::Completed, 0.03), run(4, RunState::Failed, 0)});
+    ASSERT_EQ(curves.size(), 1u);
+    EXPECT_EQ(curves[0].y, (std::vector<double>{0.5, 1, 2}));
+    EXPECT_EQ(curves[0].x, (std::vector<double>{0.01, 0.03, 0.11}));
 }
 
 } // namespace

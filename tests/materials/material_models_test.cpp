@@ -112,7 +112,10 @@ TEST(MaterialCheck, RefusesImpossibleParameters) {
         {ModelConcrete02, [](auto&) {}, ""},
         {ModelSteel01, [](auto& p) { p.Fy = 0; }, "Fy must be a positive number"},
         {ModelSteel01, [](auto& p) { p.E0 = -1; }, "E0 must be a positive number"},
-        {ModelSteel01, [](auto& p) { p.b = 1.5; }, "b must lie between 0 and 1"},
+        {ModelSteel01, [](auto& p) { p.b = 1.5; },
+         "b must lie above -1 and up to 1 (below 0 the steel softens)"},
+        {ModelSteel01, [](auto& p) { p.b = -0.05; }, ""},
+        {ModelSteel02, [](auto& p) { p.b = -0.05; }, "b must lie between 0 and 1"},
         {ModelSteel02, [](auto& p) { p.R0 = 0; }, "R0 must be a positive number"},
         {ModelConcrete01, [](auto& p) { p.fpc = 0; }, "fpc must be a positive number"},
         {ModelConcrete01, [](auto& p) { p.fpcu = 31; }, "fpcu must not be above fpc"},
@@ -127,7 +130,7 @@ TEST(MaterialCheck, RefusesImpossibleParameters) {
         c.change(p);
         EXPECT_EQ(materialParameterFault(c.model, p), c.fault) << c.fault;
     }
-    TMAT bad = material(ModelSteel01, steel);
+    TMAT bad = material(ModelSteel02, steel);
     bad.name = "S355";
     bad.parameters.b = -1;
     EXPECT_EQ(test::errorOf([&] { checkMaterial(bad, 3); }), "Material 3 (S355): b must lie between 0 and 1");

@@ -62,23 +62,53 @@ TEST(NonlinearMaterialScript, RefusesParametersTheSolverCannotUse) {
     }
 }
 
-TEST(NonlinearMaterialScript, StaticStagesRetryStepsAndReportCompletion) {
+// Every procedure takes its steps under step control: the test and step size of the procedure,
+// the algorithms in turn, the end it watches for, and the line that says how it ended.
+TEST(NonlinearMaterialScript, ProceduresTakeTheirStepsUnderStepControl) {
+    const std::string algorithms =
+        "    foreach kvAlgorithm {{Newton} {Newton -initial} {ModifiedNewton -initial} "
+        "{KrylovNewton} {NewtonLineSearch 0.8} {BFGS}} {";
+    struct Case {
+        std::int32_t type;
+        const char *stepLoop, *stepLine, *watch; // the loop, a step's own line, the end it watches for
+    } const cases[] = {
+        {SingleLoadControl, "while {$ok == 0 && $step < 100} {",
+         "    integrator LoadControl [expr {$kvSize * 0.01}]", ""},
+        {SingleDisplacementControl, "while {$ok == 0 && $step < 40} {",
+         "    integrator DisplacementControl 2 1 [expr {$kvSize * 0.1}]",
+         "    if {$kvForce < 0.8 * $kvPeak} {"},
+        {TimeHistoryAnalysis, "while {$ok == 0 && $step < 1000} {",
+         "        set ok [analyze 1 [expr {$kvSize * 0.02}]]",
+         "    foreach {kvBelow kvAbove kvHeight} {1 2 3000} {"},
+    };
     ModelStore store = steelModel();
+    for (const Case& c : cases) {
+        AnalysisSettings analysis;
+        analysis.analysisType = c.type;
+        analysis.controlNode = 2;
+        analysis.dispSteps = 40;
+        const ScriptLines lines = generateScript(store, analysis, {});
+        EXPECT_TRUE(contains(lines, "test NormDispIncr 3e-05 100")) << c.type; // 1e-8 of the 3000 mm column
+        EXPECT_TRUE(contains(lines, c.stepLoop)) << c.type;
+        EXPECT_TRUE(contains(lines, c.stepLine)) << c.type;
+        EXPECT_TRUE(contains(lines, algorithms)) << c.type;
+        const bool watches = std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+            return line.starts_with("        set kvEnd [format \"Analysis ended: ");
+        });
+        EXPECT_EQ(*c.watch != '\0', watches) << c.type;
+        EXPECT_TRUE(*c.watch == '\0' || contains(lines, c.watch)) << c.type;
+        EXPECT_EQ(
+            lines.back(),
+            "if {$kvEnd ne \"\"} {puts $kvEnd} else {puts \"Analysis completed: every step converged\"}");
+    }
+
     AnalysisSettings analysis;
     analysis.analysisType = SingleDisplacementControl;
     analysis.controlNode = 2;
     analysis.dispSteps = 40;
-    const ScriptLines lines = generateScript(store, analysis, {});
-    const auto integrator =
-        std::find(lines.begin(), lines.end(), "integrator DisplacementControl 2 1 1.000E-001");
-    ASSERT_NE(integrator, lines.end());
-    EXPECT_EQ(*(integrator + 2), "set ok 0");
-    EXPECT_TRUE(contains(lines, "while {$ok == 0 && $step < 40} {"));
-    EXPECT_TRUE(contains(lines, "        algorithm ModifiedNewton -initial"));
-    EXPECT_TRUE(contains(lines,
-                         "if {$ok != 0} {error \"Displacement control stopped: step [expr {$step + 1}] of 40 "
-                         "did not converge\"}"));
-    EXPECT_EQ(lines.back(), "puts \"Analysis completed: every step converged\"");
+    analysis.elementIterations = 30;
+    EXPECT_TRUE(contains(generateScript(store, analysis, {}),
+                         "element nonlinearBeamColumn 1 1 2 3 1 1 -iter 30 1.0e-12"));
 
     for (TMAT& material : store.materials)
         material.model = ModelElastic;

@@ -46,7 +46,13 @@ TEST(SettingsByName, EveryFieldTakesItsValue) {
                                                           {"dampingRatio", "0.03"},
                                                           {"dampingMode", "3"},
                                                           {"pushPattern", "1"},
-                                                          {"gravityCases", "DEAD:1,LIVE:0.25"}};
+                                                          {"gravityCases", "DEAD:1,LIVE:0.25"},
+                                                          {"stepTolerance", "1e-5"},
+                                                          {"stepIterations", "40"},
+                                                          {"minStepFraction", "0.125"},
+                                                          {"elementIterations", "30"},
+                                                          {"capacityDrop", "0.7"},
+                                                          {"collapseDrift", "0.05"}};
     std::vector<std::string_view> names;
     for (const auto& [name, value] : values) {
         setSettingByName(a, r, name, value);
@@ -66,6 +72,8 @@ TEST(SettingsByName, EveryFieldTakesItsValue) {
               std::make_tuple(0.005, 1.5, 2, 0.01, 4000, 0.03));
     EXPECT_EQ(std::make_tuple(a.dampingMode, a.pushPattern, a.gravityCases),
               std::make_tuple(3, 1, std::string("DEAD:1,LIVE:0.25")));
+    EXPECT_EQ(std::make_tuple(a.stepTolerance, a.minStepFraction, a.collapseDrift),
+              std::make_tuple(1e-5, 0.125, 0.05));
     EXPECT_EQ(std::make_tuple(a.genPlateFiber, a.genMass, a.useAggregator),
               std::make_tuple(false, false, true));
     EXPECT_EQ(std::make_tuple(r.nodeDisplacement, r.elementForce, r.sectionDeformation, r.sectionStressStrain,

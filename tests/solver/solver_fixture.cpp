@@ -104,6 +104,20 @@ bool openSeesPyLeavesDanglingTiedJointsBehind(const std::vector<std::string>& tc
                        [&](const std::string& joint) { return !reached.contains(joint); });
 }
 
+// How far a run got: the steps each stage of a nonlinear script took and how it ended.
+std::vector<std::string> howFarItGot(const std::string& output) {
+    std::vector<std::string> got;
+    for (const std::string& line : splitLines(output)) {
+        // OpenSeesPy's warnings may end without a line end, before the line that follows them.
+        const std::size_t control = line.find("Step control: "), end = line.find("Analysis ");
+        if (control != std::string::npos)
+            got.push_back(line.substr(control, line.find(" steps, ") - control));
+        else if (end != std::string::npos)
+            got.push_back(line.substr(end));
+    }
+    return got;
+}
+
 } // namespace
 
 std::string shellQuoted(const std::string& text) {
@@ -171,8 +185,10 @@ bool SolverTest::runScript(const std::string& scriptPath) {
         ADD_FAILURE() << "the solver run failed (" << result.exitCode << "): " << result.err;
         return false;
     }
-    if (scriptPath == written_.script)
+    if (scriptPath == written_.script) {
+        tclOutput_ = result.out;
         runPythonTwin();
+    }
     return true;
 }
 
@@ -203,6 +219,8 @@ void SolverTest::runPythonTwin() {
         ADD_FAILURE() << "the OpenSeesPy run failed (" << run.exitCode << "): " << run.err;
         return;
     }
+    EXPECT_EQ(howFarItGot(run.out), howFarItGot(tclOutput_))
+        << "OpenSeesPy got elsewhere than the Tcl interpreter";
     const std::vector<std::string> tclScript = loadLines(written_.script);
     if (tclInterpreterShakesTiedMasses(written_.model, written_.settings) ||
         openSeesPyLeavesDanglingTiedJointsBehind(tclScript))

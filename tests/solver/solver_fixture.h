@@ -37,6 +37,7 @@ class SolverTest : public ::testing::Test {
     std::vector<double> verticalReactions() const;
 
     std::string folder() const { return dir_.path().string(); }
+    const std::string& tclOutput() const { return tclOutput_; } // of the script writeScript wrote
     std::string file(const std::string& name) const { return dir_.file(name); }
 
   private:
@@ -45,6 +46,7 @@ class SolverTest : public ::testing::Test {
                                const std::filesystem::path& pythonFolder, const std::string& anyForceFile);
 
     TempDir dir_;
+    std::string tclOutput_;
     // The script writeScript wrote last, and what it was written from.
     struct WrittenScript {
         std::string script;

@@ -123,6 +123,17 @@ TEST_F(JudgeSolverRun, ANonlinearScriptsOwnVerdictDecides) {
     const SolverVerdict verdict = judgeSolverRun(stopped, dir.path(), {"node0.out"}, {});
     EXPECT_TRUE(verdict.failed);
     EXPECT_EQ(verdict.firstError, "Displacement control stopped: step 98 of 200 did not converge");
+
+    // A stage that ended at what it watches for is no failure; the steps split are counted over stages.
+    ProcessOutcome ended = cleanExit();
+    ended.out =
+        "Step control: Load control took 10 steps, 2 subdivided, smallest step 1/4\n"
+        "WARNING - failedStep control: Time history took 300.5 steps, 13 subdivided, smallest step 1/64\n"
+        "Analysis ended: collapse, storey drift ratio 0.1002 in storey 1 at time 6.01 s (step 300.5 of "
+        "500)\n";
+    const SolverVerdict collapse = judgeSolverRun(ended, dir.path(), {"node0.out"}, {});
+    EXPECT_TRUE(!collapse.failed && collapse.collapse());
+    EXPECT_EQ(runEndSummary(collapse).substr(99), "15 steps were subdivided by the step control\n");
 }
 
 TEST_F(JudgeSolverRun, ExitStatusAndSignalFailTheRunEvenWithoutAMessage) {

@@ -36,6 +36,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace kelvane {
@@ -64,8 +65,10 @@ QString endLine(const RunEnd& end) {
                        .arg(end.run.id)
                        .arg(fromBytes(end.run.record), fromBytes(scaleText(end.run.scale)),
                             QString::fromLatin1(runStateName(end.status.state)));
-    if (end.status.state == RunState::Failed)
+    if (end.status.state == RunState::Failed || end.status.state == RunState::Collapse)
         line += QStringLiteral(": ") + fromBytes(end.status.error);
+    if (end.subdividedSteps > 0)
+        line += QStringLiteral(" (%1 steps subdivided)").arg(end.subdividedSteps);
     return line;
 }
 
@@ -277,8 +280,14 @@ void BatchWindow::showCurves() {
     const std::filesystem::path folder = setFolder();
     const std::vector<RunSummary> summary = collectBatch(folder);
     saveLinesCrLf((folder / "summary.csv").string(), summaryLines(summary));
-    chartView_->showCurves(kIdaTitle, idaCurves(summary));
     log_->appendPlainText(QStringLiteral("Wrote %1").arg(pathText((folder / "summary.csv").string())));
+    // Without a run that ended there is nothing to draw: an empty chart would show made-up axes.
+    if (std::none_of(summary.begin(), summary.end(),
+                     [](const RunSummary& entry) { return entry.peaks.has_value(); })) {
+        log_->appendPlainText(QStringLiteral("No run has completed: the IDA curves were not drawn"));
+        return;
+    }
+    chartView_->showCurves(kIdaTitle, idaCurves(summary));
 }
 
 void BatchWindow::updateButtons() {

@@ -115,6 +115,12 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     pushPattern_ = makeList(QStringLiteral("pushPattern"),
                             {QStringLiteral("Load Vector"), QStringLiteral("First Mode (Mass x Mode Shape)"),
                              QStringLiteral("Uniform (Mass)")});
+    stepTolerance_ = makeEdit(QStringLiteral("stepTolerance"));
+    stepIterations_ = makeEdit(QStringLiteral("stepIterations"));
+    minStepFraction_ = makeEdit(QStringLiteral("minStepFraction"));
+    elementIterations_ = makeEdit(QStringLiteral("elementIterations"));
+    capacityDrop_ = makeEdit(QStringLiteral("capacityDrop"));
+    collapseDrift_ = makeEdit(QStringLiteral("collapseDrift"));
 
     auto* top = new QFormLayout;
     top->addRow(QStringLiteral("Analysis Type"), analysisType_);
@@ -146,6 +152,14 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     addRowWithUnit(form, QStringLiteral("Force/Disp Beam Column numIntgrPts"), numIntgrPts_,
                    QStringLiteral("points"));
     addRowWithUnit(form, QStringLiteral("Rebar Material Number"), rebarMaterial_, QStringLiteral("material"));
+
+    QGroupBox* stepControl = makeGroup(QStringLiteral("Step Control (Nonlinear Materials)"), form);
+    form->addRow(QStringLiteral("Test Tolerance (0 Automatic)"), stepTolerance_);
+    form->addRow(QStringLiteral("Test Iterations"), stepIterations_);
+    form->addRow(QStringLiteral("Smallest Step Fraction"), minStepFraction_);
+    form->addRow(QStringLiteral("Element Iterations (0 Default)"), elementIterations_);
+    form->addRow(QStringLiteral("Capacity at Base Shear / Peak"), capacityDrop_);
+    form->addRow(QStringLiteral("Collapse at Storey Drift Ratio"), collapseDrift_);
 
     QGroupBox* modal = makeGroup(QStringLiteral("Modal Number"), form);
     addRowWithUnit(form, QStringLiteral("Modal Number"), modalNumber_, QStringLiteral("mode shapes"));
@@ -189,6 +203,7 @@ AnalysisSettingWindow::AnalysisSettingWindow(Session& session, QWidget* parent)
     layout->addWidget(loadControl);
     layout->addWidget(dispControl);
     layout->addWidget(nonlinear);
+    layout->addWidget(stepControl);
     layout->addWidget(makeCheckGroup(QStringLiteral("Section Aggregator"), useAggregator_));
     layout->addWidget(modal);
     layout->addWidget(makeCheckGroup(QStringLiteral("Gen ND material"), genPlateFiber_));
@@ -236,6 +251,12 @@ void AnalysisSettingWindow::fillFromSettings() {
     dampingMode_->setText(fromBytes(formatInt(settings.dampingMode)));
     gravityCases_->setText(fromBytes(settings.gravityCases));
     selectByCode(pushPattern_, settings.pushPattern + 1);
+    stepTolerance_->setText(fromBytes(formatRoundTrip(settings.stepTolerance)));
+    stepIterations_->setText(fromBytes(formatInt(settings.stepIterations)));
+    minStepFraction_->setText(fromBytes(formatRoundTrip(settings.minStepFraction)));
+    elementIterations_->setText(fromBytes(formatInt(settings.elementIterations)));
+    capacityDrop_->setText(fromBytes(formatRoundTrip(settings.capacityDrop)));
+    collapseDrift_->setText(fromBytes(formatRoundTrip(settings.collapseDrift)));
 }
 
 // Stores field by field; a box that does not convert stops here, leaving the fields before it
@@ -271,6 +292,12 @@ void AnalysisSettingWindow::storeSettings() {
     checkLoadCombination(combination);
     settings.gravityCases = combination;
     settings.pushPattern = std::max(selectedCode(pushPattern_) - 1, 0);
+    settings.stepTolerance = realOf(stepTolerance_);
+    settings.stepIterations = integerOf(stepIterations_);
+    settings.minStepFraction = realOf(minStepFraction_);
+    settings.elementIterations = integerOf(elementIterations_);
+    settings.capacityDrop = realOf(capacityDrop_);
+    settings.collapseDrift = realOf(collapseDrift_);
     close();
 }
 

@@ -51,6 +51,14 @@ class AnalysisSettingWindow : public QWidget {
     QLineEdit* dampingMode_;
     QLineEdit* gravityCases_;
     QComboBox* pushPattern_;
+    // Step control: the tolerance (0 automatic), iterations, smallest step fraction, element
+    // iterations, capacity drop and collapse drift.
+    QLineEdit* stepTolerance_;
+    QLineEdit* stepIterations_;
+    QLineEdit* minStepFraction_;
+    QLineEdit* elementIterations_;
+    QLineEdit* capacityDrop_;
+    QLineEdit* collapseDrift_;
 };
 
 } // namespace kelvane

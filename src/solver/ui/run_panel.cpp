@@ -189,10 +189,13 @@ void RunPanel::showEnd() {
     if (run_->stopRequested())
         status_->setText(firstError);
     else if (verdict.failed)
-        status_->setText(QStringLiteral("Failed: ") + firstError);
+        status_->setText(QStringLiteral("Failed: ") +
+                         (firstError + QStringLiteral("\n") + fromBytes(runEndSummary(verdict))).trimmed());
     else
-        status_->setText(QStringLiteral("Finished: ") +
-                         fromBytes(progressText(stepsDone_, run_->stepsAsked(), run_->elapsedSeconds())));
+        status_->setText((QStringLiteral("Finished: ") +
+                          fromBytes(progressText(stepsDone_, run_->stepsAsked(), run_->elapsedSeconds()) +
+                                    "\n" + runEndSummary(verdict)))
+                             .trimmed());
     session_.lastRunFolder = run_->folder().string();
     // The result windows' dialogs open in the run's folder.
     suggestDialogFile(QString(), pathText(run_->folder() / ""));
