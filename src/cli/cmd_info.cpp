@@ -1,6 +1,7 @@
 #include "cli/command_registry.h"
 #include "model/colour_table.h"
 #include "model/model_import.h"
+#include "model/section_defaults.h"
 
 #include <iostream>
 
@@ -8,8 +9,8 @@ namespace kelvane::cli {
 namespace {
 
 // Imports a model and prints its counts, one "name=value" line each, as the store holds them
-// (-1 for a count whose table was missing); after a table-format import, the import report
-// follows on standard error.
+// (-1 for a count whose table was missing); the import report follows on standard error: for a
+// version-6 file, the element type each section took from its name.
 int runInfo(const Arguments& args) {
     if (args.size() != 1)
         throw UsageError{"info takes exactly one model file"};
@@ -31,9 +32,10 @@ int runInfo(const Arguments& args) {
     for (const auto& [name, value] : counts)
         std::cout << name << '=' << value << '\n';
     std::cout.flush();
-    if (imported.tableFormat)
-        for (const std::string& line : tables::reportLines(imported.report))
-            std::cerr << line << '\n';
+    const std::vector<std::string> report =
+        imported.tableFormat ? tables::reportLines(imported.report) : elementTypeNameLines(store);
+    for (const std::string& line : report)
+        std::cerr << line << '\n';
     return 0;
 }
 

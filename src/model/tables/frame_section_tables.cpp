@@ -57,6 +57,8 @@ void readProperties(const Rows& rows, const UnitScale& units, TSECTION& section,
 
 } // namespace
 
+// Every section is solved as SAP2000 solves it, with an elastic element: its name says nothing
+// about the formulation in this format.
 void readFrameSections(ImportContext& context) {
     ModelStore& store = context.store;
     Rows rows(context.file, "FRAME SECTION PROPERTIES 01 - GENERAL");
@@ -71,7 +73,7 @@ void readFrameSections(ImportContext& context) {
         store.frameSectionCount = k;
         section.name = std::string(name);
         section.colour = sectionColour(context.colours, k);
-        section.elementType = elementTypeOfName(section.name);
+        section.elementType = ElasticBeamColumn;
         section.shearDeformation = true;
         setImportDefaults(section);
         if (rows.has("Material"))
