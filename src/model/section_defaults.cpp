@@ -36,15 +36,20 @@ void applyElementTypesFromNames(ModelStore& store) {
 }
 
 std::vector<std::string> elementTypeNameLines(const ModelStore& store) {
-    static constexpr const char* kNames[] = {"",      "Elastic BeamColumn", "Nonlinear BeamColumn",
-                                             "Disp BeamColumn", "Beam with Hinge", "Truss",
-                                             "corotTruss", "Rigid Link"};
+    static constexpr const char* kNames[] = {"",
+                                             "Elastic BeamColumn",
+                                             "Nonlinear BeamColumn",
+                                             "Disp BeamColumn",
+                                             "Beam with Hinge",
+                                             "Truss",
+                                             "corotTruss",
+                                             "Rigid Link"};
     std::vector<std::string> lines{"Element types from the first letter of each section's name:"};
     for (std::int32_t s = 1; s <= store.frameSectionCount; ++s) {
         const TSECTION& section = store.frameSections[static_cast<std::size_t>(s)];
         const std::int32_t type = elementTypeOfName(section.name);
-        const bool lettered = !section.name.empty() && std::string_view("ENDHTCR").find(section.name.front()) !=
-                                                           std::string_view::npos;
+        const bool lettered = !section.name.empty() && std::string_view("ENDHTCR").find(
+                                                           section.name.front()) != std::string_view::npos;
         lines.push_back("  " + section.name + ": " + kNames[type] +
                         (lettered ? std::string(" (first letter ") + section.name.front() + ")"
                                   : std::string(" (no letter of the rule: elastic)")));
