@@ -10,6 +10,8 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace kelvane::test {
 namespace {
@@ -75,6 +77,40 @@ TEST_F(TableFrameMeshTest, LoadsOnAFrameMeshedAtAJointReachTheJointAndTheSupport
         EXPECT_NEAR(reactions[0], c.left, 1e-3 * c.left);
         EXPECT_NEAR(reactions[1], c.right, 1e-3 * c.right);
     }
+}
+
+// tests/data/tables/auto-mesh-crossings.s2k (E = 2e8 kN/m2, I33 = 2e-4 m4 everywhere): A and B,
+// 6 m on pinned supports, cross at their midspans and are meshed at frames: the joint created
+// there (13, after the file's twelve) joins them, and 10 kN at A's midspan deflects it by half of
+// P L^3 / 48 E I, each support taking P / 4. Cantilevers of 3 m under 10 kN at the tip deflect by
+// P L^3 / 3 E I: C in elements of at most 1 m, D in 4 segments, and E, not meshed, whatever the
+// column F whose top, joint 12, lies on E's span and is only reported.
+TEST_F(TableFrameMeshTest, FramesMeshedAtCrossingsAndIntoSegmentsSolveAsOneMember) {
+    const std::string model = dataPath("tables/auto-mesh-crossings.s2k");
+    constexpr double I = 2e8, P = 1e4;
+    const double crossing = P * std::pow(6000.0, 3) / (2 * 48 * E * I);
+    const double tip = P * std::pow(3000.0, 3) / (3 * E * I);
+    const struct {
+        int loadCase;
+        std::vector<std::pair<int, double>> deflections;
+        double support; // each of A's and B's supports
+    } cases[] = {{1, {{13, crossing}}, P / 4}, {2, {{6, tip}, {8, tip}, {10, tip}}, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.loadCase);
+        const ModelStore store = runLoadCase(model, c.loadCase);
+        ASSERT_EQ(store.frameCount, 13);
+        for (const auto& [joint, expected] : c.deflections)
+            EXPECT_NEAR(-store.nodes[static_cast<std::size_t>(joint)].uz, expected, 5e-5 * expected) << joint;
+        const std::vector<double> reactions = verticalReactions();
+        ASSERT_EQ(reactions.size(), 8u);
+        for (std::size_t k = 0; k < 4; ++k)
+            EXPECT_NEAR(reactions[k], c.support, 1e-3 * P) << k;
+    }
+    EXPECT_TRUE(reportHas(model,
+                          "Frames split (auto mesh, nonprismatic sections): 4 into 11 elements, with 6 "
+                          "joints created"));
+    EXPECT_TRUE(reportHas(model, "Joints on a frame's span, not connected to it (no auto mesh at joints): 1 "
+                                 "(joint 12 on frame E)"));
 }
 
 // tests/data/tables/section-names-and-lists.s2k: five 3 m cantilevers, 10 kN down at each tip.
