@@ -57,18 +57,25 @@ TEST_F(TableFrameMeshTest, NonprismaticCantileverTipsDeflectAsTheIntegralOfMmOve
 //   POINT     10 kN down at RelDist 0.5          P L^3 / 48 E I
 //   TRIANGLE  0 to 4 kN/m down over the span     5 w L^4 / 768 E I (half the uniform load's)
 //   LEFTHALF  4 kN/m down over the left half     5 w L^4 / 768 E I (half, by symmetry)
+// tests/data/tables/released-meshed-beam.s2k: the same frame fixed at both joints, its bending
+// released at end J, meshed at joint 2 under 10 kN: the release stays at joint 3, a propped
+// cantilever deflecting 7 P L^3 / 768 E I, with 11 P / 16 at the fixed end and 5 P / 16 at the other.
 TEST_F(TableFrameMeshTest, LoadsOnAFrameMeshedAtAJointReachTheJointAndTheSupports) {
-    const std::string model = dataPath("tables/auto-mesh-beam.s2k");
     constexpr double I = 2e8, L = 6000, P = 1e4, w = 4;
     const double point = P * std::pow(L, 3) / (48 * E * I), half = 5 * w * std::pow(L, 4) / (768 * E * I);
+    const double propped = 7 * P * std::pow(L, 3) / (768 * E * I);
     const struct {
+        const char* model;
         int loadCase;
         double deflection, left, right;
-    } cases[] = {
-        {1, point, 5000, 5000}, {2, point, 5000, 5000}, {3, half, 4000, 8000}, {4, half, 9000, 3000}};
+    } cases[] = {{"auto-mesh-beam", 1, point, 5000, 5000},
+                 {"auto-mesh-beam", 2, point, 5000, 5000},
+                 {"auto-mesh-beam", 3, half, 4000, 8000},
+                 {"auto-mesh-beam", 4, half, 9000, 3000},
+                 {"released-meshed-beam", 1, propped, 6875, 3125}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.loadCase);
-        const ModelStore store = runLoadCase(model, c.loadCase);
+        SCOPED_TRACE(std::string(c.model) + " " + std::to_string(c.loadCase));
+        const ModelStore store = runLoadCase(dataPath(std::string("tables/") + c.model + ".s2k"), c.loadCase);
         ASSERT_EQ(store.frameCount, 2);
         EXPECT_EQ(store.frames[1].nodeJ, 2);
         EXPECT_NEAR(-store.nodes[2].uz, c.deflection, 5e-5 * c.deflection);
