@@ -276,7 +276,7 @@ struct Rebuilt {
 void addPieces(ImportContext& context, std::int32_t f, const std::vector<Station>& stations,
                PieceSections& sections, JointLabels& labels, Rebuilt& rebuilt) {
     ModelStore& store = context.store;
-    const TFRAME original = store.frames[static_cast<std::size_t>(f)];
+    TFRAME original = std::move(store.frames[static_cast<std::size_t>(f)]);
     const Vector i = positionOf(store.nodes[static_cast<std::size_t>(original.nodeI)]);
     const Vector j = positionOf(store.nodes[static_cast<std::size_t>(original.nodeJ)]);
     const double length = lengthOfFrame(store, original);
@@ -311,12 +311,15 @@ void addPieces(ImportContext& context, std::int32_t f, const std::vector<Station
     const std::size_t pieces = nodes.size() - 1;
     rebuilt.first[static_cast<std::size_t>(f)] = static_cast<std::int32_t>(rebuilt.frames.size());
     rebuilt.count[static_cast<std::size_t>(f)] = static_cast<std::int32_t>(pieces);
+    if (pieces == 1) {
+        rebuilt.frames.push_back(std::move(original));
+        return;
+    }
     for (std::size_t k = 0; k < pieces; ++k) {
         TFRAME piece = original;
         piece.nodeI = nodes[k];
         piece.nodeJ = nodes[k + 1];
-        if (pieces > 1)
-            piece.label = original.label + "~" + std::to_string(k + 1);
+        piece.label = original.label + "~" + std::to_string(k + 1);
         if (k > 0) {
             piece.releaseI = {};
             piece.fixityI = {};
@@ -336,13 +339,11 @@ void addPieces(ImportContext& context, std::int32_t f, const std::vector<Station
         }
         rebuilt.frames.push_back(std::move(piece));
     }
-    if (pieces > 1) {
-        ++context.report.framesSplit;
-        context.report.framePieces += static_cast<long long>(pieces);
-        std::vector<double>& cuts = rebuilt.cuts[static_cast<std::size_t>(f)];
-        for (const double x : at)
-            cuts.push_back(x / length);
-    }
+    ++context.report.framesSplit;
+    context.report.framePieces += static_cast<long long>(pieces);
+    std::vector<double>& cuts = rebuilt.cuts[static_cast<std::size_t>(f)];
+    for (const double x : at)
+        cuts.push_back(x / length);
 }
 
 // Loads on the frames as rebuilt; those on a frame left out are reported.
@@ -352,17 +353,17 @@ void moveLoads(ImportContext& context, const Rebuilt& rebuilt) {
     loads.reserve(store.loads.size());
     long long lost = 0;
     for (std::int32_t l = 1; l <= store.loadCount; ++l) {
-        const TLOAD& load = store.loads[static_cast<std::size_t>(l)];
+        TLOAD& load = store.loads[static_cast<std::size_t>(l)];
         if (load.kind != LoadDistributed && load.kind != LoadFrameSpan && load.kind != LoadFramePoint) {
-            loads.push_back(load);
+            loads.push_back(std::move(load));
             continue;
         }
         const auto f = static_cast<std::size_t>(load.target);
         if (f >= rebuilt.count.size() || rebuilt.count[f] == 0) {
             ++lost;
         } else if (rebuilt.count[f] == 1) {
-            loads.push_back(load);
-            loads.back().target = rebuilt.first[f];
+            load.target = rebuilt.first[f];
+            loads.push_back(std::move(load));
         } else {
             splitFrameLoad(load, rebuilt.cuts[f], rebuilt.first[f], loads);
         }
@@ -379,25 +380,30 @@ void meshFrames(ImportContext& context) {
     ModelStore& store = context.store;
     const std::vector<MeshRule> rules = readMeshRules(context);
     const SpanPoints points(store, context.fileJointCount);
-    std::vector<std::vector<Station>> crossings(store.frames.size());
-    addCrossings(context, rules, points, crossings);
+    std::vector<std::vector<Station>> stations(store.frames.size());
+    addCrossings(context, rules, points, stations);
+    bool changes = false;
+    for (std::int32_t f = 1; f <= store.frameCount; ++f) {
+        const auto k = static_cast<std::size_t>(f);
+        if (store.frames[k].section == 0) {
+            context.report.framesWithoutSection.push_back(store.frames[k].label);
+            changes = true;
+            continue;
+        }
+        stations[k] = stationsOf(context, f, rules[k], points, std::move(stations[k]));
+        changes = changes || !stations[k].empty();
+    }
+    if (!changes)
+        return;
     JointLabels labels(store);
     PieceSections sections(context);
     Rebuilt rebuilt;
     rebuilt.first.assign(store.frames.size(), 0);
     rebuilt.count.assign(store.frames.size(), 0);
     rebuilt.cuts.resize(store.frames.size());
-    for (std::int32_t f = 1; f <= store.frameCount; ++f) {
-        const TFRAME& frame = store.frames[static_cast<std::size_t>(f)];
-        if (frame.section == 0) {
-            context.report.framesWithoutSection.push_back(frame.label);
-            continue;
-        }
-        const std::vector<Station> stations =
-            stationsOf(context, f, rules[static_cast<std::size_t>(f)], points,
-                       std::move(crossings[static_cast<std::size_t>(f)]));
-        addPieces(context, f, stations, sections, labels, rebuilt);
-    }
+    for (std::int32_t f = 1; f <= store.frameCount; ++f)
+        if (store.frames[static_cast<std::size_t>(f)].section != 0)
+            addPieces(context, f, stations[static_cast<std::size_t>(f)], sections, labels, rebuilt);
     store.frames = std::move(rebuilt.frames);
     store.frameCount = static_cast<std::int32_t>(store.frames.size()) - 1;
     moveLoads(context, rebuilt);

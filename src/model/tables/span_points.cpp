@@ -60,23 +60,59 @@ std::optional<Crossing> crossingOf(const FrameLine& first, const FrameLine& seco
 SpanPoints::SpanPoints(const ModelStore& store, std::int32_t joints)
     : store_(store), frameEnd_(store.nodes.size(), 0) {
     const std::int32_t last = std::min<std::int32_t>(joints, store.nodeCount);
-    sorted_.reserve(static_cast<std::size_t>(std::max(last, 0)));
-    for (std::int32_t n = 1; n <= last; ++n)
-        sorted_.emplace_back(store.nodes[static_cast<std::size_t>(n)].x, n);
-    std::sort(sorted_.begin(), sorted_.end());
+    std::vector<double> lengths;
     for (std::int32_t f = 1; f <= store.frameCount; ++f) {
         const TFRAME& frame = store.frames[static_cast<std::size_t>(f)];
         if (frame.section == 0)
             continue;
         frameEnd_[static_cast<std::size_t>(frame.nodeI)] = 1;
         frameEnd_[static_cast<std::size_t>(frame.nodeJ)] = 1;
+        lengths.push_back(norm(minus(positionOf(frame.nodeJ), positionOf(frame.nodeI))));
+    }
+    if (last < 1)
+        return;
+    Vector low = positionOf(1), high = low;
+    for (std::int32_t n = 1; n <= last; ++n) {
+        const Vector p = positionOf(n);
+        for (std::size_t k = 0; k < 3; ++k) {
+            low[k] = std::min(low[k], p[k]);
+            high[k] = std::max(high[k], p[k]);
+        }
+    }
+    // Cells the length of the median frame, but no more than about a million along any side.
+    double extent = 0;
+    for (std::size_t k = 0; k < 3; ++k)
+        extent = std::max(extent, high[k] - low[k]);
+    if (!lengths.empty()) {
+        std::nth_element(lengths.begin(), lengths.begin() + static_cast<std::ptrdiff_t>(lengths.size() / 2),
+                         lengths.end());
+        cell_ = lengths[lengths.size() / 2];
+    }
+    cell_ = std::max({cell_, extent * 1e-6, 1.0});
+    origin_ = low;
+    joints_.reserve(static_cast<std::size_t>(last));
+    for (std::int32_t n = 1; n <= last; ++n) {
+        joints_.push_back(n);
+        cells_[keyOf(cellOf(positionOf(n)))].push_back(n);
     }
 }
 
-std::size_t SpanPoints::firstAtOrAfter(double x) const {
-    return static_cast<std::size_t>(
-        std::lower_bound(sorted_.begin(), sorted_.end(), std::make_pair(x, std::int32_t{0})) -
-        sorted_.begin());
+SpanPoints::Cell SpanPoints::cellOf(const Vector& point) const {
+    Cell cell{};
+    constexpr double kBound = (1 << 20) - 1; // cells beyond the model's (overflowing) extent share the last
+    for (std::size_t k = 0; k < 3; ++k) {
+        const double index = std::floor((point[k] - origin_[k]) / cell_);
+        cell[k] = static_cast<long long>(index > -kBound ? (index < kBound ? index : kBound) : -kBound);
+    }
+    return cell;
+}
+
+// Each index takes 21 bits, offset to be positive.
+std::uint64_t SpanPoints::keyOf(const Cell& cell) {
+    std::uint64_t key = 0;
+    for (const long long index : cell)
+        key = (key << 21) | (static_cast<std::uint64_t>(index + (1LL << 20)) & ((1ULL << 21) - 1));
+    return key;
 }
 
 Vector SpanPoints::positionOf(std::int32_t joint) const {
@@ -85,11 +121,12 @@ Vector SpanPoints::positionOf(std::int32_t joint) const {
 }
 
 std::int32_t SpanPoints::jointAt(const Vector& point, double tolerance) const {
-    for (auto k = firstAtOrAfter(point[0] - tolerance);
-         k < sorted_.size() && sorted_[k].first <= point[0] + tolerance; ++k)
-        if (norm(minus(positionOf(sorted_[k].second), point)) <= tolerance)
-            return sorted_[k].second;
-    return 0;
+    std::int32_t found = 0;
+    forEachNear(point, point, tolerance, [&](std::int32_t joint) {
+        if (found == 0 && norm(minus(positionOf(joint), point)) <= tolerance)
+            found = joint;
+    });
+    return found;
 }
 
 } // namespace kelvane::tables
