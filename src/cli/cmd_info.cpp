@@ -43,7 +43,9 @@ const RegisterCommand reg({
     .name = "info",
     .usage = "info MODEL.s2k",
     .summary = "Import a model and print its counts, one name=value line each",
-    .details = "A count is -1 when the model file has no table of that kind.",
+    .details = "A count is -1 when the model file has no table of that kind. The import report follows on "
+               "standard error: for a table-format file what was read, converted, split and left out; for a "
+               "version-6 file the element type each section took from the first letter of its name.",
     .lines = {{"MODEL.s2k", "the SAP2000 version-6 text model"}},
     .run = &runInfo,
 });
