@@ -95,6 +95,8 @@ void readNonprismaticSegments(ImportContext& context);
 // Splits frames where auto mesh, nonprismatic sections or both ask, moves their loads onto the
 // pieces and leaves out frames without a section.
 void meshFrames(ImportContext& context);
+// Holds fixed the joints that no element connects.
+void holdUnconnectedJoints(ImportContext& context);
 
 // The index of the labelled object, or a stop naming the field, the table and the line.
 std::int32_t jointOf(const ImportContext& context, const Rows& rows, std::string_view key);

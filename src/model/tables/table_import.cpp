@@ -149,6 +149,7 @@ void runReaders(ImportContext& context) {
     readFramePointLoads(context);
     readAreaLoads(context);
     meshFrames(context);
+    holdUnconnectedJoints(context);
     addSelfWeight(context);
     tieRigidLinks(context.store);
     reportElementMass(context.store, context.elementMass, context.report);
