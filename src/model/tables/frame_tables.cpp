@@ -36,7 +36,7 @@ std::int32_t analysedSection(ImportContext& context, const Rows& rows, std::stri
     if (const std::int32_t found = findFrameSection(context.store, name); found != 0)
         return found;
     for (const AutoSelectList& list : context.autoSelect)
-        if (equalsIgnoringCase(list.name, name)) {
+        if (list.name == name) {
             if (list.start == 0)
                 rows.fail("AnalSect=" + std::string(name) +
                               ": the auto-select list names no section to analyse (FRAME SECTION "
@@ -46,7 +46,7 @@ std::int32_t analysedSection(ImportContext& context, const Rows& rows, std::stri
         }
     for (std::size_t k = 0; k < context.nonprismatic.size(); ++k) {
         const NonprismaticSection& section = context.nonprismatic[k];
-        if (!equalsIgnoringCase(section.name, name))
+        if (section.name != name)
             continue;
         if (section.segments.empty())
             rows.fail("AnalSect=" + std::string(name) +

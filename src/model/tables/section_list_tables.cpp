@@ -8,14 +8,14 @@ namespace {
 
 AutoSelectList* autoSelectList(ImportContext& context, std::string_view name) {
     for (AutoSelectList& list : context.autoSelect)
-        if (equalsIgnoringCase(list.name, name))
+        if (list.name == name)
             return &list;
     return nullptr;
 }
 
 NonprismaticSection* nonprismaticSection(ImportContext& context, std::string_view name) {
     for (NonprismaticSection& section : context.nonprismatic)
-        if (equalsIgnoringCase(section.name, name))
+        if (section.name == name)
             return &section;
     return nullptr;
 }
