@@ -86,8 +86,10 @@ void readNonprismaticSegments(ImportContext& context) {
                       rows.find("LengthType"));
         const std::string_view lengthKey = rows.has("VarLength") ? "VarLength" : "Length";
         segment.length = rows.real(lengthKey, 1) * (segment.absolute ? context.units.length : 1);
-        if (!(segment.length >= 0))
-            rows.fail(std::string(lengthKey) + " is negative", rows.find(lengthKey));
+        if (!(segment.length > 0))
+            rows.fail(std::string(lengthKey) + "=" + std::string(rows.text(lengthKey)) +
+                          ": a segment needs a length greater than 0",
+                      rows.find(lengthKey));
         segment.exponent33 = exponentOf(rows, "EI33Var");
         segment.exponent22 = exponentOf(rows, "EI22Var");
     }
