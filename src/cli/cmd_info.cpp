@@ -1,6 +1,7 @@
 #include "cli/command_registry.h"
 #include "model/colour_table.h"
 #include "model/model_import.h"
+#include "model/section_defaults.h"
 
 #include <iostream>
 
@@ -8,8 +9,8 @@ namespace kelvane::cli {
 namespace {
 
 // Imports a model and prints its counts, one "name=value" line each, as the store holds them
-// (-1 for a count whose table was missing); after a table-format import, the import report
-// follows on standard error.
+// (-1 for a count whose table was missing); the import report follows on standard error: for a
+// version-6 file, the element type each section took from its name.
 int runInfo(const Arguments& args) {
     if (args.size() != 1)
         throw UsageError{"info takes exactly one model file"};
@@ -31,9 +32,10 @@ int runInfo(const Arguments& args) {
     for (const auto& [name, value] : counts)
         std::cout << name << '=' << value << '\n';
     std::cout.flush();
-    if (imported.tableFormat)
-        for (const std::string& line : tables::reportLines(imported.report))
-            std::cerr << line << '\n';
+    const std::vector<std::string> report =
+        imported.tableFormat ? tables::reportLines(imported.report) : elementTypeNameLines(store);
+    for (const std::string& line : report)
+        std::cerr << line << '\n';
     return 0;
 }
 
@@ -41,7 +43,9 @@ const RegisterCommand reg({
     .name = "info",
     .usage = "info MODEL.s2k",
     .summary = "Import a model and print its counts, one name=value line each",
-    .details = "A count is -1 when the model file has no table of that kind.",
+    .details = "A count is -1 when the model file has no table of that kind. The import report follows on "
+               "standard error: for a table-format file what was read, converted, split and left out; for a "
+               "version-6 file the element type each section took from the first letter of its name.",
     .lines = {{"MODEL.s2k", "the SAP2000 text model (version-6 or table format)"}},
     .run = &runInfo,
 });

@@ -1,5 +1,7 @@
 #include "model/section_defaults.h"
 
+#include "model/table_readers.h"
+
 namespace kelvane {
 
 std::int32_t elementTypeOfName(std::string_view name) {
@@ -23,6 +25,36 @@ std::int32_t elementTypeOfName(std::string_view name) {
     default:
         return ElasticBeamColumn;
     }
+}
+
+void applyElementTypesFromNames(ModelStore& store) {
+    for (std::int32_t s = 1; s <= store.frameSectionCount; ++s) {
+        TSECTION& section = store.frameSections[static_cast<std::size_t>(s)];
+        section.elementType = elementTypeOfName(section.name);
+    }
+    tieRigidLinks(store);
+}
+
+std::vector<std::string> elementTypeNameLines(const ModelStore& store) {
+    static constexpr const char* kNames[] = {"",
+                                             "Elastic BeamColumn",
+                                             "Nonlinear BeamColumn",
+                                             "Disp BeamColumn",
+                                             "Beam with Hinge",
+                                             "Truss",
+                                             "corotTruss",
+                                             "Rigid Link"};
+    std::vector<std::string> lines{"Element types from the first letter of each section's name:"};
+    for (std::int32_t s = 1; s <= store.frameSectionCount; ++s) {
+        const TSECTION& section = store.frameSections[static_cast<std::size_t>(s)];
+        const std::int32_t type = elementTypeOfName(section.name);
+        const bool lettered = !section.name.empty() && std::string_view("ENDHTCR").find(
+                                                           section.name.front()) != std::string_view::npos;
+        lines.push_back("  " + section.name + ": " + kNames[type] +
+                        (lettered ? std::string(" (first letter ") + section.name.front() + ")"
+                                  : std::string(" (no letter of the rule: elastic)")));
+    }
+    return lines;
 }
 
 void setImportDefaults(TSECTION& section) {

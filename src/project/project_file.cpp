@@ -153,8 +153,13 @@ class ProjectReader {
         }
     }
 
-    // A setting this program does not know (one of a later version) is listed, not refused.
+    // A setting this program does not know (one of a later version) is listed, not refused. The
+    // name rule (elementTypeFromName=1) sets every section's type before the sections' own settings.
     void readSetting(std::string_view name, std::string_view value) {
+        if (name == "elementTypeFromName") {
+            setNamedValue(store_, analysis_, recorders_, name, value);
+            return;
+        }
         for (const auto& [known, current] : settingValues(analysis_, recorders_)) {
             (void)current;
             if (known == name) {

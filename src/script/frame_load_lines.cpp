@@ -152,4 +152,26 @@ void writeFrameSpanLoad(const ScriptInput& in, ScriptWriter& out, const TLOAD& l
     writeEndLoads(in, out, load, false);
 }
 
+void writeUniformFrameLoad(const ScriptInput& in, ScriptWriter& out, const TLOAD& load) {
+    const ModelStore& store = in.store;
+    if (load.target >= 1 && load.target <= countOf(store.frameCount)) {
+        const std::int32_t type = sectionOfFrame(store, load.target).elementType;
+        if (type == Truss || type == CorotTruss || type == RigidLink) {
+            TLOAD whole = load;
+            whole.kind = LoadFrameSpan;
+            whole.fy = load.fx;
+            whole.distA = 0;
+            whole.distB = 1;
+            writeFrameSpanLoad(in, out, whole);
+            return;
+        }
+    }
+    if (load.direction == 1)
+        out.line("eleLoad -ele %D -type -beamUniform 0 0 %R", {load.target, load.fx});
+    else if (load.direction == 2)
+        out.line("eleLoad -ele %D -type -beamUniform 0 %R 0", {load.target, load.fx});
+    else if (load.direction == 3)
+        out.line("eleLoad -ele %D -type -beamUniform %R 0 0", {load.target, -load.fx});
+}
+
 } // namespace kelvane

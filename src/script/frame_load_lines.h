@@ -24,4 +24,9 @@ namespace kelvane {
 
 void writeFrameSpanLoad(const ScriptInput& in, ScriptWriter& out, const TLOAD& load);
 
+// A load of kind 2 (uniform over the whole span): the solver's element load, except on a truss or
+// a rigid link, which take no beam load (the solver would drop it with a warning): there the
+// joints take it by statics, as for a load of kind 3.
+void writeUniformFrameLoad(const ScriptInput& in, ScriptWriter& out, const TLOAD& load);
+
 } // namespace kelvane

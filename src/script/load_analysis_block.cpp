@@ -139,12 +139,7 @@ void writeLoadPattern(const ScriptInput& in, ScriptWriter& out, std::string_view
             out.line("load %D %R %R %R %R %R %R",
                      {load.target, load.fx, load.fy, load.fz, load.mx, load.my, load.mz});
         } else if (load.kind == LoadDistributed) {
-            if (load.direction == 1)
-                out.line("eleLoad -ele %D -type -beamUniform 0 0 %R", {load.target, load.fx});
-            else if (load.direction == 2)
-                out.line("eleLoad -ele %D -type -beamUniform 0 %R 0", {load.target, load.fx});
-            else if (load.direction == 3)
-                out.line("eleLoad -ele %D -type -beamUniform %R 0 0", {load.target, -load.fx});
+            writeUniformFrameLoad(in, out, load);
         } else if (load.kind == LoadFrameSpan || load.kind == LoadFramePoint) {
             writeFrameSpanLoad(in, out, load);
         }

@@ -6,6 +6,7 @@
 #include "materials/material_defaults.h"
 #include "materials/material_fields.h"
 #include "model/name_lookup.h"
+#include "model/section_defaults.h"
 #include "sections/section_fields.h"
 #include "script/ground_motion_file.h"
 #include "script/load_combination.h"
@@ -288,6 +289,11 @@ void setNamedValue(ModelStore& store, AnalysisSettings& analysis, RecorderSettin
         std::vector<std::string> kept = applyNonlinearDefaults(store);
         if (notes)
             notes->insert(notes->end(), kept.begin(), kept.end());
+        return;
+    }
+    if (name == "elementTypeFromName") {
+        if (parseSwitch(name, valueText))
+            applyElementTypesFromNames(store);
         return;
     }
     if (name == "addMaterial") {

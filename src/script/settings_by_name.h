@@ -52,7 +52,9 @@ std::string settingUnit(std::string_view name);
 //   materialDefaults=nonlinear  every concrete to Concrete02, every steel and rebar to Steel02,
 //                        with the usual parameters; a material that keeps its model is described
 //                        in `notes`;
-//   addMaterial=NAME     a new material after the model's own.
+//   addMaterial=NAME     a new material after the model's own;
+//   elementTypeFromName=1  every frame section takes the formulation the first letter of its
+//                        name names (E, N, D, H, T, C, R), as version-6 files do (0: as imported).
 // A section or material number outside its table is refused with a message.
 void setNamedValue(ModelStore& store, AnalysisSettings& analysis, RecorderSettings& recorders,
                    std::string_view name, std::string_view valueText,

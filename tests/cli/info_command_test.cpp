@@ -12,13 +12,21 @@ CommandResult info(const std::string& arguments) {
 
 } // namespace
 
+// A version-6 model's report names the element type each section took from its name.
 TEST(InfoCommand, PrintsEveryCountOfTheExampleInOrder) {
     const auto result = info("'" + std::string(KELVANE_SOURCE_DIR) + "/examples/three-storey-rc-frame.s2k'");
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out,
               "nodeCount=40\nframeCount=65\nshellCount=12\nareaCount=12\nsolidCount=-1\nmaterialCount=2\n"
               "frameSectionCount=7\nshellSectionCount=2\ndiaphragmCount=3\nloadCount=39\nloadCaseCount=2\n");
-    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.err, "Element types from the first letter of each section's name:\n"
+                          "  NC500X500: Nonlinear BeamColumn (first letter N)\n"
+                          "  DC450X450: Disp BeamColumn (first letter D)\n"
+                          "  NB300X600: Nonlinear BeamColumn (first letter N)\n"
+                          "  HB300X600: Beam with Hinge (first letter H)\n"
+                          "  EB300X500: Elastic BeamColumn (first letter E)\n"
+                          "  TBR168X8: Truss (first letter T)\n"
+                          "  RGUSSET: Rigid Link (first letter R)\n");
 }
 
 TEST(InfoCommand, MissingTablesPrintTheRawCounts) {

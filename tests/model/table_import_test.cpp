@@ -1,6 +1,8 @@
 // The mapping of each table-format table into the model store, in newtons and millimetres.
 #include "table_import_support.h"
 
+#include "model/section_defaults.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -146,8 +148,10 @@ TEST(TableImport, MaterialsTakeTypeConstantsStrengthsAndUnitWeights) {
 TEST(TableImport, FrameSectionsTakeShapesDimensionsAndTheFilesProperties) {
     const ModelStore& store = frameModel().store;
     ASSERT_EQ(store.frameSectionCount, 5);
+    // Whatever their names say (N, R, T), the sections are solved as SAP2000 solves them.
+    for (int k = 1; k <= 5; ++k)
+        EXPECT_EQ(store.frameSections[static_cast<std::size_t>(k)].elementType, ElasticBeamColumn) << k;
     const TSECTION& column = store.frameSections[1];
-    EXPECT_EQ(column.elementType, NonlinearBeamColumn);
     EXPECT_EQ(column.shape, ShapeRectangle);
     EXPECT_DOUBLE_EQ(column.t1, 400);
     EXPECT_DOUBLE_EQ(column.t2, 400);
@@ -171,10 +175,8 @@ TEST(TableImport, FrameSectionsTakeShapesDimensionsAndTheFilesProperties) {
     EXPECT_DOUBLE_EQ(beam.av3, 5000);
 
     EXPECT_EQ(store.frameSections[3].shape, ShapeBox);
-    EXPECT_EQ(store.frameSections[3].elementType, RigidLink);
     EXPECT_DOUBLE_EQ(store.frameSections[3].t4, 8);
     const TSECTION& pipe = store.frameSections[4];
-    EXPECT_EQ(pipe.elementType, Truss);
     EXPECT_EQ(std::make_pair(pipe.t1, pipe.t2), std::make_pair(100.0, 5.0));
     EXPECT_EQ(pipe.divideFX, 20);
     const TSECTION& general = store.frameSections[5];
@@ -201,9 +203,13 @@ TEST(TableImport, FramesTakeJointsSectionsAndTurnedLocalAxes) {
     EXPECT_NEAR(column.axis2Z, 0, 1e-12);
 }
 
+// The name rule, applied on request, makes RLINK a rigid link.
 TEST(TableImport, RigidLinkReleasesTieTheirJointsAndOtherFramesKeepTheirReleases) {
-    const ImportedModel& model = frameModel();
-    const ModelStore& store = model.store;
+    ModelStore store = frameModel().store;
+    EXPECT_EQ(store.nodes[4].tiedTo, 0) << "an elastic frame ties nothing";
+    applyElementTypesFromNames(store);
+    EXPECT_EQ(store.frameSections[3].elementType, RigidLink);
+    EXPECT_EQ(store.frameSections[4].elementType, Truss);
     EXPECT_EQ(store.frames[8].release, 2);
     EXPECT_EQ(store.nodes[4].tiedTo, 7) << "a J-end release ties joint I to joint J";
     EXPECT_EQ(store.frames[6].release, 1);
@@ -274,7 +280,7 @@ TEST(TableImport, ReportListsTablesReadAndSkippedWithRowsAndWhatIsNotCarried) {
 }
 
 // A frame model for the loads: a beam along X turned 90 degrees (local 3 points down), an
-// inclined member rising 3 in 4 (local 2 at angle 0 points up and back), a truss, and a column
+// inclined member rising 3 in 4 (local 2 at angle 0 points up and back), a slender rod, and a column
 // entered top down, kN and m.
 std::string loadModel(std::initializer_list<std::string_view> frameLoads, const std::string& patterns) {
     return kUnits +
@@ -444,7 +450,7 @@ TEST(TableImport, PartialVaryingPointAndMomentFrameLoadsKeepTheirExtentAndIntens
     // (4, 0, 3), its local 3 is +Y; S rises along (0.8, 0, 0.6) with local 2 = (-0.6, 0, 0.8).
     const std::vector<Expected> expected = {
         {LoadFrameSpan, 1, 3, 1, 2, 0, 1, false},        {LoadFrameSpan, 1, 3, 1, 1, 0.2, 1, false},
-        {LoadFrameSpan, 1, 3, 1000, 1000, 0, 1, true},   {LoadFrameSpan, 3, 3, 2, 2, 0, 1, false},
+        {LoadFrameSpan, 1, 3, 1000, 1000, 0, 1, true},   {LoadDistributed, 3, 3, 2, 0, 0, 0, false},
         {LoadFramePoint, 1, 3, 3000, 0, 0.25, 0, false}, {LoadFramePoint, 2, 1, 8000, 0, 0.5, 0, false},
         {LoadFramePoint, 2, 2, -6000, 0, 0.5, 0, false}, {LoadFramePoint, 1, 3, 3000, 0, 0.75, 0, false},
         {LoadFramePoint, 1, 2, 4e6, 0, 1, 0, true},
@@ -471,26 +477,22 @@ TEST(TableImport, SelfWeightIsMultiplierTimesUnitWeightTimesAreaDownward) {
     const ImportedModel model = importTables(loadModel({}, twelvePatterns("1.5")));
     const auto loads = distributedLoads(model.store);
     // 1.5 x 76.97e-6 N/mm3 x 5700 mm2 x WMod 0.5 on B (along +3) and S (split 0.6 : 0.8 into
-    // -1 and -2) and D (along its local 1, which points down). The truss T (its section's name
-    // begins with T) takes no beam load: reported.
+    // -1 and -2) and D (along its local 1, which points down). T, an elastic beam whatever its
+    // name, takes its weight (of 1000 mm2) as beam loads along its local axes too.
     const double beam = 1.5 * 76.97e-6 * 5700 * 0.5;
-    ASSERT_EQ(loads.size(), 4u);
-    EXPECT_EQ(std::get<1>(loads[3]), 1);
-    EXPECT_NEAR(std::get<2>(loads[3]), beam, 1e-12);
+    ASSERT_EQ(loads.size(), 6u);
+    EXPECT_EQ(std::get<1>(loads[5]), 1);
+    EXPECT_NEAR(std::get<2>(loads[5]), beam, 1e-12);
     EXPECT_NEAR(std::get<2>(loads[0]), beam, 1e-12);
     EXPECT_NEAR(std::get<2>(loads[1]), -0.6 * beam, 1e-12);
     EXPECT_NEAR(std::get<2>(loads[2]), -0.8 * beam, 1e-12);
-    // The truss's weight runs over its whole span, for the script to hand to its joints.
     double squared = 0;
     for (int l = 2; l <= model.store.loadCount; ++l) {
         const TLOAD& load = model.store.loads[l];
         EXPECT_EQ(load.caseName, "L12");
-        if (load.kind != LoadFrameSpan)
-            continue;
-        EXPECT_EQ(load.target, 3);
-        EXPECT_EQ(load.fx, load.fy);
-        EXPECT_EQ(load.distB, 1);
-        squared += load.fx * load.fx;
+        EXPECT_EQ(load.kind, LoadDistributed);
+        if (load.target == 3)
+            squared += load.fx * load.fx;
     }
     EXPECT_NEAR(std::sqrt(squared), 1.5 * 76.97e-6 * 1000, 1e-12);
     EXPECT_TRUE(model.report.notCarried.empty());

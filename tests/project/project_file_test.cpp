@@ -167,5 +167,26 @@ TEST_F(ProjectFileTest, MalformedProjectsAreRefusedWithTheirLine) {
         ::testing::Contains("The setting baseShearRecorder is not one this program knows; it was left out"));
 }
 
+// A project may ask for the name rule: every section takes the type its first letter names (before
+// the block of the sections' own settings, which come after it).
+TEST_F(ProjectFileTest, AProjectMayAskForTheNameRule) {
+    Session s = imported(model);
+    for (int k = 1; k <= 7; ++k)
+        set(s, "section." + std::to_string(k) + ".elementType", "1");
+    test::writeFile(project, std::string(kProjectHeader) +
+                                 "\nmodel=model.s2k\nmodelChecksum=x\n[settings]\nelementTypeFromName=1\n");
+    applyProject(readProject(project), model, s.store, s.analysis, s.recorders);
+    const std::int32_t expected[] = {0,
+                                     NonlinearBeamColumn,
+                                     DispBeamColumn,
+                                     NonlinearBeamColumn,
+                                     BeamWithHinge,
+                                     ElasticBeamColumn,
+                                     Truss,
+                                     RigidLink};
+    for (int k = 1; k <= 7; ++k)
+        EXPECT_EQ(s.store.frameSections[static_cast<std::size_t>(k)].elementType, expected[k]) << k;
+}
+
 } // namespace
 } // namespace kelvane

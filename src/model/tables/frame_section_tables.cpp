@@ -55,23 +55,53 @@ void readProperties(const Rows& rows, const UnitScale& units, TSECTION& section,
     section.av3 = rows.real("AS3", 0) * rows.real("A3Mod", 1) * units.area();
 }
 
+bool isNamedElsewhere(const ImportContext& context, std::string_view name) {
+    for (const NonprismaticSection& section : context.nonprismatic)
+        if (section.name == name)
+            return true;
+    for (const AutoSelectList& list : context.autoSelect)
+        if (list.name == name)
+            return true;
+    return findFrameSection(context.store, name) != 0;
+}
+
+// An auto-select list or a nonprismatic chain: its members or segments follow in tables of their
+// own, and it is no section of the store.
+bool readListSection(ImportContext& context, const Rows& rows, std::string_view name) {
+    const std::string_view shape = rows.text("Shape");
+    if (equalsIgnoringCase(shape, "Auto Select")) {
+        context.autoSelect.push_back({std::string(name), std::string(rows.text("StartSect")), {}, 0});
+        return true;
+    }
+    if (equalsIgnoringCase(shape, "Nonprismatic")) {
+        const int k = static_cast<int>(context.store.frameSections.size() + context.nonprismatic.size());
+        context.nonprismatic.push_back({std::string(name), sectionColour(context.colours, k), {}});
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
+// Every section is solved as SAP2000 solves it, with an elastic element: its name says nothing
+// about the formulation in this format.
 void readFrameSections(ImportContext& context) {
     ModelStore& store = context.store;
     Rows rows(context.file, "FRAME SECTION PROPERTIES 01 - GENERAL");
     context.selfWeightArea.assign(1, -1.0);
     while (rows.next()) {
         const std::string_view name = rows.required("SectionName");
-        if (findFrameSection(store, name) != 0)
+        if (isNamedElsewhere(context, name))
             rows.fail("SectionName=" + std::string(name) + " is given a second time",
                       rows.find("SectionName"));
+        if (readListSection(context, rows, name))
+            continue;
         const int k = static_cast<int>(store.frameSections.size());
         TSECTION& section = store.frameSections.emplace_back();
         store.frameSectionCount = k;
         section.name = std::string(name);
         section.colour = sectionColour(context.colours, k);
-        section.elementType = elementTypeOfName(section.name);
+        section.elementType = ElasticBeamColumn;
         section.shearDeformation = true;
         setImportDefaults(section);
         if (rows.has("Material"))
@@ -79,6 +109,8 @@ void readFrameSections(ImportContext& context) {
         readShape(rows, context.units.length, section);
         readProperties(rows, context.units, section, context.selfWeightArea.emplace_back());
     }
+    readAutoSelectLists(context);
+    readNonprismaticSegments(context);
 }
 
 } // namespace kelvane::tables

@@ -29,27 +29,58 @@ void readConnectivity(ImportContext& context) {
     store.frameCount = k;
 }
 
+// The store section a frame's AnalSect names: a section, the starting section of an auto-select
+// list, or the first section of a nonprismatic chain (whose index goes to `nonprismatic`).
+std::int32_t analysedSection(ImportContext& context, const Rows& rows, std::string_view name,
+                             std::int32_t& nonprismatic) {
+    if (const std::int32_t found = findFrameSection(context.store, name); found != 0)
+        return found;
+    for (const AutoSelectList& list : context.autoSelect)
+        if (list.name == name) {
+            if (list.start == 0)
+                rows.fail("AnalSect=" + std::string(name) +
+                              ": the auto-select list names no section to analyse (FRAME SECTION "
+                              "PROPERTIES 04 - AUTO SELECT)",
+                          rows.find("AnalSect"));
+            return list.start;
+        }
+    for (std::size_t k = 0; k < context.nonprismatic.size(); ++k) {
+        const NonprismaticSection& section = context.nonprismatic[k];
+        if (section.name != name)
+            continue;
+        if (section.segments.empty())
+            rows.fail("AnalSect=" + std::string(name) +
+                          ": the nonprismatic section has no segments (FRAME SECTION PROPERTIES 05 - "
+                          "NONPRISMATIC)",
+                      rows.find("AnalSect"));
+        nonprismatic = static_cast<std::int32_t>(k + 1);
+        return section.segments.front().startSection;
+    }
+    rows.fail("AnalSect=" + std::string(name) + ": there is no frame section of that name",
+              rows.find("AnalSect"));
+}
+
+// A row without AnalSect, or with SAP2000's None, leaves the frame without a section: it is left
+// out of the analysis, as SAP2000 leaves it out.
 void readSectionAssignments(ImportContext& context) {
     ModelStore& store = context.store;
+    context.frameNonprismatic.assign(store.frames.size(), 0);
     Rows rows(context.file, "FRAME SECTION ASSIGNMENTS");
     while (rows.next()) {
-        TFRAME& frame = store.frames[static_cast<std::size_t>(frameOf(context, rows, "Frame"))];
-        const std::string_view name = rows.required("AnalSect");
-        frame.section = findFrameSection(store, name);
-        if (frame.section == 0)
-            rows.fail("AnalSect=" + std::string(name) + ": there is no frame section of that name",
-                      rows.find("AnalSect"));
+        const std::int32_t f = frameOf(context, rows, "Frame");
+        TFRAME& frame = store.frames[static_cast<std::size_t>(f)];
+        const std::string_view name = rows.text("AnalSect", "None");
+        frame.section = 0;
+        context.frameNonprismatic[static_cast<std::size_t>(f)] = 0;
+        if (!equalsIgnoringCase(name, "None"))
+            frame.section =
+                analysedSection(context, rows, name, context.frameNonprismatic[static_cast<std::size_t>(f)]);
         frame.sectionName = std::string(name);
         const std::string_view material = rows.text("MatProp", "Default");
         if (!equalsIgnoringCase(material, "Default"))
             context.report.addNotCarried(
                 "frames with a material of their own (MatProp; the section's is used)");
     }
-    long long without = 0;
-    for (std::int32_t f = 1; f <= store.frameCount; ++f)
-        without += store.frames[static_cast<std::size_t>(f)].section == 0 ? 1 : 0;
-    if (without > 0)
-        context.report.addNotCarried("frames without a section (not written to the script)", without);
 }
 
 void readLocalAxes(ImportContext& context) {

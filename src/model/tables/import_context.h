@@ -3,6 +3,7 @@
 #include "model/colour_table.h"
 #include "model/model_store.h"
 #include "model/tables/import_report.h"
+#include "model/tables/nonprismatic.h"
 #include "model/tables/table_rows.h"
 #include "model/tables/unit_scale.h"
 
@@ -36,6 +37,14 @@ class LabelIndex {
     std::unordered_map<std::string_view, std::int32_t> named_;
 };
 
+// An auto-select list: the sections a design may pick from, and the one analysed before a design.
+struct AutoSelectList {
+    std::string name;
+    std::string startName; // the row's StartSect; empty or "Median" for the middle of the list
+    std::vector<std::int32_t> members{};
+    std::int32_t start = 0; // the section analysed (0: none known)
+};
+
 struct ImportContext {
     ModelStore& store;
     const TableFile& file;
@@ -51,6 +60,12 @@ struct ImportContext {
     // Per joint: the diaphragm it is tied to, and for a diaphragm's retained joint its diaphragm.
     std::vector<std::int32_t> tiedToDiaphragm{}, retainsDiaphragm{};
     std::int32_t fileJointCount = 0;
+    // Sections that are no store section: nonprismatic chains and auto-select lists (with the
+    // section an analysis starts from, 0 when the list names none).
+    std::vector<NonprismaticSection> nonprismatic{};
+    std::vector<AutoSelectList> autoSelect{};
+    // Per frame: the nonprismatic section it takes (1-based into `nonprismatic`), 0 for none.
+    std::vector<std::int32_t> frameNonprismatic{};
     bool elementMass = true; // the mass source takes the elements' mass
 };
 
@@ -74,6 +89,14 @@ void readFrameLoads(ImportContext& context);
 void readFramePointLoads(ImportContext& context);
 void readAreaLoads(ImportContext& context);
 void addSelfWeight(ImportContext& context);
+// Auto-select lists and nonprismatic chains, after FRAME SECTION PROPERTIES 01 - GENERAL.
+void readAutoSelectLists(ImportContext& context);
+void readNonprismaticSegments(ImportContext& context);
+// Splits frames where auto mesh, nonprismatic sections or both ask, moves their loads onto the
+// pieces and leaves out frames without a section.
+void meshFrames(ImportContext& context);
+// Holds fixed the joints that no element connects.
+void holdUnconnectedJoints(ImportContext& context);
 
 // The index of the labelled object, or a stop naming the field, the table and the line.
 std::int32_t jointOf(const ImportContext& context, const Rows& rows, std::string_view key);

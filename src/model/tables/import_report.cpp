@@ -14,6 +14,30 @@ void appendTables(std::vector<std::string>& lines, const char* heading,
         lines.push_back("  " + table.name + ": " + rowsText(table.rows));
 }
 
+std::string listed(const std::vector<std::string>& labels) {
+    constexpr std::size_t kShown = 20;
+    std::string text;
+    for (std::size_t i = 0; i < labels.size() && i < kShown; ++i)
+        text += (i == 0 ? "" : ", ") + labels[i];
+    return labels.size() > kShown ? text + ", ... (" + std::to_string(labels.size()) + " in all)" : text;
+}
+
+// Lines only where the model has something to say: frames split, left out, or passed by a joint.
+void appendMeshing(std::vector<std::string>& lines, const ImportReport& report) {
+    if (report.framesSplit > 0)
+        lines.push_back("Frames split (auto mesh, nonprismatic sections): " +
+                        std::to_string(report.framesSplit) + " into " + std::to_string(report.framePieces) +
+                        " elements, with " + std::to_string(report.meshJoints) + " joints created");
+    if (!report.framesWithoutSection.empty())
+        lines.push_back("Frames without a section (left out of the analysis): " +
+                        std::to_string(report.framesWithoutSection.size()) + " (" +
+                        listed(report.framesWithoutSection) + ")");
+    if (!report.jointsOnSpans.empty())
+        lines.push_back("Joints on a frame's span, not connected to it (no auto mesh at joints): " +
+                        std::to_string(report.jointsOnSpans.size()) + " (" + listed(report.jointsOnSpans) +
+                        ")");
+}
+
 } // namespace
 
 void ImportReport::addNotCarried(const std::string& what, long long count) {
@@ -37,6 +61,7 @@ std::vector<std::string> reportLines(const ImportReport& report) {
         lines.push_back("Units: " + report.units + " (N and mm already)");
     appendTables(lines, "Tables read:", report.tablesRead);
     appendTables(lines, "Tables skipped:", report.tablesSkipped);
+    appendMeshing(lines, report);
     std::string created = "Joints created for diaphragms: " + std::to_string(report.diaphragmJoints.size());
     for (std::size_t i = 0; i < report.diaphragmJoints.size(); ++i)
         created += (i == 0 ? " (" : ", ") + report.diaphragmJoints[i];

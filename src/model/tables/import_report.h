@@ -20,9 +20,13 @@ struct NotCarried {
 struct ImportReport {
     std::string units; // the file's CurrUnits, empty when it gives none
     bool unitsConverted = false;
-    std::vector<TableRows> tablesRead;        // in the order of the file
-    std::vector<TableRows> tablesSkipped;     // in the order of the file
-    std::vector<std::string> diaphragmJoints; // labels of the joints created, in joint order
+    std::vector<TableRows> tablesRead;             // in the order of the file
+    std::vector<TableRows> tablesSkipped;          // in the order of the file
+    std::vector<std::string> diaphragmJoints;      // labels of the joints created, in joint order
+    std::vector<std::string> framesWithoutSection; // labels of the frames left out
+    long long framesSplit = 0, framePieces = 0, meshJoints = 0;
+    // Joints on a frame's span that the frame is not meshed at: "joint J on frame F".
+    std::vector<std::string> jointsOnSpans;
     std::vector<NotCarried> notCarried;
 
     // Adds a count to the line of that text (created on first use, in order of first use).

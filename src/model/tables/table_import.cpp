@@ -13,7 +13,7 @@ namespace kelvane::tables {
 namespace {
 
 // The tables the import reads.
-constexpr std::array<std::string_view, 32> kTablesRead = {
+constexpr std::array<std::string_view, 35> kTablesRead = {
     "PROGRAM CONTROL",
     "ACTIVE DEGREES OF FREEDOM",
     "JOINT COORDINATES",
@@ -28,6 +28,9 @@ constexpr std::array<std::string_view, 32> kTablesRead = {
     "MATERIAL PROPERTIES 03b - CONCRETE DATA",
     "MATERIAL PROPERTIES 03e - REBAR DATA",
     "FRAME SECTION PROPERTIES 01 - GENERAL",
+    "FRAME SECTION PROPERTIES 04 - AUTO SELECT",
+    "FRAME SECTION PROPERTIES 05 - NONPRISMATIC",
+    "FRAME AUTO MESH ASSIGNMENTS",
     "CONNECTIVITY - FRAME",
     "FRAME SECTION ASSIGNMENTS",
     "FRAME LOCAL AXES ASSIGNMENTS 1 - TYPICAL",
@@ -145,6 +148,8 @@ void runReaders(ImportContext& context) {
     readFrameLoads(context);
     readFramePointLoads(context);
     readAreaLoads(context);
+    meshFrames(context);
+    holdUnconnectedJoints(context);
     addSelfWeight(context);
     tieRigidLinks(context.store);
     reportElementMass(context.store, context.elementMass, context.report);
