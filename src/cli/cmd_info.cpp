@@ -31,7 +31,7 @@ int runInfo(const Arguments& args) {
     for (const auto& [name, value] : counts)
         std::cout << name << '=' << value << '\n';
     std::cout.flush();
-    if (imported.tableFormat)
+    if (imported.hasReport())
         for (const std::string& line : tables::reportLines(imported.report))
             std::cerr << line << '\n';
     return 0;
