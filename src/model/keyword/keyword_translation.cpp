@@ -5,6 +5,7 @@
 #include "common/number_parse.h"
 
 #include <array>
+#include <cctype>
 #include <map>
 #include <optional>
 #include <string_view>
@@ -63,6 +64,7 @@ struct Translation {
     TableText text;
     tables::ImportReport& report;
     const KeywordBlock* block = nullptr;
+    bool hasFrames = false, hasShells = false;
 
     [[noreturn]] void fail(const KeywordLine& line, const std::string& what) const {
         kelvane::fail("Line " + std::to_string(line.line + 1) + " (" + block->name + "): " + what);
@@ -345,7 +347,9 @@ std::vector<LoadComponent> loadComponents(const KeywordLine& line) {
 struct LoadState {
     std::string pattern;
     std::string type;
-    std::optional<double> selfWeight;
+    std::string element; // ELEM= of the TYPE line: FRAME, SHELL, or empty for every element
+    // Gravity multipliers along -UZ by ELEM=, which SAP2000 applies to the elements' own weight.
+    std::map<std::string, double> gravity;
 };
 
 void translateLoadLine(Translation& t, const KeywordLine& line, LoadState& state) {
@@ -355,7 +359,11 @@ void translateLoadLine(Translation& t, const KeywordLine& line, LoadState& state
     if (sameWord(type, "GRAVITY")) {
         const std::string* uz = line.find("UZ");
         if (target == "*" && uz != nullptr && !line.has("UX") && !line.has("UY")) {
-            state.selfWeight = -parseReal(*uz);
+            try {
+                state.gravity[state.element] = -parseReal(*uz);
+            } catch (const KelvaneError& error) {
+                t.fail(line, "UZ=" + *uz + ": " + error.what());
+            }
             return;
         }
         t.report.addNotCarried("gravity loads other than on every element along UZ (LOAD TYPE=GRAVITY)");
@@ -407,6 +415,33 @@ void translateLoadLine(Translation& t, const KeywordLine& line, LoadState& state
     }
 }
 
+// The self weight of the whole model, when the gravity loads take every kind of element the file
+// has by the same multiplier; otherwise none, and the report says so.
+double selfWeightMultiplier(Translation& t, const LoadState& pattern) {
+    if (pattern.gravity.empty())
+        return 0;
+    if (const auto all = pattern.gravity.find("");
+        all != pattern.gravity.end() && pattern.gravity.size() == 1)
+        return all->second;
+    std::optional<double> common;
+    bool same = true;
+    for (const auto& [element, present] :
+         {std::pair{"FRAME", t.hasFrames}, std::pair{"SHELL", t.hasShells}}) {
+        if (!present)
+            continue;
+        const auto found = pattern.gravity.find(element);
+        const double multiplier = found != pattern.gravity.end() ? found->second : 0.0;
+        same = same && (!common || *common == multiplier);
+        common = multiplier;
+    }
+    if (!same || pattern.gravity.size() > 2 || !common) {
+        t.report.addNotCarried(
+            "gravity loads that weigh some kinds of element only (LOAD TYPE=GRAVITY ELEM=)");
+        return 0;
+    }
+    return *common;
+}
+
 // NAME=pattern lines, each followed by TYPE= lines and their ADD= lines.
 void translateLoads(Translation& t) {
     LoadState state;
@@ -418,11 +453,15 @@ void translateLoads(Translation& t) {
     for (const KeywordLine& line : t.block->lines) {
         if (line.has("NAME")) {
             closePattern();
-            state = {line.value("NAME"), "", std::nullopt};
+            state = {line.value("NAME"), "", "", {}};
             patterns.push_back({&line, state});
         }
-        if (line.has("TYPE"))
+        if (line.has("TYPE")) {
             state.type = line.value("TYPE");
+            state.element = line.value("ELEM");
+            for (char& c : state.element)
+                c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
         if (!line.has("ADD"))
             continue;
         if (state.pattern.empty())
@@ -434,8 +473,8 @@ void translateLoads(Translation& t) {
     closePattern();
     for (const auto& [line, pattern] : patterns)
         t.text.row("LOAD PATTERN DEFINITIONS", *line,
-                   "LoadPat=" + quoted(pattern.pattern) + "   DesignType=OTHER   SelfWtMult=" +
-                       (pattern.selfWeight ? formatGeneral(*pattern.selfWeight) : std::string("0")));
+                   "LoadPat=" + quoted(pattern.pattern) +
+                       "   DesignType=OTHER   SelfWtMult=" + formatGeneral(selfWeightMultiplier(t, pattern)));
 }
 
 using BlockTranslator = void (*)(Translation&);
@@ -487,6 +526,10 @@ TranslatedModel translateKeywordModel(const std::vector<std::string>& fileLines)
     TranslatedModel model;
     Translation t{TableText{}, model.report};
     const std::vector<KeywordBlock> blocks = readKeywordBlocks(fileLines);
+    for (const KeywordBlock& block : blocks) {
+        t.hasFrames = t.hasFrames || (sameWord(block.name, "FRAME") && !block.lines.empty());
+        t.hasShells = t.hasShells || (sameWord(block.name, "SHELL") && !block.lines.empty());
+    }
     for (const auto& [name, translate] : kTranslators)
         for (const KeywordBlock& block : blocks)
             if (translate != nullptr && sameWord(block.name, name)) {
