@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace kelvane {
 namespace {
@@ -70,6 +71,25 @@ TEST(KeywordImportTest, InactiveDegreesOfFreedomAreRestrainedAndTheReportNamesWh
     EXPECT_TRUE(has("  SHELL SECTION: 1 row"));
     EXPECT_TRUE(has("  P-delta (PDELTA): 1"));
     EXPECT_TRUE(has("  loads of LOAD TYPE=TEMPERATURE: 1"));
+}
+
+// Self weight of a frame of W = 24 kN/m3 from the area of its shape's T= dimensions (in m2): 24 A
+// N/mm along the 1 m frame from joint 1 to joint 2.
+TEST(KeywordImportTest, FrameShapesWeighByTheAreaOfTheirDimensions) {
+    const std::pair<const char*, double> shapes[] = {{"SH=R  T=.5,.2", 0.1},
+                                                     {"SH=I  T=.3,.2,.015,.01,.2,.015", 0.0087},
+                                                     {"SH=B  T=.3,.2,.01,.01", 0.0096},
+                                                     {"SH=P  T=.2,.01", 0.0059690260418206}};
+    for (const auto& [shape, area] : shapes) {
+        SCOPED_TRACE(shape);
+        const ImportedModel model = importTables(
+            kJoints + "FRAME SECTION\n  NAME=F  MAT=CONC  " + shape + "\n\nFRAME\n  1  J=1,2  SEC=F\n\n" +
+            "LOAD\n  NAME=DEAD\n    TYPE=GRAVITY  ELEM=FRAME\n      ADD=*  UZ=-1\n");
+        double total = 0;
+        for (int l = 1; l <= model.store.loadCount; ++l)
+            total += model.store.loads[l].fx;
+        EXPECT_NEAR(std::abs(total), 24 * area, 1e-9);
+    }
 }
 
 TEST(KeywordImportTest, FormatsAreToldApartAndFailuresNameTheFileLine) {

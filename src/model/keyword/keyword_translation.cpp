@@ -7,6 +7,7 @@
 #include <array>
 #include <cctype>
 #include <map>
+#include <numbers>
 #include <optional>
 #include <string_view>
 
@@ -206,6 +207,22 @@ constexpr std::array<FrameShape, 4> kFrameShapes = {
      {"B", "Box/Tube", {"t3", "t2", "tf", "tw"}},
      {"P", "Pipe", {"t3", "tw"}}}};
 
+// The cross-section area of a shape from its T= dimensions in the order of its keys, which the
+// self weight needs (the table format gives it; a keyword file gives the dimensions only).
+double shapeArea(const FrameShape& shape, const std::vector<double>& d) {
+    const auto at = [&d](std::size_t k) { return k < d.size() ? d[k] : 0.0; };
+    switch (shape.code[0]) {
+    case 'R':
+        return at(0) * at(1);
+    case 'I':
+        return at(1) * at(2) + at(4) * at(5) + (at(0) - at(2) - at(5)) * at(3);
+    case 'B':
+        return at(0) * at(1) - (at(0) - 2 * at(2)) * (at(1) - 2 * at(3));
+    default: // a pipe: outside diameter and wall
+        return std::numbers::pi / 4 * (at(0) * at(0) - (at(0) - 2 * at(1)) * (at(0) - 2 * at(1)));
+    }
+}
+
 void translateFrameSections(Translation& t) {
     for (const KeywordLine& line : t.block->lines) {
         std::string row = "SectionName=" + quoted(t.required(line, "NAME"));
@@ -219,9 +236,19 @@ void translateFrameSections(Translation& t) {
         if (known != nullptr) {
             row += "   Shape=\"" + std::string(known->name) + "\"";
             const std::vector<std::string> values = splitList(line.value("T"));
-            for (std::size_t k = 0; k < known->keys.size() && k < values.size(); ++k)
-                if (!known->keys[k].empty())
-                    row += "   " + std::string(known->keys[k]) + "=" + values[k];
+            std::vector<double> dimensions;
+            for (std::size_t k = 0; k < known->keys.size() && k < values.size(); ++k) {
+                if (known->keys[k].empty())
+                    continue;
+                row += "   " + std::string(known->keys[k]) + "=" + values[k];
+                try {
+                    dimensions.push_back(parseReal(values[k]));
+                } catch (const KelvaneError& error) {
+                    t.fail(line, "T=" + line.value("T") + ": " + error.what());
+                }
+            }
+            if (!line.has("A"))
+                row += "   Area=" + formatGeneral(shapeArea(*known, dimensions));
         } else {
             row += "   Shape=General";
         }
