@@ -1,5 +1,5 @@
-// Whole SAP2000 text files, version 6 and the table format alike, through the line splitting of
-// the loader and the one import entry; after an import that succeeds, every reference the store
+// Whole SAP2000 text files, version 6, 7/8 keyword files and the table format alike, through the line
+// splitting of the loader and the one import entry; after an import that succeeds, every reference the store
 // holds must point inside its table.
 #include "fuzz_support.h"
 
@@ -93,7 +93,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     checkReferences(imported.store);
     (void)kelvane::modelCountPanels(imported.store);
-    if (imported.tableFormat) {
+    for (int s = 1; s <= countOf(imported.store.shellSectionCount); ++s) {
+        const kelvane::TAREASEC& section = imported.store.shellSections[static_cast<std::size_t>(s)];
+        FUZZ_CHECK(section.kind >= kelvane::AreaShellThick && section.kind <= kelvane::AreaMembrane);
+    }
+    if (imported.hasReport()) {
         const kelvane::ModelStore& store = imported.store;
         // Every diaphragm has its own retained joint, created after the file's joints.
         FUZZ_CHECK(imported.report.diaphragmJoints.size() ==

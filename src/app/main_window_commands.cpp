@@ -82,7 +82,7 @@ void MainWindow::adoptImportedModel(ImportedModel& imported, const std::string& 
     forgetReplacedModel();
     clearResults(session_.model, session_.results);
     showModelCounts();
-    if (imported.tableFormat) {
+    if (imported.hasReport()) {
         importReportWindow_->setReport(tables::reportLines(imported.report));
         showToolWindow(importReportWindow_);
     } else {

@@ -33,7 +33,7 @@ int runInfo(const Arguments& args) {
         std::cout << name << '=' << value << '\n';
     std::cout.flush();
     const std::vector<std::string> report =
-        imported.tableFormat ? tables::reportLines(imported.report) : elementTypeNameLines(store);
+        imported.hasReport() ? tables::reportLines(imported.report) : elementTypeNameLines(store);
     for (const std::string& line : report)
         std::cerr << line << '\n';
     return 0;

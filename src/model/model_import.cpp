@@ -2,6 +2,8 @@
 
 #include "common/error.h"
 #include "common/text_file.h"
+#include "model/keyword/keyword_import.h"
+#include "model/keyword/keyword_translation.h"
 #include "model/s2k_import.h"
 #include "model/tables/table_import.h"
 #include "model/tables/table_text.h"
@@ -20,10 +22,13 @@ ImportedModel importModelLines(std::vector<std::string> lines, const ColourTable
                                const std::string& origin) {
     ImportedModel imported;
     imported.tableFormat = tables::isTableFormat(lines);
+    imported.keywordFormat = !imported.tableFormat && keyword::isKeywordFormat(lines);
     if (!imported.tableFormat && !holdsS2kTables(lines))
         refuseTablelessLines(origin);
     imported.store.s2kLines = std::move(lines);
-    if (imported.tableFormat) {
+    if (imported.keywordFormat) {
+        imported.report = keyword::importKeywordModel(imported.store, colours);
+    } else if (imported.tableFormat) {
         imported.report = tables::importTableModel(imported.store, colours);
         if (imported.report.tablesRead.empty())
             refuseTablelessLines(origin);

@@ -7,15 +7,20 @@
 #include <string>
 #include <vector>
 
-// The one import of a SAP2000 text file for the program and the command line: either format,
-// told apart by content (a line beginning "TABLE:" is the table format of SAP2000 7 and later,
-// anything else the version-6 format).
+// The one import of a SAP2000 text file for the program and the command line: any format, told
+// apart by content. A line beginning "TABLE:" is the table format of SAP2000 7 and later; a keyword
+// file with what only SAP2000 7 and 8 write (fewer than six degrees of freedom in SYSTEM, SHELL
+// SECTION TYPE=, LOAD TYPE=UNIFORM and the like, SPRING) is read by key; anything else is the
+// version-6 format.
 namespace kelvane {
 
 struct ImportedModel {
     ModelStore store;
     bool tableFormat = false;
-    tables::ImportReport report; // of a table-format import; empty for version 6
+    bool keywordFormat = false;  // a SAP2000 7/8 keyword file read by key
+    tables::ImportReport report; // of a table-format or keyword import; empty for version 6
+
+    bool hasReport() const { return tableFormat || keywordFormat; }
 };
 
 // Imports the lines into a fresh store, which keeps them as its S2kLines. A failure propagates

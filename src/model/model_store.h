@@ -99,13 +99,25 @@ struct TSECTION {
     bool shearDeformation = false;
 };
 
+// What an area section carries, as SAP2000's area types: shells carry membrane and bending, plates
+// bending only, membranes in-plane forces only. A version-6 "Shell" section is a thick shell.
+enum AreaKind : std::int32_t {
+    AreaShellThick = 0,
+    AreaShellThin = 1,
+    AreaPlateThin = 2,
+    AreaPlateThick = 3,
+    AreaMembrane = 4,
+};
+
 struct TAREASEC {
-    double thickness = 0;
+    double thickness = 0; // the membrane thickness, which also gives the area's weight
     std::int32_t isShell = 0;
     std::int32_t material = 0;
     std::string name;
     std::int32_t colour = 0;
     std::string materialName; // as the file names it, for messages when it matches no material
+    std::int32_t kind = AreaShellThick;
+    double bendThickness = 0; // of plate bending and transverse shear; 0: the thickness
 };
 
 struct TSHELL {

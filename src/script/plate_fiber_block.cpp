@@ -1,14 +1,34 @@
+#include "script/area_formulation.h"
 #include "script/block_writers.h"
 #include "script/store_access.h"
 
 #include <vector>
 
 namespace kelvane {
+namespace {
+
+// Plates, membranes and shells of two thicknesses: an elastic section of their own whatever the
+// plate-fiber setting, since their elements need it.
+void writeElasticAreaSections(const ModelStore& store, ScriptWriter& out) {
+    for (int a = 1; a <= countOf(store.shellSectionCount); ++a) {
+        const TAREASEC& section = store.shellSections[a];
+        if (section.isShell != 1 || takesPlateFiberSection(section))
+            continue;
+        const TMAT& material = materialOfShellSection(store, a);
+        const MembranePlateStiffness stiffness = membranePlateStiffness(section);
+        out.line("##%S ", {section.name});
+        out.line("section ElasticMembranePlateSection %d %R %R %R 0 %R",
+                 {700 + a, material.e, material.nu, stiffness.thickness, stiffness.bendingFactor});
+    }
+}
+
+} // namespace
 
 void writePlateFiberBlock(const ScriptInput& in, ScriptWriter& out) {
     const ModelStore& store = in.store;
     const int shellSectionCount = countOf(store.shellSectionCount);
     out.text("");
+    writeElasticAreaSections(store, out);
     if (!in.analysis.genPlateFiber)
         return;
 
@@ -16,7 +36,7 @@ void writePlateFiberBlock(const ScriptInput& in, ScriptWriter& out) {
     // material: one for each material that a written shell section uses.
     std::vector<bool> used(static_cast<std::size_t>(countOf(store.materialCount)) + 1, false);
     for (int a = 1; a <= shellSectionCount; ++a) {
-        if (store.shellSections[a].isShell != 1)
+        if (store.shellSections[a].isShell != 1 || !takesPlateFiberSection(store.shellSections[a]))
             continue;
         materialOfShellSection(store, a); // stops on a reference outside the material table
         const std::int32_t m = store.shellSections[a].material;
@@ -30,7 +50,7 @@ void writePlateFiberBlock(const ScriptInput& in, ScriptWriter& out) {
 
     for (int a = 1; a <= shellSectionCount; ++a) {
         const TAREASEC& section = store.shellSections[a];
-        if (section.isShell != 1)
+        if (section.isShell != 1 || !takesPlateFiberSection(section))
             continue;
         out.line("##%S ", {section.name});
         out.line("nDMaterial PlateFiber %d %D", {600 + a, section.material});

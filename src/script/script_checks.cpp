@@ -1,9 +1,10 @@
 #include "script/script_checks.h"
 
 #include "common/error.h"
-#include "script/node_dofs.h"
 #include "common/number_format.h"
+#include "script/area_formulation.h"
 #include "script/ground_motion_file.h"
+#include "script/node_dofs.h"
 #include "script/store_access.h"
 
 #include <cmath>
@@ -42,11 +43,10 @@ void checkIntegrationPoints(const ModelStore& store, const AnalysisSettings& ana
 }
 
 void checkShellMaterials(const ModelStore& store, const AnalysisSettings& analysis) {
-    if (!analysis.genPlateFiber)
-        return;
     for (int a = 1; a <= countOf(store.shellSectionCount); ++a) {
         const TAREASEC& section = store.shellSections[static_cast<std::size_t>(a)];
-        if (section.isShell == 1 && section.material == 0)
+        const bool written = analysis.genPlateFiber || !takesPlateFiberSection(section);
+        if (section.isShell == 1 && written && section.material == 0)
             fail("Shell section " + std::to_string(a) + " (" + section.name + ") names the material '" +
                  section.materialName + "', which the model does not have");
     }

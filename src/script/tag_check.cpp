@@ -1,6 +1,7 @@
 #include "script/tag_check.h"
 
 #include "common/error.h"
+#include "script/area_formulation.h"
 #include "script/frame_releases.h"
 #include "script/link_springs.h"
 
@@ -85,12 +86,16 @@ void checkTagCollisions(const ModelStore& store, const AnalysisSettings& analysi
                      "the elastic nD material of the bricks of solid section " + std::to_string(section));
         }
     }
-    if (!analysis.genPlateFiber)
-        return;
     std::unordered_map<std::int32_t, bool> elasticClaimed;
     for (int a = 1; a <= shellSectionCount; ++a) {
         const TAREASEC& shell = store.shellSections[a];
         if (shell.isShell != 1)
+            continue;
+        if (!takesPlateFiberSection(shell)) {
+            sections.claim(700 + a, "the membrane-plate section of " + named("shell section", a, shell.name));
+            continue;
+        }
+        if (!analysis.genPlateFiber)
             continue;
         const std::int32_t m = shell.material;
         if (m > 0 && !elasticClaimed[m]) {

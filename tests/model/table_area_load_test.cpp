@@ -89,7 +89,7 @@ TEST(TableAreaLoads, SelfWeightAndPressuresAreSharedEquallyByTheJointsOfEachElem
     EXPECT_TRUE(model.report.notCarried.empty());
 }
 
-// The weight of what the script does not write as it stands: an area of a membrane section is
+// The weight of what the script does not write as it stands: an area of a layered section is
 // reported, not lost without a word; a solid without a property weighs as the first material the
 // script gives it (C, 24 kN/m3: the 2 m3 brick 48 kN).
 TEST(TableAreaLoads, WeightOfAreasNotWrittenIsReportedAndOfSolidsWithoutPropertyIsTheFirstMaterials) {
@@ -99,7 +99,7 @@ TEST(TableAreaLoads, WeightOfAreasNotWrittenIsReportedAndOfSolidsWithoutProperty
         ASSERT_NE(at, std::string::npos) << from;
         text.replace(at, from.size(), to);
     };
-    replace("Type=Shell-Thin", "Type=Membrane");
+    replace("Type=Shell-Thin", "Type=Shell-Layered/Nonlinear");
     replace("Solid=B   SolidProp=FILL", "");
     const ImportedModel model = importTables(text);
     auto dead = verticalLoads(model.store)["DEAD"];

@@ -1,17 +1,34 @@
 #include "common/number_format.h"
 #include "model/name_lookup.h"
+#include "model/tables/area_kind_report.h"
 #include "model/tables/import_context.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace kelvane::tables {
 namespace {
 
-// Shell sections the solver's ShellMITC4 models: area type Shell with a thin or thick shell.
-bool isShellType(std::string_view areaType, std::string_view type) {
-    return equalsIgnoringCase(areaType, "Shell") &&
-           (equalsIgnoringCase(type, "Shell-Thin") || equalsIgnoringCase(type, "Shell-Thick"));
+// The area types of AreaType Shell the script writes; none for the others (layered shells, plane
+// and axisymmetric solids).
+struct AreaTypeName {
+    std::string_view name;
+    std::int32_t kind;
+};
+constexpr std::array<AreaTypeName, 5> kAreaTypes = {{{"Shell-Thin", AreaShellThin},
+                                                     {"Shell-Thick", AreaShellThick},
+                                                     {"Plate-Thin", AreaPlateThin},
+                                                     {"Plate-Thick", AreaPlateThick},
+                                                     {"Membrane", AreaMembrane}}};
+
+std::optional<std::int32_t> areaKindOf(std::string_view areaType, std::string_view type) {
+    if (!equalsIgnoringCase(areaType, "Shell"))
+        return std::nullopt;
+    for (const AreaTypeName& known : kAreaTypes)
+        if (equalsIgnoringCase(type, known.name))
+            return known.kind;
+    return std::nullopt;
 }
 
 std::array<std::int32_t, 8> jointsOf(const ImportContext& context, const Rows& rows, int count) {
@@ -40,15 +57,18 @@ void readAreaSections(ImportContext& context) {
             section.material = materialOf(context, rows, "Material");
         }
         section.thickness = rows.real("Thickness", 0) * context.units.length;
+        section.bendThickness = rows.real("BendThick", 0) * context.units.length;
         const std::string_view areaType = rows.text("AreaType", "Shell");
         const std::string_view type = rows.text("Type", "Shell-Thin");
-        section.isShell = isShellType(areaType, type) ? 1 : 0;
-        if (section.isShell == 0)
+        const std::optional<std::int32_t> kind = areaKindOf(areaType, type);
+        if (!kind) {
             context.report.addNotCarried("area sections of type " + std::string(areaType) + " " +
                                          std::string(type) + " (their areas are not written)");
-        else if (rows.has("BendThick") &&
-                 rows.real("BendThick", 0) * context.units.length != section.thickness)
-            context.report.addNotCarried("shell sections with a bending thickness of their own");
+            continue;
+        }
+        section.isShell = 1;
+        section.kind = *kind;
+        reportAreaKind(section, context.report);
     }
 }
 

@@ -51,16 +51,18 @@ void ImportReport::addNotCarried(const std::string& what, long long count) {
 
 std::vector<std::string> reportLines(const ImportReport& report) {
     std::vector<std::string> lines;
-    lines.push_back("SAP2000 table-format import");
+    lines.push_back(report.keywordFile ? "SAP2000 keyword-format import" : "SAP2000 table-format import");
     if (report.units.empty())
         lines.push_back(
-            "Units: the file names none (PROGRAM CONTROL CurrUnits); values are taken as N and mm");
+            report.keywordFile
+                ? "Units: the file names none (SYSTEM LENGTH= FORCE=); values are taken as N and mm"
+                : "Units: the file names none (PROGRAM CONTROL CurrUnits); values are taken as N and mm");
     else if (report.unitsConverted)
         lines.push_back("Units: " + report.units + " converted to N and mm");
     else
         lines.push_back("Units: " + report.units + " (N and mm already)");
-    appendTables(lines, "Tables read:", report.tablesRead);
-    appendTables(lines, "Tables skipped:", report.tablesSkipped);
+    appendTables(lines, report.keywordFile ? "Blocks read:" : "Tables read:", report.tablesRead);
+    appendTables(lines, report.keywordFile ? "Blocks skipped:" : "Tables skipped:", report.tablesSkipped);
     appendMeshing(lines, report);
     std::string created = "Joints created for diaphragms: " + std::to_string(report.diaphragmJoints.size());
     for (std::size_t i = 0; i < report.diaphragmJoints.size(); ++i)

@@ -18,7 +18,8 @@ struct NotCarried {
 };
 
 struct ImportReport {
-    std::string units; // the file's CurrUnits, empty when it gives none
+    bool keywordFile = false; // a keyword file (SAP2000 7/8): its blocks take the place of tables
+    std::string units;        // the file's CurrUnits, empty when it gives none
     bool unitsConverted = false;
     std::vector<TableRows> tablesRead;             // in the order of the file
     std::vector<TableRows> tablesSkipped;          // in the order of the file

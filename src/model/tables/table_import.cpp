@@ -158,10 +158,15 @@ void runReaders(ImportContext& context) {
 } // namespace
 
 ImportReport importTableModel(ModelStore& store, const ColourTable& colours) {
-    resetModel(store);
+    return importTableLines(store, store.s2kLines, colours);
+}
+
+ImportReport importTableLines(ModelStore& store, const std::vector<std::string>& lines,
+                              const ColourTable& colours) {
+    resetModel(store); // keeps the S2kLines, which `lines` may be
     ImportReport report;
     try {
-        const TableFile file(store.s2kLines);
+        const TableFile file(lines);
         ImportContext context{store, file, colours, report};
         runReaders(context);
         reportTables(file, report);
