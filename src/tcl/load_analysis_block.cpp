@@ -7,6 +7,7 @@
 #include "solver/solver_run.h"
 #include "tcl/frame_load_lines.h"
 #include "tcl/node_dofs.h"
+#include "tcl/offset_frame_loads.h"
 #include "tcl/python_command.h"
 
 #include <span>
@@ -166,6 +167,10 @@ void writeLoadPattern(const ScriptInput& in, ScriptWriter& out, std::string_view
         } else if (load.kind == LoadJointForce) {
             out.line("load %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E",
                      {load.target, load.fx, load.fy, load.fz, load.mx, load.my, load.mz});
+        } else if ((load.kind == LoadDistributed || load.kind == LoadFrameSpan ||
+                    load.kind == LoadFramePoint) &&
+                   hasEndOffsets(store, load.target)) {
+            writeOffsetFrameLoad(in, out, load);
         } else if (load.kind == LoadDistributed) {
             if (load.direction == 1)
                 out.line("eleLoad -ele %D -type -beamUniform 0 0 %0.4E", {load.target, load.fx});

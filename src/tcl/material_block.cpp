@@ -48,6 +48,13 @@ void writeMaterialBlock(const ScriptInput& in, ScriptWriter& out) {
                 out.line(
                     "uniaxialMaterial Elastic %d %s",
                     {end.firstMaterial + static_cast<std::int32_t>(c) - 1, formatGeneral(end.springs[c])});
+    // The springs of the joints to the ground.
+    for (const GroundSpring& spring : in.groundSprings)
+        for (std::size_t c = 1; c <= 6; ++c)
+            if (writesSpring(store.nodes[spring.joint], c, in.dofsPerNode))
+                out.line("uniaxialMaterial Elastic %d %s",
+                         {spring.firstMaterial + static_cast<std::int32_t>(c) - 1,
+                          formatGeneral(store.nodes[spring.joint].spring[c])});
     if (!in.analysis.useAggregator)
         return;
     for (int s = 1; s <= countOf(store.frameSectionCount); ++s) {

@@ -1,4 +1,6 @@
 #include "tcl/block_writers.h"
+
+#include "common/number_format.h"
 #include "tcl/store_access.h"
 
 #include <vector>
@@ -33,7 +35,17 @@ void writePlateFiberBlock(const ScriptInput& in, ScriptWriter& out) {
         if (section.isShell != 1)
             continue;
         out.line("##%S ", {section.name});
-        out.line("nDMaterial PlateFiber %d %D", {600 + a, section.material});
+        if (section.elasticFactor != 1) {
+            // A section of areas with stiffness modifiers: its own elastic material.
+            const TMAT& material = materialOfShellSection(store, a);
+            // E in full: the factor pairs it with the thickness as written.
+            out.line("nDMaterial ElasticIsotropic %d %s %0.4E",
+                     {kModifiedShellMaterialBase + a, formatRoundTrip(material.e * section.elasticFactor),
+                      material.nu});
+            out.line("nDMaterial PlateFiber %d %D", {600 + a, kModifiedShellMaterialBase + a});
+        } else {
+            out.line("nDMaterial PlateFiber %d %D", {600 + a, section.material});
+        }
         out.line("section PlateFiber %d %d %0.2f", {700 + a, 600 + a, section.thickness});
     }
 }

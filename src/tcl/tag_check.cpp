@@ -1,7 +1,9 @@
 #include "tcl/tag_check.h"
 
 #include "common/error.h"
+#include "tcl/block_writers.h"
 #include "tcl/frame_releases.h"
+#include "tcl/joint_springs.h"
 #include "tcl/link_springs.h"
 
 #include <string>
@@ -58,6 +60,12 @@ void checkTagCollisions(const ModelStore& store, const AnalysisSettings& analysi
                 uniaxial.claim(end.firstMaterial + static_cast<std::int64_t>(c) - 1,
                                "a spring at end " + std::string(end.endJ ? "J" : "I") + " of frame " +
                                    std::to_string(end.frame));
+    const FrameReleases releases = layOutFrameReleases(store);
+    for (const GroundSpring& spring : layOutGroundSprings(store, releases, 6))
+        for (std::size_t c = 1; c <= 6; ++c)
+            if (writesSpring(store.nodes[static_cast<std::size_t>(spring.joint)], c, 6))
+                uniaxial.claim(spring.firstMaterial + static_cast<std::int64_t>(c) - 1,
+                               "a spring of joint " + std::to_string(spring.joint));
     if (analysis.useAggregator)
         for (int s = 1; s <= sectionCount; ++s) {
             const std::string& name = store.frameSections[s].name;
@@ -97,6 +105,9 @@ void checkTagCollisions(const ModelStore& store, const AnalysisSettings& analysi
             elasticClaimed[m] = true;
             nd.claim(m, "the elastic nD material of " + named("material", m, store.materials[m].name));
         }
+        if (shell.elasticFactor != 1)
+            nd.claim(kModifiedShellMaterialBase + a,
+                     "the elastic nD material of " + named("shell section", a, shell.name));
         nd.claim(600 + a, "the plate-fiber material of " + named("shell section", a, shell.name));
         sections.claim(700 + a, "the plate-fiber section of " + named("shell section", a, shell.name));
     }

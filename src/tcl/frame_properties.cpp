@@ -1,0 +1,31 @@
+#include "tcl/frame_properties.h"
+
+#include "tcl/elastic_shear.h"
+#include "tcl/store_access.h"
+
+namespace kelvane {
+
+FrameProperties framePropertiesOf(const ModelStore& store, int frame) {
+    const TFRAME& record = store.frames[static_cast<std::size_t>(frame)];
+    const TSECTION& section = sectionOfFrame(store, frame);
+    return {section.area * record.areaModifier,  section.i22 * record.i22Modifier,
+            section.i33 * record.i33Modifier,    section.av2 * record.shear2Modifier,
+            section.av3 * record.shear3Modifier, section.torsion * record.torsionModifier};
+}
+
+SpanStiffness spanStiffnessOf(const ModelStore& store, int frame, double length) {
+    SpanStiffness stiffness;
+    stiffness.length = length;
+    const TSECTION& section = sectionOfFrame(store, frame);
+    if (!deflectsInShear(section))
+        return stiffness;
+    const TMAT& material = materialOfFrame(store, frame);
+    const FrameProperties p = framePropertiesOf(store, frame);
+    stiffness.ei2 = material.e * p.i22;
+    stiffness.ei3 = material.e * p.i33;
+    stiffness.gas2 = material.g * writtenShearArea(section, p.av2);
+    stiffness.gas3 = material.g * writtenShearArea(section, p.av3);
+    return stiffness;
+}
+
+} // namespace kelvane
