@@ -61,7 +61,7 @@ void writeElement(const ScriptInput& in, ScriptWriter& out, int f) {
     case ElasticBeamColumn:
         // The solver's local y is the section's axis 3 and its z axis 2: Iy is I33 and the shear
         // area along y is AS3.
-        if (deflectsInShear(section))
+        if (frameDeflectsInShear(store, f))
             out.line(
                 "element ElasticTimoshenkoBeam %D %D %D %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %0.4E %D",
                 {f, nI, nJ, material.e, material.g, p.area, p.torsion, p.i33, p.i22,

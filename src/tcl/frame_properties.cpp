@@ -13,11 +13,18 @@ FrameProperties framePropertiesOf(const ModelStore& store, int frame) {
             section.av3 * record.shear3Modifier, section.torsion * record.torsionModifier};
 }
 
+bool frameDeflectsInShear(const ModelStore& store, int frame) {
+    const TFRAME& record = store.frames[static_cast<std::size_t>(frame)];
+    const bool offset =
+        record.offsetI != std::array<double, 3>{} || record.offsetJ != std::array<double, 3>{};
+    return deflectsInShear(sectionOfFrame(store, frame)) && !offset;
+}
+
 SpanStiffness spanStiffnessOf(const ModelStore& store, int frame, double length) {
     SpanStiffness stiffness;
     stiffness.length = length;
     const TSECTION& section = sectionOfFrame(store, frame);
-    if (!deflectsInShear(section))
+    if (!frameDeflectsInShear(store, frame))
         return stiffness;
     const TMAT& material = materialOfFrame(store, frame);
     const FrameProperties p = framePropertiesOf(store, frame);

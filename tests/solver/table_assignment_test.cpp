@@ -16,8 +16,10 @@ constexpr double E = 2e5; // N/mm2
 // I33 = 1e-4 m4), 3 m, A with AMod 0.5 and I33Mod 0.7; cantilever C (4 m, BEAM: I33 = 2e-4 m4)
 // with end offsets of 0.5 m at both ends and RigidFact 0.5; cantilevers D and E (4 m, BEAM) on a
 // rotational spring of 20000 kN m/rad, E's in the local axes of a joint turned by 90 degrees.
-// Patterns: PUSH 10 kN along X at A2 and B2; PRESS 100 kN down at A2 and B2; TIPC 5 kN down at
-// C2; SPANC 2 kN/m down along C; TIPD 5 kN down at D2 and E2.
+// Cantilever F (4 m, 0.6 m deep and 0.3 m wide) hangs from its joints by its top centre (cardinal
+// point 8). Patterns: PUSH 10 kN along X at A2 and B2; PRESS 100 kN down at A2 and B2; TIPC 5 kN
+// down at C2; SPANC 2 kN/m down along C; TIPD 5 kN down at D2 and E2; ECC 100 kN along F at F2,
+// 0.3 m above F's centroid.
 // tests/data/tables/slab-panel-loads.s2k: a 4 m (X) by 6 m (Y) panel of section None on four
 // beams (I33 = 2e-4 m4, next to no torsion) split at midspan, on pinned corners; 5 kN/m2 to the
 // frames two way (TWO) and one way (ONE); and a 2 m square shell 0.2 m thick at 25 kN/m3 under
@@ -96,6 +98,8 @@ TEST_F(TableAssignmentTest, AssignmentsGiveTheirHandValues) {
          1e-4},
         {kFrames, 5, "on a spring in turned local axes", uz(10),
          -(P * L * L * L / (3 * E * Ibeam) + P * L * L / k), 1e-4},
+        {kFrames, 6, "a pull at the top of the section bends it by P d / 2", uz(12),
+         -100e3 * 300 * L * L / (2 * E * 300 * std::pow(600.0, 3) / 12), 1e-4},
         {kSlab, 1, "two way: short beam, triangle", uz(5), -trapezoidMidspan(q * 2000, 4000, 2000, E * Ibeam),
          1e-4},
         {kSlab, 1, "two way: long beam, trapezoid", uz(6), -trapezoidMidspan(q * 2000, 6000, 2000, E * Ibeam),

@@ -128,17 +128,29 @@ void readFrameOffsets(ImportContext& context) {
     readInsertionPoints(context);
     readLengthOffsets(context);
     ModelStore& store = context.store;
-    long long unwritten = 0;
+    long long unwritten = 0, withoutShear = 0;
     for (std::int32_t f = 1; f <= store.frameCount; ++f) {
         TFRAME& frame = store.frames[static_cast<std::size_t>(f)];
-        if (isBeamColumn(store, frame) || (frame.offsetI == Vector{} && frame.offsetJ == Vector{}))
+        if (frame.offsetI == Vector{} && frame.offsetJ == Vector{})
             continue;
+        const TSECTION& section = store.frameSections[static_cast<std::size_t>(frame.section)];
+        if (isBeamColumn(store, frame)) {
+            const bool shearAreas = section.av2 > 0 || section.av3 > 0 ||
+                                    (section.shape != ShapeNone && !section.propertiesFromFile);
+            withoutShear += section.elementType == ElasticBeamColumn && shearAreas ? 1 : 0;
+            continue;
+        }
         frame.offsetI = frame.offsetJ = Vector{};
         ++unwritten;
     }
     if (unwritten > 0)
         context.report.addNotCarried("end offsets and insertion points of trusses and rigid links",
                                      unwritten);
+    // The solver's elastic Timoshenko beam silently ignores joint offsets: such frames are written
+    // as elastic beam-columns, which honour them but take no shear deflection.
+    if (withoutShear > 0)
+        context.report.addNotCarried(
+            "shear deformation of elastic frames with end offsets or insertion points", withoutShear);
 }
 
 } // namespace kelvane::tables
