@@ -29,6 +29,9 @@ constexpr double E = 2e5; // N/mm2
 // at the free edge of each; DEAD their self weight.
 const char* kFrames = "tables/frame-assignments.s2k";
 const char* kModifiers = "tables/area-modifiers.s2k";
+// tests/data/tables/brick-column-weight.s2k: two 200 mm steel cubes stacked (7.85e-5 N/mm3); GRAV
+// is three times the upper one's weight.
+const char* kBricks = "tables/brick-column-weight.s2k";
 const char* kSlab = "tables/slab-panel-loads.s2k";
 
 // A cantilever's tip deflection under a tip force P whose rigid zones are a at the support and b
@@ -116,6 +119,8 @@ TEST_F(TableAssignmentTest, AssignmentsGiveTheirHandValues) {
         {kSlab, 2, "one way: the short beams carry nothing", uz(5), 0, 1e-6},
         {kSlab, 2, "one way: the panel's load on the supports", supported, q * 24e6, 1e-6},
         {kSlab, 3, "area gravity: twice the plate's weight", supported, 2 * 2.5e-5 * 200 * 4e6, 1e-6},
+        {kBricks, 2, "solid gravity: three times the upper brick's weight", supported, 3 * 7.85e-5 * 8e6,
+         1e-6},
         {kModifiers, 1, "f 0.5 doubles the stretch", ratio(2, 6, &TNODE::ux), 2, 1e-4},
         {kModifiers, 2, "m 0.25 quadruples the bending (shear: f)", ratio(2, 6, &TNODE::uz), 4, 0.02},
         {kModifiers, 3, "the thinner variant weighs as the section", supported, 2 * 2.5e-5 * 200 * 2e6, 1e-6},
