@@ -23,6 +23,11 @@ struct TNODE {
     std::int32_t tiedTo = 0;
     std::vector<double> histUX, histUY, histUZ;
     std::string label; // the file's joint name (table format); empty for version-6 files
+    // A spring to the ground (table format): stiffness per component 1..6 (U1, U2, U3, R1, R2, R3)
+    // along the joint's local axes; 0: none. The local axes 1 and 2 as unit vectors in global axes,
+    // both zero where they are the global X and Y.
+    DofValues spring{};
+    std::array<double, 3> localAxis1{}, localAxis2{};
 };
 
 struct TFRAME {
@@ -49,6 +54,13 @@ struct TFRAME {
     std::array<double, 12> endForces{};
     bool hasEndForces = false;
     std::string label;        // the file's frame name (table format); empty for version-6 files
+    // Property modifiers of this frame (table format), multiplying its section's own: area, shear
+    // areas along 2 and 3, torsion constant, I22, I33; and its mass and weight.
+    double areaModifier = 1, shear2Modifier = 1, shear3Modifier = 1, torsionModifier = 1;
+    double i22Modifier = 1, i33Modifier = 1, massModifier = 1, weightModifier = 1;
+    // Where the element ends, from each joint, in global axes: the insertion point's offset plus
+    // the rigid part of the end length offset (zero: at the joint).
+    std::array<double, 3> offsetI{}, offsetJ{};
 };
 
 struct Fiber {
@@ -118,6 +130,9 @@ struct TAREASEC {
     std::string materialName; // as the file names it, for messages when it matches no material
     std::int32_t kind = AreaShellThick;
     double bendThickness = 0; // of plate bending and transverse shear; 0: the thickness
+    // A section made for areas with stiffness modifiers (table format): its material's E is taken
+    // times elasticFactor, and its weight per area is thickness x unit weight x weightFactor.
+    double elasticFactor = 1, weightFactor = 1;
 };
 
 struct TSHELL {

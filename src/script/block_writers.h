@@ -3,11 +3,15 @@
 #include "model/model_store.h"
 #include "script/analysis_settings.h"
 #include "script/frame_releases.h"
+#include "script/joint_springs.h"
 #include "script/script_writer.h"
 
 // The block writers of the script, called by the generator in the order declared here. Each reads
 // the store and the settings and appends its lines; none changes the store.
 namespace kelvane {
+
+// The elastic nD material of shell section a with stiffness modifiers is this plus a.
+inline constexpr std::int32_t kModifiedShellMaterialBase = 800000;
 
 struct ScriptInput {
     const ModelStore& store;
@@ -15,6 +19,7 @@ struct ScriptInput {
     const RecorderSettings& recorders;
     int dofsPerNode = 6; // 3 for a model of solids only
     const FrameReleases& releases;
+    const std::vector<GroundSpring>& groundSprings;
 };
 
 void writeNodeBlock(const ScriptInput& in, ScriptWriter& out);

@@ -1,5 +1,6 @@
 #include "script/block_writers.h"
 #include "script/elastic_shear.h"
+#include "script/frame_properties.h"
 #include "script/link_springs.h"
 #include "script/store_access.h"
 
@@ -43,9 +44,18 @@ void writeTransformations(const ScriptInput& in, ScriptWriter& out) {
             break;
         }
         const TFRAME& frame = store.frames[f];
-        out.line("geomTransf %s %D %R %R %R ",
+        if (frame.offsetI == std::array<double, 3>{} && frame.offsetJ == std::array<double, 3>{}) {
+            out.line("geomTransf %s %D %R %R %R ",
+                     {name, f, directionComponent(frame.axis2X), directionComponent(frame.axis2Y),
+                      directionComponent(frame.axis2Z)});
+            continue;
+        }
+        // The element spans between its ends offset from the joints (rigid zones, insertion points).
+        const auto& i = frame.offsetI;
+        const auto& j = frame.offsetJ;
+        out.line("geomTransf %s %D %R %R %R -jntOffset %R %R %R %R %R %R",
                  {name, f, directionComponent(frame.axis2X), directionComponent(frame.axis2Y),
-                  directionComponent(frame.axis2Z)});
+                  directionComponent(frame.axis2Z), i[0], i[1], i[2], j[0], j[1], j[2]});
     }
 }
 
@@ -58,19 +68,19 @@ void writeElement(const ScriptInput& in, ScriptWriter& out, int f) {
     const std::int32_t sectionTag = in.analysis.useAggregator ? 1000 + s : s;
     const std::int32_t nI = in.releases.elementNode(store, f, false);
     const std::int32_t nJ = in.releases.elementNode(store, f, true);
+    const FrameProperties p = framePropertiesOf(store, f);
     switch (section.elementType) {
     case ElasticBeamColumn:
         // The solver's local y is the section's axis 3 and its z axis 2: Iy is I33 and the shear
         // area along y is AS3.
-        if (deflectsInShear(section))
-            out.line("element ElasticTimoshenkoBeam %D %D %D %R %R %R %R %R %R %R %R %D",
-                     {f, nI, nJ, material.e, material.g, section.area, section.torsion, section.i33,
-                      section.i22, writtenShearArea(section, section.av3),
-                      writtenShearArea(section, section.av2), f});
+        if (frameDeflectsInShear(store, f))
+            out.line(
+                "element ElasticTimoshenkoBeam %D %D %D %R %R %R %R %R %R %R %R %D",
+                {f, nI, nJ, material.e, material.g, p.area, p.torsion, p.i33, p.i22,
+                 writtenShearArea(section, p.av3), writtenShearArea(section, p.av2), f});
         else
             out.line("element elasticBeamColumn %D %D %D %R %R %R %R %R %R %D",
-                     {f, nI, nJ, section.area, material.e, material.g, section.torsion, section.i33,
-                      section.i22, f});
+                     {f, nI, nJ, p.area, material.e, material.g, p.torsion, p.i33, p.i22, f});
         break;
     case Truss:
         out.line("element trussSection %d %d %d %d", {f, nI, nJ, s});
@@ -93,7 +103,7 @@ void writeElement(const ScriptInput& in, ScriptWriter& out, int f) {
     case BeamWithHinge:
         out.line("element beamWithHinges %d %d %d %d %R %d %R %R %R %R %R %R %R %D ",
                  {f, nI, nJ, sectionTag, section.hingeLengthI, sectionTag, section.hingeLengthJ, material.e,
-                  section.area, section.i22, section.i33, material.g, section.torsion, f});
+                  p.area, p.i22, p.i33, material.g, p.torsion, f});
         break;
     case RigidLink: {
         const std::int32_t spring = linkSpringTag(store, s);
@@ -131,6 +141,32 @@ void writeReleaseElement(const ScriptInput& in, ScriptWriter& out, const Release
               directionComponent(frame.axis2Z)});
 }
 
+// The zero-length element from a joint's ground node to the joint, along the joint's local axes.
+void writeGroundSpring(const ScriptInput& in, ScriptWriter& out, const GroundSpring& spring) {
+    const TNODE& joint = in.store.nodes[spring.joint];
+    std::string materials, directions;
+    for (std::size_t c = 1; c <= 6; ++c) {
+        if (!writesSpring(joint, c, in.dofsPerNode))
+            continue;
+        if (!materials.empty()) {
+            materials += ' ';
+            directions += ' ';
+        }
+        appendInt(materials, spring.firstMaterial + static_cast<std::int32_t>(c) - 1);
+        appendInt(directions, static_cast<std::int32_t>(c));
+    }
+    const auto& x = joint.localAxis1;
+    const auto& y = joint.localAxis2;
+    if (x == std::array<double, 3>{} || y == std::array<double, 3>{})
+        out.line("element zeroLength %d %d %d -mat %s -dir %s",
+                 {spring.element, spring.node, spring.joint, materials, directions});
+    else
+        out.line("element zeroLength %d %d %d -mat %s -dir %s -orient %s %s %s %s %s %s",
+                 {spring.element, spring.node, spring.joint, materials, directions, formatRoundTrip(x[0]),
+                  formatRoundTrip(x[1]), formatRoundTrip(x[2]), formatRoundTrip(y[0]), formatRoundTrip(y[1]),
+                  formatRoundTrip(y[2])});
+}
+
 } // namespace
 
 void writeFrameBlock(const ScriptInput& in, ScriptWriter& out) {
@@ -142,6 +178,8 @@ void writeFrameBlock(const ScriptInput& in, ScriptWriter& out) {
     for (const ReleasedEnd& end : in.releases.ends)
         if (end.element != 0)
             writeReleaseElement(in, out, end);
+    for (const GroundSpring& spring : in.groundSprings)
+        writeGroundSpring(in, out, spring);
 }
 
 } // namespace kelvane

@@ -5,6 +5,7 @@
 #include "model/frame_axes.h"
 #include "script/elastic_shear.h"
 #include "script/fixed_end_loads.h"
+#include "script/frame_properties.h"
 #include "script/store_access.h"
 
 #include <algorithm>
@@ -78,18 +79,7 @@ void writeEndLoads(const ScriptInput& in, ScriptWriter& out, const TLOAD& load, 
     if (pinned) {
         ends = pinnedEndLoads(span, length);
     } else {
-        const TSECTION& section = sectionOfFrame(store, f);
-        SpanStiffness stiffness;
-        stiffness.length = length;
-        // Without shear deflection the solution does not depend on E I; with it, on its ratio to G As.
-        if (deflectsInShear(section)) {
-            const TMAT& material = materialOfFrame(store, f);
-            stiffness.ei2 = material.e * section.i22;
-            stiffness.ei3 = material.e * section.i33;
-            stiffness.gas2 = material.g * writtenShearArea(section, section.av2);
-            stiffness.gas3 = material.g * writtenShearArea(section, section.av3);
-        }
-        ends = fixedEndLoads(span, stiffness);
+        ends = fixedEndLoads(span, spanStiffnessOf(store, f, length));
     }
     const std::array<Vector, 3> axes = localAxes(store, frame);
     std::array<Vector, 4> global{}; // force and moment at I, then at J

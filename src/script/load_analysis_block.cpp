@@ -12,6 +12,10 @@
 #include "script/python_command.h"
 #include "script/step_control.h"
 #include "solver/solver_run.h"
+#include "script/frame_load_lines.h"
+#include "script/node_dofs.h"
+#include "script/offset_frame_loads.h"
+#include "script/python_command.h"
 
 #include <optional>
 #include <string>
@@ -138,6 +142,10 @@ void writeLoadPattern(const ScriptInput& in, ScriptWriter& out, std::string_view
         } else if (load.kind == LoadJointForce) {
             out.line("load %D %R %R %R %R %R %R",
                      {load.target, load.fx, load.fy, load.fz, load.mx, load.my, load.mz});
+        } else if ((load.kind == LoadDistributed || load.kind == LoadFrameSpan ||
+                    load.kind == LoadFramePoint) &&
+                   hasEndOffsets(store, load.target)) {
+            writeOffsetFrameLoad(in, out, load);
         } else if (load.kind == LoadDistributed) {
             writeUniformFrameLoad(in, out, load);
         } else if (load.kind == LoadFrameSpan || load.kind == LoadFramePoint) {

@@ -28,6 +28,11 @@ void writeNodeBlock(const ScriptInput& in, ScriptWriter& out) {
         const TNODE& at = jointTiedTo(store, end.joint);
         out.line("node %D %R %R %R", {end.node, at.x, at.y, at.z});
     }
+    // The ground nodes of the joints' springs.
+    for (const GroundSpring& spring : in.groundSprings) {
+        const TNODE& at = jointTiedTo(store, spring.joint);
+        out.line("node %D %R %R %R", {spring.node, at.x, at.y, at.z});
+    }
 
     out.text("puts \"rigidDiaphragm\"");
     for (int d = 1; d <= diaphragmCount; ++d) {
@@ -62,6 +67,12 @@ void writeNodeBlock(const ScriptInput& in, ScriptWriter& out) {
             out.line("fix %D %D %D %D;", {n, r[1], r[2], r[3]});
         else
             out.line("fix %D %D %D %D %D %D %D;", {n, r[1], r[2], r[3], r[4], r[5], r[6]});
+    }
+    for (const GroundSpring& spring : in.groundSprings) {
+        if (in.dofsPerNode == 3)
+            out.line("fix %D 1 1 1;", {spring.node});
+        else
+            out.line("fix %D 1 1 1 1 1 1;", {spring.node});
     }
 }
 

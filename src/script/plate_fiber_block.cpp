@@ -1,3 +1,4 @@
+#include "common/number_format.h"
 #include "script/area_formulation.h"
 #include "script/block_writers.h"
 #include "script/store_access.h"
@@ -53,7 +54,16 @@ void writePlateFiberBlock(const ScriptInput& in, ScriptWriter& out) {
         if (section.isShell != 1 || !takesPlateFiberSection(section))
             continue;
         out.line("##%S ", {section.name});
-        out.line("nDMaterial PlateFiber %d %D", {600 + a, section.material});
+        if (section.elasticFactor != 1) {
+            // A section of areas with stiffness modifiers: its own elastic material.
+            const TMAT& material = materialOfShellSection(store, a);
+            // E in full: the factor pairs it with the thickness as written.
+            out.line("nDMaterial ElasticIsotropic %d %R %R",
+                     {kModifiedShellMaterialBase + a, material.e * section.elasticFactor, material.nu});
+            out.line("nDMaterial PlateFiber %d %D", {600 + a, kModifiedShellMaterialBase + a});
+        } else {
+            out.line("nDMaterial PlateFiber %d %D", {600 + a, section.material});
+        }
         out.line("section PlateFiber %d %d %R", {700 + a, 600 + a, section.thickness});
     }
 }

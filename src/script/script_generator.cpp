@@ -42,7 +42,8 @@ void writeScript(const ModelStore& store, const AnalysisSettings& analysis, cons
     out.line("model basic -ndm 3 -ndf %d", {dofsPerNode});
 
     const FrameReleases releases = layOutFrameReleases(store);
-    const ScriptInput in{store, analysis, recorders, dofsPerNode, releases};
+    const std::vector<GroundSpring> groundSprings = layOutGroundSprings(store, releases, dofsPerNode);
+    const ScriptInput in{store, analysis, recorders, dofsPerNode, releases, groundSprings};
     using BlockWriter = void (*)(const ScriptInput&, ScriptWriter&);
     const std::pair<const char*, BlockWriter> blocks[] = {
         {"Nodes, rigid diaphragms, masses and fixities", &writeNodeBlock},

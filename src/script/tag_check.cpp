@@ -2,7 +2,9 @@
 
 #include "common/error.h"
 #include "script/area_formulation.h"
+#include "script/block_writers.h"
 #include "script/frame_releases.h"
+#include "script/joint_springs.h"
 #include "script/link_springs.h"
 
 #include <string>
@@ -59,6 +61,12 @@ void checkTagCollisions(const ModelStore& store, const AnalysisSettings& analysi
                 uniaxial.claim(end.firstMaterial + static_cast<std::int64_t>(c) - 1,
                                "a spring at end " + std::string(end.endJ ? "J" : "I") + " of frame " +
                                    std::to_string(end.frame));
+    const FrameReleases releases = layOutFrameReleases(store);
+    for (const GroundSpring& spring : layOutGroundSprings(store, releases, 6))
+        for (std::size_t c = 1; c <= 6; ++c)
+            if (writesSpring(store.nodes[static_cast<std::size_t>(spring.joint)], c, 6))
+                uniaxial.claim(spring.firstMaterial + static_cast<std::int64_t>(c) - 1,
+                               "a spring of joint " + std::to_string(spring.joint));
     if (analysis.useAggregator)
         for (int s = 1; s <= sectionCount; ++s) {
             const std::string& name = store.frameSections[s].name;
@@ -102,6 +110,9 @@ void checkTagCollisions(const ModelStore& store, const AnalysisSettings& analysi
             elasticClaimed[m] = true;
             nd.claim(m, "the elastic nD material of " + named("material", m, store.materials[m].name));
         }
+        if (shell.elasticFactor != 1)
+            nd.claim(kModifiedShellMaterialBase + a,
+                     "the elastic nD material of " + named("shell section", a, shell.name));
         nd.claim(600 + a, "the plate-fiber material of " + named("shell section", a, shell.name));
         sections.claim(700 + a, "the plate-fiber section of " + named("shell section", a, shell.name));
     }

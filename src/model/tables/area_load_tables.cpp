@@ -7,7 +7,6 @@
 #include <string>
 
 namespace kelvane::tables {
-namespace {
 
 // The unit vector of Dir X, Y, Z, Gravity (downward) or 1, 2, 3 (the area's local axes), and the
 // factor that turns a pressure given per projected area ("X Proj", ...) into one per area.
@@ -41,8 +40,6 @@ std::optional<std::pair<Vector, double>> pressureDirection(ImportContext& contex
     }
     return std::pair{along, isProjected ? std::abs(dot(along, local[2])) : 1.0};
 }
-
-} // namespace
 
 // AREA LOADS - UNIFORM: a pressure on an area, its resultant shared equally by the area's joints.
 void readAreaLoads(ImportContext& context) {

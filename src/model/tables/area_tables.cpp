@@ -118,6 +118,9 @@ void readAreas(ImportContext& context) {
         TSHELL& area = store.shells[static_cast<std::size_t>(a)];
         const std::string_view name = assignments.required("Section");
         area.section = findShellSection(store, name);
+        // SAP2000's built-in section None: a panel that only hands its loads on.
+        if (area.section == 0 && equalsIgnoringCase(name, "None"))
+            continue;
         if (area.section == 0)
             assignments.fail("Section=" + std::string(name) + ": there is no area section of that name",
                              assignments.find("Section"));

@@ -7,7 +7,9 @@
 #include "model/tables/table_rows.h"
 #include "model/tables/unit_scale.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -72,22 +74,29 @@ struct ImportContext {
 // The table readers, in the order the import runs them.
 void readUnits(ImportContext& context);
 void readJoints(ImportContext& context);
+void readJointLocalAxes(ImportContext& context);
 void readMaterials(ImportContext& context);
 void readFrameSections(ImportContext& context);
 void readFrames(ImportContext& context);
 void readAreaSections(ImportContext& context);
 void readAreas(ImportContext& context);
+void readAreaModifiers(ImportContext& context);
 void readSolids(ImportContext& context);
 void readDiaphragms(ImportContext& context);
 void readRestraints(ImportContext& context);
+void readJointSprings(ImportContext& context);
 void readJointMasses(ImportContext& context);
 void readFrameReleases(ImportContext& context);
+void readFrameModifiers(ImportContext& context);
+void readFrameOffsets(ImportContext& context);
 void readLoadPatterns(ImportContext& context);
 void readLoadCases(ImportContext& context);
 void readJointLoads(ImportContext& context);
 void readFrameLoads(ImportContext& context);
 void readFramePointLoads(ImportContext& context);
 void readAreaLoads(ImportContext& context);
+void readGravityLoads(ImportContext& context);
+void readAreaLoadsToFrames(ImportContext& context);
 void addSelfWeight(ImportContext& context);
 // Auto-select lists and nonprismatic chains, after FRAME SECTION PROPERTIES 01 - GENERAL.
 void readAutoSelectLists(ImportContext& context);
@@ -104,6 +113,13 @@ std::int32_t frameOf(const ImportContext& context, const Rows& rows, std::string
 std::int32_t materialOf(const ImportContext& context, const Rows& rows, std::string_view key);
 // The load case of the row's LoadPat.
 std::int32_t patternOf(const ImportContext& context, const Rows& rows);
+
+// The direction of an area load's Dir (X, Y, Z, Gravity, "X Proj", ..., or the area's local 1, 2,
+// 3) as a unit vector, with the factor that turns a load per projected area into one per area;
+// nothing, and a line in the report, for a direction that is not carried.
+std::optional<std::pair<std::array<double, 3>, double>>
+pressureDirection(ImportContext& context, const Rows& rows,
+                  const std::vector<std::array<double, 3>>& corners);
 
 // Stops when the label is already in the index, else adds it with the given index.
 void addLabel(LabelIndex& index, const Rows& rows, std::string_view key, std::int32_t value);

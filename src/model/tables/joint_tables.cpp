@@ -1,4 +1,5 @@
 #include "model/tables/import_context.h"
+#include "model/tables/joint_local_axes.h"
 
 #include <array>
 #include <cmath>
@@ -122,9 +123,15 @@ void readRestraints(ImportContext& context) {
     Rows rows(context.file, "JOINT RESTRAINT ASSIGNMENTS");
     while (rows.next()) {
         TNODE& node = store.nodes[static_cast<std::size_t>(jointOf(context, rows, "Joint"))];
+        DofFlags local{};
         for (std::size_t dof = 1; dof < kRestraintKeys.size(); ++dof)
-            if (rows.yes(kRestraintKeys[dof], false))
-                node.restraint[dof] = 1;
+            local[dof] = rows.yes(kRestraintKeys[dof], false) ? 1 : 0;
+        DofFlags global{};
+        if (!restraintsInGlobal(node, local, global))
+            context.report.addNotCarried(
+                "restraints in local axes that do not lie along the global ones (taken as global)");
+        for (std::size_t dof = 1; dof < kRestraintKeys.size(); ++dof)
+            node.restraint[dof] = node.restraint[dof] != 0 || global[dof] != 0 ? 1 : 0;
     }
     long long restrainedTied = 0;
     for (std::int32_t n = 1; n <= context.fileJointCount; ++n) {

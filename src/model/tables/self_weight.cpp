@@ -10,9 +10,10 @@ double unitWeightOf(const ModelStore& store, std::int32_t material) {
     return store.materials[static_cast<std::size_t>(material)].unitWeight;
 }
 
-// Frames: multiplier x unit weight x Area (times the weight modifier), uniform and downward. A
-// beam-column takes it as a uniform load over its span; a truss or a rigid link, whose element
-// takes no beam load, as a load over the whole span that the script hands to its joints.
+// Frames: multiplier x unit weight x Area (times the section's and the frame's weight modifiers),
+// uniform and downward. A beam-column takes it as a uniform load over its span; a truss or a rigid
+// link, whose element takes no beam load, as a load over the whole span that the script hands to
+// its joints.
 void addFrameSelfWeight(ImportContext& context, const std::string& caseName, double multiplier) {
     ModelStore& store = context.store;
     for (std::int32_t f = 1; f <= store.frameCount; ++f) {
@@ -29,7 +30,7 @@ void addFrameSelfWeight(ImportContext& context, const std::string& caseName, dou
         }
         const bool beamLoad =
             section.elementType >= ElasticBeamColumn && section.elementType <= BeamWithHinge;
-        const double w = multiplier * weight * area;
+        const double w = multiplier * weight * area * frame.weightModifier;
         addLocalComponents(store, frame, {0, 0, -w}, [&](std::int32_t k, double component) {
             TLOAD& load = store.loads.emplace_back();
             load.kind = beamLoad ? LoadDistributed : LoadFrameSpan;
@@ -60,8 +61,8 @@ void addShellSelfWeight(ImportContext& context, double multiplier, JointLoadSums
             continue;
         }
         const std::vector<Vector> corners = areaCorners(store, area);
-        const double share =
-            multiplier * weight * section.thickness * areaSize(corners) / static_cast<double>(corners.size());
+        const double share = multiplier * weight * section.thickness * section.weightFactor *
+                             areaSize(corners) / static_cast<double>(corners.size());
         for (const std::int32_t joint : {area.node1, area.node2, area.node3, area.node4})
             if (joint != 0)
                 sums.add(joint, {0, 0, -share});

@@ -13,11 +13,13 @@ namespace kelvane::tables {
 namespace {
 
 // The tables the import reads.
-constexpr std::array<std::string_view, 35> kTablesRead = {
+constexpr std::array<std::string_view, 44> kTablesRead = {
     "PROGRAM CONTROL",
     "ACTIVE DEGREES OF FREEDOM",
     "JOINT COORDINATES",
     "JOINT RESTRAINT ASSIGNMENTS",
+    "JOINT LOCAL AXES ASSIGNMENTS 1 - TYPICAL",
+    "JOINT SPRING ASSIGNMENTS 1 - UNCOUPLED",
     "JOINT ADDED MASS ASSIGNMENTS",
     "MASS SOURCE",
     "JOINT CONSTRAINT ASSIGNMENTS",
@@ -36,9 +38,13 @@ constexpr std::array<std::string_view, 35> kTablesRead = {
     "FRAME LOCAL AXES ASSIGNMENTS 1 - TYPICAL",
     "FRAME RELEASE ASSIGNMENTS 1 - GENERAL",
     "FRAME RELEASE ASSIGNMENTS 2 - PARTIAL FIXITY",
+    "FRAME PROPERTY MODIFIERS",
+    "FRAME INSERTION POINT ASSIGNMENTS",
+    "FRAME OFFSET ALONG LENGTH ASSIGNMENTS",
     "AREA SECTION PROPERTIES",
     "CONNECTIVITY - AREA",
     "AREA SECTION ASSIGNMENTS",
+    "AREA STIFFNESS MODIFIERS",
     "SOLID PROPERTY DEFINITIONS",
     "CONNECTIVITY - SOLID",
     "SOLID PROPERTY ASSIGNMENTS",
@@ -49,6 +55,9 @@ constexpr std::array<std::string_view, 35> kTablesRead = {
     "FRAME LOADS - DISTRIBUTED",
     "FRAME LOADS - POINT",
     "AREA LOADS - UNIFORM",
+    "AREA LOADS - UNIFORM TO FRAME",
+    "AREA LOADS - GRAVITY",
+    "SOLID LOADS - GRAVITY",
 };
 
 // Tables that are not read but change the analysis: each is reported as not carried, with the
@@ -60,25 +69,16 @@ constexpr std::pair<std::string_view, std::string_view> kAnalysisTablesNotRead[]
     {"FRAME LOADS - TEMPERATURE", "frame temperature loads"},
     {"FRAME LOADS - STRAIN", "frame strain loads"},
     {"FRAME LOCAL AXES ASSIGNMENTS 2 - ADVANCED", "frames with advanced local axes"},
-    {"FRAME INSERTION POINT ASSIGNMENTS", "frame insertion points"},
-    {"FRAME OFFSET ALONG LENGTH ASSIGNMENTS", "frame end length offsets"},
-    {"FRAME PROPERTY MODIFIERS", "frame property modifiers"},
     {"FRAME HINGE ASSIGNMENTS", "frame hinges"},
     {"FRAME NONPRISMATIC SECTION ASSIGNMENTS", "nonprismatic frame sections"},
-    {"AREA LOADS - UNIFORM TO FRAME", "area uniform loads to frames"},
     {"AREA LOADS - SURFACE PRESSURE", "area surface pressures"},
-    {"AREA LOADS - GRAVITY", "area gravity loads"},
     {"AREA LOADS - TEMPERATURE", "area temperature loads"},
-    {"AREA STIFFNESS MODIFIERS", "area stiffness modifiers"},
     {"AREA LOCAL AXES ASSIGNMENTS 1 - TYPICAL", "areas with local axes"},
     {"AREA SPRING ASSIGNMENTS", "area springs"},
     {"SOLID LOADS - SURFACE PRESSURE", "solid surface pressures"},
-    {"SOLID LOADS - GRAVITY", "solid gravity loads"},
     {"JOINT LOADS - GROUND DISPLACEMENT", "joint ground displacements"},
     {"JOINT ADDED MASS BY WEIGHT ASSIGNMENTS", "joint masses given by weight"},
-    {"JOINT SPRING ASSIGNMENTS 1 - UNCOUPLED", "joint springs"},
     {"JOINT SPRING ASSIGNMENTS 2 - COUPLED", "coupled joint springs"},
-    {"JOINT LOCAL AXES ASSIGNMENTS 1 - TYPICAL", "joints with local axes"},
     {"JOINT PANEL ZONE ASSIGNMENTS", "panel zones"},
 };
 
@@ -132,15 +132,20 @@ void reportElementMass(const ModelStore& store, bool elementMass, ImportReport& 
 void runReaders(ImportContext& context) {
     readUnits(context);
     readJoints(context);
+    readJointLocalAxes(context);
     readMaterials(context);
     readFrameSections(context);
     readFrames(context);
     readFrameReleases(context);
+    readFrameModifiers(context);
+    readFrameOffsets(context);
     readAreaSections(context);
     readAreas(context);
+    readAreaModifiers(context);
     readSolids(context);
     readDiaphragms(context);
     readRestraints(context);
+    readJointSprings(context);
     readJointMasses(context);
     readLoadPatterns(context);
     readLoadCases(context);
@@ -148,6 +153,8 @@ void runReaders(ImportContext& context) {
     readFrameLoads(context);
     readFramePointLoads(context);
     readAreaLoads(context);
+    readGravityLoads(context);
+    readAreaLoadsToFrames(context);
     meshFrames(context);
     holdUnconnectedJoints(context);
     addSelfWeight(context);

@@ -1,11 +1,12 @@
 #include "model/tables/import_context.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace kelvane::tables {
 
 // A joint that no element connects (its only frame left out for want of a section, a joint of the
-// drawing alone) has no stiffness, and the solver would stop on a singular system. SAP2000 leaves
+// drawing alone; a spring or an Equal constraint connects) has no stiffness, and the solver would stop on a singular system. SAP2000 leaves
 // such a joint out of the analysis; here it is held fixed, which changes nothing else.
 void holdUnconnectedJoints(ImportContext& context) {
     ModelStore& store = context.store;
@@ -34,6 +35,15 @@ void holdUnconnectedJoints(ImportContext& context) {
         mark(diaphragm.master);
         for (const std::int32_t member : diaphragm.members)
             mark(member);
+    }
+    for (const TEQUAL& tie : store.equalTies) {
+        mark(tie.retained);
+        mark(tie.constrained);
+    }
+    for (std::int32_t n = 1; n <= store.nodeCount; ++n) {
+        const DofValues& spring = store.nodes[static_cast<std::size_t>(n)].spring;
+        if (std::any_of(spring.begin() + 1, spring.end(), [](double k) { return k != 0; }))
+            mark(n);
     }
     long long held = 0;
     for (std::int32_t n = 1; n <= store.nodeCount; ++n) {
