@@ -1,6 +1,8 @@
 #include "cli/command_registry.h"
+#include "common/number_format.h"
 #include "model/colour_table.h"
 #include "model/model_import.h"
+#include "model/model_mass.h"
 
 #include <iostream>
 
@@ -8,8 +10,9 @@ namespace kelvane::cli {
 namespace {
 
 // Imports a model and prints its counts, one "name=value" line each, as the store holds them
-// (-1 for a count whose table was missing); after a table-format import, the import report
-// follows on standard error.
+// (-1 for a count whose table was missing), then the total translational mass along X, Y and Z in
+// the model file's units; after a table-format import, the import report follows on standard
+// error.
 int runInfo(const Arguments& args) {
     if (args.size() != 1)
         throw UsageError{"info takes exactly one model file"};
@@ -30,6 +33,14 @@ int runInfo(const Arguments& args) {
     };
     for (const auto& [name, value] : counts)
         std::cout << name << '=' << value << '\n';
+    const std::array<double, 3> mass = totalTranslationalMass(store);
+    const char* const axes[] = {"massX", "massY", "massZ"};
+    const double unit = imported.tableFormat ? imported.report.massUnit : 1.0;
+    for (std::size_t k = 0; k < mass.size(); ++k)
+        std::cout << axes[k] << '=' << formatSignificant(mass[k] / unit, 6) << '\n';
+    std::cout << "massUnit="
+              << (imported.tableFormat ? imported.report.massUnitName : "force-s2/length of the file")
+              << '\n';
     std::cout.flush();
     if (imported.tableFormat)
         for (const std::string& line : tables::reportLines(imported.report))
@@ -40,8 +51,9 @@ int runInfo(const Arguments& args) {
 const RegisterCommand reg({
     .name = "info",
     .usage = "info MODEL.s2k",
-    .summary = "Import a model and print its counts, one name=value line each",
-    .details = "A count is -1 when the model file has no table of that kind.",
+    .summary = "Import a model and print its counts and total mass, one name=value line each",
+    .details = "A count is -1 when the model file has no table of that kind. massX, massY and massZ are the\n"
+               "translational mass the script gives the joints, in the model file's units (massUnit).",
     .lines = {{"MODEL.s2k", "the SAP2000 version-6 text model"}},
     .run = &runInfo,
 });

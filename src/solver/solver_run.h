@@ -45,13 +45,18 @@ FileStamps stampFiles(const std::filesystem::path& folder, const std::vector<std
 // The line a script prints when it has checked every stage of its analysis and all converged.
 inline constexpr const char* kAnalysisCompletedLine = "Analysis completed: every step converged";
 
+// The beginning of the line a script prints when a static stage applies a load pattern without
+// loads: the run is then reported with that line, not as a success.
+inline constexpr std::string_view kNoLoadPrefix = "No load: ";
+
 struct SolverVerdict {
     bool failed = false;
     std::string firstError; // the line to show the user when the run failed
 };
 
 // A run failed when the process did not exit with status 0, when a line of its output reports
-// an error, or when a recorder file is missing, empty or untouched since before the run. A script
+// an error or that a stage loaded nothing (kNoLoadPrefix), or when a recorder file is missing,
+// empty or untouched since before the run. A script
 // that printed kAnalysisCompletedLine has checked each of its stages itself: the warnings of steps
 // that it retried and converged are not failures.
 SolverVerdict judgeSolverRun(const ProcessOutcome& outcome, const std::filesystem::path& folder,

@@ -8,6 +8,7 @@
 #include "tcl/frame_load_lines.h"
 #include "tcl/node_dofs.h"
 #include "tcl/python_command.h"
+#include "tcl/script_warnings.h"
 
 #include <span>
 #include <string>
@@ -150,8 +151,18 @@ std::string_view loadCaseName(const ModelStore& store, std::int32_t index) {
     return store.loadCaseNames[static_cast<std::size_t>(index)];
 }
 
+// The no-load line as both languages print it: without the characters Tcl would substitute.
+std::string printableLine(std::string line) {
+    for (char& c : line)
+        if (c == '"' || c == '$' || c == '[' || c == ']' || c == '\\' || c == '{' || c == '}')
+            c = '_';
+    return line;
+}
+
+// The stage's load pattern. A pattern without loads of a procedure that moves only by it prints a
+// line that tells whoever judges the run that nothing was loaded.
 void writeLoadPattern(const ScriptInput& in, ScriptWriter& out, std::string_view header,
-                      std::int32_t loadCase) {
+                      std::int32_t loadCase, bool onlyLoading) {
     const ModelStore& store = in.store;
     const std::string_view name = loadCaseName(store, loadCase);
     out.text(header);
@@ -178,6 +189,8 @@ void writeLoadPattern(const ScriptInput& in, ScriptWriter& out, std::string_view
         }
     }
     out.text("}");
+    if (onlyLoading && loadsOfCase(store, loadCase) == 0)
+        out.line("puts \"%s\"", {printableLine(noLoadLine(store, loadCase))});
 }
 
 void writeStaticSolver(const ScriptInput& in, ScriptWriter& out) {
@@ -245,10 +258,11 @@ void writeStaticSteps(const ScriptInput& in, ScriptWriter& out, std::string_view
         {stage, steps});
 }
 
-void writeLoadControlStage(const ScriptInput& in, ScriptWriter& out, std::string_view header) {
+void writeLoadControlStage(const ScriptInput& in, ScriptWriter& out, std::string_view header,
+                           bool onlyLoading) {
     const AnalysisSettings& a = in.analysis;
     const double increment = checkedDiv(a.loadFactor, a.loadSteps);
-    writeLoadPattern(in, out, header, a.loadControlCase);
+    writeLoadPattern(in, out, header, a.loadControlCase, onlyLoading);
     writeStaticSolver(in, out);
     out.line("integrator LoadControl %0.4E", {increment});
     out.text("analysis Static");
@@ -257,7 +271,7 @@ void writeLoadControlStage(const ScriptInput& in, ScriptWriter& out, std::string
 
 void writeDispControlStage(const ScriptInput& in, ScriptWriter& out, std::string_view header) {
     const AnalysisSettings& a = in.analysis;
-    writeLoadPattern(in, out, header, a.dispControlCase);
+    writeLoadPattern(in, out, header, a.dispControlCase, true);
     writeStaticSolver(in, out);
     out.line("integrator DisplacementControl %d %d %0.4E", {a.controlNode, a.controlDof, a.controlDisp});
     out.text("analysis Static");
@@ -329,7 +343,7 @@ void writeLoadAnalysisBlock(const ScriptInput& in, ScriptWriter& out) {
     const AnalysisSettings& a = in.analysis;
     switch (a.analysisType) {
     case SingleLoadControl:
-        writeLoadControlStage(in, out, "puts \"loading\"");
+        writeLoadControlStage(in, out, "puts \"loading\"", true);
         writeStaticCompletion(in, out);
         break;
     case SingleDisplacementControl:
@@ -340,7 +354,7 @@ void writeLoadAnalysisBlock(const ScriptInput& in, ScriptWriter& out) {
         if (a.loadControlCase == a.dispControlCase)
             fail("Gravity+PushOver needs two load cases: both stages name load case " +
                  std::to_string(a.loadControlCase) + ", whose pattern tag would be defined twice");
-        writeLoadControlStage(in, out, "puts \"gravity\"");
+        writeLoadControlStage(in, out, "puts \"gravity\"", false);
         out.text("loadConst -time 0.0");
         writeNextStage(out);
         writeDispControlStage(in, out, "puts \"pushover\"");
@@ -364,7 +378,7 @@ void writeLoadAnalysisBlock(const ScriptInput& in, ScriptWriter& out) {
         writeUniformExcitation(in, out);
         break;
     case GravityTimeHistoryAnalysis:
-        writeLoadControlStage(in, out, "puts \"gravity\"");
+        writeLoadControlStage(in, out, "puts \"gravity\"", false);
         out.text("loadConst -time 0.0");
         writeNextStage(out);
         writeUniformExcitation(in, out);

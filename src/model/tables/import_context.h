@@ -51,7 +51,6 @@ struct ImportContext {
     // Per joint: the diaphragm it is tied to, and for a diaphragm's retained joint its diaphragm.
     std::vector<std::int32_t> tiedToDiaphragm{}, retainsDiaphragm{};
     std::int32_t fileJointCount = 0;
-    bool elementMass = true; // the mass source takes the elements' mass
 };
 
 // The table readers, in the order the import runs them.
@@ -74,6 +73,12 @@ void readFrameLoads(ImportContext& context);
 void readFramePointLoads(ImportContext& context);
 void readAreaLoads(ImportContext& context);
 void addSelfWeight(ImportContext& context);
+// The mass of the elements, the frame, area and joint added masses by weight and the mass of load
+// patterns that the mass source takes, lumped to the joints; the report says where it came from.
+void addMasses(ImportContext& context);
+// Names the load patterns that no load of the store belongs to (an analysis of one moves nothing):
+// those whose loads the file gives but the store does not carry, and those the file gives none.
+void reportEmptyPatterns(ImportContext& context);
 
 // The index of the labelled object, or a stop naming the field, the table and the line.
 std::int32_t jointOf(const ImportContext& context, const Rows& rows, std::string_view key);

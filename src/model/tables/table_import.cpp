@@ -13,13 +13,18 @@ namespace kelvane::tables {
 namespace {
 
 // The tables the import reads.
-constexpr std::array<std::string_view, 32> kTablesRead = {
+constexpr std::array<std::string_view, 37> kTablesRead = {
     "PROGRAM CONTROL",
     "ACTIVE DEGREES OF FREEDOM",
     "JOINT COORDINATES",
     "JOINT RESTRAINT ASSIGNMENTS",
     "JOINT ADDED MASS ASSIGNMENTS",
     "MASS SOURCE",
+    "MASSES 1 - MASS SOURCE",
+    "MASSES 2 - MASS SOURCE LOADS",
+    "JOINT ADDED MASS BY WEIGHT ASSIGNMENTS",
+    "FRAME ADDED MASS ASSIGNMENTS",
+    "AREA ADDED MASS ASSIGNMENTS",
     "JOINT CONSTRAINT ASSIGNMENTS",
     "CONSTRAINT DEFINITIONS - DIAPHRAGM",
     "MATERIAL PROPERTIES 01 - GENERAL",
@@ -72,7 +77,6 @@ constexpr std::pair<std::string_view, std::string_view> kAnalysisTablesNotRead[]
     {"SOLID LOADS - SURFACE PRESSURE", "solid surface pressures"},
     {"SOLID LOADS - GRAVITY", "solid gravity loads"},
     {"JOINT LOADS - GROUND DISPLACEMENT", "joint ground displacements"},
-    {"JOINT ADDED MASS BY WEIGHT ASSIGNMENTS", "joint masses given by weight"},
     {"JOINT SPRING ASSIGNMENTS 1 - UNCOUPLED", "joint springs"},
     {"JOINT SPRING ASSIGNMENTS 2 - COUPLED", "coupled joint springs"},
     {"JOINT LOCAL AXES ASSIGNMENTS 1 - TYPICAL", "joints with local axes"},
@@ -96,36 +100,6 @@ void reportTables(const TableFile& file, ImportReport& report) {
     }
 }
 
-// Element mass is not lumped to the joints: say so when the mass source takes it and an element's
-// material has a unit mass.
-void reportElementMass(const ModelStore& store, bool elementMass, ImportReport& report) {
-    if (!elementMass)
-        return;
-    const auto hasMass = [&](std::int32_t material) {
-        return store.materials[static_cast<std::size_t>(material)].unitMass != 0;
-    };
-    long long elements = 0;
-    for (std::int32_t f = 1; f <= store.frameCount; ++f)
-        elements += hasMass(store
-                                .frameSections[static_cast<std::size_t>(
-                                    store.frames[static_cast<std::size_t>(f)].section)]
-                                .material)
-                        ? 1
-                        : 0;
-    for (std::int32_t a = 1; a <= store.areaCount; ++a)
-        elements += hasMass(store
-                                .shellSections[static_cast<std::size_t>(
-                                    store.shells[static_cast<std::size_t>(a)].section)]
-                                .material)
-                        ? 1
-                        : 0;
-    for (std::int32_t s = 1; s <= store.solidCount; ++s)
-        elements += hasMass(store.solids[static_cast<std::size_t>(s)].section) ? 1 : 0;
-    if (elements > 0)
-        report.addNotCarried("element mass from the materials' unit mass (only joint masses are carried)",
-                             elements);
-}
-
 void runReaders(ImportContext& context) {
     readUnits(context);
     readJoints(context);
@@ -146,8 +120,9 @@ void runReaders(ImportContext& context) {
     readFramePointLoads(context);
     readAreaLoads(context);
     addSelfWeight(context);
+    reportEmptyPatterns(context);
     tieRigidLinks(context.store);
-    reportElementMass(context.store, context.elementMass, context.report);
+    addMasses(context);
 }
 
 } // namespace
