@@ -18,7 +18,7 @@ TEST(InfoCommand, PrintsEveryCountOfTheExampleInOrder) {
     EXPECT_EQ(result.out,
               "nodeCount=40\nframeCount=65\nshellCount=12\nareaCount=12\nsolidCount=-1\nmaterialCount=2\n"
               "frameSectionCount=7\nshellSectionCount=2\ndiaphragmCount=3\nloadCount=39\nloadCaseCount=2\n"
-              "massX=322.934\nmassY=322.934\nmassZ=322.934\nmassUnit=force-s2/length of the file\n");
+              "massX=604.844\nmassY=604.844\nmassZ=604.844\nmassUnit=force-s2/length of the file\n");
     EXPECT_EQ(result.err, "");
 }
 

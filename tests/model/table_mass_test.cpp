@@ -27,7 +27,10 @@ struct MassCase {
 // mass-dead-live-cantilever.s2k, mass source 1.0 DEAD + 0.25 LIVE of a massless column: DEAD is
 // 100 kN at the top and 10 kN/m over its 3 m (130 kN / g = 13.2563 t), LIVE 40 kN at the top. Top:
 // (100 + 15 + 0.25 x 40) / 9.80665 = 12.7465 t; the column's base takes the other 15 kN.
-TEST(TableMass, ElementsAddedMassesAndLoadPatternsAreLumpedToTheJoints) {
+// keyword-element-mass.s2k, the version-6 format in N and mm: the same column without modifier
+// (0.648 t), slab (7.68 t) and brick (2.4 t) of M=2.4E-09, and 1 t on joint 4: 11.728 t; joint 2
+// 0.324 + 1.92 = 2.244 t.
+TEST(ModelMass, ElementsAddedMassesAndLoadPatternsAreLumpedToTheJoints) {
     const MassCase cases[] = {
         {"tables/mass-frame-slab-solid.s2k",
          2,
@@ -43,6 +46,7 @@ TEST(TableMass, ElementsAddedMassesAndLoadPatternsAreLumpedToTheJoints) {
          {"Mass: mass source MSSSRC1: element self mass, added masses, load patterns",
           "  load pattern DEAD x 1: 13.2563 KN-s2/m", "  load pattern LIVE x 0.25: 1.01972 KN-s2/m",
           "Load patterns without loads: EMPTY", "  load patterns none of whose loads is written (WIND): 1"}},
+        {"import/keyword-element-mass.s2k", 2, 2.244, 11.728, {}},
     };
     for (const MassCase& c : cases) {
         SCOPED_TRACE(c.file);

@@ -127,31 +127,6 @@ void lumpFrames(const ImportContext& context, const MassSource& source, LumpedMa
     }
 }
 
-Vector midpoint(const Vector& a, const Vector& b) {
-    return {(a[0] + b[0]) / 2, (a[1] + b[1]) / 2, (a[2] + b[2]) / 2};
-}
-
-// The part of an area that each corner carries: a third of a triangle; for a quadrilateral the
-// region between the corner, the midpoints of its two sides and the centre.
-std::vector<double> tributaryAreas(const std::vector<Vector>& corners) {
-    if (corners.size() == 3) {
-        const double third = areaSize(corners) / 3;
-        return {third, third, third};
-    }
-    Vector centre{};
-    for (const Vector& corner : corners)
-        for (std::size_t c = 0; c < 3; ++c)
-            centre[c] += corner[c] / 4;
-    std::vector<double> parts;
-    for (std::size_t k = 0; k < 4; ++k) {
-        const Vector& previous = corners[(k + 3) % 4];
-        const Vector& next = corners[(k + 1) % 4];
-        parts.push_back(
-            areaSize({corners[k], midpoint(corners[k], next), centre, midpoint(previous, corners[k])}));
-    }
-    return parts;
-}
-
 // Per area: the added mass per area of AREA ADDED MASS ASSIGNMENTS.
 std::vector<double> areaAddedMasses(const ImportContext& context) {
     std::vector<double> added(static_cast<std::size_t>(countOf(context.store.areaCount)) + 1, 0.0);
