@@ -96,5 +96,19 @@ TEST(TableMass, TheMassSourceDecidesWhatIsCounted) {
     }
 }
 
+// A model whose only area is a membrane writes no element: the report says both.
+TEST(ModelMass, AModelThatWritesNothingIsReported) {
+    const ImportedModel imported = importTables(
+        sapTable("JOINT COORDINATES", {"Joint=1   XorR=0   Y=0   Z=0", "Joint=2   XorR=1   Y=0   Z=0",
+                                       "Joint=3   XorR=1   Y=1   Z=0"}) +
+        sapTable("AREA SECTION PROPERTIES", {"Section=M   AreaType=Membrane   Type=Membrane   Thickness=1"}) +
+        sapTable("CONNECTIVITY - AREA", {"Area=1   NumJoints=3   Joint1=1   Joint2=2   Joint3=3"}) +
+        sapTable("AREA SECTION ASSIGNMENTS", {"Area=1   Section=M"}));
+    const std::vector<std::string> lines = tables::reportLines(imported.report);
+    for (const char* line : {"  areas whose section is not a shell (not written): 1",
+                             "  elements: the model has none, so its script defines joints only: 1"})
+        EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+}
+
 } // namespace
 } // namespace kelvane::test

@@ -79,6 +79,8 @@ void addMasses(ImportContext& context);
 // Names the load patterns that no load of the store belongs to (an analysis of one moves nothing):
 // those whose loads the file gives but the store does not carry, and those the file gives none.
 void reportEmptyPatterns(ImportContext& context);
+// Reports areas that are not written and a model without any element written.
+void reportUnwrittenElements(ImportContext& context);
 
 // The index of the labelled object, or a stop naming the field, the table and the line.
 std::int32_t jointOf(const ImportContext& context, const Rows& rows, std::string_view key);

@@ -121,6 +121,7 @@ void runReaders(ImportContext& context) {
     readAreaLoads(context);
     addSelfWeight(context);
     reportEmptyPatterns(context);
+    reportUnwrittenElements(context);
     tieRigidLinks(context.store);
     addMasses(context);
 }

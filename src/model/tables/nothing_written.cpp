@@ -60,4 +60,18 @@ void reportEmptyPatterns(ImportContext& context) {
                                      unwrittenCount);
 }
 
+void reportUnwrittenElements(ImportContext& context) {
+    const ModelStore& store = context.store;
+    long long areasLeftOut = 0;
+    for (std::int32_t a = 1; a <= store.areaCount; ++a) {
+        const std::int32_t section = store.shells[static_cast<std::size_t>(a)].section;
+        areasLeftOut +=
+            section != 0 && store.shellSections[static_cast<std::size_t>(section)].isShell != 1 ? 1 : 0;
+    }
+    if (areasLeftOut > 0)
+        context.report.addNotCarried("areas whose section is not a shell (not written)", areasLeftOut);
+    if (countOf(store.frameCount) + countOf(store.shellCount) + countOf(store.solidCount) == 0)
+        context.report.addNotCarried("elements: the model has none, so its script defines joints only");
+}
+
 } // namespace kelvane::tables
