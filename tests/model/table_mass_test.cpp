@@ -62,8 +62,9 @@ TEST(ModelMass, ElementsAddedMassesAndLoadPatternsAreLumpedToTheJoints) {
     }
 }
 
-// The source a modal case names wins over the default; a source without element mass leaves the
-// elements out; the older MASSES 1 table names its source by MassFrom.
+// The source a modal case names wins over the default (which stands in for one the file lacks); a
+// source without element mass leaves the elements out; the older MASSES 1 table names its source by
+// MassFrom.
 TEST(TableMass, TheMassSourceDecidesWhatIsCounted) {
     const std::string model =
         sapTable("PROGRAM CONTROL", {"CurrUnits=\"KN, m, C\""}) +
@@ -86,6 +87,8 @@ TEST(TableMass, TheMassSourceDecidesWhatIsCounted) {
         {bothSources, 3.0},
         {bothSources + sapTable("LOAD CASE DEFINITIONS", {"Case=MODAL   Type=LinModal   MassSource=LOADS"}),
          20.0}, // 2 x 98.0665 kN / g
+        {bothSources + sapTable("LOAD CASE DEFINITIONS", {"Case=MODAL   Type=LinModal   MassSource=GONE"}),
+         3.0}, // a source the file lacks: the default, reported
         {sapTable("MASSES 1 - MASS SOURCE", {"MassFrom=Masses"}), 0.0},
         {sapTable("MASSES 1 - MASS SOURCE", {"MassFrom=\"Element and Additional Masses\""}), 3.0},
     };

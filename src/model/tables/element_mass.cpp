@@ -89,7 +89,8 @@ std::vector<double> frameAddedMasses(const ImportContext& context) {
     const double unit = context.units.mass() / context.units.length;
     Rows rows(context.file, "FRAME ADDED MASS ASSIGNMENTS");
     while (rows.next())
-        added[static_cast<std::size_t>(frameOf(context, rows, "Frame"))] += rows.real("MassPerLen", 0) * unit;
+        added[static_cast<std::size_t>(frameOf(context, rows, "Frame"))] +=
+            rows.requiredReal("MassPerLen") * unit;
     return added;
 }
 
@@ -137,7 +138,7 @@ std::vector<double> areaAddedMasses(const ImportContext& context) {
         if (a == 0)
             rows.fail("Area=" + std::string(rows.required("Area")) + ": there is no area of that name",
                       rows.find("Area"));
-        added[static_cast<std::size_t>(a)] += rows.real("MassPerArea", 0) * unit;
+        added[static_cast<std::size_t>(a)] += rows.requiredReal("MassPerArea") * unit;
     }
     return added;
 }
@@ -193,6 +194,8 @@ std::array<double, 3> addJointMassesByWeight(ImportContext& context) {
             context.report.addNotCarried("joint masses by weight in a coordinate system other than GLOBAL");
             continue;
         }
+        if (!rows.has(keys[0]) && !rows.has(keys[1]) && !rows.has(keys[2]))
+            rows.fail("the row gives none of Weight1, Weight2 and Weight3");
         for (std::size_t k = 0; k < keys.size(); ++k) {
             const double mass = rows.real(keys[k], 0) * context.units.force / kGravity;
             node.mass[k + 1] += mass;

@@ -112,6 +112,9 @@ MassSource readMassSource(const ImportContext& context, bool withPatterns) {
             source.namedByCase = byCase;
             return source;
         }
+        if (withPatterns)
+            context.report.addNotCarried("the mass source " + named + " that load case " + byCase +
+                                         " names: the file defines none of that name (the default is taken)");
     }
     const DefinedSource* chosen = nullptr;
     for (const auto& [name, defined] : sources)
