@@ -89,6 +89,9 @@ TEST(TableMass, TheMassSourceDecidesWhatIsCounted) {
          20.0}, // 2 x 98.0665 kN / g
         {bothSources + sapTable("LOAD CASE DEFINITIONS", {"Case=MODAL   Type=LinModal   MassSource=GONE"}),
          3.0}, // a source the file lacks: the default, reported
+        {sapTable("MASS SOURCE 1 - GENERAL", {"MassSource=S1   Elements=No   Loads=Yes   IsDefault=Yes"}) +
+             sapTable("MASS SOURCE 2 - LOADS", {"MassSource=S1   LoadPat=DEAD   Multiplier=1"}),
+         10.0},
         {sapTable("MASSES 1 - MASS SOURCE", {"MassFrom=Masses"}), 0.0},
         {sapTable("MASSES 1 - MASS SOURCE", {"MassFrom=\"Element and Additional Masses\""}), 3.0},
     };

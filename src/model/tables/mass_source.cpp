@@ -32,11 +32,9 @@ void addPattern(const ImportContext& context, const Rows& rows, MassSource& sour
     source.patterns.push_back({pattern, multiplier});
 }
 
-// The sources of the MASS SOURCE table by name. The first row of a source gives its switches; a
-// later row of the same source only adds a load pattern.
-std::map<std::string, DefinedSource> definedSources(const ImportContext& context, bool withPatterns) {
-    std::map<std::string, DefinedSource> sources;
-    Rows rows(context.file, "MASS SOURCE");
+void addSources(const ImportContext& context, std::string_view table, bool withPatterns,
+                std::map<std::string, DefinedSource>& sources) {
+    Rows rows(context.file, table);
     while (rows.next()) {
         const std::string name(rows.text("MassSource", "MSSSRC1"));
         const auto [entry, first] = sources.try_emplace(name);
@@ -56,6 +54,16 @@ std::map<std::string, DefinedSource> definedSources(const ImportContext& context
             defined.isDefault = rows.yes("IsDefault", false);
         addPattern(context, rows, source, withPatterns);
     }
+}
+
+// The sources of the MASS SOURCE table (or of tables that split it, MASS SOURCE 1 - ..., MASS
+// SOURCE 2 - ...) by name. The first row of a source gives its switches; a later row of the same
+// source only adds a load pattern.
+std::map<std::string, DefinedSource> definedSources(const ImportContext& context, bool withPatterns) {
+    std::map<std::string, DefinedSource> sources;
+    for (const LocatedTable& table : context.file.tables())
+        if (isMassSourceTable(table.name))
+            addSources(context, table.name, withPatterns, sources);
     return sources;
 }
 
@@ -101,6 +109,13 @@ std::pair<std::string, std::string> sourceNamedByCase(const ImportContext& conte
 }
 
 } // namespace
+
+bool isMassSourceTable(std::string_view name) {
+    constexpr std::string_view table = "MASS SOURCE";
+    return equalsIgnoringCase(name, table) ||
+           (name.size() > table.size() + 1 &&
+            equalsIgnoringCase(name.substr(0, table.size() + 1), "MASS SOURCE "));
+}
 
 MassSource readMassSource(const ImportContext& context, bool withPatterns) {
     const std::map<std::string, DefinedSource> sources = definedSources(context, withPatterns);

@@ -23,6 +23,9 @@ struct MassSource {
     std::vector<MassFromPattern> patterns;
 };
 
+// MASS SOURCE, or a table that splits it (MASS SOURCE 1 - ..., MASS SOURCE 2 - ...).
+bool isMassSourceTable(std::string_view name);
+
 // The mass source of the model: the one a modal or time-history load case names (MassSource of
 // LOAD CASE DEFINITIONS), else the default one (IsDefault) of the MASS SOURCE table (SAP2000 14 and
 // later: a row per load pattern, the first row of a source carrying Elements, Masses, Loads and

@@ -4,6 +4,7 @@
 #include "model/s2k_import.h"
 #include "model/table_readers.h"
 #include "model/tables/import_context.h"
+#include "model/tables/mass_source.h"
 
 #include <array>
 #include <new>
@@ -84,6 +85,8 @@ constexpr std::pair<std::string_view, std::string_view> kAnalysisTablesNotRead[]
 };
 
 bool isRead(std::string_view name) {
+    if (isMassSourceTable(name))
+        return true;
     for (const std::string_view table : kTablesRead)
         if (equalsIgnoringCase(table, name))
             return true;
