@@ -4,8 +4,8 @@
 #include "model/tables/import_context.h"
 #include "model/tables/mass_source.h"
 
+#include <algorithm>
 #include <array>
-#include <cmath>
 #include <string>
 
 // The mass of the elements, of the added masses and of the load patterns the mass source takes,
@@ -26,17 +26,19 @@ class LumpedMass {
         total_ += mass;
     }
     double total() const { return total_; }
-    // Adds every joint's mass to the store and returns the total.
+    // Adds every joint's mass to the store, where a mass that comes out negative is taken as zero,
+    // and returns the total.
     double addTo(ModelStore& store, ImportReport& report, const std::string& what) const {
         long long negative = 0;
         for (std::size_t n = 1; n < mass_.size(); ++n) {
             DofValues& m = store.nodes[n].mass;
+            negative += m[1] + mass_[n] < 0 ? 1 : 0;
             for (std::size_t dof = 1; dof <= 3; ++dof)
-                m[dof] += mass_[n];
-            negative += m[1] < 0 ? 1 : 0;
+                m[dof] = std::max(0.0, m[dof] + mass_[n]);
         }
         if (negative > 0)
-            report.addNotCarried("joints whose mass is negative after " + what + " (upward loads)", negative);
+            report.addNotCarried(
+                "joints whose mass " + what + " makes negative (upward loads): taken as zero", negative);
         return total_;
     }
 
