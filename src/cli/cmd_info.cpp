@@ -1,6 +1,8 @@
 #include "cli/command_registry.h"
+#include "common/number_format.h"
 #include "model/colour_table.h"
 #include "model/model_import.h"
+#include "model/model_mass.h"
 #include "model/section_defaults.h"
 
 #include <iostream>
@@ -9,8 +11,10 @@ namespace kelvane::cli {
 namespace {
 
 // Imports a model and prints its counts, one "name=value" line each, as the store holds them
-// (-1 for a count whose table was missing); the import report follows on standard error: for a
-// version-6 file, the element type each section took from its name.
+// (-1 for a count whose table was missing), then the total translational mass along X, Y and Z in
+// the model file's units; the import report follows on standard error: for a table-format or
+// keyword file what was read, converted and left out, for a version-6 file the element type each
+// section took from its name.
 int runInfo(const Arguments& args) {
     if (args.size() != 1)
         throw UsageError{"info takes exactly one model file"};
@@ -31,6 +35,14 @@ int runInfo(const Arguments& args) {
     };
     for (const auto& [name, value] : counts)
         std::cout << name << '=' << value << '\n';
+    const std::array<double, 3> mass = totalTranslationalMass(store);
+    const char* const axes[] = {"massX", "massY", "massZ"};
+    const double unit = imported.tableFormat ? imported.report.massUnit : 1.0;
+    for (std::size_t k = 0; k < mass.size(); ++k)
+        std::cout << axes[k] << '=' << formatSignificant(mass[k] / unit, 6) << '\n';
+    std::cout << "massUnit="
+              << (imported.tableFormat ? imported.report.massUnitName : "force-s2/length of the file")
+              << '\n';
     std::cout.flush();
     const std::vector<std::string> report =
         imported.hasReport() ? tables::reportLines(imported.report) : elementTypeNameLines(store);
@@ -42,10 +54,12 @@ int runInfo(const Arguments& args) {
 const RegisterCommand reg({
     .name = "info",
     .usage = "info MODEL.s2k",
-    .summary = "Import a model and print its counts, one name=value line each",
-    .details = "A count is -1 when the model file has no table of that kind. The import report follows on "
-               "standard error: for a table-format file what was read, converted, split and left out; for a "
-               "version-6 file the element type each section took from the first letter of its name.",
+    .summary = "Import a model and print its counts and total mass, one name=value line each",
+    .details = "A count is -1 when the model file has no table of that kind. massX, massY and massZ are the\n"
+               "translational mass the script gives the joints, in the model file's units (massUnit).\n"
+               "The import report follows on standard error: for a table-format file what was read,\n"
+               "converted, split and left out; for a version-6 file the element type each section took\n"
+               "from the first letter of its name.",
     .lines = {{"MODEL.s2k", "the SAP2000 text model (version-6 or table format)"}},
     .run = &runInfo,
 });

@@ -1,6 +1,8 @@
 #include "cli/command_registry.h"
 #include "cli/model_setup.h"
 #include "script/script_generator.h"
+#include "script/script_warnings.h"
+#include <iostream>
 
 namespace kelvane::cli {
 namespace {
@@ -13,6 +15,8 @@ int runPy(const Arguments& args) {
     PreparedModel model = prepareModel(arguments);
     saveScriptWithRecord(arguments.output, model.store, model.analysis, model.recorders,
                          ScriptLanguage::Python);
+    for (const std::string& warning : scriptWarnings(model.store, model.analysis))
+        std::cerr << "Warning: " << warning << '\n';
     return 0;
 }
 

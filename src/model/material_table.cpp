@@ -9,9 +9,10 @@
 namespace kelvane {
 namespace {
 
-// The field after the first field equal to `key`, or nullptr when the line has no such key.
+// The field after the first field equal to `key`, or nullptr when the line has no such key. A
+// NAME line's name is no key (a material may be named M or FY).
 const std::string* valueOfKey(const TableReader& table, std::string_view key) {
-    for (int n = 0; n + 1 < kLineFieldCount; ++n)
+    for (int n = table.fieldIs(0, "NAME") ? 2 : 0; n + 1 < kLineFieldCount; ++n)
         if (table.fieldIs(n, key))
             return &table.field(n + 1);
     return nullptr;
@@ -27,8 +28,11 @@ std::int32_t designTypeOf(const std::string& code) {
     return DesignOther;
 }
 
-// The design type (IDES=) and the strengths (FY=, FC=), wherever the material's lines give them.
+// The design type (IDES=), the strengths (FY=, FC=) and the mass per unit volume (M=), wherever
+// the material's lines give them.
 void readDesignData(const TableReader& table, TMAT& material) {
+    if (const std::string* mass = valueOfKey(table, "M"))
+        material.unitMass = parseReal(*mass);
     if (const std::string* code = valueOfKey(table, "IDES"))
         material.designType = designTypeOf(*code);
     if (const std::string* fy = valueOfKey(table, "FY"))

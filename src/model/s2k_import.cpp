@@ -36,7 +36,8 @@ void runTableReaders(ModelStore& store, const ColourTable& colours, const TableI
     readShellTable(store, tables);
     readSolidTable(store, tables);
     readLoadTable(store, tables);
-    tables.place() = {}; // the links are tied after the tables, on no line of any
+    tables.place() = {}; // the mass and the links come after the tables, on no line of any
+    addKeywordElementMass(store);
     tieRigidLinks(store);
 }
 

@@ -21,6 +21,11 @@ void readShellTable(ModelStore& store, const TableIndex& tables);
 void readSolidTable(ModelStore& store, const TableIndex& tables);
 void readLoadTable(ModelStore& store, const TableIndex& tables);
 
+// After the element tables: the elements' own mass, from their materials' mass per unit volume
+// (M=), lumped to the joints on top of the MASS table's: half a frame's to each end, a shell's to
+// its corners by tributary area, an eighth of a solid's to each corner, the same along X, Y, Z.
+void addKeywordElementMass(ModelStore& store);
+
 // After all tables: a rigid-link frame (section element type 7) with a J-end release ties joint I
 // to joint J, one with an I-end release ties joint J to joint I.
 void tieRigidLinks(ModelStore& store);

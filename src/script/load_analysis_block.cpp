@@ -16,6 +16,7 @@
 #include "script/node_dofs.h"
 #include "script/offset_frame_loads.h"
 #include "script/python_command.h"
+#include "script/script_warnings.h"
 
 #include <optional>
 #include <string>
@@ -121,9 +122,19 @@ std::string_view loadCaseName(const ModelStore& store, std::int32_t index) {
     return store.loadCaseNames[static_cast<std::size_t>(index)];
 }
 
-// The pattern of a load case; a case of a combination carries its factor.
+// The no-load line as both languages print it: without the characters Tcl would substitute.
+std::string printableLine(std::string line) {
+    for (char& c : line)
+        if (c == '"' || c == '$' || c == '[' || c == ']' || c == '\\' || c == '{' || c == '}')
+            c = '_';
+    return line;
+}
+
+// The stage's load pattern; a case of a combination carries its factor. A pattern without loads of a procedure that moves only by it prints a
+// line that tells whoever judges the run that nothing was loaded.
 void writeLoadPattern(const ScriptInput& in, ScriptWriter& out, std::string_view header,
-                      std::int32_t loadCase, std::optional<double> factor = std::nullopt) {
+                      std::int32_t loadCase, bool onlyLoading,
+                      std::optional<double> factor = std::nullopt) {
     const ModelStore& store = in.store;
     const std::string_view name = loadCaseName(store, loadCase);
     if (!header.empty())
@@ -153,6 +164,8 @@ void writeLoadPattern(const ScriptInput& in, ScriptWriter& out, std::string_view
         }
     }
     out.text("}");
+    if (onlyLoading && loadsOfCase(store, loadCase) == 0)
+        out.line("puts \"%s\"", {printableLine(noLoadLine(store, loadCase))});
 }
 
 void writeStaticSolver(const ScriptInput& in, ScriptWriter& out) {
@@ -174,14 +187,15 @@ void writeStaticSteps(const ScriptInput& in, ScriptWriter& out, const StepStage&
     writeStepLoop(in, out, stage);
 }
 
-void writeLoadControlStage(const ScriptInput& in, ScriptWriter& out, std::string_view header) {
+void writeLoadControlStage(const ScriptInput& in, ScriptWriter& out, std::string_view header,
+                           bool onlyLoading) {
     const AnalysisSettings& a = in.analysis;
     const double increment = checkedDiv(a.loadFactor, a.loadSteps);
     const std::vector<CaseFactor> combination = loadCombination(in.store, a.gravityCases);
     if (combination.empty())
-        writeLoadPattern(in, out, header, a.loadControlCase);
+        writeLoadPattern(in, out, header, a.loadControlCase, onlyLoading);
     for (std::size_t c = 0; c < combination.size(); ++c)
-        writeLoadPattern(in, out, c == 0 ? header : std::string_view{}, combination[c].loadCase,
+        writeLoadPattern(in, out, c == 0 ? header : std::string_view{}, combination[c].loadCase, false,
                          combination[c].factor);
     writeStaticSolver(in, out);
     out.line("integrator LoadControl %0.4E", {increment});
@@ -192,7 +206,7 @@ void writeLoadControlStage(const ScriptInput& in, ScriptWriter& out, std::string
 void writeDispControlStage(const ScriptInput& in, ScriptWriter& out, std::string_view header) {
     const AnalysisSettings& a = in.analysis;
     if (a.pushPattern == PushLoadCase) {
-        writeLoadPattern(in, out, header, a.dispControlCase);
+        writeLoadPattern(in, out, header, a.dispControlCase, true);
     } else {
         out.text(header);
         writePushPattern(in, out, loadCaseNameCount(in.store) + 1);
@@ -285,7 +299,7 @@ void writeLoadAnalysisBlock(const ScriptInput& in, ScriptWriter& out) {
     const AnalysisSettings& a = in.analysis;
     switch (a.analysisType) {
     case SingleLoadControl:
-        writeLoadControlStage(in, out, "puts \"loading\"");
+        writeLoadControlStage(in, out, "puts \"loading\"", true);
         writeStaticCompletion(in, out);
         break;
     case SingleDisplacementControl:
@@ -294,7 +308,7 @@ void writeLoadAnalysisBlock(const ScriptInput& in, ScriptWriter& out) {
         break;
     case GravityPushOver:
         checkPushCaseOutsideGravity(in);
-        writeLoadControlStage(in, out, "puts \"gravity\"");
+        writeLoadControlStage(in, out, "puts \"gravity\"", false);
         out.text("loadConst -time 0.0");
         writeNextStage(out);
         writeDispControlStage(in, out, "puts \"pushover\"");
@@ -318,7 +332,7 @@ void writeLoadAnalysisBlock(const ScriptInput& in, ScriptWriter& out) {
         writeUniformExcitation(in, out);
         break;
     case GravityTimeHistoryAnalysis:
-        writeLoadControlStage(in, out, "puts \"gravity\"");
+        writeLoadControlStage(in, out, "puts \"gravity\"", false);
         out.text("loadConst -time 0.0");
         writeNextStage(out);
         writeUniformExcitation(in, out);

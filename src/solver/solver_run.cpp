@@ -394,6 +394,16 @@ std::string stageStopLine(const std::string& output) {
     return {};
 }
 
+// The line that says a static stage loaded nothing, if the output holds one.
+std::string noLoadLine(const std::string& output) {
+    for (const auto& line : splitLines(output)) {
+        const std::string clean = trimmed(withoutEscapes(line));
+        if (clean.rfind(kNoLoadPrefix, 0) == 0)
+            return clean;
+    }
+    return {};
+}
+
 } // namespace
 
 SolverVerdict judgeSolverRun(const ProcessOutcome& outcome, const std::filesystem::path& folder,
@@ -405,6 +415,10 @@ SolverVerdict judgeSolverRun(const ProcessOutcome& outcome, const std::filesyste
     std::string line = stageStopLine(outcome.err);
     if (line.empty())
         line = stageStopLine(outcome.out);
+    if (line.empty())
+        line = noLoadLine(outcome.out);
+    if (line.empty())
+        line = noLoadLine(outcome.err);
     // The solver writes its own messages ("ERROR Cannot open file GMX.txt") to standard output and
     // Tcl's report of the command that failed to standard error: the message that names the fault
     // comes first.

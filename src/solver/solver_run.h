@@ -50,6 +50,9 @@ inline constexpr const char* kAnalysisCompletedLine = "Analysis completed: every
 // whose storey drift reached the collapse limit ("Analysis ended: collapse, ...").
 inline constexpr const char* kAnalysisEndedPrefix = "Analysis ended: ";
 inline constexpr const char* kCollapsePrefix = "Analysis ended: collapse";
+// The beginning of the line a script prints when a static stage applies a load pattern without
+// loads: the run is then reported with that line, not as a success.
+inline constexpr std::string_view kNoLoadPrefix = "No load: ";
 
 struct SolverVerdict {
     bool failed = false;
@@ -60,11 +63,11 @@ struct SolverVerdict {
 };
 
 // A run failed when the process did not exit with status 0, when a line of its output reports
-// an error, or when a recorder file is missing, empty or untouched since before the run. A script
-// that printed kAnalysisCompletedLine or an "Analysis ended: " line has checked each of its stages
-// itself: the warnings of steps that it retried and converged are not failures. The verdict also
-// carries that end and the subdivided steps of the "Step control: STAGE took N steps, S subdivided"
-// lines.
+// an error or that a stage loaded nothing (kNoLoadPrefix), or when a recorder file is missing,
+// empty or untouched since before the run. A script that printed kAnalysisCompletedLine or an
+// "Analysis ended: " line has checked each of its stages itself: the warnings of steps that it
+// retried and converged are not failures. The verdict also carries that end and the subdivided
+// steps of the "Step control: STAGE took N steps, S subdivided" lines.
 SolverVerdict judgeSolverRun(const ProcessOutcome& outcome, const std::filesystem::path& folder,
                              const std::vector<std::string>& recorderFiles, const FileStamps& before);
 

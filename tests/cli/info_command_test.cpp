@@ -18,7 +18,8 @@ TEST(InfoCommand, PrintsEveryCountOfTheExampleInOrder) {
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out,
               "nodeCount=40\nframeCount=65\nshellCount=12\nareaCount=12\nsolidCount=-1\nmaterialCount=2\n"
-              "frameSectionCount=7\nshellSectionCount=2\ndiaphragmCount=3\nloadCount=39\nloadCaseCount=2\n");
+              "frameSectionCount=7\nshellSectionCount=2\ndiaphragmCount=3\nloadCount=39\nloadCaseCount=2\n"
+              "massX=604.844\nmassY=604.844\nmassZ=604.844\nmassUnit=force-s2/length of the file\n");
     EXPECT_EQ(result.err, "Element types from the first letter of each section's name:\n"
                           "  NC500X500: Nonlinear BeamColumn (first letter N)\n"
                           "  DC450X450: Disp BeamColumn (first letter D)\n"
@@ -34,7 +35,8 @@ TEST(InfoCommand, MissingTablesPrintTheRawCounts) {
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out,
               "nodeCount=-1\nframeCount=-1\nshellCount=0\nareaCount=-1\nsolidCount=-1\nmaterialCount=1\n"
-              "frameSectionCount=1\nshellSectionCount=-1\ndiaphragmCount=0\nloadCount=0\nloadCaseCount=0\n");
+              "frameSectionCount=1\nshellSectionCount=-1\ndiaphragmCount=0\nloadCount=0\nloadCaseCount=0\n"
+              "massX=0\nmassY=0\nmassZ=0\nmassUnit=force-s2/length of the file\n");
 }
 
 TEST(InfoCommand, FailuresPrintTheMessageAloneAndExitWithOne) {
@@ -71,7 +73,8 @@ TEST(InfoCommand, TableFormatFilesPrintTheCountsThenTheImportReportOnStandardErr
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out,
               "nodeCount=2\nframeCount=1\nshellCount=0\nareaCount=0\nsolidCount=0\nmaterialCount=1\n"
-              "frameSectionCount=1\nshellSectionCount=0\ndiaphragmCount=0\nloadCount=4\nloadCaseCount=3\n");
+              "frameSectionCount=1\nshellSectionCount=0\ndiaphragmCount=0\nloadCount=4\nloadCaseCount=3\n"
+              "massX=0\nmassY=0\nmassZ=0\nmassUnit=Kip-s2/in\n");
     EXPECT_EQ(result.err.rfind("SAP2000 table-format import\nUnits: Kip, in, F converted to N and mm\n", 0),
               0u)
         << result.err;
@@ -93,7 +96,8 @@ TEST(InfoCommand, TheTableFormatExampleReportsThatItCarriesEverything) {
     EXPECT_EQ(result.exitCode, 0) << result.err;
     EXPECT_EQ(result.out,
               "nodeCount=103\nframeCount=203\nshellCount=42\nareaCount=42\nsolidCount=0\nmaterialCount=3\n"
-              "frameSectionCount=4\nshellSectionCount=1\ndiaphragmCount=7\nloadCount=609\nloadCaseCount=4\n");
+              "frameSectionCount=4\nshellSectionCount=1\ndiaphragmCount=7\nloadCount=609\nloadCaseCount=4\n"
+              "massX=1121.04\nmassY=1121.04\nmassZ=1121.04\nmassUnit=KN-s2/m\n");
     const std::string tail = "Joints created for diaphragms: 7 (~FLOOR1, ~FLOOR2, ~FLOOR3, ~FLOOR4, ~FLOOR5, "
                              "~FLOOR6, ~FLOOR7)\nNot carried: nothing\n";
     ASSERT_GE(result.err.size(), tail.size());

@@ -254,11 +254,16 @@ TEST(TableImport, InactiveDegreesOfFreedomAreRestrainedExceptWhereADiaphragmTies
     EXPECT_EQ(restraint(2), (DofFlags{0, 1, 1, 1, 1, 0, 1}));
 }
 
+// The frames' own mass (SAP2000's default source) comes on top, the same along X, Y and Z.
 TEST(TableImport, JointMassesAddUpInTonnesAndTonneSquareMillimetres) {
-    const ModelStore& store = frameModel().store;
-    EXPECT_DOUBLE_EQ(store.nodes[3].mass[1], 3.0);
-    EXPECT_DOUBLE_EQ(store.nodes[3].mass[2], 2.5);
+    const ImportedModel& model = frameModel();
+    const ModelStore& store = model.store;
+    EXPECT_DOUBLE_EQ(store.nodes[3].mass[1] - store.nodes[3].mass[2], 0.5);
     EXPECT_DOUBLE_EQ(store.nodes[3].mass[6], 1e7);
+    const std::vector<std::string> lines = tables::reportLines(model.report);
+    EXPECT_NE(
+        std::find(lines.begin(), lines.end(), "  joint added masses: X 3.00000, Y 2.50000, Z 0 KN-s2/m"),
+        lines.end());
 }
 
 TEST(TableImport, ReportListsTablesReadAndSkippedWithRowsAndWhatIsNotCarried) {
@@ -276,7 +281,8 @@ TEST(TableImport, ReportListsTablesReadAndSkippedWithRowsAndWhatIsNotCarried) {
     EXPECT_TRUE(has("  GRID LINES: 2 rows"));
     EXPECT_TRUE(has("Joints created for diaphragms: 2 (~D1-1, ~D1-2)"));
     EXPECT_TRUE(has("  frame temperature loads (FRAME LOADS - TEMPERATURE): 1"));
-    EXPECT_TRUE(has("  element mass from the materials' unit mass (only joint masses are carried): 8"));
+    EXPECT_TRUE(
+        has("Mass: SAP2000's default (the file names no mass source): element self mass, added masses"));
 }
 
 // A frame model for the loads: a beam along X turned 90 degrees (local 3 points down), an

@@ -55,6 +55,8 @@ TEST(EmptyModel, WritesPreludeHeadersAndTheProcedureOnlyEveryTime) {
                                   "## Load Case = ",
                                   "pattern Plain 1 Linear {",
                                   "}",
+                                  "puts \"No load: load case 1 applies no load, so the static "
+                                  "analysis moves nothing\"",
                                   "puts \"analysis\"",
                                   "constraints Plain",
                                   "numberer RCM",

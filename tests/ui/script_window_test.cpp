@@ -212,6 +212,22 @@ TEST_F(ScriptWindowTest, TextThatCannotBeSavedAsEightBitIsRefusedAndTheOldFileSu
     EXPECT_EQ(test::readFile(path), "# caf\xe9\r\n");
 }
 
+// What the script cannot move is said above it in red, and goes with the next generation.
+TEST_F(ScriptWindowTest, WarnsOfAStaticLoadCaseWithoutLoads) {
+    auto* warnings = window.findChild<QLabel*>(QStringLiteral("scriptWarnings"));
+    ASSERT_NE(warnings, nullptr);
+    const std::int32_t loads = session.model.loadCount;
+    session.model.loadCount = 0;
+    press("generateButton");
+    EXPECT_TRUE(warnings->isVisible());
+    EXPECT_EQ(
+        warnings->text(),
+        QStringLiteral("Warning: load case DEAD applies no load, so the static analysis moves nothing"));
+    session.model.loadCount = loads;
+    press("generateButton");
+    EXPECT_FALSE(warnings->isVisible());
+}
+
 TEST_F(ScriptWindowTest, CloseHidesAndKeepsTheText) {
     text()->setPlainText(QStringLiteral("puts edited"));
     press("closeButton");

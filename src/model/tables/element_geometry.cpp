@@ -25,6 +25,10 @@ Vector doubledVectorArea(const std::vector<Vector>& corners) {
     return cross(minus(corners[2], corners[0]), minus(corners[3], corners[1]));
 }
 
+Vector midpoint(const Vector& a, const Vector& b) {
+    return {(a[0] + b[0]) / 2, (a[1] + b[1]) / 2, (a[2] + b[2]) / 2};
+}
+
 } // namespace
 
 std::vector<Vector> areaCorners(const ModelStore& store, const TSHELL& area) {
@@ -46,6 +50,25 @@ std::array<Vector, 3> areaLocalAxes(const std::vector<Vector>& corners) {
     const Vector up = horizontal ? Vector{0, 1, 0} : Vector{0, 0, 1};
     const Vector axis2 = unit(minus(up, scaled(axis3, dot(up, axis3))));
     return {cross(axis2, axis3), axis2, axis3};
+}
+
+std::vector<double> tributaryAreas(const std::vector<Vector>& corners) {
+    if (corners.size() == 3) {
+        const double third = areaSize(corners) / 3;
+        return {third, third, third};
+    }
+    Vector centre{};
+    for (const Vector& corner : corners)
+        for (std::size_t c = 0; c < 3; ++c)
+            centre[c] += corner[c] / 4;
+    std::vector<double> parts;
+    for (std::size_t k = 0; k < 4; ++k) {
+        const Vector& previous = corners[(k + 3) % 4];
+        const Vector& next = corners[(k + 1) % 4];
+        parts.push_back(
+            areaSize({corners[k], midpoint(corners[k], next), centre, midpoint(previous, corners[k])}));
+    }
+    return parts;
 }
 
 double solidVolume(const ModelStore& store, const TSOLID& solid) {

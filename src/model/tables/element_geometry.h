@@ -20,6 +20,10 @@ double areaSize(const std::vector<Vector>& corners);
 // = 2 x 3.
 std::array<Vector, 3> areaLocalAxes(const std::vector<Vector>& corners);
 
+// The part of an area that each corner carries, in corner order: a third of a triangle; for a
+// quadrilateral the region between the corner, the midpoints of its two sides and the centre.
+std::vector<double> tributaryAreas(const std::vector<Vector>& corners);
+
 // The volume of a solid: that of the trilinear brick through its eight corners.
 double solidVolume(const ModelStore& store, const TSOLID& solid);
 

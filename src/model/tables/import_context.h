@@ -68,7 +68,6 @@ struct ImportContext {
     std::vector<AutoSelectList> autoSelect{};
     // Per frame: the nonprismatic section it takes (1-based into `nonprismatic`), 0 for none.
     std::vector<std::int32_t> frameNonprismatic{};
-    bool elementMass = true; // the mass source takes the elements' mass
 };
 
 // The table readers, in the order the import runs them.
@@ -106,6 +105,14 @@ void readNonprismaticSegments(ImportContext& context);
 void meshFrames(ImportContext& context);
 // Holds fixed the joints that no element connects.
 void holdUnconnectedJoints(ImportContext& context);
+// The mass of the elements, the frame, area and joint added masses by weight and the mass of load
+// patterns that the mass source takes, lumped to the joints; the report says where it came from.
+void addMasses(ImportContext& context);
+// Names the load patterns that no load of the store belongs to (an analysis of one moves nothing):
+// those whose loads the file gives but the store does not carry, and those the file gives none.
+void reportEmptyPatterns(ImportContext& context);
+// Reports areas that are not written and a model without any element written.
+void reportUnwrittenElements(ImportContext& context);
 
 // The index of the labelled object, or a stop naming the field, the table and the line.
 std::int32_t jointOf(const ImportContext& context, const Rows& rows, std::string_view key);

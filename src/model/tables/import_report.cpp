@@ -1,5 +1,7 @@
 #include "model/tables/import_report.h"
 
+#include "common/number_format.h"
+
 namespace kelvane::tables {
 namespace {
 
@@ -38,6 +40,14 @@ void appendMeshing(std::vector<std::string>& lines, const ImportReport& report) 
                         ")");
 }
 
+std::string massText(const ImportReport& report, const MassOrigin& origin) {
+    const auto inFile = [&](double mass) { return formatSignificant(mass / report.massUnit, 6); };
+    if (origin.x == origin.y && origin.y == origin.z)
+        return inFile(origin.x) + " " + report.massUnitName;
+    return "X " + inFile(origin.x) + ", Y " + inFile(origin.y) + ", Z " + inFile(origin.z) + " " +
+           report.massUnitName;
+}
+
 } // namespace
 
 void ImportReport::addNotCarried(const std::string& what, long long count) {
@@ -64,6 +74,16 @@ std::vector<std::string> reportLines(const ImportReport& report) {
     appendTables(lines, report.keywordFile ? "Blocks read:" : "Tables read:", report.tablesRead);
     appendTables(lines, report.keywordFile ? "Blocks skipped:" : "Tables skipped:", report.tablesSkipped);
     appendMeshing(lines, report);
+    if (!report.patternsWithoutLoads.empty()) {
+        std::string names;
+        for (const std::string& name : report.patternsWithoutLoads)
+            names += (names.empty() ? "" : ", ") + name;
+        lines.push_back("Load patterns without loads: " + names);
+    }
+    if (!report.massSource.empty())
+        lines.push_back("Mass: " + report.massSource);
+    for (const MassOrigin& origin : report.massOrigins)
+        lines.push_back("  " + origin.what + ": " + massText(report, origin));
     std::string created = "Joints created for diaphragms: " + std::to_string(report.diaphragmJoints.size());
     for (std::size_t i = 0; i < report.diaphragmJoints.size(); ++i)
         created += (i == 0 ? " (" : ", ") + report.diaphragmJoints[i];

@@ -17,6 +17,12 @@ struct NotCarried {
     long long count = 0;
 };
 
+// One origin of the model's mass and its total along X, Y and Z, in the store's N s^2/mm.
+struct MassOrigin {
+    std::string what;
+    double x = 0, y = 0, z = 0;
+};
+
 struct ImportReport {
     bool keywordFile = false; // a keyword file (SAP2000 7/8): its blocks take the place of tables
     std::string units;        // the file's CurrUnits, empty when it gives none
@@ -29,6 +35,11 @@ struct ImportReport {
     // Joints on a frame's span that the frame is not meshed at: "joint J on frame F".
     std::vector<std::string> jointsOnSpans;
     std::vector<NotCarried> notCarried;
+    std::vector<std::string> patternsWithoutLoads; // load patterns the file gives no load, in order
+    std::string massSource;                        // which mass source the import took, and why
+    std::vector<MassOrigin> massOrigins;           // in the order they were added
+    double massUnit = 1; // N s^2/mm per mass unit of the file (force x s^2 / length)
+    std::string massUnitName = "N-s2/mm";
 
     // Adds a count to the line of that text (created on first use, in order of first use).
     void addNotCarried(const std::string& what, long long count = 1);

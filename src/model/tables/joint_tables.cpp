@@ -1,5 +1,6 @@
 #include "model/tables/import_context.h"
 #include "model/tables/joint_local_axes.h"
+#include "model/tables/mass_source.h"
 
 #include <array>
 #include <cmath>
@@ -45,33 +46,9 @@ std::array<double, 3> coordinatesOf(const Rows& rows) {
 constexpr std::array<std::string_view, 7> kRestraintKeys = {"", "U1", "U2", "U3", "R1", "R2", "R3"};
 constexpr std::array<std::string_view, 7> kActiveKeys = {"", "UX", "UY", "UZ", "RX", "RY", "RZ"};
 
-struct MassSource {
-    bool elements = true;
-    bool addedMasses = true;
-    bool loads = false;
-};
-
 // Degrees of freedom a diaphragm about Z ties to its retained joint: UX, UY and RZ.
 bool isInPlane(std::size_t dof) {
     return dof == 1 || dof == 2 || dof == 6;
-}
-
-// The default mass source's choice of element mass, added masses and mass from loads.
-MassSource massSourceOf(const ImportContext& context) {
-    MassSource source;
-    Rows rows(context.file, "MASS SOURCE");
-    std::string chosen;
-    while (rows.next()) {
-        const std::string name(rows.text("MassSource"));
-        const bool isDefault = rows.yes("IsDefault", true);
-        if (!isDefault || (!chosen.empty() && name != chosen))
-            continue;
-        chosen = name;
-        source.elements = rows.yes("Elements", source.elements);
-        source.addedMasses = rows.yes("Masses", source.addedMasses);
-        source.loads = rows.yes("Loads", source.loads);
-    }
-    return source;
 }
 
 } // namespace
@@ -162,13 +139,10 @@ void readRestraints(ImportContext& context) {
     }
 }
 
-// Joint added masses, when the file's default mass source takes them (SAP2000 takes element and
-// added masses when the file names no source). Mass from load patterns is reported.
+// Joint added masses, when the model's mass source takes them (SAP2000 takes element and added
+// masses when the file names no source).
 void readJointMasses(ImportContext& context) {
-    const MassSource source = massSourceOf(context);
-    context.elementMass = source.elements;
-    if (source.loads)
-        context.report.addNotCarried("mass from load patterns (MASS SOURCE)");
+    const MassSource source = readMassSource(context, false);
     Rows rows(context.file, "JOINT ADDED MASS ASSIGNMENTS");
     if (!source.addedMasses) {
         const long long count = rowsOf(context, "JOINT ADDED MASS ASSIGNMENTS");

@@ -4,6 +4,7 @@
 #include "model/s2k_import.h"
 #include "model/table_readers.h"
 #include "model/tables/import_context.h"
+#include "model/tables/mass_source.h"
 
 #include <array>
 #include <new>
@@ -13,7 +14,7 @@ namespace kelvane::tables {
 namespace {
 
 // The tables the import reads.
-constexpr std::array<std::string_view, 44> kTablesRead = {
+constexpr std::array<std::string_view, 49> kTablesRead = {
     "PROGRAM CONTROL",
     "ACTIVE DEGREES OF FREEDOM",
     "JOINT COORDINATES",
@@ -22,6 +23,11 @@ constexpr std::array<std::string_view, 44> kTablesRead = {
     "JOINT SPRING ASSIGNMENTS 1 - UNCOUPLED",
     "JOINT ADDED MASS ASSIGNMENTS",
     "MASS SOURCE",
+    "MASSES 1 - MASS SOURCE",
+    "MASSES 2 - MASS SOURCE LOADS",
+    "JOINT ADDED MASS BY WEIGHT ASSIGNMENTS",
+    "FRAME ADDED MASS ASSIGNMENTS",
+    "AREA ADDED MASS ASSIGNMENTS",
     "JOINT CONSTRAINT ASSIGNMENTS",
     "CONSTRAINT DEFINITIONS - DIAPHRAGM",
     "MATERIAL PROPERTIES 01 - GENERAL",
@@ -77,12 +83,13 @@ constexpr std::pair<std::string_view, std::string_view> kAnalysisTablesNotRead[]
     {"AREA SPRING ASSIGNMENTS", "area springs"},
     {"SOLID LOADS - SURFACE PRESSURE", "solid surface pressures"},
     {"JOINT LOADS - GROUND DISPLACEMENT", "joint ground displacements"},
-    {"JOINT ADDED MASS BY WEIGHT ASSIGNMENTS", "joint masses given by weight"},
     {"JOINT SPRING ASSIGNMENTS 2 - COUPLED", "coupled joint springs"},
     {"JOINT PANEL ZONE ASSIGNMENTS", "panel zones"},
 };
 
 bool isRead(std::string_view name) {
+    if (isMassSourceTable(name))
+        return true;
     for (const std::string_view table : kTablesRead)
         if (equalsIgnoringCase(table, name))
             return true;
@@ -97,36 +104,6 @@ void reportTables(const TableFile& file, ImportReport& report) {
             if (equalsIgnoringCase(name, table.name) && rows.rows > 0)
                 report.addNotCarried(std::string(what) + " (" + table.name + ")", rows.rows);
     }
-}
-
-// Element mass is not lumped to the joints: say so when the mass source takes it and an element's
-// material has a unit mass.
-void reportElementMass(const ModelStore& store, bool elementMass, ImportReport& report) {
-    if (!elementMass)
-        return;
-    const auto hasMass = [&](std::int32_t material) {
-        return store.materials[static_cast<std::size_t>(material)].unitMass != 0;
-    };
-    long long elements = 0;
-    for (std::int32_t f = 1; f <= store.frameCount; ++f)
-        elements += hasMass(store
-                                .frameSections[static_cast<std::size_t>(
-                                    store.frames[static_cast<std::size_t>(f)].section)]
-                                .material)
-                        ? 1
-                        : 0;
-    for (std::int32_t a = 1; a <= store.areaCount; ++a)
-        elements += hasMass(store
-                                .shellSections[static_cast<std::size_t>(
-                                    store.shells[static_cast<std::size_t>(a)].section)]
-                                .material)
-                        ? 1
-                        : 0;
-    for (std::int32_t s = 1; s <= store.solidCount; ++s)
-        elements += hasMass(store.solids[static_cast<std::size_t>(s)].section) ? 1 : 0;
-    if (elements > 0)
-        report.addNotCarried("element mass from the materials' unit mass (only joint masses are carried)",
-                             elements);
 }
 
 void runReaders(ImportContext& context) {
@@ -158,8 +135,10 @@ void runReaders(ImportContext& context) {
     meshFrames(context);
     holdUnconnectedJoints(context);
     addSelfWeight(context);
+    reportEmptyPatterns(context);
+    reportUnwrittenElements(context);
     tieRigidLinks(context.store);
-    reportElementMass(context.store, context.elementMass, context.report);
+    addMasses(context);
 }
 
 } // namespace

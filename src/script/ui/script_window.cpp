@@ -7,6 +7,7 @@
 #include "common/error.h"
 #include "common/text_file.h"
 #include "script/script_generator.h"
+#include "script/script_warnings.h"
 #include "script/ui/form_controls.h"
 
 #include <QFile>
@@ -52,6 +53,11 @@ ScriptWindow::ScriptWindow(Session& session, QWidget* parent)
     warning.setColor(QPalette::WindowText, QColor(192, 0, 0));
     notCurrent_->setPalette(warning);
     notCurrent_->hide();
+    warnings_ = new QLabel;
+    warnings_->setObjectName(QStringLiteral("scriptWarnings"));
+    warnings_->setWordWrap(true);
+    warnings_->setPalette(warning);
+    warnings_->hide();
     auto* generateButton = makeButton(QStringLiteral("Generate"), QStringLiteral("generateButton"));
     auto* saveButton = makeButton(QStringLiteral("Save"), QStringLiteral("saveButton"));
     auto* savePythonButton = makeButton(QStringLiteral("Save as Python"), QStringLiteral("savePythonButton"));
@@ -73,6 +79,7 @@ ScriptWindow::ScriptWindow(Session& session, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(notCurrent_);
+    layout->addWidget(warnings_);
     layout->addWidget(script_, 1);
     layout->addLayout(buttons);
 }
@@ -117,6 +124,11 @@ void ScriptWindow::generate() {
     staleReason_.clear();
     setWindowTitle(kCaption);
     notCurrent_->hide();
+    QStringList warnings;
+    for (const std::string& warning : scriptWarnings(session_.model, motion_.analysis))
+        warnings.append(QStringLiteral("Warning: ") + fromBytes(warning));
+    warnings_->setText(warnings.join(QLatin1Char('\n')));
+    warnings_->setVisible(!warnings.isEmpty());
 }
 
 void ScriptWindow::save() {

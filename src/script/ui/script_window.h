@@ -37,8 +37,9 @@ class ScriptWindow : public QWidget {
     Session& session_;
     QPlainTextEdit* script_;
     QLabel* notCurrent_;
+    QLabel* warnings_; // what the script generated last leaves out or cannot move
     bool generated_ = false;
-    QString staleReason_; // empty while the script is current
+    QString staleReason_;       // empty while the script is current
     ScriptGroundMotion motion_; // of the last generation
 };
 

@@ -1,0 +1,66 @@
+#include "script/script_warnings.h"
+
+#include "model/model_mass.h"
+
+namespace kelvane {
+namespace {
+
+std::string caseName(const ModelStore& store, std::int32_t loadCase) {
+    if (loadCase < 1 || loadCase > loadCaseNameCount(store))
+        return std::to_string(loadCase);
+    return store.loadCaseNames[static_cast<std::size_t>(loadCase)];
+}
+
+// The load cases of the procedure's static stages.
+std::vector<std::int32_t> staticCases(const AnalysisSettings& analysis) {
+    switch (analysis.analysisType) {
+    case SingleLoadControl:
+    case GravityTimeHistoryAnalysis:
+        return {analysis.loadControlCase};
+    case SingleDisplacementControl:
+        return {analysis.dispControlCase};
+    case GravityPushOver:
+        return {analysis.loadControlCase, analysis.dispControlCase};
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+int loadsOfCase(const ModelStore& store, std::int32_t loadCase) {
+    if (loadCase < 1 || loadCase > loadCaseNameCount(store))
+        return 0;
+    const std::string& name = store.loadCaseNames[static_cast<std::size_t>(loadCase)];
+    int count = 0;
+    for (int i = 1; i <= countOf(store.loadCount); ++i)
+        count += store.loads[static_cast<std::size_t>(i)].caseName == name ? 1 : 0;
+    return count;
+}
+
+std::string noLoadLine(const ModelStore& store, std::int32_t loadCase) {
+    return std::string(kNoLoadPrefix) + "load case " + caseName(store, loadCase) +
+           " applies no load, so the static analysis moves nothing";
+}
+
+std::vector<std::string> scriptWarnings(const ModelStore& store, const AnalysisSettings& analysis) {
+    std::vector<std::string> warnings;
+    if (countOf(store.frameCount) + countOf(store.shellCount) + countOf(store.solidCount) == 0)
+        warnings.push_back("The model has no element: the script defines joints only");
+    const int areasLeftOut = countOf(store.areaCount) - countOf(store.shellCount);
+    if (areasLeftOut > 0)
+        warnings.push_back(std::to_string(areasLeftOut) + (areasLeftOut == 1 ? " area is" : " areas are") +
+                           " not written (no section, or a section that is not a shell)");
+    for (const std::int32_t loadCase : staticCases(analysis))
+        if (loadsOfCase(store, loadCase) == 0)
+            warnings.push_back(noLoadLine(store, loadCase).substr(kNoLoadPrefix.size()));
+    const bool dynamic = analysis.analysisType == TimeHistoryAnalysis ||
+                         analysis.analysisType == GravityTimeHistoryAnalysis ||
+                         analysis.analysisType == MultipleSupportExcitation;
+    const std::array<double, 3> mass = totalTranslationalMass(store);
+    if (dynamic && (!analysis.genMass || (mass[0] == 0 && mass[1] == 0 && mass[2] == 0)))
+        warnings.push_back("The model carries no mass (or Gen Mass is off): the ground motion moves nothing");
+    return warnings;
+}
+
+} // namespace kelvane
