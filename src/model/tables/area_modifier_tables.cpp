@@ -31,8 +31,7 @@ std::int32_t sectionVariant(ModelStore& store, std::int32_t base, double membran
         return found;
     // E h scales the membrane stiffness and E h^3 the bending one: a thickness of h sqrt(m / f)
     // and E times f h / h' give both; the weight keeps to the original thickness.
-    // The script writes thicknesses to a hundredth of a millimetre; E follows the one it writes.
-    const double thickness = std::round(original.thickness * std::sqrt(bending / membrane) * 100) / 100;
+    const double thickness = original.thickness * std::sqrt(bending / membrane);
     if (!(thickness > 0))
         return 0;
     TAREASEC& variant = store.shellSections.emplace_back(original);

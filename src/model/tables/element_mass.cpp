@@ -145,7 +145,9 @@ std::vector<double> areaAddedMasses(const ImportContext& context) {
     return added;
 }
 
-// Areas: unit mass x thickness and the added mass per area, to the corners by tributary area.
+// Areas: unit mass x thickness and the added mass per area, to the corners by tributary area. A
+// section made for stiffness modifiers has a thickness of its own; weightFactor restores the
+// file's thickness (times its weight modifier).
 void lumpAreas(const ImportContext& context, const MassSource& source, LumpedMass& elements,
                LumpedMass& added) {
     const ModelStore& store = context.store;
@@ -155,7 +157,7 @@ void lumpAreas(const ImportContext& context, const MassSource& source, LumpedMas
         const TSHELL& area = store.shells[static_cast<std::size_t>(a)];
         const TAREASEC& section = store.shellSections[static_cast<std::size_t>(area.section)];
         const double own = source.elements && area.section != 0
-                               ? unitMassOf(store, section.material) * section.thickness
+                               ? unitMassOf(store, section.material) * section.thickness * section.weightFactor
                                : 0;
         const double extra = addedPerArea.empty() ? 0 : addedPerArea[static_cast<std::size_t>(a)];
         if (own == 0 && extra == 0)
