@@ -2,6 +2,7 @@
 
 #include "common/error.h"
 #include "model/keyword/keyword_translation.h"
+#include "model/section_defaults.h"
 #include "model/tables/table_import.h"
 
 #include <charconv>
@@ -43,13 +44,17 @@ tables::ImportReport importKeywordModel(ModelStore& store, const ColourTable& co
     } catch (const KelvaneError& error) {
         fail(placedInFile(error.what(), model, store.s2kLines));
     }
-    tables::ImportReport report = model.report;
+    // Keyword files keep the convention of their format: a section's element type is the first
+    // letter of its name.
+    applyElementTypesFromNames(store);
+    tables::ImportReport report = tableReport;
     report.keywordFile = true;
-    report.units = tableReport.units;
-    report.unitsConverted = tableReport.unitsConverted;
-    report.diaphragmJoints = tableReport.diaphragmJoints;
+    report.tablesRead = model.report.tablesRead;
+    report.tablesSkipped = model.report.tablesSkipped;
+    report.notCarried = model.report.notCarried;
     for (const tables::NotCarried& item : tableReport.notCarried)
         report.addNotCarried(item.what, item.count);
+    report.elementTypeLines = elementTypeNameLines(store);
     return report;
 }
 

@@ -91,6 +91,7 @@ std::vector<std::string> reportLines(const ImportReport& report) {
     lines.push_back(std::string("Not carried:") + (report.notCarried.empty() ? " nothing" : ""));
     for (const NotCarried& item : report.notCarried)
         lines.push_back("  " + item.what + ": " + std::to_string(item.count));
+    lines.insert(lines.end(), report.elementTypeLines.begin(), report.elementTypeLines.end());
     return lines;
 }
 

@@ -35,6 +35,8 @@ struct ImportReport {
     // Joints on a frame's span that the frame is not meshed at: "joint J on frame F".
     std::vector<std::string> jointsOnSpans;
     std::vector<NotCarried> notCarried;
+    // A keyword file's sections: the element type each took from its name's first letter.
+    std::vector<std::string> elementTypeLines;
     std::vector<std::string> patternsWithoutLoads; // load patterns the file gives no load, in order
     std::string massSource;                        // which mass source the import took, and why
     std::vector<MassOrigin> massOrigins;           // in the order they were added
