@@ -155,7 +155,7 @@ void readSolids(ImportContext& context) {
     while (rows.next()) {
         addLabel(context.solids, rows, "Solid", ++k);
         const std::array<std::int32_t, 8> j = jointsOf(context, rows, 8);
-        TSOLID& solid = store.solids[static_cast<std::size_t>(k)];
+        TSOLID& solid = rowEntry(store.solids, k);
         solid.label = rows.required("Solid");
         solid.node1 = j[0];
         solid.node2 = j[1];

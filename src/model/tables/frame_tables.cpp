@@ -14,7 +14,7 @@ void readConnectivity(ImportContext& context) {
     std::int32_t k = 0;
     while (rows.next()) {
         addLabel(context.frames, rows, "Frame", ++k);
-        TFRAME& frame = store.frames[static_cast<std::size_t>(k)];
+        TFRAME& frame = rowEntry(store.frames, k);
         frame.label = rows.required("Frame");
         frame.nodeI = jointOf(context, rows, "JointI");
         frame.nodeJ = jointOf(context, rows, "JointJ");

@@ -134,4 +134,12 @@ void addLabel(LabelIndex& index, const Rows& rows, std::string_view key, std::in
 // The number of rows of a table (0 when the file lacks it).
 long long rowsOf(const ImportContext& context, std::string_view table);
 
+// Entry k of a store array sized from rowsOf: grown when the rows read outnumber the rows counted,
+// so that a miscount can never write past the array's end.
+template <typename Record> Record& rowEntry(std::vector<Record>& entries, std::int32_t k) {
+    while (entries.size() <= static_cast<std::size_t>(k))
+        entries.emplace_back();
+    return entries[static_cast<std::size_t>(k)];
+}
+
 } // namespace kelvane::tables

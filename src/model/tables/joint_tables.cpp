@@ -79,7 +79,7 @@ void readJoints(ImportContext& context) {
     std::int32_t k = 0;
     while (rows.next()) {
         addLabel(context.joints, rows, "Joint", ++k);
-        TNODE& node = store.nodes[static_cast<std::size_t>(k)];
+        TNODE& node = rowEntry(store.nodes, k);
         node.label = rows.required("Joint");
         const std::array<double, 3> at = coordinatesOf(rows);
         node.x = at[0] * context.units.length;

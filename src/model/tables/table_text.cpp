@@ -116,12 +116,14 @@ long long rowCount(const TableFile& file, const LocatedTable& table) {
         bool quoted = false;
         for (int i = span.header + 1; i < span.end; ++i) {
             const std::string& line = file.lines()[static_cast<std::size_t>(i)];
-            const bool oddQuotes = std::count(line.begin(), line.end(), '"') % 2 == 1;
+            // As the row reader reads a value over several lines: the first line with a quote closes
+            // it, and what follows that quote may open another.
+            const long long quotes = std::count(line.begin(), line.end(), '"');
             if (quoted) {
-                quoted = !oddQuotes;
+                quoted = quotes == 0 || quotes % 2 == 0;
                 continue;
             }
-            quoted = oddQuotes;
+            quoted = quotes % 2 == 1;
             if (holdsNoRow(line)) {
                 rows += open ? 1 : 0;
                 open = false;
