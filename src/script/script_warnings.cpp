@@ -51,6 +51,22 @@ std::vector<std::string> scriptWarnings(const ModelStore& store, const AnalysisS
     if (areasLeftOut > 0)
         warnings.push_back(std::to_string(areasLeftOut) + (areasLeftOut == 1 ? " area is" : " areas are") +
                            " not written (no section, or a section that is not a shell)");
+    int modifiedOnFibers = 0;
+    for (int f = 1; f <= countOf(store.frameCount); ++f) {
+        const TFRAME& frame = store.frames[static_cast<std::size_t>(f)];
+        const std::int32_t type = store.frameSections[static_cast<std::size_t>(frame.section)].elementType;
+        const bool modified = frame.areaModifier != 1 || frame.shear2Modifier != 1 ||
+                              frame.shear3Modifier != 1 || frame.torsionModifier != 1 ||
+                              frame.i22Modifier != 1 || frame.i33Modifier != 1;
+        modifiedOnFibers += modified && (type == NonlinearBeamColumn || type == DispBeamColumn ||
+                                         type == Truss || type == CorotTruss)
+                                ? 1
+                                : 0;
+    }
+    if (modifiedOnFibers > 0)
+        warnings.push_back(std::to_string(modifiedOnFibers) +
+                           " frames with property modifiers take their stiffness from fibers: the modifiers "
+                           "are not applied");
     for (const std::int32_t loadCase : staticCases(analysis))
         if (loadsOfCase(store, loadCase) == 0)
             warnings.push_back(noLoadLine(store, loadCase).substr(kNoLoadPrefix.size()));

@@ -1,6 +1,8 @@
 // What the import of assignments reports as not carried, and what it still keeps of such loads.
 #include "table_import_support.h"
 
+#include "script/script_warnings.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -39,9 +41,6 @@ TEST(TableAssignmentReport, WhatCannotBeCarriedIsReportedAndTheLoadIsKept) {
         std::string table;
         std::string reported;
     } cases[] = {
-        {sapTable("FRAME PROPERTY MODIFIERS", {"Frame=1   I33Mod=0.35"}),
-         "stiffness modifiers of frames whose element takes its stiffness from fibers (FRAME PROPERTY "
-         "MODIFIERS)"},
         {sapTable("FRAME INSERTION POINT ASSIGNMENTS", {"Frame=2   CardinalPt=\"1 (Bottom Left)\""}),
          "cardinal points of frames whose section gives no depth and width"},
         {sapTable("AREA STIFFNESS MODIFIERS", {"Area=Q   f11=1   f22=0.5   f12=1   m11=1   m22=1   m12=1"}),
@@ -62,6 +61,23 @@ TEST(TableAssignmentReport, WhatCannotBeCarriedIsReportedAndTheLoadIsKept) {
             vertical += model.store.loads[static_cast<std::size_t>(k)].fz;
         EXPECT_NEAR(vertical, table.find("UNIFORM TO FRAME") != std::string::npos ? -60e3 : 0, 1e-6);
     }
+}
+
+// A frame's modifiers reach the elastic elements only: once its section is given fibers, the
+// script says they are not applied.
+TEST(TableAssignmentReport, ModifiersOfAFrameGivenFibersAreWarnedOfWhenTheScriptIsWritten) {
+    ImportedModel model =
+        test::importTables(kModel + sapTable("FRAME PROPERTY MODIFIERS", {"Frame=1   I33Mod=0.35"}));
+    const std::string warning =
+        "1 frames with property modifiers take their stiffness from fibers: the modifiers "
+        "are not applied";
+    const auto warned = [&] {
+        const std::vector<std::string> warnings = scriptWarnings(model.store, AnalysisSettings{});
+        return std::find(warnings.begin(), warnings.end(), warning) != warnings.end();
+    };
+    EXPECT_FALSE(warned());
+    model.store.frameSections[1].elementType = NonlinearBeamColumn;
+    EXPECT_TRUE(warned());
 }
 
 } // namespace
