@@ -16,7 +16,10 @@ inline void ensureGuiApplication() {
     static int argc = 1;
     static char name[] = "test_paint";
     static char* argv[] = {name, nullptr};
-    static QGuiApplication application(argc, argv);
+    // Never destroyed: destroyed at exit, after Qt's thread storage, it would crash removing the
+    // application fonts the suite loaded.
+    static QGuiApplication* application = new QGuiApplication(argc, argv);
+    (void)application;
 }
 
 // Tests that measure drawn text pin its face: DejaVu Sans, loaded from its file (fonts-dejavu-core,
