@@ -48,10 +48,7 @@ void readAreaLoads(ImportContext& context) {
     std::vector<JointLoadSums> sums(static_cast<std::size_t>(countOf(store.loadCaseCount)) + 1);
     Rows rows(context.file, "AREA LOADS - UNIFORM");
     while (rows.next()) {
-        const std::string_view label = rows.required("Area");
-        const std::int32_t a = context.areas.find(label);
-        if (a == 0)
-            rows.fail("Area=" + std::string(label) + ": there is no area of that name", rows.find("Area"));
+        const std::int32_t a = areaOf(context, rows, "Area");
         const std::int32_t pattern = patternOf(context, rows);
         const TSHELL& area = store.shells[static_cast<std::size_t>(a)];
         const std::vector<Vector> corners = areaCorners(store, area);

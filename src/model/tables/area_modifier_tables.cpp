@@ -53,10 +53,7 @@ void readAreaModifiers(ImportContext& context) {
     ModelStore& store = context.store;
     Rows rows(context.file, "AREA STIFFNESS MODIFIERS");
     while (rows.next()) {
-        const std::string_view label = rows.required("Area");
-        const std::int32_t a = context.areas.find(label);
-        if (a == 0)
-            rows.fail("Area=" + std::string(label) + ": there is no area of that name", rows.find("Area"));
+        const std::int32_t a = areaOf(context, rows, "Area");
         TSHELL& area = store.shells[static_cast<std::size_t>(a)];
         if (area.section == 0 || store.shellSections[static_cast<std::size_t>(area.section)].isShell != 1)
             continue;

@@ -211,10 +211,7 @@ void readAreaLoadsToFrames(ImportContext& context) {
     std::vector<JointLoadSums> sums(static_cast<std::size_t>(countOf(store.loadCaseCount)) + 1);
     Rows rows(context.file, "AREA LOADS - UNIFORM TO FRAME");
     while (rows.next()) {
-        const std::string_view label = rows.required("Area");
-        const std::int32_t a = context.areas.find(label);
-        if (a == 0)
-            rows.fail("Area=" + std::string(label) + ": there is no area of that name", rows.find("Area"));
+        const std::int32_t a = areaOf(context, rows, "Area");
         const std::int32_t pattern = patternOf(context, rows);
         const std::string& caseName = store.loadCaseNames[static_cast<std::size_t>(pattern)];
         const TSHELL area = store.shells[static_cast<std::size_t>(a)];

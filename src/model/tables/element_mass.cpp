@@ -136,10 +136,7 @@ std::vector<double> areaAddedMasses(const ImportContext& context) {
     const double unit = context.units.mass() / context.units.area();
     Rows rows(context.file, "AREA ADDED MASS ASSIGNMENTS");
     while (rows.next()) {
-        const std::int32_t a = context.areas.find(rows.required("Area"));
-        if (a == 0)
-            rows.fail("Area=" + std::string(rows.required("Area")) + ": there is no area of that name",
-                      rows.find("Area"));
+        const std::int32_t a = areaOf(context, rows, "Area");
         added[static_cast<std::size_t>(a)] += rows.requiredReal("MassPerArea") * unit;
     }
     return added;

@@ -22,10 +22,7 @@ void readAreaGravity(ImportContext& context, std::vector<JointLoadSums>& sums) {
     const ModelStore& store = context.store;
     Rows rows(context.file, "AREA LOADS - GRAVITY");
     while (rows.next()) {
-        const std::string_view label = rows.required("Area");
-        const std::int32_t a = context.areas.find(label);
-        if (a == 0)
-            rows.fail("Area=" + std::string(label) + ": there is no area of that name", rows.find("Area"));
+        const std::int32_t a = areaOf(context, rows, "Area");
         const std::int32_t pattern = patternOf(context, rows);
         const TSHELL& area = store.shells[static_cast<std::size_t>(a)];
         const TAREASEC& section = store.shellSections[static_cast<std::size_t>(area.section)];

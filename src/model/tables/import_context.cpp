@@ -63,6 +63,10 @@ std::int32_t frameOf(const ImportContext& context, const Rows& rows, std::string
     return lookedUp(context.frames, rows, key, "frame");
 }
 
+std::int32_t areaOf(const ImportContext& context, const Rows& rows, std::string_view key) {
+    return lookedUp(context.areas, rows, key, "area");
+}
+
 std::int32_t materialOf(const ImportContext& context, const Rows& rows, std::string_view key) {
     const std::string_view name = rows.required(key);
     const std::int32_t found = findMaterial(context.store, name);

@@ -117,6 +117,7 @@ void reportUnwrittenElements(ImportContext& context);
 // The index of the labelled object, or a stop naming the field, the table and the line.
 std::int32_t jointOf(const ImportContext& context, const Rows& rows, std::string_view key);
 std::int32_t frameOf(const ImportContext& context, const Rows& rows, std::string_view key);
+std::int32_t areaOf(const ImportContext& context, const Rows& rows, std::string_view key);
 std::int32_t materialOf(const ImportContext& context, const Rows& rows, std::string_view key);
 // The load case of the row's LoadPat.
 std::int32_t patternOf(const ImportContext& context, const Rows& rows);
