@@ -19,7 +19,8 @@ void writeElasticAreaSections(const ModelStore& store, ScriptWriter& out) {
         const MembranePlateStiffness stiffness = membranePlateStiffness(section);
         out.line("##%S ", {section.name});
         out.line("section ElasticMembranePlateSection %d %R %R %R 0 %R",
-                 {700 + a, material.e, material.nu, stiffness.thickness, stiffness.bendingFactor});
+                 {700 + a, material.e * section.elasticFactor, material.nu, stiffness.thickness,
+                  stiffness.bendingFactor});
     }
 }
 

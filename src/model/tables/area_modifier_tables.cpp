@@ -38,6 +38,11 @@ std::int32_t sectionVariant(ModelStore& store, std::int32_t base, double membran
     variant.name = name;
     variant.thickness = thickness;
     variant.elasticFactor = membrane * original.thickness / thickness;
+    // A bending thickness of its own keeps its bending stiffness times m under the variant's E.
+    const double bendThickness = original.bendThickness;
+    variant.bendThickness = bendThickness > 0 && bendThickness != original.thickness
+                                ? bendThickness * std::cbrt(bending / variant.elasticFactor)
+                                : 0;
     variant.weightFactor = weight * original.thickness / thickness;
     store.shellSectionCount = static_cast<std::int32_t>(store.shellSections.size()) - 1;
     return store.shellSectionCount;
