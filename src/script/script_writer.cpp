@@ -5,6 +5,7 @@
 #include "script/script_number_format.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstring>
 #include <stdexcept>
 
@@ -52,9 +53,16 @@ class LineBuffer {
         text(formatE(value, digits));
     }
     void roundTrip(double value) {
-        std::string text;
-        appendRoundTrip(text, value);
-        this->text(text);
+        if (value == 0.0 || !std::isfinite(value)) {
+            std::string text;
+            appendRoundTrip(text, value);
+            this->text(text);
+            return;
+        }
+        constexpr std::size_t kRoom = 32; // the longest shortest form of a double is 24 characters
+        char* at = room(kRoom);
+        used_ += static_cast<std::size_t>(
+            std::to_chars(at, at + kRoom, value, std::chars_format::general).ptr - at);
     }
     void fixed(double value, int decimals) {
         if (const std::size_t length = writeFixedFast(room(kFastNumberRoom), value, decimals)) {
