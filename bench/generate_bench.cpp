@@ -3,9 +3,9 @@
 #include "common/text_file.h"
 #include "model/colour_table.h"
 #include "model/s2k_import.h"
+#include "script/script_generator.h"
 #include "support/bench_timing.h"
 #include "support/synthetic_building.h"
-#include "script/script_generator.h"
 
 #include <algorithm>
 #include <chrono>

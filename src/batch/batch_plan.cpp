@@ -7,9 +7,9 @@
 #include "common/error.h"
 #include "common/number_format.h"
 #include "common/text_file.h"
-#include "solver/watched_run.h"
 #include "script/ground_motion_file.h"
 #include "script/script_generator.h"
+#include "solver/watched_run.h"
 
 #include <algorithm>
 #include <system_error>

@@ -1,8 +1,8 @@
 #include "cli/bash_completion.h"
 
 #include "cli/help_text.h"
-#include "sections/section_fields.h"
 #include "script/settings_by_name.h"
+#include "sections/section_fields.h"
 
 #include <algorithm>
 #include <ostream>

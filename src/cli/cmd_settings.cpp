@@ -1,8 +1,8 @@
 #include "cli/command_registry.h"
 #include "cli/model_setup.h"
 #include "materials/material_models.h"
-#include "sections/section_fields.h"
 #include "script/settings_by_name.h"
+#include "sections/section_fields.h"
 
 #include <algorithm>
 #include <iostream>

@@ -6,8 +6,8 @@
 #include "materials/material_fields.h"
 #include "materials/material_models.h"
 #include "model/name_lookup.h"
-#include "sections/section_settings_file.h"
 #include "script/settings_by_name.h"
+#include "sections/section_settings_file.h"
 
 #include <array>
 #include <charconv>

@@ -74,10 +74,9 @@ void writeElement(const ScriptInput& in, ScriptWriter& out, int f) {
         // The solver's local y is the section's axis 3 and its z axis 2: Iy is I33 and the shear
         // area along y is AS3.
         if (frameDeflectsInShear(store, f))
-            out.line(
-                "element ElasticTimoshenkoBeam %D %D %D %R %R %R %R %R %R %R %R %D",
-                {f, nI, nJ, material.e, material.g, p.area, p.torsion, p.i33, p.i22,
-                 writtenShearArea(section, p.av3), writtenShearArea(section, p.av2), f});
+            out.line("element ElasticTimoshenkoBeam %D %D %D %R %R %R %R %R %R %R %R %D",
+                     {f, nI, nJ, material.e, material.g, p.area, p.torsion, p.i33, p.i22,
+                      writtenShearArea(section, p.av3), writtenShearArea(section, p.av2), f});
         else
             out.line("element elasticBeamColumn %D %D %D %R %R %R %R %R %R %D",
                      {f, nI, nJ, p.area, material.e, material.g, p.torsion, p.i33, p.i22, f});

@@ -9,14 +9,11 @@
 #include "script/load_combination.h"
 #include "script/modal_loads.h"
 #include "script/node_dofs.h"
-#include "script/python_command.h"
-#include "script/step_control.h"
-#include "solver/solver_run.h"
-#include "script/frame_load_lines.h"
-#include "script/node_dofs.h"
 #include "script/offset_frame_loads.h"
 #include "script/python_command.h"
 #include "script/script_warnings.h"
+#include "script/step_control.h"
+#include "solver/solver_run.h"
 
 #include <optional>
 #include <string>
@@ -130,11 +127,11 @@ std::string printableLine(std::string line) {
     return line;
 }
 
-// The stage's load pattern; a case of a combination carries its factor. A pattern without loads of a procedure that moves only by it prints a
-// line that tells whoever judges the run that nothing was loaded.
+// The stage's load pattern; a case of a combination carries its factor. A pattern without loads of
+// a procedure that moves only by it prints a line that tells whoever judges the run that nothing
+// was loaded.
 void writeLoadPattern(const ScriptInput& in, ScriptWriter& out, std::string_view header,
-                      std::int32_t loadCase, bool onlyLoading,
-                      std::optional<double> factor = std::nullopt) {
+                      std::int32_t loadCase, bool onlyLoading, std::optional<double> factor = std::nullopt) {
     const ModelStore& store = in.store;
     const std::string_view name = loadCaseName(store, loadCase);
     if (!header.empty())

@@ -51,8 +51,9 @@ void writeMaterialBlock(const ScriptInput& in, ScriptWriter& out) {
     for (const GroundSpring& spring : in.groundSprings)
         for (std::size_t c = 1; c <= 6; ++c)
             if (writesSpring(store.nodes[spring.joint], c, in.dofsPerNode))
-                out.line("uniaxialMaterial Elastic %d %R", {spring.firstMaterial + static_cast<std::int32_t>(c) - 1,
-                                                            store.nodes[spring.joint].spring[c]});
+                out.line("uniaxialMaterial Elastic %d %R",
+                         {spring.firstMaterial + static_cast<std::int32_t>(c) - 1,
+                          store.nodes[spring.joint].spring[c]});
     if (!in.analysis.useAggregator)
         return;
     for (int s = 1; s <= countOf(store.frameSectionCount); ++s) {

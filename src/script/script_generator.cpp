@@ -1,7 +1,6 @@
 #include "script/script_generator.h"
 
 #include "common/text_file.h"
-#include "sections/fiber_mesher.h"
 #include "script/block_writers.h"
 #include "script/control_joint_check.h"
 #include "script/generator_passes.h"
@@ -10,6 +9,7 @@
 #include "script/script_checks.h"
 #include "script/store_access.h"
 #include "script/tag_check.h"
+#include "sections/fiber_mesher.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/model_store.h"
-#include "solver/solver_run.h"
 #include "script/analysis_settings.h"
+#include "solver/solver_run.h"
 
 #include <string>
 #include <string_view>

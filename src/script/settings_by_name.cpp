@@ -7,9 +7,9 @@
 #include "materials/material_fields.h"
 #include "model/name_lookup.h"
 #include "model/section_defaults.h"
-#include "sections/section_fields.h"
 #include "script/ground_motion_file.h"
 #include "script/load_combination.h"
+#include "sections/section_fields.h"
 
 #include <array>
 #include <charconv>

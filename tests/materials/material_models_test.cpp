@@ -5,8 +5,8 @@
 #include "materials/material_models.h"
 #include "model/colour_table.h"
 #include "model/s2k_import.h"
-#include "support/test_support.h"
 #include "script/model_builder.h"
+#include "support/test_support.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

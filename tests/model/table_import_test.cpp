@@ -510,11 +510,12 @@ TEST(TableImport, AreasOfFourAndOfThreeJointsAreShells) {
                                        "Joint=3   XorR=1   Y=1   Z=0", "Joint=4   XorR=0   Y=1   Z=0"}) +
         sapTable("MATERIAL PROPERTIES 02 - BASIC MECHANICAL PROPERTIES",
                  {"Material=C30   E1=30000   U12=0.2"}) +
-        sapTable("AREA SECTION PROPERTIES",
-                 {"Section=SLAB   Material=C30   MatAngle=0   AreaType=Shell   Type=Shell-Thin   "
-                  "DrillDOF=Yes   Thickness=200   "
-                  "BendThick=200",
-                  "Section=MEM   Material=C30   AreaType=Shell   Type=Shell-Layered/Nonlinear   Thickness=100"}) +
+        sapTable(
+            "AREA SECTION PROPERTIES",
+            {"Section=SLAB   Material=C30   MatAngle=0   AreaType=Shell   Type=Shell-Thin   "
+             "DrillDOF=Yes   Thickness=200   "
+             "BendThick=200",
+             "Section=MEM   Material=C30   AreaType=Shell   Type=Shell-Layered/Nonlinear   Thickness=100"}) +
         sapTable("CONNECTIVITY - AREA",
                  {"Area=F1   NumJoints=4   Joint1=1   Joint2=2   Joint3=3   Joint4=4",
                   "Area=F2   NumJoints=3   Joint1=1   Joint2=2   Joint3=3",
@@ -537,7 +538,8 @@ TEST(TableImport, AreasOfFourAndOfThreeJointsAreShells) {
     EXPECT_EQ(store.shellSections[1].thickness, 200);
     EXPECT_EQ(store.shellSections[2].isShell, 0);
     EXPECT_EQ(store.shells[3].section, 2);
-    EXPECT_TRUE(reports(model, "area sections of type Shell Shell-Layered/Nonlinear (their areas are not written)", 1));
+    EXPECT_TRUE(reports(
+        model, "area sections of type Shell Shell-Layered/Nonlinear (their areas are not written)", 1));
 }
 
 TEST(TableImport, SolidsKeepRingOrderAndTheMaterialOfTheirProperty) {

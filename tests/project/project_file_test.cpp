@@ -3,8 +3,8 @@
 #include "model/colour_table.h"
 #include "model/s2k_import.h"
 #include "project/project_file.h"
-#include "support/test_support.h"
 #include "script/settings_by_name.h"
+#include "support/test_support.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

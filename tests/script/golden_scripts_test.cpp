@@ -1,10 +1,10 @@
 #include "common/text_file.h"
 #include "model/colour_table.h"
 #include "model/s2k_import.h"
-#include "support/golden_cases.h"
-#include "support/test_support.h"
 #include "script/script_generator.h"
 #include "script/settings_by_name.h"
+#include "support/golden_cases.h"
+#include "support/test_support.h"
 
 #include <gtest/gtest.h>
 

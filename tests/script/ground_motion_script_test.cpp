@@ -1,8 +1,8 @@
 #include "common/error.h"
-#include "support/test_support.h"
 #include "script/ground_motion_file.h"
 #include "script/model_builder.h"
 #include "script/script_generator.h"
+#include "support/test_support.h"
 
 #include <algorithm>
 #include <filesystem>

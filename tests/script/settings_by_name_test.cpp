@@ -178,10 +178,12 @@ TEST(SettingsByName, RefusesUnknownNamesAndUnconvertibleValues) {
             << name;
     EXPECT_EQ(message("gmFile", ""), "The ground-motion record file (gmFile) is not named");
     EXPECT_EQ(a.gmFile, "GMX.txt");
-    for (const auto& [value, term] : {std::pair{"DEAD", "DEAD"}, {"DEAD:1.0,LIVE:x", "LIVE:x"}, {"DEAD:1,", ""}})
-        EXPECT_EQ(message("gravityCases", value),
-                  "'" + std::string(term) +
-                      "' in gravityCases is not a load case and its factor (NAME:FACTOR, e.g. DEAD:1.0,LIVE:0.25)");
+    for (const auto& [value, term] :
+         {std::pair{"DEAD", "DEAD"}, {"DEAD:1.0,LIVE:x", "LIVE:x"}, {"DEAD:1,", ""}})
+        EXPECT_EQ(
+            message("gravityCases", value),
+            "'" + std::string(term) +
+                "' in gravityCases is not a load case and its factor (NAME:FACTOR, e.g. DEAD:1.0,LIVE:0.25)");
     EXPECT_EQ(a.gravityCases, "");
 }
 

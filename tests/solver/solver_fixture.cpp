@@ -6,9 +6,9 @@
 #include "model/model_import.h"
 #include "results/frame_forces.h"
 #include "results/node_results.h"
+#include "script/settings_by_name.h"
 #include "solver/recorder_cross_check.h"
 #include "solver/solver_run.h"
-#include "script/settings_by_name.h"
 
 #include <algorithm>
 #include <cmath>

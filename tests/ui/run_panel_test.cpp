@@ -205,7 +205,8 @@ TEST(RunPanelWithTheSolver, RunsAScriptToItsEndAndReportsTheFailureOfAnother) {
     ASSERT_EQ(history.exitCode, 0) << history.err;
     panel.runScript(QString::fromStdString(job.file("history.tcl")));
     ASSERT_TRUE(test::waitUntil([&] { return !panel.running(); }, 60));
-    EXPECT_EQ(panel.statusText().toStdString(), "Failed: ArpackSolver::solve - no. of modes requested is invalid");
+    EXPECT_EQ(panel.statusText().toStdString(),
+              "Failed: ArpackSolver::solve - no. of modes requested is invalid");
 }
 
 // "Run OpenSEES" asks for the script and hands it to the panel.

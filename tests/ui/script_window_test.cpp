@@ -1,8 +1,8 @@
 #include "app/session.h"
 #include "model/s2k_import.h"
-#include "support/test_support.h"
 #include "script/script_generator.h"
 #include "script/ui/script_window.h"
+#include "support/test_support.h"
 #include "ui/ui_test_support.h"
 
 #include <QFontInfo>

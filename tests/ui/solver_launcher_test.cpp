@@ -1,6 +1,6 @@
 #include "common/error.h"
-#include "support/test_support.h"
 #include "script/ui/solver_launcher.h"
+#include "support/test_support.h"
 #include "ui/ui_test_support.h"
 
 #include <QFileInfo>

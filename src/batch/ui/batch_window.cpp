@@ -13,9 +13,9 @@
 #include "common/error.h"
 #include "common/text_file.h"
 #include "results/ui/chart_picture.h"
-#include "solver/run_progress.h"
 #include "script/ui/form_controls.h"
 #include "script/ui/solver_launcher.h"
+#include "solver/run_progress.h"
 
 #include <QApplication>
 #include <QCheckBox>

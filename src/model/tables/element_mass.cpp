@@ -153,9 +153,9 @@ void lumpAreas(const ImportContext& context, const MassSource& source, LumpedMas
     for (std::int32_t a = 1; a <= store.areaCount; ++a) {
         const TSHELL& area = store.shells[static_cast<std::size_t>(a)];
         const TAREASEC& section = store.shellSections[static_cast<std::size_t>(area.section)];
-        const double own = source.elements && area.section != 0
-                               ? unitMassOf(store, section.material) * section.thickness * section.weightFactor
-                               : 0;
+        const double own = source.elements && area.section != 0 ? unitMassOf(store, section.material) *
+                                                                      section.thickness * section.weightFactor
+                                                                : 0;
         const double extra = addedPerArea.empty() ? 0 : addedPerArea[static_cast<std::size_t>(a)];
         if (own == 0 && extra == 0)
             continue;

@@ -8,10 +8,10 @@
 #include "common/number_format.h"
 #include "model/colour_table.h"
 #include "paint/qpainter_canvas.h"
+#include "script/ui/form_controls.h"
 #include "sections/section_edit.h"
 #include "sections/section_preview.h"
 #include "sections/section_settings_file.h"
-#include "script/ui/form_controls.h"
 
 #include <QCloseEvent>
 #include <QColorDialog>

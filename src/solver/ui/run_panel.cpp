@@ -4,10 +4,10 @@
 #include "app/file_dialogs.h"
 #include "app/session.h"
 #include "app/widget_names.h"
-#include "solver/terminal_codes.h"
-#include "solver/watched_run.h"
 #include "script/ui/form_controls.h"
 #include "script/ui/solver_launcher.h"
+#include "solver/terminal_codes.h"
+#include "solver/watched_run.h"
 
 #include <QFile>
 #include <QFileInfo>
