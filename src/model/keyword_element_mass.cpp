@@ -8,12 +8,6 @@
 namespace kelvane {
 namespace {
 
-double unitMassOf(const ModelStore& store, std::int32_t material) {
-    return material >= 1 && material <= store.materialCount
-               ? store.materials[static_cast<std::size_t>(material)].unitMass
-               : 0;
-}
-
 // The section's area as the script gives it: computed from the dimensions of its shape.
 double sectionArea(const ModelStore& store, std::int32_t s) {
     TSECTION section = store.frameSections[static_cast<std::size_t>(s)];
@@ -34,7 +28,8 @@ void addToJoint(ModelStore& store, std::int32_t joint, double mass) {
 void addKeywordElementMass(ModelStore& store) {
     std::vector<double> massPerLength(static_cast<std::size_t>(countOf(store.frameSectionCount)) + 1, 0.0);
     for (std::int32_t s = 1; s <= store.frameSectionCount; ++s) {
-        const double unitMass = unitMassOf(store, store.frameSections[static_cast<std::size_t>(s)].material);
+        const double unitMass =
+            tables::unitMassOf(store, store.frameSections[static_cast<std::size_t>(s)].material);
         massPerLength[static_cast<std::size_t>(s)] = unitMass != 0 ? unitMass * sectionArea(store, s) : 0;
     }
     for (std::int32_t f = 1; f <= store.frameCount; ++f) {
@@ -51,7 +46,7 @@ void addKeywordElementMass(ModelStore& store) {
         if (area.section < 1 || area.section > store.shellSectionCount)
             continue;
         const TAREASEC& section = store.shellSections[static_cast<std::size_t>(area.section)];
-        const double perArea = unitMassOf(store, section.material) * section.thickness;
+        const double perArea = tables::unitMassOf(store, section.material) * section.thickness;
         if (perArea == 0)
             continue;
         const std::vector<double> parts = tables::tributaryAreas(tables::areaCorners(store, area));
@@ -59,17 +54,7 @@ void addKeywordElementMass(ModelStore& store) {
         for (std::size_t k = 0; k < parts.size(); ++k)
             addToJoint(store, joints[k], perArea * parts[k]);
     }
-    for (std::int32_t s = 1; s <= store.solidCount; ++s) {
-        const TSOLID& solid = store.solids[static_cast<std::size_t>(s)];
-        const bool ownMaterial = solid.section >= 1 && solid.section <= store.materialCount;
-        const double unitMass = unitMassOf(store, ownMaterial ? solid.section : 1);
-        if (unitMass == 0)
-            continue;
-        const double share = unitMass * tables::solidVolume(store, solid) / 8;
-        for (const std::int32_t joint : {solid.node1, solid.node2, solid.node3, solid.node4, solid.node5,
-                                         solid.node6, solid.node7, solid.node8})
-            addToJoint(store, joint, share);
-    }
+    tables::lumpSolidMass(store, [&](std::int32_t joint, double mass) { addToJoint(store, joint, mass); });
 }
 
 } // namespace kelvane

@@ -99,4 +99,24 @@ double solidVolume(const ModelStore& store, const TSOLID& solid) {
     return std::abs(volume);
 }
 
+double unitMassOf(const ModelStore& store, std::int32_t material) {
+    return material >= 1 && material <= store.materialCount
+               ? store.materials[static_cast<std::size_t>(material)].unitMass
+               : 0;
+}
+
+void lumpSolidMass(const ModelStore& store, const std::function<void(std::int32_t, double)>& add) {
+    for (std::int32_t s = 1; s <= store.solidCount; ++s) {
+        const TSOLID& solid = store.solids[static_cast<std::size_t>(s)];
+        const bool ownMaterial = solid.section >= 1 && solid.section <= store.materialCount;
+        const double unitMass = unitMassOf(store, ownMaterial ? solid.section : 1);
+        if (unitMass == 0)
+            continue;
+        const double share = unitMass * solidVolume(store, solid) / 8;
+        for (const std::int32_t joint : {solid.node1, solid.node2, solid.node3, solid.node4, solid.node5,
+                                         solid.node6, solid.node7, solid.node8})
+            add(joint, share);
+    }
+}
+
 } // namespace kelvane::tables

@@ -3,6 +3,7 @@
 #include "model/frame_axes.h"
 #include "model/model_store.h"
 
+#include <functional>
 #include <vector>
 
 // The geometry of areas and solids that their loads are computed from.
@@ -26,5 +27,12 @@ std::vector<double> tributaryAreas(const std::vector<Vector>& corners);
 
 // The volume of a solid: that of the trilinear brick through its eight corners.
 double solidVolume(const ModelStore& store, const TSOLID& solid);
+
+// The mass per unit volume of a material (0 for an index outside the material table).
+double unitMassOf(const ModelStore& store, std::int32_t material);
+
+// Every solid's mass, unit mass x volume, an eighth to each corner, handed to `add` (joint, mass); a
+// solid without a property is of the first material, as the script makes it.
+void lumpSolidMass(const ModelStore& store, const std::function<void(std::int32_t, double)>& add);
 
 } // namespace kelvane::tables

@@ -52,12 +52,6 @@ void addOrigin(ImportReport& report, const std::string& what, double mass) {
         report.massOrigins.push_back({what, mass, mass, mass});
 }
 
-double unitMassOf(const ModelStore& store, std::int32_t material) {
-    return material >= 1 && material <= store.materialCount
-               ? store.materials[static_cast<std::size_t>(material)].unitMass
-               : 0;
-}
-
 // Per frame section: the file's Area times MMod (-1 when the file gives no Area, and then the
 // area the store computes from the dimensions, if any).
 std::vector<double> sectionMassAreas(const ImportContext& context) {
@@ -165,22 +159,6 @@ void lumpAreas(const ImportContext& context, const MassSource& source, LumpedMas
             elements.add(joints[k], own * parts[k]);
             added.add(joints[k], extra * parts[k]);
         }
-    }
-}
-
-// Solids: unit mass x volume, an eighth to each corner; a solid without a property is of the first
-// material, as the script makes it.
-void lumpSolids(const ModelStore& store, LumpedMass& elements) {
-    for (std::int32_t s = 1; s <= store.solidCount; ++s) {
-        const TSOLID& solid = store.solids[static_cast<std::size_t>(s)];
-        const bool ownMaterial = solid.section >= 1 && solid.section <= store.materialCount;
-        const double unitMass = unitMassOf(store, ownMaterial ? solid.section : 1);
-        if (unitMass == 0)
-            continue;
-        const double share = unitMass * solidVolume(store, solid) / 8;
-        for (const std::int32_t joint : {solid.node1, solid.node2, solid.node3, solid.node4, solid.node5,
-                                         solid.node6, solid.node7, solid.node8})
-            elements.add(joint, share);
     }
 }
 
@@ -324,7 +302,7 @@ void addMasses(ImportContext& context) {
     lumpFrames(context, source, elements, added);
     lumpAreas(context, source, elements, added);
     if (source.elements)
-        lumpSolids(store, elements);
+        lumpSolidMass(store, [&](std::int32_t joint, double mass) { elements.add(joint, mass); });
     addOrigin(report, "element self mass", elements.addTo(store, report, "element self mass"));
     addOrigin(report, "frame and area added masses", added.addTo(store, report, "added masses"));
     if (source.loads)
