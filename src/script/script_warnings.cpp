@@ -1,6 +1,9 @@
 #include "script/script_warnings.h"
 
 #include "model/model_mass.h"
+#include "script/node_dofs.h"
+
+#include <algorithm>
 
 namespace kelvane {
 namespace {
@@ -51,6 +54,17 @@ std::vector<std::string> scriptWarnings(const ModelStore& store, const AnalysisS
     if (areasLeftOut > 0)
         warnings.push_back(std::to_string(areasLeftOut) + (areasLeftOut == 1 ? " area is" : " areas are") +
                            " not written (no section, or a section that is not a shell)");
+    bool supported = false;
+    const int dofsPerNode = nodeDofCount(store);
+    for (int n = 1; n <= countOf(store.nodeCount) && !supported; ++n) {
+        const TNODE& joint = store.nodes[static_cast<std::size_t>(n)];
+        supported = isSupport(joint, dofsPerNode) || std::any_of(joint.spring.begin() + 1, joint.spring.end(),
+                                                                 [](double k) { return k != 0; });
+    }
+    if (countOf(store.nodeCount) > 0 && !supported)
+        warnings.push_back(
+            "The model has no support (no restraint, no spring): it is free to move as a rigid "
+            "body, and the solver cannot solve it");
     int modifiedOnFibers = 0;
     for (int f = 1; f <= countOf(store.frameCount); ++f) {
         const TFRAME& frame = store.frames[static_cast<std::size_t>(f)];

@@ -12,9 +12,9 @@
 // taken for an analysis of the whole model.
 namespace kelvane {
 
-// One line each: a model without any element, areas that are not written, frames whose property
-// modifiers their fiber element cannot take, a static stage whose load pattern holds no load, a
-// transient or modal procedure of a model without mass.
+// One line each: a model without any element, a model without any support, areas that are not
+// written, frames whose property modifiers their fiber element cannot take, a static stage whose
+// load pattern holds no load, a transient or modal procedure of a model without mass.
 std::vector<std::string> scriptWarnings(const ModelStore& store, const AnalysisSettings& analysis);
 
 // The loads of load case `loadCase` (0 when it names no case of the model).

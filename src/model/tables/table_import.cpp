@@ -76,6 +76,7 @@ constexpr std::pair<std::string_view, std::string_view> kAnalysisTablesNotRead[]
     {"FRAME LOADS - STRAIN", "frame strain loads"},
     {"FRAME LOCAL AXES ASSIGNMENTS 2 - ADVANCED", "frames with advanced local axes"},
     {"FRAME HINGE ASSIGNMENTS", "frame hinges"},
+    {"FRAME TENSION AND COMPRESSION LIMITS", "tension and compression limits of frames (taken as linear)"},
     {"FRAME NONPRISMATIC SECTION ASSIGNMENTS", "nonprismatic frame sections"},
     {"AREA LOADS - SURFACE PRESSURE", "area surface pressures"},
     {"AREA LOADS - TEMPERATURE", "area temperature loads"},
