@@ -54,6 +54,7 @@ struct TFRAME {
     std::array<double, 12> endForces{};
     bool hasEndForces = false;
     std::string label;        // the file's frame name (table format); empty for version-6 files
+    double addedMassPerLength = 0; // FRAME ADDED MASS ASSIGNMENTS (table format), whatever the mass source
     // Property modifiers of this frame (table format), multiplying its section's own: area, shear
     // areas along 2 and 3, torsion constant, I22, I33; and its mass and weight.
     double areaModifier = 1, shear2Modifier = 1, shear3Modifier = 1, torsionModifier = 1;

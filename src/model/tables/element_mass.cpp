@@ -70,40 +70,17 @@ std::vector<double> sectionMassAreas(const ImportContext& context) {
     return areas;
 }
 
-// Per frame: the mass modifier of FRAME PROPERTY MODIFIERS (1 where it gives none).
-std::vector<double> frameMassModifiers(const ImportContext& context) {
-    std::vector<double> modifiers(static_cast<std::size_t>(countOf(context.store.frameCount)) + 1, 1.0);
-    Rows rows(context.file, "FRAME PROPERTY MODIFIERS");
-    while (rows.next())
-        modifiers[static_cast<std::size_t>(frameOf(context, rows, "Frame"))] = rows.real("MMod", 1);
-    return modifiers;
-}
-
-// Per frame: the added mass per length of FRAME ADDED MASS ASSIGNMENTS.
-std::vector<double> frameAddedMasses(const ImportContext& context) {
-    std::vector<double> added(static_cast<std::size_t>(countOf(context.store.frameCount)) + 1, 0.0);
-    const double unit = context.units.mass() / context.units.length;
-    Rows rows(context.file, "FRAME ADDED MASS ASSIGNMENTS");
-    while (rows.next())
-        added[static_cast<std::size_t>(frameOf(context, rows, "Frame"))] +=
-            rows.requiredReal("MassPerLen") * unit;
-    return added;
-}
-
 // Frames: unit mass x Area x MMod of the section and of the frame, and the added mass per
 // length, times the length; half to each end.
 void lumpFrames(const ImportContext& context, const MassSource& source, LumpedMass& elements,
                 LumpedMass& added) {
     const ModelStore& store = context.store;
     const std::vector<double> areas = sectionMassAreas(context);
-    const std::vector<double> modifiers = frameMassModifiers(context);
-    const std::vector<double> addedPerLength =
-        source.addedMasses ? frameAddedMasses(context) : std::vector<double>{};
     for (std::int32_t f = 1; f <= store.frameCount; ++f) {
         const TFRAME& frame = store.frames[static_cast<std::size_t>(f)];
         const double length = lengthOfFrame(store, frame);
-        if (!addedPerLength.empty() && addedPerLength[static_cast<std::size_t>(f)] != 0) {
-            const double half = addedPerLength[static_cast<std::size_t>(f)] * length / 2;
+        if (source.addedMasses && frame.addedMassPerLength != 0) {
+            const double half = frame.addedMassPerLength * length / 2;
             added.add(frame.nodeI, half);
             added.add(frame.nodeJ, half);
         }
@@ -118,7 +95,7 @@ void lumpFrames(const ImportContext& context, const MassSource& source, LumpedMa
             context.report.addNotCarried("mass of frames whose section gives no Area");
             continue;
         }
-        const double half = unitMass * area * modifiers[static_cast<std::size_t>(f)] * length / 2;
+        const double half = unitMass * area * frame.massModifier * length / 2;
         elements.add(frame.nodeI, half);
         elements.add(frame.nodeJ, half);
     }
@@ -310,6 +287,15 @@ void addMasses(ImportContext& context) {
     else if (!source.patterns.empty())
         report.addNotCarried("load patterns of a mass source that does not take mass from loads",
                              static_cast<long long>(source.patterns.size()));
+}
+
+// Per frame, before frames are split so that the pieces keep it: the added mass per length.
+void readFrameAddedMasses(ImportContext& context) {
+    const double unit = context.units.mass() / context.units.length;
+    Rows rows(context.file, "FRAME ADDED MASS ASSIGNMENTS");
+    while (rows.next())
+        context.store.frames[static_cast<std::size_t>(frameOf(context, rows, "Frame"))].addedMassPerLength +=
+            rows.requiredReal("MassPerLen") * unit;
 }
 
 } // namespace kelvane::tables

@@ -108,6 +108,8 @@ void holdUnconnectedJoints(ImportContext& context);
 // The mass of the elements, the frame, area and joint added masses by weight and the mass of load
 // patterns that the mass source takes, lumped to the joints; the report says where it came from.
 void addMasses(ImportContext& context);
+// FRAME ADDED MASS ASSIGNMENTS into the frames, before they are split.
+void readFrameAddedMasses(ImportContext& context);
 // Names the load patterns that no load of the store belongs to (an analysis of one moves nothing):
 // those whose loads the file gives but the store does not carry, and those the file gives none.
 void reportEmptyPatterns(ImportContext& context);

@@ -116,6 +116,7 @@ void runReaders(ImportContext& context) {
     readFrames(context);
     readFrameReleases(context);
     readFrameModifiers(context);
+    readFrameAddedMasses(context);
     readFrameOffsets(context);
     readAreaSections(context);
     readAreas(context);
