@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,47 @@ namespace kelvane {
 using DofFlags = std::array<std::int32_t, 7>;
 using DofValues = std::array<double, 7>;
 
+// A part of a record that most records leave at its defaults, held out of line so that the arrays
+// of a large model stay small (every pass over a million frames streams through them). Reading
+// gives the defaults where nothing was set; edit() gives the record its own copy to change.
+template <class T> class OutOfLine {
+  public:
+    OutOfLine() = default;
+    OutOfLine(const OutOfLine& other) : value_(other.value_ ? std::make_unique<T>(*other.value_) : nullptr) {}
+    OutOfLine& operator=(const OutOfLine& other) {
+        if (this != &other)
+            value_ = other.value_ ? std::make_unique<T>(*other.value_) : nullptr;
+        return *this;
+    }
+    OutOfLine(OutOfLine&&) noexcept = default;
+    OutOfLine& operator=(OutOfLine&&) noexcept = default;
+    ~OutOfLine() = default;
+
+    const T& operator*() const { return value_ ? *value_ : defaults(); }
+    const T* operator->() const { return &**this; }
+    T& edit() {
+        if (!value_)
+            value_ = std::make_unique<T>();
+        return *value_;
+    }
+
+  private:
+    static const T& defaults() {
+        static const T value{};
+        return value;
+    }
+    std::unique_ptr<T> value_;
+};
+
+// What the table format assigns to a joint beyond its place, restraints and mass.
+struct JointAssignments {
+    // A spring to the ground: stiffness per component 1..6 (U1, U2, U3, R1, R2, R3) along the
+    // joint's local axes; 0: none. The local axes 1 and 2 as unit vectors in global axes, both zero
+    // where they are the global X and Y.
+    DofValues spring{};
+    std::array<double, 3> localAxis1{}, localAxis2{};
+};
+
 struct TNODE {
     double x = 0, y = 0, z = 0;
     double ux = 0, uy = 0, uz = 0;
@@ -23,11 +65,24 @@ struct TNODE {
     std::int32_t tiedTo = 0;
     std::vector<double> histUX, histUY, histUZ;
     std::string label; // the file's joint name (table format); empty for version-6 files
-    // A spring to the ground (table format): stiffness per component 1..6 (U1, U2, U3, R1, R2, R3)
-    // along the joint's local axes; 0: none. The local axes 1 and 2 as unit vectors in global axes,
-    // both zero where they are the global X and Y.
-    DofValues spring{};
-    std::array<double, 3> localAxis1{}, localAxis2{};
+    OutOfLine<JointAssignments> assigned;
+};
+
+// What the table format assigns to a frame beyond its joints, section and local axes.
+struct FrameAssignments {
+    // End releases in the frame's local components 1..6: P, V2, V3, T, M2, M3 at end I and at end J.
+    // A released component is free, or held by a partial fixity spring of the stiffness `fixity`
+    // gives (0: none).
+    DofFlags releaseI{}, releaseJ{};
+    DofValues fixityI{}, fixityJ{};
+    double addedMassPerLength = 0; // FRAME ADDED MASS ASSIGNMENTS, whatever the mass source
+    // Property modifiers, multiplying the section's own: area, shear areas along 2 and 3, torsion
+    // constant, I22, I33; and the mass and weight.
+    double areaModifier = 1, shear2Modifier = 1, shear3Modifier = 1, torsionModifier = 1;
+    double i22Modifier = 1, i33Modifier = 1, massModifier = 1, weightModifier = 1;
+    // Where the element ends, from each joint, in global axes: the insertion point's offset plus
+    // the rigid part of the end length offset (zero: at the joint).
+    std::array<double, 3> offsetI{}, offsetJ{};
 };
 
 struct TFRAME {
@@ -43,25 +98,13 @@ struct TFRAME {
     // Whether the last section-deformation read found values for the first and the last section.
     bool hasHingeValueI = false, hasHingeValueJ = false;
     std::int32_t release = 0; // rigid links: 0 none, 1 IREL, 2 JREL
-    // End releases of the other frames (table format), in the frame's local components 1..6: P, V2,
-    // V3, T, M2, M3 at end I and at end J. A released component is free, or held by a partial
-    // fixity spring of the stiffness `fixity` gives (0: none).
-    DofFlags releaseI{}, releaseJ{};
-    DofValues fixityI{}, fixityJ{};
     // The end forces of the last force read, in the frame's local axes 1, 2, 3 and the sign
     // convention of the model file: N (the file's P), V2, V3, T, M2, M3 at end I, then at end J.
     // hasEndForces is false for a frame without force output (a rigid link, no element).
     std::array<double, 12> endForces{};
     bool hasEndForces = false;
-    std::string label;        // the file's frame name (table format); empty for version-6 files
-    double addedMassPerLength = 0; // FRAME ADDED MASS ASSIGNMENTS (table format), whatever the mass source
-    // Property modifiers of this frame (table format), multiplying its section's own: area, shear
-    // areas along 2 and 3, torsion constant, I22, I33; and its mass and weight.
-    double areaModifier = 1, shear2Modifier = 1, shear3Modifier = 1, torsionModifier = 1;
-    double i22Modifier = 1, i33Modifier = 1, massModifier = 1, weightModifier = 1;
-    // Where the element ends, from each joint, in global axes: the insertion point's offset plus
-    // the rigid part of the end length offset (zero: at the joint).
-    std::array<double, 3> offsetI{}, offsetJ{};
+    std::string label; // the file's frame name (table format); empty for version-6 files
+    OutOfLine<FrameAssignments> assigned;
 };
 
 struct Fiber {
@@ -71,7 +114,13 @@ struct Fiber {
 
 inline constexpr int kFiberCapacity = 80;
 
-enum SectionShape : std::int32_t { ShapeNone = 0, ShapeRectangle = 1, ShapeI = 2, ShapeBox = 3, ShapePipe = 4 };
+enum SectionShape : std::int32_t {
+    ShapeNone = 0,
+    ShapeRectangle = 1,
+    ShapeI = 2,
+    ShapeBox = 3,
+    ShapePipe = 4
+};
 
 enum ElementType : std::int32_t {
     ElasticBeamColumn = 1,
@@ -152,9 +201,20 @@ struct TSOLID {
 
 // What the model file says a material is (version 6: IDES=; table format: Type=). The defaults of
 // the nonlinear models follow it.
-enum MaterialDesignType : std::int32_t { DesignOther = 0, DesignSteel = 1, DesignConcrete = 2, DesignRebar = 3 };
+enum MaterialDesignType : std::int32_t {
+    DesignOther = 0,
+    DesignSteel = 1,
+    DesignConcrete = 2,
+    DesignRebar = 3
+};
 
-enum MaterialModel : std::int32_t { ModelElastic = 1, ModelSteel01 = 2, ModelConcrete01 = 3, ModelSteel02 = 4, ModelConcrete02 = 5 };
+enum MaterialModel : std::int32_t {
+    ModelElastic = 1,
+    ModelSteel01 = 2,
+    ModelConcrete01 = 3,
+    ModelSteel02 = 4,
+    ModelConcrete02 = 5
+};
 
 // The parameters of the nonlinear uniaxial models, named as OpenSees names them. Steel01 takes
 // Fy, E0, b; Steel02 also R0, cR1, cR2. Concrete01 takes fpc, epsc0, fpcu, epsU; Concrete02 also
@@ -225,7 +285,7 @@ struct ModelStore {
     std::vector<TAREASEC> shellSections;
     std::vector<TLOAD> loads;
     std::vector<TDIAPH> diaphragms;
-    std::vector<TEQUAL> equalTies; // in order, from 0
+    std::vector<TEQUAL> equalTies;                                        // in order, from 0
     std::vector<std::string> loadCaseNames = std::vector<std::string>(1); // entries 1..loadCaseCount
 
     std::int32_t nodeCount = 0;
@@ -247,7 +307,9 @@ struct ModelStore {
 };
 
 // A count as a loop bound: -1 (table missing) counts as 0.
-inline int countOf(std::int32_t count) { return count > 0 ? count : 0; }
+inline int countOf(std::int32_t count) {
+    return count > 0 ? count : 0;
+}
 
 // The load cases 1..n whose names the store holds: loadCaseCount, never beyond the name list.
 inline int loadCaseNameCount(const ModelStore& store) {

@@ -44,15 +44,16 @@ void writeTransformations(const ScriptInput& in, ScriptWriter& out) {
             break;
         }
         const TFRAME& frame = store.frames[f];
-        if (frame.offsetI == std::array<double, 3>{} && frame.offsetJ == std::array<double, 3>{}) {
+        if (frame.assigned->offsetI == std::array<double, 3>{} &&
+            frame.assigned->offsetJ == std::array<double, 3>{}) {
             out.line("geomTransf %s %D %R %R %R ",
                      {name, f, directionComponent(frame.axis2X), directionComponent(frame.axis2Y),
                       directionComponent(frame.axis2Z)});
             continue;
         }
         // The element spans between its ends offset from the joints (rigid zones, insertion points).
-        const auto& i = frame.offsetI;
-        const auto& j = frame.offsetJ;
+        const auto& i = frame.assigned->offsetI;
+        const auto& j = frame.assigned->offsetJ;
         out.line("geomTransf %s %D %R %R %R -jntOffset %R %R %R %R %R %R",
                  {name, f, directionComponent(frame.axis2X), directionComponent(frame.axis2Y),
                   directionComponent(frame.axis2Z), i[0], i[1], i[2], j[0], j[1], j[2]});
@@ -154,8 +155,8 @@ void writeGroundSpring(const ScriptInput& in, ScriptWriter& out, const GroundSpr
         appendInt(materials, spring.firstMaterial + static_cast<std::int32_t>(c) - 1);
         appendInt(directions, static_cast<std::int32_t>(c));
     }
-    const auto& x = joint.localAxis1;
-    const auto& y = joint.localAxis2;
+    const auto& x = joint.assigned->localAxis1;
+    const auto& y = joint.assigned->localAxis2;
     if (x == std::array<double, 3>{} || y == std::array<double, 3>{})
         out.line("element zeroLength %d %d %d -mat %s -dir %s",
                  {spring.element, spring.node, spring.joint, materials, directions});

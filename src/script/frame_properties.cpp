@@ -8,15 +8,16 @@ namespace kelvane {
 FrameProperties framePropertiesOf(const ModelStore& store, int frame) {
     const TFRAME& record = store.frames[static_cast<std::size_t>(frame)];
     const TSECTION& section = sectionOfFrame(store, frame);
-    return {section.area * record.areaModifier,  section.i22 * record.i22Modifier,
-            section.i33 * record.i33Modifier,    section.av2 * record.shear2Modifier,
-            section.av3 * record.shear3Modifier, section.torsion * record.torsionModifier};
+    return {
+        section.area * record.assigned->areaModifier,  section.i22 * record.assigned->i22Modifier,
+        section.i33 * record.assigned->i33Modifier,    section.av2 * record.assigned->shear2Modifier,
+        section.av3 * record.assigned->shear3Modifier, section.torsion * record.assigned->torsionModifier};
 }
 
 bool frameDeflectsInShear(const ModelStore& store, int frame) {
     const TFRAME& record = store.frames[static_cast<std::size_t>(frame)];
-    const bool offset =
-        record.offsetI != std::array<double, 3>{} || record.offsetJ != std::array<double, 3>{};
+    const bool offset = record.assigned->offsetI != std::array<double, 3>{} ||
+                        record.assigned->offsetJ != std::array<double, 3>{};
     return deflectsInShear(sectionOfFrame(store, frame)) && !offset;
 }
 

@@ -45,8 +45,8 @@ std::array<double, 2> heldStiffness(const ModelStore& store, int f) {
 
 ReleasedEnd releasedEnd(const ModelStore& store, int f, bool endJ, const std::array<double, 2>& held) {
     const TFRAME& frame = store.frames[static_cast<std::size_t>(f)];
-    const DofFlags& released = endJ ? frame.releaseJ : frame.releaseI;
-    const DofValues& fixity = endJ ? frame.fixityJ : frame.fixityI;
+    const DofFlags& released = endJ ? frame.assigned->releaseJ : frame.assigned->releaseI;
+    const DofValues& fixity = endJ ? frame.assigned->fixityJ : frame.assigned->fixityI;
     ReleasedEnd end;
     end.frame = f;
     end.endJ = endJ;
@@ -78,8 +78,8 @@ FrameReleases layOutFrameReleases(const ModelStore& store) {
         const TFRAME& frame = store.frames[static_cast<std::size_t>(f)];
         if (!isBeamColumn(sectionOfFrame(store, f).elementType))
             continue;
-        const bool releasedI = anyReleased(frame.releaseI);
-        const bool releasedJ = anyReleased(frame.releaseJ);
+        const bool releasedI = anyReleased(frame.assigned->releaseI);
+        const bool releasedJ = anyReleased(frame.assigned->releaseJ);
         if (!releasedI && !releasedJ)
             continue;
         const std::array<double, 2> held = heldStiffness(store, f);

@@ -3,7 +3,7 @@
 namespace kelvane {
 
 bool writesSpring(const TNODE& joint, std::size_t c, int dofsPerNode) {
-    return joint.spring[c] > 0 && c <= static_cast<std::size_t>(dofsPerNode);
+    return joint.assigned->spring[c] > 0 && c <= static_cast<std::size_t>(dofsPerNode);
 }
 
 std::vector<GroundSpring> layOutGroundSprings(const ModelStore& store, const FrameReleases& releases,

@@ -53,7 +53,7 @@ void writeMaterialBlock(const ScriptInput& in, ScriptWriter& out) {
             if (writesSpring(store.nodes[spring.joint], c, in.dofsPerNode))
                 out.line("uniaxialMaterial Elastic %d %R",
                          {spring.firstMaterial + static_cast<std::int32_t>(c) - 1,
-                          store.nodes[spring.joint].spring[c]});
+                          store.nodes[spring.joint].assigned->spring[c]});
     if (!in.analysis.useAggregator)
         return;
     for (int s = 1; s <= countOf(store.frameSectionCount); ++s) {

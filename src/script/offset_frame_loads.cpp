@@ -89,7 +89,7 @@ bool hasEndOffsets(const ModelStore& store, int frame) {
     if (frame < 1 || frame > countOf(store.frameCount))
         return false;
     const TFRAME& record = store.frames[static_cast<std::size_t>(frame)];
-    return record.offsetI != Vector{} || record.offsetJ != Vector{};
+    return record.assigned->offsetI != Vector{} || record.assigned->offsetJ != Vector{};
 }
 
 void writeOffsetFrameLoad(const ScriptInput& in, ScriptWriter& out, const TLOAD& load) {
@@ -102,9 +102,10 @@ void writeOffsetFrameLoad(const ScriptInput& in, ScriptWriter& out, const TLOAD&
     const std::array<Vector, 3> axes = localAxes(store, frame);
     const double length = lengthOfFrame(store, frame);
     // The rigid zones' lengths along the frame and the offsets across it.
-    const double rigidI = dot(frame.offsetI, axes[0]), rigidJ = -dot(frame.offsetJ, axes[0]);
-    const Vector acrossI = plus(frame.offsetI, scaled(axes[0], -rigidI));
-    const Vector acrossJ = plus(frame.offsetJ, scaled(axes[0], rigidJ));
+    const double rigidI = dot(frame.assigned->offsetI, axes[0]),
+                 rigidJ = -dot(frame.assigned->offsetJ, axes[0]);
+    const Vector acrossI = plus(frame.assigned->offsetI, scaled(axes[0], -rigidI));
+    const Vector acrossJ = plus(frame.assigned->offsetJ, scaled(axes[0], rigidJ));
     const SpanLoad whole = wholeSpanLoad(load, length);
     std::array<JointLoad, 2> joints{};
     SpanLoad part;
@@ -123,7 +124,7 @@ void writeOffsetFrameLoad(const ScriptInput& in, ScriptWriter& out, const TLOAD&
                 force = plus(force, scaled(axes[k], ends[6 * e + k]));
                 moment = plus(moment, scaled(axes[k], ends[6 * e + 3 + k]));
             }
-            const Vector& lever = e == 0 ? frame.offsetI : frame.offsetJ;
+            const Vector& lever = e == 0 ? frame.assigned->offsetI : frame.assigned->offsetJ;
             joints[e].force = plus(joints[e].force, force);
             joints[e].moment = plus(joints[e].moment, plus(moment, cross(lever, force)));
         }

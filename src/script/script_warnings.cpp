@@ -58,8 +58,9 @@ std::vector<std::string> scriptWarnings(const ModelStore& store, const AnalysisS
     const int dofsPerNode = nodeDofCount(store);
     for (int n = 1; n <= countOf(store.nodeCount) && !supported; ++n) {
         const TNODE& joint = store.nodes[static_cast<std::size_t>(n)];
-        supported = isSupport(joint, dofsPerNode) || std::any_of(joint.spring.begin() + 1, joint.spring.end(),
-                                                                 [](double k) { return k != 0; });
+        supported = isSupport(joint, dofsPerNode) ||
+                    std::any_of(joint.assigned->spring.begin() + 1, joint.assigned->spring.end(),
+                                [](double k) { return k != 0; });
     }
     if (countOf(store.nodeCount) > 0 && !supported)
         warnings.push_back(
@@ -69,9 +70,9 @@ std::vector<std::string> scriptWarnings(const ModelStore& store, const AnalysisS
     for (int f = 1; f <= countOf(store.frameCount); ++f) {
         const TFRAME& frame = store.frames[static_cast<std::size_t>(f)];
         const std::int32_t type = store.frameSections[static_cast<std::size_t>(frame.section)].elementType;
-        const bool modified = frame.areaModifier != 1 || frame.shear2Modifier != 1 ||
-                              frame.shear3Modifier != 1 || frame.torsionModifier != 1 ||
-                              frame.i22Modifier != 1 || frame.i33Modifier != 1;
+        const bool modified = frame.assigned->areaModifier != 1 || frame.assigned->shear2Modifier != 1 ||
+                              frame.assigned->shear3Modifier != 1 || frame.assigned->torsionModifier != 1 ||
+                              frame.assigned->i22Modifier != 1 || frame.assigned->i33Modifier != 1;
         modifiedOnFibers += modified && (type == NonlinearBeamColumn || type == DispBeamColumn ||
                                          type == Truss || type == CorotTruss)
                                 ? 1

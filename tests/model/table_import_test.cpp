@@ -213,8 +213,8 @@ TEST(TableImport, RigidLinkReleasesTieTheirJointsAndOtherFramesKeepTheirReleases
     EXPECT_EQ(store.frames[8].release, 2);
     EXPECT_EQ(store.nodes[4].tiedTo, 7) << "a J-end release ties joint I to joint J";
     EXPECT_EQ(store.frames[6].release, 1);
-    EXPECT_EQ(store.frames[6].releaseI, (DofFlags{0, 0, 0, 0, 0, 0, 1}));
-    EXPECT_EQ(store.frames[6].releaseJ, DofFlags{});
+    EXPECT_EQ(store.frames[6].assigned->releaseI, (DofFlags{0, 0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(store.frames[6].assigned->releaseJ, DofFlags{});
 }
 
 TEST(TableImport, EachDiaphragmLevelGetsARetainedJointAtTheMeanPlanPointAndTheExactElevation) {

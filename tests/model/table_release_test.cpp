@@ -35,16 +35,16 @@ TEST(TableReleases, ReleasedComponentsAndTheirSpringsInNewtonsAndMillimetres) {
         importTables(releasedBeam("PI=No   V2I=Yes   TI=Yes   M3I=Yes   M2J=Yes   M3J=Yes   PartialFix=Yes",
                                   "V2I=30   TI=0   M3I=5000   M2J=7   M3J=0   PJ=99"));
     const TFRAME& beam = model.store.frames[1];
-    EXPECT_EQ(beam.releaseI, (DofFlags{0, 0, 1, 0, 1, 0, 1}));
-    EXPECT_EQ(beam.releaseJ, (DofFlags{0, 0, 0, 0, 0, 1, 1}));
+    EXPECT_EQ(beam.assigned->releaseI, (DofFlags{0, 0, 1, 0, 1, 0, 1}));
+    EXPECT_EQ(beam.assigned->releaseJ, (DofFlags{0, 0, 0, 0, 0, 1, 1}));
     // kN/m is N/mm; kN m/rad is 1e6 N mm/rad. A spring where nothing is released (PJ) is no spring.
-    EXPECT_EQ(beam.fixityI, (DofValues{0, 0, 30, 0, 0, 0, 5e9}));
-    EXPECT_EQ(beam.fixityJ, (DofValues{0, 0, 0, 0, 0, 7e6, 0}));
+    EXPECT_EQ(beam.assigned->fixityI, (DofValues{0, 0, 30, 0, 0, 0, 5e9}));
+    EXPECT_EQ(beam.assigned->fixityJ, (DofValues{0, 0, 0, 0, 0, 7e6, 0}));
     EXPECT_EQ(beam.release, 2) << "the rigid-link tie stays as version 6 reads it";
     EXPECT_TRUE(model.report.notCarried.empty());
 
     const TFRAME noFixity = importTables(releasedBeam("M3I=Yes   PartialFix=No", "M3I=5000")).store.frames[1];
-    EXPECT_EQ(noFixity.fixityI[6], 0) << "PartialFix=No: the release is complete";
+    EXPECT_EQ(noFixity.assigned->fixityI[6], 0) << "PartialFix=No: the release is complete";
 }
 
 TEST(TableReleases, ReleaseSetsThatLeaveTheFrameUnstableAreRefusedAsSap2000RefusesThem) {

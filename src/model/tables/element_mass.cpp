@@ -79,8 +79,8 @@ void lumpFrames(const ImportContext& context, const MassSource& source, LumpedMa
     for (std::int32_t f = 1; f <= store.frameCount; ++f) {
         const TFRAME& frame = store.frames[static_cast<std::size_t>(f)];
         const double length = lengthOfFrame(store, frame);
-        if (source.addedMasses && frame.addedMassPerLength != 0) {
-            const double half = frame.addedMassPerLength * length / 2;
+        if (source.addedMasses && frame.assigned->addedMassPerLength != 0) {
+            const double half = frame.assigned->addedMassPerLength * length / 2;
             added.add(frame.nodeI, half);
             added.add(frame.nodeJ, half);
         }
@@ -95,7 +95,7 @@ void lumpFrames(const ImportContext& context, const MassSource& source, LumpedMa
             context.report.addNotCarried("mass of frames whose section gives no Area");
             continue;
         }
-        const double half = unitMass * area * frame.massModifier * length / 2;
+        const double half = unitMass * area * frame.assigned->massModifier * length / 2;
         elements.add(frame.nodeI, half);
         elements.add(frame.nodeJ, half);
     }
@@ -294,8 +294,9 @@ void readFrameAddedMasses(ImportContext& context) {
     const double unit = context.units.mass() / context.units.length;
     Rows rows(context.file, "FRAME ADDED MASS ASSIGNMENTS");
     while (rows.next())
-        context.store.frames[static_cast<std::size_t>(frameOf(context, rows, "Frame"))].addedMassPerLength +=
-            rows.requiredReal("MassPerLen") * unit;
+        context.store.frames[static_cast<std::size_t>(frameOf(context, rows, "Frame"))]
+            .assigned.edit()
+            .addedMassPerLength += rows.requiredReal("MassPerLen") * unit;
 }
 
 } // namespace kelvane::tables

@@ -247,12 +247,12 @@ void addPieces(ImportContext& context, std::int32_t f, const std::vector<Station
         piece.nodeJ = nodes[k + 1];
         piece.label = original.label + "~" + std::to_string(k + 1);
         if (k > 0) {
-            piece.releaseI = {};
-            piece.fixityI = {};
+            piece.assigned.edit().releaseI = {};
+            piece.assigned.edit().fixityI = {};
         }
         if (k + 1 < pieces) {
-            piece.releaseJ = {};
-            piece.fixityJ = {};
+            piece.assigned.edit().releaseJ = {};
+            piece.assigned.edit().fixityJ = {};
         }
         if ((piece.release == 1 && k > 0) || (piece.release == 2 && k + 1 < pieces))
             piece.release = 0;

@@ -11,12 +11,13 @@ void readFrameModifiers(ImportContext& context) {
     ModelStore& store = context.store;
     Rows rows(context.file, "FRAME PROPERTY MODIFIERS");
     while (rows.next()) {
-        TFRAME& frame = store.frames[static_cast<std::size_t>(frameOf(context, rows, "Frame"))];
+        FrameAssignments& modifiers =
+            store.frames[static_cast<std::size_t>(frameOf(context, rows, "Frame"))].assigned.edit();
         const std::pair<std::string_view, double*> fields[] = {
-            {"AMod", &frame.areaModifier},     {"AS2Mod", &frame.shear2Modifier},
-            {"AS3Mod", &frame.shear3Modifier}, {"JMod", &frame.torsionModifier},
-            {"I22Mod", &frame.i22Modifier},    {"I33Mod", &frame.i33Modifier},
-            {"MMod", &frame.massModifier},     {"WMod", &frame.weightModifier}};
+            {"AMod", &modifiers.areaModifier},     {"AS2Mod", &modifiers.shear2Modifier},
+            {"AS3Mod", &modifiers.shear3Modifier}, {"JMod", &modifiers.torsionModifier},
+            {"I22Mod", &modifiers.i22Modifier},    {"I33Mod", &modifiers.i33Modifier},
+            {"MMod", &modifiers.massModifier},     {"WMod", &modifiers.weightModifier}};
         for (const auto& [key, value] : fields) {
             *value = rows.real(key, 1);
             if (*value < 0)

@@ -83,8 +83,8 @@ void readInsertionPoints(ImportContext& context) {
             atI = plus(atI, shift);
             atJ = plus(atJ, shift);
         }
-        frame.offsetI = atI;
-        frame.offsetJ = atJ;
+        frame.assigned.edit().offsetI = atI;
+        frame.assigned.edit().offsetJ = atJ;
     }
 }
 
@@ -107,16 +107,17 @@ void readLengthOffsets(ImportContext& context) {
             rows.fail("RigidFact=" + std::string(rows.text("RigidFact")) +
                           ": a rigid-zone factor lies from 0 to 1",
                       rows.find("RigidFact"));
-        const Vector i = plus(jointAt(store, frame.nodeI), frame.offsetI);
-        const Vector j = plus(jointAt(store, frame.nodeJ), frame.offsetJ);
+        const Vector i = plus(jointAt(store, frame.nodeI), frame.assigned->offsetI);
+        const Vector j = plus(jointAt(store, frame.nodeJ), frame.assigned->offsetJ);
         const Vector span = {j[0] - i[0], j[1] - i[1], j[2] - i[2]};
         const double length = std::sqrt(dot(span, span));
         if (a < 0 || b < 0 || a + b >= length)
             rows.fail("frame " + frame.label + ": end offsets of " + std::string(rows.text("Length1")) +
                       " and " + std::string(rows.text("Length2")) + " leave no length between them");
         const Vector along = scaled(span, 1 / length);
-        frame.offsetI = plus(frame.offsetI, scaled(along, factor * a));
-        frame.offsetJ = plus(frame.offsetJ, scaled(along, -factor * b));
+        FrameAssignments& assigned = frame.assigned.edit();
+        assigned.offsetI = plus(assigned.offsetI, scaled(along, factor * a));
+        assigned.offsetJ = plus(assigned.offsetJ, scaled(along, -factor * b));
     }
 }
 
@@ -131,7 +132,7 @@ void readFrameOffsets(ImportContext& context) {
     long long unwritten = 0, withoutShear = 0;
     for (std::int32_t f = 1; f <= store.frameCount; ++f) {
         TFRAME& frame = store.frames[static_cast<std::size_t>(f)];
-        if (frame.offsetI == Vector{} && frame.offsetJ == Vector{})
+        if (frame.assigned->offsetI == Vector{} && frame.assigned->offsetJ == Vector{})
             continue;
         const TSECTION& section = store.frameSections[static_cast<std::size_t>(frame.section)];
         if (isBeamColumn(store, frame)) {
@@ -140,7 +141,7 @@ void readFrameOffsets(ImportContext& context) {
             withoutShear += section.elementType == ElasticBeamColumn && shearAreas ? 1 : 0;
             continue;
         }
-        frame.offsetI = frame.offsetJ = Vector{};
+        frame.assigned.edit().offsetI = frame.assigned.edit().offsetJ = Vector{};
         ++unwritten;
     }
     if (unwritten > 0)

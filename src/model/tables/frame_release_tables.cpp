@@ -16,21 +16,22 @@ void readFixity(ImportContext& context) {
     Rows rows(context.file, "FRAME RELEASE ASSIGNMENTS 2 - PARTIAL FIXITY");
     while (rows.next()) {
         TFRAME& frame = context.store.frames[static_cast<std::size_t>(frameOf(context, rows, "Frame"))];
+        FrameAssignments& assigned = frame.assigned.edit();
         for (std::size_t c = 1; c < kComponent.size(); ++c) {
             const double unit = c <= 3 ? units.forcePerLength() : units.moment();
-            frame.fixityI[c] = rows.real(kEndI[c], 0) * unit;
-            frame.fixityJ[c] = rows.real(kEndJ[c], 0) * unit;
-            if (frame.fixityI[c] < 0 || frame.fixityJ[c] < 0)
+            assigned.fixityI[c] = rows.real(kEndI[c], 0) * unit;
+            assigned.fixityJ[c] = rows.real(kEndJ[c], 0) * unit;
+            if (assigned.fixityI[c] < 0 || assigned.fixityJ[c] < 0)
                 rows.fail("frame " + frame.label + ": a partial fixity spring of negative stiffness");
         }
     }
 }
 
 bool freeAtI(const TFRAME& frame, std::size_t c) {
-    return frame.releaseI[c] != 0 && frame.fixityI[c] == 0;
+    return frame.assigned->releaseI[c] != 0 && frame.assigned->fixityI[c] == 0;
 }
 bool freeAtJ(const TFRAME& frame, std::size_t c) {
-    return frame.releaseJ[c] != 0 && frame.fixityJ[c] == 0;
+    return frame.assigned->releaseJ[c] != 0 && frame.assigned->fixityJ[c] == 0;
 }
 
 // SAP2000's rule: a frame whose releases let load escape its ends is unstable. That is a component
@@ -66,19 +67,20 @@ void readFrameReleases(ImportContext& context) {
     Rows rows(context.file, "FRAME RELEASE ASSIGNMENTS 1 - GENERAL");
     while (rows.next()) {
         TFRAME& frame = store.frames[static_cast<std::size_t>(frameOf(context, rows, "Frame"))];
+        FrameAssignments& assigned = frame.assigned.edit();
         bool releasedI = false, releasedJ = false;
         for (std::size_t c = 1; c < kComponent.size(); ++c) {
-            frame.releaseI[c] = rows.yes(kEndI[c], false) ? 1 : 0;
-            frame.releaseJ[c] = rows.yes(kEndJ[c], false) ? 1 : 0;
-            releasedI = releasedI || frame.releaseI[c] != 0;
-            releasedJ = releasedJ || frame.releaseJ[c] != 0;
+            assigned.releaseI[c] = rows.yes(kEndI[c], false) ? 1 : 0;
+            assigned.releaseJ[c] = rows.yes(kEndJ[c], false) ? 1 : 0;
+            releasedI = releasedI || assigned.releaseI[c] != 0;
+            releasedJ = releasedJ || assigned.releaseJ[c] != 0;
         }
         frame.release = releasedJ ? 2 : (releasedI ? 1 : 0);
         const bool partial = rows.yes("PartialFix", false);
         for (std::size_t c = 1; c < kComponent.size(); ++c) {
             // A spring acts only in place of a release.
-            frame.fixityI[c] = partial && frame.releaseI[c] != 0 ? frame.fixityI[c] : 0;
-            frame.fixityJ[c] = partial && frame.releaseJ[c] != 0 ? frame.fixityJ[c] : 0;
+            assigned.fixityI[c] = partial && assigned.releaseI[c] != 0 ? assigned.fixityI[c] : 0;
+            assigned.fixityJ[c] = partial && assigned.releaseJ[c] != 0 ? assigned.fixityJ[c] : 0;
         }
         if (partial && !fixityGiven)
             context.report.addNotCarried(

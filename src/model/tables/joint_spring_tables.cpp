@@ -34,10 +34,10 @@ int globalAxisAlong(const Vector& v) {
 
 bool restraintsInGlobal(const TNODE& joint, const DofFlags& local, DofFlags& global) {
     global = local;
-    if (isGlobal(joint.localAxis1))
+    if (isGlobal(joint.assigned->localAxis1))
         return true;
-    const Vector axis3 = cross(joint.localAxis1, joint.localAxis2);
-    const std::array<Vector, 3> axes = {joint.localAxis1, joint.localAxis2, axis3};
+    const Vector axis3 = cross(joint.assigned->localAxis1, joint.assigned->localAxis2);
+    const std::array<Vector, 3> axes = {joint.assigned->localAxis1, joint.assigned->localAxis2, axis3};
     DofFlags mapped{};
     for (std::size_t l = 0; l < 3; ++l) {
         const int g = globalAxisAlong(axes[l]);
@@ -71,8 +71,8 @@ void readJointLocalAxes(ImportContext& context) {
         const Vector minus2 = scaled(axis2, -1);
         axis1 = turned(axis1, minus2, b);
         axis2 = turned(axis2, axis1, c);
-        joint.localAxis1 = axis1;
-        joint.localAxis2 = axis2;
+        joint.assigned.edit().localAxis1 = axis1;
+        joint.assigned.edit().localAxis2 = axis2;
     }
 }
 
@@ -88,7 +88,7 @@ void readJointSprings(ImportContext& context) {
         if (!equalsIgnoringCase(system, "Local") && !equalsIgnoringCase(system, "GLOBAL"))
             rows.fail("CoordSys=" + std::string(system) + ": joint springs are read in Local or GLOBAL axes",
                       rows.find("CoordSys"));
-        if (equalsIgnoringCase(system, "GLOBAL") && !isGlobal(joint.localAxis1)) {
+        if (equalsIgnoringCase(system, "GLOBAL") && !isGlobal(joint.assigned->localAxis1)) {
             context.report.addNotCarried("springs in global axes at joints with local axes");
             continue;
         }
@@ -98,7 +98,8 @@ void readJointSprings(ImportContext& context) {
                 rows.fail(std::string(keys[dof]) + "=" + std::string(rows.text(keys[dof])) +
                               ": a spring cannot have a negative stiffness",
                           rows.find(keys[dof]));
-            joint.spring[dof] += stiffness * (dof <= 3 ? units.forcePerLength() : units.moment());
+            joint.assigned.edit().spring[dof] +=
+                stiffness * (dof <= 3 ? units.forcePerLength() : units.moment());
         }
     }
 }

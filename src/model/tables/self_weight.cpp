@@ -30,7 +30,7 @@ void addFrameSelfWeight(ImportContext& context, const std::string& caseName, dou
         }
         const bool beamLoad =
             section.elementType >= ElasticBeamColumn && section.elementType <= BeamWithHinge;
-        const double w = multiplier * weight * area * frame.weightModifier;
+        const double w = multiplier * weight * area * frame.assigned->weightModifier;
         addLocalComponents(store, frame, {0, 0, -w}, [&](std::int32_t k, double component) {
             TLOAD& load = store.loads.emplace_back();
             load.kind = beamLoad ? LoadDistributed : LoadFrameSpan;

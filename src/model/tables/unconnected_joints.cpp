@@ -42,7 +42,7 @@ void holdUnconnectedJoints(ImportContext& context) {
         mark(tie.constrained);
     }
     for (std::int32_t n = 1; n <= store.nodeCount; ++n) {
-        const DofValues& spring = store.nodes[static_cast<std::size_t>(n)].spring;
+        const DofValues& spring = store.nodes[static_cast<std::size_t>(n)].assigned->spring;
         if (std::any_of(spring.begin() + 1, spring.end(), [](double k) { return k != 0; }))
             mark(n);
     }
