@@ -33,19 +33,17 @@ void fitBilinear(const CapacityCurve& curve, Asce41Result& r) {
     const double peak = curve.v[peakPoint(curve)];
     double low = 1e-6 * peak, high = std::min(peak / 0.6, 2 * peak);
     double dy = 0;
-    double fLow = areaExcess(curve, low, r.dd, r.vd, dy);
-    const double fHigh = areaExcess(curve, high, r.dd, r.vd, dy);
-    if ((fLow > 0) == (fHigh > 0))
+    // A curve still straight up to dd fits every Vy up to Vd: rounding decides the sign there.
+    const double tolerance = 1e-9 * areaUpTo(curve, r.dd);
+    const bool lowAbove = areaExcess(curve, low, r.dd, r.vd, dy) > tolerance;
+    if (lowAbove || !(areaExcess(curve, high, r.dd, r.vd, dy) > tolerance))
         fail("No bilinear curve of equal area fits the capacity curve up to " + assessNumber(r.dd) + " mm");
     for (int i = 0; i < 200 && high - low > 1e-12 * peak; ++i) {
         const double middle = 0.5 * (low + high);
-        const double f = areaExcess(curve, middle, r.dd, r.vd, dy);
-        if ((f > 0) == (fLow > 0)) {
-            low = middle;
-            fLow = f;
-        } else {
+        if (areaExcess(curve, middle, r.dd, r.vd, dy) > tolerance)
             high = middle;
-        }
+        else
+            low = middle;
     }
     r.vy = 0.5 * (low + high);
     areaExcess(curve, r.vy, r.dd, r.vd, r.dy);
