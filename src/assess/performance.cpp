@@ -62,22 +62,23 @@ void n2Charts(const CapacityCurve& curve, const PushShape& shape, const Response
     Curve elastic = lineCurve("Elastic demand", {}, {});
     Curve inelastic = lineCurve("Inelastic demand, mu = " + assessNumber(mu), {}, {});
     const double farthest = 2.5 * std::max(r.dtStar, capacity.x.back());
-    for (int i = 0; i <= 200; ++i) {
-        const double t = 0.02 * i;
+    for (int i = 0; i <= 60; ++i) {
+        const double t = 0.05 * i;
         const double sa = spectralAcceleration(spectrum, t);
         const double sd = sa * kGravityMmPerS2 * t * t / (kTwoPi * kTwoPi);
         const double reduction = t < r.tc ? (mu - 1) * t / r.tc + 1 : mu;
-        if (sd <= farthest) {
+        if (sd <= farthest && (elastic.x.empty() || sd > elastic.x.back())) {
             elastic.x.push_back(sd);
             elastic.y.push_back(sa);
         }
-        if (mu / reduction * sd <= farthest) {
+        if (mu / reduction * sd <= farthest &&
+            (inelastic.x.empty() || mu / reduction * sd > inelastic.x.back())) {
             inelastic.x.push_back(mu / reduction * sd);
             inelastic.y.push_back(sa / reduction);
         }
     }
     Curve idealised = lineCurve("Idealisation, T* = " + assessNumber(r.tStar) + " s", {0, r.dyStar, r.dmStar},
-                                {0, r.fyStar * g * toG, r.fyStar * g * toG});
+                                {0, r.fyStar * toG, r.fyStar * toG});
     report.adrsTitle = "N2 method: capacity and demand (ADRS)";
     report.adrs = {capacity, idealised, elastic, inelastic,
                    lineCurve("Target dt* = " + assessNumber(r.dtStar) + " mm", {r.dtStar, r.dtStar},

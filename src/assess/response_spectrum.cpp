@@ -248,7 +248,6 @@ std::vector<std::string> spectrumLines(const ResponseSpectrum& s) {
         add("TL_s", s.tl);
         add("T0_s", 0.2 * s.sd1 / s.sds);
         add("TS_s", s.sd1 / s.sds);
-        lines.push_back(std::string("site_class=") + s.site);
         break;
     case SpectrumKind::Table:
         lines.push_back("spectrum_points=" + std::to_string(s.periods.size()));
