@@ -8,6 +8,7 @@
 #include "results/recorder_files.h"
 #include "results/recorder_series.h"
 #include "results/section_layout.h"
+#include "script/store_access.h"
 
 #include <algorithm>
 #include <cmath>
@@ -68,7 +69,17 @@ struct CrossingFrame {
     std::array<Vector, 3> axes{};
 };
 
-std::vector<CrossingFrame> crossingFrames(const ModelStore& store, const StoreyLayout& layout) {
+// The script writes a joint a rigid link ties to another at that joint's place: the frames are
+// where the solver has them.
+std::vector<CrossingFrame> crossingFrames(const ModelStore& original, const StoreyLayout& layout) {
+    ModelStore store = original;
+    for (int n = 1; n <= countOf(store.nodeCount); ++n) {
+        const TNODE& place = jointTiedTo(original, n);
+        TNODE& node = store.nodes[static_cast<std::size_t>(n)];
+        node.x = place.x;
+        node.y = place.y;
+        node.z = place.z;
+    }
     std::vector<CrossingFrame> crossing;
     for (int f = 1; f <= countOf(store.frameCount); ++f) {
         const TFRAME& frame = store.frames[static_cast<std::size_t>(f)];
