@@ -2,6 +2,7 @@
 
 #include "common/error.h"
 #include "results/node_results.h"
+#include "script/store_access.h"
 
 #include <algorithm>
 #include <cmath>
@@ -59,9 +60,15 @@ PushShape runPushShape(const ModelStore& store, const AnalysisSettings& analysis
         fail("Joint " + std::to_string(controlJoint) + " is not a joint of the model");
     std::vector<std::int32_t> joints;
     std::vector<double> masses;
+    // The mass a support holds (or a joint a rigid link ties to one) is not pushed: it stays put.
+    const auto held = [&](int joint) {
+        const std::size_t d = static_cast<std::size_t>(dof);
+        return store.nodes[static_cast<std::size_t>(joint)].restraint[d] != 0 ||
+               jointTiedTo(store, joint).restraint[d] != 0;
+    };
     for (int n = 1; n <= countOf(store.nodeCount); ++n) {
         const DofValues& mass = store.nodes[static_cast<std::size_t>(n)].mass;
-        if (mass[1] != 0 && mass[static_cast<std::size_t>(dof)] > 0) {
+        if (mass[1] != 0 && mass[static_cast<std::size_t>(dof)] > 0 && !held(n)) {
             joints.push_back(n);
             masses.push_back(mass[static_cast<std::size_t>(dof)]);
         }

@@ -27,11 +27,11 @@ PushShape equivalentSystem(std::vector<std::int32_t> joints, std::vector<double>
                            std::vector<double> phi, std::string source);
 
 // The shape of the run's push pattern along `dof`, with the script's masses (the joints whose mass
-// lines are written): the uniform pattern pushes the masses (Phi = 1); the load case pattern pushes
-// F_i = m_i Phi_i (Phi_i = F_i / m_i of its joint forces over that of the control joint); the
-// first-mode pattern pushes the masses times the mode shape, which is the shape the frame takes
-// at the first pushover step, still elastic (read from the node files). A control joint without
-// mass or load (load case pattern) or without movement (mode pattern) is refused.
+// lines are written, less those supports hold along `dof`): the uniform pattern pushes the masses (Phi = 1);
+// the load case pattern pushes F_i = m_i Phi_i (Phi_i = F_i / m_i of its joint forces over that of the
+// control joint); the first-mode pattern pushes the masses times the mode shape, which is the shape the frame
+// takes at the first pushover step, still elastic (read from the node files). A control joint without mass or
+// load (load case pattern) or without movement (mode pattern) is refused.
 PushShape runPushShape(const ModelStore& store, const AnalysisSettings& analysis, const std::string& folder,
                        int controlJoint, int dof);
 
