@@ -1,5 +1,6 @@
 #include "assess/storey_drifts.h"
 
+#include "assess/push_shape.h"
 #include "batch/storey_layout.h"
 #include "common/error.h"
 #include "common/number_format.h"
@@ -144,6 +145,33 @@ FloorHistory storeyShearHistory(const ModelStore& store, const StoreyLayout& lay
     return shear;
 }
 
+// Storey shears along `direction` of a pushover without element force files: the base shear of the
+// reactions times the share of the pattern's lateral forces (m_i Phi_i) applied above each storey.
+FloorHistory patternShearHistory(const ModelStore& store, const AnalysisSettings& analysis,
+                                 const StoreyLayout& layout, const std::string& folder, int direction,
+                                 std::size_t steps) {
+    const PushShape shape = runPushShape(store, analysis, folder, analysis.controlNode, direction);
+    const Curve base = baseShearHistory(store, folder, direction, Abscissa::Step);
+    if (base.y.size() < steps)
+        fail("The reaction files hold " + std::to_string(base.y.size()) + " steps and the node files " +
+             std::to_string(steps));
+    FloorHistory shear(steps, std::vector<std::array<double, 2>>(layout.floors.size() - 1));
+    for (std::size_t i = 1; i < layout.floors.size(); ++i) {
+        const double middle = 0.5 * (layout.floors[i - 1].elevation + layout.floors[i].elevation);
+        double above = 0;
+        for (std::size_t j = 0; j < shape.joints.size(); ++j)
+            if (jointTiedTo(store, shape.joints[j]).z > middle)
+                above += shape.masses[j] * shape.phi[j];
+        for (std::size_t s = 0; s < steps; ++s)
+            shear[s][i - 1][static_cast<std::size_t>(direction - 1)] = base.y[s] * above / shape.mStar;
+    }
+    return shear;
+}
+
+bool isPushover(const AnalysisSettings& analysis) {
+    return analysis.analysisType == SingleDisplacementControl || analysis.analysisType == GravityPushOver;
+}
+
 void keepLarger(double& kept, double value) {
     if (std::abs(value) > std::abs(kept))
         kept = value;
@@ -176,10 +204,18 @@ StoreyProfile storeyProfile(const ModelStore& store, const AnalysisSettings& ana
         shear = storeyShearHistory(store, layout, folder, steps);
         profile.hasShear = true;
     } catch (const KelvaneError& error) {
-        profile.notes.push_back(std::string("No storey shears: ") + error.what() +
-                                " (write the script with elementForce=1)");
+        if (!isPushover(analysis)) {
+            profile.notes.push_back(std::string("No storey shears: ") + error.what() +
+                                    " (write the script with elementForce=1)");
+        } else {
+            shear = patternShearHistory(store, analysis, layout, folder, direction, steps);
+            profile.hasShear = true;
+            profile.notes.push_back(
+                std::string("Storey shears along ") + (direction == 1 ? "X" : "Y") +
+                " from the base shear and the push pattern's forces above each storey (no "
+                "element force files: elementForce=1 records them)");
+        }
     }
-    (void)analysis;
 
     if (moment == ProfileMoment::Step) {
         const int last = static_cast<int>(steps);

@@ -34,7 +34,9 @@ struct StoreyProfile {
 // The storeys are the floors of storeyLayout (the diaphragms, else the elevations of the joints);
 // a floor moves as the mean of its joints. A storey's shear is the sum, along X and Y, of the forces
 // the frames crossing its mid-height carry across it (element force files: elementForce=1), with
-// the sign of the load; without those files the profile has drifts only, and a note says so.
+// the sign of the load. Without those files a pushover's storey shears along `direction` are its
+// base shear times the share of the pattern's forces (m_i Phi_i, see runPushShape) above the storey,
+// and other runs have drifts only; a note says which.
 // `step` (1-based line of the files) is used with ProfileMoment::Step; without one, Step means
 // the last recorded step. An envelope keeps, per storey and direction, the value of largest size.
 StoreyProfile storeyProfile(const ModelStore& store, const AnalysisSettings& analysis,

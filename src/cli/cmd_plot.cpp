@@ -272,7 +272,8 @@ const RegisterCommand reg({
         "--drifts finds the storeys from the diaphragms (else the elevations of the joints) above the\n"
         "supports; the drift ratio is the difference of the floors' mean displacements over the storey\n"
         "height, the storey shear the force the frames crossing the storey's mid-height carry (element\n"
-        "force files: --set elementForce=1). Its CSV file has storey, bottom, top, height, drift ratio X\n"
+        "force files: --set elementForce=1; without them a pushover's base shear times the share of its\n"
+        "pattern's forces above the storey). Its CSV file has storey, bottom, top, height, drift ratio X\n"
         "and Y, shear X and Y; a picture draws the drift profile, and OUT-shear.png the shears.",
     .lines =
         {

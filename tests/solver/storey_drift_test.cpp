@@ -5,6 +5,7 @@
 #include "results/curves.h"
 
 #include <cmath>
+#include <filesystem>
 #include <optional>
 
 namespace kelvane::test {
@@ -17,17 +18,32 @@ namespace {
 // 2F and F, sways 2F/k and 3F/k. The roof pushed 5 mm a step: F = 5k/3 = 948148 N at step 1, so
 // (the node files keep six digits) drifts 2F/k/h = 10/3/3000 = 0.00111111 and 0.000555556, shears 1896296 and
 // 948148; twice that at step 2.
-class StoreyDriftTest : public SolverTest {};
+class StoreyDriftTest : public SolverTest {
+  protected:
+    void checkPushedShearFrame(const std::string& elementForce);
+};
 
+// Without element force files the shears are the base shear times the share of the pattern's forces
+// above each storey: the same values.
 TEST_F(StoreyDriftTest, DriftsAndShearsOfAPushedShearFrameAreVOverKPerStorey) {
+    for (const char* elementForce : {"elementForce=1", "elementForce=0"}) {
+        SCOPED_TRACE(elementForce);
+        checkPushedShearFrame(elementForce);
+    }
+}
+
+void StoreyDriftTest::checkPushedShearFrame(const std::string& elementForce) {
     const std::string model = dataPath("solver/two-storey-shear-frame.s2k");
-    ASSERT_FALSE(writeAndRun(model, {"analysisType=2", "dispControlCase=1", "controlNode=14", "controlDof=1",
-                                     "controlDisp=5", "dispSteps=2", "pushPattern=2", "elementForce=1",
-                                     "baseReactions=1"})
-                     .empty());
+    std::filesystem::remove(file("ele0.out")); // of the run before
+    ASSERT_FALSE(
+        writeAndRun(model, {"analysisType=2", "dispControlCase=1", "controlNode=14", "controlDof=1",
+                            "controlDisp=5", "dispSteps=2", "pushPattern=2", elementForce, "baseReactions=1"})
+            .empty());
     const ModelStore store = importedModel(model);
     AnalysisSettings analysis;
     analysis.analysisType = SingleDisplacementControl;
+    analysis.pushPattern = PushUniform;
+    analysis.controlNode = 14;
     const double k = 48.0 * 200000.0 * (300.0 * std::pow(400.0, 3) / 12.0) / std::pow(3000.0, 3);
     const double force = 5.0 * k / 3.0;
     struct Case {
@@ -42,6 +58,7 @@ TEST_F(StoreyDriftTest, DriftsAndShearsOfAPushedShearFrameAreVOverKPerStorey) {
         SCOPED_TRACE(c.scale);
         const StoreyProfile profile = storeyProfile(store, analysis, folder(), 1, c.moment, c.step);
         ASSERT_TRUE(profile.hasShear);
+        EXPECT_EQ(profile.notes.size(), elementForce == "elementForce=1" ? 0u : 1u);
         ASSERT_EQ(profile.storeys.size(), 2u);
         const double shears[] = {2 * force * c.scale, force * c.scale};
         for (std::size_t i = 0; i < 2; ++i) {
