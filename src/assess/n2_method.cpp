@@ -31,7 +31,7 @@ void solve(const CapacityCurve& curve, N2Result& r, const ResponseSpectrum& spec
     if (r.tStar >= r.tc || r.qu <= 1)
         r.dtStar = r.detStar;
     else
-        r.dtStar = std::max(r.detStar, r.detStar / r.qu * (1 + (r.qu - 1) * r.tc / r.tStar));
+        r.dtStar = std::clamp(r.detStar / r.qu * (1 + (r.qu - 1) * r.tc / r.tStar), r.detStar, 3 * r.detStar);
     r.dt = gamma * r.dtStar;
 }
 

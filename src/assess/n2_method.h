@@ -31,9 +31,9 @@ struct N2Result {
 
 // Idealises the capacity curve (F* = V / Gamma, d* = d / Gamma) as elastic-perfectly plastic of
 // equal work up to its peak, finds T* and the target from the elastic spectrum (the equal
-// displacement rule from TC on, the qu rule below it), and where dt* differs from dm* by more than
-// 5 % idealises again up to dt* (with the force of the curve there) until the two agree within
-// 0.1 %, as long as dt* lies on the curve.
+// displacement rule from TC on, the qu rule below it, between det* and 3 det*), and where dt*
+// differs from dm* by more than 5 % idealises again up to dt* (with the force of the curve there)
+// until the two agree within 0.1 %, as long as dt* lies on the curve.
 N2Result n2TargetDisplacement(const CapacityCurve& curve, const PushShape& shape,
                               const ResponseSpectrum& spectrum);
 
