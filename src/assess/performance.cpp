@@ -1,6 +1,7 @@
 #include "assess/performance.h"
 
 #include "assess/assess_number.h"
+#include "assess/storey_drifts.h"
 #include "common/error.h"
 
 #include <algorithm>
@@ -105,6 +106,44 @@ void addShapeLines(const PushShape& shape, std::vector<std::string>& lines) {
     lines.push_back("sum_m_Phi2=" + assessNumber(shape.sumMassPhi2));
 }
 
+// The storeys' drift ratios along the push when the control joint reaches the target: linear between
+// the two recorded steps around it.
+void addDriftsAtTarget(const ModelStore& store, const AnalysisSettings& analysis, const std::string& folder,
+                       const PerformanceRequest& request, const CapacityCurve& curve,
+                       PerformanceReport& report) {
+    if (request.dof > 2)
+        return;
+    const double target = report.targetDisplacement;
+    std::size_t k = 1;
+    while (k < curve.d.size() && curve.d[k] < target)
+        ++k;
+    if (k == curve.d.size()) {
+        report.notes.push_back("No storey drifts at the target: the pushover stops short of it");
+        return;
+    }
+    const int gravity = analysis.analysisType == GravityPushOver ? std::max(0, analysis.loadSteps) : 0;
+    const double share = (target - curve.d[k - 1]) / (curve.d[k] - curve.d[k - 1]);
+    const auto profileAt = [&](int line) {
+        return storeyProfile(store, analysis, folder, request.dof, ProfileMoment::Step, line);
+    };
+    const StoreyProfile after = profileAt(gravity + static_cast<int>(k));
+    const std::optional<StoreyProfile> before =
+        gravity + static_cast<int>(k) - 1 >= 1 ? std::optional(profileAt(gravity + static_cast<int>(k) - 1))
+                                               : std::nullopt;
+    report.lines.push_back("target_between_steps=" + std::to_string(gravity + static_cast<int>(k) - 1) + "," +
+                           std::to_string(gravity + static_cast<int>(k)));
+    double largest = 0;
+    for (std::size_t i = 0; i < after.storeys.size(); ++i) {
+        const auto along = [&](const StoreyValues& v) { return request.dof == 1 ? v.driftX : v.driftY; };
+        const double start = before ? along(before->storeys[i]) : 0.0;
+        const double drift = start + share * (along(after.storeys[i]) - start);
+        largest = std::max(largest, std::abs(drift));
+        report.lines.push_back("drift_ratio_at_target_storey_" + std::to_string(after.storeys[i].storey) +
+                               "=" + assessNumber(drift));
+    }
+    report.lines.push_back("largest_drift_ratio_at_target=" + assessNumber(largest));
+}
+
 } // namespace
 
 TargetMethod parseTargetMethod(const std::string& text) {
@@ -159,6 +198,7 @@ PerformanceReport assessPerformance(const ModelStore& store, const AnalysisSetti
     report.lines.insert(report.lines.begin(),
                         {"control_joint=" + std::to_string(joint), "dof=" + std::to_string(request.dof)});
     report.notes.insert(report.notes.begin(), pushover.notes.begin(), pushover.notes.end());
+    addDriftsAtTarget(store, analysis, folder, request, curve, report);
     return report;
 }
 

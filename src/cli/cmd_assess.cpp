@@ -140,8 +140,9 @@ const RegisterCommand reg({
         "by more than 5 %. asce41: bilinear fit of equal area with the secant through 0.6 Vy, Te = Ti\n"
         "sqrt(Ki / Ke), C1 and C2 from mu_strength = Sa / (Vy / W) Cm, dt = C0 C1 C2 Sa Te^2 / 4 pi^2 g.\n"
         "Prints every quantity as name=value (lengths mm, forces N, masses t, periods s, accelerations\n"
-        "g), target_displacement= the control joint's. SPEC: ec8:type=1|2,ag=AG[g],ground=A..E,\n"
-        "importance=1,damping=5 | asce7:sds=SDS,sd1=SD1,tl=8,site=D | a CSV file of period (s),Sa (g).\n"
+        "g), target_displacement= the control joint's, then the storeys' drift ratios there.\n"
+        "SPEC: ec8:type=1|2,ag=AG[g],ground=A..E,importance=1,damping=5 | asce7:sds=SDS,sd1=SD1,tl=8,site=D\n"
+        "| a CSV file of period (s),Sa (g).\n"
         "-o draws the capacity curve with the idealisation and the target; for n2 also OUT-adrs.png, the\n"
         "capacity against the elastic and inelastic demand in Sa-Sd form.",
     .lines =

@@ -3,8 +3,10 @@
 #include "assess/performance.h"
 #include "assess/response_spectrum.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <string>
 
 namespace kelvane::test {
 namespace {
@@ -19,6 +21,7 @@ namespace {
 // 0.6 (T0 = 0.12): Sa = 0.4 + 0.6 x 0.059192 / 0.12 = 0.695962 g, dt = 0.739236 mm, with C1 = C2 = 1
 // when Cm is the mode's share of the mass, (sum m Phi)^2 / (sum m x sum m Phi^2) = 504.892 / 552.350
 // = 0.914081: the bilinear fit ends at the target, Vy = Ki dt = m* Gamma Sa g and mu_strength = 1.
+// The storeys then drift dt (Phi_i - Phi_i-1) / 3000: 0.445042, 0.356896 and 0.198062 of dt / 3000.
 class TargetDisplacementRunTest : public SolverTest {};
 
 TEST_F(TargetDisplacementRunTest, AnElasticShearBuildingMovesAsItsFirstModeSays) {
@@ -56,6 +59,15 @@ TEST_F(TargetDisplacementRunTest, AnElasticShearBuildingMovesAsItsFirstModeSays)
         EXPECT_NEAR(report.targetDisplacement, expected, 1e-3 * expected);
         const std::string gammaLine = c.method == TargetMethod::N2 ? "Gamma=1.2204" : "C0=1.2204";
         EXPECT_NE(std::find(report.lines.begin(), report.lines.end(), gammaLine), report.lines.end());
+        const double shares[] = {0.445042, 0.356896, 0.198062};
+        for (int storey = 1; storey <= 3; ++storey) {
+            const std::string name = "drift_ratio_at_target_storey_" + std::to_string(storey) + "=";
+            const auto line = std::find_if(report.lines.begin(), report.lines.end(),
+                                           [&](const std::string& l) { return l.starts_with(name); });
+            ASSERT_NE(line, report.lines.end()) << name;
+            const double drift = shares[storey - 1] * report.targetDisplacement / 3000;
+            EXPECT_NEAR(std::stod(line->substr(name.size())), drift, 1e-4 * drift) << name;
+        }
     }
 }
 
