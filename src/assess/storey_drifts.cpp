@@ -208,12 +208,19 @@ StoreyProfile storeyProfile(const ModelStore& store, const AnalysisSettings& ana
             profile.notes.push_back(std::string("No storey shears: ") + error.what() +
                                     " (write the script with elementForce=1)");
         } else {
-            shear = patternShearHistory(store, analysis, layout, folder, direction, steps);
-            profile.hasShear = true;
-            profile.notes.push_back(
-                std::string("Storey shears along ") + (direction == 1 ? "X" : "Y") +
-                " from the base shear and the push pattern's forces above each storey (no "
-                "element force files: elementForce=1 records them)");
+            try {
+                shear = patternShearHistory(store, analysis, layout, folder, direction, steps);
+                profile.hasShear = true;
+                profile.notes.push_back(
+                    std::string("Storey shears along ") + (direction == 1 ? "X" : "Y") +
+                    " from the base shear and the push pattern's forces above each storey (no "
+                    "element force files: elementForce=1 records them)");
+            } catch (const KelvaneError& patternError) {
+                profile.notes.push_back(std::string("No storey shears: ") + error.what() +
+                                        "; nor from the push "
+                                        "pattern: " +
+                                        patternError.what());
+            }
         }
     }
 
