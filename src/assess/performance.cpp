@@ -198,7 +198,11 @@ PerformanceReport assessPerformance(const ModelStore& store, const AnalysisSetti
     report.lines.insert(report.lines.begin(),
                         {"control_joint=" + std::to_string(joint), "dof=" + std::to_string(request.dof)});
     report.notes.insert(report.notes.begin(), pushover.notes.begin(), pushover.notes.end());
-    addDriftsAtTarget(store, analysis, folder, request, curve, report);
+    try {
+        addDriftsAtTarget(store, analysis, folder, request, curve, report);
+    } catch (const KelvaneError& error) {
+        report.notes.push_back(std::string("No storey drifts at the target: ") + error.what());
+    }
     return report;
 }
 

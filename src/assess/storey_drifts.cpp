@@ -84,7 +84,9 @@ std::vector<CrossingFrame> crossingFrames(const ModelStore& original, const Stor
     std::vector<CrossingFrame> crossing;
     for (int f = 1; f <= countOf(store.frameCount); ++f) {
         const TFRAME& frame = store.frames[static_cast<std::size_t>(f)];
-        if (!hasForceOutput(elementTypeOfFrame(store, f)))
+        const int joints = countOf(store.nodeCount);
+        if (!hasForceOutput(elementTypeOfFrame(store, f)) || frame.nodeI < 1 || frame.nodeI > joints ||
+            frame.nodeJ < 1 || frame.nodeJ > joints)
             continue;
         const double zi = store.nodes[static_cast<std::size_t>(frame.nodeI)].z;
         const double zj = store.nodes[static_cast<std::size_t>(frame.nodeJ)].z;
@@ -122,6 +124,10 @@ FloorHistory storeyShearHistory(const ModelStore& store, const StoreyLayout& lay
             offset[f] = fields;
             fields += forceValueCount(elementTypeOfFrame(store, f));
         }
+        // OpenSeesPy writes no local forces of a corotational truss: such a file cannot give the shears.
+        if (recorderFieldCount(file, 1) != fields)
+            fail("\"" + file.path() + "\" holds " + std::to_string(recorderFieldCount(file, 1)) +
+                 " fields a line, not the " + std::to_string(fields) + " of the end forces of its frames");
         for (std::size_t s = 0; s < steps; ++s) {
             int valuesRead = 0;
             readRecorderValues(file, static_cast<long long>(s + 1), fields, values, valuesRead);
