@@ -23,8 +23,13 @@ std::vector<double> jointForces(const ModelStore& store, int loadCase, int dof) 
     const std::string& name = store.loadCaseNames[static_cast<std::size_t>(loadCase)];
     for (int l = 1; l <= countOf(store.loadCount) && l < static_cast<int>(store.loads.size()); ++l) {
         const TLOAD& load = store.loads[static_cast<std::size_t>(l)];
-        if (load.kind != LoadJointForce || load.caseName != name || load.target < 1 ||
-            load.target > countOf(store.nodeCount))
+        if (load.caseName != name)
+            continue;
+        if (load.kind != LoadJointForce)
+            fail("Load case " + name +
+                 " of the push pattern loads frames: the shape Phi_i = F_i / m_i needs "
+                 "joint forces alone (or push with the masses: pushPattern 1 or 2)");
+        if (load.target < 1 || load.target > countOf(store.nodeCount))
             continue;
         forces[static_cast<std::size_t>(load.target)] += dof == 1 ? load.fx : dof == 2 ? load.fy : load.fz;
     }
