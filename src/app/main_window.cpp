@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "assess/ui/performance_window.h"
 
 #include "app/command_guard.h"
 #include "app/drawing_surface.h"
@@ -118,6 +119,7 @@ void MainWindow::createToolWindows() {
     curvesWindow_ = createToolWindow<CurvesWindow>(session_, this);
     helpWindow_ = createToolWindow<HelpWindow>(session_, this);
     batchWindow_ = createToolWindow<BatchWindow>(session_, this);
+    performanceWindow_ = createToolWindow<PerformanceWindow>(session_, this);
 }
 
 QString MainWindow::statusPanelText(int panel) const {

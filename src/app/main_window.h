@@ -35,6 +35,7 @@ class RunPanel;
 class CurvesWindow;
 class HelpWindow;
 class BatchWindow;
+class PerformanceWindow;
 
 // The main window: toolbar, menus, the drawing surface with its 17-panel status bar, the
 // animation timer and the tool windows, which it creates once and only shows and hides.
@@ -117,6 +118,7 @@ class MainWindow : public QMainWindow {
     void showV14Transfer();
     void showCurves();
     void showBatch();
+    void showPerformance();
     void openProjectCommand();
     void saveProjectCommand();
     void force();
@@ -157,6 +159,8 @@ class MainWindow : public QMainWindow {
     HelpWindow* helpWindow_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     BatchWindow* batchWindow_ = nullptr;
+    // The target displacement of a pushover (Post, Performance).
+    PerformanceWindow* performanceWindow_ = nullptr;
 };
 
 } // namespace kelvane

@@ -9,6 +9,7 @@
 #include "app/status_panel_bar.h"
 #include "app/widget_names.h"
 #include "app/window_fit.h"
+#include "assess/ui/performance_window.h"
 #include "batch/ui/batch_window.h"
 #include "model/model_import.h"
 #include "model/ui/import_report_window.h"
@@ -230,6 +231,10 @@ void MainWindow::showCurves() {
 
 void MainWindow::showBatch() {
     showToolWindow(batchWindow_);
+}
+
+void MainWindow::showPerformance() {
+    showToolWindow(performanceWindow_);
 }
 
 void MainWindow::force() {

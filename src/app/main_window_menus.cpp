@@ -140,7 +140,8 @@ void MainWindow::buildMenus() {
           {"-", nullptr},
           {"Animation", "toolButton20"},
           {"Curves", nullptr},
-          {"Batch", nullptr}}},
+          {"Batch", nullptr},
+          {"Performance", nullptr}}},
         {"Help", {{"Kelvane Tutorial", nullptr, "F1"}, {"-", nullptr}, {"About", nullptr}}},
     };
     // Entries without a toolbar button.
@@ -159,6 +160,7 @@ void MainWindow::buildMenus() {
         {"Curves", &MainWindow::showCurves},
         {"Exit", &MainWindow::exitCommand},
         {"Batch", &MainWindow::showBatch},
+        {"Performance", &MainWindow::showPerformance},
     };
 
     for (const MenuColumn& column : columns) {

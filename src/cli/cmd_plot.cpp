@@ -1,3 +1,4 @@
+#include "assess/storey_drifts.h"
 #include "cli/command_registry.h"
 #include "cli/model_setup.h"
 #include "common/error.h"
@@ -20,7 +21,7 @@
 namespace kelvane::cli {
 namespace {
 
-enum class CurveWanted { None, History, Pushover, BaseShear, Periods };
+enum class CurveWanted { None, History, Pushover, BaseShear, Periods, Drifts };
 
 struct PlotArguments {
     ModelArguments model;
@@ -29,6 +30,8 @@ struct PlotArguments {
     std::optional<int> joint;
     std::optional<int> dof;
     std::optional<Abscissa> against;
+    std::optional<int> step;
+    bool envelope = false;
     int width = 1000;
     int height = 700;
 };
@@ -57,7 +60,7 @@ void parseSize(const std::string& text, PlotArguments& parsed) {
 
 void choose(PlotArguments& parsed, CurveWanted curve) {
     if (parsed.curve != CurveWanted::None)
-        throw UsageError{"choose one curve: --joint, --pushover, --base-shear or --periods"};
+        throw UsageError{"choose one curve: --joint, --pushover, --base-shear, --periods or --drifts"};
     parsed.curve = curve;
 }
 
@@ -88,6 +91,12 @@ PlotArguments parseArguments(const Arguments& args) {
             choose(parsed, CurveWanted::BaseShear);
         else if (arg == "--periods")
             choose(parsed, CurveWanted::Periods);
+        else if (arg == "--drifts")
+            choose(parsed, CurveWanted::Drifts);
+        else if (arg == "--step")
+            parsed.step = integerValue(arg, value());
+        else if (arg == "--envelope")
+            parsed.envelope = true;
         else if (arg == "--joint") {
             parsed.joint = integerValue(arg, value());
             jointGiven = true;
@@ -110,7 +119,7 @@ PlotArguments parseArguments(const Arguments& args) {
     if (parsed.curve == CurveWanted::None && jointGiven)
         parsed.curve = CurveWanted::History;
     if (parsed.curve == CurveWanted::None)
-        throw UsageError{"choose a curve: --joint J, --pushover, --base-shear or --periods"};
+        throw UsageError{"choose a curve: --joint J, --pushover, --base-shear, --periods or --drifts"};
     if (parsed.folder.empty())
         throw UsageError{"a model file and a results folder are required"};
     if (parsed.curve != CurveWanted::Periods && !parsed.dof)
@@ -119,6 +128,12 @@ PlotArguments parseArguments(const Arguments& args) {
         throw UsageError{"--periods takes no --joint, --dof or --against"};
     if (parsed.curve == CurveWanted::Pushover && parsed.against)
         throw UsageError{"--pushover draws base shear against displacement and takes no --against"};
+    if ((parsed.step || parsed.envelope) && parsed.curve != CurveWanted::Drifts)
+        throw UsageError{"--step and --envelope go with --drifts"};
+    if (parsed.step && parsed.envelope)
+        throw UsageError{"choose --step N or --envelope, not both"};
+    if (parsed.curve == CurveWanted::Drifts && (parsed.joint || parsed.against))
+        throw UsageError{"--drifts takes no --joint or --against"};
     parsed.model = parseModelArguments(modelArguments);
     return parsed;
 }
@@ -147,6 +162,49 @@ void savePicture(const Curve& curve, bool bars, const PlotArguments& arguments) 
 #endif
 }
 
+// The shear picture stands beside the drift picture: OUT-shear.png for OUT.png.
+std::string besidePath(const std::string& path, const std::string& suffix) {
+    const std::size_t dot = path.find_last_of('.');
+    return path.substr(0, dot) + suffix + path.substr(dot);
+}
+
+// A storey profile reads from zero: drawn as a family of one curve, whose axes start there.
+void saveProfilePicture(const Curve& curve, const PlotArguments& arguments) {
+#ifdef KELVANE_WITH_PAINT
+    const auto application = ensureChartApplication();
+    saveCurvesPicture(curve.title, {curve}, arguments.model.output, arguments.width, arguments.height);
+#else
+    savePicture(curve, false, arguments);
+#endif
+}
+
+int plotDrifts(const PreparedModel& model, const PlotArguments& arguments, bool csv) {
+    const ProfileMoment moment = arguments.envelope ? ProfileMoment::Envelope
+                                 : arguments.step   ? ProfileMoment::Step
+                                                    : defaultProfileMoment(model.analysis);
+    const StoreyProfile profile = storeyProfile(model.store, model.analysis, arguments.folder,
+                                                arguments.dof.value_or(1), moment, arguments.step);
+    for (const std::string& note : profile.notes)
+        std::cerr << note << "\n";
+    const std::string& output = arguments.model.output;
+    if (csv) {
+        saveLinesCrLf(output, storeyProfileCsvLines(profile));
+    } else {
+        saveProfilePicture(storeyDriftCurve(profile, profile.direction), arguments);
+        if (profile.hasShear) {
+            PlotArguments shearPicture = arguments;
+            shearPicture.model.output = besidePath(output, "-shear");
+            saveProfilePicture(storeyShearCurve(profile, profile.direction), shearPicture);
+            std::cout << "wrote " << shearPicture.model.output << "\n";
+        }
+    }
+    std::cout << "wrote " << output << " (" << profile.storeys.size() << " storeys, "
+              << (profile.moment == ProfileMoment::Envelope ? std::string("envelope")
+                                                            : "step " + std::to_string(profile.step))
+              << ")\n";
+    return 0;
+}
+
 int runPlot(const Arguments& args) {
     const PlotArguments arguments = parseArguments(args);
     const std::string& output = arguments.model.output;
@@ -155,6 +213,8 @@ int runPlot(const Arguments& args) {
         throw UsageError{"-o names a .png or .svg picture or a .csv file, not '" + output + "'"};
     const PreparedModel model = prepareModel(arguments.model);
     const std::string& folder = arguments.folder;
+    if (arguments.curve == CurveWanted::Drifts)
+        return plotDrifts(model, arguments, csv);
 
     Curve curve;
     std::vector<std::string> numbers;
@@ -178,6 +238,7 @@ int runPlot(const Arguments& args) {
         break;
     }
     case CurveWanted::None:
+    case CurveWanted::Drifts:
         break;
     }
     for (const std::string& note : curve.notes)
@@ -194,7 +255,8 @@ const RegisterCommand reg({
     .name = "plot",
     .usage =
         "plot MODEL.s2k FOLDER (--joint J --dof D [--against step|time|load-factor] | --pushover --dof D "
-        "[--joint J] | --base-shear --dof D [--against step|time|load-factor] | --periods) "
+        "[--joint J] | --base-shear --dof D [--against step|time|load-factor] | --periods | --drifts --dof D "
+        "[--step N|--envelope]) "
         "-o OUT.png|OUT.svg|OUT.csv [--size WxH] [--project FILE] [--set NAME=VALUE]...",
     .summary = "Draw a curve of a run's recorder files, or write its numbers as CSV",
     .details =
@@ -206,7 +268,13 @@ const RegisterCommand reg({
         "frame. The CSV file has a header line: the control displacement and the base shear; the step,\n"
         "time or load factor and the displacement or base shear; or mode, eigenvalue, period and\n"
         "frequency. The last line of a file that the solver is still writing is left out, with a note on\n"
-        "standard error.",
+        "standard error.\n"
+        "--drifts finds the storeys from the diaphragms (else the elevations of the joints) above the\n"
+        "supports; the drift ratio is the difference of the floors' mean displacements over the storey\n"
+        "height, the storey shear the force the frames crossing the storey's mid-height carry (element\n"
+        "force files: --set elementForce=1; without them a pushover's base shear times the share of its\n"
+        "pattern's forces above the storey). Its CSV file has storey, bottom, top, height, drift ratio X\n"
+        "and Y, shear X and Y; a picture draws the drift profile, and OUT-shear.png the shears.",
     .lines =
         {
             {"MODEL.s2k", "the model the script was written from"},
@@ -219,6 +287,10 @@ const RegisterCommand reg({
             {"--pushover", "the base shear against the control joint's displacement"},
             {"--base-shear", "the base-shear history"},
             {"--periods", "the periods of the modes, as bars"},
+            {"--drifts", "the interstorey drift ratios (and storey shears) of the storeys along D, 1 or 2"},
+            {"--step N", "with --drifts: the recorded step shown (default: the last of a static run, the "
+                         "peak roof displacement of a time history)"},
+            {"--envelope", "with --drifts: the largest drift and shear of each storey over the run"},
             {"-o OUT", "the picture to write (OUT.png or OUT.svg), or its numbers (OUT.csv)"},
             {"--size WxH", "the picture's width and height in pixels (default 1000x700)"},
             {"--project FILE", "a project saved for the model (its settings)"},

@@ -100,6 +100,33 @@ TEST_F(CurvesWindowTest, PeriodsShowAsATableAndBarsAndABadBoxKeepsTheCurveShown)
     EXPECT_FALSE(table->isVisible());
 }
 
+// The floor (joints 3 and 4) sways 2 and 1.9 at step 1, 6 and 5.9 at step 3 over a storey of 3000.
+TEST_F(CurvesWindowTest, StoreyDriftsShowTheStoreysAtTheLastOrAChosenStep) {
+    struct Case {
+        int moment;
+        const char* step;
+        const char* title;
+        const char* drift;
+    };
+    const Case cases[] = {{0, "", "Interstorey drift ratio along X (step 3)", "0.00198333333333333"},
+                          {1, "1", "Interstorey drift ratio along X (step 1)", "0.000650000000000000"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title);
+        choose(4);
+        child<QComboBox>("moment")->setCurrentIndex(c.moment);
+        EXPECT_EQ(child<QLineEdit>("step")->isEnabled(), c.moment == 1);
+        child<QLineEdit>("step")->setText(c.step);
+        press("drawButton");
+        ASSERT_TRUE(errors.messages().isEmpty()) << errors.messages().join('\n').toStdString();
+        EXPECT_EQ(child<ChartPicture>("chartView")->title(), c.title);
+        const auto* table = child<QTableWidget>("storeyTable");
+        ASSERT_TRUE(table->isVisible());
+        ASSERT_EQ(table->rowCount(), 1);
+        EXPECT_EQ(table->item(0, 4)->text().toDouble(), QString(c.drift).toDouble());
+        EXPECT_TRUE(child<QLabel>("notes")->text().contains("No storey shears"));
+    }
+}
+
 TEST_F(CurvesWindowTest, PickOnModelTakesTheJointClickedOnTheDrawing) {
     button("toolButton11")->click(); // the XZ elevation shows every joint apart
     const TNODE& joint = session.model.nodes[3];

@@ -28,7 +28,8 @@ namespace kelvane {
 
 namespace {
 
-enum CurveKind { JointHistory = 0, Pushover = 1, BaseShearHistory = 2, Periods = 3 };
+enum CurveKind { JointHistory = 0, Pushover = 1, BaseShearHistory = 2, Periods = 3, StoreyDrifts = 4 };
+enum MomentChoice { DefaultMoment = 0, ChosenStep = 1, Envelope = 2 };
 
 QPushButton* button(const QString& caption, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
@@ -57,7 +58,8 @@ CurvesWindow::CurvesWindow(Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window), session_(session), folder_(new QLineEdit(this)),
       kind_(list(QStringLiteral("curve"),
                  {QStringLiteral("Joint Displacement History"), QStringLiteral("Pushover Curve"),
-                  QStringLiteral("Base Shear History"), QStringLiteral("Periods")},
+                  QStringLiteral("Base Shear History"), QStringLiteral("Periods"),
+                  QStringLiteral("Storey Drifts")},
                  this)),
       joint_(new QLineEdit(this)), pick_(button(QStringLiteral("Pick on Model"), this)),
       dof_(list(QStringLiteral("dof"),
@@ -65,7 +67,11 @@ CurvesWindow::CurvesWindow(Session& session, QWidget* parent)
       against_(list(QStringLiteral("against"),
                     {QStringLiteral("Step"), QStringLiteral("Time"), QStringLiteral("Load Factor")}, this)),
       chartView_(new ChartPicture(this)), periodTable_(new QTableWidget(0, 4, this)),
-      notes_(new QLabel(this)) {
+      notes_(new QLabel(this)),
+      moment_(list(QStringLiteral("moment"),
+                   {QStringLiteral("Last Step or Peak"), QStringLiteral("Step"), QStringLiteral("Envelope")},
+                   this)),
+      step_(new QLineEdit(this)), storeyTable_(new QTableWidget(0, 8, this)) {
     setWindowTitle(QStringLiteral("Curves"));
     resize(1000, 620);
     folder_->setObjectName(QStringLiteral("resultsFolder"));
@@ -80,6 +86,15 @@ CurvesWindow::CurvesWindow(Session& session, QWidget* parent)
     periodTable_->verticalHeader()->hide();
     periodTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     periodTable_->hide();
+    step_->setObjectName(QStringLiteral("step"));
+    storeyTable_->setObjectName(QStringLiteral("storeyTable"));
+    storeyTable_->setHorizontalHeaderLabels({QStringLiteral("Storey"), QStringLiteral("Bottom"),
+                                             QStringLiteral("Top"), QStringLiteral("Height"),
+                                             QStringLiteral("Drift X"), QStringLiteral("Drift Y"),
+                                             QStringLiteral("Shear X"), QStringLiteral("Shear Y")});
+    storeyTable_->verticalHeader()->hide();
+    storeyTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    storeyTable_->hide();
     notes_->setObjectName(QStringLiteral("notes"));
     notes_->setWordWrap(true);
 
@@ -93,6 +108,7 @@ CurvesWindow::CurvesWindow(Session& session, QWidget* parent)
             [this] { runGuarded(this, [this] { exportCurve(); }); });
     connect(close, &QPushButton::clicked, this, &QWidget::hide);
     connect(kind_, &QComboBox::currentIndexChanged, this, &CurvesWindow::curveKindChanged);
+    connect(moment_, &QComboBox::currentIndexChanged, this, &CurvesWindow::curveKindChanged);
 
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(folder_, 1);
@@ -108,6 +124,8 @@ CurvesWindow::CurvesWindow(Session& session, QWidget* parent)
     form->addRow(jointLabel, jointRow);
     form->addRow(QStringLiteral("Dof"), dof_);
     form->addRow(QStringLiteral("Against"), against_);
+    form->addRow(QStringLiteral("Moment"), moment_);
+    form->addRow(QStringLiteral("Step"), step_);
 
     auto* controls = new QVBoxLayout;
     controls->addLayout(form);
@@ -119,6 +137,7 @@ CurvesWindow::CurvesWindow(Session& session, QWidget* parent)
     auto* shown = new QVBoxLayout;
     shown->addWidget(chartView_, 3);
     shown->addWidget(periodTable_, 1);
+    shown->addWidget(storeyTable_, 1);
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(controls);
     layout->addLayout(shown, 1);
@@ -144,6 +163,8 @@ void CurvesWindow::curveKindChanged() {
     pick_->setEnabled(joint_->isEnabled());
     dof_->setEnabled(kind != Periods);
     against_->setEnabled(kind == JointHistory || kind == BaseShearHistory);
+    moment_->setEnabled(kind == StoreyDrifts);
+    step_->setEnabled(kind == StoreyDrifts && moment_->currentIndex() == ChosenStep);
     if (kind == BaseShearHistory)
         against_->setCurrentIndex(1); // a time history's base shear is read against its time
 }
@@ -180,8 +201,11 @@ void CurvesWindow::draw() {
     const Abscissa against = abscissaAt(against_->currentIndex());
     const bool needsJoint = kind == JointHistory || kind == Pushover;
     const std::int32_t joint = needsJoint ? intOfBox(joint_) : 0;
+    const bool chosenStep = kind == StoreyDrifts && moment_->currentIndex() == ChosenStep;
+    const std::optional<int> step = chosenStep ? std::optional<int>(intOfBox(step_)) : std::nullopt;
     Curve curve;
     std::vector<ModalPeriod> periods;
+    std::optional<StoreyProfile> profile;
     switch (kind) {
     case JointHistory:
         curve = jointHistoryCurve(session_.model, folder, joint, dof, against);
@@ -192,6 +216,15 @@ void CurvesWindow::draw() {
     case BaseShearHistory:
         curve = baseShearHistory(session_.model, folder, dof, against);
         break;
+    case StoreyDrifts: {
+        const ProfileMoment moment = moment_->currentIndex() == Envelope ? ProfileMoment::Envelope
+                                     : chosenStep                        ? ProfileMoment::Step
+                                                  : defaultProfileMoment(session_.analysis);
+        profile = storeyProfile(session_.model, session_.analysis, folder, dof, moment, step);
+        curve = storeyDriftCurve(*profile, dof);
+        curve.notes = profile->notes;
+        break;
+    }
     default:
         periods = readModalPeriods(folder);
         curve = periodCurve(periods);
@@ -199,8 +232,10 @@ void CurvesWindow::draw() {
     }
     curve_ = std::move(curve);
     periods_ = std::move(periods);
+    profile_ = std::move(profile);
     showChart();
     showPeriods();
+    showStoreys();
     QStringList notes;
     for (const std::string& note : curve_->notes)
         notes << fromBytes(note);
@@ -209,7 +244,10 @@ void CurvesWindow::draw() {
 
 void CurvesWindow::showChart() {
     const ChartKind kind = periods_.empty() ? ChartKind::Line : ChartKind::Bars;
-    chartView_->showCurve(*curve_, kind);
+    if (profile_)
+        chartView_->showCurves(curve_->title, {*curve_}); // a profile reads from zero
+    else
+        chartView_->showCurve(*curve_, kind);
 }
 
 void CurvesWindow::showPeriods() {
@@ -225,6 +263,28 @@ void CurvesWindow::showPeriods() {
     periodTable_->resizeColumnsToContents();
 }
 
+void CurvesWindow::showStoreys() {
+    storeyTable_->setVisible(profile_.has_value());
+    const std::size_t rows = profile_ ? profile_->storeys.size() : 0;
+    storeyTable_->setRowCount(static_cast<int>(rows));
+    for (std::size_t row = 0; row < rows; ++row) {
+        const StoreyValues& s = profile_->storeys[row];
+        const bool shear = profile_->hasShear;
+        const std::string cells[] = {formatInt(s.storey),
+                                     formatGeneral(s.bottom),
+                                     formatGeneral(s.top),
+                                     formatGeneral(s.top - s.bottom),
+                                     formatGeneral(s.driftX),
+                                     formatGeneral(s.driftY),
+                                     shear ? formatGeneral(s.shearX) : "",
+                                     shear ? formatGeneral(s.shearY) : ""};
+        for (int column = 0; column < 8; ++column)
+            storeyTable_->setItem(static_cast<int>(row), column,
+                                  new QTableWidgetItem(fromBytes(cells[column])));
+    }
+    storeyTable_->resizeColumnsToContents();
+}
+
 void CurvesWindow::exportCurve() {
     if (!curve_)
         fail("Draw a curve before exporting it");
@@ -233,7 +293,14 @@ void CurvesWindow::exportCurve() {
     if (path.isEmpty())
         return;
     if (path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
-        saveLinesCrLf(pathBytes(path), periods_.empty() ? curveCsvLines(*curve_) : periodCsvLines(periods_));
+        saveLinesCrLf(pathBytes(path), profile_           ? storeyProfileCsvLines(*profile_)
+                                       : periods_.empty() ? curveCsvLines(*curve_)
+                                                          : periodCsvLines(periods_));
+        return;
+    }
+    if (profile_) {
+        const QSize size = chartView_->size().expandedTo(QSize(640, 480));
+        saveCurvesPicture(curve_->title, {*curve_}, pathBytes(path), size.width(), size.height());
         return;
     }
     const QSize size = chartView_->size().expandedTo(QSize(640, 480));

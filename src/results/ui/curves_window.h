@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assess/storey_drifts.h"
 #include "results/curves.h"
 
 #include <QWidget>
@@ -20,7 +21,8 @@ class ChartPicture;
 struct Session;
 
 // "Curves": draws a curve of a run's recorder files (a joint's displacement history, the pushover
-// curve, the base-shear history, the periods of the modes) and exports it as PNG, SVG or CSV. The
+// curve, the base-shear history, the periods of the modes, the storey drifts and shears) and exports
+// it as PNG, SVG or CSV. The
 // joint is typed, or picked on the model after "Pick on Model".
 class CurvesWindow : public QWidget {
     Q_OBJECT
@@ -58,6 +60,12 @@ class CurvesWindow : public QWidget {
     QLabel* notes_;
     std::optional<Curve> curve_;
     std::vector<ModalPeriod> periods_;
+    // The storey drifts: the moment shown, the step typed, and the storeys' values.
+    void showStoreys();
+    QComboBox* moment_;
+    QLineEdit* step_;
+    QTableWidget* storeyTable_;
+    std::optional<StoreyProfile> profile_;
 };
 
 } // namespace kelvane
