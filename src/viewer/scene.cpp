@@ -41,6 +41,8 @@ void RedrawModel(Canvas& canvas, const Scene& scene) {
         DrawDiaphragms(canvas, model);
     if (options.hingeCircle)
         DrawHingeCircles(canvas, model, scene.colours, results);
+    if (results.damage.step != 0)
+        DrawDamageMarks(canvas, model, results.damage);
     if (options.shellElement)
         DrawShells(canvas, model);
     if (options.shellLabels)
@@ -66,6 +68,8 @@ void RedrawModel(Canvas& canvas, const Scene& scene) {
         DrawContourLegend(canvas, scene.colours, results);
     if (showsDeformedShape(results))
         DrawDeformationCaption(canvas, results);
+    if (results.damage.step != 0)
+        DrawDamageLegend(canvas, results.damage);
 }
 
 } // namespace kelvane
