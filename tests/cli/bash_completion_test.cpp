@@ -34,7 +34,7 @@ std::vector<std::string> complete(const std::vector<std::string>& lines) {
 
 TEST(BashCompletion, OffersCommandsOptionsValuesFilesAndSettingNames) {
     const std::pair<std::string, std::string> cases[] = {
-        {"r", "render|results|run"},
+        {"r", "render|report|results|run"},
         {"--v", "--version"},
         {"help t", "tcl"},
         {"info ''", "sub|a frame.s2k|b.$2k"},
