@@ -140,7 +140,9 @@ void MainWindow::buildMenus() {
           {"-", nullptr},
           {"Animation", "toolButton20"},
           {"Curves", nullptr},
-          {"Batch", nullptr}}},
+          {"Batch", nullptr},
+          {"-", nullptr},
+          {"Save Report", nullptr}}},
         {"Help", {{"Kelvane Tutorial", nullptr, "F1"}, {"-", nullptr}, {"About", nullptr}}},
     };
     // Entries without a toolbar button.
@@ -159,6 +161,7 @@ void MainWindow::buildMenus() {
         {"Curves", &MainWindow::showCurves},
         {"Exit", &MainWindow::exitCommand},
         {"Batch", &MainWindow::showBatch},
+        {"Save Report", &MainWindow::saveReportCommand},
     };
 
     for (const MenuColumn& column : columns) {

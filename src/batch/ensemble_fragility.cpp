@@ -67,6 +67,18 @@ std::vector<std::string> fragilityCsvLines(const EnsembleFragility& fragility) {
     return lines;
 }
 
+std::vector<std::string> fragilityResultLines(const EnsembleFragility& fragility) {
+    if (const auto& fit = fragility.result.fit)
+        return {"fragility_median=" + formatGeneral(fit->median),
+                "fragility_beta=" + formatGeneral(fit->beta)};
+    std::vector<std::string> lines{"fragility: no lognormal fit for " + limitStateText(fragility) + ": " +
+                                   fragility.result.reason + "; the counted fractions per scale:"};
+    for (const FragilityStripe& stripe : fragility.stripes)
+        lines.push_back("  scale " + scaleText(stripe.intensity) + ": " + std::to_string(stripe.exceeded) +
+                        " of " + std::to_string(stripe.runs));
+    return lines;
+}
+
 std::vector<Curve> fragilityCurves(const EnsembleFragility& fragility) {
     Curve observed;
     observed.title = "Observed fraction";

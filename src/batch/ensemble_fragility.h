@@ -36,6 +36,10 @@ std::vector<std::string> fragilityCsvLines(const EnsembleFragility& fragility);
 // to 1.5 times the largest), for drawing together.
 std::vector<Curve> fragilityCurves(const EnsembleFragility& fragility);
 
+// What the fit found, for the user: fragility_median= and fragility_beta= lines, or why no curve
+// fits followed by the counted fractions per scale.
+std::vector<std::string> fragilityResultLines(const EnsembleFragility& fragility);
+
 // "drift ratio 0.02" or "collapse", for titles and messages.
 std::string limitStateText(const EnsembleFragility& fragility);
 

@@ -258,16 +258,8 @@ void writeFragility(const std::vector<RunSummary>& summary, std::optional<double
     const fs::path csv = summaryPath.parent_path() / kFragilityFileName;
     saveLinesCrLf(csv.string(), fragilityCsvLines(fragility));
     std::cout << "wrote " << csv.string() << "\n";
-    if (const auto& fit = fragility.result.fit) {
-        std::cout << "fragility_median=" << formatGeneral(fit->median) << "\n";
-        std::cout << "fragility_beta=" << formatGeneral(fit->beta) << "\n";
-    } else {
-        std::cout << "fragility: no lognormal fit for " << limitStateText(fragility) << ": "
-                  << fragility.result.reason << "; the counted fractions per scale:\n";
-        for (const FragilityStripe& stripe : fragility.stripes)
-            std::cout << "  scale " << scaleText(stripe.intensity) << ": " << stripe.exceeded << " of "
-                      << stripe.runs << "\n";
-    }
+    for (const std::string& line : fragilityResultLines(fragility))
+        std::cout << line << "\n";
 #ifdef KELVANE_WITH_PAINT
     const auto application = ensureChartApplication();
     for (const char* extension : {".png", ".svg"}) {
