@@ -21,6 +21,7 @@ struct DamageCase {
     std::vector<std::string> settings;
     int sections;
     std::vector<DamageCount> counts;
+    int coreSections; // sections with concrete: all compressed past 1e-4 by the 2.2e-4 of gravity
 };
 
 // tests/data/solver/cantilever.s2k: 2000 mm, rectangle 200 deep by 100 wide, E = 200000, with a
@@ -36,7 +37,8 @@ const DamageCase kSteelCantilever{"steel_cantilever",
                                    "numIntgrPts=3", "analysisType=2", "dispControlCase=1", "controlNode=2",
                                    "controlDof=3", "controlDisp=-1", "dispSteps=30", "sectionStressStrain=1"},
                                   3,
-                                  {{10, 0, 0}, {16, 0, 0}, {18, 1, 0}, {30, 1, 0}}};
+                                  {{10, 0, 0}, {16, 0, 0}, {18, 1, 0}, {30, 1, 0}},
+                                  0};
 
 // tests/data/solver/rc-column.s2k: 400 x 400, 3000 mm high, under 960 kN (10 gravity steps, an axial
 // strain of about 2e-4, far from yield and spalling), then pushed 0.5 mm a step. Cover of Concrete02
@@ -75,7 +77,8 @@ const DamageCase kConcreteColumn{"concrete_column",
                                   "dispSteps=200",
                                   "sectionStressStrain=1"},
                                  5,
-                                 {{10, 0, 0}, {50, 0, 0}, {100, 1, 1}, {210, 1, 1}}};
+                                 {{10, 0, 0}, {50, 0, 0}, {100, 1, 1}, {210, 1, 1}},
+                                 5};
 
 class SectionDamageTest : public SolverTest, public ::testing::WithParamInterface<DamageCase> {
   protected:
@@ -101,10 +104,12 @@ TEST_P(SectionDamageTest, SectionsDamageOnlyPastTheHandYieldDeflection) {
             "\ncover_spalled=" + std::to_string(count.spalled) + "\ncore_crushed=0\nrebar_ultimate=0\n";
         EXPECT_EQ(drawn.out.substr(drawn.out.find('\n') + 1), expected) << "step " << count.step;
     }
-    // A rebar limit below the strain the yielded steel reached marks it too.
-    const CommandResult tight =
-        render("--step " + std::to_string(c.counts.back().step) + " --rebar-ultimate-strain 0.0022");
+    // Limits below the strains reached: the yielded base's rebar, and every concrete section, whose
+    // axial load alone strains it 2.2e-4.
+    const CommandResult tight = render("--step " + std::to_string(c.counts.back().step) +
+                                       " --rebar-ultimate-strain 0.0022 --crushing-strain 0.0001");
     EXPECT_THAT(tight.out, ::testing::HasSubstr("rebar_ultimate=1\n")) << tight.err;
+    EXPECT_THAT(tight.out, ::testing::HasSubstr("core_crushed=" + std::to_string(c.coreSections) + "\n"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, SectionDamageTest, ::testing::Values(kSteelCantilever, kConcreteColumn),
