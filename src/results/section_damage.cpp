@@ -38,7 +38,10 @@ FiberRule ruleOf(const ModelStore& store, const TSECTION& section, std::int32_t 
     const MaterialParameters& p = material.parameters;
     if (material.model == ModelSteel01 || material.model == ModelSteel02) {
         rule.kind = FiberKind::Steel;
-        rule.yield = limits.yieldStrain > 0 ? limits.yieldStrain : p.E0 > 0 ? std::abs(p.Fy) / p.E0 : 0;
+        // The model's own parameters, else the yield stress and modulus the file gave the material.
+        const double fy = p.Fy != 0 ? std::abs(p.Fy) : std::abs(material.fy);
+        const double e = p.E0 > 0 ? p.E0 : material.e;
+        rule.yield = limits.yieldStrain > 0 ? limits.yieldStrain : e > 0 ? fy / e : 0;
         return rule;
     }
     if (material.model != ModelConcrete01 && material.model != ModelConcrete02)
