@@ -35,9 +35,8 @@ void DrawDamageMarks(Canvas& canvas, const ModelStore& model, const DamageDispla
     }
 }
 
-void DrawDamageLegend(Canvas& canvas, const DamageDisplay& damage) {
+void DrawDamageLegend(Canvas& canvas, const DamageDisplay& damage, int top) {
     const int left = canvas.width() - kLegendWidth;
-    int top = 8;
     canvas.setBrushStyle(BrushStyle::Clear);
     canvas.setFontColour(kBlack);
     canvas.setFontSize(kCaptionSize);
