@@ -95,6 +95,7 @@ class MainWindow : public QMainWindow {
     // Toolbar and menu commands.
     void importS2kCommand();
     void savePictureCommand();
+    void saveReportCommand();
     void showFrameSection();
     void showMaterial();
     void viewXY();

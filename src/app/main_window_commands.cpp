@@ -11,10 +11,13 @@
 #include "app/window_fit.h"
 #include "assess/ui/performance_window.h"
 #include "batch/ui/batch_window.h"
+#include "common/error.h"
 #include "model/model_import.h"
 #include "model/ui/import_report_window.h"
 #include "model/ui/v14_transfer_window.h"
 #include "paint/model_render.h"
+#include "paint/report_painter.h"
+#include "report/save_report.h"
 #include "results/result_display.h"
 #include "results/ui/animation_window.h"
 #include "results/ui/curves_window.h"
@@ -35,6 +38,8 @@
 #include "viewer/view_options.h"
 
 #include <QFile>
+
+#include <filesystem>
 
 namespace kelvane {
 
@@ -134,6 +139,29 @@ void MainWindow::savePictureCommand() {
         const Scene scene{session_.model,   session_.view,    session_.viewOptions,  session_.loadDisplay,
                           session_.results, session_.colours, session_.selectedFrame};
         savePicture(scene, surface_->canvas().width(), surface_->canvas().height(), name);
+    });
+}
+
+// The report of the run last made: the model file's summary, the settings and sections of the
+// model shown, and the results in the run's folder.
+void MainWindow::saveReportCommand() {
+    guarded([this] {
+        if (session_.modelPath.empty())
+            fail("Import a model first: the report describes a model and its run");
+        if (session_.lastRunFolder.empty())
+            fail("Run OpenSees first: the report reads the recorder files of the run");
+        const QString path =
+            fileDialogs().saveFileName(this, QStringLiteral("HTML report (*.html)"), QStringLiteral("html"));
+        if (path.isEmpty())
+            return;
+        const ImportedModel imported = importModelFile(session_.modelPath, session_.colours);
+        ModelStore store = session_.model; // the report's pictures leave the window's drawing alone
+        ReportRequest request;
+        request.modelName = std::filesystem::path(session_.modelPath).filename().string();
+        request.resultsFolder = session_.lastRunFolder;
+        QtReportPainter painter(session_.colours, 900, 600);
+        saveReport(QFile::encodeName(path).toStdString(), imported, store, session_.analysis,
+                   session_.recorders, request, painter);
     });
 }
 

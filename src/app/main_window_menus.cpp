@@ -141,7 +141,9 @@ void MainWindow::buildMenus() {
           {"Animation", "toolButton20"},
           {"Curves", nullptr},
           {"Batch", nullptr},
-          {"Performance", nullptr}}},
+          {"Performance", nullptr},
+          {"-", nullptr},
+          {"Save Report", nullptr}}},
         {"Help", {{"Kelvane Tutorial", nullptr, "F1"}, {"-", nullptr}, {"About", nullptr}}},
     };
     // Entries without a toolbar button.
@@ -161,6 +163,7 @@ void MainWindow::buildMenus() {
         {"Exit", &MainWindow::exitCommand},
         {"Batch", &MainWindow::showBatch},
         {"Performance", &MainWindow::showPerformance},
+        {"Save Report", &MainWindow::saveReportCommand},
     };
 
     for (const MenuColumn& column : columns) {

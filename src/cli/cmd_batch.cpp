@@ -2,6 +2,7 @@
 #include "batch/batch_plan.h"
 #include "batch/batch_progress.h"
 #include "batch/batch_slurm.h"
+#include "batch/ensemble_fragility.h"
 #include "batch/local_runner.h"
 #include "batch/scale_list.h"
 #include "batch/set_lock.h"
@@ -9,6 +10,7 @@
 #include "cli/command_registry.h"
 #include "cli/model_setup.h"
 #include "common/error.h"
+#include "common/number_format.h"
 #include "common/number_parse.h"
 #include "common/text_file.h"
 #include "solver/solver_location.h"
@@ -248,20 +250,55 @@ std::vector<std::string> writeIdaPictures(const std::vector<Curve>& curves, cons
     return written;
 }
 
+// fragility.csv beside the summary, the fit's median and dispersion (or why there is none) on
+// standard output, and the curve drawn as fragility.png and fragility.svg.
+void writeFragility(const std::vector<RunSummary>& summary, std::optional<double> driftLimit,
+                    const fs::path& summaryPath, PictureSize size) {
+    const EnsembleFragility fragility = ensembleFragility(summary, driftLimit);
+    const fs::path csv = summaryPath.parent_path() / kFragilityFileName;
+    saveLinesCrLf(csv.string(), fragilityCsvLines(fragility));
+    std::cout << "wrote " << csv.string() << "\n";
+    for (const std::string& line : fragilityResultLines(fragility))
+        std::cout << line << "\n";
+#ifdef KELVANE_WITH_PAINT
+    const auto application = ensureChartApplication();
+    for (const char* extension : {".png", ".svg"}) {
+        const fs::path picture = summaryPath.parent_path() / (std::string("fragility") + extension);
+        saveCurvesPicture(kFragilityTitle + std::string(": ") + limitStateText(fragility),
+                          fragilityCurves(fragility), picture.string(), size.width, size.height);
+        std::cout << "wrote " << picture.string() << "\n";
+    }
+#else
+    (void)size;
+#endif
+}
+
 int collectCommand(const Arguments& args) {
     OptionReader options(args);
     std::optional<std::string> folder;
     std::optional<std::string> output;
+    std::optional<double> driftLimit;
+    bool collapseFragility = false;
     PictureSize size;
     while (options.next()) {
         const std::string& word = options.word();
-        if (word == "-o")
+        if (word == "-o") {
             output = options.value();
-        else if (word == "--size")
+        } else if (word == "--size") {
             size = parseSize(options.value());
-        else
+        } else if (word == "--drift-limit") {
+            const std::string& text = options.value();
+            driftLimit = tryParseReal(text);
+            if (!driftLimit || !(*driftLimit > 0))
+                throw UsageError{"--drift-limit wants a positive drift ratio, not '" + text + "'"};
+        } else if (word == "--collapse-fragility") {
+            collapseFragility = true;
+        } else {
             positionalFolder(folder, word);
+        }
     }
+    if (driftLimit && collapseFragility)
+        throw UsageError{"give either --drift-limit or --collapse-fragility"};
     const fs::path set = setFolderArgument(folder);
     if (!output)
         throw UsageError{"-o SUMMARY.csv is required"};
@@ -277,6 +314,8 @@ int collectCommand(const Arguments& args) {
     }
     std::cout << "wrote " << *output << " ("
               << batchCountsText(static_cast<int>(summary.size()), completed, failed, collapsed) << ")\n";
+    if (driftLimit || collapseFragility)
+        writeFragility(summary, driftLimit, fs::absolute(*output), size);
     if (completed == 0) {
         std::cerr << "No run has completed: the IDA curves were not drawn\n";
         return 0;
@@ -311,7 +350,9 @@ const RegisterCommand reg({
              "       kelvane-cli batch submit SET_DIR [--partition P] [--time HH:MM:SS] [--max-running M] "
              "[--sbatch-option OPTION]... [--retry-failed] [--write-only]\n"
              "       kelvane-cli batch status SET_DIR\n"
-             "       kelvane-cli batch collect SET_DIR -o SUMMARY.csv [--size WxH]",
+             "       kelvane-cli batch collect SET_DIR -o SUMMARY.csv [--drift-limit RATIO | "
+             "--collapse-fragility] "
+             "[--size WxH]",
     .summary = "Plan, run (here or on Slurm) and sum up an ensemble of ground motions and scales (IDA)",
     .details =
         "plan writes SET_DIR/manifest.csv (run,record,scale,folder) and one folder per record and scale\n"
@@ -331,7 +372,13 @@ const RegisterCommand reg({
         "largest absolute displacement of the top floor along the record's direction, the largest\n"
         "interstorey drift ratio (floors from the rigid diaphragms, else from the joints' elevations, each\n"
         "moving as the mean of its joints) and the time of that drift; and the IDA curves (scale against\n"
-        "peak drift ratio, one curve per record) as SUMMARY-ida.png and SUMMARY-ida.svg beside it.",
+        "peak drift ratio, one curve per record) as SUMMARY-ida.png and SUMMARY-ida.svg beside it.\n"
+        "With --drift-limit (a run exceeds it at its peak drift ratio, or by collapsing) or\n"
+        "--collapse-fragility it counts the exceedances of the runs that ended at each scale and fits the\n"
+        "lognormal fragility by maximum likelihood (binomial counts per scale): fragility.csv beside the\n"
+        "summary, fragility_median= and fragility_beta= on standard output and the curve with the observed\n"
+        "fractions as fragility.png and fragility.svg. Where every scale is all-or-nothing no dispersion\n"
+        "fits: it says so and prints the counted fractions per scale.",
     .lines =
         {
             {"plan|run|submit|status|collect", "what to do with the ensemble"},
@@ -353,6 +400,8 @@ const RegisterCommand reg({
             {"--sbatch-option OPTION", "one more #SBATCH line, as --mem=2G (repeatable)"},
             {"--write-only", "write run.sbatch without submitting it"},
             {"--size WxH", "the pictures' width and height in pixels (default 1000x700)"},
+            {"--drift-limit RATIO", "collect: fit the fragility of exceeding this peak drift ratio"},
+            {"--collapse-fragility", "collect: fit the fragility of collapse"},
         },
     .run = &runBatch,
 });

@@ -1,9 +1,7 @@
 #include "cli/command_registry.h"
-#include "common/number_format.h"
 #include "model/colour_table.h"
 #include "model/model_import.h"
-#include "model/model_mass.h"
-#include "model/section_defaults.h"
+#include "report/model_summary.h"
 
 #include <iostream>
 
@@ -19,34 +17,10 @@ int runInfo(const Arguments& args) {
     if (args.size() != 1)
         throw UsageError{"info takes exactly one model file"};
     const ImportedModel imported = importModelFile(args[0], initPalette());
-    const ModelStore& store = imported.store;
-    const std::pair<const char*, std::int32_t> counts[] = {
-        {"nodeCount", store.nodeCount},
-        {"frameCount", store.frameCount},
-        {"shellCount", store.shellCount},
-        {"areaCount", store.areaCount},
-        {"solidCount", store.solidCount},
-        {"materialCount", store.materialCount},
-        {"frameSectionCount", store.frameSectionCount},
-        {"shellSectionCount", store.shellSectionCount},
-        {"diaphragmCount", store.diaphragmCount},
-        {"loadCount", store.loadCount},
-        {"loadCaseCount", store.loadCaseCount},
-    };
-    for (const auto& [name, value] : counts)
+    for (const auto& [name, value] : modelSummary(imported))
         std::cout << name << '=' << value << '\n';
-    const std::array<double, 3> mass = totalTranslationalMass(store);
-    const char* const axes[] = {"massX", "massY", "massZ"};
-    const double unit = imported.tableFormat ? imported.report.massUnit : 1.0;
-    for (std::size_t k = 0; k < mass.size(); ++k)
-        std::cout << axes[k] << '=' << formatSignificant(mass[k] / unit, 6) << '\n';
-    std::cout << "massUnit="
-              << (imported.tableFormat ? imported.report.massUnitName : "force-s2/length of the file")
-              << '\n';
     std::cout.flush();
-    const std::vector<std::string> report =
-        imported.hasReport() ? tables::reportLines(imported.report) : elementTypeNameLines(store);
-    for (const std::string& line : report)
+    for (const std::string& line : importReportLines(imported))
         std::cerr << line << '\n';
     return 0;
 }

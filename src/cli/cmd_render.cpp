@@ -9,6 +9,7 @@
 #include "model/model_import.h"
 #include "paint/model_render.h"
 #include "results/result_display.h"
+#include "results/section_damage.h"
 #include "results/section_results.h"
 #include "script/analysis_settings.h"
 #include "script/settings_by_name.h"
@@ -56,6 +57,8 @@ struct RenderArguments {
     std::int32_t forceComponent = ForceNone;
     std::optional<std::int32_t> forceUnits;
     std::optional<std::string> diagramSize;
+    bool damage = false;
+    DamageLimits limits;
     std::string project;                                          // --project FILE
     std::vector<std::pair<std::string, std::string>> assignments; // --set NAME=VALUE, in order
 };
@@ -132,6 +135,15 @@ void parseOption(const std::string& option, const std::string& value, RenderArgu
         parsed.forceUnits = value == "N" ? UnitsNewtonMillimetre : UnitsKilonewtonMetre;
     } else if (option == "--diagram-size") {
         parsed.diagramSize = value;
+    } else if (option == "--yield-strain" || option == "--spalling-strain" || option == "--crushing-strain" ||
+               option == "--rebar-ultimate-strain") {
+        const auto strain = tryParseReal(value);
+        if (!strain || !(*strain > 0))
+            throw UsageError{option + " wants a positive strain, not '" + value + "'"};
+        (option == "--yield-strain"      ? parsed.limits.yieldStrain
+         : option == "--spalling-strain" ? parsed.limits.spallingStrain
+         : option == "--crushing-strain" ? parsed.limits.crushingStrain
+                                         : parsed.limits.rebarUltimateStrain) = *strain;
     } else if (option == "--project") {
         parsed.project = value;
     } else { // --set
@@ -151,10 +163,13 @@ void checkCombination(const RenderArguments& parsed) {
         throw UsageError{"the picture must be named .png or .svg: " + parsed.imagePath};
     if (parsed.rotation && parsed.view != StandardView::ThreeD)
         throw UsageError{"--rotate turns the 3-D view: give --view 3d"};
-    const bool readsResults = parsed.step || parsed.mode || parsed.sectionComponent || parsed.forceComponent;
+    if (parsed.damage && !parsed.step)
+        throw UsageError{"--damage reads the steps up to the one given by --step"};
+    const bool readsResults =
+        parsed.step || parsed.mode || parsed.sectionComponent || parsed.forceComponent || parsed.damage;
     if (readsResults && !parsed.folder)
         throw UsageError{
-            "--step, --mode, --section-component and --forces read the files of --results FOLDER"};
+            "--step, --mode, --section-component, --forces and --damage read the files of --results FOLDER"};
     if (parsed.folder && !parsed.step && !parsed.mode)
         throw UsageError{"--results wants --step S or --mode M"};
     if ((parsed.sectionComponent || parsed.forceComponent) && !parsed.step)
@@ -181,12 +196,16 @@ RenderArguments parseArguments(const Arguments& args) {
                                             "--force-units",
                                             "--diagram-size",
                                             "--project",
-                                            "--set"};
+                                            "--set",
+                                            "--yield-strain",
+                                            "--spalling-strain",
+                                            "--crushing-strain",
+                                            "--rebar-ultimate-strain"};
     RenderArguments parsed;
     for (std::size_t a = 0; a < args.size(); ++a) {
         const std::string& arg = args[a];
-        if (arg == "--labels") {
-            parsed.labels = true;
+        if (arg == "--labels" || arg == "--damage") {
+            (arg == "--labels" ? parsed.labels : parsed.damage) = true;
             continue;
         }
         if (std::find(std::begin(withValue), std::end(withValue), arg) != std::end(withValue)) {
@@ -197,8 +216,10 @@ RenderArguments parseArguments(const Arguments& args) {
             throw UsageError{"unknown option " + arg};
         } else if (parsed.modelPath.empty()) {
             parsed.modelPath = arg;
+        } else if (!parsed.folder) {
+            parsed.folder = arg; // the results folder, as --results gives it
         } else {
-            throw UsageError{"more than one model file: " + arg};
+            throw UsageError{"more than a model file and a results folder: " + arg};
         }
     }
     checkCombination(parsed);
@@ -259,6 +280,8 @@ void readResults(ModelStore& model, const AnalysisSettings& analysis, const Rend
                                results);
         options.hingeCircle = true;
     }
+    if (arguments.damage)
+        showDamage(readSectionDamage(model, analysis, folder, *arguments.step, arguments.limits), results);
     if (arguments.forceComponent != ForceNone) {
         readFrameForces(model, results, folder, *arguments.step);
         applyForceDiagram(results.forces, arguments.forceComponent,
@@ -290,21 +313,28 @@ int runRender(const Arguments& args) {
     savePicture(scene, arguments.width, arguments.height, arguments.imagePath);
     std::cout << "wrote " << arguments.imagePath << " (" << arguments.width << " x " << arguments.height
               << ")\n";
+    if (arguments.damage)
+        for (const std::string& line : damageCountLines(results.damage))
+            std::cout << line << "\n";
     return 0;
 }
 
 const RegisterCommand reg({
     .name = "render",
     .usage =
-        "render MODEL.s2k -o PICTURE.png [--view xy|xz|yz|3d] [--rotate PLAN,TILT] [--size WxH] "
+        "render MODEL.s2k [FOLDER] -o PICTURE.png [--view xy|xz|yz|3d] [--rotate PLAN,TILT] [--size WxH] "
         "[--labels] [--load-case NAME] [--load-type point|element] [--results FOLDER] [--step S] [--mode M] "
         "[--scale F] [--section-component 1|2|3] [--forces N|V2|V3|T|M2|M3] [--force-units N|kN] "
-        "[--diagram-size F] [--project FILE] [--set NAME=VALUE]...",
+        "[--diagram-size F] [--damage] [--yield-strain E] [--spalling-strain E] [--crushing-strain E] "
+        "[--rebar-ultimate-strain E] [--project FILE] [--set NAME=VALUE]...",
     .summary = "Draw a model, its loads or its results as the main window's drawing surface shows them",
     .details =
         "The view is fitted to the picture as the view commands fit it to the window. With --results the\n"
         "picture shows the deformed shape of a step or a mode, the section-deformation contour or the\n"
-        "member force diagrams read from the recorder files of that folder.",
+        "member force diagrams read from the recorder files of that folder. With --damage it marks the\n"
+        "fiber sections whose steel yielded, cover spalled, core crushed or rebar reached its ultimate\n"
+        "strain at any step up to --step (the fiber recorders of sectionStressStrain=1) and prints the\n"
+        "counts as name=value lines.",
     .lines =
         {
             {"MODEL.s2k", "the SAP2000 text model"},
@@ -316,6 +346,7 @@ const RegisterCommand reg({
             {"--labels", "write joint and frame labels"},
             {"--load-case NAME", "show the loads of this load case, as Show Load does"},
             {"--load-type point|element", "which loads of the case: joint forces or element loads"},
+            {"FOLDER", "the folder holding the recorder files (as --results)"},
             {"--results FOLDER", "the folder holding the recorder files"},
             {"--step S", "the recorded step to draw"},
             {"--mode M", "the mode shape to draw instead of a step"},
@@ -324,6 +355,11 @@ const RegisterCommand reg({
             {"--forces N|V2|V3|T|M2|M3", "the member force diagram of this component"},
             {"--force-units N|kN", "N and N mm (default) or kN and kN m on the diagram"},
             {"--diagram-size F", "the largest value's length as a fraction of the model's size"},
+            {"--damage", "mark the damaged fiber sections and print their counts"},
+            {"--yield-strain E", "the steel's yield strain (default: Fy / E0 of each steel)"},
+            {"--spalling-strain E", "the cover's spalling strain (default: 2 epsc0, else 0.004)"},
+            {"--crushing-strain E", "the core's crushing strain (default: epsU of the concrete)"},
+            {"--rebar-ultimate-strain E", "the rebar's ultimate tensile strain (default 0.05)"},
             {"--project FILE", "the project the script was written with"},
             {"--set NAME=VALUE",
              "a setting, section.K.FIELD or material.K.FIELD the script was written with"},

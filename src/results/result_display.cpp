@@ -67,6 +67,7 @@ void clearResults(ModelStore& store, ResultDisplay& display) {
     display.sectionStep = display.sectionComponent = 0;
     display.forces.component = ForceNone;
     display.forces.step = 0;
+    display.damage = DamageDisplay{};
 }
 
 } // namespace kelvane

@@ -81,7 +81,7 @@ struct RecorderSettings {
     bool nodeDisplacement = true;
     bool elementForce = false;
     bool sectionDeformation = false;
-    bool sectionStressStrain = false; // stored and shown; no recorder depends on it
+    bool sectionStressStrain = false; // the fiber stresses and strains of the nonlinear beam-columns
     bool modalShape = false;
     bool baseReactions = false; // the reactions of the supports, in blocks of 100 supports
 };

@@ -1,4 +1,5 @@
 #include "script/block_writers.h"
+#include "script/fiber_strain_recorders.h"
 #include "script/node_dofs.h"
 
 #include <algorithm>
@@ -89,6 +90,8 @@ void writeRecorderBlock(const ScriptInput& in, ScriptWriter& out) {
                      {chunk, first, last, lastSection});
         });
     }
+    if (wanted.sectionStressStrain)
+        writeFiberStrainRecorders(in, out);
     // Eigenvectors exist only after an eigen command; the static procedures run none, and a
     // mode-shape recorder would stop their analysis at its first step.
     const bool runsEigen =

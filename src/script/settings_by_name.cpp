@@ -122,7 +122,7 @@ constexpr RecorderSwitch kRecorderSwitches[] = {
     {"elementForce", &RecorderSettings::elementForce, "", "record the frame end forces"},
     {"sectionDeformation", &RecorderSettings::sectionDeformation, "", "record the section deformations"},
     {"sectionStressStrain", &RecorderSettings::sectionStressStrain, "",
-     "kept with the settings; no recorder uses it"},
+     "record the fiber stresses and strains of the nonlinear beam-columns (the damage on the model)"},
     {"modalShape", &RecorderSettings::modalShape, "", "record the mode shapes"},
     {"baseReactions", &RecorderSettings::baseReactions, "", "record the reactions of the supports"},
 };

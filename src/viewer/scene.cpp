@@ -4,6 +4,13 @@
 #include "viewer/scene_layers.h"
 
 namespace kelvane {
+namespace {
+
+// The damage legend starts at the top, or below the contour legend's seven lines when both show.
+constexpr int kDamageLegendTop = 8;
+constexpr int kDamageLegendBelowContour = 8 + 7 * 16 + 8;
+
+} // namespace
 
 void RedrawModel(Canvas& canvas, const Scene& scene) {
     ModelStore& model = scene.model;
@@ -41,6 +48,8 @@ void RedrawModel(Canvas& canvas, const Scene& scene) {
         DrawDiaphragms(canvas, model);
     if (options.hingeCircle)
         DrawHingeCircles(canvas, model, scene.colours, results);
+    if (results.damage.step != 0)
+        DrawDamageMarks(canvas, model, results.damage);
     if (options.shellElement)
         DrawShells(canvas, model);
     if (options.shellLabels)
@@ -62,10 +71,14 @@ void RedrawModel(Canvas& canvas, const Scene& scene) {
         DrawForceDiagramValues(canvas, model, scene.view, results.forces);
         DrawForceLegend(canvas, model, results.forces);
     }
-    if (options.hingeCircle && results.sectionStep != 0)
+    const bool contourLegend = options.hingeCircle && results.sectionStep != 0;
+    if (contourLegend)
         DrawContourLegend(canvas, scene.colours, results);
     if (showsDeformedShape(results))
         DrawDeformationCaption(canvas, results);
+    if (results.damage.step != 0)
+        DrawDamageLegend(canvas, results.damage,
+                         contourLegend ? kDamageLegendBelowContour : kDamageLegendTop);
 }
 
 } // namespace kelvane

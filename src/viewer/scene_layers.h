@@ -50,6 +50,11 @@ void DrawDeformationCaption(Canvas& canvas, const ResultDisplay& results);
 void DrawContourLegend(Canvas& canvas, const ColourTable& colours, const ResultDisplay& results);
 void DrawForceLegend(Canvas& canvas, const ModelStore& model, const ForceDiagram& diagram);
 
+// The damaged sections, a mark each in the colour of its worst state, drawn over the frames; the
+// legend with the count of every state comes with the captions, from `top` down at the right edge.
+void DrawDamageMarks(Canvas& canvas, const ModelStore& model, const DamageDisplay& damage);
+void DrawDamageLegend(Canvas& canvas, const DamageDisplay& damage, int top);
+
 // The contour band 1..6 of a hinge value within [ColourRangeMin, ColourRangeMax]; values outside
 // clamp to the ends. A range of zero width (or a value that is not a number) gives band 1.
 int hingeBand(double value, const ResultDisplay& results);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "viewer/damage_display.h"
+
 #include <cstdint>
 
 namespace kelvane {
@@ -91,6 +93,7 @@ struct ResultDisplay {
     std::int32_t sectionStep = 0;
     std::int32_t sectionComponent = 0;
     ForceDiagram forces;
+    DamageDisplay damage; // the damaged sections of the last damage read
 };
 
 } // namespace kelvane

@@ -34,15 +34,17 @@ std::vector<std::string> complete(const std::vector<std::string>& lines) {
 
 TEST(BashCompletion, OffersCommandsOptionsValuesFilesAndSettingNames) {
     const std::pair<std::string, std::string> cases[] = {
-        {"r", "render|results|run"},
+        {"r", "render|report|results|run"},
         {"--v", "--version"},
         {"help t", "tcl"},
         {"info ''", "sub|a frame.s2k|b.$2k"},
         {"run ''", "sub|c.tcl"},
         {"render m.s2k -o ''", "sub|d.png"},
         {"render m.s2k --view x", "xy|xz"},
-        {"render m.s2k --", "--help|--view|--rotate|--size|--labels|--load-case|--load-type|--results|--step|--mode|"
-                            "--scale|--section-component|--forces|--force-units|--diagram-size|--project|--set"},
+        {"render m.s2k --",
+         "--help|--view|--rotate|--size|--labels|--load-case|--load-type|--results|--step|--mode|"
+         "--scale|--section-component|--forces|--force-units|--diagram-size|--damage|--yield-strain|--"
+         "spalling-strain|--crushing-strain|--rebar-ultimate-strain|--project|--set"},
         {"results m.s2k out --section-component ''", "1|2|3"},
         {"tcl m.s2k --set loadS", "loadSteps="},
         {"tcl m.s2k --set sec", "sectionDeformation=|sectionStressStrain=|section."},

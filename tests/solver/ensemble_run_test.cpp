@@ -140,6 +140,21 @@ TEST_F(EnsembleRunTest, TheSummaryHoldsThePeaksOfTheRecorderFiles) {
     EXPECT_GT(fs::file_size(file("summary-ida.png")), 5000u);
     EXPECT_NE(readFile(file("summary-ida.svg")).find("<svg"), std::string::npos);
 
+    // A drift limit between the drifts of scale 1 passes one run at scales 1 and 1.5 (of GM1 at 2 and 3
+    // times its drift at 0.5; HALF reaches 1.5 times it) and none at 0.5.
+    const CommandResult fragility =
+        batch("collect set -o summary.csv --drift-limit " + formatGeneral(1.7 * drift[1]));
+    ASSERT_EQ(fragility.exitCode, 0) << fragility.err;
+    const std::vector<std::string> counts = loadLines(file("fragility.csv"));
+    ASSERT_EQ(counts.size(), 8u);
+    EXPECT_EQ(counts[5].substr(0, 8), "0.5,2,0,");
+    EXPECT_EQ(counts[6].substr(0, 6), "1,2,1,");
+    EXPECT_EQ(counts[7].substr(0, 8), "1.5,2,1,");
+    const std::string median = counts[1].substr(counts[1].find(',') + 1);
+    EXPECT_NE(fragility.out.find("fragility_median=" + median + "\n"), std::string::npos) << fragility.out;
+    EXPECT_NE(fragility.out.find("fragility_beta="), std::string::npos) << fragility.out;
+    EXPECT_GT(parseReal(median), 1.0);
+
     // A second call finds nothing left to run.
     const CommandResult again = batch("run set --jobs 2");
     EXPECT_EQ(again.exitCode, 0);

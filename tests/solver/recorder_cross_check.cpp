@@ -3,6 +3,7 @@
 #include "common/text_file.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <sstream>
 
@@ -42,6 +43,9 @@ bool agree(const std::string& a, const std::string& b, double x, double y, doubl
     rounded = difference <= 1.0000001 * std::max(lastDigitUnit(a), lastDigitUnit(b));
     return rounded;
 }
+
+constexpr std::size_t kFiberValues = 5; // y, z, area, stress, strain
+constexpr std::size_t kFiberStress = 3;
 
 // "eigen3_" of "eigen3_node1.out": the files of one mode share it.
 std::string modeOf(const std::string& name) {
@@ -98,6 +102,18 @@ CrossCheck crossCheckRecorders(const std::filesystem::path& tclFolder,
         for (const auto& line : tcl)
             for (std::size_t f = 1; f < line.size(); ++f)
                 fileScale = std::max(fileScale, std::abs(std::stod(line[f])));
+        // A fiber file holds y, z, area, stress and strain of each fiber: each kind has its own
+        // scale. Both builds converge to the same tolerance, not to the same iterate, and a fiber's
+        // stress shows that (E times the strain) where the six digits of the displacements hide it:
+        // stresses and strains agree within 1e-5 of the largest of their kind (a cracking concrete column
+        // gives 7e-6).
+        const bool fibers = name.find("_fib") != std::string::npos;
+        std::array<double, kFiberValues> kindScale{};
+        if (fibers)
+            for (const auto& line : tcl)
+                for (std::size_t f = 1; f < line.size(); ++f)
+                    kindScale[(f - 1) % kFiberValues] =
+                        std::max(kindScale[(f - 1) % kFiberValues], std::abs(std::stod(line[f])));
         for (std::size_t l = 0; l < tcl.size() && check.differences.empty(); ++l) {
             if (tcl[l].size() != python[l].size()) {
                 check.differences.push_back(name + " line " + std::to_string(l + 1) +
@@ -108,9 +124,13 @@ CrossCheck crossCheckRecorders(const std::filesystem::path& tclFolder,
                 ++check.valuesCompared;
                 const double x = std::stod(tcl[l][f]), y = std::stod(python[l][f]);
                 bool rounded = false;
-                const bool same = modeShape && f > 0 ? std::abs(x / tclScale - y / pythonScale) <= 1e-5
-                                                     : agree(tcl[l][f], python[l][f], x, y,
-                                                             f > 0 ? fileScale : 0, relative, rounded);
+                const std::size_t kind = (f + kFiberValues - 1) % kFiberValues;
+                const double scale = f == 0 ? 0 : fibers ? kindScale[kind] : fileScale;
+                const double tolerance =
+                    fibers && f > 0 && kind >= kFiberStress ? std::max(relative, 1e-5) : relative;
+                const bool same = modeShape && f > 0
+                                      ? std::abs(x / tclScale - y / pythonScale) <= 1e-5
+                                      : agree(tcl[l][f], python[l][f], x, y, scale, tolerance, rounded);
                 if (!same) {
                     check.differences.push_back(name + " line " + std::to_string(l + 1) + " field " +
                                                 std::to_string(f) + ": " + tcl[l][f] + " against " +

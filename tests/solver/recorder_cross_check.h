@@ -19,7 +19,8 @@ struct CrossCheck {
 // than one unit of the last digit the recorder printed (the recorders print six significant digits, so two
 // builds that agree to 1e-12 may still round a value the other way). A mode-shape file (eigen*) holds one
 // vector, known up to its scale: both are scaled to 1 at the component largest in the Tcl run, then compared
-// within 1e-5.
+// within 1e-5. A fiber file (ele*_fib*.out) compares each kind of value (y, z, area, stress, strain) at
+// the scale of the largest of its kind, stresses and strains within 1e-5 (see the source).
 CrossCheck crossCheckRecorders(const std::filesystem::path& tclFolder,
                                const std::filesystem::path& pythonFolder,
                                const std::vector<std::string>& names, double relative = 1e-9);

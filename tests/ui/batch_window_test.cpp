@@ -126,6 +126,24 @@ TEST_F(BatchWindowTest, RunsTheSetHereAndDrawsItsIdaCurves) {
             0),
         0u)
         << summary;
+
+    // The fragility of a drift limit just above GM1's at scale 1: the observed fraction at each scale
+    // is the share of the two records' drifts at or past it.
+    const Curve records[] = {chart->curves()[0], chart->curves()[1]};
+    const double limit = 1.01 * gm1.x[1];
+    child<QLineEdit>("driftLimit")->setText(QString::number(limit, 'g', 17));
+    press("fragilityButton");
+    ASSERT_TRUE(errors.messages().isEmpty()) << errors.messages().join('\n').toStdString();
+    EXPECT_EQ(chart->title().rfind("Fragility: drift ratio", 0), 0u) << chart->title();
+    const Curve& observed = chart->curves().at(0);
+    ASSERT_EQ(observed.x.size(), 3u);
+    for (std::size_t k = 0; k < 3; ++k) {
+        EXPECT_EQ(observed.x[k], records[0].y[k]);
+        EXPECT_EQ(observed.y[k],
+                  ((records[0].x[k] >= limit ? 1 : 0) + (records[1].x[k] >= limit ? 1 : 0)) / 2.0)
+            << "scale " << observed.x[k];
+    }
+    EXPECT_TRUE(fs::exists(set / "fragility.csv"));
 }
 
 } // namespace

@@ -169,7 +169,7 @@ TEST_F(MainWindowTest, MenusListTheirEntriesAndSeparatorsInOrder) {
         "View: Pan, Zoom All, Rotate View, Refresh, -, XY View, XZ View, YZ View, -, View Option, Show Load",
         "Define: Frame Section, Material, -, Recorder Setting, Analysis Case",
         "Gen_tcl: OpenSEES tcl File, -, Run OpenSEES",
-        "Post: Deformation, Force, -, Animation, Curves, Batch, Performance",
+        "Post: Deformation, Force, -, Animation, Curves, Batch, Performance, -, Save Report",
         "Help: Kelvane Tutorial, -, About"};
     EXPECT_EQ(menus, expected);
 }

@@ -8,9 +8,11 @@
 #include "batch/batch_plan.h"
 #include "batch/batch_progress.h"
 #include "batch/batch_slurm.h"
+#include "batch/ensemble_fragility.h"
 #include "batch/scale_list.h"
 #include "batch/set_lock.h"
 #include "common/error.h"
+#include "common/number_parse.h"
 #include "common/text_file.h"
 #include "results/ui/chart_picture.h"
 #include "script/ui/form_controls.h"
@@ -83,6 +85,8 @@ BatchWindow::BatchWindow(Session& session, QWidget* parent)
       run_(makeButton(QStringLiteral("Run"), QStringLiteral("runButton"))),
       stop_(makeButton(QStringLiteral("Stop"), QStringLiteral("stopButton"))),
       curves_(makeButton(QStringLiteral("IDA Curves"), QStringLiteral("curvesButton"))),
+      driftLimit_(makeEdit(QStringLiteral("driftLimit"))),
+      fragility_(makeButton(QStringLiteral("Fragility"), QStringLiteral("fragilityButton"))),
       progress_(new QProgressBar(this)), status_(new QLabel(QStringLiteral("No ensemble planned yet"), this)),
       log_(new QPlainTextEdit(this)), chartView_(new ChartPicture(this)),
       slurmCommand_(makeEdit(QStringLiteral("slurmCommand"), true)), timer_(new QTimer(this)) {
@@ -91,6 +95,7 @@ BatchWindow::BatchWindow(Session& session, QWidget* parent)
     records_->setObjectName(QStringLiteral("records"));
     records_->setMinimumWidth(320);
     scales_->setPlaceholderText(QStringLiteral("0.5,1,1.5 or 0.2:2:0.2"));
+    driftLimit_->setPlaceholderText(QStringLiteral("0.02, or empty for collapse"));
     jobs_->setObjectName(QStringLiteral("jobs"));
     jobs_->setRange(1, 256);
     jobs_->setValue(defaultJobCount());
@@ -122,6 +127,7 @@ BatchWindow::BatchWindow(Session& session, QWidget* parent)
     connect(run_, &QPushButton::clicked, this, guard(&BatchWindow::run));
     connect(stop_, &QPushButton::clicked, this, guard(&BatchWindow::stop));
     connect(curves_, &QPushButton::clicked, this, guard(&BatchWindow::showCurves));
+    connect(fragility_, &QPushButton::clicked, this, guard(&BatchWindow::showFragility));
     connect(timer_, &QTimer::timeout, this, guard(&BatchWindow::poll));
     connect(folder_, &QLineEdit::textChanged, this, [this] { updateSlurmCommand(); });
     connect(copy, &QPushButton::clicked, this,
@@ -142,8 +148,9 @@ BatchWindow::BatchWindow(Session& session, QWidget* parent)
     form->addRow(QStringLiteral("Set Folder"), folderRow);
     form->addRow(QStringLiteral("Solvers at Once"), jobs_);
     form->addRow(QString(), retryFailed_);
+    form->addRow(QStringLiteral("Drift Limit"), driftLimit_);
     auto* actions = new QHBoxLayout;
-    for (QPushButton* button : {plan_, run_, stop_, curves_})
+    for (QPushButton* button : {plan_, run_, stop_, curves_, fragility_})
         actions->addWidget(button);
     actions->addStretch(1);
     auto* slurm = new QGroupBox(QStringLiteral("Slurm (run on the cluster's login node)"));
@@ -288,6 +295,26 @@ void BatchWindow::showCurves() {
         return;
     }
     chartView_->showCurves(kIdaTitle, idaCurves(summary));
+}
+
+// Writes SET/fragility.csv and draws the fitted fragility with the observed fractions: of the drift
+// limit given, or of collapse.
+void BatchWindow::showFragility() {
+    const QString limitText = driftLimit_->text().trimmed();
+    std::optional<double> driftLimit;
+    if (!limitText.isEmpty()) {
+        driftLimit = tryParseReal(limitText.toStdString());
+        if (!driftLimit || !(*driftLimit > 0))
+            fail("The drift limit must be a positive drift ratio, not '" + limitText.toStdString() + "'");
+    }
+    const std::filesystem::path folder = setFolder();
+    const EnsembleFragility fragility = ensembleFragility(collectBatch(folder), driftLimit);
+    saveLinesCrLf((folder / kFragilityFileName).string(), fragilityCsvLines(fragility));
+    log_->appendPlainText(QStringLiteral("Wrote %1").arg(pathText((folder / kFragilityFileName).string())));
+    for (const std::string& line : fragilityResultLines(fragility))
+        log_->appendPlainText(QString::fromLatin1(line.c_str()));
+    chartView_->showCurves(std::string(kFragilityTitle) + ": " + limitStateText(fragility),
+                           fragilityCurves(fragility));
 }
 
 void BatchWindow::updateButtons() {

@@ -52,6 +52,7 @@ class BatchWindow : public QWidget {
     void poll();
     void stop();
     void showCurves();
+    void showFragility();
     void finishRun(const QString& status);
     void updateButtons();
     void updateSlurmCommand();
@@ -70,6 +71,8 @@ class BatchWindow : public QWidget {
     QPushButton* run_;
     QPushButton* stop_;
     QPushButton* curves_;
+    QLineEdit* driftLimit_; // empty: the fragility of collapse
+    QPushButton* fragility_;
     QProgressBar* progress_;
     QLabel* status_;
     QPlainTextEdit* log_;

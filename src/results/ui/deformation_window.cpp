@@ -8,6 +8,7 @@
 #include "common/text_file.h"
 #include "results/mode_periods.h"
 #include "results/result_display.h"
+#include "results/section_damage.h"
 #include "results/section_results.h"
 #include "results/ui/colour_legend.h"
 #include "script/ui/form_controls.h"
@@ -63,6 +64,7 @@ DeformationWindow::DeformationWindow(Session& session, QWidget* parent)
     auto* loadNode = button(QStringLiteral("Load Node Deform Data"), this);
     auto* loadSection = button(QStringLiteral("Load Sec Deform Data"), this);
     auto* loadMode = button(QStringLiteral("Load Mode Shape"), this);
+    auto* loadDamage = button(QStringLiteral("Load Damage"), this);
     auto* ok = button(QStringLiteral("OK"), this);
     auto* cancel = button(QStringLiteral("Cancel"), this);
     connect(loadNode, &QPushButton::clicked, this,
@@ -71,6 +73,8 @@ DeformationWindow::DeformationWindow(Session& session, QWidget* parent)
             [this] { runGuarded(this, [this] { loadSectionDeformationData(); }); });
     connect(loadMode, &QPushButton::clicked, this,
             [this] { runGuarded(this, [this] { loadModeShapeData(); }); });
+    connect(loadDamage, &QPushButton::clicked, this,
+            [this] { runGuarded(this, [this] { loadDamageData(); }); });
     connect(ok, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { applyAndClose(); }); });
     connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
 
@@ -87,6 +91,7 @@ DeformationWindow::DeformationWindow(Session& session, QWidget* parent)
     loadButtons->addWidget(loadNode);
     loadButtons->addWidget(loadSection);
     loadButtons->addWidget(loadMode);
+    loadButtons->addWidget(loadDamage);
     auto* top = new QHBoxLayout;
     top->addLayout(loadButtons);
     top->addWidget(formGroup(QStringLiteral("Load Step"), {{QStringLiteral("Load Step"), loadStep_}}));
@@ -164,6 +169,18 @@ void DeformationWindow::loadModeShapeData() {
         modePeriod_->setText(QStringLiteral("not known (no %1)").arg(QString::fromLatin1(kPeriodsFileName)));
 }
 
+// The damaged fiber sections up to the step, with the materials' own strain limits.
+void DeformationWindow::loadDamageData() {
+    const std::int32_t step = intOfBox(loadStep_);
+    const auto folder = chooseResultFolder();
+    if (!folder)
+        return;
+    damageFolder_.clear();
+    showDamage(readSectionDamage(session_.model, session_.analysis, *folder, step, DamageLimits{}),
+               session_.results);
+    damageFolder_ = *folder;
+}
+
 // OK shows the step in the "Load Step" box: results this window read at another step are read again
 // at that one from the same folder.
 void DeformationWindow::applyAndClose() {
@@ -177,6 +194,9 @@ void DeformationWindow::applyAndClose() {
         maxValue_->setText(fromBytes(formatGeneral(results.ColourRangeMax)));
         minValue_->setText(fromBytes(formatGeneral(results.ColourRangeMin)));
     }
+    if (!damageFolder_.empty() && results.damage.step != 0 && results.damage.step != step)
+        showDamage(readSectionDamage(session_.model, session_.analysis, damageFolder_, step, DamageLimits{}),
+                   results);
     applyResultDisplay(session_.results, toBytes(maxValue_->text()), toBytes(minValue_->text()),
                        toBytes(scalingFactor_->text()));
     emit redrawRequested();

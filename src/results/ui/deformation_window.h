@@ -12,9 +12,9 @@ namespace kelvane {
 
 struct Session;
 
-// "Deformation Shape": reads joint displacements, section deformations or a mode shape (with its
-// period from Periods.txt) from the recorder files of a chosen folder, and on "OK" sets the display
-// scale and colour range.
+// "Deformation Shape": reads joint displacements, section deformations, the damage of the fiber
+// sections (up to the step) or a mode shape (with its period from Periods.txt) from the recorder files of a
+// chosen folder, and on "OK" sets the display scale and colour range.
 class DeformationWindow : public QWidget {
     Q_OBJECT
   public:
@@ -29,6 +29,7 @@ class DeformationWindow : public QWidget {
     void loadNodeDeformationData();
     void loadSectionDeformationData();
     void loadModeShapeData();
+    void loadDamageData();
     void applyAndClose();
 
     Session& session_;
@@ -42,6 +43,7 @@ class DeformationWindow : public QWidget {
     // The folders the node and section results on show were read from (empty: none).
     std::string nodeFolder_;
     std::string sectionFolder_;
+    std::string damageFolder_;
 };
 
 } // namespace kelvane

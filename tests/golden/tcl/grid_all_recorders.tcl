@@ -1228,6 +1228,14 @@ recorder Element -file ele1_secn.out -time -eleRange 1 100 section 4 deformation
 recorder Element -file ele2_secn.out -time -eleRange 101 200 section 4 deformation
 recorder Element -file ele3_secn.out -time -eleRange 201 300 section 4 deformation
 recorder Element -file ele0_secn.out -time -eleRange 301 352 section 4 deformation
+recorder Element -file ele1_fib1.out -time -eleRange 1 100 section 1 fiberData
+recorder Element -file ele2_fib1.out -time -eleRange 101 200 section 1 fiberData
+recorder Element -file ele1_fib2.out -time -eleRange 1 100 section 2 fiberData
+recorder Element -file ele2_fib2.out -time -eleRange 101 200 section 2 fiberData
+recorder Element -file ele1_fib3.out -time -eleRange 1 100 section 3 fiberData
+recorder Element -file ele2_fib3.out -time -eleRange 101 200 section 3 fiberData
+recorder Element -file ele1_fib4.out -time -eleRange 1 100 section 4 fiberData
+recorder Element -file ele2_fib4.out -time -eleRange 101 200 section 4 fiberData
 recorder Node -file eigen1_node0.out -time -nodeRange 1 100 -dof 1 2 3 "eigen 1"
 recorder Node -file eigen1_node1.out -time -nodeRange 101 192 -dof 1 2 3 "eigen 1"
 recorder Node -file eigen2_node0.out -time -nodeRange 1 100 -dof 1 2 3 "eigen 2"
