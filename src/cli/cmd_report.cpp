@@ -28,6 +28,8 @@ struct ReportArguments {
     int height = 600;
     std::string project;
     std::vector<std::pair<std::string, std::string>> assignments;
+    std::optional<TargetMethod> method;
+    std::string spectrum;
 };
 
 double positiveStrain(const std::string& option, const std::string& text) {
@@ -63,6 +65,17 @@ void parseOption(const std::string& option, const std::string& value, ReportArgu
         limits.crushingStrain = positiveStrain(option, value);
     } else if (option == "--rebar-ultimate-strain") {
         limits.rebarUltimateStrain = positiveStrain(option, value);
+    } else if (option == "--dof") {
+        const auto dof = tryParseInt(value);
+        if (!dof || *dof < 1 || *dof > 2)
+            throw UsageError{"--dof wants 1 or 2 (along X or Y), not '" + value + "'"};
+        parsed.request.driftDirection = *dof;
+    } else if (option == "--method") {
+        if (value != "n2" && value != "asce41")
+            throw UsageError{"--method wants n2 or asce41, not '" + value + "'"};
+        parsed.method = parseTargetMethod(value);
+    } else if (option == "--spectrum") {
+        parsed.spectrum = value;
     } else if (option == "--project") {
         parsed.project = value;
     } else { // --set
@@ -81,6 +94,9 @@ ReportArguments parseArguments(const Arguments& args) {
                                                     "--spalling-strain",
                                                     "--crushing-strain",
                                                     "--rebar-ultimate-strain",
+                                                    "--dof",
+                                                    "--method",
+                                                    "--spectrum",
                                                     "--project",
                                                     "--set"};
     ReportArguments parsed;
@@ -104,6 +120,15 @@ ReportArguments parseArguments(const Arguments& args) {
         throw UsageError{"report needs the model file and the folder of its results"};
     if (parsed.output.empty())
         throw UsageError{"no report given (-o REPORT.html)"};
+    if (parsed.method.has_value() != !parsed.spectrum.empty())
+        throw UsageError{"the target displacement needs both --method n2|asce41 and --spectrum SPEC"};
+    if (parsed.method) {
+        PerformanceRequest target;
+        target.dof = parsed.request.driftDirection;
+        target.method = *parsed.method;
+        target.spectrum = parsed.spectrum;
+        parsed.request.target = target;
+    }
     return parsed;
 }
 
@@ -128,13 +153,15 @@ int runReport(const Arguments& args) {
 const RegisterCommand reg({
     .name = "report",
     .usage = "report MODEL.s2k FOLDER -o REPORT.html [--step S] [--size WxH] [--yield-strain E] "
-             "[--spalling-strain E] [--crushing-strain E] [--rebar-ultimate-strain E] [--project FILE] "
+             "[--spalling-strain E] [--crushing-strain E] [--rebar-ultimate-strain E] [--dof D] "
+             "[--method n2|asce41 --spectrum SPEC] [--project FILE] "
              "[--set NAME=VALUE]...",
     .summary = "Write the report of a run as one self-contained HTML page",
     .details = "The page holds the model's summary (as info prints it) and import report, the settings the\n"
                "script was written with, the curves of its procedure (pushover, histories or periods), the\n"
                "damage on the model with its counts (when the run recorded fiber strains:\n"
-               "sectionStressStrain=1) and the storey drifts; what cannot be read is listed as a note.\n"
+               "sectionStressStrain=1), the storey drifts and, with --method and --spectrum, the target\n"
+               "displacement of a pushover as assess finds it; what cannot be read is listed as a note.\n"
                "Pictures are embedded, and it prints without its navigation.",
     .lines =
         {
@@ -147,6 +174,9 @@ const RegisterCommand reg({
             {"--spalling-strain E", "the cover's spalling strain (default: 2 epsc0, else 0.004)"},
             {"--crushing-strain E", "the core's crushing strain (default: epsU of the concrete)"},
             {"--rebar-ultimate-strain E", "the rebar's ultimate tensile strain (default 0.05)"},
+            {"--dof D", "the direction of the drift profile and of the push: 1 or 2 (X or Y; default 1)"},
+            {"--method n2|asce41", "the target displacement by EC8 N2 or ASCE 41-17 (with --spectrum)"},
+            {"--spectrum SPEC", "ec8:..., asce7:... or a CSV file of period and Sa, as assess reads it"},
             {"--project FILE", "the project the script was written with"},
             {"--set NAME=VALUE",
              "a setting, section.K.FIELD or material.K.FIELD the script was written with"},

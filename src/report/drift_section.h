@@ -1,20 +1,19 @@
 #pragma once
 
 #include "model/model_store.h"
+#include "report/report_builder.h"
 #include "report/report_content.h"
 #include "script/analysis_settings.h"
 
 #include <optional>
-#include <string>
 
 namespace kelvane {
 
-class ReportPainter;
-
-// The report's place for the storey drift profile of the run and its target displacement (N2 /
-// ASCE 41): the storeys' peak drift ratios and the target displacement with its terms. Empty
-// while the program computes neither; the report then says that none was computed.
+// The report's storey drift profile of the run (the last step of a static procedure, the peak of a
+// transient one) with its picture, and the target displacement of a pushover with every quantity
+// of its method and the storeys' drifts there, when the request asks for one. What cannot be read
+// becomes a row saying why; empty when neither could be read.
 std::optional<DriftSection> driftSection(const ModelStore& store, const AnalysisSettings& analysis,
-                                         const std::string& folder, ReportPainter& painter);
+                                         const ReportRequest& request, ReportPainter& painter);
 
 } // namespace kelvane

@@ -132,7 +132,7 @@ ReportContent buildReport(const ImportedModel& imported, ModelStore& store, cons
     content.analysisSettings = settingValues(analysis, recorders);
     addCurves(content, store, analysis, request.resultsFolder, painter);
     addDamage(content, store, analysis, recorders, request, painter);
-    content.drifts = driftSection(store, analysis, request.resultsFolder, painter);
+    content.drifts = driftSection(store, analysis, request, painter);
     return content;
 }
 

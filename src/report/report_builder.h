@@ -1,5 +1,6 @@
 #pragma once
 
+#include "assess/performance.h"
 #include "model/model_import.h"
 #include "report/report_content.h"
 #include "results/curve_chart.h"
@@ -28,6 +29,9 @@ struct ReportRequest {
     std::string resultsFolder;        // the recorder files of the run
     std::optional<std::int32_t> step; // of the damage picture; the last recorded step when empty
     DamageLimits limits;
+    int driftDirection = 1; // 1 X, 2 Y: the storeys' drift profile drawn and, with `target`, pushed along
+    // The target displacement of a pushover run, by the method and spectrum asked; none without one.
+    std::optional<PerformanceRequest> target;
 };
 
 // The curves by procedure: the control joint's displacement against the load factor (load

@@ -69,6 +69,18 @@ TEST_F(TargetDisplacementRunTest, AnElasticShearBuildingMovesAsItsFirstModeSays)
             EXPECT_NEAR(std::stod(line->substr(name.size())), drift, 1e-4 * drift) << name;
         }
     }
+    // The report of the same run holds the storeys' drifts and the N2 target with its terms.
+    const CommandResult written = runCommand(
+        shellQuoted(binPath("kelvane-cli")) + " report " + shellQuoted(model) + " " + shellQuoted(folder()) +
+        " -o " + shellQuoted(file("report.html")) +
+        " --method n2 --spectrum ec8:type=1,ag=0.3g,ground=B --set analysisType=2 --set controlNode=19"
+        " --set pushPattern=1");
+    ASSERT_EQ(written.exitCode, 0) << written.err;
+    const std::string html = readFile(file("report.html"));
+    for (const char* part :
+         {"<th>Drift X (%)</th>", "<tr><th>Gamma</th><td class=\"number\">1.2204</td></tr>",
+          "<figcaption>Interstorey drift ratios along X"})
+        EXPECT_NE(html.find(part), std::string::npos) << part;
 }
 
 } // namespace
