@@ -4,6 +4,7 @@
 #include "common/checked_math.h"
 #include "common/error.h"
 #include "common/number_format.h"
+#include "script/ground_motion_file.h"
 #include "solver/solver_run.h"
 
 #include <algorithm>
@@ -128,41 +129,42 @@ void writeStepHeader(const ScriptInput& in, ScriptWriter& out, const Filled& f) 
 // Tries the algorithms in turn on one step; a step none converges is halved (counted once for
 // each step asked for), down to the smallest fraction.
 void writeStepTries(ScriptWriter& out, const Filled& f) {
-    print(out,
-          f({"    set ok -1", "    foreach kvAlgorithm {@TCLALGORITHMS} {",
-             "        algorithm {*}$kvAlgorithm", "        set ok [@ANALYZE]",
-             "        if {$ok == 0} {break}", "    }", "    algorithm Newton", "    if {$ok != 0} {",
-             "        if {int($step) != $kvSplitAt} {incr kvSplit; set kvSplitAt [expr {int($step)}]}",
-             "        if {$kvFraction / 2.0 < @MIN} {break}",
-             "        set kvFraction [expr {$kvFraction / 2.0}]",
-             "        set kvSmallest [expr {min($kvSmallest, $kvFraction)}]", "        set kvStreak 0",
-             "        set ok 0", "        continue", "    }", "    set step [expr {$step + $kvSize}]",
-             "    incr kvStreak",
-             "    if {$kvFraction < 1.0 && $kvStreak >= 2} {set kvFraction [expr {$kvFraction * 2.0}]; set "
-             "kvStreak 0}"}),
-          f({"    ok = -1",
-             "    for kvAlgorithm in kvAlgorithms:",
-             "        ops.algorithm(*kvAlgorithm)",
-             "        ok = @PYANALYZE",
-             "        if ok == 0:",
-             "            break",
-             "    ops.algorithm('Newton')",
-             "    if ok != 0:",
-             "        if int(step) != kvSplitAt:",
-             "            kvSplit += 1",
-             "            kvSplitAt = int(step)",
-             "        if kvFraction / 2.0 < @MIN:",
-             "            break",
-             "        kvFraction = kvFraction / 2.0",
-             "        kvSmallest = min(kvSmallest, kvFraction)",
-             "        kvStreak = 0",
-             "        ok = 0",
-             "        continue",
-             "    step = step + kvSize",
-             "    kvStreak += 1",
-             "    if kvFraction < 1.0 and kvStreak >= 2:",
-             "        kvFraction = kvFraction * 2.0",
-             "        kvStreak = 0"}));
+    print(
+        out,
+        f({"    set ok -1", "    foreach kvAlgorithm {@TCLALGORITHMS} {", "        algorithm {*}$kvAlgorithm",
+           "        set ok [@ANALYZE]", "        if {$ok == 0 || $ok == -2} {break}", "    }",
+           "    algorithm Newton", "    if {$ok != 0} {",
+           "        if {int($step) != $kvSplitAt} {incr kvSplit; set kvSplitAt [expr {int($step)}]}",
+           "        if {$kvFraction / 2.0 < @MIN} {break}",
+           "        set kvFraction [expr {$kvFraction / 2.0}]",
+           "        set kvSmallest [expr {min($kvSmallest, $kvFraction)}]", "        set kvStreak 0",
+           "        set ok 0", "        continue", "    }", "    set step [expr {$step + $kvSize}]",
+           "    incr kvStreak",
+           "    if {$kvFraction < 1.0 && $kvStreak >= 2} {set kvFraction [expr {$kvFraction * 2.0}]; set "
+           "kvStreak 0}"}),
+        f({"    ok = -1",
+           "    for kvAlgorithm in kvAlgorithms:",
+           "        ops.algorithm(*kvAlgorithm)",
+           "        ok = @PYANALYZE",
+           "        if ok == 0 or ok == -2:",
+           "            break",
+           "    ops.algorithm('Newton')",
+           "    if ok != 0:",
+           "        if int(step) != kvSplitAt:",
+           "            kvSplit += 1",
+           "            kvSplitAt = int(step)",
+           "        if kvFraction / 2.0 < @MIN:",
+           "            break",
+           "        kvFraction = kvFraction / 2.0",
+           "        kvSmallest = min(kvSmallest, kvFraction)",
+           "        kvStreak = 0",
+           "        ok = 0",
+           "        continue",
+           "    step = step + kvSize",
+           "    kvStreak += 1",
+           "    if kvFraction < 1.0 and kvStreak >= 2:",
+           "        kvFraction = kvFraction * 2.0",
+           "        kvStreak = 0"}));
 }
 
 // A pushover's base shear is its load factor times the pattern: it ends when that has fallen
@@ -302,8 +304,9 @@ StepStage transientStage(const ScriptInput& in) {
     StepStage stage;
     stage.kind = StepKind::Transient;
     stage.name = "Time history";
-    stage.steps = a.thSteps;
-    stage.increment = a.thDt;
+    const TransientSteps taken = transientSteps(a);
+    stage.steps = taken.steps;
+    stage.increment = taken.dt;
     if (a.analysisType == MultipleSupportExcitation || a.gmDirection < 1 || a.gmDirection > 2)
         return stage;
     stage.shakenDof = a.gmDirection;

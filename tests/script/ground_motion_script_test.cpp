@@ -55,7 +55,8 @@ TEST(GroundMotionSettings, TheRecordDampingAndStepsReachTheirLines) {
         EXPECT_EQ(ScriptLines(record, record + 5),
                   (ScriptLines{"set IDloadTag 1001;", "set iGMfile \"../motions/RSN6_IMPVALL.txt\";",
                                "set iGMdirection \"2\"; ", "set iGMfact \"0.3\";  ", "set dt 0.005;   "}));
-        EXPECT_EQ(lines.back(), "analyze 4000 0.01");
+        // Each 0.01 s step is split in two, so that no point of the 0.005 s record is stepped over.
+        EXPECT_EQ(lines.back(), "analyze 8000 0.005");
     }
     a.analysisType = MultipleSupportExcitation;
     const ScriptLines multi = transientLines(store, a);
@@ -64,6 +65,29 @@ TEST(GroundMotionSettings, TheRecordDampingAndStepsReachTheirLines) {
     // The multi-support records stay the displacement files DM1X.txt with their own factor.
     EXPECT_EQ(std::count(multi.begin(), multi.end(), "set iGMfile \"DM1X.txt\";"), 1);
     EXPECT_EQ(std::count(multi.begin(), multi.end(), "set iGMfact \"1\";"), 2);
+}
+
+// The analysis steps no longer than the record's: the same duration, each split step ending on thDt.
+TEST(GroundMotionSettings, AnalysisStepsSplitDownToTheRecordsTimeStep) {
+    struct Case {
+        double thDt, gmDt;
+        const char* last; // the elastic model's analysis line
+    } const cases[] = {
+        {0.02, 0.02, "analyze 100 0.02"},
+        {0.02, 0.005, "analyze 400 0.005"},
+        {0.02, 0.0075, "analyze 300 0.00666666666666667"},
+        {0.01, 0.02, "analyze 100 0.01"},
+        {0.02, 0.02 * (1 - 1e-12), "analyze 100 0.02"},
+    };
+    ModelStore store;
+    for (const Case& c : cases) {
+        AnalysisSettings a;
+        a.analysisType = TimeHistoryAnalysis;
+        a.thSteps = 100;
+        a.thDt = c.thDt;
+        a.gmDt = c.gmDt;
+        EXPECT_EQ(transientLines(store, a).back(), c.last) << c.thDt << " " << c.gmDt;
+    }
 }
 
 TEST(GroundMotionSettings, TransientScriptsThatCouldNotBeSoundAreRefused) {
