@@ -116,13 +116,13 @@ void writeStepHeader(const ScriptInput& in, ScriptWriter& out, const Filled& f) 
     if (in.analysis.stepIterations < 1)
         fail("stepIterations must be at least 1: it is " + std::to_string(in.analysis.stepIterations));
     print(out,
-          f({"test NormDispIncr @TOL @ITER", "set kvFraction 1.0", "set kvStreak 0", "set kvSplit 0",
-             "set kvSplitAt -1", "set kvSmallest 1.0", "set kvPeak 0.0", "set kvEnd \"\"", "set ok 0",
-             "set step 0.0", "while {$ok == 0 && $step < @N} {",
+          f({"test NormDispAndUnbalance @TOL @FORCETOL @ITER 0", "set kvFraction 1.0", "set kvStreak 0",
+             "set kvSplit 0", "set kvSplitAt -1", "set kvSmallest 1.0", "set kvPeak 0.0", "set kvEnd \"\"",
+             "set ok 0", "set step 0.0", "while {$ok == 0 && $step < @N} {",
              "    set kvSize [expr {min($kvFraction, @N - $step)}]"}),
-          f({"ops.test('NormDispIncr', @TOL, @ITER)", "kvAlgorithms = [@PYALGORITHMS]", "kvFraction = 1.0",
-             "kvStreak = 0", "kvSplit = 0", "kvSplitAt = -1", "kvSmallest = 1.0", "kvPeak = 0.0",
-             "kvEnd = ''", "ok = 0", "step = 0.0",
+          f({"ops.test('NormDispAndUnbalance', @TOL, @FORCETOL, @ITER, 0)", "kvAlgorithms = [@PYALGORITHMS]",
+             "kvFraction = 1.0", "kvStreak = 0", "kvSplit = 0", "kvSplitAt = -1", "kvSmallest = 1.0",
+             "kvPeak = 0.0", "kvEnd = ''", "ok = 0", "step = 0.0",
              "while ok == 0 and step < @N:", "    kvSize = min(kvFraction, @N - step)"}));
 }
 
@@ -276,6 +276,10 @@ double stepTolerance(const ScriptInput& in) {
     return extent > 0 ? 1e-8 * extent : 1e-8;
 }
 
+double unbalanceTolerance(const ScriptInput& in) {
+    return kUnbalancePerDisplacement * stepTolerance(in);
+}
+
 StepStage loadControlStage(const ScriptInput& in) {
     StepStage stage;
     stage.kind = StepKind::LoadControl;
@@ -350,6 +354,7 @@ void writeStepLoop(const ScriptInput& in, ScriptWriter& out, const StepStage& st
     const Filled f(
         {{"N", std::to_string(stage.steps)},
          {"TOL", number(stepTolerance(in))},
+         {"FORCETOL", number(unbalanceTolerance(in))},
          {"ITER", std::to_string(a.stepIterations)},
          {"MIN", number(smallestFraction(in))},
          {"TCLALGORITHMS", tclAlgorithms()},

@@ -58,6 +58,13 @@ StepStage transientStage(const ScriptInput& in);
 // The tolerance of the convergence test: the one set, else a hundred-millionth of the model's extent.
 double stepTolerance(const ScriptInput& in);
 
+// The test also holds the step's unbalanced forces (N, and N mm for moments) below the forces that
+// the displacement tolerance leaves on a stiffness of 1e6 N/mm: a step whose last iteration moved
+// the joints little but left the loads unbalanced (modified Newton on the initial stiffness, a
+// stalled BFGS or line search) does not count as converged.
+inline constexpr double kUnbalancePerDisplacement = 1e6;
+double unbalanceTolerance(const ScriptInput& in);
+
 // The step loop of the stage, after its analysis has been defined.
 void writeStepLoop(const ScriptInput& in, ScriptWriter& out, const StepStage& stage);
 
