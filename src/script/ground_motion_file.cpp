@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <limits>
 #include <optional>
 
 namespace kelvane {
@@ -162,6 +163,21 @@ std::size_t checkPlainRecord(const std::string& path) {
 bool usesGroundMotionRecord(const AnalysisSettings& analysis) {
     return analysis.analysisType == TimeHistoryAnalysis ||
            analysis.analysisType == GravityTimeHistoryAnalysis;
+}
+
+TransientSteps transientSteps(const AnalysisSettings& analysis) {
+    TransientSteps taken{analysis.thSteps, analysis.thDt};
+    if (!usesGroundMotionRecord(analysis) || !(analysis.gmDt > 0) || !(analysis.thDt > analysis.gmDt))
+        return taken;
+    // A step a billionth longer than the record's is round-off, not a point skipped.
+    const double split = std::ceil(analysis.thDt / analysis.gmDt - 1e-9);
+    if (split > std::numeric_limits<std::int32_t>::max() / std::max(1, analysis.thSteps))
+        fail("The analysis time step (thDt = " + formatGeneral(analysis.thDt) +
+             " s) split down to the record's time step (gmDt = " + formatGeneral(analysis.gmDt) +
+             " s) makes more steps than the solver can count");
+    taken.steps = analysis.thSteps * static_cast<std::int32_t>(split);
+    taken.dt = analysis.thDt / split;
+    return taken;
 }
 
 ScriptGroundMotion scriptGroundMotion(const AnalysisSettings& analysis, const std::string& scriptFolder) {

@@ -3,6 +3,7 @@
 #include "script/analysis_settings.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,5 +62,15 @@ void writeConvertedRecord(const ScriptGroundMotion& motion, const std::string& s
 
 // True for the procedures that shake the model with the record (5 and 6).
 bool usesGroundMotionRecord(const AnalysisSettings& analysis);
+
+// The steps a transient procedure takes: thSteps of thDt, each split into as many equal steps as
+// keep it no longer than the record's time step (gmDt) under a uniform excitation, so that no
+// value of the record falls between two steps and is lost (as SAP2000 steps at every point of
+// the time function). The analysis covers the same time, and every split step ends on thDt.
+struct TransientSteps {
+    std::int32_t steps = 0;
+    double dt = 0;
+};
+TransientSteps transientSteps(const AnalysisSettings& analysis);
 
 } // namespace kelvane

@@ -6,6 +6,7 @@
 #include "materials/material_models.h"
 #include "script/equation_solver.h"
 #include "script/frame_load_lines.h"
+#include "script/ground_motion_file.h"
 #include "script/load_combination.h"
 #include "script/modal_loads.h"
 #include "script/node_dofs.h"
@@ -261,7 +262,8 @@ void writeTransientSolver(const ScriptInput& in, ScriptWriter& out) {
 
 void writeTransientSteps(const ScriptInput& in, ScriptWriter& out, std::string_view tclTemplate) {
     if (!usesNonlinearMaterials(in.store)) {
-        out.line(tclTemplate, {in.analysis.thSteps, transientNumber(in.analysis.thDt)});
+        const TransientSteps taken = transientSteps(in.analysis);
+        out.line(tclTemplate, {taken.steps, transientNumber(taken.dt)});
         return;
     }
     writeStepLoop(in, out, transientStage(in));

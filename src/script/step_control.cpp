@@ -4,6 +4,7 @@
 #include "common/checked_math.h"
 #include "common/error.h"
 #include "common/number_format.h"
+#include "script/ground_motion_file.h"
 #include "solver/solver_run.h"
 
 #include <algorithm>
@@ -115,54 +116,55 @@ void writeStepHeader(const ScriptInput& in, ScriptWriter& out, const Filled& f) 
     if (in.analysis.stepIterations < 1)
         fail("stepIterations must be at least 1: it is " + std::to_string(in.analysis.stepIterations));
     print(out,
-          f({"test NormDispIncr @TOL @ITER", "set kvFraction 1.0", "set kvStreak 0", "set kvSplit 0",
-             "set kvSplitAt -1", "set kvSmallest 1.0", "set kvPeak 0.0", "set kvEnd \"\"", "set ok 0",
-             "set step 0.0", "while {$ok == 0 && $step < @N} {",
+          f({"test NormDispAndUnbalance @TOL @FORCETOL @ITER 0", "set kvFraction 1.0", "set kvStreak 0",
+             "set kvSplit 0", "set kvSplitAt -1", "set kvSmallest 1.0", "set kvPeak 0.0", "set kvEnd \"\"",
+             "set ok 0", "set step 0.0", "while {$ok == 0 && $step < @N} {",
              "    set kvSize [expr {min($kvFraction, @N - $step)}]"}),
-          f({"ops.test('NormDispIncr', @TOL, @ITER)", "kvAlgorithms = [@PYALGORITHMS]", "kvFraction = 1.0",
-             "kvStreak = 0", "kvSplit = 0", "kvSplitAt = -1", "kvSmallest = 1.0", "kvPeak = 0.0",
-             "kvEnd = ''", "ok = 0", "step = 0.0",
+          f({"ops.test('NormDispAndUnbalance', @TOL, @FORCETOL, @ITER, 0)", "kvAlgorithms = [@PYALGORITHMS]",
+             "kvFraction = 1.0", "kvStreak = 0", "kvSplit = 0", "kvSplitAt = -1", "kvSmallest = 1.0",
+             "kvPeak = 0.0", "kvEnd = ''", "ok = 0", "step = 0.0",
              "while ok == 0 and step < @N:", "    kvSize = min(kvFraction, @N - step)"}));
 }
 
 // Tries the algorithms in turn on one step; a step none converges is halved (counted once for
 // each step asked for), down to the smallest fraction.
 void writeStepTries(ScriptWriter& out, const Filled& f) {
-    print(out,
-          f({"    set ok -1", "    foreach kvAlgorithm {@TCLALGORITHMS} {",
-             "        algorithm {*}$kvAlgorithm", "        set ok [@ANALYZE]",
-             "        if {$ok == 0} {break}", "    }", "    algorithm Newton", "    if {$ok != 0} {",
-             "        if {int($step) != $kvSplitAt} {incr kvSplit; set kvSplitAt [expr {int($step)}]}",
-             "        if {$kvFraction / 2.0 < @MIN} {break}",
-             "        set kvFraction [expr {$kvFraction / 2.0}]",
-             "        set kvSmallest [expr {min($kvSmallest, $kvFraction)}]", "        set kvStreak 0",
-             "        set ok 0", "        continue", "    }", "    set step [expr {$step + $kvSize}]",
-             "    incr kvStreak",
-             "    if {$kvFraction < 1.0 && $kvStreak >= 2} {set kvFraction [expr {$kvFraction * 2.0}]; set "
-             "kvStreak 0}"}),
-          f({"    ok = -1",
-             "    for kvAlgorithm in kvAlgorithms:",
-             "        ops.algorithm(*kvAlgorithm)",
-             "        ok = @PYANALYZE",
-             "        if ok == 0:",
-             "            break",
-             "    ops.algorithm('Newton')",
-             "    if ok != 0:",
-             "        if int(step) != kvSplitAt:",
-             "            kvSplit += 1",
-             "            kvSplitAt = int(step)",
-             "        if kvFraction / 2.0 < @MIN:",
-             "            break",
-             "        kvFraction = kvFraction / 2.0",
-             "        kvSmallest = min(kvSmallest, kvFraction)",
-             "        kvStreak = 0",
-             "        ok = 0",
-             "        continue",
-             "    step = step + kvSize",
-             "    kvStreak += 1",
-             "    if kvFraction < 1.0 and kvStreak >= 2:",
-             "        kvFraction = kvFraction * 2.0",
-             "        kvStreak = 0"}));
+    print(
+        out,
+        f({"    set ok -1", "    foreach kvAlgorithm {@TCLALGORITHMS} {", "        algorithm {*}$kvAlgorithm",
+           "        set ok [@ANALYZE]", "        if {$ok == 0 || $ok == -2} {break}", "    }",
+           "    algorithm Newton", "    if {$ok != 0} {",
+           "        if {int($step) != $kvSplitAt} {incr kvSplit; set kvSplitAt [expr {int($step)}]}",
+           "        if {$kvFraction / 2.0 < @MIN} {break}",
+           "        set kvFraction [expr {$kvFraction / 2.0}]",
+           "        set kvSmallest [expr {min($kvSmallest, $kvFraction)}]", "        set kvStreak 0",
+           "        set ok 0", "        continue", "    }", "    set step [expr {$step + $kvSize}]",
+           "    incr kvStreak",
+           "    if {$kvFraction < 1.0 && $kvStreak >= 2} {set kvFraction [expr {$kvFraction * 2.0}]; set "
+           "kvStreak 0}"}),
+        f({"    ok = -1",
+           "    for kvAlgorithm in kvAlgorithms:",
+           "        ops.algorithm(*kvAlgorithm)",
+           "        ok = @PYANALYZE",
+           "        if ok == 0 or ok == -2:",
+           "            break",
+           "    ops.algorithm('Newton')",
+           "    if ok != 0:",
+           "        if int(step) != kvSplitAt:",
+           "            kvSplit += 1",
+           "            kvSplitAt = int(step)",
+           "        if kvFraction / 2.0 < @MIN:",
+           "            break",
+           "        kvFraction = kvFraction / 2.0",
+           "        kvSmallest = min(kvSmallest, kvFraction)",
+           "        kvStreak = 0",
+           "        ok = 0",
+           "        continue",
+           "    step = step + kvSize",
+           "    kvStreak += 1",
+           "    if kvFraction < 1.0 and kvStreak >= 2:",
+           "        kvFraction = kvFraction * 2.0",
+           "        kvStreak = 0"}));
 }
 
 // A pushover's base shear is its load factor times the pattern: it ends when that has fallen
@@ -274,6 +276,10 @@ double stepTolerance(const ScriptInput& in) {
     return extent > 0 ? 1e-8 * extent : 1e-8;
 }
 
+double unbalanceTolerance(const ScriptInput& in) {
+    return kUnbalancePerDisplacement * stepTolerance(in);
+}
+
 StepStage loadControlStage(const ScriptInput& in) {
     StepStage stage;
     stage.kind = StepKind::LoadControl;
@@ -302,8 +308,9 @@ StepStage transientStage(const ScriptInput& in) {
     StepStage stage;
     stage.kind = StepKind::Transient;
     stage.name = "Time history";
-    stage.steps = a.thSteps;
-    stage.increment = a.thDt;
+    const TransientSteps taken = transientSteps(a);
+    stage.steps = taken.steps;
+    stage.increment = taken.dt;
     if (a.analysisType == MultipleSupportExcitation || a.gmDirection < 1 || a.gmDirection > 2)
         return stage;
     stage.shakenDof = a.gmDirection;
@@ -347,6 +354,7 @@ void writeStepLoop(const ScriptInput& in, ScriptWriter& out, const StepStage& st
     const Filled f(
         {{"N", std::to_string(stage.steps)},
          {"TOL", number(stepTolerance(in))},
+         {"FORCETOL", number(unbalanceTolerance(in))},
          {"ITER", std::to_string(a.stepIterations)},
          {"MIN", number(smallestFraction(in))},
          {"TCLALGORITHMS", tclAlgorithms()},

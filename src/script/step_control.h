@@ -8,10 +8,12 @@
 
 // The step control of the procedures of a model with nonlinear materials, described once and
 // printed in Tcl and in Python. Each stage takes its steps one at a time. A step that does not
-// converge is retried with each algorithm of kStepAlgorithms in turn; when none converges it is
-// halved, down to the smallest step fraction, and the size grows back after two steps in a row
-// converge. A step counts only when `analyze` returned 0, which both builds return only when the
-// test converged. The script prints the lines the runner judges the run by (solver_run.h):
+// converge is retried with each algorithm of kStepAlgorithms in turn (none after the integrator
+// failed to update the model, `analyze` returning -2: every algorithm would start from that same
+// failed update); when none converges it is halved, down to the smallest step fraction, and the
+// size grows back after two steps in a row converge. A step counts only when `analyze` returned 0,
+// which both builds return only when the test converged. The script prints the lines the runner
+// judges the run by (solver_run.h):
 //   "STAGE stopped: step K of N did not converge at 1/F of a step; QUANTITY X of Y (P %); ..."
 //   "Analysis ended: capacity reached, base shear at P % of its peak at control displacement X ..."
 //   "Analysis ended: collapse, storey drift ratio D in storey S at time T s ..."
@@ -55,6 +57,13 @@ StepStage transientStage(const ScriptInput& in);
 
 // The tolerance of the convergence test: the one set, else a hundred-millionth of the model's extent.
 double stepTolerance(const ScriptInput& in);
+
+// The test also holds the step's unbalanced forces (N, and N mm for moments) below the forces that
+// the displacement tolerance leaves on a stiffness of 1e6 N/mm: a step whose last iteration moved
+// the joints little but left the loads unbalanced (modified Newton on the initial stiffness, a
+// stalled BFGS or line search) does not count as converged.
+inline constexpr double kUnbalancePerDisplacement = 1e6;
+double unbalanceTolerance(const ScriptInput& in);
 
 // The step loop of the stage, after its analysis has been defined.
 void writeStepLoop(const ScriptInput& in, ScriptWriter& out, const StepStage& stage);

@@ -10,6 +10,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <limits>
+#include <tuple>
 
 // The ground-motion settings of the transient procedures, the checks that keep a transient script
 // sound, and the PEER NGA records converted to the plain file the script reads.
@@ -55,7 +56,8 @@ TEST(GroundMotionSettings, TheRecordDampingAndStepsReachTheirLines) {
         EXPECT_EQ(ScriptLines(record, record + 5),
                   (ScriptLines{"set IDloadTag 1001;", "set iGMfile \"../motions/RSN6_IMPVALL.txt\";",
                                "set iGMdirection \"2\"; ", "set iGMfact \"0.3\";  ", "set dt 0.005;   "}));
-        EXPECT_EQ(lines.back(), "analyze 4000 0.01");
+        // Each 0.01 s step is split in two, so that no point of the 0.005 s record is stepped over.
+        EXPECT_EQ(lines.back(), "analyze 8000 0.005");
     }
     a.analysisType = MultipleSupportExcitation;
     const ScriptLines multi = transientLines(store, a);
@@ -64,6 +66,21 @@ TEST(GroundMotionSettings, TheRecordDampingAndStepsReachTheirLines) {
     // The multi-support records stay the displacement files DM1X.txt with their own factor.
     EXPECT_EQ(std::count(multi.begin(), multi.end(), "set iGMfile \"DM1X.txt\";"), 1);
     EXPECT_EQ(std::count(multi.begin(), multi.end(), "set iGMfact \"1\";"), 2);
+}
+
+// Steps no longer than the record's, ending on thDt; a step longer only by round-off is not split.
+TEST(GroundMotionSettings, AnalysisStepsSplitDownToTheRecordsTimeStep) {
+    const std::tuple<double, const char*> cases[] = {{0.0075, "analyze 300 0.00666666666666667"},
+                                                     {0.04, "analyze 100 0.02"},
+                                                     {0.02 * (1 - 1e-12), "analyze 100 0.02"}};
+    ModelStore store;
+    for (const auto& [gmDt, last] : cases) {
+        AnalysisSettings a;
+        a.analysisType = TimeHistoryAnalysis;
+        a.thSteps = 100;
+        a.gmDt = gmDt;
+        EXPECT_EQ(transientLines(store, a).back(), last) << gmDt;
+    }
 }
 
 TEST(GroundMotionSettings, TransientScriptsThatCouldNotBeSoundAreRefused) {

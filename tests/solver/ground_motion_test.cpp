@@ -86,5 +86,26 @@ TEST_F(GroundMotionTest, MultipleSupportMovesTheSupportsAlongTheDisplacementReco
     EXPECT_GT(peakRoofSway(), 1.0);
 }
 
+// tests/data/solver/steel-column.s2k as an elastic beam-column, undamped (period 2 pi sqrt(m L^3 / 3EI) = 0.5
+// s), under a record of 0.005 s whose one nonzero value lies between the analysis steps of 0.02 s. A pulse
+// this much shorter than the period is an impulse: the column sways at most v0 / omega, v0 the pulse's area A
+// dt. Stepping over the record's points would leave it at rest.
+using RecordStepTest = SolverTest;
+
+TEST_F(RecordStepTest, AnalysisStepsLongerThanTheRecordsStillTakeEveryPointOfIt) {
+    const double pulse = 1000, recordDt = 0.005, mass = 5.94;
+    const double stiffness = 3 * 200000.0 * std::pow(150.0, 4) / 12 / std::pow(3000.0, 3);
+    writeFile(file("PULSE.txt"), "0\n" + std::to_string(pulse) + "\n0\n0\n");
+    ASSERT_FALSE(writeAndRun(dataPath("solver/steel-column.s2k"),
+                             {"section.1.elementType=1", "analysisType=5", "gmFile=PULSE.txt", "gmDt=0.005",
+                              "gmFactor=1", "thDt=0.02", "thSteps=25", "dampingRatio=0"})
+                     .empty());
+    double peak = 0;
+    for (const std::string& line : nonEmptyLines(file("node0.out")))
+        peak = std::max(peak, std::abs(numbersOf(line).at(4)));
+    EXPECT_NEAR(peak, pulse * recordDt / std::sqrt(stiffness / mass),
+                0.005 * pulse * recordDt / std::sqrt(stiffness / mass));
+}
+
 } // namespace
 } // namespace kelvane::test

