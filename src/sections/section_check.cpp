@@ -4,20 +4,21 @@
 #include "sections/fiber_mesher.h"
 
 #include <algorithm>
-#include <tuple>
 #include <utility>
 
 namespace kelvane {
 
 std::optional<SectionFault> sectionMeshFault(const TSECTION& s) {
-    if (s.elementType < NonlinearBeamColumn || s.elementType > CorotTruss || s.shape < ShapeRectangle ||
-        s.shape > ShapePipe)
+    if (s.elementType < NonlinearBeamColumn || s.elementType > CorotTruss || !isMeshableShape(s.shape))
         return std::nullopt;
     const bool rectangle = s.shape == ShapeRectangle;
-    for (const auto& [box, divisions, used] : {std::tuple{"Divide FX", s.divideFX, true},
-                                               std::tuple{"Divide FY", s.divideFY, s.shape != ShapePipe}})
-        if (used && divisions < 1)
+    for (const auto& [box, divisions] :
+         {std::pair{"Divide FX", s.divideFX}, std::pair{"Divide FY", s.divideFY}})
+        if (divisions < 1)
             return SectionFault{box, "a fiber mesh needs 1 division or more, not " + formatInt(divisions)};
+    // Fewer than three sectors leave a ring stiff about one axis only.
+    if ((s.shape == ShapePipe || s.shape == ShapeCircle) && s.divideFX < 3)
+        return SectionFault{"Divide FX", "a ring needs 3 sectors or more, not " + formatInt(s.divideFX)};
     for (const auto& [box, bars] : {std::pair{"Bar Num NX", s.barNumNX}, std::pair{"Bar Num NY", s.barNumNY}})
         if (rectangle && bars < 0)
             return SectionFault{box, "a bar count must be 0 or more, not " + formatInt(bars)};

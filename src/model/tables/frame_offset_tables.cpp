@@ -1,6 +1,7 @@
 #include "model/frame_axes.h"
 #include "model/tables/import_context.h"
 #include "model/tables/sap_local_axes.h"
+#include "sections/plate_shapes.h"
 
 #include <cmath>
 #include <string>
@@ -74,11 +75,19 @@ void readInsertionPoints(ImportContext& context) {
         Vector atI = offset('1'), atJ = offset('2');
         const int point = cardinalPointOf(rows);
         const TSECTION& section = store.frameSections[static_cast<std::size_t>(frame.section)];
-        const double depth = section.t1, width = section.shape == ShapePipe ? section.t1 : section.t2;
+        const bool round = section.shape == ShapePipe || section.shape == ShapeCircle;
+        const double depth = section.t1, width = round ? section.t1 : section.t2;
         if (point <= 9 && point != 5 && (depth == 0 || width == 0)) {
             context.report.addNotCarried("cardinal points of frames whose section gives no depth and width");
         } else {
-            const auto [along2, along3] = centroidFromLine(point, depth, width);
+            auto [along2, along3] = centroidFromLine(point, depth, width);
+            // The cardinal points lie on the outline of an open shape, whose centroid is off its
+            // centre (the fibers' y axis is local 3, their z axis local 2).
+            if (point <= 9) {
+                const auto [y, z] = centroidFromOutlineCentre(section);
+                along2 += z;
+                along3 += y;
+            }
             const Vector shift = plus(scaled(axes[1], along2), scaled(axes[2], along3));
             atI = plus(atI, shift);
             atJ = plus(atJ, shift);
