@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace kelvane {
 namespace {
@@ -55,6 +56,39 @@ std::vector<Plate> drawnPlates(const TSECTION& s) {
     return plates;
 }
 
+// The centroid in the drawing frame; none for plates without area.
+std::optional<std::pair<double, double>> centroidOf(const std::vector<Plate>& plates) {
+    double area = 0, firstY = 0, firstZ = 0;
+    for (const Plate& p : plates) {
+        area += p.width * p.height;
+        firstY += p.width * p.height * p.y;
+        firstZ += p.width * p.height * p.z;
+    }
+    if (!(area > 0))
+        return std::nullopt;
+    return std::pair{firstY / area, firstZ / area};
+}
+
+// The shear centre in the drawing frame, where the parts' centre lines meet, or for a channel
+// e = 3 b^2 tf / (6 b tf + h tw) behind its web's centre line (b and h between centre lines).
+std::pair<double, double> drawnShearCentre(const TSECTION& s) {
+    const double h = s.t1, b = s.t2, tf = s.t3, tw = s.t4;
+    switch (s.shape) {
+    case ShapeChannel: {
+        const double flange = b - tw / 2, between = h - tf;
+        return {tw / 2 - 3 * flange * flange * tf / (6 * flange * tf + between * tw), h / 2};
+    }
+    case ShapeAngle:
+        return {tw / 2, tf / 2};
+    case ShapeTee:
+        return {0, h - tf / 2};
+    case ShapeDoubleAngle:
+        return {0, tf / 2};
+    default: // a double channel is symmetric about both axes
+        return {0, h / 2};
+    }
+}
+
 } // namespace
 
 bool isPlateShape(std::int32_t shape) {
@@ -63,19 +97,20 @@ bool isPlateShape(std::int32_t shape) {
 
 std::vector<Plate> platesOf(const TSECTION& section) {
     std::vector<Plate> plates = drawnPlates(section);
-    double area = 0, firstY = 0, firstZ = 0;
-    for (const Plate& p : plates) {
-        area += p.width * p.height;
-        firstY += p.width * p.height * p.y;
-        firstZ += p.width * p.height * p.z;
-    }
-    if (!(area > 0))
-        return plates;
+    const std::optional<std::pair<double, double>> centroid = centroidOf(plates);
     for (Plate& p : plates) {
-        p.y -= firstY / area;
-        p.z -= firstZ / area;
+        p.y -= centroid ? centroid->first : 0;
+        p.z -= centroid ? centroid->second : 0;
     }
     return plates;
+}
+
+std::pair<double, double> shearCentreFromCentroid(const TSECTION& section) {
+    const std::optional<std::pair<double, double>> centroid = centroidOf(drawnPlates(section));
+    if (!centroid)
+        return {0, 0};
+    const auto [y, z] = drawnShearCentre(section);
+    return {y - centroid->first, z - centroid->second};
 }
 
 std::pair<double, double> centroidFromOutlineCentre(const TSECTION& section) {

@@ -34,6 +34,10 @@ std::vector<Plate> platesOf(const TSECTION& section);
 // symmetric shape and for every shape that is not a plate shape).
 std::pair<double, double> centroidFromOutlineCentre(const TSECTION& section);
 
+// Where the shear centre lies from the centroid, along y and z (0, 0 for a shape that is not a
+// plate shape).
+std::pair<double, double> shearCentreFromCentroid(const TSECTION& section);
+
 // The fibers a plate shape takes: two through the thickness of each division.
 std::int64_t plateFiberCount(std::int32_t shape, std::int64_t divideFX, std::int64_t divideFY);
 

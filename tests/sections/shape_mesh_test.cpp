@@ -95,5 +95,24 @@ TEST(ShapeMesh, TableShapesMeshIntoTheirClosedFormPropertiesAboutTheCentroid) {
     }
 }
 
+// A channel 300 x 100 x 15 x 10 along X hung from its shear centre (cardinal point 11): that lies
+// e = 3 b^2 tf / (6 b tf + h tw) = 35.6 mm behind the web's centre line (b = 95, h = 285 between
+// centre lines), 30.6 mm behind its back; the centroid 28.7 mm in front, toward +3, that is -Y.
+TEST(ShapeMesh, ChannelHungFromItsShearCentre) {
+    const ModelStore store =
+        test::importTables(
+            test::sapTable("PROGRAM CONTROL", {"CurrUnits=\"N, mm, C\""}) +
+            test::sapTable("JOINT COORDINATES", {"Joint=1   XorR=0", "Joint=2   XorR=2000"}) +
+            test::sapTable("FRAME SECTION PROPERTIES 01 - GENERAL",
+                           {"SectionName=C   Shape=Channel   t3=300   t2=100   tf=15   tw=10"}) +
+            test::sapTable("CONNECTIVITY - FRAME", {"Frame=F   JointI=1   JointJ=2"}) +
+            test::sapTable("FRAME SECTION ASSIGNMENTS", {"Frame=F   AnalSect=C"}) +
+            test::sapTable("FRAME INSERTION POINT ASSIGNMENTS", {"Frame=F   CardinalPt=11"}))
+            .store;
+    const double e = 3 * 95.0 * 95 * 15 / (6 * 95.0 * 15 + 285 * 10), y = (3000 * 50 + 2700 * 5) / 5700.0;
+    EXPECT_NEAR(store.frames[1].offsetI[1], -(y + e - 5), 1e-9);
+    EXPECT_NEAR(store.frames[1].offsetI[2], 0, 1e-9);
+}
+
 } // namespace
 } // namespace kelvane

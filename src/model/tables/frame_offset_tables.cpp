@@ -39,7 +39,7 @@ int cardinalPointOf(const Rows& rows) {
 // Where the centroid lies from the line through the joints, along SAP2000's local 2 and 3 axes,
 // for a cardinal point: 1 to 9 are the bottom (-2), middle and top (+2) rows of left (+3, seen
 // looking along -1), centre and right points of the section's depth and width; 10 and 11 (the
-// centroid, the shear centre of the symmetric shapes read) lie on the line.
+// centroid, and the shear centre of a symmetric shape) lie on the line.
 std::pair<double, double> centroidFromLine(int point, double depth, double width) {
     if (point > 9)
         return {0, 0};
@@ -82,11 +82,15 @@ void readInsertionPoints(ImportContext& context) {
         } else {
             auto [along2, along3] = centroidFromLine(point, depth, width);
             // The cardinal points lie on the outline of an open shape, whose centroid is off its
-            // centre (the fibers' y axis is local 3, their z axis local 2).
+            // centre and off its shear centre (a plate's y axis is local 3, its z axis local 2).
             if (point <= 9) {
                 const auto [y, z] = centroidFromOutlineCentre(section);
                 along2 += z;
                 along3 += y;
+            } else if (point == 11) {
+                const auto [y, z] = shearCentreFromCentroid(section);
+                along2 -= z;
+                along3 -= y;
             }
             const Vector shift = plus(scaled(axes[1], along2), scaled(axes[2], along3));
             atI = plus(atI, shift);
