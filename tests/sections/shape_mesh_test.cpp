@@ -34,10 +34,24 @@ ClosedForm byParts(std::initializer_list<std::array<double, 4>> parts) {
     return {area, i33 - area * z * z, i22 - area * y * y, -y, -z, 0};
 }
 
+// A 2 m frame along X (local 3 along -Y) of the section a table row gives (mm), inserted at a
+// cardinal point.
+ModelStore frameOfSection(const std::string& row, int cardinalPoint) {
+    using test::sapTable;
+    return test::importTables(sapTable("PROGRAM CONTROL", {"CurrUnits=\"N, mm, C\""}) +
+                              sapTable("JOINT COORDINATES", {"Joint=1   XorR=0", "Joint=2   XorR=2000"}) +
+                              sapTable("FRAME SECTION PROPERTIES 01 - GENERAL", {"SectionName=S   " + row}) +
+                              sapTable("CONNECTIVITY - FRAME", {"Frame=F   JointI=1   JointJ=2"}) +
+                              sapTable("FRAME SECTION ASSIGNMENTS", {"Frame=F   AnalSect=S"}) +
+                              sapTable("FRAME INSERTION POINT ASSIGNMENTS",
+                                       {"Frame=F   CardinalPt=" + std::to_string(cardinalPoint)}))
+        .store;
+}
+
 // Each shape as the table format gives it (mm), meshed with its default divisions, carries the
 // area and second moments of its closed form within 1 % about its centroid; an elastic element
-// takes the closed forms themselves. A frame along X (local 3 along -Y) inserted at cardinal point
-// 3, the outline's bottom on its -3 side, has its centroid where the parts put it.
+// takes the closed forms themselves. A frame inserted at cardinal point 3, the outline's bottom on
+// its -3 side, has its centroid where the parts put it.
 TEST(ShapeMesh, TableShapesMeshIntoTheirClosedFormPropertiesAboutTheCentroid) {
     const std::pair<const char*, ClosedForm> rows[] = {
         {"Shape=Circle   t3=600", round(600, 0)},
@@ -58,17 +72,7 @@ TEST(ShapeMesh, TableShapesMeshIntoTheirClosedFormPropertiesAboutTheCentroid) {
     };
     for (const auto& [row, e] : rows) {
         SCOPED_TRACE(row);
-        ModelStore store =
-            test::importTables(test::sapTable("PROGRAM CONTROL", {"CurrUnits=\"N, mm, C\""}) +
-                               test::sapTable("JOINT COORDINATES", {"Joint=1   XorR=0   Y=0   Z=0",
-                                                                    "Joint=2   XorR=2000   Y=0   Z=0"}) +
-                               test::sapTable("FRAME SECTION PROPERTIES 01 - GENERAL",
-                                              {std::string("SectionName=S   ") + row}) +
-                               test::sapTable("CONNECTIVITY - FRAME", {"Frame=F   JointI=1   JointJ=2"}) +
-                               test::sapTable("FRAME SECTION ASSIGNMENTS", {"Frame=F   AnalSect=S"}) +
-                               test::sapTable("FRAME INSERTION POINT ASSIGNMENTS",
-                                              {"Frame=F   CardinalPt=3   StiffTransform=Yes"}))
-                .store;
+        ModelStore store = frameOfSection(row, 3);
         TSECTION& s = store.frameSections[1];
         s.elementType = NonlinearBeamColumn;
         meshFiberSection(s, 1, 0);
@@ -99,16 +103,7 @@ TEST(ShapeMesh, TableShapesMeshIntoTheirClosedFormPropertiesAboutTheCentroid) {
 // e = 3 b^2 tf / (6 b tf + h tw) = 35.6 mm behind the web's centre line (b = 95, h = 285 between
 // centre lines), 30.6 mm behind its back; the centroid 28.7 mm in front, toward +3, that is -Y.
 TEST(ShapeMesh, ChannelHungFromItsShearCentre) {
-    const ModelStore store =
-        test::importTables(
-            test::sapTable("PROGRAM CONTROL", {"CurrUnits=\"N, mm, C\""}) +
-            test::sapTable("JOINT COORDINATES", {"Joint=1   XorR=0", "Joint=2   XorR=2000"}) +
-            test::sapTable("FRAME SECTION PROPERTIES 01 - GENERAL",
-                           {"SectionName=C   Shape=Channel   t3=300   t2=100   tf=15   tw=10"}) +
-            test::sapTable("CONNECTIVITY - FRAME", {"Frame=F   JointI=1   JointJ=2"}) +
-            test::sapTable("FRAME SECTION ASSIGNMENTS", {"Frame=F   AnalSect=C"}) +
-            test::sapTable("FRAME INSERTION POINT ASSIGNMENTS", {"Frame=F   CardinalPt=11"}))
-            .store;
+    const ModelStore store = frameOfSection("Shape=Channel   t3=300   t2=100   tf=15   tw=10", 11);
     const double e = 3 * 95.0 * 95 * 15 / (6 * 95.0 * 15 + 285 * 10), y = (3000 * 50 + 2700 * 5) / 5700.0;
     EXPECT_NEAR(store.frames[1].offsetI[1], -(y + e - 5), 1e-9);
     EXPECT_NEAR(store.frames[1].offsetI[2], 0, 1e-9);
