@@ -22,6 +22,9 @@ void readShapeAndDimensions(const TableReader& table, TSECTION& section) {
     } else if (shape == "P") {
         section.shape = ShapePipe;
         dimensionCount = 2;
+    } else if (shape == "C") {
+        section.shape = ShapeCircle;
+        dimensionCount = 1;
     } else {
         return;
     }

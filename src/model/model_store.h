@@ -114,12 +114,17 @@ struct Fiber {
 
 inline constexpr int kFiberCapacity = 80;
 
-enum SectionShape : std::int32_t {
-    ShapeNone = 0,
-    ShapeRectangle = 1,
-    ShapeI = 2,
-    ShapeBox = 3,
-    ShapePipe = 4
+enum SectionShape : std::int32_t { ShapeNone = 0, ShapeRectangle = 1, ShapeI = 2, ShapeBox = 3, ShapePipe = 4 };
+// The solid circle (t1 the diameter) and the open steel shapes of the table format, all meshed about
+// their centroid: t1 depth, t2 width (of both parts of a double shape), t3 flange thickness, t4 web
+// thickness, t5 the gap between the two parts of a double shape.
+enum RoundAndOpenShape : std::int32_t {
+    ShapeCircle = 5,
+    ShapeChannel = 6,
+    ShapeAngle = 7,
+    ShapeTee = 8,
+    ShapeDoubleAngle = 9,
+    ShapeDoubleChannel = 10,
 };
 
 enum ElementType : std::int32_t {

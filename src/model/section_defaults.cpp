@@ -69,11 +69,28 @@ void setImportDefaults(TSECTION& section) {
     section.geomTransf = 1;  // Linear
 }
 
+namespace {
+
+// Divide FX and FY of the shapes meshed in rings or plates: fibers enough for the plastic moment
+// within a per cent or two, and room left under the 80 a section holds.
+struct MeshDefaults {
+    std::int32_t shape, divideFX, divideFY;
+};
+constexpr MeshDefaults kMeshDefaults[] = {
+    {ShapePipe, 20, 2}, {ShapeCircle, 16, 4},     {ShapeChannel, 6, 10},      {ShapeAngle, 10, 10},
+    {ShapeTee, 10, 10}, {ShapeDoubleAngle, 6, 8}, {ShapeDoubleChannel, 4, 8},
+};
+
+} // namespace
+
 void setShapeDefaults(TSECTION& section) {
-    if (section.shape < ShapeRectangle || section.shape > ShapePipe)
+    if (section.shape < ShapeRectangle || section.shape > ShapeDoubleChannel)
         return;
-    if (section.shape == ShapePipe)
-        section.divideFX = 20;
+    for (const MeshDefaults& defaults : kMeshDefaults)
+        if (defaults.shape == section.shape) {
+            section.divideFX = defaults.divideFX;
+            section.divideFY = defaults.divideFY;
+        }
     section.hingeLengthI = section.t1;
     section.hingeLengthJ = section.t1;
 }

@@ -2,6 +2,8 @@
 
 #include "common/checked_math.h"
 #include "script/store_access.h"
+#include "sections/fiber_mesher.h"
+#include "sections/plate_shapes.h"
 
 #include <algorithm>
 #include <numbers>
@@ -58,6 +60,25 @@ void pipeProperties(TSECTION& s) {
     s.torsion = (fourth(outside / 2) - fourth(inside / 2)) * std::numbers::pi / 2;
 }
 
+// A solid circle; the shear areas are 0.9 of the area, the shear coefficient of a solid circle.
+void circleProperties(TSECTION& s) {
+    const double diameter = s.t1;
+    s.area = diameter * diameter * std::numbers::pi / 4;
+    s.av2 = s.av3 = 0.9 * s.area;
+    s.i22 = s.i33 = fourth(diameter) * std::numbers::pi / 64;
+    s.torsion = fourth(diameter) * std::numbers::pi / 32;
+}
+
+void plateShapeProperties(TSECTION& s) {
+    const PlateProperties p = plateProperties(platesOf(s));
+    s.area = p.area;
+    s.i22 = p.i22;
+    s.i33 = p.i33;
+    s.av2 = p.av2;
+    s.av3 = p.av3;
+    s.torsion = p.torsion;
+}
+
 } // namespace
 
 void assignIntegrationPoints(ModelStore& store, const AnalysisSettings& analysis) {
@@ -83,8 +104,14 @@ void computeSectionProperties(TSECTION& section, double shearModulus) {
     case ShapePipe:
         pipeProperties(section);
         break;
+    case ShapeCircle:
+        circleProperties(section);
+        break;
     default:
-        return;
+        if (!isPlateShape(section.shape))
+            return;
+        plateShapeProperties(section);
+        break;
     }
     section.shearModulus = shearModulus;
 }
@@ -92,7 +119,7 @@ void computeSectionProperties(TSECTION& section, double shearModulus) {
 void computeSectionProperties(ModelStore& store) {
     for (int s = 1; s <= countOf(store.frameSectionCount); ++s) {
         TSECTION& section = store.frameSections[s];
-        if (section.propertiesFromFile || (section.shape >= ShapeRectangle && section.shape <= ShapePipe))
+        if (section.propertiesFromFile || isMeshableShape(section.shape))
             computeSectionProperties(section, materialOfSection(store, s).g);
     }
 }

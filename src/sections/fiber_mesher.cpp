@@ -2,6 +2,9 @@
 
 #include "common/checked_math.h"
 #include "common/error.h"
+#include "sections/fiber_list.h"
+#include "sections/plate_shapes.h"
+#include "sections/ring_mesh.h"
 #include "sections/section_check.h"
 
 #include <cmath>
@@ -40,9 +43,10 @@ std::int64_t meshFiberCount(const TSECTION& s) {
     case ShapeBox:
         return 2 * fx + 2 * fy;
     case ShapePipe:
-        return fx;
+    case ShapeCircle:
+        return fx * fy;
     default:
-        return 0;
+        return plateFiberCount(s.shape, fx, fy);
     }
 }
 
@@ -50,27 +54,12 @@ namespace {
 
 void checkCounts(const TSECTION& s, int sectionNumber) {
     requireNonNegative(s, sectionNumber, s.divideFX, "Divide FX");
-    if (s.shape == ShapePipe)
-        return;
     requireNonNegative(s, sectionNumber, s.divideFY, "Divide FY");
     if (s.shape != ShapeRectangle)
         return;
     requireNonNegative(s, sectionNumber, s.barNumNX, "Bar Num NX");
     requireNonNegative(s, sectionNumber, s.barNumNY, "Bar Num NY");
 }
-
-class FiberList {
-  public:
-    explicit FiberList(TSECTION& section) : section_(section) {}
-    void add(double y, double z, double area, std::int32_t material) {
-        section_.fibers[static_cast<std::size_t>(++count_)] = Fiber{y, z, area, material};
-    }
-    void finish() { section_.fiberCount = count_; }
-
-  private:
-    TSECTION& section_;
-    int count_ = 0;
-};
 
 // One row of `bars` bars spread evenly between the cover lines y = -(w/2 - c) and w/2 - c. The
 // spacing is computed before it is multiplied, so a row of one bar divides by zero.
@@ -141,22 +130,10 @@ void addWeb(FiberList& fibers, const TSECTION& s, double y) {
                    (h - 2 * tf) * tw / fy, s.material);
 }
 
-void meshPipe(FiberList& fibers, const TSECTION& s) {
-    const double outside = s.t1, wall = s.t2;
-    const std::int32_t n = s.divideFX;
-    const double r = outside / 2 - wall / 2;
-    const double inside = outside - 2 * wall;
-    for (int i = 1; i <= n; ++i) {
-        const double angle = (i - 1) * 360.0 / n * (std::numbers::pi / 180);
-        fibers.add(r * std::cos(angle), r * std::sin(angle),
-                   (outside * outside - inside * inside) * (std::numbers::pi / 4) / n, s.material);
-    }
-}
-
 } // namespace
 
 void meshFiberSection(TSECTION& section, int sectionNumber, std::int32_t rebarMaterial) {
-    if (section.shape < ShapeRectangle || section.shape > ShapePipe)
+    if (!isMeshableShape(section.shape))
         return;
     if (section.rebarMaterial != 0)
         rebarMaterial = section.rebarMaterial;
@@ -186,9 +163,14 @@ void meshFiberSection(TSECTION& section, int sectionNumber, std::int32_t rebarMa
         addWeb(fibers, section, section.t2 / 2 - section.t4 / 2);
         break;
     case ShapePipe:
-        meshPipe(fibers, section);
+        meshRings(fibers, section.t1, section.t1 - 2 * section.t2, section.divideFY, section.divideFX,
+                  section.material);
+        break;
+    case ShapeCircle:
+        meshRings(fibers, section.t1, 0, section.divideFY, section.divideFX, section.material);
         break;
     default:
+        meshPlates(fibers, platesOf(section), section.material);
         break;
     }
     fibers.finish();
@@ -206,12 +188,23 @@ void meshFiberSections(ModelStore& store, std::int32_t rebarMaterial) {
                 fail(sectionLabel(section, s) + ": the " + what + " is material " + std::to_string(number) +
                      ", which does not exist (the model has " + std::to_string(materialCount) +
                      " materials)");
+        // A section of no shape the mesher knows keeps a fiber list it was given; without one it
+        // would reach the solver as a section without stiffness.
+        if (!isMeshableShape(section.shape) && section.fiberCount < 1)
+            fail(sectionLabel(section, s) +
+                 " is not a rectangle, I, box, pipe, circle, channel, angle, tee, "
+                 "double angle or double channel, and its shape cannot be meshed into fibers: choose the "
+                 "elastic beam-column for it, or a section of one of these shapes");
         meshFiberSection(section, s, rebarMaterial);
     }
 }
 
+bool isMeshableShape(std::int32_t shape) {
+    return shape >= ShapeRectangle && shape <= ShapeDoubleChannel;
+}
+
 std::optional<std::int64_t> previewFiberCount(const TSECTION& section) {
-    if (section.shape < ShapeRectangle || section.shape > ShapeBox)
+    if (!isMeshableShape(section.shape) || section.shape == ShapePipe)
         return std::nullopt;
     return meshFiberCount(section);
 }

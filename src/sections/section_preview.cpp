@@ -3,6 +3,7 @@
 #include "common/checked_math.h"
 #include "common/number_format.h"
 #include "sections/fiber_mesher.h"
+#include "sections/plate_shapes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -21,12 +22,16 @@ constexpr std::int32_t kCoreFill = 0xFFE4C0;
 constexpr int kCentre = kSectionPreviewSize / 2;
 constexpr int kBarRadius = 4;
 
-// Maps section coordinates (y right, z up, origin at the centre) to pixels of the picture.
+// Maps section coordinates (y right, z up) to pixels of the picture, the point (centreY, centreZ)
+// in its middle.
 class PreviewScale {
   public:
-    explicit PreviewScale(double pixelsPerUnit) : k_(pixelsPerUnit) {}
+    explicit PreviewScale(double pixelsPerUnit, double centreY = 0, double centreZ = 0)
+        : k_(pixelsPerUnit), y0_(centreY), z0_(centreZ) {}
 
-    Point pixel(double y, double z) const { return {kCentre + rounded(k_ * y), kCentre - rounded(k_ * z)}; }
+    Point pixel(double y, double z) const {
+        return {kCentre + rounded(k_ * (y - y0_)), kCentre - rounded(k_ * (z - z0_))};
+    }
 
   private:
     // Nearest integer, ties to even; absurd offsets are bounded so the conversion stays defined.
@@ -37,7 +42,7 @@ class PreviewScale {
         return static_cast<int>(std::nearbyint(std::clamp(offset, -kLimit, kLimit)));
     }
 
-    double k_;
+    double k_, y0_, z0_;
 };
 
 class PreviewPainter {
@@ -112,12 +117,51 @@ class PreviewPainter {
     void pipe() {
         const double outside = s_.t1, inside = s_.t1 - 2 * s_.t2;
         circle(outside);
+        for (int ring = 1; ring < s_.divideFY; ++ring)
+            circle(outside - (outside - inside) * ring / s_.divideFY);
         circle(inside);
         for (int i = 1; i <= s_.divideFX; ++i) {
             const double angle = (i - 1) * 360.0 / s_.divideFX * (std::numbers::pi / 180);
             const double c = std::cos(angle), sn = std::sin(angle);
             line(inside / 2 * c, inside / 2 * sn, outside / 2 * c, outside / 2 * sn);
         }
+    }
+
+    // The outline, every ring's inner edge and the sector lines of the mesh, in blue.
+    void solidCircle() {
+        const double diameter = s_.t1;
+        circle(diameter);
+        canvas_.setPenColour(kBlue);
+        for (int ring = 1; ring < s_.divideFY; ++ring)
+            circle(diameter * ring / s_.divideFY);
+        for (int i = 0; i < s_.divideFX; ++i) {
+            const double angle = i * 2 * std::numbers::pi / s_.divideFX;
+            line(0, 0, diameter / 2 * std::cos(angle), diameter / 2 * std::sin(angle));
+        }
+    }
+
+    // Each plate's outline and, in blue, the lines between its divisions; the centroid, the origin
+    // of the fibers, as a small red cross.
+    void plates(const std::vector<Plate>& plates) {
+        for (const Plate& p : plates)
+            box(p.y - p.width / 2, p.z + p.height / 2, p.y + p.width / 2, p.z - p.height / 2);
+        canvas_.setPenColour(kBlue);
+        for (const Plate& p : plates)
+            for (int v = 1; v < p.divisions; ++v) {
+                if (p.alongY()) {
+                    const double y = p.y - p.width / 2 + v * p.width / p.divisions;
+                    line(y, p.z - p.height / 2, y, p.z + p.height / 2);
+                } else {
+                    const double z = p.z - p.height / 2 + v * p.height / p.divisions;
+                    line(p.y - p.width / 2, z, p.y + p.width / 2, z);
+                }
+            }
+        canvas_.setPenColour(kRed);
+        const Point c = scale_.pixel(0, 0);
+        canvas_.moveTo(c.x - kBarRadius, c.y);
+        canvas_.lineTo(c.x + kBarRadius + 1, c.y);
+        canvas_.moveTo(c.x, c.y - kBarRadius);
+        canvas_.lineTo(c.x, c.y + kBarRadius + 1);
     }
 
   private:
@@ -176,7 +220,16 @@ void drawSectionPreview(Canvas& canvas, const TSECTION& section) {
     const double larger = std::max(section.t1, section.t2);
     if (!(larger > 0))
         return;
-    const PreviewScale scale(160 / larger);
+    // An open shape's fibers lie about its centroid; its picture is centred on its outline.
+    const std::vector<Plate> plates = platesOf(section);
+    double left = 0, right = 0, bottom = 0, top = 0;
+    for (const Plate& p : plates) {
+        left = std::min(left, p.y - p.width / 2);
+        right = std::max(right, p.y + p.width / 2);
+        bottom = std::min(bottom, p.z - p.height / 2);
+        top = std::max(top, p.z + p.height / 2);
+    }
+    const PreviewScale scale(160 / larger, (left + right) / 2, (bottom + top) / 2);
     PreviewPainter painter(canvas, section, scale);
     switch (section.shape) {
     case ShapeRectangle:
@@ -191,7 +244,11 @@ void drawSectionPreview(Canvas& canvas, const TSECTION& section) {
     case ShapePipe:
         painter.pipe();
         break;
+    case ShapeCircle:
+        painter.solidCircle();
+        break;
     default:
+        painter.plates(plates);
         break;
     }
     canvas.setBrushColour(kWhite);

@@ -79,7 +79,8 @@ TEST(KeywordImportTest, FrameShapesWeighByTheAreaOfTheirDimensions) {
     const std::pair<const char*, double> shapes[] = {{"SH=R  T=.5,.2", 0.1},
                                                      {"SH=I  T=.3,.2,.015,.01,.2,.015", 0.0087},
                                                      {"SH=B  T=.3,.2,.01,.01", 0.0096},
-                                                     {"SH=P  T=.2,.01", 0.0059690260418206}};
+                                                     {"SH=P  T=.2,.01", 0.0059690260418206},
+                                                     {"SH=C  T=.2", 0.031415926535897934}};
     for (const auto& [shape, area] : shapes) {
         SCOPED_TRACE(shape);
         const ImportedModel model = importTables(

@@ -109,15 +109,19 @@ TEST(FrameSectionTable, ShapeDimensionsDefaultsAndHingeLengths) {
     EXPECT_EQ(pipe.t2, 8.0);
     EXPECT_EQ(pipe.divideFX, 20);
 
+    EXPECT_EQ(pipe.divideFY, 2);
     const TSECTION& circle = store.frameSections[5];
-    EXPECT_EQ(circle.shape, ShapeNone);
-    EXPECT_EQ(circle.t1, 0.0);
-    EXPECT_EQ(circle.hingeLengthI, 0.0);
+    EXPECT_EQ(circle.shape, ShapeCircle);
+    EXPECT_EQ(circle.t1, 500.0);
+    EXPECT_EQ(circle.hingeLengthI, 500.0);
     EXPECT_EQ(circle.material, 0);
+    EXPECT_EQ(std::make_pair(circle.divideFX, circle.divideFY), std::make_pair(16, 4));
     for (int k = 1; k <= 5; ++k) {
         const TSECTION& s = store.frameSections[static_cast<std::size_t>(k)];
-        EXPECT_EQ(s.divideFX, k == 4 ? 20 : 5);
-        EXPECT_EQ(s.divideFY, 5);
+        if (k < 4) {
+            EXPECT_EQ(s.divideFX, 5);
+            EXPECT_EQ(s.divideFY, 5);
+        }
         EXPECT_EQ(s.barNumNX, 5);
         EXPECT_EQ(s.barNumNY, 5);
         EXPECT_EQ(s.topBar, 1000.0);

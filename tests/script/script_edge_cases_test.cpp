@@ -13,6 +13,7 @@ namespace {
 
 using test::contains;
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 const RecorderSettings kNoRecorders{false, false, false, false, false};
 
@@ -84,6 +85,14 @@ TEST(BrokenModels, StopWithAMessageInsteadOfReadingPastAnArray) {
     test::addRectangle(unmeshed, "NGEN", NonlinearBeamColumn, 0, 0, 0).shape = ShapeNone;
     unmeshed.frameSections[1].fiberCount = 81;
     EXPECT_EQ(failure(unmeshed), "Frame section 1 (NGEN) holds 81 fibers; a fiber section holds at most 80");
+    // Without fibers of its own it would be a section without stiffness.
+    unmeshed.frameSections[1].fiberCount = 0;
+    EXPECT_THAT(failure(unmeshed),
+                HasSubstr("Frame section 1 (NGEN) is not a rectangle, I, box, pipe, circle, "
+                          "channel, angle, tee, double angle or double channel, and its shape "
+                          "cannot be meshed into fibers"));
+    unmeshed.frameSections[1].elementType = ElasticBeamColumn;
+    EXPECT_THAT(failure(unmeshed), Not(HasSubstr("NGEN")));
 }
 
 TEST(BrokenModels, RepeatedTagsNameBothObjects) {
@@ -99,8 +108,11 @@ TEST(BrokenModels, RepeatedTagsNameBothObjects) {
               "(M201) and to the Vy shear material of frame section 1 (NCOL)");
 
     ModelStore plates;
-    for (int s = 1; s <= 701; ++s)
-        test::addRectangle(plates, "T" + std::to_string(s), Truss, 100, 100, 0).shape = ShapeNone;
+    for (int s = 1; s <= 701; ++s) {
+        TSECTION& truss = test::addRectangle(plates, "T" + std::to_string(s), Truss, 100, 100, 0);
+        truss.shape = ShapeNone; // its own one fiber, not meshed
+        truss.fiberCount = 1;
+    }
     test::addMaterial(plates, "CONC", 30000, 0.2);
     plates.shellSections = {TAREASEC{}, TAREASEC{100, 1, 1, "SLAB", 0, "CONC"}};
     plates.shellSectionCount = 1;

@@ -164,14 +164,18 @@ TEST(PipeMesh, RingFromPositiveYTowardPositiveZ) {
     s.t2 = 10;
     s.material = 1;
     s.divideFX = 4;
-    s.divideFY = -1; // not used by a pipe
+    s.divideFY = 1;
     meshFiberSection(s, 1, kRebar);
     ASSERT_EQ(s.fiberCount, 4);
     EXPECT_EQ(previewFiberCount(s), std::nullopt);
-    const double area = (200.0 * 200 - 180.0 * 180) * std::acos(-1.0) / 4 / 4;
-    expectFibers(s, 1, {{95, 0, area, 1}, {0, 95, area, 1}, {-95, 0, area, 1}, {0, -95, area, 1}});
+    // The ring's fibers lie where they carry its second moment: r^2 = (100^2 + 90^2) / 2.
+    const double area = (200.0 * 200 - 180.0 * 180) * std::acos(-1.0) / 4 / 4, r = std::sqrt(9050.0);
+    expectFibers(s, 1, {{r, 0, area, 1}, {0, r, area, 1}, {-r, 0, area, 1}, {0, -r, area, 1}});
     s.divideFX = -4;
     EXPECT_THAT(meshError(s), HasSubstr("\"Divide FX\" is -4"));
+    s.divideFX = 4;
+    s.divideFY = -1;
+    EXPECT_THAT(meshError(s), HasSubstr("\"Divide FY\" is -1"));
 }
 
 // A 400 square column with cover 50 on an 8 x 8 grid of 50 mm cells: the bars' centre lines at

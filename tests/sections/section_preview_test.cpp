@@ -180,6 +180,30 @@ TEST(SectionPreview, PipeShowsTheRingWithRadialLinesAndNoCount) {
     EXPECT_TRUE(canvas.callsOf(CallKind::Text).empty());
 }
 
+// An angle 200 deep, 100 wide, legs 20 thick, at 0.8 pixels per mm: its outline centred in the
+// picture, a division line across each leg, and the red cross at its centroid (24.3, 74.3 mm from
+// the outline's bottom left corner).
+TEST(SectionPreview, AngleShowsItsLegsDivisionsAndCentroid) {
+    TSECTION angle;
+    angle.shape = ShapeAngle;
+    angle.t1 = 200, angle.t2 = 100, angle.t3 = angle.t4 = 20;
+    angle.divideFX = angle.divideFY = 2;
+    RecordingCanvas canvas(200, 200);
+    drawSectionPreview(canvas, angle);
+    const auto boxes = canvas.callsOf(CallKind::Rectangle);
+    ASSERT_EQ(boxes.size(), 3u); // the blank picture, then the bottom leg and the upright one
+    EXPECT_THAT(boxes[1].points, ElementsAre(Point{60, 164}, Point{140, 180}));
+    EXPECT_THAT(boxes[2].points, ElementsAre(Point{60, 20}, Point{76, 164}));
+    std::vector<std::pair<Point, Point>> blue, red;
+    for (const auto& line : canvas.lines())
+        (line.pen.colour == kBlue ? blue : red).push_back({line.from, line.to});
+    EXPECT_THAT(blue, ElementsAre(std::pair{Point{100, 180}, Point{100, 164}},
+                                  std::pair{Point{60, 92}, Point{76, 92}}));
+    EXPECT_THAT(red, ElementsAre(std::pair{Point{75, 121}, Point{84, 121}},
+                                 std::pair{Point{79, 117}, Point{79, 126}}));
+    EXPECT_EQ(canvas.callsOf(CallKind::Text).at(0).text, "NUM OF FIBERS = 8");
+}
+
 TEST(SectionPreview, SectionWithoutDimensionsOrOutsideTheTableLeavesABlankPicture) {
     TSECTION empty = beam();
     empty.t1 = 0;

@@ -125,11 +125,12 @@ TEST_F(FrameSectionWindowTest, PreviewShowsTheSelectedSection) {
     EXPECT_EQ(picture.pixelColor(52, 60), QColor(Qt::black));  // the outline
     EXPECT_EQ(picture.pixelColor(30, 100), QColor(Qt::white)); // beside the section
 
-    clickSection(kCircle); // no dimensions to scale: a blank picture, no error
-    const QImage blank = preview();
-    for (int y = 1; y < 199; y += 7)
-        for (int x = 1; x < 199; x += 7)
-            ASSERT_EQ(blank.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+    clickSection(kCircle); // 160 pixels across, its sector lines meeting at the centre
+    EXPECT_EQ(list("shape")->currentText(), QStringLiteral("Circle"));
+    const QImage circle = preview();
+    EXPECT_EQ(circle.pixelColor(100, 100), QColor(Qt::blue));
+    EXPECT_EQ(circle.pixelColor(100, 12), QColor(Qt::white)); // above the circle
+    EXPECT_EQ(circle.pixelColor(15, 100), QColor(Qt::white)); // beside it
 }
 
 TEST_F(FrameSectionWindowTest, OkStoresEveryEditableControlInTheSelectedSection) {

@@ -201,11 +201,12 @@ struct FrameShape {
     std::string_view code, name;
     std::array<std::string_view, 6> keys;
 };
-constexpr std::array<FrameShape, 4> kFrameShapes = {
+constexpr std::array<FrameShape, 5> kFrameShapes = {
     {{"R", "Rectangular", {"t3", "t2"}},
      {"I", "I/Wide Flange", {"t3", "t2", "tf", "tw", "t2b", "tfb"}},
      {"B", "Box/Tube", {"t3", "t2", "tf", "tw"}},
-     {"P", "Pipe", {"t3", "tw"}}}};
+     {"P", "Pipe", {"t3", "tw"}},
+     {"C", "Circle", {"t3"}}}};
 
 // The cross-section area of a shape from its T= dimensions in the order of its keys, which the
 // self weight needs (the table format gives it; a keyword file gives the dimensions only).
@@ -218,6 +219,8 @@ double shapeArea(const FrameShape& shape, const std::vector<double>& d) {
         return at(1) * at(2) + at(4) * at(5) + (at(0) - at(2) - at(5)) * at(3);
     case 'B':
         return at(0) * at(1) - (at(0) - 2 * at(2)) * (at(1) - 2 * at(3));
+    case 'C':
+        return std::numbers::pi / 4 * at(0) * at(0);
     default: // a pipe: outside diameter and wall
         return std::numbers::pi / 4 * (at(0) * at(0) - (at(0) - 2 * at(1)) * (at(0) - 2 * at(1)));
     }

@@ -1,6 +1,7 @@
 #include "model/frame_axes.h"
 #include "model/tables/import_context.h"
 #include "model/tables/sap_local_axes.h"
+#include "sections/plate_shapes.h"
 
 #include <cmath>
 #include <string>
@@ -38,7 +39,7 @@ int cardinalPointOf(const Rows& rows) {
 // Where the centroid lies from the line through the joints, along SAP2000's local 2 and 3 axes,
 // for a cardinal point: 1 to 9 are the bottom (-2), middle and top (+2) rows of left (+3, seen
 // looking along -1), centre and right points of the section's depth and width; 10 and 11 (the
-// centroid, the shear centre of the symmetric shapes read) lie on the line.
+// centroid, and the shear centre of a symmetric shape) lie on the line.
 std::pair<double, double> centroidFromLine(int point, double depth, double width) {
     if (point > 9)
         return {0, 0};
@@ -74,11 +75,23 @@ void readInsertionPoints(ImportContext& context) {
         Vector atI = offset('1'), atJ = offset('2');
         const int point = cardinalPointOf(rows);
         const TSECTION& section = store.frameSections[static_cast<std::size_t>(frame.section)];
-        const double depth = section.t1, width = section.shape == ShapePipe ? section.t1 : section.t2;
+        const bool round = section.shape == ShapePipe || section.shape == ShapeCircle;
+        const double depth = section.t1, width = round ? section.t1 : section.t2;
         if (point <= 9 && point != 5 && (depth == 0 || width == 0)) {
             context.report.addNotCarried("cardinal points of frames whose section gives no depth and width");
         } else {
-            const auto [along2, along3] = centroidFromLine(point, depth, width);
+            auto [along2, along3] = centroidFromLine(point, depth, width);
+            // The cardinal points lie on the outline of an open shape, whose centroid is off its
+            // centre and off its shear centre (a plate's y axis is local 3, its z axis local 2).
+            if (point <= 9) {
+                const auto [y, z] = centroidFromOutlineCentre(section);
+                along2 += z;
+                along3 += y;
+            } else if (point == 11) {
+                const auto [y, z] = shearCentreFromCentroid(section);
+                along2 -= z;
+                along3 -= y;
+            }
             const Vector shift = plus(scaled(axes[1], along2), scaled(axes[2], along3));
             atI = plus(atI, shift);
             atJ = plus(atJ, shift);

@@ -7,18 +7,34 @@
 namespace kelvane::tables {
 namespace {
 
+// A shape the store meshes and the fields that give its dimensions t1, t2, ... in order.
 struct ShapeKeys {
     std::string_view name;
     std::int32_t shape;
-    int dimensions; // how many of t3, t2, tf, tw, t2b, tfb it takes, in that order
+    std::array<std::string_view, 6> fields;
 };
 
-// The shapes the store meshes; t3, t2, tf, tw, t2b, tfb take the places of the version-6 T= values
-// (a pipe has t3 and tw only).
-constexpr std::array<ShapeKeys, 4> kShapes = {{{"Rectangular", ShapeRectangle, 2},
-                                               {"I/Wide Flange", ShapeI, 6},
-                                               {"Box/Tube", ShapeBox, 4},
-                                               {"Pipe", ShapePipe, 2}}};
+constexpr std::array<ShapeKeys, 10> kShapes = {{
+    {"Rectangular", ShapeRectangle, {"t3", "t2"}},
+    {"I/Wide Flange", ShapeI, {"t3", "t2", "tf", "tw", "t2b", "tfb"}},
+    {"Box/Tube", ShapeBox, {"t3", "t2", "tf", "tw"}},
+    {"Pipe", ShapePipe, {"t3", "tw"}},
+    {"Circle", ShapeCircle, {"t3"}},
+    {"Channel", ShapeChannel, {"t3", "t2", "tf", "tw"}},
+    {"Angle", ShapeAngle, {"t3", "t2", "tf", "tw"}},
+    {"Tee", ShapeTee, {"t3", "t2", "tf", "tw"}},
+    {"Double Angle", ShapeDoubleAngle, {"t3", "t2", "tf", "tw", "dis"}},
+    {"Double Channel", ShapeDoubleChannel, {"t3", "t2", "tf", "tw", "dis"}},
+}};
+
+// A field the row leaves out is 0, except the bottom flange of an I, which is then the top one.
+double dimension(const Rows& rows, std::string_view field) {
+    if (field == "t2b")
+        return rows.real(field, rows.real("t2", 0));
+    if (field == "tfb")
+        return rows.real(field, rows.real("tf", 0));
+    return rows.real(field, 0);
+}
 
 void readShape(const Rows& rows, double length, TSECTION& section) {
     const std::string_view shape = rows.text("Shape");
@@ -26,14 +42,10 @@ void readShape(const Rows& rows, double length, TSECTION& section) {
         if (!equalsIgnoringCase(shape, keys.name))
             continue;
         section.shape = keys.shape;
-        const double t3 = rows.real("t3", 0), t2 = rows.real("t2", 0);
-        const double tf = rows.real("tf", 0), tw = rows.real("tw", 0);
-        const std::array<double, 6> values = {
-            t3, keys.shape == ShapePipe ? tw : t2, tf, tw, rows.real("t2b", t2), rows.real("tfb", tf)};
         double* const dimensions[] = {&section.t1, &section.t2, &section.t3,
                                       &section.t4, &section.t5, &section.t6};
-        for (int i = 0; i < keys.dimensions; ++i)
-            *dimensions[i] = values[static_cast<std::size_t>(i)] * length;
+        for (std::size_t i = 0; i < keys.fields.size() && !keys.fields[i].empty(); ++i)
+            *dimensions[i] = dimension(rows, keys.fields[i]) * length;
         setShapeDefaults(section);
         return;
     }

@@ -70,9 +70,11 @@ FrameSectionWindow::FrameSectionWindow(Session& session, QWidget* parent)
                              QStringLiteral("Truss"), QStringLiteral("corotTruss")});
     name_ = makeList(QStringLiteral("name"));
     name_->setEnabled(false);
-    shape_ =
-        makeList(QStringLiteral("shape"), {QStringLiteral("Rectangular"), QStringLiteral("I/Wide Flange"),
-                                           QStringLiteral("Box/Tube"), QStringLiteral("Pipe")});
+    shape_ = makeList(QStringLiteral("shape"),
+                      {QStringLiteral("Rectangular"), QStringLiteral("I/Wide Flange"),
+                       QStringLiteral("Box/Tube"), QStringLiteral("Pipe"), QStringLiteral("Circle"),
+                       QStringLiteral("Channel"), QStringLiteral("Angle"), QStringLiteral("Tee"),
+                       QStringLiteral("Double Angle"), QStringLiteral("Double Channel")});
     shape_->setEnabled(false);
     material_ = makeList(QStringLiteral("material"));
     material_->setEnabled(false);
