@@ -11,7 +11,7 @@ namespace kelvane::tables {
 namespace {
 
 // A count of bars: a whole number, 0 or more (absent: 0).
-std::int32_t countOf(const Rows& rows, std::string_view key) {
+std::int32_t barCount(const Rows& rows, std::string_view key) {
     const Field* field = rows.find(key);
     if (field == nullptr)
         return 0;
@@ -75,9 +75,9 @@ void readColumns(ImportContext& context, const std::vector<RebarSize>& sizes) {
         r.tieMaterial = rows.has("RebarMatC") ? materialOf(context, rows, "RebarMatC") : 0;
         r.spiral = equalsIgnoringCase(rows.text("LatReinf"), "Spiral");
         r.cover = rows.requiredReal("Cover") * length;
-        r.bars3 = countOf(rows, "NumBars3Dir");
-        r.bars2 = countOf(rows, "NumBars2Dir");
-        r.barsCircle = countOf(rows, "NumBarsCirc");
+        r.bars3 = barCount(rows, "NumBars3Dir");
+        r.bars2 = barCount(rows, "NumBars2Dir");
+        r.barsCircle = barCount(rows, "NumBarsCirc");
         const RebarSize bar = rebarSizeOf(sizes, rows, "BarSizeL");
         r.barSize = bar.name;
         r.barArea = bar.area;
@@ -89,8 +89,8 @@ void readColumns(ImportContext& context, const std::vector<RebarSize>& sizes) {
             r.tieDiameter = tie.diameter;
         }
         r.tieSpacing = rows.real("SpacingC", 0) * length;
-        r.tieLegs2 = countOf(rows, "NumCBars2");
-        r.tieLegs3 = countOf(rows, "NumCBars3");
+        r.tieLegs2 = barCount(rows, "NumCBars2");
+        r.tieLegs3 = barCount(rows, "NumCBars3");
         place(context, section);
         if (section.shape != ShapeRectangle)
             context.report.addNotCarried("concrete columns of a shape without a fiber mesh (bars and "
