@@ -19,12 +19,11 @@ TEST(FileBars, MesherAndPreviewTakeEachBarAtItsAreaUntilAnOlderBoxIsChanged) {
     placeReinforcementBars(s);
     meshFiberSection(s, 1, 7);
     ASSERT_EQ(s.fiberCount, 25 + 4);
-    const double expected[][3] = {{-110, 210, 500}, {110, 210, 500}, {-90, -190, 2000}, {90, -190, 2000}};
-    for (int i = 0; i < 4; ++i) {
-        const Fiber& bar = s.fibers[static_cast<std::size_t>(26 + i)];
-        EXPECT_EQ(std::vector<double>({bar.y, bar.z, bar.area, 1.0 * bar.material}),
-                  std::vector<double>({expected[i][0], expected[i][1], expected[i][2], 7}));
-    }
+    std::vector<std::vector<double>> bars;
+    for (int i = 26; i <= 29; ++i)
+        bars.push_back({s.fibers[i].y, s.fibers[i].z, s.fibers[i].area, 1.0 * s.fibers[i].material});
+    EXPECT_EQ(bars, (std::vector<std::vector<double>>{
+                        {-110, 210, 500, 7}, {110, 210, 500, 7}, {-90, -190, 2000, 7}, {90, -190, 2000, 7}}));
     // 160 pixels for 500 mm: radii sqrt(500 / pi) and sqrt(2000 / pi) mm are 4 and 8 pixels.
     test::RecordingCanvas canvas;
     drawSectionPreview(canvas, s);

@@ -1,3 +1,5 @@
+#include "sections/rebar_layout.h"
+#include "sections/reinforcement_summary.h"
 #include "solver/solver_fixture.h"
 #include "solver/stress_block.h"
 
@@ -16,13 +18,9 @@ class ConcreteColumnTableTest : public SolverTest {};
 
 TEST_F(ConcreteColumnTableTest, PushoverPeaksAtTheStressBlockCapacityOfTheFilesBars) {
     const ModelStore model = importedModel(dataPath("solver/rc-column-table.s2k"));
-    ASSERT_EQ(model.frameSectionCount, 1);
-    const TSECTION& section = model.frameSections[1];
-    ASSERT_EQ(section.bars.size(), 12u);
-    double steel = 0;
-    for (const RebarBar& bar : section.bars)
-        steel += bar.area;
-    EXPECT_NEAR(steel, 12 * 490.87, 0.01);
+    EXPECT_NEAR(totalBarArea(model.frameSections[1]), 12 * 490.87, 0.01);
+    // What the Frame Section window shows last: f'cc of the 10d ties at 100 mm (see the Mander tests).
+    EXPECT_EQ(reinforcementRows(model, 1).at(8).value, "45.87");
 
     const double length = 3000, bar = 490.87;
     ASSERT_FALSE(writeAndRun(dataPath("solver/rc-column-table.s2k"),
@@ -44,7 +42,6 @@ TEST_F(ConcreteColumnTableTest, PushoverPeaksAtTheStressBlockCapacityOfTheFilesB
                            200000,
                            750e3,
                            {{62.5, 4 * bar}, {187.5, 2 * bar}, {312.5, 2 * bar}, {437.5, 4 * bar}}});
-    EXPECT_NEAR(capacity, 640.2e6, 0.5e6);
     EXPECT_NEAR(peak / capacity, 1.0, 0.05);
 }
 

@@ -1,14 +1,11 @@
 #include "app/session.h"
-#include "model/model_import.h"
 #include "model/s2k_import.h"
 #include "sections/section_settings_file.h"
 #include "sections/ui/frame_section_window.h"
-#include "sections/ui/material_window.h"
 #include "support/test_support.h"
 #include "ui/ui_test_support.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -360,46 +357,6 @@ TEST_F(FrameSectionWindowTest, ExportAndImportCarryTheSettingsThroughAFile) {
     dialogs.cancel();
     press("importButton"); // cancelling does nothing
     EXPECT_EQ(errors.messages().size(), 1);
-}
-
-} // namespace
-} // namespace kelvane
-
-namespace kelvane {
-namespace {
-
-// A table-format column: the window shows its bars as SAP2000 describes them, each box with its
-// unit, and the confinement of its core; the Material window says where each default came from.
-TEST(ConcreteSectionWindows, ShowTheFilesReinforcementAndTheOriginOfEachDefault) {
-    test::ensureApplication();
-    test::PendingEditsCapture pending;
-    Session session;
-    session.model = importModelFile(test::dataPath("solver/rc-column-table.s2k"), session.colours).store;
-    FrameSectionWindow sections{session};
-    sections.show();
-    auto* group = sections.findChild<QGroupBox*>(QStringLiteral("reinforcement"));
-    ASSERT_NE(group, nullptr);
-    EXPECT_TRUE(group->isVisible());
-    QStringList shown;
-    for (const QLineEdit* box : group->findChildren<QLineEdit*>())
-        shown << box->text();
-    EXPECT_TRUE(shown.contains(QStringLiteral("25d: 490.9"))) << shown.join(u'|').toStdString();
-    EXPECT_TRUE(shown.contains(QStringLiteral("12 = 5890.4")));
-    EXPECT_TRUE(shown.contains(QStringLiteral("45.87"))) << "f'cc of the 10d ties at 100 mm";
-    EXPECT_EQ(group->findChildren<QLabel*>().count(), 2 * shown.count()) << "a caption and a unit per box";
-
-    MaterialWindow materials{session};
-    materials.show();
-    auto* list = materials.findChild<QListWidget*>(QStringLiteral("materialList"));
-    list->setCurrentRow(1); // B500
-    auto* model = materials.findChild<QComboBox*>(QStringLiteral("model"));
-    model->setFocus();
-    QTest::keyClick(model, Qt::Key_Home);
-    for (int i = 1; i < ModelSteel02; ++i)
-        QTest::keyClick(model, Qt::Key_Down);
-    const auto* origin = materials.findChild<QLabel*>(QStringLiteral("source_b"));
-    ASSERT_NE(origin, nullptr);
-    EXPECT_TRUE(origin->text().contains(QStringLiteral("Fu"))) << origin->text().toStdString();
 }
 
 } // namespace
