@@ -127,6 +127,39 @@ enum RoundAndOpenShape : std::int32_t {
     ShapeDoubleChannel = 10,
 };
 
+// One longitudinal bar of a section: its centre (y, z in the fiber mesh's axes) and its own area.
+struct RebarBar {
+    double y = 0, z = 0, area = 0;
+};
+
+enum ReinforcementKind : std::int32_t {
+    ReinforcementNone = 0,
+    ColumnRectangular = 1,
+    ColumnCircular = 2,
+    BeamTopBottom = 3,
+};
+
+// A concrete section's reinforcement as SAP2000 describes it (table format), in N and mm. A column
+// has bars of one size: `bars3` along each of the two faces parallel to the local 3 axis (the faces
+// at z = +-(depth/2 - inset)), `bars2` along each face parallel to the local 2 axis, corner bars
+// counted in both; or `barsCircle` bars on a circle. Its cover is the clear cover to the ties. A
+// beam has a top and a bottom layer of the areas the file gives, their covers to the bar centres.
+struct TREINFORCEMENT {
+    std::int32_t kind = ReinforcementNone;
+    std::string barSize, tieSize; // as the file names them
+    double barArea = 0, barDiameter = 0;
+    double cover = 0, bottomCover = 0;
+    std::int32_t bars3 = 0, bars2 = 0, barsCircle = 0;
+    double topArea = 0, bottomArea = 0;
+    // Transverse bars: size, spacing along the member, legs across the faces parallel to 2 and 3
+    // (NumCBars2, NumCBars3), spiral or hoops of a circular column, their material (0: the bars').
+    double tieArea = 0, tieDiameter = 0, tieSpacing = 0;
+    std::int32_t tieLegs2 = 0, tieLegs3 = 0;
+    bool spiral = false;
+    std::int32_t tieMaterial = 0;
+    double diameter = 0; // of a circular section (the fiber mesh's t1 and t2 stay those of its shape)
+};
+
 enum ElementType : std::int32_t {
     ElasticBeamColumn = 1,
     NonlinearBeamColumn = 2,
@@ -164,6 +197,10 @@ struct TSECTION {
     // An elastic beam-column of this section deflects in shear as well, through av2 and av3 (the
     // table format: SAP2000 includes shear deformation wherever a section has shear areas).
     bool shearDeformation = false;
+    // Reinforced concrete from the model file: its description, and the bars it places, each at
+    // its own position and area (empty: the bar counts and row areas above place the bars).
+    TREINFORCEMENT reinforcement;
+    std::vector<RebarBar> bars;
 };
 
 // What an area section carries, as SAP2000's area types: shells carry membrane and bending, plates
@@ -239,6 +276,11 @@ struct TMAT {
     double unitWeight = 0, unitMass = 0; // per unit volume
     MaterialParameters parameters;       // of models 2..5
     bool added = false;                  // added by the user, not read from the model file
+    // What the model file gives of the stress-strain curve (0: not given): tensile strength, the
+    // expected yield stress, the strains where hardening starts, at Fu and at rupture (steel and
+    // rebar); the concrete's strains at f'c and at its ultimate capacity.
+    double fu = 0, expectedFy = 0, hardeningStrain = 0, strainAtFu = 0, ruptureStrain = 0;
+    double strainAtFc = 0, ultimateStrain = 0;
 };
 
 enum LoadKind : std::int32_t {

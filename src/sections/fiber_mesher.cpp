@@ -32,6 +32,8 @@ std::int64_t meshFiberCount(const TSECTION& s) {
     switch (s.shape) {
     case ShapeRectangle: {
         const std::int64_t concrete = fx * fy;
+        if (s.reinforcement.kind != ReinforcementNone)
+            return concrete + static_cast<std::int64_t>(s.bars.size());
         if (s.sectionKind == 1)
             return concrete + nx + ny;
         if (s.sectionKind == 2)
@@ -101,7 +103,10 @@ void meshRectangle(FiberList& fibers, const TSECTION& s, std::int32_t rebarMater
                 fibers.add(y, z, dy * dz, concreteMaterial(s, y, z));
             }
     }
-    if (s.sectionKind == 1) {
+    if (s.reinforcement.kind != ReinforcementNone) {
+        for (const RebarBar& bar : s.bars)
+            fibers.add(bar.y, bar.z, bar.area, rebarMaterial);
+    } else if (s.sectionKind == 1) {
         addBarRow(fibers, s, s.barNumNX, h / 2 - c, s.topBar, rebarMaterial);
         addBarRow(fibers, s, s.barNumNY, -(h / 2 - c), s.bottomBar, rebarMaterial);
     } else if (s.sectionKind == 2) {

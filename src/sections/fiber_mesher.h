@@ -9,7 +9,8 @@
 namespace kelvane {
 
 // Rebuilds the fiber list of every section whose element type is 2 to 6 (beam-column and truss
-// kinds); other sections keep theirs. Every bar gets the section's own rebar material, or
+// kinds); other sections keep theirs. A rectangle with reinforcement from the model file takes its
+// bars as they are stored, each at its own position and area. Every bar gets the section's own rebar material, or
 // `rebarMaterial` when it has none; the concrete fibers of a rectangle with a core material take
 // it inside the bars' centre lines. Stops with a message naming the section when a count is
 // negative, the mesh needs more than 80 fibers, or its shape cannot be meshed (a general section,

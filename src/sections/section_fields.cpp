@@ -5,6 +5,7 @@
 
 #include <charconv>
 #include <string>
+#include <type_traits>
 
 namespace kelvane {
 namespace {
@@ -40,6 +41,21 @@ template <auto Member> void setReal(TSECTION& section, std::string_view, std::st
     section.*Member = parseReal(text);
 }
 
+// The bar counts, row areas and cover describe the bars the older way. A section whose bars come
+// from the model file shows them so too; a value changed there puts the older description in
+// place of the file's.
+template <auto Member> void setBarField(TSECTION& section, std::string_view, std::string_view text) {
+    const auto before = section.*Member;
+    if constexpr (std::is_same_v<decltype(before), const std::int32_t>)
+        section.*Member = parseInt(text);
+    else
+        section.*Member = parseReal(text);
+    if (section.*Member != before && section.reinforcement.kind != ReinforcementNone) {
+        section.reinforcement = TREINFORCEMENT{};
+        section.bars.clear();
+    }
+}
+
 template <auto Member, std::int32_t ItemCount>
 void setListItem(TSECTION& section, std::string_view field, std::string_view text) {
     section.*Member = parseListItem(field, text, ItemCount);
@@ -59,11 +75,11 @@ constexpr SectionField kSectionFields[] = {
     {"sectionKind", &setListItem<&TSECTION::sectionKind, 2>},
     {"divideFX", &setCount<&TSECTION::divideFX>},
     {"divideFY", &setCount<&TSECTION::divideFY>},
-    {"barNumNX", &setCount<&TSECTION::barNumNX>},
-    {"barNumNY", &setCount<&TSECTION::barNumNY>},
-    {"topBar", &setReal<&TSECTION::topBar>},
-    {"bottomBar", &setReal<&TSECTION::bottomBar>},
-    {"cover", &setReal<&TSECTION::cover>},
+    {"barNumNX", &setBarField<&TSECTION::barNumNX>},
+    {"barNumNY", &setBarField<&TSECTION::barNumNY>},
+    {"topBar", &setBarField<&TSECTION::topBar>},
+    {"bottomBar", &setBarField<&TSECTION::bottomBar>},
+    {"cover", &setBarField<&TSECTION::cover>},
     {"hingeLengthI", &setReal<&TSECTION::hingeLengthI>},
     {"hingeLengthJ", &setReal<&TSECTION::hingeLengthJ>},
     {"colour", &setColour},

@@ -13,6 +13,8 @@ namespace kelvane {
 // `elementType` 1..6, `sectionKind` 1..2, `geomTransf` 1..3; `colour` is an RGB value, decimal or
 // "#RRGGBB". Fields: elementType, sectionKind, divideFX, divideFY, barNumNX, barNumNY, topBar,
 // bottomBar, cover, hingeLengthI, hingeLengthJ, colour, geomTransf. Anything else is refused.
+// A changed bar count, row area or cover of a section whose bars come from the model file puts the
+// older description (the counts and row areas) in place of the file's.
 void setSectionField(TSECTION& section, std::string_view field, std::string_view text);
 
 // The names setSectionField takes, in the order above.

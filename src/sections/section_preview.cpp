@@ -32,6 +32,7 @@ class PreviewScale {
     Point pixel(double y, double z) const {
         return {kCentre + rounded(k_ * (y - y0_)), kCentre - rounded(k_ * (z - z0_))};
     }
+    int pixels(double length) const { return rounded(k_ * length); }
 
   private:
     // Nearest integer, ties to even; absurd offsets are bounded so the conversion stays defined.
@@ -70,6 +71,13 @@ class PreviewPainter {
     void bar(double y, double z) {
         const Point c = scale_.pixel(y, z);
         canvas_.ellipse(c.x - kBarRadius, c.y - kBarRadius, c.x + kBarRadius, c.y + kBarRadius);
+    }
+
+    // A bar of the model file at its own size: a circle of its area, at least a pixel across.
+    void barOfArea(const RebarBar& b) {
+        const Point c = scale_.pixel(b.y, b.z);
+        const int r = std::max(1, scale_.pixels(std::sqrt(b.area / std::numbers::pi)));
+        canvas_.ellipse(c.x - r, c.y - r, c.x + r, c.y + r);
     }
 
     void rectangle() {
@@ -171,6 +179,11 @@ class PreviewPainter {
         const double top = h / 2 - c, side = w / 2 - c;
         canvas_.setPenColour(kRed);
         canvas_.setBrushColour(kRed);
+        if (s_.reinforcement.kind != ReinforcementNone) {
+            for (const RebarBar& bar : s_.bars)
+                barOfArea(bar);
+            return;
+        }
         if (s_.sectionKind == 1) {
             barRow(s_.barNumNX, top);
         } else if (s_.sectionKind == 2) {

@@ -100,6 +100,8 @@ void addSelfWeight(ImportContext& context);
 // Auto-select lists and nonprismatic chains, after FRAME SECTION PROPERTIES 01 - GENERAL.
 void readAutoSelectLists(ImportContext& context);
 void readNonprismaticSegments(ImportContext& context);
+// The reinforcement of concrete columns and beams (tables 02 and 03, with REBAR SIZES).
+void readConcreteSections(ImportContext& context);
 // Splits frames where auto mesh, nonprismatic sections or both ask, moves their loads onto the
 // pieces and leaves out frames without a section.
 void meshFrames(ImportContext& context);

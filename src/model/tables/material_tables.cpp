@@ -2,6 +2,8 @@
 #include "model/name_lookup.h"
 #include "model/tables/import_context.h"
 
+#include <array>
+
 namespace kelvane::tables {
 namespace {
 
@@ -23,17 +25,36 @@ TMAT& appendMaterial(ModelStore& store, std::string_view name) {
     return material;
 }
 
-// The yield or compressive strength of a table of material data (03a steel, 03b concrete, 03e
-// rebar), into the materials it names.
-void readStrength(ImportContext& context, std::string_view table, std::string_view key, double TMAT::*field) {
+struct DataKey {
+    std::string_view key;
+    double TMAT::*field;
+    bool stress; // a stress, else a strain
+};
+
+// The strengths and strains of a table of material data (03a steel, 03b concrete, 03e rebar), into
+// the materials it names; a key a row lacks leaves its field as it was.
+template <std::size_t N>
+void readMaterialData(ImportContext& context, std::string_view table, const std::array<DataKey, N>& keys) {
     Rows rows(context.file, table);
     while (rows.next()) {
         TMAT& material =
             context.store.materials[static_cast<std::size_t>(materialOf(context, rows, "Material"))];
-        if (const std::optional<double> value = rows.optionalReal(key))
-            material.*field = *value * context.units.stress();
+        for (const DataKey& key : keys)
+            if (const std::optional<double> value = rows.optionalReal(key.key))
+                material.*key.field = *value * (key.stress ? context.units.stress() : 1.0);
     }
 }
+
+// Steel and rebar alike; SAP2000 names a rebar's strain at Fu SMax or SCap.
+constexpr std::array<DataKey, 7> kSteelKeys = {{{"Fy", &TMAT::fy, true},
+                                                {"Fu", &TMAT::fu, true},
+                                                {"EffFy", &TMAT::expectedFy, true},
+                                                {"SHard", &TMAT::hardeningStrain, false},
+                                                {"SMax", &TMAT::strainAtFu, false},
+                                                {"SCap", &TMAT::strainAtFu, false},
+                                                {"SRup", &TMAT::ruptureStrain, false}}};
+constexpr std::array<DataKey, 3> kConcreteKeys = {
+    {{"Fc", &TMAT::fc, true}, {"SFc", &TMAT::strainAtFc, false}, {"SCap", &TMAT::ultimateStrain, false}}};
 
 } // namespace
 
@@ -69,9 +90,9 @@ void readMaterials(ImportContext& context) {
         material.unitMass = basic.real("UnitMass", 0) * units.massPerVolume();
     }
 
-    readStrength(context, "MATERIAL PROPERTIES 03a - STEEL DATA", "Fy", &TMAT::fy);
-    readStrength(context, "MATERIAL PROPERTIES 03b - CONCRETE DATA", "Fc", &TMAT::fc);
-    readStrength(context, "MATERIAL PROPERTIES 03e - REBAR DATA", "Fy", &TMAT::fy);
+    readMaterialData(context, "MATERIAL PROPERTIES 03a - STEEL DATA", kSteelKeys);
+    readMaterialData(context, "MATERIAL PROPERTIES 03b - CONCRETE DATA", kConcreteKeys);
+    readMaterialData(context, "MATERIAL PROPERTIES 03e - REBAR DATA", kSteelKeys);
 }
 
 } // namespace kelvane::tables

@@ -14,7 +14,7 @@ namespace kelvane::tables {
 namespace {
 
 // The tables the import reads.
-constexpr std::array<std::string_view, 49> kTablesRead = {
+constexpr std::array<std::string_view, 52> kTablesRead = {
     "PROGRAM CONTROL",
     "ACTIVE DEGREES OF FREEDOM",
     "JOINT COORDINATES",
@@ -36,6 +36,9 @@ constexpr std::array<std::string_view, 49> kTablesRead = {
     "MATERIAL PROPERTIES 03b - CONCRETE DATA",
     "MATERIAL PROPERTIES 03e - REBAR DATA",
     "FRAME SECTION PROPERTIES 01 - GENERAL",
+    "FRAME SECTION PROPERTIES 02 - CONCRETE COLUMN",
+    "FRAME SECTION PROPERTIES 03 - CONCRETE BEAM",
+    "REBAR SIZES",
     "FRAME SECTION PROPERTIES 04 - AUTO SELECT",
     "FRAME SECTION PROPERTIES 05 - NONPRISMATIC",
     "FRAME AUTO MESH ASSIGNMENTS",
@@ -86,6 +89,11 @@ constexpr std::pair<std::string_view, std::string_view> kAnalysisTablesNotRead[]
     {"JOINT LOADS - GROUND DISPLACEMENT", "joint ground displacements"},
     {"JOINT SPRING ASSIGNMENTS 2 - COUPLED", "coupled joint springs"},
     {"JOINT PANEL ZONE ASSIGNMENTS", "panel zones"},
+    {"FRAME LOADS - GRAVITY", "frame gravity loads"},
+    {"FRAME LINE SPRING ASSIGNMENTS", "frame line springs"},
+    {"SOLID LOADS - TEMPERATURE", "solid temperature loads"},
+    {"AREA AUTO MESH ASSIGNMENTS", "areas meshed by SAP2000 (each taken as one element)"},
+    {"SECTION DESIGNER PROPERTIES 01 - GENERAL", "section designer sections"},
 };
 
 bool isRead(std::string_view name) {
@@ -113,6 +121,7 @@ void runReaders(ImportContext& context) {
     readJointLocalAxes(context);
     readMaterials(context);
     readFrameSections(context);
+    readConcreteSections(context);
     readFrames(context);
     readFrameReleases(context);
     readFrameModifiers(context);

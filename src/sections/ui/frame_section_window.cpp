@@ -9,6 +9,7 @@
 #include "model/colour_table.h"
 #include "paint/qpainter_canvas.h"
 #include "script/ui/form_controls.h"
+#include "sections/reinforcement_summary.h"
 #include "sections/section_edit.h"
 #include "sections/section_preview.h"
 #include "sections/section_settings_file.h"
@@ -159,6 +160,12 @@ FrameSectionWindow::FrameSectionWindow(Session& session, QWidget* parent)
     addRowWithUnit(hingeForm, QStringLiteral("Hinge Length Node I"), hingeLengthI_, QStringLiteral("mm"));
     addRowWithUnit(hingeForm, QStringLiteral("Hinge Length Node J"), hingeLengthJ_, QStringLiteral("mm"));
 
+    // Read from the model file (table format); the older boxes above describe the same bars.
+    reinforcement_ = new QGroupBox(QStringLiteral("Reinforcement from the Model File"));
+    reinforcement_->setObjectName(QStringLiteral("reinforcement"));
+    reinforcementForm_ = new QFormLayout(reinforcement_);
+    reinforcement_->setVisible(false);
+
     auto* importButton = makeButton(QStringLiteral("Import"), QStringLiteral("importButton"));
     auto* exportButton = makeButton(QStringLiteral("Export"), QStringLiteral("exportButton"));
     auto* okButton = makeButton(QStringLiteral("OK"), QStringLiteral("okButton"));
@@ -172,6 +179,7 @@ FrameSectionWindow::FrameSectionWindow(Session& session, QWidget* parent)
     auto* imported = new QVBoxLayout;
     imported->addLayout(top);
     imported->addWidget(properties);
+    imported->addWidget(reinforcement_);
     imported->addStretch(1);
     auto* settingsRow = new QHBoxLayout;
     settingsRow->addWidget(pDelta);
@@ -330,9 +338,22 @@ void FrameSectionWindow::showSection(int k) {
     hingeLengthI_->setText(fromBytes(formatGeneral(s.hingeLengthI)));
     hingeLengthJ_->setText(fromBytes(formatGeneral(s.hingeLengthJ)));
     setSwatchColour(s.colour);
+    showReinforcement(k);
     shownSection_ = k;
     shownValues_ = shownValues();
     redrawPreview(k);
+}
+
+void FrameSectionWindow::showReinforcement(int k) {
+    while (reinforcementForm_->rowCount() > 0)
+        reinforcementForm_->removeRow(0);
+    const std::vector<SummaryRow> rows = reinforcementRows(session_.model, k);
+    for (const SummaryRow& row : rows) {
+        auto* box = new QLineEdit(fromBytes(row.value));
+        box->setReadOnly(true);
+        addRowWithUnit(reinforcementForm_, fromBytes(row.caption), box, fromBytes(row.unit));
+    }
+    reinforcement_->setVisible(!rows.empty());
 }
 
 // A refused OK leaves the preview as it was.

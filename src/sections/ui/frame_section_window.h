@@ -6,6 +6,8 @@
 #include <memory>
 
 class QComboBox;
+class QFormLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -79,6 +81,10 @@ class FrameSectionWindow : public QWidget {
     QComboBox* rebarMaterial_;
     QLineEdit* hingeLengthI_;
     QLineEdit* hingeLengthJ_;
+    // The model file's reinforcement of the shown section, as SAP2000 describes it.
+    QGroupBox* reinforcement_;
+    QFormLayout* reinforcementForm_;
+    void showReinforcement(int k);
 };
 
 } // namespace kelvane

@@ -211,8 +211,11 @@ void MaterialWindow::showParameters(int k, int model) {
         parameterForm_->removeRow(0);
     if (k < 1 || k > countOf(session_.model.materialCount) || model < ModelElastic || model > ModelConcrete02)
         return;
-    const MaterialParameters values =
-        parametersToShow(session_.model.materials[static_cast<std::size_t>(k)], model);
+    const TMAT& material = session_.model.materials[static_cast<std::size_t>(k)];
+    const MaterialParameters values = parametersToShow(material, model);
+    // Where each default comes from; a material the user added has defaults of no file.
+    const std::vector<DefaultSource> sources =
+        material.added ? std::vector<DefaultSource>{} : defaultSources(material, model);
     for (const MaterialParameterInfo& parameter : materialModelInfo(model).parameters) {
         const QString name =
             QString::fromLatin1(parameter.name.data(), static_cast<int>(parameter.name.size()));
@@ -224,6 +227,13 @@ void MaterialWindow::showParameters(int k, int model) {
         auto* explanation = new QLabel(fromBytes(unit.empty() ? meaning : unit + "  " + meaning));
         explanation->setWordWrap(true);
         row->addWidget(explanation, 1);
+        for (const DefaultSource& source : sources)
+            if (source.parameter == parameter.name) {
+                auto* origin = new QLabel(fromBytes("default: " + source.text));
+                origin->setObjectName(QStringLiteral("source_") + name);
+                origin->setWordWrap(true);
+                row->addWidget(origin, 1);
+            }
         parameterForm_->addRow(name, row);
     }
 }
