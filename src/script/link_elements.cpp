@@ -26,11 +26,15 @@ Vector unit(const Vector& v) {
     return scaled(v, 1 / length);
 }
 
-Vector coordinates(const TNODE& joint) { return {joint.x, joint.y, joint.z}; }
+Vector coordinates(const TNODE& joint) {
+    return {joint.x, joint.y, joint.z};
+}
 
 // The direction's uniaxial material beside a bearing's shear: linear unless the link type makes it
 // otherwise.
-bool isShear(std::size_t d) { return d == 2 || d == 3; }
+bool isShear(std::size_t d) {
+    return d == 2 || d == 3;
+}
 
 // The two shear directions of a bearing must yield alike: the solver's bearings take one set of
 // shear values.
@@ -47,7 +51,8 @@ void checkBearingShear(const TLINKPROP& prop) {
     if (u2.k <= 0)
         refuse(prop, 2, "an isolator needs a positive nonlinear stiffness");
     if (prop.type == LinkRubberIsolator && (u2.yield <= 0 || u2.ratio < 0 || u2.ratio >= 1))
-        refuse(prop, 2, "a rubber isolator needs a positive yield force and a stiffness ratio from 0 up to 1");
+        refuse(prop, 2,
+               "a rubber isolator needs a positive yield force and a stiffness ratio from 0 up to 1");
     if (prop.type == LinkFrictionIsolator && (u2.slow < 0 || u2.fast < 0 || u2.rate < 0 || u2.radius < 0))
         refuse(prop, 2, "friction coefficients, rate and radius cannot be negative");
 }
@@ -69,8 +74,9 @@ void checkDirection(const TLINKPROP& prop, std::size_t d) {
         if (prop.type == LinkMultiLinearPlastic) {
             if (!dof.hysteresis.empty() && dof.hysteresis != "Kinematic")
                 refuse(prop, d,
-                       "HysType=" + dof.hysteresis + " is not written: multilinear plastic links are written "
-                       "with kinematic hysteresis only");
+                       "HysType=" + dof.hysteresis +
+                           " is not written: multilinear plastic links are written "
+                           "with kinematic hysteresis only");
             const std::size_t n = dof.points.size();
             bool symmetric = n % 2 == 1 && dof.points[n / 2][0] == 0 && dof.points[n / 2][1] == 0;
             for (std::size_t i = 0; symmetric && i < n / 2; ++i)
@@ -85,7 +91,8 @@ void checkDirection(const TLINKPROP& prop, std::size_t d) {
     }
     case LinkDamper:
         if (dof.c <= 0 || dof.cExponent <= 0 || dof.k < 0)
-            refuse(prop, d, "a damper needs a positive coefficient and exponent and a stiffness not below zero");
+            refuse(prop, d,
+                   "a damper needs a positive coefficient and exponent and a stiffness not below zero");
         break;
     case LinkGap:
     case LinkHook:
@@ -94,14 +101,16 @@ void checkDirection(const TLINKPROP& prop, std::size_t d) {
         break;
     case LinkPlasticWen:
         if (dof.k <= 0 || dof.yield <= 0 || dof.exponent < 1)
-            refuse(prop, d, "a plastic (Wen) link needs a positive stiffness and yield force and an exponent of "
-                            "at least 1");
+            refuse(prop, d,
+                   "a plastic (Wen) link needs a positive stiffness and yield force and an exponent of "
+                   "at least 1");
         break;
     case LinkRubberIsolator:
     case LinkFrictionIsolator:
         if (d != 1 || prop.type == LinkRubberIsolator)
-            refuse(prop, d, "only the shear directions (and a friction isolator's U1) of an isolator are "
-                            "written nonlinear");
+            refuse(prop, d,
+                   "only the shear directions (and a friction isolator's U1) of an isolator are "
+                   "written nonlinear");
         if (dof.k <= 0)
             refuse(prop, d, "the axial direction of a friction isolator needs a positive stiffness");
         break;
@@ -137,9 +146,11 @@ void setRigidStiffness(const ModelStore& store, LinkLayout& layout) {
     layout.rigidRotation = kRigidFactor * rotation;
 }
 
+// The values appended to a list of words separated by blanks.
 std::string appendList(std::string text, std::initializer_list<double> values) {
     for (const double value : values) {
-        text += ' ';
+        if (!text.empty())
+            text += ' ';
         appendRoundTrip(text, value);
     }
     return text;
@@ -155,7 +166,8 @@ void writeDirectionMaterial(const LinkLayout& layout, const TLINKPROP& prop, std
         return;
     }
     if (dof.fixed) {
-        out.line("uniaxialMaterial Elastic %d %R", {tag, d <= 3 ? layout.rigidTranslation : layout.rigidRotation});
+        out.line("uniaxialMaterial Elastic %d %R",
+                 {tag, d <= 3 ? layout.rigidTranslation : layout.rigidRotation});
         return;
     }
     const bool linear = !dof.nonlinear || prop.type == LinkLinear;
@@ -174,14 +186,14 @@ void writeDirectionMaterial(const LinkLayout& layout, const TLINKPROP& prop, std
             strains = appendList(strains, {point[0]});
             stresses = appendList(stresses, {point[1]});
         }
-        out.line("uniaxialMaterial ElasticMultiLinear %d 0 -strain%s -stress%s", {tag, strains, stresses});
+        out.line("uniaxialMaterial ElasticMultiLinear %d 0 -strain %s -stress %s", {tag, strains, stresses});
         return;
     }
     case LinkMultiLinearPlastic: {
         std::string points;
         for (std::size_t i = dof.points.size() / 2 + 1; i < dof.points.size(); ++i)
             points = appendList(points, {dof.points[i][0], dof.points[i][1]});
-        out.line("uniaxialMaterial MultiLinear %d%s", {tag, points});
+        out.line("uniaxialMaterial MultiLinear %d %s", {tag, points});
         return;
     }
     case LinkDamper:
@@ -214,40 +226,35 @@ void writeDirectionMaterial(const LinkLayout& layout, const TLINKPROP& prop, std
     }
 }
 
-// " -orient x1 x2 x3 y1 y2 y3", or the y vector alone for an element whose x runs between its nodes.
-std::string orientation(const LinkElement& element, bool withX) {
-    std::string text = " -orient";
-    if (withX)
-        for (const double v : element.axes[0]) {
-            text += ' ';
-            appendRoundTrip(text, v);
-        }
-    for (const double v : element.axes[1]) {
-        text += ' ';
-        appendRoundTrip(text, v);
-    }
-    return text;
+// "-orient x1 x2 x3 y1 y2 y3". The Tcl interpreter's twoNodeLink takes the y vector only after an
+// x vector, which it reports as not allowed between nodes apart and leaves aside; OpenSeesPy takes
+// both. The x vector written is the one the nodes give.
+std::string orientation(const LinkElement& element) {
+    const Vector& x = element.axes[0];
+    const Vector& y = element.axes[1];
+    return "-orient " + appendList({}, {x[0], x[1], x[2], y[0], y[1], y[2]});
 }
 
 void writeBearing(const LinkElement& element, const TLINKPROP& prop, std::int32_t p, ScriptWriter& out) {
     const TLINKDOF& shear = prop.dofs[2];
-    std::string tail = " -P " + std::to_string(linkMaterialTag(p, 1)) + " -T " +
-                       std::to_string(linkMaterialTag(p, 4)) + " -My " + std::to_string(linkMaterialTag(p, 5)) +
-                       " -Mz " + std::to_string(linkMaterialTag(p, 6)) + orientation(element, true);
+    std::string tail =
+        "-P " + std::to_string(linkMaterialTag(p, 1)) + " -T " + std::to_string(linkMaterialTag(p, 4)) +
+        " -My " + std::to_string(linkMaterialTag(p, 5)) + " -Mz " + std::to_string(linkMaterialTag(p, 6));
     if (!element.zeroLength) {
         tail += " -shearDist ";
         appendRoundTrip(tail, 1 - shear.distanceJ / element.length);
     }
+    tail += " " + orientation(element);
     if (prop.type == LinkRubberIsolator) {
         // Force = qd z + alpha1 k u: the yield force of SAP2000's bilinear loop is qd / (1 - alpha1).
-        out.line("element elastomericBearingPlasticity %d %d %d %R %R %R 0 2%s",
+        out.line("element elastomericBearingPlasticity %d %d %d %R %R %R 0 2 %s",
                  {element.element, element.nodeI, element.nodeJ, shear.k, shear.yield * (1 - shear.ratio),
                   shear.ratio, tail});
     } else if (shear.radius > 0) {
-        out.line("element singleFPBearing %d %d %d %d %R %R%s",
+        out.line("element singleFPBearing %d %d %d %d %R %R %s",
                  {element.element, element.nodeI, element.nodeJ, p, shear.radius, shear.k, tail});
     } else {
-        out.line("element flatSliderBearing %d %d %d %d %R%s",
+        out.line("element flatSliderBearing %d %d %d %d %R %s",
                  {element.element, element.nodeI, element.nodeJ, p, shear.k, tail});
     }
 }
@@ -257,27 +264,26 @@ void writeUniaxialLink(const LinkElement& element, const TLINKPROP& prop, std::i
     for (std::size_t d = 1; d <= 6; ++d) {
         if (!prop.dofs[d].active)
             continue;
-        materials += ' ';
+        materials += materials.empty() ? "" : " ";
         appendInt(materials, linkMaterialTag(p, d));
-        directions += ' ';
+        directions += directions.empty() ? "" : " ";
         appendInt(directions, static_cast<std::int64_t>(d));
     }
     if (materials.empty())
         fail("Link property " + prop.name + " has no direction: its links have nothing to write");
     if (element.zeroLength) {
-        out.line("element zeroLength %d %d %d -mat%s -dir%s%s",
-                 {element.element, element.nodeI, element.nodeJ, materials, directions, orientation(element, true)});
+        out.line(
+            "element zeroLength %d %d %d -mat %s -dir %s %s",
+            {element.element, element.nodeI, element.nodeJ, materials, directions, orientation(element)});
         return;
     }
     // The shear deformation of U2 and U3 sits at distance DJ from end J.
-    std::string shearDistance = " -shearDist";
-    for (std::size_t d = 2; d <= 3; ++d) {
-        shearDistance += ' ';
-        appendRoundTrip(shearDistance, 1 - prop.dofs[d].distanceJ / element.length);
-    }
-    out.line("element twoNodeLink %d %d %d -mat%s -dir%s%s%s",
-             {element.element, element.nodeI, element.nodeJ, materials, directions, orientation(element, false),
-              shearDistance});
+    const std::string shearDistance = appendList(
+        {}, {1 - prop.dofs[2].distanceJ / element.length, 1 - prop.dofs[3].distanceJ / element.length});
+    // Both builds read -orient last.
+    out.line("element twoNodeLink %d %d %d -mat %s -dir %s -shearDist %s %s",
+             {element.element, element.nodeI, element.nodeJ, materials, directions, shearDistance,
+              orientation(element)});
 }
 
 } // namespace
@@ -305,16 +311,19 @@ std::array<Vector, 3> linkAxes(const Vector& from, const Vector& to) {
     return {axis1, cross(axis3, axis1), axis3};
 }
 
-LinkLayout layOutLinks(const ModelStore& store, std::int32_t lastNode, std::int32_t lastElement, int dofsPerNode) {
+LinkLayout layOutLinks(const ModelStore& store, std::int32_t lastNode, std::int32_t lastElement,
+                       int dofsPerNode) {
     LinkLayout layout;
     const int links = countOf(store.linkCount);
     if (links == 0)
         return layout;
     if (dofsPerNode != 6)
-        fail("A model with solids cannot also hold links: bricks take three degrees of freedom per node, links "
+        fail("A model with solids cannot also hold links: bricks take three degrees of freedom per node, "
+             "links "
              "six (" +
              std::to_string(links) + " links)");
-    if (static_cast<int>(store.links.size()) <= links || static_cast<int>(store.linkProps.size()) <= countOf(store.linkPropCount))
+    if (static_cast<int>(store.links.size()) <= links ||
+        static_cast<int>(store.linkProps.size()) <= countOf(store.linkPropCount))
         fail("The model's link arrays hold fewer records than their counts say");
     for (int p = 1; p <= countOf(store.linkPropCount); ++p) {
         const TLINKPROP& prop = store.linkProps[static_cast<std::size_t>(p)];
@@ -327,7 +336,8 @@ LinkLayout layOutLinks(const ModelStore& store, std::int32_t lastNode, std::int3
     for (int l = 1; l <= links; ++l) {
         const TLINK& link = store.links[static_cast<std::size_t>(l)];
         if (link.prop < 1 || link.prop > countOf(store.linkPropCount))
-            fail("Link " + link.label + " names link property " + std::to_string(link.prop) + ", which does not exist");
+            fail("Link " + link.label + " names link property " + std::to_string(link.prop) +
+                 ", which does not exist");
         if (link.nodeJ < 1 || link.nodeJ > countOf(store.nodeCount) || link.nodeI < 0 ||
             link.nodeI > countOf(store.nodeCount))
             fail("Link " + link.label + " names a joint that does not exist");

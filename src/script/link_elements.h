@@ -37,7 +37,8 @@ struct LinkLayout {
 
 // In link order: ground nodes after `lastNode`, elements after `lastElement`. Stops on a link that
 // the script cannot write as SAP2000 defines it (naming the link property and the direction).
-LinkLayout layOutLinks(const ModelStore& store, std::int32_t lastNode, std::int32_t lastElement, int dofsPerNode);
+LinkLayout layOutLinks(const ModelStore& store, std::int32_t lastNode, std::int32_t lastElement,
+                       int dofsPerNode);
 
 // The local axes of a link from I to J as SAP2000 defines them: 1 along the link, or along global Z
 // for a link of zero length; 2 in the vertical plane through 1, pointing up (global X for a vertical

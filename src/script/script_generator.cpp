@@ -33,7 +33,8 @@ std::size_t expectedLineCount(const ModelStore& store) {
 // The links' ground nodes and elements count on from those of the joints' springs.
 LinkLayout layOutLinksAfter(const ModelStore& store, const FrameReleases& releases,
                             const std::vector<GroundSpring>& groundSprings, int dofsPerNode) {
-    std::int32_t lastElement = countOf(store.frameCount) + countOf(store.areaCount) + countOf(store.solidCount);
+    std::int32_t lastElement =
+        countOf(store.frameCount) + countOf(store.areaCount) + countOf(store.solidCount);
     for (const ReleasedEnd& end : releases.ends)
         lastElement = std::max(lastElement, end.element);
     std::int32_t lastNode = countOf(store.nodeCount) + static_cast<std::int32_t>(releases.ends.size());

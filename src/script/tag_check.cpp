@@ -70,8 +70,9 @@ void checkTagCollisions(const ModelStore& store, const AnalysisSettings& analysi
                                "a spring of joint " + std::to_string(spring.joint));
     for (int p = 1; p <= countOf(store.linkPropCount) && p < static_cast<int>(store.linkProps.size()); ++p)
         for (std::size_t d = 1; d <= 6; ++d)
-            uniaxial.claim(linkMaterialTag(p, d), "direction " + std::to_string(d) + " of " +
-                                                      named("link property", p, store.linkProps[static_cast<std::size_t>(p)].name));
+            uniaxial.claim(linkMaterialTag(p, d),
+                           "direction " + std::to_string(d) + " of " +
+                               named("link property", p, store.linkProps[static_cast<std::size_t>(p)].name));
     if (analysis.useAggregator)
         for (int s = 1; s <= sectionCount; ++s) {
             const std::string& name = store.frameSections[s].name;

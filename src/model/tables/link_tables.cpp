@@ -118,7 +118,8 @@ void readLinkProperties(ImportContext& context, LabelIndex& names) {
             notCarried += (notCarried.empty() ? "" : ", ") + prop.name + " (" + prop.typeName + ")";
             ++notCarriedCount;
         }
-        if (rows.real("RotInert1", 0) != 0 || rows.real("RotInert2", 0) != 0 || rows.real("RotInert3", 0) != 0)
+        if (rows.real("RotInert1", 0) != 0 || rows.real("RotInert2", 0) != 0 ||
+            rows.real("RotInert3", 0) != 0)
             context.report.addNotCarried("rotational inertias of link properties");
     }
     store.linkPropCount = k;
@@ -134,7 +135,8 @@ void readLinkProperties(ImportContext& context, LabelIndex& names) {
                 directions.fail("Link=" + std::string(name) + ": there is no link property of that name",
                                 directions.find("Link"));
             const std::size_t d = directionOf(directions);
-            readDirection(directions, store.linkProps[static_cast<std::size_t>(p)].dofs[d], d <= 3, context.units);
+            readDirection(directions, store.linkProps[static_cast<std::size_t>(p)].dofs[d], d <= 3,
+                          context.units);
         }
     }
 }
@@ -175,7 +177,8 @@ void readLinks(ImportContext& context) {
         const std::string_view name = assignments.required("Link");
         const std::int32_t l = linkNames.find(name);
         if (l == 0)
-            assignments.fail("Link=" + std::string(name) + ": there is no link of that name", assignments.find("Link"));
+            assignments.fail("Link=" + std::string(name) + ": there is no link of that name",
+                             assignments.find("Link"));
         const std::string_view property = assignments.required("LinkProp");
         const std::int32_t p = propertyNames.find(property);
         if (p == 0)
@@ -217,8 +220,8 @@ void readLinks(ImportContext& context) {
         context.report.addNotCarried("link objects without a link property (left out): " + withoutProperty,
                                      withoutCount);
     if (unsupportedCount > 0)
-        context.report.addNotCarried("link objects whose property type is not carried (left out): " + unsupported,
-                                     unsupportedCount);
+        context.report.addNotCarried(
+            "link objects whose property type is not carried (left out): " + unsupported, unsupportedCount);
 }
 
 } // namespace kelvane::tables

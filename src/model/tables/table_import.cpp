@@ -82,7 +82,8 @@ constexpr std::array<std::string_view, 62> kTablesRead = {
 // Tables that are not read but change the analysis: each is reported as not carried, with the
 // number of its rows.
 constexpr std::pair<std::string_view, std::string_view> kAnalysisTablesNotRead[] = {
-    {"LINK LOCAL AXES ASSIGNMENTS 1 - TYPICAL", "links with local axes of their own (the default axes are used)"},
+    {"LINK LOCAL AXES ASSIGNMENTS 1 - TYPICAL",
+     "links with local axes of their own (the default axes are used)"},
     {"LINK LOADS - GRAVITY", "link gravity loads"},
     {"CONNECTIVITY - CABLE", "cable objects"},
     {"CONNECTIVITY - TENDON", "tendon objects"},

@@ -6,9 +6,9 @@
 namespace kelvane::tables {
 
 // A joint that no element connects (its only frame left out for want of a section, a joint of the
-// drawing alone; a spring, a link or an Equal constraint connects) has no stiffness, and the solver would stop on a
-// singular system. SAP2000 leaves such a joint out of the analysis; here it is held fixed, which changes
-// nothing else.
+// drawing alone; a spring, a link or an Equal constraint connects) has no stiffness, and the solver would
+// stop on a singular system. SAP2000 leaves such a joint out of the analysis; here it is held fixed, which
+// changes nothing else.
 void holdUnconnectedJoints(ImportContext& context) {
     ModelStore& store = context.store;
     std::vector<char> connected(store.nodes.size(), 0);
