@@ -67,7 +67,7 @@ TEST_F(LinkElementsTest, LinearLinksDeflectAsTheirSpringsAlongTheLocalAxes) {
     }
 }
 
-// tests/data/solver/links-one-joint-kinds.s2k: one one-joint link of each kind at joints 1..8, the
+// tests/data/solver/links-one-joint-kinds.s2k: one one-joint link of each kind at joints 1..9, the
 // direction under test nonlinear and the others stiff; joints 2, 3, 5 and 8 also have springs of
 // 1 N/mm to the ground (elements 1..4, whose forces are not the links'), which hold them where a
 // gap or hook is open, a damper has no static stiffness and the slider is not yet loaded. The script Kelvane
@@ -80,8 +80,8 @@ struct Drive {
     double amplitude;
 };
 constexpr int kFirstLinkElement = 5;
-constexpr Drive kDrives[] = {{1, 1, 10}, {2, 3, -6}, {3, 3, 6},  {4, 1, 8},
-                             {5, 1, 10}, {6, 1, 20}, {7, 1, 20}, {8, 1, 20}};
+constexpr Drive kDrives[] = {{1, 1, 10}, {2, 3, -6}, {3, 3, 6},  {4, 1, 8}, {5, 1, 10},
+                             {6, 1, 20}, {7, 1, 20}, {8, 1, 20}, {9, 1, 8}};
 
 std::string tclDriver() {
     std::string text = "loadConst -time 0.0\nwipeAnalysis\ntimeSeries Trig 901 0.0 2.0 1.0\n"
@@ -89,9 +89,9 @@ std::string tclDriver() {
     for (const Drive& d : kDrives)
         text += "sp " + std::to_string(d.joint) + " " + std::to_string(d.dof) + " " +
                 std::to_string(d.amplitude) + "\n";
-    return text + "}\nrecorder Node -file drive_disp.out -time -nodeRange 1 8 -dof 1 2 3 disp\n" +
+    return text + "}\nrecorder Node -file drive_disp.out -time -nodeRange 1 9 -dof 1 2 3 disp\n" +
            "recorder Element -file drive_force.out -time -eleRange " + std::to_string(kFirstLinkElement) +
-           " " + std::to_string(kFirstLinkElement + 7) + " force\n" +
+           " " + std::to_string(kFirstLinkElement + 8) + " force\n" +
            "constraints Penalty 1.0e14 1.0e14\nnumberer RCM\nsystem UmfPack\n"
            "test NormDispIncr 1.0e-9 50\nalgorithm Newton\nintegrator Newmark 0.5 0.25\n"
            "analysis Transient\nputs \"driven [analyze 400 0.005]\"\n";
@@ -105,10 +105,10 @@ std::string pythonDriver() {
         text += "ops.sp(" + std::to_string(d.joint) + ", " + std::to_string(d.dof) + ", " +
                 std::to_string(d.amplitude) + ")\n";
     return text +
-           "ops.recorder('Node', '-file', 'drive_disp.out', '-time', '-nodeRange', 1, 8, '-dof', 1, 2, 3, "
+           "ops.recorder('Node', '-file', 'drive_disp.out', '-time', '-nodeRange', 1, 9, '-dof', 1, 2, 3, "
            "'disp')\n" +
            "ops.recorder('Element', '-file', 'drive_force.out', '-time', '-eleRange', " +
-           std::to_string(kFirstLinkElement) + ", " + std::to_string(kFirstLinkElement + 7) + ", 'force')\n" +
+           std::to_string(kFirstLinkElement) + ", " + std::to_string(kFirstLinkElement + 8) + ", 'force')\n" +
            "ops.constraints('Penalty', 1.0e14, 1.0e14)\nops.numberer('RCM')\nops.system('UmfPack')\n"
            "ops.test('NormDispIncr', 1.0e-9, 50)\nops.algorithm('Newton')\n"
            "ops.integrator('Newmark', 0.5, 0.25)\nops.analysis('Transient')\n"
@@ -183,7 +183,8 @@ TEST_F(LinkElementsTest, NonlinearLinksFollowTheirHandValuesUnderADrivenCycle) {
     // and dy = 0.5 at d = 20; the friction isolator: mu 0.1 under 1e5 N, k 1e4, so Qd = 1e4 and
     // dy = 1. The damper: c 10 at 1 Hz and 10 mm, pi c omega u^2 (its spring of 1e5 N/mm leaves the
     // dashpot a millionth of the motion). Peaks: r k d + (1 - r) yield = 4900 for the isolator and
-    // the Wen link (k 2000, yield 1000, ratio 0.1) at d = 20.
+    // the Wen link (k 2000, yield 1000, ratio 0.1) at d = 20. The kinematic multilinear plastic link,
+    // bilinear through (1, 500) and (10, 1000), at d = 8: Qd = 500 - 500 / 9, dy = 1.
     struct LoopCase {
         int drive; // index into kDrives
         const char* name;
@@ -194,6 +195,7 @@ TEST_F(LinkElementsTest, NonlinearLinksFollowTheirHandValuesUnderADrivenCycle) {
         {7, "friction isolator", 4 * 1e4 * (20 - 1), 0},
         {4, "damper", std::numbers::pi * 10 * 2 * std::numbers::pi * 100, 0},
         {6, "plastic (Wen)", 0, 4900},
+        {8, "multilinear plastic", 4 * (500 - 500.0 / 9) * (8 - 1), 500 + 7 * 500.0 / 9},
     };
     // Elastic curves: linear 500 N/mm; a gap of 2 mm closing in compression and a hook of 2 mm in
     // tension, 2000 N/mm once closed; the multilinear elastic curve through its points.
