@@ -119,13 +119,14 @@ void checkDirection(const TLINKPROP& prop, std::size_t d) {
     }
 }
 
-// The stiffest link direction of each kind, that fixed directions are made rigid against.
-void setRigidStiffness(const ModelStore& store, LinkLayout& layout) {
+// The stiffest direction of each kind among the properties used, that fixed directions are made
+// rigid against.
+void setRigidStiffness(const ModelStore& store, const std::vector<char>& used, LinkLayout& layout) {
     double translation = 0, rotation = 0;
     bool anyFixed = false;
-    for (int p = 1; p <= countOf(store.linkPropCount); ++p)
-        for (std::size_t d = 1; d <= 6; ++d) {
-            const TLINKDOF& dof = store.linkProps[static_cast<std::size_t>(p)].dofs[d];
+    for (std::size_t p = 1; p < used.size(); ++p)
+        for (std::size_t d = 1; d <= 6 && used[p] != 0; ++d) {
+            const TLINKDOF& dof = store.linkProps[p].dofs[d];
             anyFixed = anyFixed || (dof.active && dof.fixed);
             if (!dof.active || dof.fixed)
                 continue;
@@ -325,19 +326,28 @@ LinkLayout layOutLinks(const ModelStore& store, std::int32_t lastNode, std::int3
     if (static_cast<int>(store.links.size()) <= links ||
         static_cast<int>(store.linkProps.size()) <= countOf(store.linkPropCount))
         fail("The model's link arrays hold fewer records than their counts say");
-    for (int p = 1; p <= countOf(store.linkPropCount); ++p) {
-        const TLINKPROP& prop = store.linkProps[static_cast<std::size_t>(p)];
-        if (isBearingLink(prop))
-            checkBearingShear(prop);
-        for (std::size_t d = 1; d <= 6; ++d)
-            checkDirection(prop, d);
-    }
-    setRigidStiffness(store, layout);
+    // The properties the links take: a property no link takes is neither checked nor written.
+    std::vector<char> used(store.linkProps.size(), 0);
     for (int l = 1; l <= links; ++l) {
         const TLINK& link = store.links[static_cast<std::size_t>(l)];
         if (link.prop < 1 || link.prop > countOf(store.linkPropCount))
             fail("Link " + link.label + " names link property " + std::to_string(link.prop) +
                  ", which does not exist");
+        used[static_cast<std::size_t>(link.prop)] = 1;
+    }
+    for (std::size_t p = 1; p < used.size(); ++p) {
+        if (used[p] == 0)
+            continue;
+        const TLINKPROP& prop = store.linkProps[p];
+        if (isBearingLink(prop))
+            checkBearingShear(prop);
+        for (std::size_t d = 1; d <= 6; ++d)
+            checkDirection(prop, d);
+    }
+    setRigidStiffness(store, used, layout);
+    layout.usedProps = used;
+    for (int l = 1; l <= links; ++l) {
+        const TLINK& link = store.links[static_cast<std::size_t>(l)];
         if (link.nodeJ < 1 || link.nodeJ > countOf(store.nodeCount) || link.nodeI < 0 ||
             link.nodeI > countOf(store.nodeCount))
             fail("Link " + link.label + " names a joint that does not exist");
@@ -380,9 +390,7 @@ void writeLinkFixes(const LinkLayout& layout, ScriptWriter& out) {
 void writeLinkMaterials(const LinkLayout& layout, const ModelStore& store, ScriptWriter& out) {
     if (layout.elements.empty())
         return;
-    std::vector<char> used(store.linkProps.size(), 0);
-    for (const LinkElement& element : layout.elements)
-        used[static_cast<std::size_t>(store.links[static_cast<std::size_t>(element.link)].prop)] = 1;
+    const std::vector<char>& used = layout.usedProps;
     for (std::size_t p = 1; p < used.size(); ++p) {
         if (used[p] == 0)
             continue;

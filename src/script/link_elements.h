@@ -33,6 +33,8 @@ struct LinkLayout {
     // The stiffness of a fixed direction: rigid against the links' own stiffnesses, for the
     // translations and the rotations.
     double rigidTranslation = 0, rigidRotation = 0;
+    // Per link property, 1-based: whether a link takes it (only those are written).
+    std::vector<char> usedProps;
 };
 
 // In link order: ground nodes after `lastNode`, elements after `lastElement`. Stops on a link that
