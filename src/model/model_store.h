@@ -254,6 +254,7 @@ struct TLINK {
     std::int32_t nodeI = 0; // 0 for a one-joint link: end I is the ground
     std::int32_t nodeJ = 0;
     std::string label;
+    double angle = 0; // degrees that axes 2 and 3 turn about axis 1 (LINK LOCAL AXES ASSIGNMENTS)
 };
 
 inline constexpr int kLineFieldCount = 40;

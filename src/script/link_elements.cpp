@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
 
 namespace kelvane {
@@ -287,18 +288,7 @@ void writeUniaxialLink(const LinkElement& element, const TLINKPROP& prop, std::i
               orientation(element)});
 }
 
-} // namespace
-
-std::int32_t linkMaterialTag(std::int32_t p, std::size_t d) {
-    return kLinkMaterialTagBase + 10 * p + static_cast<std::int32_t>(d);
-}
-
-bool isBearingLink(const TLINKPROP& prop) {
-    return (prop.type == LinkRubberIsolator || prop.type == LinkFrictionIsolator) &&
-           (prop.dofs[2].nonlinear || prop.dofs[3].nonlinear);
-}
-
-std::array<Vector, 3> linkAxes(const Vector& from, const Vector& to) {
+std::array<Vector, 3> defaultLinkAxes(const Vector& from, const Vector& to) {
     const Vector along{to[0] - from[0], to[1] - from[1], to[2] - from[2]};
     const double length = std::sqrt(dot(along, along));
     const Vector axis1 = length > 0 ? scaled(along, 1 / length) : Vector{0, 0, 1};
@@ -310,6 +300,30 @@ std::array<Vector, 3> linkAxes(const Vector& from, const Vector& to) {
     }
     const Vector axis3 = unit(cross(axis1, Vector{0, 0, 1}));
     return {axis1, cross(axis3, axis1), axis3};
+}
+
+} // namespace
+
+std::int32_t linkMaterialTag(std::int32_t p, std::size_t d) {
+    return kLinkMaterialTagBase + 10 * p + static_cast<std::int32_t>(d);
+}
+
+bool isBearingLink(const TLINKPROP& prop) {
+    return (prop.type == LinkRubberIsolator || prop.type == LinkFrictionIsolator) &&
+           (prop.dofs[2].nonlinear || prop.dofs[3].nonlinear);
+}
+
+std::array<Vector, 3> linkAxes(const Vector& from, const Vector& to, double angle) {
+    std::array<Vector, 3> axes = defaultLinkAxes(from, to);
+    if (angle == 0)
+        return axes;
+    const double c = std::cos(angle * std::numbers::pi / 180), s = std::sin(angle * std::numbers::pi / 180);
+    const Vector axis2 = axes[1], axis3 = axes[2];
+    for (std::size_t k = 0; k < 3; ++k) {
+        axes[1][k] = c * axis2[k] + s * axis3[k];
+        axes[2][k] = c * axis3[k] - s * axis2[k];
+    }
+    return axes;
 }
 
 LinkLayout layOutLinks(const ModelStore& store, std::int32_t lastNode, std::int32_t lastElement,
@@ -367,7 +381,7 @@ LinkLayout layOutLinks(const ModelStore& store, std::int32_t lastNode, std::int3
         const Vector along{to[0] - from[0], to[1] - from[1], to[2] - from[2]};
         element.length = std::sqrt(dot(along, along));
         element.zeroLength = element.length == 0;
-        element.axes = linkAxes(from, to);
+        element.axes = linkAxes(from, to, link.angle);
         layout.elements.push_back(element);
     }
     return layout;

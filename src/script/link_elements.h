@@ -44,8 +44,8 @@ LinkLayout layOutLinks(const ModelStore& store, std::int32_t lastNode, std::int3
 
 // The local axes of a link from I to J as SAP2000 defines them: 1 along the link, or along global Z
 // for a link of zero length; 2 in the vertical plane through 1, pointing up (global X for a vertical
-// link); 3 = 1 x 2.
-std::array<Vector, 3> linkAxes(const Vector& from, const Vector& to);
+// link); 3 = 1 x 2; then 2 and 3 turned by `angle` degrees about 1.
+std::array<Vector, 3> linkAxes(const Vector& from, const Vector& to, double angle = 0);
 
 // The uniaxial material tag of direction d (1..6) of link property p.
 std::int32_t linkMaterialTag(std::int32_t p, std::size_t d);

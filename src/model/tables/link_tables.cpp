@@ -148,7 +148,8 @@ void appendName(std::string& list, std::string_view name) {
 
 } // namespace
 
-// LINK PROPERTY DEFINITIONS, CONNECTIVITY - LINK and LINK PROPERTY ASSIGNMENTS. A link whose joints
+// LINK PROPERTY DEFINITIONS, CONNECTIVITY - LINK, LINK LOCAL AXES ASSIGNMENTS 1 - TYPICAL and LINK
+// PROPERTY ASSIGNMENTS. A link whose joints
 // are one (or that the assignment calls a single-joint link) goes from the ground to its joint.
 // Links without a property, or whose property is of a type not carried, are left out and named.
 void readLinks(ImportContext& context) {
@@ -169,6 +170,17 @@ void readLinks(ImportContext& context) {
         link.nodeI = jointOf(context, rows, "JointI");
         const std::string_view jointJ = rows.text("JointJ", "");
         link.nodeJ = jointJ.empty() ? link.nodeI : jointOf(context, rows, "JointJ");
+    }
+
+    Rows axes(context.file, "LINK LOCAL AXES ASSIGNMENTS 1 - TYPICAL");
+    while (axes.next()) {
+        const std::int32_t l = linkNames.find(axes.required("Link"));
+        if (l == 0)
+            axes.fail("Link=" + std::string(axes.required("Link")) + ": there is no link of that name",
+                      axes.find("Link"));
+        links[static_cast<std::size_t>(l)].angle = axes.real("Angle", 0);
+        if (axes.yes("AdvanceAxes", false))
+            context.report.addNotCarried("links with advanced local axes (the angle alone is used)");
     }
 
     Rows assignments(context.file, "LINK PROPERTY ASSIGNMENTS");
