@@ -228,13 +228,15 @@ void writeDirectionMaterial(const LinkLayout& layout, const TLINKPROP& prop, std
     }
 }
 
-// "-orient x1 x2 x3 y1 y2 y3". The Tcl interpreter's twoNodeLink takes the y vector only after an
-// x vector, which it reports as not allowed between nodes apart and leaves aside; OpenSeesPy takes
-// both. The x vector written is the one the nodes give.
-std::string orientation(const LinkElement& element) {
+// "-orient x1 x2 x3 y1 y2 y3", or "-orient y1 y2 y3" where the nodes give x (between nodes apart the
+// bearings warn of an x vector, which they take instead of the nodes'). The Tcl interpreter's
+// twoNodeLink takes its y vector only after an x vector, which it calls not allowed between nodes
+// apart and leaves aside: it is always given both, x the one the nodes give.
+std::string orientation(const LinkElement& element, bool withX) {
     const Vector& x = element.axes[0];
     const Vector& y = element.axes[1];
-    return "-orient " + appendList({}, {x[0], x[1], x[2], y[0], y[1], y[2]});
+    return "-orient " + (withX ? appendList({}, {x[0], x[1], x[2], y[0], y[1], y[2]})
+                               : appendList({}, {y[0], y[1], y[2]}));
 }
 
 void writeBearing(const LinkElement& element, const TLINKPROP& prop, std::int32_t p, ScriptWriter& out) {
@@ -246,7 +248,7 @@ void writeBearing(const LinkElement& element, const TLINKPROP& prop, std::int32_
         tail += " -shearDist ";
         appendRoundTrip(tail, 1 - shear.distanceJ / element.length);
     }
-    tail += " " + orientation(element);
+    tail += " " + orientation(element, element.zeroLength);
     if (prop.type == LinkRubberIsolator) {
         // Force = qd z + alpha1 k u: the yield force of SAP2000's bilinear loop is qd / (1 - alpha1).
         out.line("element elastomericBearingPlasticity %d %d %d %R %R %R 0 2 %s",
@@ -274,9 +276,9 @@ void writeUniaxialLink(const LinkElement& element, const TLINKPROP& prop, std::i
     if (materials.empty())
         fail("Link property " + prop.name + " has no direction: its links have nothing to write");
     if (element.zeroLength) {
-        out.line(
-            "element zeroLength %d %d %d -mat %s -dir %s %s",
-            {element.element, element.nodeI, element.nodeJ, materials, directions, orientation(element)});
+        out.line("element zeroLength %d %d %d -mat %s -dir %s %s",
+                 {element.element, element.nodeI, element.nodeJ, materials, directions,
+                  orientation(element, true)});
         return;
     }
     // The shear deformation of U2 and U3 sits at distance DJ from end J.
@@ -285,7 +287,7 @@ void writeUniaxialLink(const LinkElement& element, const TLINKPROP& prop, std::i
     // Both builds read -orient last.
     out.line("element twoNodeLink %d %d %d -mat %s -dir %s -shearDist %s %s",
              {element.element, element.nodeI, element.nodeJ, materials, directions, shearDistance,
-              orientation(element)});
+              orientation(element, true)});
 }
 
 std::array<Vector, 3> defaultLinkAxes(const Vector& from, const Vector& to) {

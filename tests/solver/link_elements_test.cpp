@@ -30,11 +30,11 @@ TEST_F(LinkElementsTest, IsolatedDeckSwaysWithThePeriodOfItsMassOnTheIsolators) 
 // tests/data/solver/links-linear-two-joint.s2k: linear links from fixed joints 1, 3, 5 to joints 2, 4
 // (1000 along X) and 6 (the same place), U1 2000, U2 300, U3 400 N/mm, R2 5e8, R3 6e8 N mm/rad, R1
 // fixed; 1000 N along X, Y, Z at joints 2, 4, 6 in load cases 1, 2, 3. A link along X has axis 2 up,
-// 3 along -Y; one of zero length 1 up, 2 along X. Link 3-4 has its shear at I (DJ = 1000), adding the
-// rotation of its bending spring under F L: F L^2 / kR.
+// 3 along -Y; one of zero length 1 up, 2 along X. Link 3-4 is a rubber isolator, elastic at 300 N/mm in
+// shear, with its shear at I (DJ = 1000), adding the rotation of its bending spring under F L: F L^2 / kR.
 TEST_F(LinkElementsTest, LinearLinksDeflectAsTheirSpringsAlongTheLocalAxes) {
     const double expected[3][3] = {{0.5, 0.5, 1000.0 / 300},
-                                   {2.5, 2.5 + 1000.0 * 1e6 / 5e8, 2.5},
+                                   {2.5, 1000.0 / 300 + 1000.0 * 1e6 / 5e8, 2.5},
                                    {1000.0 / 300, 1000.0 / 300 + 1000.0 * 1e6 / 6e8, 0.5}};
     for (int loadCase = 1; loadCase <= 3; ++loadCase) {
         const ModelStore store = runLoadCase(dataPath("solver/links-linear-two-joint.s2k"), loadCase);
