@@ -14,7 +14,7 @@ namespace kelvane::tables {
 namespace {
 
 // The tables the import reads.
-constexpr std::array<std::string_view, 63> kTablesRead = {
+constexpr std::array<std::string_view, 64> kTablesRead = {
     "PROGRAM CONTROL",
     "ACTIVE DEGREES OF FREEDOM",
     "JOINT COORDINATES",
@@ -63,6 +63,7 @@ constexpr std::array<std::string_view, 63> kTablesRead = {
     "LINK PROPERTY DEFINITIONS 06 - HOOK",
     "LINK PROPERTY DEFINITIONS 07 - RUBBER ISOLATOR",
     "LINK PROPERTY DEFINITIONS 08 - SLIDING ISOLATOR",
+    "LINK PROPERTY DEFINITIONS 08 - FRICTION ISOLATOR",
     "LINK PROPERTY DEFINITIONS 10 - PLASTIC (WEN)",
     "LINK PROPERTY DEFINITIONS 11 - MULTILINEAR PLASTIC",
     "CONNECTIVITY - LINK",
