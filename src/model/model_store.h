@@ -319,6 +319,51 @@ struct TEQUAL {
     DofFlags dofs{};
 };
 
+// Link objects (table format): two-joint links, and one-joint links from the ground to a joint.
+enum LinkType : std::int32_t {
+    LinkUnsupported = 0, // a type the store does not carry; its links are left out
+    LinkLinear = 1,
+    LinkMultiLinearElastic = 2,
+    LinkMultiLinearPlastic = 3,
+    LinkDamper = 4, // exponential: a spring in series with a dashpot of force c v^exponent
+    LinkGap = 5,
+    LinkHook = 6,
+    LinkRubberIsolator = 7,
+    LinkFrictionIsolator = 8,
+    LinkPlasticWen = 9,
+};
+
+// One direction of a link property, 1..6 (U1, U2, U3, R1, R2, R3) along the link's local axes, in
+// N, mm and s. `active`: the property lists the direction; a direction not listed has no stiffness.
+// `ke`, `ce`: effective stiffness and damping, which a direction that is not nonlinear keeps in every
+// analysis. The nonlinear values are those of the link's type; `points` (deformation, force) those of
+// the multilinear types.
+struct TLINKDOF {
+    bool active = false, fixed = false, nonlinear = false;
+    double ke = 0, ce = 0, distanceJ = 0;
+    double k = 0, yield = 0, ratio = 0, exponent = 0; // elastic stiffness, yield force, post-yield ratio
+    double c = 0, cExponent = 0, open = 0;            // damper coefficient and exponent, gap opening
+    double slow = 0, fast = 0, rate = 0, radius = 0;  // friction coefficients, rate parameter, radius
+    std::string hysteresis;                           // of a multilinear plastic direction
+    std::vector<std::array<double, 2>> points;
+};
+
+struct TLINKPROP {
+    std::string name;
+    std::string typeName; // as the file names it
+    std::int32_t type = LinkUnsupported;
+    double mass = 0, weight = 0;
+    std::array<TLINKDOF, 7> dofs{}; // 1..6
+};
+
+struct TLINK {
+    std::int32_t prop = 0;
+    std::int32_t nodeI = 0; // 0 for a one-joint link: end I is the ground
+    std::int32_t nodeJ = 0;
+    std::string label;
+    double angle = 0; // degrees that axes 2 and 3 turn about axis 1 (LINK LOCAL AXES ASSIGNMENTS)
+};
+
 inline constexpr int kLineFieldCount = 40;
 using LineFields = std::array<std::string, kLineFieldCount>;
 
@@ -351,6 +396,12 @@ struct ModelStore {
     std::vector<std::string> s2kLines;
     // The fields of the line last split by the tokenizer.
     LineFields lineFields{};
+
+    // Link objects and link properties (table format), 1-based like the other arrays.
+    std::vector<TLINK> links = std::vector<TLINK>(1);
+    std::vector<TLINKPROP> linkProps = std::vector<TLINKPROP>(1);
+    std::int32_t linkCount = 0;
+    std::int32_t linkPropCount = 0;
 };
 
 // A count as a loop bound: -1 (table missing) counts as 0.

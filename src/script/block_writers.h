@@ -4,6 +4,7 @@
 #include "script/analysis_settings.h"
 #include "script/frame_releases.h"
 #include "script/joint_springs.h"
+#include "script/link_elements.h"
 #include "script/script_writer.h"
 
 // The block writers of the script, called by the generator in the order declared here. Each reads
@@ -20,6 +21,8 @@ struct ScriptInput {
     int dofsPerNode = 6; // 3 for a model of solids only
     const FrameReleases& releases;
     const std::vector<GroundSpring>& groundSprings;
+    // The link objects' elements and their ground nodes.
+    const LinkLayout& links;
 };
 
 void writeNodeBlock(const ScriptInput& in, ScriptWriter& out);

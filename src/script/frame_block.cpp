@@ -193,6 +193,7 @@ void writeFrameBlock(const ScriptInput& in, ScriptWriter& out) {
             writeReleaseElement(in, out, end);
     for (const GroundSpring& spring : in.groundSprings)
         writeGroundSpring(in, out, spring);
+    writeLinkElements(in.links, in.store, out);
 }
 
 } // namespace kelvane

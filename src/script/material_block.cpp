@@ -54,6 +54,7 @@ void writeMaterialBlock(const ScriptInput& in, ScriptWriter& out) {
                 out.line("uniaxialMaterial Elastic %d %R",
                          {spring.firstMaterial + static_cast<std::int32_t>(c) - 1,
                           store.nodes[spring.joint].assigned->spring[c]});
+    writeLinkMaterials(in.links, store, out);
     if (!in.analysis.useAggregator)
         return;
     for (int s = 1; s <= countOf(store.frameSectionCount); ++s) {

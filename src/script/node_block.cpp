@@ -33,6 +33,7 @@ void writeNodeBlock(const ScriptInput& in, ScriptWriter& out) {
         const TNODE& at = jointTiedTo(store, spring.joint);
         out.line("node %D %R %R %R", {spring.node, at.x, at.y, at.z});
     }
+    writeLinkNodes(in.links, store, out);
 
     out.text("puts \"rigidDiaphragm\"");
     for (int d = 1; d <= diaphragmCount; ++d) {
@@ -74,6 +75,7 @@ void writeNodeBlock(const ScriptInput& in, ScriptWriter& out) {
         else
             out.line("fix %D 1 1 1 1 1 1;", {spring.node});
     }
+    writeLinkFixes(in.links, out);
 }
 
 } // namespace kelvane

@@ -30,6 +30,21 @@ std::size_t expectedLineCount(const ModelStore& store) {
     return count;
 }
 
+// The links' ground nodes and elements count on from those of the joints' springs.
+LinkLayout layOutLinksAfter(const ModelStore& store, const FrameReleases& releases,
+                            const std::vector<GroundSpring>& groundSprings, int dofsPerNode) {
+    std::int32_t lastElement =
+        countOf(store.frameCount) + countOf(store.areaCount) + countOf(store.solidCount);
+    for (const ReleasedEnd& end : releases.ends)
+        lastElement = std::max(lastElement, end.element);
+    std::int32_t lastNode = countOf(store.nodeCount) + static_cast<std::int32_t>(releases.ends.size());
+    for (const GroundSpring& spring : groundSprings) {
+        lastElement = std::max(lastElement, spring.element);
+        lastNode = std::max(lastNode, spring.node);
+    }
+    return layOutLinks(store, lastNode, lastElement, dofsPerNode);
+}
+
 // The prelude and the ten blocks, in order.
 void writeScript(const ModelStore& store, const AnalysisSettings& analysis, const RecorderSettings& recorders,
                  ScriptWriter& out, int dofsPerNode) {
@@ -43,7 +58,8 @@ void writeScript(const ModelStore& store, const AnalysisSettings& analysis, cons
 
     const FrameReleases releases = layOutFrameReleases(store);
     const std::vector<GroundSpring> groundSprings = layOutGroundSprings(store, releases, dofsPerNode);
-    const ScriptInput in{store, analysis, recorders, dofsPerNode, releases, groundSprings};
+    const LinkLayout links = layOutLinksAfter(store, releases, groundSprings, dofsPerNode);
+    const ScriptInput in{store, analysis, recorders, dofsPerNode, releases, groundSprings, links};
     using BlockWriter = void (*)(const ScriptInput&, ScriptWriter&);
     const std::pair<const char*, BlockWriter> blocks[] = {
         {"Nodes, rigid diaphragms, masses and fixities", &writeNodeBlock},

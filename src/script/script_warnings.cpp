@@ -48,7 +48,9 @@ std::string noLoadLine(const ModelStore& store, std::int32_t loadCase) {
 
 std::vector<std::string> scriptWarnings(const ModelStore& store, const AnalysisSettings& analysis) {
     std::vector<std::string> warnings;
-    if (countOf(store.frameCount) + countOf(store.shellCount) + countOf(store.solidCount) == 0)
+    if (countOf(store.frameCount) + countOf(store.shellCount) + countOf(store.solidCount) +
+            countOf(store.linkCount) ==
+        0)
         warnings.push_back("The model has no element: the script defines joints only");
     const int areasLeftOut = countOf(store.areaCount) - countOf(store.shellCount);
     if (areasLeftOut > 0)
@@ -62,6 +64,9 @@ std::vector<std::string> scriptWarnings(const ModelStore& store, const AnalysisS
                     std::any_of(joint.assigned->spring.begin() + 1, joint.assigned->spring.end(),
                                 [](double k) { return k != 0; });
     }
+    // A one-joint link holds its joint to the ground.
+    for (int l = 1; l <= countOf(store.linkCount) && l < static_cast<int>(store.links.size()); ++l)
+        supported = supported || store.links[static_cast<std::size_t>(l)].nodeI == 0;
     if (countOf(store.nodeCount) > 0 && !supported)
         warnings.push_back(
             "The model has no support (no restraint, no spring): it is free to move as a rigid "

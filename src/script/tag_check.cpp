@@ -5,6 +5,7 @@
 #include "script/block_writers.h"
 #include "script/frame_releases.h"
 #include "script/joint_springs.h"
+#include "script/link_elements.h"
 #include "script/link_springs.h"
 
 #include <string>
@@ -67,6 +68,11 @@ void checkTagCollisions(const ModelStore& store, const AnalysisSettings& analysi
             if (writesSpring(store.nodes[static_cast<std::size_t>(spring.joint)], c, 6))
                 uniaxial.claim(spring.firstMaterial + static_cast<std::int64_t>(c) - 1,
                                "a spring of joint " + std::to_string(spring.joint));
+    for (int p = 1; p <= countOf(store.linkPropCount) && p < static_cast<int>(store.linkProps.size()); ++p)
+        for (std::size_t d = 1; d <= 6; ++d)
+            uniaxial.claim(linkMaterialTag(p, d),
+                           "direction " + std::to_string(d) + " of " +
+                               named("link property", p, store.linkProps[static_cast<std::size_t>(p)].name));
     if (analysis.useAggregator)
         for (int s = 1; s <= sectionCount; ++s) {
             const std::string& name = store.frameSections[s].name;

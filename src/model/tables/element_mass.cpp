@@ -47,6 +47,22 @@ class LumpedMass {
     double total_ = 0;
 };
 
+// A link's mass, half to each joint; a one-joint link's all to its joint.
+void lumpLinkMass(const ModelStore& store, LumpedMass& lumped) {
+    for (std::int32_t l = 1; l <= store.linkCount; ++l) {
+        const TLINK& link = store.links[static_cast<std::size_t>(l)];
+        const double mass = store.linkProps[static_cast<std::size_t>(link.prop)].mass;
+        if (mass == 0)
+            continue;
+        if (link.nodeI == 0) {
+            lumped.add(link.nodeJ, mass);
+            continue;
+        }
+        lumped.add(link.nodeI, mass / 2);
+        lumped.add(link.nodeJ, mass / 2);
+    }
+}
+
 void addOrigin(ImportReport& report, const std::string& what, double mass) {
     if (mass != 0)
         report.massOrigins.push_back({what, mass, mass, mass});
@@ -278,8 +294,10 @@ void addMasses(ImportContext& context) {
     LumpedMass elements(store), added(store);
     lumpFrames(context, source, elements, added);
     lumpAreas(context, source, elements, added);
-    if (source.elements)
+    if (source.elements) {
         lumpSolidMass(store, [&](std::int32_t joint, double mass) { elements.add(joint, mass); });
+        lumpLinkMass(store, elements);
+    }
     addOrigin(report, "element self mass", elements.addTo(store, report, "element self mass"));
     addOrigin(report, "frame and area added masses", added.addTo(store, report, "added masses"));
     if (source.loads)

@@ -81,6 +81,7 @@ void readAreaSections(ImportContext& context);
 void readAreas(ImportContext& context);
 void readAreaModifiers(ImportContext& context);
 void readSolids(ImportContext& context);
+void readLinks(ImportContext& context);
 void readDiaphragms(ImportContext& context);
 void readRestraints(ImportContext& context);
 void readJointSprings(ImportContext& context);

@@ -70,7 +70,9 @@ void reportUnwrittenElements(ImportContext& context) {
     }
     if (areasLeftOut > 0)
         context.report.addNotCarried("areas whose section is not a shell (not written)", areasLeftOut);
-    if (countOf(store.frameCount) + countOf(store.shellCount) + countOf(store.solidCount) == 0)
+    if (countOf(store.frameCount) + countOf(store.shellCount) + countOf(store.solidCount) +
+            countOf(store.linkCount) ==
+        0)
         context.report.addNotCarried("elements: the model has none, so its script defines joints only");
 }
 

@@ -86,9 +86,25 @@ void addSolidSelfWeight(const ModelStore& store, double multiplier, JointLoadSum
     }
 }
 
+// Links: multiplier x the property's weight, half to each joint; a one-joint link's all to its joint.
+void addLinkSelfWeight(const ModelStore& store, double multiplier, JointLoadSums& sums) {
+    for (std::int32_t l = 1; l <= store.linkCount; ++l) {
+        const TLINK& link = store.links[static_cast<std::size_t>(l)];
+        const double weight = multiplier * store.linkProps[static_cast<std::size_t>(link.prop)].weight;
+        if (weight == 0)
+            continue;
+        if (link.nodeI == 0) {
+            sums.add(link.nodeJ, {0, 0, -weight});
+            continue;
+        }
+        sums.add(link.nodeI, {0, 0, -weight / 2});
+        sums.add(link.nodeJ, {0, 0, -weight / 2});
+    }
+}
+
 } // namespace
 
-// Self weight for each pattern with SelfWtMult: of the frames, the shells and the solids.
+// Self weight for each pattern with SelfWtMult: of the frames, the shells, the solids and the links.
 void addSelfWeight(ImportContext& context) {
     ModelStore& store = context.store;
     JointLoadSums sums;
@@ -100,6 +116,7 @@ void addSelfWeight(ImportContext& context) {
         addFrameSelfWeight(context, caseName, multiplier);
         addShellSelfWeight(context, multiplier, sums);
         addSolidSelfWeight(store, multiplier, sums);
+        addLinkSelfWeight(store, multiplier, sums);
         sums.flush(store, caseName);
     }
     store.loadCount = static_cast<std::int32_t>(store.loads.size()) - 1;

@@ -14,7 +14,7 @@ namespace kelvane::tables {
 namespace {
 
 // The tables the import reads.
-constexpr std::array<std::string_view, 52> kTablesRead = {
+constexpr std::array<std::string_view, 67> kTablesRead = {
     "PROGRAM CONTROL",
     "ACTIVE DEGREES OF FREEDOM",
     "JOINT COORDINATES",
@@ -57,6 +57,21 @@ constexpr std::array<std::string_view, 52> kTablesRead = {
     "SOLID PROPERTY DEFINITIONS",
     "CONNECTIVITY - SOLID",
     "SOLID PROPERTY ASSIGNMENTS",
+    "LINK PROPERTY DEFINITIONS 01 - GENERAL",
+    "LINK PROPERTY DEFINITIONS 02 - LINEAR",
+    "LINK PROPERTY DEFINITIONS 03 - MULTILINEAR",
+    "LINK PROPERTY DEFINITIONS 04 - DAMPER",
+    "LINK PROPERTY DEFINITIONS 04 - DAMPER - EXPONENTIAL",
+    "LINK PROPERTY DEFINITIONS 05 - GAP",
+    "LINK PROPERTY DEFINITIONS 06 - HOOK",
+    "LINK PROPERTY DEFINITIONS 07 - RUBBER ISOLATOR",
+    "LINK PROPERTY DEFINITIONS 08 - SLIDING ISOLATOR",
+    "LINK PROPERTY DEFINITIONS 08 - FRICTION ISOLATOR",
+    "LINK PROPERTY DEFINITIONS 10 - PLASTIC (WEN)",
+    "LINK PROPERTY DEFINITIONS 11 - MULTILINEAR PLASTIC",
+    "CONNECTIVITY - LINK",
+    "LINK LOCAL AXES ASSIGNMENTS 1 - TYPICAL",
+    "LINK PROPERTY ASSIGNMENTS",
     "LOAD PATTERN DEFINITIONS",
     "LOAD CASE DEFINITIONS",
     "CASE - STATIC 1 - LOAD ASSIGNMENTS",
@@ -72,7 +87,7 @@ constexpr std::array<std::string_view, 52> kTablesRead = {
 // Tables that are not read but change the analysis: each is reported as not carried, with the
 // number of its rows.
 constexpr std::pair<std::string_view, std::string_view> kAnalysisTablesNotRead[] = {
-    {"CONNECTIVITY - LINK", "link objects"},
+    {"LINK LOADS - GRAVITY", "link gravity loads"},
     {"CONNECTIVITY - CABLE", "cable objects"},
     {"CONNECTIVITY - TENDON", "tendon objects"},
     {"FRAME LOADS - TEMPERATURE", "frame temperature loads"},
@@ -131,6 +146,7 @@ void runReaders(ImportContext& context) {
     readAreas(context);
     readAreaModifiers(context);
     readSolids(context);
+    readLinks(context);
     readDiaphragms(context);
     readRestraints(context);
     readJointSprings(context);

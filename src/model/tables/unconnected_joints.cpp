@@ -6,9 +6,9 @@
 namespace kelvane::tables {
 
 // A joint that no element connects (its only frame left out for want of a section, a joint of the
-// drawing alone; a spring or an Equal constraint connects) has no stiffness, and the solver would stop on a
-// singular system. SAP2000 leaves such a joint out of the analysis; here it is held fixed, which changes
-// nothing else.
+// drawing alone; a spring, a link or an Equal constraint connects) has no stiffness, and the solver would
+// stop on a singular system. SAP2000 leaves such a joint out of the analysis; here it is held fixed, which
+// changes nothing else.
 void holdUnconnectedJoints(ImportContext& context) {
     ModelStore& store = context.store;
     std::vector<char> connected(store.nodes.size(), 0);
@@ -36,6 +36,10 @@ void holdUnconnectedJoints(ImportContext& context) {
         mark(diaphragm.master);
         for (const std::int32_t member : diaphragm.members)
             mark(member);
+    }
+    for (std::int32_t l = 1; l <= store.linkCount; ++l) {
+        mark(store.links[static_cast<std::size_t>(l)].nodeI);
+        mark(store.links[static_cast<std::size_t>(l)].nodeJ);
     }
     for (const TEQUAL& tie : store.equalTies) {
         mark(tie.retained);
