@@ -222,9 +222,17 @@ void assignPoint(Translation& t, const EtabsLine& line) {
         if (line.has(field))
             masses += "   " + std::string(name) + "=" + formatGeneral(t.real(line, field, 0));
     const bool restrained = line.has("RESTRAINT");
-    if (t.jointOfPointAt.count(key) == 0 && !restrained && masses.empty())
+    const bool placed = t.jointOfPointAt.count(key) != 0;
+    if (!placed && !restrained && masses.empty())
         return;
     const std::string joint = t.jointAt(line, point, storey);
+    if (!placed && !restrained) {
+        // A mass at a point that no object uses moves with its diaphragm and nothing holds it
+        // out of plane: it is held there, as ETABS leaves such a point no stiffness to move.
+        t.text.row("JOINT RESTRAINT ASSIGNMENTS", line,
+                   "Joint=" + quoted(joint) + "   U3=Yes   R1=Yes   R2=Yes");
+        t.report.addNotCarried("out-of-plane freedom of points that carry only a mass (held)");
+    }
     if (restrained) {
         static constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kDofs = {
             {{"UX", "U1"}, {"UY", "U2"}, {"UZ", "U3"}, {"RX", "R1"}, {"RY", "R2"}, {"RZ", "R3"}}};

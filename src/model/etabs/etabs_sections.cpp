@@ -33,6 +33,15 @@ const std::string* findIn(const std::vector<const EtabsLine*>& lines, std::strin
     return found;
 }
 
+// The last of the lines that gives the key, or the first line.
+const EtabsLine& lineGiving(const std::vector<const EtabsLine*>& lines, std::string_view key) {
+    const EtabsLine* found = lines.front();
+    for (const EtabsLine* line : lines)
+        if (line->has(key))
+            found = line;
+    return *found;
+}
+
 struct Properties {
     double area = 0, i33 = 0, i22 = 0, torsion = 0, as2 = 0, as3 = 0;
 };
@@ -100,6 +109,8 @@ void translateMaterials(Translation& t) {
         const std::string* e = findIn(lines, "E");
         if (e == nullptr)
             t.fail(first, "material \"" + name + "\" gives no E");
+        if (!(t.number(lineGiving(lines, "E"), *e, "E") > 0))
+            t.fail(lineGiving(lines, "E"), "material \"" + name + "\": E " + *e + " is not positive");
         const double weight = number("WEIGHTPERVOLUME", 0);
         const double mass = number("MASSPERVOLUME", weight / g);
         t.text.row("MATERIAL PROPERTIES 02 - BASIC MECHANICAL PROPERTIES", first,
