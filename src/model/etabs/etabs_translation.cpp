@@ -214,6 +214,7 @@ constexpr std::string_view kObjectBlocks[] = {
 constexpr std::pair<std::string_view, std::string_view> kBlocksNotCarried[] = {
     {"LINK PROPERTIES", "link properties"},
     {"PANEL ZONE PROPERTIES", "panel zones"},
+    {"CONCRETE SECTIONS", "reinforcement of concrete sections (fiber sections take the section settings)"},
     {"TENDON CONNECTIVITIES", "tendons"},
     {"POINT SPRING PROPERTIES", "point spring properties"},
     {"LINE SPRING PROPERTIES", "line spring properties"},
