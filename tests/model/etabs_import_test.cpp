@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
 #include <sstream>
 
@@ -55,6 +56,7 @@ TEST(EtabsImportTest, ColumnsRunFromTheStoreyBelowAndJointsKeepPointAndStorey) {
     }
     const std::vector<std::string> lines = tables::reportLines(model.report);
     EXPECT_EQ(lines.front(), "ETABS model import");
+    EXPECT_EQ(lines[1], "Written by ETABS 19.1.0");
     EXPECT_NE(std::find(lines.begin(), lines.end(), "  Story1 at 3000: 4 joints"), lines.end());
 }
 
@@ -114,6 +116,38 @@ TEST(EtabsImportTest, SectionsTakeTheirShapesAndPropertiesInNewtonMillimetre) {
     EXPECT_EQ(model.store.frameCount, 8);
     EXPECT_EQ(model.report.notCarried.front().what,
               "frame sections of database shapes without their properties (their frames are left out)");
+}
+
+// RIGIDZONE: a beam's end zones are half the 400 mm columns it meets, a column's top zone the
+// 600 mm beams it meets, times the factor.
+TEST(EtabsImportTest, RigidZonesTakeTheirLengthsFromTheMembersMet) {
+    std::string text =
+        replaced(dataText("two-storey-frame.e2k"), "LINEASSIGN  \"B1\"  \"Story1\"  SECTION \"B600\"",
+                 "LINEASSIGN  \"B1\"  \"Story1\"  SECTION \"B600\"  RIGIDZONE 0.5");
+    text = replaced(text, "LINEASSIGN  \"C1\"  \"Story1\"  SECTION \"C400\"",
+                    "LINEASSIGN  \"C1\"  \"Story1\"  SECTION \"C400\"  RIGIDZONE 1");
+    const ImportedModel model = importTables(text);
+    struct Case {
+        const char* frame;
+        std::array<double, 3> offsetI, offsetJ;
+    };
+    const Case cases[] = {
+        {"B1@Story1", {100, 0, 0}, {-100, 0, 0}},
+        {"C1@Story1", {0, 0, 0}, {0, 0, -600}},
+        {"B1@Story2", {0, 0, 0}, {0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.frame);
+        const TFRAME* found = nullptr;
+        for (int f = 1; f <= model.store.frameCount; ++f)
+            if (model.store.frames[static_cast<std::size_t>(f)].label == c.frame)
+                found = &model.store.frames[static_cast<std::size_t>(f)];
+        ASSERT_NE(found, nullptr);
+        for (std::size_t k = 0; k < 3; ++k) {
+            EXPECT_NEAR(found->offsetI[k], c.offsetI[k], 1e-9);
+            EXPECT_NEAR(found->offsetJ[k], c.offsetJ[k], 1e-9);
+        }
+    }
 }
 
 TEST(EtabsImportTest, BadInputStopsNamingTheLineItsBlockAndTheValue) {

@@ -86,6 +86,8 @@ struct Translation {
     std::string jointAt(const EtabsLine& line, const std::string& point, int storey);
 };
 
+// The program and version that wrote the file, for the report.
+void translateProgram(Translation& t);
 // "Kgf, m, C" from UNITS "KGF" "M" "C".
 void translateControls(Translation& t);
 void translateStoreys(Translation& t);

@@ -50,6 +50,7 @@ tables::ImportReport importEtabsModel(ModelStore& store, const ColourTable& colo
     report.tablesSkipped = model.report.tablesSkipped;
     report.notCarried = model.report.notCarried;
     report.storeyLines = model.report.storeyLines;
+    report.program = model.report.program;
     for (const tables::NotCarried& item : tableReport.notCarried)
         report.addNotCarried(item.what, item.count);
     return report;

@@ -90,6 +90,13 @@ std::string Translation::jointAt(const EtabsLine& line, const std::string& point
     return jointOfPointAt[key] = key;
 }
 
+void translateProgram(Translation& t) {
+    for (const EtabsLine& line : t.block->lines)
+        if (sameWord(line.keyword, "PROGRAM") && !line.tokens.empty())
+            t.report.program =
+                line.tokens.front().text + (line.has("VERSION") ? " " + line.value("VERSION") : "");
+}
+
 void translateControls(Translation& t) {
     for (const EtabsLine& line : t.block->lines) {
         if (sameWord(line.keyword, "UNITS")) {
@@ -189,6 +196,7 @@ using BlockTranslator = void (*)(Translation&);
 
 // In the order the translation needs them: storeys and points before the objects placed at them.
 constexpr std::pair<std::string_view, BlockTranslator> kTranslators[] = {
+    {"PROGRAM INFORMATION", &translateProgram},
     {"CONTROLS", &translateControls},
     {"STORIES - IN SEQUENCE FROM TOP", &translateStoreys},
     {"POINT COORDINATES", &translatePoints},
@@ -207,14 +215,53 @@ constexpr std::pair<std::string_view, BlockTranslator> kTranslators[] = {
 constexpr std::string_view kObjectBlocks[] = {
     "LINE CONNECTIVITIES", "AREA CONNECTIVITIES", "POINT ASSIGNS",      "LINE ASSIGNS",
     "AREA ASSIGNS",        "POINT OBJECT LOADS",  "FRAME OBJECT LOADS", "SHELL UNIFORM LOAD SETS",
-    "SHELL OBJECT LOADS",  "PROGRAM INFORMATION",
+    "SHELL OBJECT LOADS",
 };
+
+// The keywords of the lines each block read holds that the translation reads; a line of another
+// keyword there is skipped and reported.
+constexpr std::pair<std::string_view, std::string_view> kKeywordsRead[] = {
+    {"PROGRAM INFORMATION", "PROGRAM"},
+    {"CONTROLS", "UNITS PREFERENCE TITLE1 TITLE2 RLLF"},
+    {"STORIES - IN SEQUENCE FROM TOP", "STORY"},
+    {"POINT COORDINATES", "POINT"},
+    {"DIAPHRAGM NAMES", "DIAPHRAGM"},
+    {"MATERIAL PROPERTIES", "MATERIAL"},
+    {"FRAME SECTIONS", "FRAMESECTION"},
+    {"SLAB PROPERTIES", "SHELLPROP"},
+    {"DECK PROPERTIES", "SHELLPROP"},
+    {"WALL PROPERTIES", "SHELLPROP"},
+    {"LOAD PATTERNS", "LOADPATTERN SEISMIC WIND"},
+    {"MASS SOURCE", "MASSSOURCE MASSSOURCELOAD"},
+    {"LOAD CASES", "LOADCASE"},
+    {"LINE CONNECTIVITIES", "LINE"},
+    {"AREA CONNECTIVITIES", "AREA"},
+    {"POINT ASSIGNS", "POINTASSIGN"},
+    {"LINE ASSIGNS", "LINEASSIGN"},
+    {"AREA ASSIGNS", "AREAASSIGN"},
+    {"POINT OBJECT LOADS", "POINTLOAD"},
+    {"FRAME OBJECT LOADS", "LINELOAD"},
+    {"SHELL UNIFORM LOAD SETS", "SHELLUNIFORMLOADSET"},
+    {"SHELL OBJECT LOADS", "AREALOAD"},
+};
+
+void reportKeywordsSkipped(const EtabsBlock& block, tables::ImportReport& report) {
+    for (const auto& [name, keywords] : kKeywordsRead) {
+        if (!sameWord(block.name, name))
+            continue;
+        const std::vector<std::string> known = wordsOf(keywords);
+        for (const EtabsLine& line : block.lines)
+            if (std::none_of(known.begin(), known.end(),
+                             [&](const std::string& keyword) { return sameWord(keyword, line.keyword); }))
+                report.addNotCarried("lines of " + line.keyword + " in " + block.name + " (skipped)");
+    }
+}
 
 // Blocks that change the analysis and are not read, with what they hold.
 constexpr std::pair<std::string_view, std::string_view> kBlocksNotCarried[] = {
     {"LINK PROPERTIES", "link properties"},
     {"PANEL ZONE PROPERTIES", "panel zones"},
-    {"CONCRETE SECTIONS", "reinforcement of concrete sections (fiber sections take the section settings)"},
+    {"CONCRETE SECTIONS", "reinforcement of concrete sections, fiber sections taking the section settings"},
     {"TENDON CONNECTIVITIES", "tendons"},
     {"POINT SPRING PROPERTIES", "point spring properties"},
     {"LINE SPRING PROPERTIES", "line spring properties"},
@@ -251,6 +298,7 @@ TranslatedModel translateEtabsModel(const std::vector<std::string>& fileLines) {
     for (const EtabsBlock& block : blocks) {
         const tables::TableRows rows{block.name, static_cast<long long>(block.lines.size())};
         (isRead(block.name) ? model.report.tablesRead : model.report.tablesSkipped).push_back(rows);
+        reportKeywordsSkipped(block, model.report);
         for (const auto& [name, what] : kBlocksNotCarried)
             if (sameWord(block.name, name) && rows.rows > 0)
                 model.report.addNotCarried(std::string(what) + " (" + block.name + ")", rows.rows);

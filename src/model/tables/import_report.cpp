@@ -65,6 +65,8 @@ std::vector<std::string> reportLines(const ImportReport& report) {
     lines.push_back(report.etabsFile     ? "ETABS model import"
                     : report.keywordFile ? "SAP2000 keyword-format import"
                                          : "SAP2000 table-format import");
+    if (!report.program.empty())
+        lines.push_back("Written by " + report.program);
     if (report.units.empty())
         lines.push_back(
             report.etabsFile ? "Units: the file names none (CONTROLS UNITS); values are taken as N and mm"

@@ -45,6 +45,7 @@ struct ImportReport {
     // An ETABS file: its blocks take the place of tables; each storey, its elevation and joints.
     bool etabsFile = false;
     std::vector<std::string> storeyLines;
+    std::string program; // the program and version that wrote the file, when it names them
 
     // Adds a count to the line of that text (created on first use, in order of first use).
     void addNotCarried(const std::string& what, long long count = 1);
