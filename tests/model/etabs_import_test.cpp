@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -148,6 +149,34 @@ TEST(EtabsImportTest, RigidZonesTakeTheirLengthsFromTheMembersMet) {
             EXPECT_NEAR(found->offsetJ[k], c.offsetJ[k], 1e-9);
         }
     }
+}
+
+// The downward load the frame labelled carries along its length, N.
+double frameLoad(const ModelStore& store, const std::string& label) {
+    double total = 0;
+    for (int l = 1; l <= store.loadCount; ++l) {
+        const TLOAD& load = store.loads[static_cast<std::size_t>(l)];
+        const TFRAME& frame = store.frames[static_cast<std::size_t>(load.target)];
+        if ((load.kind != LoadDistributed && load.kind != LoadFrameSpan) || frame.label != label)
+            continue;
+        const TNODE& i = store.nodes[static_cast<std::size_t>(frame.nodeI)];
+        const TNODE& j = store.nodes[static_cast<std::size_t>(frame.nodeJ)];
+        const double length = std::hypot(j.x - i.x, j.y - i.y, j.z - i.z);
+        total += std::abs(load.kind == LoadDistributed
+                              ? load.fx * length
+                              : (load.fx + load.fy) / 2 * (load.distB - load.distA) * length);
+    }
+    return total;
+}
+
+// A membrane floor hands its 5 kN/m2 to the frames around it two way: the 6 m edge of the 6 x 4 m
+// panel takes the trapezoid of height 2 m, 5 x (6 + 2) / 2 x 2 = 40 kN; a thin shell keeps it.
+TEST(EtabsImportTest, MembraneFloorsHandTheirLoadsToTheBeamsTwoWay) {
+    const std::string text = dataText("slab-weight.e2k");
+    const ImportedModel shell = importTables(text);
+    const ImportedModel membrane =
+        importTables(replaced(text, "MODELINGTYPE \"ShellThin\"", "MODELINGTYPE \"Membrane\""));
+    EXPECT_NEAR(frameLoad(membrane.store, "B1@Story1") - frameLoad(shell.store, "B1@Story1"), 40000, 1e-6);
 }
 
 TEST(EtabsImportTest, BadInputStopsNamingTheLineItsBlockAndTheValue) {

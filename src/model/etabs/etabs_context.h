@@ -71,6 +71,11 @@ struct Translation {
     // Frame objects and area objects placed, "C1@STORY3" to their ETABS name, for the loads.
     std::set<std::string> frames{}, areas{};
     std::vector<PlacedFrame> placedFrames{};
+    // Shell properties whose floors hand their loads to the frames around them, as ETABS does:
+    // "Two way" for membrane slabs, "One way" for decks; and the areas placed with them, with the
+    // distribution and the angle of their local axes.
+    std::map<std::string, std::string> loadDistribution{};
+    std::map<std::string, std::pair<std::string, double>> areaDistribution{};
     std::set<std::string> heldInPlan{}; // joints restrained in UX, UY or RZ: tied to no diaphragm
     // Frame sections' depth (D, along local 2) and width (B, along local 3), file units.
     std::map<std::string, std::pair<double, double>> sectionSize{};

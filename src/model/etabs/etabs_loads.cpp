@@ -1,6 +1,8 @@
 #include "common/number_format.h"
 #include "model/etabs/etabs_context.h"
 
+#include <cmath>
+
 namespace kelvane::etabs {
 namespace {
 
@@ -97,6 +99,28 @@ void frameLoad(Translation& t, const EtabsLine& line) {
 
 using LoadSets = std::map<std::string, std::vector<std::pair<std::string, double>>>;
 
+// A gravity load on a membrane floor goes to the frames around it, two way, or one way along the
+// deck's span (its local axis 1, which an ANG other than 0 or 180 turns away from the panel's own:
+// that load goes to the corners and is reported).
+void uniformAreaLoad(Translation& t, const EtabsLine& line, const std::string& area,
+                     const std::string& pattern, const std::string& direction, double value) {
+    std::string table = "AREA LOADS - UNIFORM", distribution;
+    if (const auto floor = t.areaDistribution.find(area);
+        floor != t.areaDistribution.end() && direction.find("Gravity") != std::string::npos) {
+        const double angle = std::fmod(std::abs(floor->second.second), 180.0);
+        if (floor->second.first == "Two way" || angle == 0) {
+            table = "AREA LOADS - UNIFORM TO FRAME";
+            distribution = "   DistType=" + quoted(floor->second.first);
+        } else {
+            t.report.addNotCarried(
+                "one-way loads of decks whose span is turned by ANG (given to the corners)");
+        }
+    }
+    t.text.row(table, line,
+               "Area=" + quoted(area) + "   " + pattern + "   " + direction +
+                   "   UnifLoad=" + formatGeneral(value) + distribution);
+}
+
 void areaLoad(Translation& t, const EtabsLine& line, const LoadSets& sets) {
     const std::string area = placedObject(t, line, t.areas, "area");
     if (area.empty()) {
@@ -105,9 +129,7 @@ void areaLoad(Translation& t, const EtabsLine& line, const LoadSets& sets) {
     }
     const std::string type = line.value("TYPE");
     if (sameWord(type, "UNIFF")) {
-        t.text.row("AREA LOADS - UNIFORM", line,
-                   "Area=" + quoted(area) + "   " + patternOf(t, line) + "   " + directionOf(t, line) +
-                       "   UnifLoad=" + formatGeneral(t.real(line, "FVAL", 0)));
+        uniformAreaLoad(t, line, area, patternOf(t, line), directionOf(t, line), t.real(line, "FVAL", 0));
         return;
     }
     if (sameWord(type, "UNIFLOADSET")) {
@@ -120,9 +142,8 @@ void areaLoad(Translation& t, const EtabsLine& line, const LoadSets& sets) {
         if (found == sets.end())
             t.fail(line, "the area load names no shell uniform load set of SHELL UNIFORM LOAD SETS");
         for (const auto& [pattern, value] : found->second)
-            t.text.row("AREA LOADS - UNIFORM", line,
-                       "Area=" + quoted(area) + "   LoadPat=" + quoted(pattern) +
-                           "   CoordSys=GLOBAL   Dir=Gravity   UnifLoad=" + formatGeneral(value));
+            uniformAreaLoad(t, line, area, "LoadPat=" + quoted(pattern), "CoordSys=GLOBAL   Dir=Gravity",
+                            value);
         return;
     }
     t.report.addNotCarried("area loads of TYPE " + type + " (AREALOAD)");

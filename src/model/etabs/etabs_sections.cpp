@@ -248,6 +248,10 @@ void translateShellProperties(Translation& t) {
             t.report.addNotCarried("stiffness modifiers of shell properties");
         if (findIn(lines, "ONEWAYLOADDIST"))
             t.report.addNotCarried("one-way load distribution of shell properties");
+        if (sameWord(type, "Deck"))
+            t.loadDistribution[name] = "One way";
+        else if (kind == "Membrane" && !sameWord(type, "Wall"))
+            t.loadDistribution[name] = "Two way";
         row += "   Type=" + kind + "   Thickness=" + formatGeneral(thickness);
         if (!material.empty())
             row += "   Material=" + quoted(material);
