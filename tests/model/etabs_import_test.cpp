@@ -61,6 +61,33 @@ TEST(EtabsImportTest, ColumnsRunFromTheStoreyBelowAndJointsKeepPointAndStorey) {
     EXPECT_NE(std::find(lines.begin(), lines.end(), "  Story1 at 3000: 4 joints"), lines.end());
 }
 
+// A wall panel's points carry how many storeys below the assigned one they lie: "1" "2" "2" "1"
+// with 1 1 0 0 runs from the base up to Story1.
+TEST(EtabsImportTest, WallPanelsSpanFromTheStoreyBelow) {
+    std::string text =
+        replaced(dataText("two-storey-frame.e2k"), "$ POINT COORDINATES",
+                 "$ WALL PROPERTIES\n  SHELLPROP  \"W250\"  PROPTYPE  \"Wall\"  MATERIAL \"C25\"  "
+                 "MODELINGTYPE \"ShellThin\"  WALLTHICKNESS 250\n\n$ POINT COORDINATES");
+    text =
+        replaced(text, "$ POINT ASSIGNS",
+                 "$ AREA CONNECTIVITIES\n  AREA \"W1\"  PANEL  4  \"1\"  \"2\"  \"2\"  \"1\"  1  1  0  0\n\n"
+                 "$ POINT ASSIGNS");
+    text = replaced(text, "$ LOAD PATTERNS",
+                    "$ AREA ASSIGNS\n  AREAASSIGN  \"W1\"  \"Story1\"  SECTION \"W250\"\n\n$ LOAD PATTERNS");
+    const ImportedModel model = importTables(text);
+    ASSERT_EQ(model.store.areaCount, 1);
+    const TSHELL& wall = model.store.shells[1];
+    EXPECT_EQ(wall.label, "W1@Story1");
+    const auto label = [&](std::int32_t joint) {
+        return model.store.nodes[static_cast<std::size_t>(joint)].label;
+    };
+    EXPECT_EQ(label(wall.node1), "1@Base");
+    EXPECT_EQ(label(wall.node2), "2@Base");
+    EXPECT_EQ(label(wall.node3), "2@Story1");
+    EXPECT_EQ(label(wall.node4), "1@Story1");
+    EXPECT_DOUBLE_EQ(model.store.shellSections[1].thickness, 250);
+}
+
 TEST(EtabsImportTest, PointsWithinTheMergeToleranceShareOneJointAndDiaphragmsAreOnePerStorey) {
     // Point 5 lies 0.5 mm from point 3: within MERGETOL 1 the beam to it ends at 3's joint.
     std::string text = replaced(dataText("two-storey-frame.e2k"), "  POINT \"4\"  0 5000 \n",
