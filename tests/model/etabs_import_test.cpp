@@ -206,6 +206,29 @@ TEST(EtabsImportTest, MembraneFloorsHandTheirLoadsToTheBeamsTwoWay) {
     EXPECT_NEAR(frameLoad(membrane.store, "B1@Story1") - frameLoad(shell.store, "B1@Story1"), 40000, 1e-6);
 }
 
+// A deck spans one way along its local axis 1, which ANG turns: along X its 5 kN/m2 goes to the 4 m
+// edges, which have no beam; turned to Y, the 6 m edge's beam takes half the 4 m span, 60 kN.
+TEST(EtabsImportTest, DecksHandTheirLoadsOneWayAlongTheirTurnedSpan) {
+    struct Case {
+        const char* angle;
+        double onBeam;
+    };
+    const Case cases[] = {{"0", 0}, {"90", 60000}, {"-90", 60000}, {"180", 0}};
+    const std::string shell = dataText("slab-weight.e2k");
+    const double own = frameLoad(importTables(shell).store, "B1@Story1");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.angle);
+        std::string text =
+            replaced(shell,
+                     "PROPTYPE  \"Slab\"  MATERIAL \"C25\"  MODELINGTYPE \"ShellThin\"  SLABTYPE \"Slab\"  "
+                     "SLABTHICKNESS 0.2",
+                     "PROPTYPE  \"Deck\"  DECKTYPE \"Filled\"  CONCMATERIAL \"C25\"  DECKSLABDEPTH 0.1 "
+                     "DECKRIBDEPTH 0.1  DECKRIBWIDTHTOP 0.1  DECKRIBWIDTHBOTTOM 0.1  DECKRIBSPACING 0.1");
+        text = replaced(text, "SECTION \"Slab200\"", "SECTION \"Slab200\"  ANG " + std::string(c.angle));
+        EXPECT_NEAR(frameLoad(importTables(text).store, "B1@Story1") - own, c.onBeam, 1e-6);
+    }
+}
+
 TEST(EtabsImportTest, BadInputStopsNamingTheLineItsBlockAndTheValue) {
     struct Case {
         const char* from;

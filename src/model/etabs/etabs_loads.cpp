@@ -1,8 +1,6 @@
 #include "common/number_format.h"
 #include "model/etabs/etabs_context.h"
 
-#include <cmath>
-
 namespace kelvane::etabs {
 namespace {
 
@@ -100,21 +98,16 @@ void frameLoad(Translation& t, const EtabsLine& line) {
 using LoadSets = std::map<std::string, std::vector<std::pair<std::string, double>>>;
 
 // A gravity load on a membrane floor goes to the frames around it, two way, or one way along the
-// deck's span (its local axis 1, which an ANG other than 0 or 180 turns away from the panel's own:
-// that load goes to the corners and is reported).
+// deck's span, its local axis 1 turned by the area's ANG.
 void uniformAreaLoad(Translation& t, const EtabsLine& line, const std::string& area,
                      const std::string& pattern, const std::string& direction, double value) {
     std::string table = "AREA LOADS - UNIFORM", distribution;
     if (const auto floor = t.areaDistribution.find(area);
         floor != t.areaDistribution.end() && direction.find("Gravity") != std::string::npos) {
-        const double angle = std::fmod(std::abs(floor->second.second), 180.0);
-        if (floor->second.first == "Two way" || angle == 0) {
-            table = "AREA LOADS - UNIFORM TO FRAME";
-            distribution = "   DistType=" + quoted(floor->second.first);
-        } else {
-            t.report.addNotCarried(
-                "one-way loads of decks whose span is turned by ANG (given to the corners)");
-        }
+        table = "AREA LOADS - UNIFORM TO FRAME";
+        distribution = "   DistType=" + quoted(floor->second.first);
+        if (floor->second.second != 0)
+            distribution += "   Angle=" + formatGeneral(floor->second.second);
     }
     t.text.row(table, line,
                "Area=" + quoted(area) + "   " + pattern + "   " + direction +
