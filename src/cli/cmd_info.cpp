@@ -60,7 +60,8 @@ const RegisterCommand reg({
                "The import report follows on standard error: for a table-format file what was read,\n"
                "converted, split and left out; for a version-6 file the element type each section took\n"
                "from the first letter of its name.",
-    .lines = {{"MODEL.s2k", "the SAP2000 text model (version-6 or table format)"}},
+    .lines = {{"MODEL.s2k",
+               "the SAP2000 text model (version-6, keyword or table format) or ETABS model (.e2k)"}},
     .run = &runInfo,
 });
 
