@@ -249,6 +249,9 @@ TEST(EtabsImportTest, BadInputStopsNamingTheLineItsBlockAndTheValue) {
         {"RESTRAINT \"UX UY UZ RX RY RZ\"", "RESTRAINT \"UX UY UW\"",
          "Line 43 (POINT ASSIGNS): RESTRAINT \"UX UY UW\": 'UW' is no degree of freedom"},
         {"FX 2500\n", "FX \"2500\n", "Line 70: a quote is left open: \"2500"},
+        {"LINEASSIGN  \"C2\"  \"Story2\"  SECTION \"C400\"",
+         "LINEASSIGN  \"C2\"  \"Story2\"  SECTION \"C400\"  RIGIDZONE 1.5",
+         "Line 54 (LINE ASSIGNS): RIGIDZONE 1.5 lies outside 0 to 1"},
         {"E 25000  U 0.2", "E -25000  U 0.2",
          "Line 17 (MATERIAL PROPERTIES): material \"C25\": E -25000 is not positive"},
     };

@@ -153,6 +153,8 @@ void placeLine(Translation& t, const EtabsLine& line, const std::map<std::string
     if (line.has("CARDINALPT"))
         t.text.row("FRAME INSERTION POINT ASSIGNMENTS", line,
                    frame + "   CardinalPt=" + line.value("CARDINALPT") + "   StiffTransform=Yes");
+    if (const double zone = t.real(line, "RIGIDZONE", 0); !(zone >= 0 && zone <= 1))
+        t.fail(line, "RIGIDZONE " + line.value("RIGIDZONE") + " lies outside 0 to 1");
     t.placedFrames.push_back({label, section, object->second.type, i, j, t.real(line, "ANG", 0),
                               t.real(line, "RIGIDZONE", -1), line});
     if (isYes(line, "AUTOMESH"))

@@ -46,8 +46,6 @@ void writeRigidZones(Translation& t) {
     for (const PlacedFrame& frame : t.placedFrames) {
         if (frame.rigidFactor <= 0 || !(isBeam(frame) || isColumn(frame)))
             continue;
-        if (frame.rigidFactor > 1)
-            t.fail(frame.from, "RIGIDZONE " + formatGeneral(frame.rigidFactor) + " lies beyond 1");
         const Point3 i = at[frame.jointI], j = at[frame.jointJ];
         const double dx = j.x - i.x, dy = j.y - i.y, dz = j.z - i.z;
         const double length = std::sqrt(dx * dx + dy * dy + dz * dz);
