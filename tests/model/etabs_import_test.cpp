@@ -88,6 +88,24 @@ TEST(EtabsImportTest, WallPanelsSpanFromTheStoreyBelow) {
     EXPECT_DOUBLE_EQ(model.store.shellSections[1].thickness, 250);
 }
 
+// A point spring in kN and m: 1000 kN/m along UZ is 1000 N/mm, 50 kN m/rad about RZ 5e7 N mm.
+TEST(EtabsImportTest, PointSpringsReachTheirJointInNewtonMillimetre) {
+    std::string text =
+        replaced(dataText("slab-weight.e2k"), "$ POINT COORDINATES",
+                 "$ POINT SPRING PROPERTIES\n  POINTSPRING  \"PS1\"  STIFFNESSOPTION  \"USERDEFINED\"  "
+                 "UZ 1000 RZ 50\n\n$ POINT COORDINATES");
+    text = replaced(text, "POINTASSIGN  \"1\"  \"Story1\"  RESTRAINT \"UX UY UZ\"",
+                    "POINTASSIGN  \"1\"  \"Story1\"  RESTRAINT \"UX UY\"  SPRINGPROP \"PS1\"");
+    const ImportedModel model = importTables(text);
+    const TNODE* joint = jointLabelled(model.store, "1@Story1");
+    ASSERT_NE(joint, nullptr);
+    EXPECT_DOUBLE_EQ(joint->spring[3], 1000);
+    EXPECT_DOUBLE_EQ(joint->spring[6], 5e7);
+    EXPECT_EQ(joint->restraint[3], 0);
+    EXPECT_EQ(tableImportFailure(replaced(text, "SPRINGPROP \"PS1\"", "SPRINGPROP \"PS2\"")),
+              "Line 41 (POINT ASSIGNS): SPRINGPROP \"PS2\" is no spring of POINT SPRING PROPERTIES");
+}
+
 TEST(EtabsImportTest, PointsWithinTheMergeToleranceShareOneJointAndDiaphragmsAreOnePerStorey) {
     // Point 5 lies 0.5 mm from point 3: within MERGETOL 1 the beam to it ends at 3's joint.
     std::string text = replaced(dataText("two-storey-frame.e2k"), "  POINT \"4\"  0 5000 \n",

@@ -76,6 +76,8 @@ struct Translation {
     // distribution and the angle of their local axes.
     std::map<std::string, std::string> loadDistribution{};
     std::map<std::string, std::pair<std::string, double>> areaDistribution{};
+    // POINT SPRING PROPERTIES by name: the row's stiffness fields ("   U1=..." in the table format).
+    std::map<std::string, std::string> pointSprings{};
     std::set<std::string> heldInPlan{}; // joints restrained in UX, UY or RZ: tied to no diaphragm
     // Frame sections' depth (D, along local 2) and width (B, along local 3), file units.
     std::map<std::string, std::pair<double, double>> sectionSize{};
@@ -98,6 +100,7 @@ void translateControls(Translation& t);
 void translateStoreys(Translation& t);
 void translatePoints(Translation& t);
 void translateDiaphragmNames(Translation& t);
+void translatePointSprings(Translation& t);
 void translateMaterials(Translation& t);
 void translateFrameSections(Translation& t);
 void translateShellProperties(Translation& t);

@@ -212,8 +212,8 @@ void placeArea(Translation& t, const EtabsLine& line, const std::map<std::string
         t.text.row("AREA STIFFNESS MODIFIERS", line, area + modifiers);
 }
 
-// Restraints, added masses and diaphragms of points at storeys. A point that no line or area uses
-// at that storey gets a joint only for a restraint or a mass.
+// Restraints, springs, added masses and diaphragms of points at storeys. A point that no line or
+// area uses at that storey gets a joint only for a restraint, a spring or a mass.
 void assignPoint(Translation& t, const EtabsLine& line) {
     const std::string point = t.name(line, 0, "point");
     const int storey = t.storeyOf(line, t.name(line, 1, "storey"));
@@ -225,19 +225,19 @@ void assignPoint(Translation& t, const EtabsLine& line) {
     for (const auto& [field, name] : kMasses)
         if (line.has(field))
             masses += "   " + std::string(name) + "=" + formatGeneral(t.real(line, field, 0));
-    const bool restrained = line.has("RESTRAINT");
+    const bool supported = line.has("RESTRAINT") || line.has("SPRINGPROP");
     const bool placed = t.jointOfPointAt.count(key) != 0;
-    if (!placed && !restrained && masses.empty())
+    if (!placed && !supported && masses.empty())
         return;
     const std::string joint = t.jointAt(line, point, storey);
-    if (!placed && !restrained) {
+    if (!placed && !supported) {
         // A mass at a point that no object uses moves with its diaphragm and nothing holds it
         // out of plane: it is held there, as ETABS leaves such a point no stiffness to move.
         t.text.row("JOINT RESTRAINT ASSIGNMENTS", line,
                    "Joint=" + quoted(joint) + "   U3=Yes   R1=Yes   R2=Yes");
         t.report.addNotCarried("out-of-plane freedom of points that carry only a mass (held)");
     }
-    if (restrained) {
+    if (line.has("RESTRAINT")) {
         static constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kDofs = {
             {{"UX", "U1"}, {"UY", "U2"}, {"UZ", "U3"}, {"RX", "R1"}, {"RY", "R2"}, {"RZ", "R3"}}};
         std::string row = "Joint=" + quoted(joint);
@@ -259,8 +259,14 @@ void assignPoint(Translation& t, const EtabsLine& line) {
     if (!masses.empty())
         t.text.row("JOINT ADDED MASS ASSIGNMENTS", line,
                    "Joint=" + quoted(joint) + "   CoordSys=GLOBAL" + masses);
-    if (line.has("SPRINGPROP"))
-        t.report.addNotCarried("point springs (SPRINGPROP)");
+    if (line.has("SPRINGPROP")) {
+        const auto spring = t.pointSprings.find(line.value("SPRINGPROP"));
+        if (spring == t.pointSprings.end())
+            t.fail(line,
+                   "SPRINGPROP \"" + line.value("SPRINGPROP") + "\" is no spring of POINT SPRING PROPERTIES");
+        t.text.row("JOINT SPRING ASSIGNMENTS 1 - UNCOUPLED", line,
+                   "Joint=" + quoted(joint) + "   CoordSys=GLOBAL" + spring->second);
+    }
     if (line.has("DIAPH"))
         tieToDiaphragm(t, joint, line.value("DIAPH"), storey, true);
 }

@@ -164,6 +164,27 @@ void translateDiaphragmNames(Translation& t) {
                 !sameWord(line.value("TYPE", "RIGID"), "SEMIRIGID");
 }
 
+// POINTSPRING "NAME" UX k UY k UZ k RX k RY k RZ k, linear; a nonlinear option is reported.
+void translatePointSprings(Translation& t) {
+    static constexpr std::pair<std::string_view, std::string_view> kComponents[] = {
+        {"UX", "U1"}, {"UY", "U2"}, {"UZ", "U3"}, {"RX", "R1"}, {"RY", "R2"}, {"RZ", "R3"}};
+    for (const EtabsLine& line : t.block->lines) {
+        if (!sameWord(line.keyword, "POINTSPRING"))
+            continue;
+        std::string fields;
+        for (const auto& [key, field] : kComponents)
+            if (line.has(key)) {
+                const double stiffness = t.real(line, key, 0);
+                if (stiffness < 0)
+                    t.fail(line, std::string(key) + " " + line.value(key) + " is negative");
+                fields += "   " + std::string(field) + "=" + formatGeneral(stiffness);
+            }
+        if (line.has("NONLINEAROPTION") && !sameWord(line.value("NONLINEAROPTION"), "NONE"))
+            t.report.addNotCarried("nonlinear point springs (taken as linear)");
+        t.pointSprings[t.name(line, 0, "point spring")] = fields;
+    }
+}
+
 void writeJoints(Translation& t) {
     std::map<std::string, bool> constraints;
     for (const CreatedJoint& joint : t.joints) {
@@ -201,6 +222,7 @@ constexpr std::pair<std::string_view, BlockTranslator> kTranslators[] = {
     {"STORIES - IN SEQUENCE FROM TOP", &translateStoreys},
     {"POINT COORDINATES", &translatePoints},
     {"DIAPHRAGM NAMES", &translateDiaphragmNames},
+    {"POINT SPRING PROPERTIES", &translatePointSprings},
     {"MATERIAL PROPERTIES", &translateMaterials},
     {"FRAME SECTIONS", &translateFrameSections},
     {"SLAB PROPERTIES", &translateShellProperties},
@@ -226,6 +248,7 @@ constexpr std::pair<std::string_view, std::string_view> kKeywordsRead[] = {
     {"STORIES - IN SEQUENCE FROM TOP", "STORY"},
     {"POINT COORDINATES", "POINT"},
     {"DIAPHRAGM NAMES", "DIAPHRAGM"},
+    {"POINT SPRING PROPERTIES", "POINTSPRING"},
     {"MATERIAL PROPERTIES", "MATERIAL"},
     {"FRAME SECTIONS", "FRAMESECTION"},
     {"SLAB PROPERTIES", "SHELLPROP"},
@@ -263,7 +286,6 @@ constexpr std::pair<std::string_view, std::string_view> kBlocksNotCarried[] = {
     {"PANEL ZONE PROPERTIES", "panel zones"},
     {"CONCRETE SECTIONS", "reinforcement of concrete sections, fiber sections taking the section settings"},
     {"TENDON CONNECTIVITIES", "tendons"},
-    {"POINT SPRING PROPERTIES", "point spring properties"},
     {"LINE SPRING PROPERTIES", "line spring properties"},
     {"AREA SPRING PROPERTIES", "area spring properties"},
     {"FRAME HINGE ASSIGNMENTS", "frame hinges"},
