@@ -78,6 +78,11 @@ struct Translation {
     std::map<std::string, std::pair<std::string, double>> areaDistribution{};
     // POINT SPRING PROPERTIES by name: the row's stiffness fields ("   U1=..." in the table format).
     std::map<std::string, std::string> pointSprings{};
+    // The steel deck's own weight per area (DECKUNITWEIGHT) by shell property, the load patterns'
+    // self-weight multipliers, and the areas placed with such a deck.
+    std::map<std::string, double> deckWeight{};
+    std::vector<std::pair<std::string, double>> selfWeightPatterns{};
+    std::vector<std::pair<EtabsLine, std::pair<std::string, double>>> deckAreas{};
     std::set<std::string> heldInPlan{}; // joints restrained in UX, UY or RZ: tied to no diaphragm
     // Frame sections' depth (D, along local 2) and width (B, along local 3), file units.
     std::map<std::string, std::pair<double, double>> sectionSize{};

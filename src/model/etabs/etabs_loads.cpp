@@ -146,6 +146,8 @@ void areaLoad(Translation& t, const EtabsLine& line, const LoadSets& sets) {
 
 void translateLoadPatterns(Translation& t) {
     for (const EtabsLine& line : t.block->lines) {
+        if (sameWord(line.keyword, "LOADPATTERN") && t.real(line, "SELFWEIGHT", 0) != 0)
+            t.selfWeightPatterns.push_back({t.name(line, 0, "load pattern"), t.real(line, "SELFWEIGHT", 0)});
         if (sameWord(line.keyword, "LOADPATTERN"))
             t.text.row("LOAD PATTERN DEFINITIONS", line,
                        "LoadPat=" + quoted(t.name(line, 0, "load pattern")) +
@@ -169,6 +171,15 @@ void translateLoads(Translation& t, const std::vector<EtabsBlock>& blocks) {
                     sets[t.name(line, 0, "load set")].push_back({*pattern, t.real(line, "VALUE", 0)});
                 }
     }
+    // The steel deck weighs on the patterns that take self weight, as a load on its floor; its mass
+    // follows only where the mass source takes those patterns.
+    for (const auto& [line, deck] : t.deckAreas)
+        for (const auto& [pattern, multiplier] : t.selfWeightPatterns)
+            uniformAreaLoad(t, line, deck.first, "LoadPat=" + quoted(pattern),
+                            "CoordSys=GLOBAL   Dir=Gravity", multiplier * deck.second);
+    if (!t.deckAreas.empty())
+        t.report.addNotCarried(
+            "mass of steel decks (DECKUNITWEIGHT), but through load patterns of the mass source");
     for (const EtabsBlock& block : blocks) {
         t.block = &block;
         for (const EtabsLine& line : block.lines) {

@@ -194,6 +194,8 @@ void placeArea(Translation& t, const EtabsLine& line, const std::map<std::string
         row += "   Joint" + std::to_string(k + 1) + "=" + quoted(corners[k]);
     t.text.row("CONNECTIVITY - AREA", line, row);
     t.text.row("AREA SECTION ASSIGNMENTS", line, area + "   Section=" + quoted(section));
+    if (const auto deck = t.deckWeight.find(section); deck != t.deckWeight.end())
+        t.deckAreas.push_back({line, {label, deck->second}});
     if (const auto distribution = t.loadDistribution.find(section); distribution != t.loadDistribution.end())
         t.areaDistribution[label] = {distribution->second, t.real(line, "ANG", 0)};
     if (line.has("DIAPH"))

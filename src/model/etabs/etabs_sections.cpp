@@ -220,8 +220,8 @@ void translateShellProperties(Translation& t) {
             const std::string* concrete = findIn(lines, "CONCMATERIAL");
             material = concrete != nullptr ? *concrete : std::string();
             modelling = "Membrane";
-            if (number("DECKUNITWEIGHT", 0) != 0)
-                t.report.addNotCarried("the weight of the steel deck of deck sections (DECKUNITWEIGHT)");
+            if (const double steel = number("DECKUNITWEIGHT", 0); steel != 0)
+                t.deckWeight[name] = steel;
         } else {
             thickness = number(sameWord(type, "Wall") ? "WALLTHICKNESS" : "SLABTHICKNESS", 0);
             const std::string* given = findIn(lines, "MATERIAL");
