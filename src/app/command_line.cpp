@@ -14,7 +14,8 @@ std::string desktopHelpText() {
                               "imports the model\nwhen one is given.\n\n";
     const std::string lines =
         "Arguments:\n"
-        "  MODEL.s2k             a SAP2000 text model (.s2k or .$2k, version-6 or table format) to import\n"
+        "  MODEL.s2k             a SAP2000 text model (.s2k or .$2k, version-6 or table format) or an ETABS "
+        "model (.e2k) to import\n"
         "                        at start-up\n"
         "Options:\n"
         "  -h, --help            show this help and exit\n"

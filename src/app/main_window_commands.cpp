@@ -115,8 +115,8 @@ void MainWindow::forgetReplacedModel() {
 // Cancelling the dialog re-imports the lines loaded last time.
 void MainWindow::importS2kCommand() {
     guarded([this] {
-        const QString path =
-            fileDialogs().openFileName(this, QStringLiteral("s2k file (*.s2k *.$2k)"), QStringLiteral("s2k"));
+        const QString path = fileDialogs().openFileName(this, QStringLiteral("s2k file (*.s2k *.$2k *.e2k)"),
+                                                        QStringLiteral("s2k"));
         const std::string file = QFile::encodeName(path).toStdString();
         ImportedModel imported = file.empty() ? reimportModelLines(session_.model.s2kLines, session_.colours)
                                               : importModelFile(file, session_.colours);

@@ -46,7 +46,8 @@ const RegisterCommand reg({
                "converted, split and left out; for a version-6 file the element type each section took\n"
                "from the first letter of its name. Before it, each concrete section of a table-format file\n"
                "lists its bars, ties and confined strength (f'cc, ecu), one line each.",
-    .lines = {{"MODEL.s2k", "the SAP2000 text model (version-6 or table format)"}},
+    .lines = {{"MODEL.s2k",
+               "the SAP2000 text model (version-6, keyword or table format) or ETABS model (.e2k)"}},
     .run = &runInfo,
 });
 

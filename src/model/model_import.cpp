@@ -2,6 +2,8 @@
 
 #include "common/error.h"
 #include "common/text_file.h"
+#include "model/etabs/etabs_import.h"
+#include "model/etabs/etabs_text.h"
 #include "model/keyword/keyword_import.h"
 #include "model/keyword/keyword_translation.h"
 #include "model/s2k_import.h"
@@ -21,6 +23,12 @@ namespace {
 ImportedModel importModelLines(std::vector<std::string> lines, const ColourTable& colours,
                                const std::string& origin) {
     ImportedModel imported;
+    if (etabs::isEtabsFile(lines)) {
+        imported.etabsFormat = true;
+        imported.store.s2kLines = std::move(lines);
+        imported.report = etabs::importEtabsModel(imported.store, colours);
+        return imported;
+    }
     imported.tableFormat = tables::isTableFormat(lines);
     imported.keywordFormat = !imported.tableFormat && keyword::isKeywordFormat(lines);
     if (!imported.tableFormat && !holdsS2kTables(lines))

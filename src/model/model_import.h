@@ -11,7 +11,7 @@
 // apart by content. A line beginning "TABLE:" is the table format of SAP2000 7 and later; a keyword
 // file with what only SAP2000 7 and 8 write (fewer than six degrees of freedom in SYSTEM, SHELL
 // SECTION TYPE=, LOAD TYPE=UNIFORM and the like, SPRING) is read by key; anything else is the
-// version-6 format.
+// version-6 format. A file that names the program ETABS (PROGRAM "ETABS") is an ETABS model file.
 namespace kelvane {
 
 struct ImportedModel {
@@ -19,8 +19,9 @@ struct ImportedModel {
     bool tableFormat = false;
     bool keywordFormat = false;  // a SAP2000 7/8 keyword file read by key
     tables::ImportReport report; // of a table-format or keyword import; empty for version 6
+    bool etabsFormat = false;    // an ETABS model file (.e2k)
 
-    bool hasReport() const { return tableFormat || keywordFormat; }
+    bool hasReport() const { return tableFormat || keywordFormat || etabsFormat; }
 };
 
 // Imports the lines into a fresh store, which keeps them as its S2kLines. A failure propagates

@@ -25,7 +25,7 @@ TEST_F(ImportCommandTest, ImportShowsTheCountsThenRedrawsAndFitsTheModel) {
     importModelText(test::kPortalFrameS2k);
 
     ASSERT_TRUE(errors.messages().isEmpty()) << errors.messages().join('\n').toStdString();
-    EXPECT_EQ(dialogs.requests(), QStringList({"open|s2k file (*.s2k *.$2k)|s2k"}));
+    EXPECT_EQ(dialogs.requests(), QStringList({"open|s2k file (*.s2k *.$2k *.e2k)|s2k"}));
     // joints, frames, shells, solids, materials, frame sections, shell sections
     EXPECT_EQ(countPanels(), QStringList({"4", "3", "0", "0", "1", "2", "0"}));
     EXPECT_EQ(window->statusPanelText(2), "Node");

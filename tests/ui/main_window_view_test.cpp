@@ -195,7 +195,7 @@ TEST_F(ViewCommandTest, RunOpenSeesStartsTheSolverOnTheChosenScriptInItsFolder) 
     button("toolButton26")->click();
 
     EXPECT_EQ(dialogs.requests(),
-              QStringList({"open|s2k file (*.s2k *.$2k)|s2k", "open|OpenSees script (*.tcl *.py)|tcl",
+              QStringList({"open|s2k file (*.s2k *.$2k *.e2k)|s2k", "open|OpenSees script (*.tcl *.py)|tcl",
                            "open|OpenSees script (*.tcl *.py)|tcl"}));
     ASSERT_TRUE(errors.messages().isEmpty()) << errors.messages().join('\n').toStdString();
     const std::filesystem::path mark = scriptFolder / "mark.txt";

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -227,7 +228,13 @@ void readAreaLoadsToFrames(ImportContext& context) {
         if (!oneWay && !equalsIgnoringCase(distribution, "Two way"))
             rows.fail("DistType=" + std::string(distribution) + ": the distribution is One way or Two way",
                       rows.find("DistType"));
-        const Vector axis1 = areaLocalAxes(corners)[0];
+        // Angle turns the local axes about local 3 (the restated ETABS decks give it; SAP2000's own
+        // rows leave it out).
+        const std::array<Vector, 3> axes = areaLocalAxes(corners);
+        const double turn = rows.real("Angle", 0) * std::numbers::pi / 180;
+        const Vector axis1 = {std::cos(turn) * axes[0][0] + std::sin(turn) * axes[1][0],
+                              std::cos(turn) * axes[0][1] + std::sin(turn) * axes[1][1],
+                              std::cos(turn) * axes[0][2] + std::sin(turn) * axes[1][2]};
         std::vector<EdgeLoad> edges;
         if (oneWay && isRectangle(corners) && sidesAlong(corners, axis1))
             edges = oneWayOnRectangle(corners, axis1, pressure);

@@ -61,18 +61,28 @@ void ImportReport::addNotCarried(const std::string& what, long long count) {
 
 std::vector<std::string> reportLines(const ImportReport& report) {
     std::vector<std::string> lines;
-    lines.push_back(report.keywordFile ? "SAP2000 keyword-format import" : "SAP2000 table-format import");
+    const bool blocks = report.keywordFile || report.etabsFile;
+    lines.push_back(report.etabsFile     ? "ETABS model import"
+                    : report.keywordFile ? "SAP2000 keyword-format import"
+                                         : "SAP2000 table-format import");
+    if (!report.program.empty())
+        lines.push_back("Written by " + report.program);
     if (report.units.empty())
         lines.push_back(
-            report.keywordFile
+            report.etabsFile ? "Units: the file names none (CONTROLS UNITS); values are taken as N and mm"
+            : report.keywordFile
                 ? "Units: the file names none (SYSTEM LENGTH= FORCE=); values are taken as N and mm"
                 : "Units: the file names none (PROGRAM CONTROL CurrUnits); values are taken as N and mm");
     else if (report.unitsConverted)
         lines.push_back("Units: " + report.units + " converted to N and mm");
     else
         lines.push_back("Units: " + report.units + " (N and mm already)");
-    appendTables(lines, report.keywordFile ? "Blocks read:" : "Tables read:", report.tablesRead);
-    appendTables(lines, report.keywordFile ? "Blocks skipped:" : "Tables skipped:", report.tablesSkipped);
+    appendTables(lines, blocks ? "Blocks read:" : "Tables read:", report.tablesRead);
+    appendTables(lines, blocks ? "Blocks skipped:" : "Tables skipped:", report.tablesSkipped);
+    if (!report.storeyLines.empty())
+        lines.push_back("Storeys, from the bottom, with the joints created at each:");
+    for (const std::string& storey : report.storeyLines)
+        lines.push_back("  " + storey);
     appendMeshing(lines, report);
     if (!report.patternsWithoutLoads.empty()) {
         std::string names;

@@ -42,6 +42,10 @@ struct ImportReport {
     std::vector<MassOrigin> massOrigins;           // in the order they were added
     double massUnit = 1; // N s^2/mm per mass unit of the file (force x s^2 / length)
     std::string massUnitName = "N-s2/mm";
+    // An ETABS file: its blocks take the place of tables; each storey, its elevation and joints.
+    bool etabsFile = false;
+    std::vector<std::string> storeyLines;
+    std::string program; // the program and version that wrote the file, when it names them
 
     // Adds a count to the line of that text (created on first use, in order of first use).
     void addNotCarried(const std::string& what, long long count = 1);
