@@ -45,8 +45,9 @@ std::int64_t meshFiberCount(const TSECTION& s) {
     case ShapeBox:
         return 2 * fx + 2 * fy;
     case ShapePipe:
-    case ShapeCircle:
         return fx * fy;
+    case ShapeCircle:
+        return fx * fy + static_cast<std::int64_t>(s.bars.size());
     default:
         return plateFiberCount(s.shape, fx, fy);
     }
@@ -117,6 +118,20 @@ void meshRectangle(FiberList& fibers, const TSECTION& s, std::int32_t rebarMater
     }
 }
 
+// A solid circle in rings; with a confined core, the rings inside the bars' centre circle take the
+// core material and one ring outside them is the cover. Then the file's bars, each at its place.
+void meshCircle(FiberList& fibers, const TSECTION& s, std::int32_t rebarMaterial) {
+    const double d = s.t1, core = s.t1 - 2 * s.cover;
+    if (s.coreMaterial != 0 && s.divideFY >= 2 && core > 0 && core < d) {
+        meshRings(fibers, core, 0, s.divideFY - 1, s.divideFX, s.coreMaterial);
+        meshRings(fibers, d, core, 1, s.divideFX, s.material);
+    } else {
+        meshRings(fibers, d, 0, s.divideFY, s.divideFX, s.material);
+    }
+    for (const RebarBar& bar : s.bars)
+        fibers.add(bar.y, bar.z, bar.area, rebarMaterial);
+}
+
 // The two flanges of an I or a box: bottom flange first, each split into divideFX fibers.
 void addFlanges(FiberList& fibers, const TSECTION& s) {
     const double h = s.t1, b = s.t2, tf = s.t3;
@@ -172,7 +187,7 @@ void meshFiberSection(TSECTION& section, int sectionNumber, std::int32_t rebarMa
                   section.material);
         break;
     case ShapeCircle:
-        meshRings(fibers, section.t1, 0, section.divideFY, section.divideFX, section.material);
+        meshCircle(fibers, section, rebarMaterial);
         break;
     default:
         meshPlates(fibers, platesOf(section), section.material);

@@ -1,10 +1,12 @@
 #include "materials/material_defaults.h"
+#include "sections/fiber_mesher.h"
 #include "table_import_support.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 // Concrete sections, bar sizes and material data of the table format, and what the report says of
 // what it does not carry. Sections: COL 20 x 20, BEAM 12 wide and 24 deep, ROUND 24 across.
@@ -83,6 +85,15 @@ TEST(ConcreteSectionTables, CircularColumnsBeamsAndWhatIsNotCarried) {
     ASSERT_EQ(round.bars.size(), 8u);
     for (const RebarBar& bar : round.bars)
         EXPECT_NEAR(std::hypot(bar.y, bar.z), 7.0, 1e-12);
+    // Its concrete is meshed in rings, whose areas add up to the circle's, and the bars join them.
+    TSECTION meshed = round;
+    meshFiberSection(meshed, 3, 0);
+    ASSERT_EQ(meshed.fiberCount, meshed.divideFX * meshed.divideFY + 8);
+    double concrete = 0, steel = 0;
+    for (int k = 1; k <= meshed.fiberCount; ++k)
+        (k <= meshed.divideFX * meshed.divideFY ? concrete : steel) += meshed.fibers[k].area;
+    EXPECT_NEAR(concrete, std::numbers::pi * 12 * 12, 1e-9);
+    EXPECT_NEAR(steel, 8 * round.reinforcement.barArea, 1e-12);
     // Each face of the beam takes the larger area of its two ends, as two bars at its cover.
     const std::vector<RebarBar>& beam = imported.store.frameSections[2].bars;
     ASSERT_EQ(beam.size(), 4u);
@@ -98,6 +109,7 @@ TEST(ConcreteSectionTables, CircularColumnsBeamsAndWhatIsNotCarried) {
                                "bars): COL: 1",
                                "  concrete beams whose two ends differ in reinforcement (each face takes "
                                "its larger area): 1"}));
+    EXPECT_THAT(tables::reportLines(imported.report), testing::Not(testing::Contains(HasSubstr("not meshed"))));
     EXPECT_THAT(test::tableImportFailure(model("N, mm, C", columns("Cover=1   NumBars3Dir=4   BarSizeL=7q"))),
                 HasSubstr("line 18: BarSizeL=7q: no bar size of that name"));
 }

@@ -53,7 +53,7 @@ TEST(EtabsImportTest, ColumnsRunFromTheStoreyBelowAndJointsKeepPointAndStorey) {
             continue;
         EXPECT_EQ(store.nodes[static_cast<std::size_t>(frame.nodeI)].label, "3@Story1");
         EXPECT_EQ(store.nodes[static_cast<std::size_t>(frame.nodeJ)].label, "3@Story2");
-        EXPECT_DOUBLE_EQ(frame.areaModifier, 1000);
+        EXPECT_DOUBLE_EQ(frame.assigned->areaModifier, 1000);
     }
     const std::vector<std::string> lines = tables::reportLines(model.report);
     EXPECT_EQ(lines.front(), "ETABS model import");
@@ -99,8 +99,8 @@ TEST(EtabsImportTest, PointSpringsReachTheirJointInNewtonMillimetre) {
     const ImportedModel model = importTables(text);
     const TNODE* joint = jointLabelled(model.store, "1@Story1");
     ASSERT_NE(joint, nullptr);
-    EXPECT_DOUBLE_EQ(joint->spring[3], 1000);
-    EXPECT_DOUBLE_EQ(joint->spring[6], 5e7);
+    EXPECT_DOUBLE_EQ(joint->assigned->spring[3], 1000);
+    EXPECT_DOUBLE_EQ(joint->assigned->spring[6], 5e7);
     EXPECT_EQ(joint->restraint[3], 0);
     EXPECT_EQ(tableImportFailure(replaced(text, "SPRINGPROP \"PS1\"", "SPRINGPROP \"PS2\"")),
               "Line 41 (POINT ASSIGNS): SPRINGPROP \"PS2\" is no spring of POINT SPRING PROPERTIES");
@@ -190,8 +190,8 @@ TEST(EtabsImportTest, RigidZonesTakeTheirLengthsFromTheMembersMet) {
                 found = &model.store.frames[static_cast<std::size_t>(f)];
         ASSERT_NE(found, nullptr);
         for (std::size_t k = 0; k < 3; ++k) {
-            EXPECT_NEAR(found->offsetI[k], c.offsetI[k], 1e-9);
-            EXPECT_NEAR(found->offsetJ[k], c.offsetJ[k], 1e-9);
+            EXPECT_NEAR(found->assigned->offsetI[k], c.offsetI[k], 1e-9);
+            EXPECT_NEAR(found->assigned->offsetJ[k], c.offsetJ[k], 1e-9);
         }
     }
 }

@@ -92,7 +92,7 @@ void readColumns(ImportContext& context, const std::vector<RebarSize>& sizes) {
         r.tieLegs2 = barCount(rows, "NumCBars2");
         r.tieLegs3 = barCount(rows, "NumCBars3");
         place(context, section);
-        if (section.shape != ShapeRectangle)
+        if (section.shape != ShapeRectangle && section.shape != ShapeCircle)
             context.report.addNotCarried("concrete columns of a shape without a fiber mesh (bars and "
                                          "confinement read, the concrete not meshed)");
     }
@@ -118,7 +118,7 @@ void readBeams(ImportContext& context) {
         if (topLeft != topRight || bottomLeft != bottomRight)
             context.report.addNotCarried(
                 "concrete beams whose two ends differ in reinforcement (each face takes its larger area)");
-        if (section.shape != ShapeRectangle)
+        if (section.shape != ShapeRectangle && section.shape != ShapeCircle)
             context.report.addNotCarried("concrete beams of a shape without a fiber mesh");
         place(context, section);
     }
