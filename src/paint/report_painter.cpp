@@ -1,5 +1,6 @@
 #include "paint/report_painter.h"
 
+#include "common/error.h"
 #include "paint/curve_picture.h"
 #include "paint/model_render.h"
 
@@ -15,9 +16,9 @@ constexpr double kTiltAngle = -60;
 
 std::string pngBytes(const QImage& image) {
     QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
+    QBuffer buffer(&bytes); // in memory; the image writer opens it
+    if (!image.save(&buffer, "PNG"))
+        fail("The picture could not be encoded as PNG");
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
