@@ -1,49 +1,31 @@
 #include "model/etabs/etabs_import.h"
 
-#include "common/error.h"
 #include "model/etabs/etabs_text.h"
 #include "model/etabs/etabs_translation.h"
-#include "model/tables/table_import.h"
+#include "model/tables/restated_import.h"
 
-#include <charconv>
-#include <string_view>
+#include <string>
+#include <vector>
 
 namespace kelvane::etabs {
 namespace {
 
-// The table import names its place as `Table "NAME", line N: `, N a line of the restated text;
-// the user sees the line of the file and its block instead.
-std::string placedInFile(const std::string& message, const TranslatedModel& model,
-                         const std::vector<std::string>& fileLines) {
-    const std::string_view text(message);
-    constexpr std::string_view lineWord = "\", line ";
-    const std::size_t at = text.find(lineWord);
-    if (text.substr(0, 7) != "Table \"" || at == std::string_view::npos)
-        return message;
-    const std::size_t numberStart = at + lineWord.size();
-    std::size_t line = 0;
-    const auto [end, error] = std::from_chars(text.data() + numberStart, text.data() + text.size(), line);
-    if (error != std::errc() || line == 0 || line > model.origin.size() || model.origin[line - 1] < 0)
-        return message;
-    const int fileLine = model.origin[line - 1];
+// The name of the block a line of the file (from 0) lies in.
+std::string blockOfLine(const std::vector<std::string>& fileLines, int fileLine) {
     std::string block;
     for (const EtabsBlock& candidate : readEtabsBlocks(fileLines))
         if (candidate.header < fileLine)
             block = candidate.name;
-    const std::size_t rest = static_cast<std::size_t>(end - text.data());
-    return "Line " + std::to_string(fileLine + 1) + " (" + block + ")" + std::string(text.substr(rest));
+    return block;
 }
 
 } // namespace
 
 tables::ImportReport importEtabsModel(ModelStore& store, const ColourTable& colours) {
     const TranslatedModel model = translateEtabsModel(store.s2kLines);
-    tables::ImportReport tableReport;
-    try {
-        tableReport = tables::importTableLines(store, model.lines, colours);
-    } catch (const KelvaneError& error) {
-        fail(placedInFile(error.what(), model, store.s2kLines));
-    }
+    const tables::ImportReport tableReport = tables::importRestatedLines(
+        store, model.lines, model.origin, [&](int line) { return blockOfLine(store.s2kLines, line); },
+        colours);
     tables::ImportReport report = tableReport;
     report.etabsFile = true;
     report.tablesRead = model.report.tablesRead;
