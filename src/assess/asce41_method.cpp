@@ -28,7 +28,9 @@ double areaExcess(const CapacityCurve& curve, double vy, double dd, double vd, d
 }
 
 // Vy of the bilinear fit up to (dd, Vd): the equal-area condition solved by bisection between a
-// small share of the peak shear and the largest Vy whose 0.6 Vy the curve reaches.
+// small share of the peak shear and the largest Vy whose 0.6 Vy the curve reaches, or the peak
+// shear itself: a curve that yields early and then stays nearly flat puts the corner of the former
+// beyond dd, where the bilinear line falls below the curve again.
 void fitBilinear(const CapacityCurve& curve, Asce41Result& r) {
     const double peak = curve.v[peakPoint(curve)];
     double low = 1e-6 * peak, high = std::min(peak / 0.6, 2 * peak);
@@ -36,6 +38,8 @@ void fitBilinear(const CapacityCurve& curve, Asce41Result& r) {
     // A curve still straight up to dd fits every Vy up to Vd: rounding decides the sign there.
     const double tolerance = 1e-9 * areaUpTo(curve, r.dd);
     const bool lowAbove = areaExcess(curve, low, r.dd, r.vd, dy) > tolerance;
+    if (!(areaExcess(curve, high, r.dd, r.vd, dy) > tolerance))
+        high = peak;
     if (lowAbove || !(areaExcess(curve, high, r.dd, r.vd, dy) > tolerance))
         fail("No bilinear curve of equal area fits the capacity curve up to " + assessNumber(r.dd) + " mm");
     for (int i = 0; i < 200 && high - low > 1e-12 * peak; ++i) {

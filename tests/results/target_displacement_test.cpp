@@ -93,6 +93,25 @@ TEST(TargetDisplacementTest, N2IdealisesAgainAtTheTargetWhereItLiesFarFromThePea
     EXPECT_NEAR(r.dmStar, r.dtStar, 1e-3 * r.dtStar);
 }
 
+// A curve that yields early and stays nearly flat, (10, 100000) then (400, 110000): the fit's 0.6 Vy
+// lies on the elastic branch (Ke = 10000), and the bilinear curve encloses the curve's area.
+TEST(TargetDisplacementTest, Asce41FitsACurveThatYieldsEarlyAndStaysFlat) {
+    Curve pushover;
+    pushover.x = {0, 10, 400};
+    pushover.y = {0, 100000, 110000};
+    const CapacityCurve curve = capacityCurve(pushover);
+    const PushShape shape = equivalentSystem({1}, {100}, {1}, "hand");
+    const Asce41Result r =
+        asce41TargetDisplacement(curve, shape, parseResponseSpectrum("asce7:sds=1,sd1=0.6"), {});
+    ASSERT_GT(r.vy, 100000);
+    ASSERT_LT(r.vy, 110000);
+    EXPECT_NEAR(r.ke, 10000, 1e-6 * 10000);
+    const double curveArea =
+        r.dd <= 10 ? 5000 * r.dd * r.dd : 500000 + 0.5 * (100000 + shearAt(curve, r.dd)) * (r.dd - 10);
+    const double bilinear = 0.5 * r.dy * r.vy + 0.5 * (r.vy + r.vd) * (r.dd - r.dy);
+    EXPECT_NEAR(bilinear, curveArea, 1e-6 * curveArea);
+}
+
 // Spectral accelerations on each branch of each shape (g).
 TEST(TargetDisplacementTest, SpectraFollowTheirBranches) {
     struct Point {
