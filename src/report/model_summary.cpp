@@ -28,11 +28,11 @@ NameValues modelSummary(const ImportedModel& imported) {
         summary.emplace_back(name, std::to_string(value));
     const std::array<double, 3> mass = totalTranslationalMass(store);
     const char* const axes[] = {"massX", "massY", "massZ"};
-    const double unit = imported.tableFormat ? imported.report.massUnit : 1.0;
+    const double unit = imported.hasReport() ? imported.report.massUnit : 1.0;
     for (std::size_t k = 0; k < mass.size(); ++k)
         summary.emplace_back(axes[k], formatSignificant(mass[k] / unit, 6));
     summary.emplace_back("massUnit",
-                         imported.tableFormat ? imported.report.massUnitName : "force-s2/length of the file");
+                         imported.hasReport() ? imported.report.massUnitName : "force-s2/length of the file");
     return summary;
 }
 
