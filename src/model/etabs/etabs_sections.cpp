@@ -94,7 +94,9 @@ bool endsWith(std::string_view text, std::string_view tail) {
 // it is the weight over g.
 void translateMaterials(Translation& t) {
     const double g = 9806.65 / t.lengthInMm; // in the file's length unit per s^2
-    for (const auto& [name, lines] : linesByName(t, "MATERIAL")) {
+    for (const auto& named : linesByName(t, "MATERIAL")) {
+        const auto& name = named.first;
+        const auto& lines = named.second;
         const EtabsLine& first = *lines.front();
         const std::string material = "Material=" + quoted(name);
         const std::string* typeText = findIn(lines, "TYPE");
@@ -133,7 +135,9 @@ void translateMaterials(Translation& t) {
 // shape of a database (SHAPE "W8X31" FILE "AISC14") is carried only where the file gives its
 // properties; otherwise its frames are left out and reported.
 void translateFrameSections(Translation& t) {
-    for (const auto& [name, lines] : linesByName(t, "FRAMESECTION")) {
+    for (const auto& named : linesByName(t, "FRAMESECTION")) {
+        const auto& name = named.first;
+        const auto& lines = named.second;
         const EtabsLine& first = *lines.front();
         const auto dimension = [&](std::string_view key) {
             const std::string* text = findIn(lines, key);
@@ -201,7 +205,9 @@ void translateFrameSections(Translation& t) {
 // Slabs, walls and decks as shell sections of their thickness. A filled deck is a membrane of the
 // concrete's thickness: the slab above the ribs and the ribs spread over their spacing.
 void translateShellProperties(Translation& t) {
-    for (const auto& [name, lines] : linesByName(t, "SHELLPROP")) {
+    for (const auto& named : linesByName(t, "SHELLPROP")) {
+        const auto& name = named.first;
+        const auto& lines = named.second;
         const EtabsLine& first = *lines.front();
         const auto number = [&](std::string_view key, double fallback) {
             const std::string* text = findIn(lines, key);
