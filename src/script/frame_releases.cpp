@@ -76,11 +76,9 @@ FrameReleases layOutFrameReleases(const ModelStore& store) {
         countOf(store.frameCount) + countOf(store.areaCount) + countOf(store.solidCount);
     for (int f = 1; f <= frameCount; ++f) {
         const TFRAME& frame = store.frames[static_cast<std::size_t>(f)];
-        if (!isBeamColumn(sectionOfFrame(store, f).elementType))
-            continue;
         const bool releasedI = anyReleased(frame.assigned->releaseI);
         const bool releasedJ = anyReleased(frame.assigned->releaseJ);
-        if (!releasedI && !releasedJ)
+        if ((!releasedI && !releasedJ) || !isBeamColumn(sectionOfFrame(store, f).elementType))
             continue;
         const std::array<double, 2> held = heldStiffness(store, f);
         for (const bool endJ : {false, true}) {

@@ -56,13 +56,13 @@ void checkTagCollisions(const ModelStore& store, const AnalysisSettings& analysi
         if (linkNeedsOwnSpring(store, s))
             uniaxial.claim(kLinkSpringTagBase + s,
                            "the link springs of " + named("frame section", s, store.frameSections[s].name));
-    for (const ReleasedEnd& end : layOutFrameReleases(store).ends)
+    const FrameReleases releases = layOutFrameReleases(store);
+    for (const ReleasedEnd& end : releases.ends)
         for (std::size_t c = 1; c <= 6; ++c)
             if (end.springs[c] != 0)
                 uniaxial.claim(end.firstMaterial + static_cast<std::int64_t>(c) - 1,
                                "a spring at end " + std::string(end.endJ ? "J" : "I") + " of frame " +
                                    std::to_string(end.frame));
-    const FrameReleases releases = layOutFrameReleases(store);
     for (const GroundSpring& spring : layOutGroundSprings(store, releases, 6))
         for (std::size_t c = 1; c <= 6; ++c)
             if (writesSpring(store.nodes[static_cast<std::size_t>(spring.joint)], c, 6))
