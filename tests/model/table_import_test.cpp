@@ -567,5 +567,33 @@ TEST(TableImport, SolidsKeepRingOrderAndTheMaterialOfTheirProperty) {
     EXPECT_EQ(solid.section, 2);
 }
 
+
+// Automatic end offsets (SAP2000 23 writes Type=Automatic RigidFactor=): each end takes half the
+// largest dimension of the other frames meeting there. A portal, kN and m: columns 0.6 x 0.4, a
+// beam 0.5 deep: the beam's rigid zones are 0.5 x 0.3 m at both ends, a column's 0.5 x 0.25 m at
+// its top and none at its foot, where nothing else meets it.
+TEST(TableImport, AutomaticEndOffsetsTakeHalfTheLargestDimensionMet) {
+    const ImportedModel imported = test::importTables(
+        kUnits +
+        sapTable("JOINT COORDINATES", {"Joint=1   XorR=0   Y=0   Z=0", "Joint=2   XorR=0   Y=0   Z=3",
+                                       "Joint=3   XorR=6   Y=0   Z=3", "Joint=4   XorR=6   Y=0   Z=0"}) +
+        sapTable("MATERIAL PROPERTIES 02 - BASIC MECHANICAL PROPERTIES", {"Material=C   E1=3E7   U12=0.2"}) +
+        sapTable("FRAME SECTION PROPERTIES 01 - GENERAL",
+                 {"SectionName=COL   Material=C   Shape=Rectangular   t3=0.6   t2=0.4",
+                  "SectionName=BEAM   Material=C   Shape=Rectangular   t3=0.5   t2=0.3"}) +
+        sapTable("CONNECTIVITY - FRAME", {"Frame=1   JointI=1   JointJ=2", "Frame=2   JointI=2   JointJ=3",
+                                          "Frame=3   JointI=4   JointJ=3"}) +
+        sapTable("FRAME SECTION ASSIGNMENTS",
+                 {"Frame=1   AnalSect=COL", "Frame=2   AnalSect=BEAM", "Frame=3   AnalSect=COL"}) +
+        sapTable("FRAME OFFSET ALONG LENGTH ASSIGNMENTS", {"Frame=1   Type=Automatic   RigidFactor=0.5",
+                                                           "Frame=2   Type=Automatic   RigidFactor=0.5"}));
+    const ModelStore& store = imported.store;
+    EXPECT_EQ(store.frames[2].assigned->offsetI, (std::array<double, 3>{150, 0, 0}));
+    EXPECT_EQ(store.frames[2].assigned->offsetJ, (std::array<double, 3>{-150, 0, 0}));
+    EXPECT_EQ(store.frames[1].assigned->offsetI, (std::array<double, 3>{0, 0, 0}));
+    EXPECT_EQ(store.frames[1].assigned->offsetJ, (std::array<double, 3>{0, 0, -125}));
+    EXPECT_EQ(store.frames[3].assigned->offsetJ, (std::array<double, 3>{0, 0, 0}));
+}
+
 } // namespace
 } // namespace kelvane

@@ -3,8 +3,11 @@
 #include "model/tables/sap_local_axes.h"
 #include "sections/plate_shapes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace kelvane::tables {
 namespace {
@@ -101,29 +104,67 @@ void readInsertionPoints(ImportContext& context) {
     }
 }
 
+// Half the largest cross-section dimension of the frames other than `frame` that meet at `joint`:
+// the length of an automatic end offset there.
+double automaticOffset(const ModelStore& store, const std::vector<std::vector<std::int32_t>>& framesAt,
+                       std::int32_t frame, std::int32_t joint) {
+    double offset = 0;
+    for (const std::int32_t other : framesAt[static_cast<std::size_t>(joint)]) {
+        const TSECTION& section = store.frameSections[static_cast<std::size_t>(
+            store.frames[static_cast<std::size_t>(other)].section)];
+        if (other != frame)
+            offset = std::max(offset, std::max(section.t1, section.t2) / 2);
+    }
+    return offset;
+}
+
+std::vector<std::vector<std::int32_t>> framesAtJoints(const ModelStore& store) {
+    std::vector<std::vector<std::int32_t>> framesAt(static_cast<std::size_t>(countOf(store.nodeCount)) + 1);
+    for (std::int32_t f = 1; f <= store.frameCount; ++f) {
+        const TFRAME& frame = store.frames[static_cast<std::size_t>(f)];
+        for (const std::int32_t joint : {frame.nodeI, frame.nodeJ})
+            if (joint >= 1 && joint <= store.nodeCount)
+                framesAt[static_cast<std::size_t>(joint)].push_back(f);
+    }
+    return framesAt;
+}
+
 // FRAME OFFSET ALONG LENGTH ASSIGNMENTS: rigid zones RigidFact x Length1 at end I and RigidFact x
 // Length2 at end J, measured along the frame from its (inserted) ends; the element spans the rest.
+// SAP2000 writes the factor as RigidFact or RigidFactor and the kind as OffsetType or Type. An
+// automatic offset is, at each end, half the largest section dimension (depth or width) of the
+// other frames meeting there.
 void readLengthOffsets(ImportContext& context) {
     ModelStore& store = context.store;
     Rows rows(context.file, "FRAME OFFSET ALONG LENGTH ASSIGNMENTS");
+    std::vector<std::vector<std::int32_t>> framesAt;
     while (rows.next()) {
-        TFRAME& frame = store.frames[static_cast<std::size_t>(frameOf(context, rows, "Frame"))];
-        if (!rows.has("Length1") && !rows.has("Length2")) {
-            context.report.addNotCarried(
-                "automatic end offsets whose lengths the file does not give (FRAME OFFSET ALONG LENGTH)");
-            continue;
-        }
-        const double factor = rows.real("RigidFact", 0);
-        const double a = rows.real("Length1", 0) * context.units.length;
-        const double b = rows.real("Length2", 0) * context.units.length;
+        const std::int32_t f = frameOf(context, rows, "Frame");
+        TFRAME& frame = store.frames[static_cast<std::size_t>(f)];
+        const std::string_view kind = rows.has("OffsetType") ? rows.text("OffsetType") : rows.text("Type");
+        const bool automatic = kind.starts_with("Auto") || (!rows.has("Length1") && !rows.has("Length2"));
+        const std::string_view factorKey = rows.has("RigidFactor") ? "RigidFactor" : "RigidFact";
+        const double factor = rows.real(factorKey, 0);
+        if (automatic && framesAt.empty())
+            framesAt = framesAtJoints(store);
+        const double a = automatic ? automaticOffset(store, framesAt, f, frame.nodeI)
+                                   : rows.real("Length1", 0) * context.units.length;
+        const double b = automatic ? automaticOffset(store, framesAt, f, frame.nodeJ)
+                                   : rows.real("Length2", 0) * context.units.length;
         if (factor < 0 || factor > 1)
-            rows.fail("RigidFact=" + std::string(rows.text("RigidFact")) +
+            rows.fail(std::string(factorKey) + "=" + std::string(rows.text(factorKey)) +
                           ": a rigid-zone factor lies from 0 to 1",
-                      rows.find("RigidFact"));
+                      rows.find(factorKey));
+        if (a == 0 && b == 0)
+            continue;
         const Vector i = plus(jointAt(store, frame.nodeI), frame.assigned->offsetI);
         const Vector j = plus(jointAt(store, frame.nodeJ), frame.assigned->offsetJ);
         const Vector span = {j[0] - i[0], j[1] - i[1], j[2] - i[2]};
         const double length = std::sqrt(dot(span, span));
+        if (automatic && a + b >= length) {
+            context.report.addNotCarried("automatic end offsets as long as their frame (left out)");
+            continue;
+        }
         if (a < 0 || b < 0 || a + b >= length)
             rows.fail("frame " + frame.label + ": end offsets of " + std::string(rows.text("Length1")) +
                       " and " + std::string(rows.text("Length2")) + " leave no length between them");
