@@ -2,6 +2,7 @@
 
 #include "model/etabs/etabs_text.h"
 #include "model/etabs/etabs_translation.h"
+#include "model/tables/restated_import.h"
 
 #include <array>
 #include <map>
@@ -12,21 +13,6 @@
 // What the parts of one ETABS translation share: the table rows in the making, the storeys, the
 // points in plan and the joints created from them.
 namespace kelvane::etabs {
-
-// The table rows, table by table in order of first use.
-class TableRowsText {
-  public:
-    void row(const std::string& table, const EtabsLine& from, const std::string& text);
-    void writeTo(TranslatedModel& model) const;
-
-  private:
-    struct Table {
-        std::string name;
-        std::vector<std::pair<int, std::string>> rows;
-    };
-    std::vector<Table> tables_;
-    std::map<std::string, std::size_t> index_;
-};
 
 struct Storey {
     std::string name;
@@ -56,7 +42,7 @@ struct PlacedFrame {
 };
 
 struct Translation {
-    TableRowsText text;
+    tables::RestatedTables text;
     tables::ImportReport& report;
     const EtabsBlock* block = nullptr;
     std::vector<Storey> storeys{}; // bottom to top

@@ -16,26 +16,6 @@ std::string quoted(std::string_view value) {
     return "\"" + std::string(value) + "\"";
 }
 
-void TableRowsText::row(const std::string& table, const EtabsLine& from, const std::string& text) {
-    auto found = index_.find(table);
-    if (found == index_.end()) {
-        found = index_.emplace(table, tables_.size()).first;
-        tables_.push_back({table, {}});
-    }
-    tables_[found->second].rows.push_back({from.line, "   " + text});
-}
-
-void TableRowsText::writeTo(TranslatedModel& model) const {
-    for (const Table& table : tables_) {
-        model.lines.push_back("TABLE:  \"" + table.name + "\"");
-        model.origin.push_back(-1);
-        for (const auto& [line, text] : table.rows) {
-            model.lines.push_back(text);
-            model.origin.push_back(line);
-        }
-    }
-}
-
 void Translation::fail(const EtabsLine& line, const std::string& what) const {
     kelvane::fail("Line " + std::to_string(line.line + 1) + " (" + block->name + "): " + what);
 }
@@ -306,7 +286,7 @@ bool isRead(std::string_view name) {
 
 TranslatedModel translateEtabsModel(const std::vector<std::string>& fileLines) {
     TranslatedModel model;
-    Translation t{TableRowsText{}, model.report};
+    Translation t{tables::RestatedTables{}, model.report};
     const std::vector<EtabsBlock> blocks = readEtabsBlocks(fileLines);
     for (const auto& [name, translate] : kTranslators)
         for (const EtabsBlock& block : blocks)
@@ -325,7 +305,7 @@ TranslatedModel translateEtabsModel(const std::vector<std::string>& fileLines) {
             if (sameWord(block.name, name) && rows.rows > 0)
                 model.report.addNotCarried(std::string(what) + " (" + block.name + ")", rows.rows);
     }
-    t.text.writeTo(model);
+    t.text.writeTo(model.lines, model.origin);
     return model;
 }
 

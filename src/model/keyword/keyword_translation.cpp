@@ -1,5 +1,7 @@
 #include "model/keyword/keyword_translation.h"
 
+#include "model/tables/restated_import.h"
+
 #include "common/error.h"
 #include "common/number_format.h"
 #include "common/number_parse.h"
@@ -29,40 +31,8 @@ std::string quoted(std::string_view value) {
                                                                  : "\"" + std::string(value) + "\"";
 }
 
-// The table rows in the making, table by table in order of first use.
-class TableText {
-  public:
-    void row(const std::string& table, const KeywordLine& from, const std::string& text) {
-        auto found = index_.find(table);
-        if (found == index_.end()) {
-            found = index_.emplace(table, tables_.size()).first;
-            tables_.push_back({table, {}});
-        }
-        tables_[found->second].rows.push_back({from.line, "   " + text});
-    }
-
-    void writeTo(TranslatedModel& model) const {
-        for (const Table& table : tables_) {
-            model.lines.push_back("TABLE:  \"" + table.name + "\"");
-            model.origin.push_back(-1);
-            for (const auto& [line, text] : table.rows) {
-                model.lines.push_back(text);
-                model.origin.push_back(line);
-            }
-        }
-    }
-
-  private:
-    struct Table {
-        std::string name;
-        std::vector<std::pair<int, std::string>> rows;
-    };
-    std::vector<Table> tables_;
-    std::map<std::string, std::size_t> index_;
-};
-
 struct Translation {
-    TableText text;
+    tables::RestatedTables text;
     tables::ImportReport& report;
     const KeywordBlock* block = nullptr;
     bool hasFrames = false, hasShells = false;
@@ -554,7 +524,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kBlocksNo
 
 TranslatedModel translateKeywordModel(const std::vector<std::string>& fileLines) {
     TranslatedModel model;
-    Translation t{TableText{}, model.report};
+    Translation t{tables::RestatedTables{}, model.report};
     const std::vector<KeywordBlock> blocks = readKeywordBlocks(fileLines);
     for (const KeywordBlock& block : blocks) {
         t.hasFrames = t.hasFrames || (sameWord(block.name, "FRAME") && !block.lines.empty());
@@ -578,7 +548,7 @@ TranslatedModel translateKeywordModel(const std::vector<std::string>& fileLines)
             if (sameWord(block.name, name) && rows.rows > 0)
                 model.report.addNotCarried(std::string(what) + " (" + block.name + ")", rows.rows);
     }
-    t.text.writeTo(model);
+    t.text.writeTo(model.lines, model.origin);
     return model;
 }
 

@@ -31,6 +31,26 @@ std::string placedInFile(const std::string& message, const std::vector<int>& ori
 
 } // namespace
 
+void RestatedTables::add(const std::string& table, int fileLine, const std::string& text) {
+    auto found = index_.find(table);
+    if (found == index_.end()) {
+        found = index_.emplace(table, tables_.size()).first;
+        tables_.push_back({table, {}});
+    }
+    tables_[found->second].rows.push_back({fileLine, "   " + text});
+}
+
+void RestatedTables::writeTo(std::vector<std::string>& lines, std::vector<int>& origin) const {
+    for (const Table& table : tables_) {
+        lines.push_back("TABLE:  \"" + table.name + "\"");
+        origin.push_back(-1);
+        for (const auto& [line, text] : table.rows) {
+            lines.push_back(text);
+            origin.push_back(line);
+        }
+    }
+}
+
 ImportReport importRestatedLines(ModelStore& store, const std::vector<std::string>& lines,
                                  const std::vector<int>& origin,
                                  const std::function<std::string(int)>& blockOf, const ColourTable& colours) {
