@@ -2,7 +2,7 @@
 
 #include "assess/capacity_curve.h"
 #include "assess/push_shape.h"
-#include "assess/response_spectrum.h"
+#include "assess/seismic_demand.h"
 
 #include <optional>
 #include <string>

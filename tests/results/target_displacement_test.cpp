@@ -1,6 +1,6 @@
 #include "assess/asce41_method.h"
 #include "assess/n2_method.h"
-#include "assess/response_spectrum.h"
+#include "assess/seismic_demand.h"
 #include "results_test_support.h"
 
 #include <gmock/gmock.h>

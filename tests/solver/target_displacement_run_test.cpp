@@ -1,7 +1,7 @@
 #include "solver/solver_fixture.h"
 
 #include "assess/performance.h"
-#include "assess/response_spectrum.h"
+#include "assess/seismic_demand.h"
 
 #include <algorithm>
 #include <cmath>

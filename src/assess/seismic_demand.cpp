@@ -1,4 +1,4 @@
-#include "assess/response_spectrum.h"
+#include "assess/seismic_demand.h"
 
 #include "assess/assess_number.h"
 #include "common/error.h"
