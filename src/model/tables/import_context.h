@@ -82,6 +82,8 @@ void readAreas(ImportContext& context);
 void readAreaModifiers(ImportContext& context);
 void readSolids(ImportContext& context);
 void readLinks(ImportContext& context);
+// The link property tables readLinks reads: the general one and those of each direction.
+bool isLinkPropertyTable(std::string_view name);
 void readDiaphragms(ImportContext& context);
 void readRestraints(ImportContext& context);
 void readJointSprings(ImportContext& context);

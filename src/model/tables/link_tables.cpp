@@ -149,6 +149,15 @@ void appendName(std::string& list, std::string_view name) {
 
 } // namespace
 
+bool isLinkPropertyTable(std::string_view name) {
+    if (equalsIgnoringCase(name, "LINK PROPERTY DEFINITIONS 01 - GENERAL"))
+        return true;
+    for (const std::string_view table : kDirectionTables)
+        if (equalsIgnoringCase(table, name))
+            return true;
+    return false;
+}
+
 // LINK PROPERTY DEFINITIONS, CONNECTIVITY - LINK, LINK LOCAL AXES ASSIGNMENTS 1 - TYPICAL and LINK
 // PROPERTY ASSIGNMENTS. A link whose joints
 // are one (or that the assignment calls a single-joint link) goes from the ground to its joint.

@@ -14,7 +14,7 @@ namespace kelvane::tables {
 namespace {
 
 // The tables the import reads.
-constexpr std::array<std::string_view, 67> kTablesRead = {
+constexpr std::array<std::string_view, 55> kTablesRead = {
     "PROGRAM CONTROL",
     "ACTIVE DEGREES OF FREEDOM",
     "JOINT COORDINATES",
@@ -57,18 +57,6 @@ constexpr std::array<std::string_view, 67> kTablesRead = {
     "SOLID PROPERTY DEFINITIONS",
     "CONNECTIVITY - SOLID",
     "SOLID PROPERTY ASSIGNMENTS",
-    "LINK PROPERTY DEFINITIONS 01 - GENERAL",
-    "LINK PROPERTY DEFINITIONS 02 - LINEAR",
-    "LINK PROPERTY DEFINITIONS 03 - MULTILINEAR",
-    "LINK PROPERTY DEFINITIONS 04 - DAMPER",
-    "LINK PROPERTY DEFINITIONS 04 - DAMPER - EXPONENTIAL",
-    "LINK PROPERTY DEFINITIONS 05 - GAP",
-    "LINK PROPERTY DEFINITIONS 06 - HOOK",
-    "LINK PROPERTY DEFINITIONS 07 - RUBBER ISOLATOR",
-    "LINK PROPERTY DEFINITIONS 08 - SLIDING ISOLATOR",
-    "LINK PROPERTY DEFINITIONS 08 - FRICTION ISOLATOR",
-    "LINK PROPERTY DEFINITIONS 10 - PLASTIC (WEN)",
-    "LINK PROPERTY DEFINITIONS 11 - MULTILINEAR PLASTIC",
     "CONNECTIVITY - LINK",
     "LINK LOCAL AXES ASSIGNMENTS 1 - TYPICAL",
     "LINK PROPERTY ASSIGNMENTS",
@@ -112,7 +100,7 @@ constexpr std::pair<std::string_view, std::string_view> kAnalysisTablesNotRead[]
 };
 
 bool isRead(std::string_view name) {
-    if (isMassSourceTable(name))
+    if (isMassSourceTable(name) || isLinkPropertyTable(name))
         return true;
     for (const std::string_view table : kTablesRead)
         if (equalsIgnoringCase(table, name))
