@@ -1,3 +1,4 @@
+#include "solver/rc_column_pushover.h"
 #include "solver/solver_fixture.h"
 #include "solver/stress_block.h"
 
@@ -62,42 +63,12 @@ double rcColumnCapacity() {
         {30, 400, 400, 420, 200000, 960e3, {{50, 3 * bar}, {200, 2 * bar}, {350, 3 * bar}}});
 }
 
-// An unconfined cover (Concrete02 from the file's FC=30) round a confined core (Concrete02 with
-// Mander-like parameters, added as a material of its own) on an 8 x 8 grid of 50 mm cells whose
-// outer ring is the 50 mm cover; eight 20 mm bars of Steel02. The axial load is held while the top
-// is pushed to 100 mm.
+// The column of rcColumnPushover: the axial load is held while the top is pushed to 100 mm.
 class ReinforcedConcreteColumnTest : public SolverTest {};
 
 TEST_F(ReinforcedConcreteColumnTest, PeaksAtItsSectionCapacityThenSoftens) {
     const double length = 3000;
-    ASSERT_FALSE(writeAndRun(dataPath("solver/rc-column.s2k"), {"materialDefaults=nonlinear",
-                                                                "addMaterial=CONFINED",
-                                                                "material.3.model=Concrete02",
-                                                                "material.3.fpc=39",
-                                                                "material.3.epsc0=0.004",
-                                                                "material.3.fpcu=31",
-                                                                "material.3.epsU=0.014",
-                                                                "material.3.ft=0",
-                                                                "material.3.Ets=0",
-                                                                "section.1.coreMaterial=CONFINED",
-                                                                "section.1.divideFX=8",
-                                                                "section.1.divideFY=8",
-                                                                "section.1.cover=50",
-                                                                "section.1.barNumNX=3",
-                                                                "section.1.barNumNY=1",
-                                                                "section.1.topBar=942",
-                                                                "section.1.bottomBar=314",
-                                                                "section.1.rebarMaterial=REBAR",
-                                                                "numIntgrPts=5",
-                                                                "analysisType=3",
-                                                                "loadControlCase=1",
-                                                                "dispControlCase=2",
-                                                                "loadSteps=10",
-                                                                "controlNode=2",
-                                                                "controlDof=1",
-                                                                "controlDisp=0.5",
-                                                                "dispSteps=200"})
-                     .empty());
+    ASSERT_FALSE(writeAndRun(dataPath("solver/rc-column.s2k"), rcColumnPushover()).empty());
     const auto steps = recordedSteps(file("node0.out"));
     ASSERT_EQ(steps.size(), 210u);
     std::vector<double> moments;

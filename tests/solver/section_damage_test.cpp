@@ -1,3 +1,4 @@
+#include "solver/rc_column_pushover.h"
 #include "solver/solver_fixture.h"
 
 #include <gmock/gmock.h>
@@ -14,6 +15,11 @@ struct DamageCount {
     int step;
     int yielded, spalled; // sections; no core crushes and no rebar reaches 0.05 in these runs
 };
+
+std::vector<std::string> withSetting(std::vector<std::string> settings, const std::string& setting) {
+    settings.push_back(setting);
+    return settings;
+}
 
 struct DamageCase {
     const char* name;
@@ -48,34 +54,7 @@ const DamageCase kSteelCantilever{"steel_cantilever",
 // yield moment once the base has yielded.
 const DamageCase kConcreteColumn{"concrete_column",
                                  "solver/rc-column.s2k",
-                                 {"materialDefaults=nonlinear",
-                                  "addMaterial=CONFINED",
-                                  "material.3.model=Concrete02",
-                                  "material.3.fpc=39",
-                                  "material.3.epsc0=0.004",
-                                  "material.3.fpcu=31",
-                                  "material.3.epsU=0.014",
-                                  "material.3.ft=0",
-                                  "material.3.Ets=0",
-                                  "section.1.coreMaterial=CONFINED",
-                                  "section.1.divideFX=8",
-                                  "section.1.divideFY=8",
-                                  "section.1.cover=50",
-                                  "section.1.barNumNX=3",
-                                  "section.1.barNumNY=1",
-                                  "section.1.topBar=942",
-                                  "section.1.bottomBar=314",
-                                  "section.1.rebarMaterial=REBAR",
-                                  "numIntgrPts=5",
-                                  "analysisType=3",
-                                  "loadControlCase=1",
-                                  "dispControlCase=2",
-                                  "loadSteps=10",
-                                  "controlNode=2",
-                                  "controlDof=1",
-                                  "controlDisp=0.5",
-                                  "dispSteps=200",
-                                  "sectionStressStrain=1"},
+                                 withSetting(rcColumnPushover(), "sectionStressStrain=1"),
                                  5,
                                  {{10, 0, 0}, {50, 0, 0}, {100, 1, 1}, {210, 1, 1}},
                                  5};
