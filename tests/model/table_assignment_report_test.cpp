@@ -80,5 +80,43 @@ TEST(TableAssignmentReport, ModifiersOfAFrameGivenFibersAreWarnedOfWhenTheScript
     EXPECT_TRUE(warned());
 }
 
+// A membrane panel on two frames, 1-2 and 2-3: a load at joint 4, which only the membrane holds,
+// is warned of; the same load at joint 3, at the end of a frame, is not.
+TEST(TableAssignmentReport, ALoadOnAJointThatOnlyMembranesHoldIsWarnedOf) {
+    const auto warnings = [&](const std::string& joint) {
+        const ImportedModel model = test::importTables(
+            sapTable("PROGRAM CONTROL", {"CurrUnits=\"KN, m, C\""}) +
+            sapTable("JOINT COORDINATES", {"Joint=1   XorR=0   Y=0   Z=0", "Joint=2   XorR=4   Y=0   Z=0",
+                                           "Joint=3   XorR=4   Y=3   Z=0", "Joint=4   XorR=0   Y=3   Z=0"}) +
+            sapTable("JOINT RESTRAINT ASSIGNMENTS",
+                     {"Joint=1   U1=Yes   U2=Yes   U3=Yes   R1=Yes   R2=Yes   R3=Yes"}) +
+            sapTable("MATERIAL PROPERTIES 02 - BASIC MECHANICAL PROPERTIES",
+                     {"Material=C30   E1=30000000   U12=0.2"}) +
+            sapTable(
+                "FRAME SECTION PROPERTIES 01 - GENERAL",
+                {"SectionName=B   Material=C30   Shape=General   Area=0.1   TorsConst=1E-03   I33=1E-03   "
+                 "I22=1E-03"}) +
+            sapTable("CONNECTIVITY - FRAME",
+                     {"Frame=1   JointI=1   JointJ=2", "Frame=2   JointI=2   JointJ=3"}) +
+            sapTable("FRAME SECTION ASSIGNMENTS", {"Frame=1   AnalSect=B", "Frame=2   AnalSect=B"}) +
+            sapTable("AREA SECTION PROPERTIES",
+                     {"Section=M   Material=C30   AreaType=Shell   Type=Membrane   Thickness=0.2"}) +
+            sapTable("CONNECTIVITY - AREA",
+                     {"Area=P   NumJoints=4   Joint1=1   Joint2=2   Joint3=3   Joint4=4"}) +
+            sapTable("AREA SECTION ASSIGNMENTS", {"Area=P   Section=M"}) +
+            sapTable("LOAD PATTERN DEFINITIONS", {"LoadPat=L   SelfWtMult=0"}) +
+            sapTable("JOINT LOADS - FORCE", {"Joint=" + joint + "   LoadPat=L   F3=-10"}));
+        return scriptWarnings(model.store, AnalysisSettings{});
+    };
+    const std::string warning = "1 loaded joints are held by membranes alone, which have no stiffness across "
+                                "their plane: a load across it moves them without bound (joint 4 first)";
+    const std::vector<std::string> atCorner = warnings("4"), atFrame = warnings("3");
+    EXPECT_NE(std::find(atCorner.begin(), atCorner.end(), warning), atCorner.end());
+    EXPECT_EQ(
+        std::find_if(atFrame.begin(), atFrame.end(),
+                     [](const std::string& w) { return w.find("membranes alone") != std::string::npos; }),
+        atFrame.end());
+}
+
 } // namespace
 } // namespace kelvane
