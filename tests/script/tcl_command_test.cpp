@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 
 namespace kelvane {
 namespace {
@@ -117,25 +118,18 @@ TEST(TclCommand, GenerationFailurePrintsTheMessageAloneAndKeepsThePreviousFile) 
     test::writeFile(out, "previous script\r\n");
     const std::string model = "'" + kMixed + "' -o '" + out + "'";
 
-    test::CommandResult oneBar = runTcl(model + " --set section.2.sectionKind=1 --set section.2.barNumNX=1");
-    EXPECT_EQ(oneBar.exitCode, 1);
-    EXPECT_EQ(oneBar.err, "Floating point division by zero\n");
-
-    test::CommandResult noSteps = runTcl(model + " --set loadSteps=0 --set loadFactor=0");
-    EXPECT_EQ(noSteps.exitCode, 1);
-    EXPECT_EQ(noSteps.err, "Invalid floating point operation\n");
-
-    test::CommandResult badValue = runTcl(model + " --set section.1.cover=abc");
-    EXPECT_EQ(badValue.exitCode, 1);
-    EXPECT_EQ(badValue.err, "'abc' is not a valid floating point value\n");
-
-    test::CommandResult noSection = runTcl(model + " --set section.10.cover=40");
-    EXPECT_EQ(noSection.exitCode, 1);
-    EXPECT_EQ(noSection.err, "Frame section 10 does not exist: the model has 9 frame sections\n");
-
-    test::CommandResult unknown = runTcl(model + " --set storeys=3");
-    EXPECT_EQ(unknown.exitCode, 1);
-    EXPECT_EQ(unknown.err, "Unknown setting 'storeys'\n");
+    const std::pair<std::string, std::string> failures[] = {
+        {" --set section.2.sectionKind=1 --set section.2.barNumNX=1", "Floating point division by zero\n"},
+        {" --set loadSteps=0 --set loadFactor=0", "Invalid floating point operation\n"},
+        {" --set section.1.cover=abc", "'abc' is not a valid floating point value\n"},
+        {" --set section.10.cover=40", "Frame section 10 does not exist: the model has 9 frame sections\n"},
+        {" --set storeys=3", "Unknown setting 'storeys'\n"},
+    };
+    for (const auto& [settings, message] : failures) {
+        const test::CommandResult result = runTcl(model + settings);
+        EXPECT_EQ(result.exitCode, 1) << settings;
+        EXPECT_EQ(result.err, message) << settings;
+    }
 
     EXPECT_EQ(test::readFile(out), "previous script\r\n");
     // The script is written under a temporary name while it is generated; none is left behind.
