@@ -169,14 +169,7 @@ TEST_P(RealEtabsFileTest, CarriesItsWeightAndMassAndRunsOnBothSolvers) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, RealEtabsFileTest, ::testing::ValuesIn(kRealEtabsFiles),
-                         [](const auto& param) {
-                             std::string name = param.param.file;
-                             name = name.substr(0, name.find('.'));
-                             for (char& c : name)
-                                 if (c == '-')
-                                     c = '_';
-                             return name;
-                         });
+                         [](const auto& param) { return testNameOfFile(param.param.file); });
 
 } // namespace
 } // namespace kelvane::test

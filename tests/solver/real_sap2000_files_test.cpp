@@ -84,14 +84,8 @@ TEST_P(RealSap2000FileTest, ImportsInNewtonMillimetreAndItsScriptRunsOnBothSolve
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, RealSap2000FileTest, ::testing::ValuesIn(kRealFiles), [](const auto& param) {
-    std::string name = param.param.file;
-    name = name.substr(0, name.find('.'));
-    for (char& c : name)
-        if (c == '-')
-            c = '_';
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Files, RealSap2000FileTest, ::testing::ValuesIn(kRealFiles),
+                         [](const auto& param) { return testNameOfFile(param.param.file); });
 
 } // namespace
 } // namespace kelvane::test

@@ -64,4 +64,13 @@ std::vector<double> numbersOf(const std::string& line);
 // A path quoted for the shell.
 std::string shellQuoted(const std::string& text);
 
+// A test name from a data file's name: the part before its first dot, '-' as '_'.
+inline std::string testNameOfFile(std::string file) {
+    file = file.substr(0, file.find('.'));
+    for (char& c : file)
+        if (c == '-')
+            c = '_';
+    return file;
+}
+
 } // namespace kelvane::test
